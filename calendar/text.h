@@ -1,0 +1,129 @@
+// Report text conventions: the language choice, the bilingual name tables,
+// the shapes of numbers, angles, times and zone labels, and the report buffer.
+//
+// All text is UTF-8. Wherever text is padded, cut or counted, the unit is a
+// character (code point), never a byte: use utf8length, padleft, padright and
+// utf8truncate, never a printf field width on a string that may hold
+// non-ASCII characters.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quendal {
+
+// ---- Language -------------------------------------------------------------
+
+// 1 automatic (initial), 0 English forced, -1 German forced.
+extern int languagemode;
+// 0 none; set by the configuration file to 3079 ("A "), 1031 ("D ") or 2000 ("E ").
+extern int languageoverride;
+
+enum Language { english = 0, german = 1, austrian = 2 };
+
+// The user's default language id (Windows locale id numbering). Taken on
+// first use from the environment (LC_ALL, then LC_MESSAGES, then LANG):
+// de_DE 1031, de_AT 3079, de_CH 2055, de_LI 5127, de_LU 4103, else 1033.
+int userdefaultlanguage();
+void setuserdefaultlanguage(int id);
+// Locale id of a POSIX locale name such as "de_AT.UTF-8".
+int languageidfromlocale(const char* locale);
+
+// 0 English, 1 German, 2 Austrian German; asked anew for every text.
+int currentlanguage();
+// The toggle of the language commands and keys.
+void togglelanguage();
+
+// ---- Name tables ------------------------------------------------------------
+// Row 0 German, row 1 English; pick the row with namerow(language).
+
+inline int namerow(int language) { return language == english ? 1 : 0; }
+
+extern const char* const monthnames[2][13];         // 1..12; German [0] "Jänner"
+extern const char* const shortmonthnames[2][13];    // four characters each
+extern const char* const weekdaynames[2][8];        // dayofweek result 1..7
+extern const char* const shortweekdaynames[2][8];
+extern const char* const ordinalsuffixes[4];        // "th", "st", "nd", "rd"
+extern const char* const feastwords[2][6];
+extern const char* const moonphasenames[2][8];
+extern const char* const axismonthnames[2][7];
+extern const char* const bodynames[2][13];
+extern const char* const shortbodynames[2][13];
+extern const char* const bodycodes[13];             // "MER", ..., "MOON"
+extern const char* const bodyletters[13];           // "h", ..., "M"
+extern const char* const zodiacnames[2][14];
+
+// Month names with the Austrian January rule applied.
+const char* monthname(int month, int language);
+const char* shortmonthname(int month, int language);
+const char* weekdayname(int weekday, int language);
+const char* shortweekdayname(int weekday, int language);
+
+// ---- Numbers ----------------------------------------------------------------
+
+// Index into ordinalsuffixes: 11..13 give 0 ("th"), 1, 21, 101 give 1, ...
+int ordinalsuffix(int n);
+inline const char* ordinal(int n) { return ordinalsuffixes[ordinalsuffix(n)]; }
+
+// Whole, minutes and seconds of a value in hours or degrees; seconds rounded
+// with the threshold 0.49999, a time wraps 24 to 0, an angle 360 to 0.
+// Returns 0 (outputs untouched) if |value| >= 2147483647.
+int splitsexagesimal(double value, int& whole, int& minutes, int& seconds, int angle);
+// "%4d°%02d'%02d\"" for angles, "%3dh%02d'%02d\"" for times.
+std::string formatsexagesimal(double value, int angle);
+// value with 1..5 decimals (half-up), right-aligned in width; comma flag
+// selects the decimal comma.
+std::string formatdecimal(double value, int width, int comma, int decimals);
+// decimals 0 means 2; with 1 decimal a blank is appended.
+std::string formatdecimalpadded(double value, int width, int comma, int decimals);
+// "UTC", "UTC+1 (MEZ)", "UTC+2 (CEST)", "UTC-5", "UTC+5 1/2", ...
+std::string zonelabel(int zone, int half, int language);
+// Nearest integer; the fraction must exceed 0.49999; sign kept aside.
+int roundnearest(double value);
+
+// ---- Main dialog caption and icon by report page ---------------------------
+
+struct CaptionIcon {
+  const char* german;
+  const char* english;
+  int icon;
+};
+CaptionIcon mainreportcaption(int page);
+
+// ---- Text helpers -------------------------------------------------------------
+
+// printf into a std::string (the format's own strings are UTF-8).
+std::string strprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Number of characters (code points) of UTF-8 text.
+std::size_t utf8length(std::string_view text);
+// The first n characters of UTF-8 text.
+std::string utf8truncate(std::string_view text, std::size_t n);
+// Blanks added on the left / right up to width characters (never cut).
+std::string padleft(std::string_view text, std::size_t width);
+std::string padright(std::string_view text, std::size_t width);
+
+// ---- Report buffer ------------------------------------------------------------
+
+// Assembles one report. Holds at most `capacity` characters; whatever would
+// go beyond is dropped (never a partial character).
+class ReportBuffer {
+ public:
+  static constexpr std::size_t capacity = 15999;  // 16000 with the terminator
+
+  void clear();
+  void append(std::string_view text);
+  void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  const std::string& text() const { return text_; }
+  std::size_t characters() const { return characters_; }
+
+ private:
+  std::string text_;
+  std::size_t characters_ = 0;
+};
+
+// The text of the last report any dialog produced (the print preview starts
+// from it).
+extern std::string reportBuffer;
+
+}  // namespace quendal

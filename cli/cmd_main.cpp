@@ -1,0 +1,39 @@
+// quendal-report main: the main report (Easter and calendar pages).
+#include "app/platform.h"
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "reports/main_report.h"
+
+namespace quendal::cli {
+namespace {
+
+std::string run(const GlobalOptions& g, Options& o) {
+  MainReportInputs in;
+  const long long year = o.requiredinteger("year");
+  if (year < 100 || year > 9999)
+    throw UsageError("main: --year " + std::to_string(year) + " is outside 100..9999");
+  in.year = static_cast<int>(year);
+  in.page = static_cast<int>(o.integer("page", 0));
+  in.todayyear = g.today.year;
+  in.todaymonth = g.today.month;
+  in.todayday = g.today.day;
+  if (in.page == 30 || in.page == 97) in.system = systemversion();
+  return buildmainreport(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "main",
+    "the Easter and calendar report of a year (one page)",
+    "usage: quendal-report [GLOBAL OPTIONS] main --year Y [--page P]\n"
+    "\n"
+    "  --year Y   100..9999 (Julian calendar before 1583)\n"
+    "  --page P   0 year overview (default), 1..12 month calendars, 13 credits,\n"
+    "             14/27 Gregorian and Julian overview, 15..26 Julian months,\n"
+    "             28 seasons, 29 identical years, 30/97 system version,\n"
+    "             66 switch the language, 98 weekday rule, 99 Easter rule;\n"
+    "             any other value shows page 0\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

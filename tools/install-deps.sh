@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, when they are missing.
+# Runs apt-get only as root; otherwise it names what is missing and stops.
+set -e
+PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev clang"
+missing=""
+for p in $PKGS; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" = 0 ]; then
+  echo "installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+else
+  echo "missing packages:$missing (run as root, or install them with apt-get)" >&2
+  exit 1
+fi
