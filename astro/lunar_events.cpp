@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/lunar_series.h"
+#include "astro/moon.h"
 #include "astro/numeric.h"
 #include "astro/timescales.h"
 #include "calendar/calendar.h"
@@ -11,6 +12,19 @@
 namespace quendal {
 
 using namespace eventdata;
+
+namespace {
+
+constexpr double KilometresPerAU = 149.597870691e6;
+
+// Geocentric distance of the Moon (km) at a dynamical instant.
+double moondistance(double jde) {
+  double longitude, latitude, distance;
+  MoonPosition(jde - 2415020.0, longitude, latitude, distance);
+  return distance * KilometresPerAU;
+}
+
+}  // namespace
 
 double LunarPhaseJDE(int k, double q) {
   bool quarter = false;
@@ -50,6 +64,57 @@ double LunarPhase(int k, double q) {
   double jd = jde - DeltaT(year, month) * DaysPerSecond;
   if (year >= 2000 && year <= 2020) jd += (0.5 + 0.536 * (year - 2001.6)) * DaysPerSecond;
   return jd;
+}
+
+double ApsisSearch(double start, double& distance, int& evaluations, int mode) {
+  if (mode == 0) return 0.0;
+  const bool apogee = mode > 0;
+  constexpr double tolerance = 10000.0;  // km
+  double x = start + DeltaTForJD(start) * DaysPerSecond;
+  double step = 1.0;
+  double best = 0.0, bestjd = x;
+  int count = 0;
+  for (int pass = 0; pass < 12; ++pass) {
+    if (pass > 0) {
+      x = bestjd - step;
+      step /= 2.0;
+    }
+    double current = moondistance(x);
+    ++count;
+    if (pass == 0) best = current;
+    const int steps = pass == 0 ? 27 : 9;
+    for (int i = 0; i < steps; ++i) {
+      if (apogee ? current > best : current < best) {
+        best = current;
+        bestjd = x;
+      }
+      x += step;
+      const double next = moondistance(x);
+      ++count;
+      if (apogee ? next + tolerance < current : next - tolerance > current) break;
+      current = next;
+    }
+  }
+  distance = best;
+  evaluations = count;
+  return bestjd - DeltaTForJD(bestjd) * DaysPerSecond;
+}
+
+double NextApsis(double jd, double& distance, int& evaluations, int mode) {
+  if (mode == 0) return 0.0;
+  double start = jd - 10.0;
+  double found = 0.0, km = 0.0;
+  int total = 0;
+  for (int attempt = 0; attempt <= 12; ++attempt) {
+    int count = 0;
+    found = ApsisSearch(start, km, count, mode);
+    total += count;
+    if (found >= jd) break;
+    start += 10.0;
+  }
+  distance = km;
+  evaluations = total;
+  return found;
 }
 
 int FirstLunationToTry(int year, int month, int day) {
