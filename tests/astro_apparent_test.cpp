@@ -170,9 +170,9 @@ TEST(BodyPosition, SunsAberrationFromTheLightTime) {
 }
 
 TEST(BodyPosition, LightTimeIsConsistent) {
-  // The corrected place is the planet at jd - tau seen from the Earth at jd,
-  // and tau from the corrected distance differs from the one used (from the
-  // geometric distance) by far less than the motion could show.
+  // The corrected distance is the light path from the planet at jd - tau to
+  // the Earth at jd, and tau from that distance differs from the one used
+  // (from the geometric distance) by far less than the motion could show.
   const double jde = 2460000.5;
   HeliocentricState earth;
   ASSERT_EQ(PlanetHeliocentric(jde, BodyEarth, 0.0, earth), HeliocentricOk);
@@ -186,7 +186,8 @@ TEST(BodyPosition, LightTimeIsConsistent) {
     const double z = s.r * std::sin(s.b) - earth.r * std::sin(earth.b);
     EXPECT_NEAR(corrected.distance, std::sqrt(x * x + y * y + z * z), 1e-12) << body;
     EXPECT_LT(std::fabs(corrected.distance - geometric.distance) * LightTimePerAU, 1e-4) << body;
-    // The correction displaces the planet by its geocentric motion during tau.
+    // The correction displaces the planet by its geocentric motion during tau
+    // and the aberration (20.5" at most).
     EXPECT_LT(std::fabs(std::remainder(corrected.lambda - geometric.lambda, 360.0)), 0.02) << body;
   }
 }
