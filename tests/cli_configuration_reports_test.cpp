@@ -4,37 +4,25 @@
 // weekday-distribution.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Output {
-  std::string out;
-  int status = -1;
-};
+using Output = clitest::Result;
 
-// Runs quendal-report in a directory with an English locale and no
-// configuration file unless the test writes one.
+// Runs quendal-report with an English locale, in a directory of the test's
+// own (where it may find a QUENDAL6.INI) when dir is given.
 Output report(const std::string& args, const std::string& dir = "") {
-  std::string command = "LC_ALL=C LC_MESSAGES= LANG=C ";
-  if (!dir.empty()) command = "cd '" + dir + "' && " + command;
-  command += std::string("'") + QUENDAL_REPORT_EXE + "' " + args + " 2>/dev/null";
-  Output r;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return r;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
+  std::string env = "LC_ALL=C LC_MESSAGES= LANG=C";
+  if (!dir.empty()) env = "cd '" + dir + "' && " + env;
+  return clitest::run(args, env);
 }
 
 class CliConfiguration : public ::testing::Test {
