@@ -2,6 +2,7 @@
 #include "app/platform.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
+#include "cli/read_configuration.h"
 #include "reports/main_report.h"
 
 namespace quendal::cli {
@@ -12,6 +13,9 @@ std::string run(const GlobalOptions& g, Options& o) {
   const long long year = o.requiredinteger("year");
   if (year < 100 || year > 9999)
     throw UsageError("main: --year " + std::to_string(year) + " is outside 100..9999");
+  // The program reads its configuration before the main report: a language
+  // line of the file applies (unless --lang is given).
+  readconfiguration(g);
   in.year = static_cast<int>(year);
   in.page = static_cast<int>(o.integer("page", 0));
   in.todayyear = g.today.year;

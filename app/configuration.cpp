@@ -1,0 +1,288 @@
+// The configuration file reader; see configuration.h.
+#include "app/configuration.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "calendar/calendar.h"
+#include "calendar/encoding.h"
+#include "calendar/text.h"
+
+namespace quendal {
+
+LocationRecord locationTable[locationtablesize];
+PersonalDate personalDateTable[personaldatetablesize];
+
+namespace {
+
+// The file names, looked up in the working directory in this order.
+const char* const configurationfiles[] = {"QUENDAL6.INI", "QUENDAL5.INI"};
+
+// Examined characters of a date text (from column 12) and a place name (from
+// column 19).
+constexpr std::size_t datetextexamined = 60;
+constexpr std::size_t placenameexamined = 55;
+
+void setdefaultplace(LocationRecord& r) {
+  r.latitudedegrees = 48;
+  r.latitudeminutes = 12;
+  r.longitudedegrees = 15;
+  r.longitudeminutes = 37;
+  r.north = 1;
+  r.east = 1;
+  r.inuse = 1;
+  r.name = "Sankt Pölten (Austria)";
+  r.latitude = 48.0 + 12.0 / 60.0;
+  r.longitude = 15.0 + 37.0 / 60.0;
+}
+
+// ---- Characters -------------------------------------------------------------
+
+// Code points of well-formed UTF-8.
+std::u32string decodeutf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    std::size_t len = 1;
+    char32_t cp = c;
+    if (c >= 0xF0) {
+      len = 4, cp = c & 0x07;
+    } else if (c >= 0xE0) {
+      len = 3, cp = c & 0x0F;
+    } else if (c >= 0xC0) {
+      len = 2, cp = c & 0x1F;
+    }
+    for (std::size_t k = 1; k < len && i + k < text.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    out += cp;
+    i += len;
+  }
+  return out;
+}
+
+void appendutf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Control characters (tab among them) count as blanks in texts and names.
+bool iscontrol(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+char32_t upper(char32_t c) { return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c; }
+
+// The text of a line from column first (0-based): at most `examined`
+// characters are looked at, leading blanks skipped, at most 39 characters
+// kept, trailing blanks removed.
+std::string linetext(std::u32string_view line, std::size_t first, std::size_t examined) {
+  if (first >= line.size()) return std::string();
+  std::u32string_view part = line.substr(first, examined);
+  std::size_t i = 0;
+  while (i < part.size() && (part[i] == U' ' || iscontrol(part[i]))) ++i;
+  part = part.substr(i, configurationnamelength);
+  std::u32string kept(part);
+  for (char32_t& c : kept)
+    if (iscontrol(c)) c = U' ';
+  while (!kept.empty() && kept.back() == U' ') kept.pop_back();
+  std::string out;
+  for (char32_t c : kept) appendutf8(out, c);
+  return out;
+}
+
+// The decimal number of a fixed-width field: leading blanks and a sign
+// allowed, reading stops at the first other character, no digits read as 0.
+int fieldnumber(std::u32string_view line, std::size_t first, std::size_t width) {
+  std::size_t i = first;
+  const std::size_t end = std::min(first + width, line.size());
+  while (i < end && (line[i] == U' ' || line[i] == U'\t')) ++i;
+  bool negative = false;
+  if (i < end && (line[i] == U'+' || line[i] == U'-')) {
+    negative = line[i] == U'-';
+    ++i;
+  }
+  int value = 0;
+  for (; i < end && line[i] >= U'0' && line[i] <= U'9'; ++i) value = value * 10 + (line[i] - U'0');
+  return negative ? -value : value;
+}
+
+char32_t at(std::u32string_view line, std::size_t i) { return i < line.size() ? line[i] : U'\0'; }
+
+bool islongitudeletter(char32_t c) {
+  c = upper(c);
+  return c == U'E' || c == U'O' || c == U'W';
+}
+
+// ---- The three kinds of line ------------------------------------------------
+
+struct ReadState {
+  int dates = 0;
+  int places = 0;
+};
+
+void languageline(std::u32string_view line) {
+  if (line.size() < 2 || line[1] != U' ') return;
+  switch (upper(line[0])) {
+    case U'A':
+      languageoverride = 3079;
+      break;
+    case U'D':
+      languageoverride = 1031;
+      break;
+    case U'E':
+      languageoverride = 2000;
+      break;
+    default:
+      break;
+  }
+}
+
+void dateline(std::u32string_view line, ReadState& state) {
+  if (state.dates >= personaldatetablesize || line.size() < 10) return;
+  const int year = fieldnumber(line, 0, 4);
+  const int month = fieldnumber(line, 5, 2);
+  const int day = fieldnumber(line, 8, 2);
+  if (year < 1601 || year > 9998 || dayofweek(day, month, year) <= 0) return;
+  PersonalDate& d = personalDateTable[state.dates++];
+  d.day = day;
+  d.month = month;
+  d.year = year;
+  d.text = linetext(line, 11, datetextexamined);
+}
+
+void placeline(std::u32string_view line, ReadState& state) {
+  if (state.places >= locationtablesize || line.size() < 16) return;
+  if (line[0] == U';' || line[0] == U':' || line[0] == U',') return;
+
+  LocationRecord r;
+  bool latitude = false, longitude = false;
+  const char32_t ns = upper(line[3]);
+  if (ns == U'N' || ns == U'S') {
+    r.latitudedegrees = std::clamp(fieldnumber(line, 0, 2), 0, 90);
+    r.latitudeminutes = std::clamp(fieldnumber(line, 5, 2), 0, 59);
+    r.north = ns == U'N' ? 1 : 0;
+    latitude = true;
+  }
+  // Two layouts of the longitude; the second (one column further right) wins.
+  for (const std::size_t letter : {std::size_t{13}, std::size_t{14}}) {
+    const char32_t ew = at(line, letter);
+    if (!islongitudeletter(ew)) continue;
+    r.longitudedegrees = std::clamp(fieldnumber(line, letter - 4, 4), 0, 180);
+    r.longitudeminutes = std::clamp(fieldnumber(line, letter + 2, 2), 0, 59);
+    r.east = upper(ew) == U'W' ? 0 : 1;
+    longitude = true;
+  }
+  // A place needs both coordinates: a line that only happens to carry
+  // longitude letters in both columns is no place.
+  if (!latitude || !longitude) return;
+
+  if (r.latitudedegrees == 90) r.latitudeminutes = 0;
+  if (r.longitudedegrees == 180) r.longitudeminutes = 0;
+  if (r.latitudedegrees == 0 && r.latitudeminutes == 0 && r.longitudedegrees == 0 &&
+      r.longitudeminutes == 0)
+    r.longitudeminutes = 1;
+  r.latitude = r.latitudedegrees + r.latitudeminutes / 60.0;
+  if (!r.north) r.latitude = -r.latitude;
+  r.latitude = std::clamp(r.latitude, -90.0, 90.0);
+  r.longitude = r.longitudedegrees + r.longitudeminutes / 60.0;
+  if (!r.east) r.longitude = -r.longitude;
+  r.longitude = std::clamp(r.longitude, -180.0, 180.0);
+  r.name = linetext(line, 18, placenameexamined);
+  r.inuse = 1;
+  locationTable[state.places++] = r;
+}
+
+void parse(std::string_view bytes) {
+  static constexpr std::string_view bom = "\xEF\xBB\xBF";
+  if (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
+  const std::u32string text =
+      decodeutf8(isvalidutf8(bytes) ? std::string(bytes) : cp1252toutf8(bytes));
+  const std::u32string_view all(text);
+
+  // Every CR and every LF ends a line.
+  ReadState state;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= all.size(); ++i) {
+    if (i < all.size() && all[i] != U'\r' && all[i] != U'\n') continue;
+    const std::u32string_view line = all.substr(start, i - start);
+    languageline(line);
+    dateline(line, state);
+    placeline(line, state);
+    start = i + 1;
+  }
+}
+
+// Reads a whole file of at most configurationmaxbytes bytes: 1 read, 0 not
+// opened or not readable, -1 too large.
+int loadfile(const char* path, std::string& bytes) {
+  std::FILE* f = std::fopen(path, "rb");
+  if (f == nullptr) return 0;
+  bytes.assign(configurationmaxbytes + 1, '\0');
+  std::size_t n = 0;
+  while (n < bytes.size()) {
+    const std::size_t got = std::fread(bytes.data() + n, 1, bytes.size() - n, f);
+    if (got == 0) break;
+    n += got;
+  }
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (n > configurationmaxbytes) return -1;
+  if (failed) return 0;  // a directory, a device that refuses reading, ...
+  bytes.resize(n);
+  return 1;
+}
+
+}  // namespace
+
+void resetConfiguration() {
+  for (PersonalDate& d : personalDateTable) d = PersonalDate();
+  for (LocationRecord& r : locationTable) r = LocationRecord();
+  setdefaultplace(locationTable[0]);
+}
+
+int readConfigurationContent(std::string_view bytes) {
+  resetConfiguration();
+  if (bytes.size() > configurationmaxbytes) return -1;
+  parse(bytes);
+  return 1;
+}
+
+int readConfigurationFile(const std::string& path) {
+  resetConfiguration();
+  std::string bytes;
+  const int result = loadfile(path.c_str(), bytes);
+  if (result == 1) parse(bytes);
+  return result;
+}
+
+int readConfiguration() {
+  resetConfiguration();
+  for (const char* name : configurationfiles) {
+    std::string bytes;
+    const int result = loadfile(name, bytes);
+    if (result == 0) continue;
+    if (result == 1) parse(bytes);
+    return result;
+  }
+  return 0;
+}
+
+int locationsinuse() {
+  int n = 0;
+  while (n < locationtablesize && locationTable[n].inuse) ++n;
+  return n;
+}
+
+}  // namespace quendal

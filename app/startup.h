@@ -1,0 +1,51 @@
+// Start-up state of the program: the command-line keyword, the start mode,
+// the printing and zodiac switches, and the first geometry of the calendar
+// and graph windows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quendal {
+
+// 0 main dialog only; 1 calendar window requested by the main dialog, back to
+// the dialog afterwards; 2 calendar window only (command line); 4
+// equation-of-time window only (command line). 3 is not used.
+extern int appMode;
+// Printing is offered; true from the start, nothing clears it.
+extern bool printingEnabled;
+// The planet report names the zodiac constellation; true from the start.
+extern bool zodiacEnabled;
+
+enum class CommandKeyword {
+  none,
+  calendar,        // CAL, KAL: appMode 2
+  equationoftime,  // BIO: appMode 4
+  printing,        // DRU, PRI: printingEnabled
+  zodiac,          // TZ: zodiacEnabled
+};
+
+// The keyword of the command-line text after the program name: characters
+// 2..4 (character 1 is a free prefix such as '/' or '-'), upper-cased; TZ
+// needs only characters 2..3. Anything else matches nothing.
+CommandKeyword commandkeyword(std::string_view arguments);
+// Sets appMode, printingEnabled or zodiacEnabled for a keyword.
+void applycommandkeyword(CommandKeyword keyword);
+
+// The command-line text after the program name: the arguments joined by
+// single blanks.
+std::string commandlinetext(int argc, const char* const* argv);
+
+// Left, top, width and height in pixels of the calendar and graph windows
+// when they open, from the screen width and height in pixels.
+struct WindowGeometry {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+WindowGeometry initialwindowgeometry(int screenwidth, int screenheight);
+
+// Caption of the window the start-up loop opens for appMode 1, 2 ("Monats-
+// kalender" / "Calendar") or 4 ("Zeitgleichung" / "Equation of Time"); "" for
+// other modes. language: 0 English, 1 German, 2 Austrian German.
+const char* startupwindowcaption(int mode, int language);
+
+}  // namespace quendal

@@ -1,0 +1,36 @@
+// quendal-report config: the evaluation of the configuration file.
+#include <algorithm>
+#include <iterator>
+
+#include "app/configuration.h"
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/read_configuration.h"
+#include "reports/configuration_report.h"
+
+namespace quendal::cli {
+namespace {
+
+std::string run(const GlobalOptions& g, Options&) {
+  ConfigurationReportInputs in;
+  in.result = readconfiguration(g);
+  in.todayyear = g.today.year;
+  in.todaymonth = g.today.month;
+  in.todayday = g.today.day;
+  std::copy(std::begin(personalDateTable), std::end(personalDateTable), in.dates.begin());
+  return buildconfigurationevaluation(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "config",
+    "the evaluation of the configuration file (personal dates and today)",
+    "usage: quendal-report [GLOBAL OPTIONS] config\n"
+    "\n"
+    "Reads the configuration file (--ini PATH, else QUENDAL6.INI or QUENDAL5.INI\n"
+    "in the working directory) and prints the text of its evaluation box: today's\n"
+    "date and, for every configured date, its distance from today.\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

@@ -1,0 +1,38 @@
+// quendal-report day-difference: the difference between two dates.
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/read_configuration.h"
+#include "reports/day_difference.h"
+
+namespace quendal::cli {
+namespace {
+
+std::string run(const GlobalOptions& g, Options& o) {
+  const CivilDate from = o.requireddate("from");
+  const CivilDate to = o.requireddate("to");
+  differenceDirection = o.flag("reverse") ? 1 : 0;
+  readconfiguration(g);
+  DayDifferenceInputs in;
+  in.year1 = from.year, in.month1 = from.month, in.day1 = from.day;
+  in.year2 = to.year, in.month2 = to.month, in.day2 = to.day;
+  in.direction = differenceDirection;
+  in.todayyear = g.today.year, in.todaymonth = g.today.month, in.todayday = g.today.day;
+  return builddaydifference(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "day-difference",
+    "the difference between two dates in days, hours, weeks, months, years",
+    "usage: quendal-report [GLOBAL OPTIONS] day-difference --from Y-M-D --to Y-M-D [--reverse]\n"
+    "\n"
+    "  --from Y-M-D   first date (Julian calendar before 15 October 1582)\n"
+    "  --to Y-M-D     second date\n"
+    "  --reverse      first date minus second instead of second minus first\n"
+    "\n"
+    "Years are limited to 100..9999, months to 1..12, days to 1..31; a day\n"
+    "the month does not have becomes its last day.\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

@@ -1,0 +1,44 @@
+// quendal-report easter-distribution: the dates of a movable feast over a
+// range of years.
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/read_configuration.h"
+#include "reports/easter_distribution.h"
+
+namespace quendal::cli {
+namespace {
+
+int feastfromoption(const std::string& value) {
+  if (value == "easter") return distributioneaster;
+  if (value == "ascension") return distributionascension;
+  if (value == "pentecost") return distributionwhitsunday;
+  if (value == "corpus-christi") return distributioncorpuschristi;
+  throw UsageError("easter-distribution: --feast '" + value +
+                   "' is not one of easter, ascension, pentecost, corpus-christi");
+}
+
+std::string run(const GlobalOptions& g, Options& o) {
+  EasterDistributionInputs in;
+  in.firstyear = static_cast<int>(o.requiredinteger("from-year"));
+  in.lastyear = static_cast<int>(o.requiredinteger("to-year"));
+  in.feast = feastfromoption(o.text("feast", "easter"));
+  readconfiguration(g);
+  return buildeasterdistribution(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "easter-distribution",
+    "how often Easter (or a feast after it) falls on each date",
+    "usage: quendal-report [GLOBAL OPTIONS] easter-distribution --from-year A --to-year B\n"
+    "                      [--feast easter|ascension|pentecost|corpus-christi]\n"
+    "\n"
+    "  --from-year A, --to-year B   range of Gregorian years, limited to 1583..9999\n"
+    "  --feast F                    Easter Sunday (default), Ascension Day,\n"
+    "                               Whit Sunday or Corpus Christi\n"
+    "\n"
+    "Ranges of fewer than 1002 years also list the years of each date.\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

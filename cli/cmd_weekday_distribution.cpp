@@ -1,0 +1,62 @@
+// quendal-report weekday-distribution: on which weekdays a day of the month
+// falls over a range of months.
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/read_configuration.h"
+#include "reports/weekday_distribution.h"
+
+namespace quendal::cli {
+namespace {
+
+struct YearMonth {
+  int year = 0, month = 0;
+};
+
+// Y-M, the year possibly negative (it is limited to 100..9999 later).
+YearMonth parseyearmonth(const char* option, const std::string& text) {
+  const std::size_t dash = text.find('-', (!text.empty() && text[0] == '-') ? 1 : 0);
+  if (dash == std::string::npos)
+    throw UsageError(std::string("--") + option + ": '" + text + "' is not of the form Y-M");
+  YearMonth ym;
+  try {
+    ym.year = static_cast<int>(parseinteger(option, text.substr(0, dash)));
+    ym.month = static_cast<int>(parseinteger(option, text.substr(dash + 1)));
+  } catch (const UsageError&) {
+    throw UsageError(std::string("--") + option + ": '" + text + "' is not of the form Y-M");
+  }
+  return ym;
+}
+
+std::string run(const GlobalOptions& g, Options& o) {
+  WeekdayDistributionInputs in;
+  in.day = static_cast<int>(o.requiredinteger("day"));
+  const bool year = o.has("year");
+  if (year == (o.has("from") || o.has("to")))
+    throw UsageError("weekday-distribution: give either --year Y or --from Y-M --to Y-M");
+  if (year) {
+    in.firstyear = in.lastyear = static_cast<int>(o.requiredinteger("year"));
+    in.singleyear = true;
+  } else {
+    const YearMonth from = parseyearmonth("from", o.requiredtext("from"));
+    const YearMonth to = parseyearmonth("to", o.requiredtext("to"));
+    in.firstyear = from.year, in.firstmonth = from.month;
+    in.lastyear = to.year, in.lastmonth = to.month;
+  }
+  readconfiguration(g);
+  return buildweekdaydistribution(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "weekday-distribution",
+    "on which weekdays a day of the month falls over a range of months",
+    "usage: quendal-report [GLOBAL OPTIONS] weekday-distribution --from Y-M --to Y-M --day D\n"
+    "       quendal-report [GLOBAL OPTIONS] weekday-distribution --year Y --day D\n"
+    "\n"
+    "  --from Y-M, --to Y-M   range of months (years limited to 100..9999)\n"
+    "  --year Y               one whole year, with the months of each weekday\n"
+    "  --day D                day of the month, limited to 1..31\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

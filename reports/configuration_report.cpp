@@ -1,0 +1,102 @@
+// The configuration evaluation box; see configuration_report.h.
+#include "reports/configuration_report.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double daysperweek = 7.0;
+constexpr double dayspermonth = 30.436875;  // 365.2425 / 12
+constexpr double daysperyear = 365.2425;
+
+void dateentry(ReportBuffer& b, const PersonalDate& d, int days, int language) {
+  const int w = dayofweek(d.day, d.month, d.year);
+  const bool german = language != english;
+  if (german)
+    b.printf("\r\n %d. %s %d - %s - %s ", d.day, monthname(d.month, language), d.year,
+             weekdayname(w, language), d.text.c_str());
+  else
+    b.printf("\r\n %s %d%s, %d - %s - %s ", monthname(d.month, language), d.day, ordinal(d.day),
+             d.year, weekdayname(w, language), d.text.c_str());
+  const int comma = german ? 1 : 0;
+  b.printf(german ? "\r\n %d Tage; " : "\r\n %d Days; ", days);
+  b.append(formatdecimalpadded(days / daysperweek, 3, comma, 2));
+  b.append(german ? " Wochen; " : " Weeks; ");
+  b.append(formatdecimalpadded(days / dayspermonth, 3, comma, 1));
+  b.append(german ? "Monate; " : "Months; ");
+  b.append(formatdecimalpadded(days / daysperyear, 3, comma, 2));
+  b.append(german ? " Jahre Differenz " : " Years Difference ");
+  b.append("\r\n");
+}
+
+}  // namespace
+
+ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in,
+                                                 int language) {
+  const bool german = language != english;
+  ConfigurationReport report;
+  report.title = german ? "Auswertung der INI-Datei" : "Interpretation of the INI-File";
+  ReportBuffer b;
+  if (in.result == 0) {
+    b.append(german ? "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! "
+                    : "\n INI-File \"QUENDAL6.INI\" not found! ");
+  } else if (in.result < 0) {
+    if (german) {
+      b.append("\n Die INI-Datei \"QUENDAL6.INI\" ist zu groß! ");
+      b.append("\n (größer als 64 kB) ");
+      b.append("\n Verarbeitung aus Sicherheitsgründen abgebrochen ");
+    } else {
+      b.append("\n INI-File \"QUENDAL6.INI\" is too big! ");
+      b.append("\n (more than 64 kB) ");
+      b.append("\n Processing stopped due to safety reasons ");
+    }
+  } else {
+    const int ty = in.todayyear, tm = in.todaymonth, td = in.todayday;
+    const int tw = dayofweek(td, tm, ty);
+    if (german)
+      b.printf(" Heute ist %s, der %d. %s %d \r\n", weekdayname(tw, language), td,
+               monthname(tm, language), ty);
+    else
+      b.printf(" Today is %s %s %d%s, %d \r\n", weekdayname(tw, language), monthname(tm, language),
+               td, ordinal(td), ty);
+    // Both dates are Gregorian (personal dates lie in 1601..9998), so the
+    // difference of their day numbers is a difference of MJDs.
+    const int today = datetomjd(ty, tm, td);
+    bool any = false;
+    for (const PersonalDate& d : in.dates) {
+      if (dayofweek(d.day, d.month, d.year) <= 0) continue;
+      dateentry(b, d, today - datetomjd(d.year, d.month, d.day), language);
+      any = true;
+    }
+    if (!any) {
+      if (german) {
+        b.append("\r\n Keine Daten (Datum) in INI-Datei         ");
+        b.append("\r\n \"QUENDAL6.INI\" gefunden! ");
+      } else {
+        b.append("\r\n No Data (Dates) found in         ");
+        b.append("\r\n INI-File \"QUENDAL6.INI\"!   ");
+      }
+    }
+  }
+  report.text = b.text();
+  return report;
+}
+
+ConfigurationReport evaluateconfiguration(const std::string& path, int todayyear, int todaymonth,
+                                          int todayday, int language) {
+  ConfigurationReportInputs in;
+  in.result = path.empty() ? readConfiguration() : readConfigurationFile(path);
+  in.todayyear = todayyear;
+  in.todaymonth = todaymonth;
+  in.todayday = todayday;
+  std::copy(std::begin(personalDateTable), std::end(personalDateTable), in.dates.begin());
+  return buildconfigurationevaluation(in, language);
+}
+
+}  // namespace quendal

@@ -1,0 +1,33 @@
+// The evaluation box of the configuration file: today's date and, for every
+// configured date of personal interest, its distance from today in days,
+// weeks, months and years; or why the file could not be used.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/configuration.h"
+
+namespace quendal {
+
+struct ConfigurationReportInputs {
+  int result = 0;  // of readConfiguration: 1 read, 0 no file, -1 too large
+  int todayyear = 0, todaymonth = 0, todayday = 0;  // the local date, 1601..9999
+  std::array<PersonalDate, personaldatetablesize> dates;  // personalDateTable
+};
+
+struct ConfigurationReport {
+  std::string text;   // the message-box text
+  const char* title;  // "Auswertung der INI-Datei" / "Interpretation of the INI-File"
+};
+
+// language: 0 English, 1 German, 2 Austrian German.
+ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in,
+                                                 int language);
+
+// Reads the configuration file (readConfiguration, or readConfigurationFile
+// when path is not empty) and builds the box for today's date.
+ConfigurationReport evaluateconfiguration(const std::string& path, int todayyear, int todaymonth,
+                                          int todayday, int language);
+
+}  // namespace quendal
