@@ -63,7 +63,11 @@ int localmillisecondsofday() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm tm{};
+#ifdef _WIN32
+  localtime_s(&tm, &seconds);
+#else
   localtime_r(&seconds, &tm);
+#endif
   const auto sinceepoch = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
   const int millisecond = static_cast<int>(sinceepoch.count() % 1000);
   return tm.tm_hour * 3600000 + tm.tm_min * 60000 + tm.tm_sec * 1000 + millisecond;
