@@ -1,0 +1,230 @@
+// Apparent places of Sun, Moon and planets (Meeus, Astronomical Algorithms,
+// ch. 25, 33, 41, 45): light time, geocentric ecliptic coordinates,
+// nutation, equatorial coordinates with the true obliquity, phase,
+// magnitude and apparent diameter.
+#include "astro/apparent.h"
+
+#include <cmath>
+
+#include "astro/moon.h"
+#include "astro/numeric.h"
+#include "astro/nutation.h"
+#include "astro/planets.h"
+#include "astro/timescales.h"
+
+namespace quendal {
+namespace {
+
+// The Earth's heliocentric L, B (radians) and R (AU) at the last instant asked.
+struct EarthCache {
+  double jd = -10000.0;
+  double l = 0.0;
+  double b = 0.0;
+  double r = 0.0;
+};
+EarthCache earthcache;
+
+struct Vector {
+  double x, y, z;
+};
+
+Vector Rectangular(double l, double b, double r) {
+  const double cb = std::cos(b);
+  return {r * cb * std::cos(l), r * cb * std::sin(l), r * std::sin(b)};
+}
+
+Vector Difference(const Vector& a, const Vector& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+double Length(const Vector& v) { return SafeSqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+
+// The Earth at jd through the one-entry cache.
+const EarthCache& EarthAt(double jd) {
+  if (std::fabs(jd - earthcache.jd) < 1e-20) return earthcache;
+  HeliocentricState earth;
+  if (PlanetHeliocentric(jd, BodyEarth, 0.0, earth) == HeliocentricOk) {
+    earthcache.jd = jd;
+    earthcache.l = earth.l;
+    earthcache.b = earth.b;
+    earthcache.r = earth.r;
+  }
+  return earthcache;
+}
+
+// The Earth's position at jd without touching the cache.
+Vector EarthVector(double jd) {
+  HeliocentricState earth;
+  PlanetHeliocentric(jd, BodyEarth, 0.0, earth);
+  return Rectangular(earth.l, earth.b, earth.r);
+}
+
+// Magnitude laws (r, delta in AU, phase angle i in degrees) and the apparent
+// diameter at 1 AU (arcseconds) of bodies 1..9; Saturn's ring term is added
+// separately.
+struct PlanetPhotometry {
+  double m0, c1, c2, c3;  // m0 + 5 log10(r delta) + c1 i + c2 i^2 + c3 i^3
+  double diameter;
+};
+constexpr PlanetPhotometry photometry[10] = {
+    {0.0, 0.0, 0.0, 0.0, 0.0},
+    {-0.42, 0.038, -0.000273, 0.000002, 6.72},      // Mercury
+    {-4.40, 0.0009, 0.000239, -0.00000065, 16.82},  // Venus
+    {0.0, 0.0, 0.0, 0.0, 0.0},                      // Earth
+    {-1.52, 0.016, 0.0, 0.0, 9.36},                 // Mars
+    {-9.40, 0.005, 0.0, 0.0, 184.12},               // Jupiter
+    {-8.88, 0.044, 0.0, 0.0, 147.64},               // Saturn
+    {-7.19, 0.0, 0.0, 0.0, 70.04},                  // Uranus
+    {-6.87, 0.0, 0.0, 0.0, 67.0},                   // Neptune
+    {-1.0, 0.0, 0.0, 0.0, 4.14},                    // Pluto
+};
+
+// Saturnicentric latitude of the Earth referred to the ring plane (radians)
+// for the geocentric ecliptic lambda, beta (radians) at jd (Meeus ch. 45).
+double SaturnRingTilt(double jd, double lambda, double beta) {
+  const double t = (jd - 2451545.0) / 36525.0;
+  const double inclination = (28.075216 - 0.012998 * t + 0.000004 * t * t) * RadiansPerDegree;
+  const double node = (169.50847 + 1.394681 * t + 0.000412 * t * t) * RadiansPerDegree;
+  return SafeAsin(std::sin(inclination) * std::cos(beta) * std::sin(lambda - node) -
+                  std::cos(inclination) * std::sin(beta));
+}
+
+}  // namespace
+
+void BodyPosition(double jd, int body, double& ra, double& dec, double& distance,
+                  double& elongation, double& illuminated, double& magnitude, double& diameter,
+                  double& lambda, double& beta, int lightTime) {
+  if (body == BodySunAlias) body = BodySun;
+  if (body == BodyMoonAlias) body = BodyMoon;
+  if (body < BodyMoon || body == BodyEarth || body > BodyPluto) {
+    ra = 0.0;
+    dec = 0.0;
+    return;
+  }
+
+  double l = 0.0;  // geocentric ecliptic longitude and latitude (radians), of date
+  double b = 0.0;
+  double delta = 0.0;
+  double r = 0.0;  // heliocentric radius vector of the body (AU)
+  // The Earth at jd, also for the Moon (its magnitude needs the Sun's distance).
+  const EarthCache& earth = EarthAt(jd);
+  const double earthradius = earth.r;
+  const Vector earthvector = Rectangular(earth.l, earth.b, earth.r);
+
+  if (body == BodyMoon) {
+    MoonPosition(jd - 2415020.0, l, b, delta);
+  } else {
+    HeliocentricState planet;
+    if (body != BodySun && PlanetHeliocentric(jd, body, 0.0, planet) != HeliocentricOk) {
+      ra = 0.0;
+      dec = 0.0;
+      return;
+    }
+    Vector g = Difference(Rectangular(planet.l, planet.b, planet.r), earthvector);
+    r = planet.r;
+    if (lightTime != 0) {
+      if (body == BodySun) {
+        // The Earth at the instant the light left the Sun, in two passes.
+        for (int pass = 0; pass < 2; ++pass) {
+          const Vector e = EarthVector(jd - LightTimePerAU * Length(g));
+          g = {-e.x, -e.y, -e.z};
+        }
+      } else if (PlanetHeliocentric(jd - LightTimePerAU * Length(g), body, 0.0, planet) ==
+                 HeliocentricOk) {
+        g = Difference(Rectangular(planet.l, planet.b, planet.r), earthvector);
+        r = planet.r;
+      }
+    }
+    delta = Length(g);
+    const double xy = g.x * g.x + g.y * g.y;
+    if (xy > 1e-35) {
+      l = SafeAtan2(g.y, g.x);
+      b = SafeAtan2(g.z, std::sqrt(xy));
+    } else {
+      l = 0.0;
+      b = g.z > 0.0 ? 0.5 * Pi : (g.z < 0.0 ? -0.5 * Pi : 0.0);
+    }
+  }
+  distance = delta;
+
+  elongation = 0.0;
+  illuminated = 0.0;
+  magnitude = 0.0;
+  diameter = 0.0;
+  if (body == BodySun) {
+    illuminated = 100.0;
+    diameter = 1919.26 / delta;  // delta is the light-time corrected Earth's radius vector
+    magnitude = -26.8;
+  } else if (body == BodyMoon) {
+    double phase = 0.0;
+    illuminated = 100.0 * MoonIllumination(jd, phase);
+    elongation = 180.0 - phase;
+    diameter = 112422.0 / (delta * KilometresPerAU / EarthRadiusKm);
+    magnitude = 0.23 + 5.0 * std::log10(earthradius * delta) + 0.026 * phase +
+                4e-9 * phase * phase * phase * phase;
+  } else {
+    const double cospsi =
+        (earthradius * earthradius + delta * delta - r * r) / (2.0 * earthradius * delta);
+    elongation = SafeAcos(cospsi) * DegreesPerRadian;
+    const double cosi = (r * r + delta * delta - earthradius * earthradius) / (2.0 * r * delta);
+    illuminated = 50.0 * (1.0 + cosi);
+    const double i = SafeAcos(cosi) * DegreesPerRadian;
+    const PlanetPhotometry& p = photometry[body];
+    magnitude = p.m0 + 5.0 * std::log10(r * delta) + ((p.c3 * i + p.c2) * i + p.c1) * i;
+    if (body == BodySaturn) {
+      const double tilt = std::sin(SaturnRingTilt(jd, l, b));
+      magnitude += -2.60 * std::fabs(tilt) + 1.25 * tilt * tilt;
+    }
+    diameter = p.diameter / delta;
+  }
+
+  // Nutation in longitude and the true obliquity of date.
+  const double epsilon = TrueObliquity(jd);
+  double deltaepsilon = 0.0;
+  double deltapsi = 0.0;
+  Nutation(jd, deltaepsilon, deltapsi);
+  l += deltapsi;
+  const double se = std::sin(epsilon);
+  const double ce = std::cos(epsilon);
+  ra = NormalizeRadians(SafeAtan2(std::sin(l) * ce - std::tan(b) * se, std::cos(l))) *
+       DegreesPerRadian / 15.0;
+  dec = SafeAsin(std::sin(b) * ce + std::cos(b) * se * std::sin(l)) * DegreesPerRadian;
+  lambda = NormalizeRadians(l) * DegreesPerRadian;
+  beta = b * DegreesPerRadian;
+}
+
+void SunEquatorialAtT(double t, double& ra, double& dec) {
+  const double jd = t * 36525.0 + 2451545.0;
+  const double jde = jd + DeltaTForJD(jd) / 86400.0;
+  double distance, elongation, illuminated, magnitude, diameter, lambda, beta;
+  BodyPosition(jde, BodySun, ra, dec, distance, elongation, illuminated, magnitude, diameter,
+               lambda, beta, 1);
+}
+
+void MoonEquatorialAtT(double t, double& ra, double& dec) {
+  const double jd = t * 36525.0 + 2451545.0;
+  const double jde = jd + DeltaTForJD(jd) / 86400.0;
+  double distance, elongation, illuminated, magnitude, diameter, lambda, beta;
+  BodyPosition(jde, BodyMoon, ra, dec, distance, elongation, illuminated, magnitude, diameter,
+               lambda, beta, 0);
+}
+
+int MoonChartPosition(double jdEarth, double jdAge, double precision, HeliocentricState& state) {
+  const int status = PlanetHeliocentric(jdEarth, BodyEarth, precision, state);
+  const double a = MoonAgeAngle(jdAge) * RadiansPerDegree;
+  state.l -= TwoPi / 56.0 * std::sin(a);
+  state.r -= std::cos(a) / 7.0;
+  return status;
+}
+
+double AltitudeParallax(int body, double altitude, double distance, double diameter) {
+  double h = altitude;
+  double parallax;
+  if (body == BodyMoon || body == BodyMoonAlias) {
+    parallax = SafeAsin(EarthRadiusKm / (distance * KilometresPerAU)) * DegreesPerRadian;
+    h -= diameter / 3600.0;
+  } else {
+    parallax = SolarParallax / 3600.0 / distance;
+  }
+  return h - parallax * CosDeg(h);
+}
+
+}  // namespace quendal

@@ -1,0 +1,64 @@
+// The Moon: age and phase, illuminated fraction, phase names, the
+// low-precision position of the rise/set search, the precise geocentric
+// position and the libration.
+#pragma once
+
+namespace quendal {
+
+// Age and phase by the closed-form method of Duffett-Smith, Practical
+// Astronomy with your Calculator (epoch 1980 January 0.0). jd: Julian date.
+// Returns the age angle (elongation of the Moon from the Sun counted from new
+// moon) in radians [0, 2 pi). Out: illuminatedFraction 0..1, ageDays 0..29.53.
+double MoonPhaseSimple(double jd, double& illuminatedFraction, double& ageDays);
+
+// The age angle of MoonPhaseSimple in degrees [0, 360): 0 new moon, 90 first
+// quarter, 180 full moon, 270 last quarter.
+double MoonAgeAngle(double jd);
+
+// Kepler's equation E - e sin E = M by Newton's method from E = M (from pi of
+// M's revolution when e >= 0.8) until the step is below 1e-10, at most 50 steps.
+// meanAnomaly in degrees, eccentricity 0..1; returns E in radians.
+double SolveKepler(double meanAnomaly, double eccentricity);
+
+// Illuminated fraction k of the Moon, Meeus, Astronomical Algorithms, ch. 48
+// (lower accuracy). jd: Julian date. Out: phaseAngle, the Sun-Moon-Earth
+// angle i in degrees [0, 180]. Returns k in [0, 1].
+double MoonIllumination(double jd, double& phaseAngle);
+
+// Phase-name index 0..7 (new moon, waxing crescent, first quarter, waxing
+// gibbous, full moon, waning gibbous, last quarter, waning crescent) of an age
+// angle in degrees and an illuminated percentage 0..100; the quarter names
+// cover 45 % <= p < 55 %.
+int MoonPhaseIndex(double ageAngle, double illuminatedPercent);
+
+// Low-precision lunar position, Montenbruck and Pfleger, Astronomy on the
+// Personal Computer (MiniMoon): fixed obliquity, a few arcminutes.
+// t = (MJD - 51544.5) / 36525, Julian centuries (UT). Out: rightAscension in
+// hours [0, 24), declination in degrees.
+void LowPrecisionMoon(double t, double& rightAscension, double& declination);
+
+// Precise geocentric position of the Moon, mean ecliptic and equinox of date
+// (no nutation). d = JDE - 2415020.0, days from 1900 January 0.5 in dynamical
+// time. Inside JDE 1221000.5..2798525.5 (-1369..2950) S. L. Moshier's
+// harmonic series fitted to the JPL DE404 ephemeris, light time applied;
+// outside it the classical series. Out: longitude in radians [0, 2 pi),
+// latitude in radians, distance in AU.
+void MoonPosition(double d, double& longitude, double& latitude, double& distance);
+
+// The classical lunar theory of Meeus, Astronomical Formulae for
+// Calculators (epoch 1900 January 0.5), geometric. d as for MoonPosition;
+// out longitude [0, 2 pi) and latitude in radians, distance in AU
+// (Earth's equatorial radius / sine of the horizontal parallax).
+void ClassicalMoonPosition(double d, double& longitude, double& latitude, double& distance);
+
+// Moshier's DE404 series at jde (dynamical time) without light time: the
+// geometric position, units as MoonPosition.
+void HarmonicMoonPosition(double jde, double& longitude, double& latitude, double& distance);
+
+// Libration of the Moon from Moshier's series (fitted to JPL DE403): the
+// selenographic latitude and longitude of the Earth, optical and physical
+// libration together. jd: Julian date. Out: latitude and longitude in
+// degrees (the longitude carries a constant of -64" of the series' frame).
+void MoonLibration(double jd, double& latitude, double& longitude);
+
+}  // namespace quendal

@@ -1,0 +1,50 @@
+// Heliocentric position of Pluto from an orbit model of its own: a Kepler
+// ellipse with polynomial mean elements, corrected by a 26-term periodic
+// perturbation series in the mean longitudes of Jupiter, Saturn, Uranus,
+// Neptune and Pluto. The model works on the ecliptic and equinox J2000.0;
+// PlutoHeliocentric carries the longitude to the equinox of date so that
+// Pluto shares the frame of the VSOP87D planets. No FK5 frame correction.
+#pragma once
+
+#include "astro/heliocentric.h"
+
+namespace quendal {
+
+// An orbit described by osculating-style mean elements that two callbacks
+// fill: `elements` sets i, node, perihelion, a, e, m (and jd) for an instant
+// and clears the perturbation outputs; `perturbation` adjusts the longitude
+// and radius of the unperturbed ellipse and sets the latitude correction.
+struct OrbitModel {
+  double jd = 0.0;           // instant of the last element evaluation (JD, dynamical)
+  double i = 0.0;            // inclination (degrees)
+  double node = 0.0;         // longitude of the ascending node (degrees)
+  double perihelion = 0.0;   // argument of perihelion (degrees)
+  double a = 0.0;            // semi-major axis (AU)
+  double e = 0.0;            // eccentricity
+  double m = 0.0;            // mean anomaly (degrees, 0..360)
+  double epoch = 2451545.0;  // epoch of the element polynomials (JD)
+  void (*elements)(double jd, OrbitModel& model) = nullptr;
+  void (*perturbation)(double jd, OrbitModel& model) = nullptr;
+  double longitude = 0.0;    // perturbed heliocentric longitude (radians)
+  double radius = 0.0;       // perturbed radius vector (AU)
+  double latitude = 0.0;     // latitude correction (radians)
+};
+
+// KeplerEllipsePosition: position on the model's ellipse at an instant.
+//   jd      Julian day, dynamical time
+//   model   the orbit; its callbacks are called when set
+//   l, b    out: heliocentric ecliptic longitude (radians, 0..2 pi), latitude (radians)
+//   r       out: radius vector (AU)
+// Kepler's equation is solved by Newton's method to 1e-11 rad. Returns
+// HeliocentricOk, or HeliocentricKeplerFailed after 100 iterations without
+// convergence (the outputs are then not set).
+int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, double& r);
+
+// PlutoHeliocentric: Pluto's heliocentric L, B, R (radians, radians, AU) at
+// jd (dynamical time), L referred to the mean equinox of date (general
+// precession in longitude added to the model's J2000.0 longitude), with
+// rates per day as the difference between jd + 1 and jd. The last result is kept in a one-entry cache keyed by the exact jd.
+// Returns HeliocentricOk or HeliocentricKeplerFailed.
+int PlutoHeliocentric(double jd, HeliocentricState& state);
+
+}  // namespace quendal

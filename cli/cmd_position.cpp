@@ -1,0 +1,129 @@
+// quendal-report position: the apparent place of one body at one instant.
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+#include "astro/apparent.h"
+#include "astro/numeric.h"
+#include "astro/planets.h"
+#include "astro/timescales.h"
+#include "calendar/calendar.h"
+#include "cli/cli.h"
+
+namespace quendal::cli {
+namespace {
+
+struct BodyName {
+  const char* name;
+  int body;
+};
+constexpr BodyName bodynamelist[] = {
+    {"mercury", BodyMercury}, {"venus", BodyVenus},     {"mars", BodyMars},
+    {"jupiter", BodyJupiter}, {"saturn", BodySaturn},   {"uranus", BodyUranus},
+    {"neptune", BodyNeptune}, {"pluto", BodyPluto},     {"sun", BodySun},
+    {"moon", BodyMoon},
+};
+
+int bodyfromname(const std::string& text) {
+  std::string lower;
+  for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const BodyName& b : bodynamelist)
+    if (lower == b.name) return b.body;
+  throw UsageError("position: --body '" + text +
+                   "' is not one of mercury, venus, mars, jupiter, saturn, uranus, neptune, "
+                   "pluto, sun, moon");
+}
+
+// Days of a month of a historical year (Julian leap rule before the reform).
+int monthlength(int year, int month) {
+  static const int days[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month != 2) return days[month];
+  const int y = astronomicalyear(year);
+  const bool leap = year > 1582 ? (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) : y % 4 == 0;
+  return leap ? 29 : 28;
+}
+
+void line(std::string& out, const char* name, double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%s %.17g\n", name, value);
+  out += buffer;
+}
+
+std::string run(const GlobalOptions&, Options& o) {
+  const int body = bodyfromname(o.requiredtext("body"));
+  const CivilDate date = o.requireddate("date");
+  const ClockTime time = o.requiredtime("time");
+  const bool dynamical = o.flag("tt");
+
+  const std::string datetext = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
+                               std::to_string(date.day);
+  if (date.year == 0)
+    throw UsageError("position: --date " + datetext + ": there is no year 0 (1 BC is -1)");
+  if (date.month < 1 || date.month > 12 || date.day < 1 ||
+      date.day > monthlength(date.year, date.month))
+    throw UsageError("position: --date " + datetext + " is not a date");
+  if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14)
+    throw UsageError("position: --date " + datetext +
+                     " does not exist (the calendar reform skipped 5..14 October 1582)");
+
+  const double instant =
+      datetojd(date.year, date.month, date.day) +
+      (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0;
+  double jdut = instant;
+  double jde = instant;
+  if (dynamical) {
+    // Delta T is looked up by the UT month: settle it from the TT instant.
+    jdut = jde - DeltaTForJD(jde) / 86400.0;
+    jdut = jde - DeltaTForJD(jdut) / 86400.0;
+  } else {
+    jde = jdut + DeltaTForJD(jdut) / 86400.0;
+  }
+
+  double ra = 0, dec = 0, distance = 0, elongation = 0, illuminated = 0, magnitude = 0;
+  double diameter = 0, lambda = 0, beta = 0;
+  BodyPosition(jde, body, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda,
+               beta, 1);
+
+  std::string out;
+  line(out, "jd_ut", jdut);
+  line(out, "jde", jde);
+  line(out, "ra_hours", ra);
+  line(out, "dec_deg", dec);
+  line(out, "distance_au", distance);
+  line(out, "lambda_deg", lambda);
+  line(out, "beta_deg", beta);
+  line(out, "elongation_deg", elongation);
+  line(out, "illuminated_percent", illuminated);
+  line(out, "magnitude", magnitude);
+  line(out, "diameter_arcsec", diameter);
+  if (body >= BodyMercury) {
+    HeliocentricState state;
+    PlanetHeliocentric(jde, body, 0.0, state);
+    line(out, "helio_l_deg", state.l * DegreesPerRadian);
+    line(out, "helio_b_deg", state.b * DegreesPerRadian);
+    line(out, "helio_r_au", state.r);
+  }
+  return out;
+}
+
+const SubcommandRegistration registration({
+    "position",
+    "the apparent place of the Sun, the Moon or a planet at one instant",
+    "usage: quendal-report [GLOBAL OPTIONS] position --body NAME --date Y-M-D --time HH:MM[:SS]\n"
+    "                      [--tt]\n"
+    "\n"
+    "  --body NAME   mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto, sun, moon\n"
+    "  --date Y-M-D  civil date (Julian calendar before 15 October 1582; 1 BC is -1)\n"
+    "  --time T      time of day, universal time\n"
+    "  --tt          the date and time are dynamical time (TT) instead of UT\n"
+    "\n"
+    "Prints one line per quantity, 'name value', full double precision:\n"
+    "  jd_ut, jde (dynamical), ra_hours, dec_deg (apparent, of date), distance_au,\n"
+    "  lambda_deg, beta_deg (apparent ecliptic), elongation_deg, illuminated_percent,\n"
+    "  magnitude, diameter_arcsec; for the planets and Pluto also helio_l_deg,\n"
+    "  helio_b_deg, helio_r_au (heliocentric, mean ecliptic and equinox of date).\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

@@ -1,0 +1,279 @@
+// The Moon: phase names, Kepler's equation, age and illumination against
+// Meeus' worked examples (48.a, 49.a, 49.b), the precise position against
+// Meeus 47.a and the check values of the lunar data, the classical and the
+// DE404 series against each other, the low-precision Moon against the
+// precise one, and the libration against Meeus' optical libration (ch. 53).
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "astro/moon.h"
+#include "astro/numeric.h"
+#include "astro/nutation.h"
+#include "astro/timescales.h"
+
+namespace quendal {
+namespace {
+
+constexpr double AuKm = 149597870.691;
+constexpr double ArcsecPerRadian = 180.0 / Pi * 3600.0;
+
+double wrapRadians(double a) { return a - TwoPi * std::floor(a / TwoPi + 0.5); }
+double wrapDegrees(double a) { return a - 360.0 * std::floor(a / 360.0 + 0.5); }
+
+TEST(MoonPhaseIndex, NamesFollowTheIlluminationBands) {
+  EXPECT_EQ(MoonPhaseIndex(200, 0.3), 0);
+  EXPECT_EQ(MoonPhaseIndex(10, 99.7), 4);
+  EXPECT_EQ(MoonPhaseIndex(90, 50), 2);
+  EXPECT_EQ(MoonPhaseIndex(270, 50), 6);
+  EXPECT_EQ(MoonPhaseIndex(100, 60), 3);
+  EXPECT_EQ(MoonPhaseIndex(300, 30), 7);
+  EXPECT_EQ(MoonPhaseIndex(30, 30), 1);
+  EXPECT_EQ(MoonPhaseIndex(200, 80), 5);
+  // Band edges: 45 % is a quarter, 55 % gibbous, 0.4 % a crescent, 99.6 % full.
+  EXPECT_EQ(MoonPhaseIndex(90, 45), 2);
+  EXPECT_EQ(MoonPhaseIndex(90, 44.999), 1);
+  EXPECT_EQ(MoonPhaseIndex(90, 55), 3);
+  EXPECT_EQ(MoonPhaseIndex(270, 45), 6);
+  EXPECT_EQ(MoonPhaseIndex(270, 55), 5);
+  EXPECT_EQ(MoonPhaseIndex(180, 50), 6);  // 180 degrees counts as waning
+  EXPECT_EQ(MoonPhaseIndex(5, 0.4), 1);
+  EXPECT_EQ(MoonPhaseIndex(175, 99.6), 4);
+}
+
+TEST(SolveKepler, SolvesKeplersEquation) {
+  EXPECT_DOUBLE_EQ(SolveKepler(57.0, 0.0), 57.0 * RadiansPerDegree);
+  for (double e : {0.0167, 0.1, 0.5, 0.9, 0.99}) {
+    for (double m = -400.0; m <= 400.0; m += 7.3) {
+      const double ea = SolveKepler(m, e);
+      EXPECT_NEAR(ea - e * std::sin(ea), m * RadiansPerDegree, 1e-9) << e << " " << m;
+    }
+  }
+  // Meeus example 30.a: M = 5 degrees, e = 0.1 gives E = 5.554589 degrees.
+  EXPECT_NEAR(SolveKepler(5.0, 0.1) * DegreesPerRadian, 5.554589, 1e-6);
+  // Inputs without a solution still return.
+  EXPECT_TRUE(std::isnan(SolveKepler(std::nan(""), 0.1)));
+}
+
+TEST(MoonPhaseSimple, NewMoonAndLastQuarterOfMeeusChapter49) {
+  // 49.a: new moon 1977 February 18, 3h37m42s TD (JDE 2443192.65118);
+  // 49.b: last quarter 2044 January 22, JDE 2467636.49186. Delta T ~ 48 s and 90 s.
+  struct Phase {
+    double jd, angle;
+  } phases[] = {{2443192.65118 - 48.0 / 86400, 0.0}, {2467636.49186 - 90.0 / 86400, 270.0}};
+  for (const Phase& p : phases) {
+    const double before = wrapDegrees(MoonAgeAngle(p.jd - 1.0 / 24) - p.angle);
+    const double after = wrapDegrees(MoonAgeAngle(p.jd + 1.0 / 24) - p.angle);
+    EXPECT_LT(before, 0.0) << p.jd;
+    EXPECT_GT(after, 0.0) << p.jd;
+  }
+  double fraction, days;
+  const double angle = MoonPhaseSimple(2443192.65118, fraction, days);
+  EXPECT_LT(fraction, 0.001);
+  EXPECT_TRUE(days < 0.1 || days > 29.4);
+  EXPECT_GE(angle, 0.0);
+  EXPECT_LT(angle, TwoPi);
+}
+
+TEST(MoonPhaseSimple, AgeGrowsDayByDayAndMatchesMeeusIllumination) {
+  double previous = MoonAgeAngle(2415020.5);
+  double worstFraction = 0.0;
+  for (double jd = 2415021.5; jd < 2488070.5; jd += 1.0) {
+    double fraction, days;
+    const double angle = MoonPhaseSimple(jd, fraction, days) * DegreesPerRadian;
+    EXPECT_NEAR(angle, MoonAgeAngle(jd), 1e-9);
+    ASSERT_GE(days, 0.0);
+    ASSERT_LT(days, 29.531);
+    const double step = NormalizeDegrees(angle - previous);
+    ASSERT_GT(step, 9.0) << jd;  // 12.2 degrees a day on average
+    ASSERT_LT(step, 16.0) << jd;
+    previous = angle;
+    double phase;
+    worstFraction = std::fmax(worstFraction, std::fabs(fraction - MoonIllumination(jd, phase)));
+  }
+  EXPECT_LT(worstFraction, 0.005);
+}
+
+TEST(MoonIllumination, MeeusExample48a) {
+  // 1992 April 12, 0h TD: k = 0.6786 (the book's precise method; ch. 48's
+  // lower-accuracy method is within 0.003 of it).
+  double phase;
+  const double k = MoonIllumination(2448724.5, phase);
+  EXPECT_NEAR(k, 0.6786, 0.003);
+  EXPECT_NEAR(k, (1.0 + CosDeg(phase)) / 2.0, 1e-12);
+}
+
+TEST(MoonIllumination, PhaseAngleStaysWithin0To180) {
+  for (double jd = 2440000.0; jd < 2480000.0; jd += 0.731) {
+    double phase;
+    const double k = MoonIllumination(jd, phase);
+    ASSERT_GE(phase, 0.0);
+    ASSERT_LE(phase, 180.0);
+    ASSERT_GE(k, 0.0);
+    ASSERT_LE(k, 1.0);
+  }
+}
+
+TEST(LowPrecisionMoon, RightAscensionInRangeAndWithinAFifthOfADegreeOfThePreciseMoon) {
+  double worst = 0.0;
+  for (double jd = 2415020.5; jd < 2488070.5; jd += 3.71) {
+    double ra, dec;
+    LowPrecisionMoon((jd - 2451545.0) / 36525.0, ra, dec);
+    ASSERT_GE(ra, 0.0);
+    ASSERT_LT(ra, 24.0);
+    const double jde = jd + DeltaTForJD(jd) / 86400.0;
+    double l, b, r;
+    MoonPosition(jde - 2415020.0, l, b, r);
+    const double eps = MeanObliquity(jde);
+    const double x = std::cos(b) * std::cos(l);
+    const double y = std::cos(eps) * std::cos(b) * std::sin(l) - std::sin(eps) * std::sin(b);
+    const double z = std::sin(eps) * std::cos(b) * std::sin(l) + std::cos(eps) * std::sin(b);
+    const double ra2 = std::atan2(y, x), dec2 = std::asin(z);
+    const double ra1 = ra * 15.0 * RadiansPerDegree, dec1 = dec * RadiansPerDegree;
+    const double c = std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
+    worst = std::fmax(worst, std::acos(std::fmin(1.0, c)) * DegreesPerRadian);
+  }
+  EXPECT_LT(worst, 0.2);
+}
+
+TEST(MoonPosition, MeeusExample47a) {
+  // 1992 April 12, 0h TD: lambda 133.162655, beta -3.229126 (mean equinox of
+  // date), distance 368409.7 km (ELP-2000/82 truncated).
+  double l, b, r;
+  MoonPosition(2448724.5 - 2415020.0, l, b, r);
+  EXPECT_NEAR(l * DegreesPerRadian, 133.162655, 3.0 / 3600);
+  EXPECT_NEAR(b * DegreesPerRadian, -3.229126, 1.0 / 3600);
+  EXPECT_NEAR(r * AuKm, 368409.7, 10.0);
+  ClassicalMoonPosition(2448724.5 - 2415020.0, l, b, r);
+  EXPECT_NEAR(l * DegreesPerRadian, 133.162655, 5.0 / 3600);
+  EXPECT_NEAR(b * DegreesPerRadian, -3.229126, 1.0 / 3600);
+  EXPECT_NEAR(r * AuKm, 368409.7, 10.0);
+}
+
+TEST(MoonPosition, ReproducesTheCheckValuesOfTheLunarData) {
+  // Evaluation of the data files by their own check script (DE404 inside the
+  // range with light time, classical outside); the Moon's mean anomaly
+  // polynomial here is Moshier's own, 0.01" apart at -1000 at most.
+  struct Check {
+    double jde, longitude, latitude, distance;
+  } checks[] = {
+      {2448724.5, 133.162119742, -3.229206487, 2.4626388516e-03},
+      {2451545.0, 223.318744179, 5.170857062, 2.6902026699e-03},
+      {2460676.5, 293.902806089, -4.610261451, 2.5517636346e-03},
+      {2305447.5, 104.767543094, 1.417153542, 2.5609884047e-03},
+      {1721423.5, 131.330688326, -3.567909799, 2.4131546529e-03},
+      {1355807.5, 152.036947217, -3.144390644, 2.5807959406e-03},
+      {2780000.5, 156.076062168, 3.149089514, 2.6880111942e-03},
+      {1000000.5, 172.092925027, -3.101681467, 2.7146547213e-03},
+      {2900000.5, 203.876420604, 4.541855891, 2.6983324239e-03},
+  };
+  for (const Check& c : checks) {
+    double l, b, r;
+    MoonPosition(c.jde - 2415020.0, l, b, r);
+    EXPECT_NEAR(l * DegreesPerRadian, c.longitude, 0.02 / 3600) << c.jde;
+    EXPECT_NEAR(b * DegreesPerRadian, c.latitude, 0.02 / 3600) << c.jde;
+    EXPECT_NEAR(r * AuKm, c.distance * AuKm, 0.01) << c.jde;
+  }
+}
+
+TEST(MoonPosition, ChoosesTheSeriesByTheRangeOfTheHarmonicSeries) {
+  double l, b, r, cl, cb, cr;
+  // Last day inside: the harmonic series at JDE minus the light time.
+  MoonPosition(383505.5, l, b, r);
+  ClassicalMoonPosition(383505.5, cl, cb, cr);
+  EXPECT_NE(l, cl);
+  double hl, hb, hr;
+  HarmonicMoonPosition(383505.5 + 2415020.0 - 0.0057755183 * cr, hl, hb, hr);
+  EXPECT_EQ(l, hl);
+  EXPECT_EQ(b, hb);
+  EXPECT_EQ(r, hr);
+  // Just outside: the classical series alone, without light time.
+  MoonPosition(383506.0, l, b, r);
+  ClassicalMoonPosition(383506.0, cl, cb, cr);
+  EXPECT_EQ(l, cl);
+  EXPECT_EQ(b, cb);
+  EXPECT_EQ(r, cr);
+  MoonPosition(-1194019.5, l, b, r);
+  ClassicalMoonPosition(-1194019.5, cl, cb, cr);
+  EXPECT_NE(l, cl);
+  MoonPosition(-1194020.0, l, b, r);
+  ClassicalMoonPosition(-1194020.0, cl, cb, cr);
+  EXPECT_EQ(l, cl);
+}
+
+TEST(MoonPosition, ClassicalAndHarmonicSeriesAgreeOver1900To2100) {
+  // Both geometric; the classical theory is good to a few arcseconds near its epoch.
+  double worstL = 0.0, worstB = 0.0, worstR = 0.0;
+  for (double jde = 2415020.5; jde < 2488070.5; jde += 2.917) {
+    double cl, cb, cr, hl, hb, hr;
+    ClassicalMoonPosition(jde - 2415020.0, cl, cb, cr);
+    HarmonicMoonPosition(jde, hl, hb, hr);
+    worstL = std::fmax(worstL, std::fabs(wrapRadians(cl - hl)) * ArcsecPerRadian);
+    worstB = std::fmax(worstB, std::fabs(cb - hb) * ArcsecPerRadian);
+    worstR = std::fmax(worstR, std::fabs(cr - hr) * AuKm);
+  }
+  EXPECT_LT(worstL, 30.0);
+  EXPECT_LT(worstB, 20.0);
+  EXPECT_LT(worstR, 60.0);
+}
+
+TEST(MoonPosition, StaysInRangeAcrossFiveThousandYears) {
+  for (double jde = 600000.5; jde < 3200000.5; jde += 311.3) {
+    double l, b, r;
+    MoonPosition(jde - 2415020.0, l, b, r);
+    ASSERT_GE(l, 0.0);
+    ASSERT_LT(l, TwoPi);
+    ASSERT_LT(std::fabs(b), 5.4 * RadiansPerDegree) << jde;
+    ASSERT_GT(r * AuKm, 355000.0) << jde;
+    ASSERT_LT(r * AuKm, 408000.0) << jde;
+  }
+}
+
+TEST(MoonLibration, ReproducesTheCheckValuesOfTheLunarData) {
+  struct Check {
+    double jd, longitude, latitude;
+  } checks[] = {{2448724.5, -1.248778995, 4.196686233},
+                {2451545.0, 5.005191202, -6.698813291},
+                {2460676.5, -4.645915356, 6.073335982}};
+  for (const Check& c : checks) {
+    double latitude, longitude;
+    MoonLibration(c.jd, latitude, longitude);
+    EXPECT_NEAR(longitude, c.longitude, 1e-8);
+    EXPECT_NEAR(latitude, c.latitude, 1e-8);
+  }
+  // Meeus example 53.a: total libration l = -1.23, b = +4.20 degrees; the
+  // longitude series carries a constant -64.0001" of its frame.
+  double latitude, longitude;
+  MoonLibration(2448724.5, latitude, longitude);
+  EXPECT_NEAR(longitude + 64.0001 / 3600, -1.23, 0.005);
+  EXPECT_NEAR(latitude, 4.20, 0.005);
+}
+
+TEST(MoonLibration, FollowsTheOpticalLibrationOver1900To2100) {
+  // Meeus ch. 53 optical libration; the physical libration adds up to about
+  // 0.04 degrees in longitude and 0.07 in latitude.
+  double worstL = 0.0, worstB = 0.0;
+  for (double jd = 2415020.5; jd < 2488070.5; jd += 5.37) {
+    const double t = (jd - 2451545.0) / 36525.0;
+    const double omega = 125.0445479 - 1934.1362891 * t + 0.0020754 * t * t;
+    const double f = 93.2720950 + 483202.0175233 * t - 0.0036539 * t * t;
+    double lambda, beta, r;
+    MoonPosition(jd - 2415020.0, lambda, beta, r);
+    const double inc = 1.54242 * RadiansPerDegree;
+    const double w = lambda - omega * RadiansPerDegree;
+    const double a = std::atan2(std::sin(w) * std::cos(beta) * std::cos(inc) - std::sin(beta) * std::sin(inc),
+                                std::cos(w) * std::cos(beta));
+    const double lOptical = wrapDegrees(a * DegreesPerRadian - f);
+    const double bOptical = std::asin(-std::sin(w) * std::cos(beta) * std::sin(inc) -
+                                      std::sin(beta) * std::cos(inc)) * DegreesPerRadian;
+    double latitude, longitude;
+    MoonLibration(jd, latitude, longitude);
+    worstL = std::fmax(worstL, std::fabs(wrapDegrees(longitude + 64.0001 / 3600 - lOptical)));
+    worstB = std::fmax(worstB, std::fabs(latitude - bOptical));
+  }
+  EXPECT_LT(worstL, 0.06);
+  EXPECT_LT(worstB, 0.08);
+}
+
+}  // namespace
+}  // namespace quendal

@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""Generate the tables of the Pluto orbit model.
+
+Reads tools/data/pluto_model.txt (three sections of Markdown table rows:
+[elements], [arguments], [terms], and a [precession] section holding one
+polynomial line "PRECESSION slot name c0 c1 p:cp ...") and writes
+
+    astro/data/pluto_data.h
+    astro/data/pluto_data.cpp
+
+The numbers are written as they appear in the rows (no rounding); the
+perturbation multipliers must fit a signed 8-bit and the coefficients a signed
+16-bit integer.
+
+    python3 tools/gen_pluto.py [INPUT] [OUTPUT_DIR]
+
+Standard library only.
+"""
+import os
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DEFAULT_INPUT = os.path.join(ROOT, "tools", "data", "pluto_model.txt")
+DEFAULT_OUT = os.path.join(ROOT, "astro", "data")
+
+ELEMENTS = ["a (AU)", "i (deg)", "Ω (deg)", "ω (deg)", "e", "M (deg)"]
+ELEMENT_NAMES = ["a", "i", "node", "perihelion", "e", "m"]
+ARGUMENTS = ["J (Jupiter)", "S (Saturn)", "U (Uranus)", "N (Neptune)", "P (Pluto)"]
+TERMS = 26
+
+
+def fail(message):
+    sys.exit("gen_pluto: " + message)
+
+
+def number(text, where):
+    try:
+        float(text)
+    except ValueError:
+        fail("%s: '%s' is not a number" % (where, text))
+    return text
+
+
+def integer(text, bits, where):
+    try:
+        value = int(text)
+    except ValueError:
+        fail("%s: '%s' is not an integer" % (where, text))
+    limit = 1 << (bits - 1)
+    if not -limit <= value < limit:
+        fail("%s: %d does not fit %d bits" % (where, value, bits))
+    return value
+
+
+def read_sections(path):
+    sections = {}
+    current = None
+    with open(path, encoding="utf-8") as f:
+        for line_number, line in enumerate(f, start=1):
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            if line.startswith("[") and line.endswith("]"):
+                current = line[1:-1]
+                sections[current] = []
+                continue
+            if current == "precession":
+                sections[current].append((line_number, line.split()))
+                continue
+            if current is None or not line.startswith("|") or not line.endswith("|"):
+                fail("line %d: unexpected text" % line_number)
+            cells = [c.strip() for c in line[1:-1].split("|")]
+            sections[current].append((line_number, cells))
+    for name in ("elements", "arguments", "terms", "precession"):
+        if name not in sections:
+            fail("section [%s] missing" % name)
+    return sections
+
+
+def parse(sections):
+    elements = []
+    rows = sections["elements"]
+    if [cells[0] for _, cells in rows] != ELEMENTS:
+        fail("elements must be the rows %r" % ELEMENTS)
+    for line_number, cells in rows:
+        if len(cells) != 7:
+            fail("line %d: an element needs 6 coefficients" % line_number)
+        elements.append([number(c, "line %d" % line_number) for c in cells[1:]])
+
+    arguments = []
+    rows = sections["arguments"]
+    if [cells[0] for _, cells in rows] != ARGUMENTS:
+        fail("arguments must be the rows %r" % ARGUMENTS)
+    for line_number, cells in rows:
+        if len(cells) != 5:
+            fail("line %d: an argument needs 4 coefficients" % line_number)
+        arguments.append([number(c, "line %d" % line_number) for c in cells[1:]])
+
+    terms = []
+    rows = sections["terms"]
+    if len(rows) != TERMS:
+        fail("%d terms, expected %d" % (len(rows), TERMS))
+    for n, (line_number, cells) in enumerate(rows, start=1):
+        where = "line %d" % line_number
+        if len(cells) != 12 or cells[0] != str(n):
+            fail("%s: term %d malformed" % (where, n))
+        multipliers = [integer(c, 8, where) for c in cells[1:6]]
+        coefficients = []
+        for group in cells[6:]:
+            values = group.split()
+            if len(values) != 3:
+                fail("%s: a quadratic needs 3 coefficients" % where)
+            coefficients.extend(integer(v, 16, where) for v in values)
+        terms.append((multipliers, coefficients))
+
+    rows = sections["precession"]
+    if len(rows) != 1:
+        fail("[precession] needs exactly one line")
+    line_number, fields = rows[0]
+    where = "line %d" % line_number
+    if len(fields) < 5 or fields[0] != "PRECESSION" or fields[2] != "p_A":
+        fail("%s: expected 'PRECESSION slot p_A c0 c1 ...'" % where)
+    powers = {0: number(fields[3], where), 1: number(fields[4], where)}
+    for field in fields[5:]:
+        power, _, value = field.partition(":")
+        power = integer(power, 8, where)
+        if power in powers or power < 2:
+            fail("%s: power %d repeated" % (where, power))
+        powers[power] = number(value, where)
+    degree = max(powers)
+    precession = [powers.get(p, "0.0") for p in range(degree + 1)]
+    return elements, arguments, terms, precession
+
+
+def write(out_dir, elements, arguments, terms, precession):
+    header = """// Generated by tools/gen_pluto.py from tools/data/pluto_model.txt; do not edit.
+//
+// Pluto orbit model: polynomial mean elements of a Kepler ellipse and a
+// 26-term perturbation series in the mean longitudes of Jupiter, Saturn,
+// Uranus, Neptune and Pluto.
+#pragma once
+
+#include <cstdint>
+
+namespace quendal {
+
+// Mean elements: polynomials in tau = (JD - 2451545.0)/365250 (Julian
+// millennia), coefficients tau^5 .. tau^0. Rows: a (AU), i, node, argument of
+// perihelion (degrees), e, mean anomaly M (degrees).
+enum PlutoElement { PlutoA, PlutoI, PlutoNode, PlutoPerihelion, PlutoE, PlutoM };
+extern const double plutoelements[6][6];
+
+// Mean longitudes of Jupiter, Saturn, Uranus, Neptune, Pluto (radians):
+// cubics in T = (JD - 2451545.0)/36525 (Julian centuries), coefficients T^3,
+// T^2, T, constant.
+extern const double plutoarguments[5][4];
+
+// One perturbation term: multipliers of the five mean longitudes, then for
+// longitude, latitude and radius a quadratic in tau (tau^2, tau, 1) for the
+// cosine and one for the sine of the combined argument. Units: 0.1 arcsecond
+// (longitude, latitude), 4.84813681109536e-6 AU (radius).
+struct PlutoTerm {
+  std::int8_t multiplier[5];
+  std::int16_t coefficient[18];
+};
+extern const PlutoTerm plutoterms[%d];
+
+// General precession in longitude p_A from J2000.0 (arcseconds), a
+// polynomial in T = (JD - 2451545.0)/36525, coefficients T^0 .. T^%d.
+extern const double plutoprecession[%d];
+
+}  // namespace quendal
+""" % (len(terms), len(precession) - 1, len(precession))
+    body = ["""// Generated by tools/gen_pluto.py from tools/data/pluto_model.txt; do not edit.
+#include "astro/data/pluto_data.h"
+
+namespace quendal {
+
+const double plutoelements[6][6] = {
+"""]
+    for name, row in zip(ELEMENT_NAMES, elements):
+        body.append("    {%s},  // %s\n" % (", ".join(row), name))
+    body.append("};\n\nconst double plutoarguments[5][4] = {\n")
+    for name, row in zip("JSUNP", arguments):
+        body.append("    {%s},  // %s\n" % (", ".join(row), name))
+    body.append("};\n\nconst PlutoTerm plutoterms[%d] = {\n" % len(terms))
+    for multipliers, coefficients in terms:
+        body.append("    {{%s}, {%s}},\n" % (", ".join(map(str, multipliers)),
+                                           ", ".join(map(str, coefficients))))
+    body.append("};\n\nconst double plutoprecession[%d] = {%s};\n" % (len(precession), ", ".join(precession)))
+    body.append("\n}  // namespace quendal\n")
+    with open(os.path.join(out_dir, "pluto_data.h"), "w", encoding="ascii", newline="\n") as f:
+        f.write(header)
+    with open(os.path.join(out_dir, "pluto_data.cpp"), "w", encoding="ascii", newline="\n") as f:
+        f.write("".join(body))
+
+
+def main():
+    path = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_INPUT
+    out_dir = sys.argv[2] if len(sys.argv) > 2 else DEFAULT_OUT
+    elements, arguments, terms, precession = parse(read_sections(path))
+    os.makedirs(out_dir, exist_ok=True)
+    write(out_dir, elements, arguments, terms, precession)
+    print("gen_pluto: %d elements, %d arguments, %d terms written to %s"
+          % (len(elements), len(arguments), len(terms), out_dir))
+
+
+if __name__ == "__main__":
+    main()
