@@ -1,0 +1,38 @@
+// Distances on the Earth and the pointing of a dish at a geostationary
+// satellite. Pure functions without state.
+#pragma once
+
+namespace quendal {
+
+// WGS84: equatorial radius (km) and flattening.
+inline constexpr double EarthEquatorialRadiusKm = 6378.137;
+inline constexpr double EarthFlattening = 1.0 / 298.257223563;
+
+// Great-circle distance on a sphere of radius 6378.137 km.
+// Longitudes in degrees east positive (clamped to -180..180), latitudes in
+// degrees north positive (clamped to -90..90). Result in kilometres.
+double SphereDistance(double lon1, double lat1, double lon2, double lat2);
+
+// Distance on the WGS84 ellipsoid by the Andoyer-Lambert approximation of the
+// geodesic (Meeus, Astronomical Algorithms, ch. 11). Arguments as for
+// SphereDistance; result in kilometres. Identical points give exactly 0.
+// Exactly antipodal points (where the formula divides by zero) give half the
+// meridian, the longest geodesic of the ellipsoid; near them the formula
+// overshoots and its result is limited to that length.
+double EllipsoidDistance(double lon1, double lat1, double lon2, double lat2);
+
+// Half the length of a WGS84 meridian (pole to pole), km.
+double HalfMeridianKm();
+
+// Azimuth and elevation of a dish pointed at a geostationary satellite.
+// satelliteLongitude: degrees, positive WEST of Greenwich; latitude: degrees
+// north positive; longitude: degrees EAST positive; northBased: 1 counts the
+// azimuth from north through east, 0 from south through west.
+// Out azimuth in degrees [0, 360), out elevation in degrees; an elevation
+// below DishElevationLimit means the satellite is out of range.
+void DishPointing(double satelliteLongitude, double latitude, double longitude, int northBased,
+                  double& azimuth, double& elevation);
+
+inline constexpr double DishElevationLimit = 5.0;  // degrees
+
+}  // namespace quendal

@@ -1,0 +1,143 @@
+// Geodesy: sphere and ellipsoid distances, dish pointing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "astro/geodesy.h"
+
+using namespace quendal;
+
+TEST(AstroGeodesy, IdenticalPlacesAreZeroApart) {
+  EXPECT_EQ(SphereDistance(16.37, 48.21, 16.37, 48.21), 0.0);
+  EXPECT_EQ(EllipsoidDistance(16.37, 48.21, 16.37, 48.21), 0.0);
+  EXPECT_EQ(EllipsoidDistance(180.0, 30.0, -180.0, 30.0), 0.0);
+  EXPECT_EQ(EllipsoidDistance(-180.0, -30.0, 180.0, -30.0), 0.0);
+  EXPECT_EQ(EllipsoidDistance(10.0, 90.0, 120.0, 90.0), 0.0);
+  EXPECT_EQ(EllipsoidDistance(10.0, -90.0, -75.0, -90.0), 0.0);
+  EXPECT_NEAR(SphereDistance(180.0, 30.0, -180.0, 30.0), 0.0, 1e-6);
+}
+
+TEST(AstroGeodesy, OneDegreeOfTheEquator) {
+  EXPECT_NEAR(SphereDistance(0.0, 0.0, 1.0, 0.0), 111.319, 0.0005);
+  EXPECT_NEAR(EllipsoidDistance(0.0, 0.0, 1.0, 0.0), 111.319, 0.0005);
+}
+
+TEST(AstroGeodesy, ViennaBerlin) {
+  EXPECT_NEAR(SphereDistance(16.37, 48.21, 13.40, 52.52), 523.98, 0.005);
+  EXPECT_NEAR(EllipsoidDistance(16.37, 48.21, 13.40, 52.52), 523.82, 0.005);
+}
+
+TEST(AstroGeodesy, LatitudesAndLongitudesAreClamped) {
+  EXPECT_EQ(SphereDistance(0.0, 91.0, 50.0, 45.0), SphereDistance(0.0, 90.0, 50.0, 45.0));
+  EXPECT_EQ(EllipsoidDistance(0.0, 91.0, 50.0, 45.0), EllipsoidDistance(0.0, 90.0, 50.0, 45.0));
+  EXPECT_EQ(EllipsoidDistance(190.0, 10.0, 50.0, -95.0), EllipsoidDistance(180.0, 10.0, 50.0, -90.0));
+}
+
+// Geodesic distances (km) on WGS84 computed independently (Karney's method),
+// rounded to the metre; the Andoyer-Lambert approximation holds them to a
+// few tens of metres.
+TEST(AstroGeodesy, EllipsoidAgreesWithGeodesicReferences) {
+  struct Case {
+    double lon1, lat1, lon2, lat2, km;
+  };
+  const Case cases[] = {
+      {0.0, 0.0, 0.0, 1.0, 110.574},
+      {0.0, 10.0, 179.0, -10.0, 19926.863},
+      {0.0, 10.0, 180.0, -10.5, 19948.627},
+      {0.0, 45.0, 170.0, -45.0, 19232.744},
+      {0.0, 89.0, 180.0, -89.5, 19948.085},
+  };
+  for (const Case& c : cases)
+    EXPECT_NEAR(EllipsoidDistance(c.lon1, c.lat1, c.lon2, c.lat2), c.km, 0.07) << c.lon2 << " " << c.lat2;
+}
+
+TEST(AstroGeodesy, AntipodesGiveHalfAMeridian) {
+  EXPECT_NEAR(HalfMeridianKm(), 20003.9315, 0.0005);
+  EXPECT_EQ(EllipsoidDistance(10.0, 0.0, -170.0, 0.0), HalfMeridianKm());
+  EXPECT_EQ(EllipsoidDistance(16.37, 48.21, -163.63, -48.21), HalfMeridianKm());
+  EXPECT_NEAR(EllipsoidDistance(0.0, 90.0, 35.0, -90.0), HalfMeridianKm(), 0.02);
+  // Close to the antipode the result never exceeds the longest geodesic and
+  // stays within a kilometre of it (true values 20003.008 and 20003.922).
+  EXPECT_NEAR(EllipsoidDistance(0.0, 0.0, 179.9, 0.0), 20003.008, 1.0);
+  EXPECT_NEAR(EllipsoidDistance(0.0, 30.0, 179.99, -30.0), 20003.922, 1.0);
+  for (double dl = 0.0; dl < 2.0; dl += 0.01) {
+    const double s = EllipsoidDistance(0.0, 20.0, 180.0 - dl, -20.0 + dl / 3.0);
+    EXPECT_TRUE(std::isfinite(s));
+    EXPECT_LE(s, HalfMeridianKm());
+    EXPECT_GT(s, 19700.0);
+  }
+}
+
+// Laws over random pairs: both distances symmetric, the two methods within
+// e^2 = f (2 - f) = 0.67 % of each other (meridian arcs near the equator
+// reach that: the meridian's radius of curvature there is a (1 - e^2));
+// within 0.6 % for places beyond 30 degrees north or south.
+TEST(AstroGeodesy, SymmetricAndCloseToTheSphere) {
+  std::mt19937 rng(20240611);
+  std::uniform_real_distribution<double> lon(-180.0, 180.0), lat(-90.0, 90.0);
+  double worst = 0.0;
+  for (int i = 0; i < 20000; ++i) {
+    const double l1 = lon(rng), p1 = lat(rng), l2 = lon(rng), p2 = lat(rng);
+    const double s = SphereDistance(l1, p1, l2, p2), e = EllipsoidDistance(l1, p1, l2, p2);
+    ASSERT_NEAR(SphereDistance(l2, p2, l1, p1), s, 1e-9);
+    ASSERT_NEAR(EllipsoidDistance(l2, p2, l1, p1), e, 1e-9);
+    ASSERT_GT(s, 0.0);
+    const double ratio = std::fabs(e / s - 1.0);
+    ASSERT_LT(ratio, 0.0068) << l1 << " " << p1 << " " << l2 << " " << p2;
+    if (std::fabs(p1) >= 30.0 && std::fabs(p2) >= 30.0)
+      worst = std::max(worst, ratio);
+  }
+  EXPECT_LT(worst, 0.006);
+  // A short meridian arc at the equator: the ratio is 1 - e^2 to first order.
+  const double f = EarthFlattening;
+  EXPECT_NEAR(EllipsoidDistance(0.0, -0.5, 0.0, 0.5) / SphereDistance(0.0, -0.5, 0.0, 0.5),
+              1.0 - f * (2.0 - f), 1e-4);
+}
+
+TEST(AstroGeodesy, DishTowardsAstraFromAustria) {
+  double az = 0.0, el = 0.0;
+  DishPointing(-19.2, 48.0, 16.0, 1, az, el);
+  EXPECT_NEAR(az, 175.70, 0.01);
+  EXPECT_NEAR(el, 34.78, 0.01);
+  DishPointing(-19.2, 48.0, 16.0, 0, az, el);
+  EXPECT_NEAR(az, 355.70, 0.01);
+}
+
+TEST(AstroGeodesy, DishGeometry) {
+  double az = 0.0, el = 0.0;
+  // On the equator below the satellite: straight up.
+  DishPointing(0.0, 0.0, 0.0, 1, az, el);
+  EXPECT_NEAR(el, 90.0, 1e-9);
+  // A satellite on the observer's meridian lies due south in the north and
+  // due north in the south.
+  DishPointing(-10.0, 45.0, 10.0, 1, az, el);
+  EXPECT_NEAR(az, 180.0, 1e-9);
+  DishPointing(-10.0, -45.0, 10.0, 1, az, el);
+  EXPECT_NEAR(az, 0.0, 1e-9);
+  EXPECT_GE(az, 0.0);
+  EXPECT_LT(az, 360.0);
+  // West of the observer in the afternoon sky, east in the morning sky.
+  DishPointing(30.0, 45.0, 10.0, 1, az, el);  // satellite at 30 W, observer 10 E
+  EXPECT_GT(az, 180.0);
+  DishPointing(-40.0, 45.0, 10.0, 1, az, el);  // satellite at 40 E
+  EXPECT_LT(az, 180.0);
+  // 90 degrees of longitude apart: below the limit.
+  DishPointing(80.0, 48.0, 10.0, 1, az, el);
+  EXPECT_LT(el, DishElevationLimit);
+  // Independent check of the elevation: the satellite at 6.6 Earth radii
+  // (1 / 0.1513) seen from the surface, by vectors.
+  for (double lat = -70.0; lat <= 70.0; lat += 10.0) {
+    for (double dl = -80.0; dl <= 80.0; dl += 20.0) {
+      DishPointing(-dl, lat, 0.0, 1, az, el);
+      const double r = 1.0 / 0.1513, p = lat * 3.14159265358979323846 / 180.0,
+                   l = dl * 3.14159265358979323846 / 180.0;
+      const double ox = std::cos(p), oz = std::sin(p);
+      const double sx = r * std::cos(l) - ox, sy = r * std::sin(l), sz = -oz;
+      const double up = sx * ox + sz * oz;
+      const double expected =
+          std::atan2(up, std::sqrt(sx * sx + sy * sy + sz * sz - up * up)) * 180.0 / 3.14159265358979323846;
+      EXPECT_NEAR(el, expected, 1e-9) << lat << " " << dl;
+    }
+  }
+}

@@ -1,0 +1,295 @@
+// Lunar phases (Meeus ch. 49), eclipses (ch. 54) and seasons (ch. 27).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/eclipses.h"
+#include "astro/lunar_events.h"
+#include "astro/seasons.h"
+#include "astro/timescales.h"
+#include "calendar/calendar.h"
+
+using namespace quendal;
+
+namespace {
+
+constexpr double second = 1.0 / 86400.0;
+
+// Dynamical instant of a UT result.
+double jde(double jd) { return jd + DeltaTForJD(jd) * second; }
+
+// JD (UT) of a civil date and time.
+double utc(int y, int m, int d, int h, int mi) { return datetojd(y, m, d) + (h + mi / 60.0) / 24.0; }
+
+}  // namespace
+
+// ---- Phases --------------------------------------------------------------------
+
+TEST(AstroLunarPhase, MeeusExample49aNewMoonFebruary1977) {
+  // Meeus: k = -283, JDE 2443192.65118 = 1977 February 18, 3h37m42s TD.
+  const double jd = LunarPhase(-283, 0.0);
+  EXPECT_NEAR(jd + DeltaT(1977, 2) * second, 2443192.65118, 0.5 * second);
+}
+
+TEST(AstroLunarPhase, MeeusExample49bFirstLastQuarterOf2044) {
+  // Meeus: the first last quarter of 2044, k = 544.75, JDE 2467636.49186
+  // (2044 January 21, 23h48m TD).
+  const double jd = LunarPhase(544, 0.75);
+  EXPECT_NEAR(jd + DeltaT(2044, 1) * second, 2467636.49186, 0.5 * second);
+}
+
+TEST(AstroLunarPhase, NewMoonOfJanuary2000) {
+  int y, m, d, h, mi, s;
+  jdtodate(LunarPhase(0, 0.0), y, m, d, h, mi, s);
+  EXPECT_EQ(y * 10000 + m * 100 + d, 20000106);
+  EXPECT_EQ(h, 18);
+  EXPECT_GE(mi, 13);
+  EXPECT_LE(mi, 14);
+}
+
+TEST(AstroLunarPhase, OnlyQuartersAreAccepted) {
+  EXPECT_EQ(LunarPhase(0, 0.3), 0.0);
+  EXPECT_EQ(LunarPhase(0, 1.0), 0.0);
+  EXPECT_EQ(LunarPhase(0, -0.25), 0.0);
+  EXPECT_NE(LunarPhase(0, 0.25), 0.0);
+  EXPECT_NE(LunarPhase(0, 0.75), 0.0);
+}
+
+TEST(AstroLunarPhase, SecondsAddedFrom2000To2020Only) {
+  // The UT instant differs from JDE - Delta T by (0.5 + 0.536 (year - 2001.6)) s.
+  const int k2010 = 130;  // a new moon of 2010
+  int y, m, d, h, mi, s;
+  double jd = LunarPhase(k2010, 0.0);
+  jdtodate(jd, y, m, d, h, mi, s);
+  ASSERT_EQ(y, 2010);
+  EXPECT_NEAR((jd - (LunarPhaseJDE(k2010, 0.0) - DeltaT(y, m) * second)) / second,
+              0.5 + 0.536 * 8.4, 0.01);
+  const int k2021 = 265;  // a new moon of 2021
+  jd = LunarPhase(k2021, 0.0);
+  jdtodate(jd, y, m, d, h, mi, s);
+  ASSERT_EQ(y, 2021);
+  EXPECT_NEAR(jd, LunarPhaseJDE(k2021, 0.0) - DeltaT(y, m) * second, 1e-9);
+  EXPECT_EQ(LunarPhaseJDE(0, 0.1), 0.0);
+}
+
+// Independent instants (another ephemeris, UT) of the new moons and full
+// moons of 2024: the method holds them to well under a minute.
+TEST(AstroLunarPhase, PhasesOf2024) {
+  const double reference[][5] = {
+      {2024, 1, 11, 11, 57}, {2024, 2, 9, 22, 59}, {2024, 3, 10, 9, 0},
+      {2024, 4, 8, 18, 21},  {2024, 5, 8, 3, 22},  {2024, 6, 6, 12, 38},
+  };
+  const int k = FirstLunationToTry(2024, 1) + 2;  // the first lunation of 2024
+  for (int i = 0; i < 6; ++i) {
+    const double* r = reference[i];
+    const double expected = utc(static_cast<int>(r[0]), static_cast<int>(r[1]), static_cast<int>(r[2]),
+                                static_cast<int>(r[3]), static_cast<int>(r[4]));
+    EXPECT_NEAR(LunarPhase(k + i, 0.0), expected, 60.0 * second) << i;
+  }
+}
+
+// Stepping k upward from the search start finds the first phase of each
+// kind at or after any day of the month, also with the day in the start (as
+// the eclipse search does).
+TEST(AstroLunarPhase, SearchStartFindsTheNextPhase) {
+  for (int year = 1600; year <= 2400; year += 13) {
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day <= daysinmonth(month, year); ++day) {
+        const double jd = datetojd(year, month, day);
+        for (int q = 0; q < 4; ++q) {
+          int k = FirstLunationToTry(year, month);
+          while (LunarPhase(k, 0.25 * q) < jd) ++k;
+          ASSERT_LT(LunarPhase(k - 1, 0.25 * q), jd) << year << "-" << month << "-" << day;
+          k = FirstLunationToTry(year, month, day);
+          while (LunarPhase(k, 0.25 * q) < jd) ++k;
+          ASSERT_LT(LunarPhase(k - 1, 0.25 * q), jd) << year << "-" << month << "-" << day;
+        }
+      }
+    }
+  }
+}
+
+// Laws over 1800..2200: the phases follow each other strictly in order and
+// consecutive new moons lie 29.27..29.84 days apart (the synodic month's
+// range, Meeus ch. 49).
+TEST(AstroLunarPhase, PhasesOrderedAndSynodicMonthsInRange) {
+  const int first = FirstLunationToTry(1800, 1), last = FirstLunationToTry(2200, 12) + 2;
+  double previous = LunarPhase(first - 1, 0.75);
+  double previousnew = LunarPhase(first - 1, 0.0);
+  double shortest = 100.0, longest = 0.0;
+  for (int k = first; k <= last; ++k) {
+    for (int q = 0; q < 4; ++q) {
+      const double jd = LunarPhase(k, 0.25 * q);
+      ASSERT_GT(jd, previous) << k << " " << q;
+      ASSERT_LT(jd - previous, 8.5);
+      previous = jd;
+    }
+    const double month = LunarPhase(k, 0.0) - previousnew;
+    shortest = std::min(shortest, month);
+    longest = std::max(longest, month);
+    previousnew = LunarPhase(k, 0.0);
+  }
+  EXPECT_GE(shortest, 29.27);
+  EXPECT_LE(longest, 29.84);
+  EXPECT_LT(shortest, 29.30);  // the range is really used
+  EXPECT_GT(longest, 29.80);
+}
+
+// ---- Eclipses ------------------------------------------------------------------
+
+TEST(AstroEclipse, MeeusExample54aPartialSolar1993) {
+  // Meeus: k = -82, 1993 May 21, JDE 2449129.0979 (the tables give 2449129.09784), partial.
+  const double jd = EclipseMaximum(-82, SolarEclipse, PartialEclipse);
+  ASSERT_NE(jd, 0.0);
+  EXPECT_NEAR(jde(jd), 2449129.0979, 0.0001);
+  EXPECT_EQ(EclipseMaximum(-82, SolarEclipse, TotalEclipse), 0.0);
+  EXPECT_EQ(EclipseMaximum(-82, SolarEclipse, AnnularEclipse), 0.0);
+}
+
+TEST(AstroEclipse, MeeusExample54bTotalSolar2009) {
+  // Meeus: k = 118, 2009 July 22, JDE 2455034.6088, total and central.
+  const double jd = EclipseMaximum(118, SolarEclipse, TotalEclipse);
+  ASSERT_NE(jd, 0.0);
+  EXPECT_NEAR(jde(jd), 2455034.6088, 0.00006);
+  EXPECT_EQ(EclipseMaximum(118, SolarEclipse, PartialEclipse), 0.0);
+}
+
+TEST(AstroEclipse, MeeusLunarExamples) {
+  // 1973 June 15 (k = -328.5): penumbral only, never reported.
+  EXPECT_EQ(EclipseMaximum(-329, LunarEclipse, PartialEclipse), 0.0);
+  EXPECT_EQ(EclipseMaximum(-329, LunarEclipse, TotalEclipse), 0.0);
+  // 1997 September 16 (k = -28.5): total, JDE 2450708.2835.
+  const double jd = EclipseMaximum(-29, LunarEclipse, TotalEclipse);
+  ASSERT_NE(jd, 0.0);
+  EXPECT_NEAR(jde(jd), 2450708.2835, 0.00006);
+  EXPECT_EQ(EclipseMaximum(-29, LunarEclipse, PartialEclipse), 0.0);
+}
+
+TEST(AstroEclipse, TotalSolarEclipseOf1999) {
+  const double jd = EclipseMaximum(-5, SolarEclipse, TotalEclipse);
+  EXPECT_NEAR(jd, utc(1999, 8, 11, 11, 3), 60.0 * second);
+  EXPECT_EQ(EclipseMaximum(-5, SolarEclipse, PartialEclipse), 0.0);
+  EXPECT_EQ(EclipseMaximum(-5, SolarEclipse, AnnularEclipse), 0.0);
+}
+
+TEST(AstroEclipse, OnlyFiveCombinationsAreAccepted) {
+  EXPECT_EQ(EclipseMaximum(-5, SolarEclipse, 3), 0.0);
+  EXPECT_EQ(EclipseMaximum(-5, SolarEclipse, -1), 0.0);
+  EXPECT_EQ(EclipseMaximum(-29, LunarEclipse, AnnularEclipse), 0.0);
+  EXPECT_EQ(EclipseMaximum(-29, 2, TotalEclipse), 0.0);
+  EXPECT_EQ(EclipseMaximum(-29, -1, TotalEclipse), 0.0);
+}
+
+// The eclipses of 2017..2025 as listed in the eclipse canons (greatest
+// eclipse, UT, to the minute); penumbral lunar eclipses are not reported,
+// the hybrid eclipse of 2023 April 20 counts as total.
+TEST(AstroEclipse, EclipsesOf2017To2025) {
+  struct Known {
+    int kind, type, y, m, d, h, mi;
+  };
+  const Known known[] = {
+      {0, 2, 2017, 2, 26, 14, 54}, {0, 1, 2017, 8, 21, 18, 26}, {1, 0, 2017, 8, 7, 18, 20},
+      {0, 0, 2018, 2, 15, 20, 52}, {0, 0, 2018, 7, 13, 3, 2},   {0, 0, 2018, 8, 11, 9, 47},
+      {1, 1, 2018, 1, 31, 13, 30}, {1, 1, 2018, 7, 27, 20, 22}, {0, 0, 2019, 1, 6, 1, 42},
+      {0, 1, 2019, 7, 2, 19, 24},  {0, 2, 2019, 12, 26, 5, 18}, {1, 1, 2019, 1, 21, 5, 12},
+      {1, 0, 2019, 7, 16, 21, 31}, {0, 2, 2020, 6, 21, 6, 41},  {0, 1, 2020, 12, 14, 16, 14},
+      {0, 2, 2021, 6, 10, 10, 42}, {0, 1, 2021, 12, 4, 7, 34},  {1, 1, 2021, 5, 26, 11, 19},
+      {1, 0, 2021, 11, 19, 9, 3},  {0, 0, 2022, 4, 30, 20, 42}, {0, 0, 2022, 10, 25, 11, 1},
+      {1, 1, 2022, 5, 16, 4, 12},  {1, 1, 2022, 11, 8, 10, 59}, {0, 2, 2023, 10, 14, 18, 0},
+      {0, 1, 2023, 4, 20, 4, 17},  {1, 0, 2023, 10, 28, 20, 14}, {0, 1, 2024, 4, 8, 18, 17}, {0, 2, 2024, 10, 2, 18, 46},
+      {1, 0, 2024, 9, 18, 2, 44},  {0, 0, 2025, 3, 29, 10, 48}, {0, 0, 2025, 9, 21, 19, 43},
+      {1, 1, 2025, 3, 14, 6, 59},  {1, 1, 2025, 9, 7, 18, 12},
+  };
+  int found = 0;
+  const int first = FirstLunationToTry(2017, 1), last = FirstLunationToTry(2025, 12) + 1;
+  for (int k = first; k <= last; ++k) {
+    for (int kind = 0; kind <= 1; ++kind) {
+      for (int type = 0; type <= (kind == SolarEclipse ? 2 : 1); ++type) {
+        const double jd = EclipseMaximum(k, kind, type);
+        if (jd == 0.0 || jd < datetojd(2017, 1, 1) || jd >= datetojd(2026, 1, 1)) continue;
+        ++found;
+        bool listed = false;
+        for (const Known& e : known)
+          if (e.kind == kind && e.type == type && std::fabs(jd - utc(e.y, e.m, e.d, e.h, e.mi)) < 3.0 / 1440.0)
+            listed = true;
+        int y, m, d, h, mi, s;
+        jdtodate(jd, y, m, d, h, mi, s);
+        EXPECT_TRUE(listed) << kind << " " << type << " " << y << "-" << m << "-" << d << " " << h << ":" << mi;
+      }
+    }
+  }
+  EXPECT_EQ(found, static_cast<int>(sizeof(known) / sizeof(known[0])));
+}
+
+// Laws over 1800..2200: every solar eclipse falls within an hour of a new
+// moon, every lunar eclipse within an hour of a full moon, and no lunation
+// has two types of the same kind.
+TEST(AstroEclipse, EclipsesFallOnTheirPhase) {
+  const int first = FirstLunationToTry(1800, 1), last = FirstLunationToTry(2200, 12);
+  int solar = 0, lunar = 0;
+  double worstsolar = 0.0, worstlunar = 0.0;
+  for (int k = first; k <= last; ++k) {
+    int types = 0;
+    for (int type = 0; type <= 2; ++type) {
+      const double jd = EclipseMaximum(k, SolarEclipse, type);
+      if (jd == 0.0) continue;
+      ++types;
+      ++solar;
+      worstsolar = std::max(worstsolar, std::fabs(jd - LunarPhase(k, 0.0)));
+    }
+    EXPECT_LE(types, 1);
+    types = 0;
+    for (int type = 0; type <= 1; ++type) {
+      const double jd = EclipseMaximum(k, LunarEclipse, type);
+      if (jd == 0.0) continue;
+      ++types;
+      ++lunar;
+      worstlunar = std::max(worstlunar, std::fabs(jd - LunarPhase(k, 0.5)));
+    }
+    EXPECT_LE(types, 1);
+  }
+  EXPECT_LT(worstsolar, 1.0 / 24.0);
+  EXPECT_LT(worstlunar, 1.0 / 24.0);
+  // About 2.4 solar and 1.5 umbral lunar eclipses a year.
+  EXPECT_NEAR(solar / 401.0, 2.4, 0.15);
+  EXPECT_NEAR(lunar / 401.0, 1.5, 0.15);
+}
+
+// ---- Seasons -------------------------------------------------------------------
+
+TEST(AstroSeasons, MeeusExample27aJuneSolstice1962) {
+  // Meeus: JDE 2437837.39245 = 1962 June 21, 21h25m08s TD.
+  EXPECT_NEAR(SeasonBegin(1962, 2) + DeltaT(1962, 6) * second, 2437837.39245, 0.5 * second);
+}
+
+TEST(AstroSeasons, OnlyFourSeasons) {
+  EXPECT_EQ(SeasonBegin(2024, 0), 0.0);
+  EXPECT_EQ(SeasonBegin(2024, 5), 0.0);
+  EXPECT_EQ(SeasonBegin(2024, -1), 0.0);
+}
+
+TEST(AstroSeasons, SeasonsOf2024) {
+  // Published instants (UT, to the minute).
+  EXPECT_NEAR(SeasonBegin(2024, 1), utc(2024, 3, 20, 3, 6), 60.0 * second);
+  EXPECT_NEAR(SeasonBegin(2024, 2), utc(2024, 6, 20, 20, 51), 60.0 * second);
+  EXPECT_NEAR(SeasonBegin(2024, 3), utc(2024, 9, 22, 12, 44), 60.0 * second);
+  EXPECT_NEAR(SeasonBegin(2024, 4), utc(2024, 12, 21, 9, 20), 60.0 * second);
+}
+
+TEST(AstroSeasons, OrderedAndAboutAQuarterYearApart) {
+  double previous = SeasonBegin(99, 4);
+  for (int year = 100; year <= 9999; ++year) {
+    for (int s = 1; s <= 4; ++s) {
+      const double jd = SeasonBegin(year, s);
+      ASSERT_GT(jd - previous, 88.0) << year << " " << s;
+      ASSERT_LT(jd - previous, 95.0) << year << " " << s;
+      previous = jd;
+    }
+    // Every season begins within its own calendar year.
+    int y, m, d, h, mi, sec;
+    jdtodate(SeasonBegin(year, 1), y, m, d, h, mi, sec);
+    ASSERT_EQ(y, year);
+    jdtodate(SeasonBegin(year, 4), y, m, d, h, mi, sec);
+    ASSERT_EQ(y, year);
+  }
+}
