@@ -1,7 +1,7 @@
 // Apparent places of Sun, Moon and planets (Meeus, Astronomical Algorithms,
-// ch. 25, 33, 41, 45): light time, geocentric ecliptic coordinates,
-// nutation, equatorial coordinates with the true obliquity, phase,
-// magnitude and apparent diameter.
+// ch. 25, 33, 41, 45): light time and aberration, geocentric ecliptic
+// coordinates, nutation, equatorial coordinates with the true obliquity,
+// phase, magnitude and apparent diameter.
 #include "astro/apparent.h"
 
 #include <cmath>
@@ -120,6 +120,7 @@ void BodyPosition(double jd, int body, double& ra, double& dec, double& distance
     }
     Vector g = Difference(Rectangular(planet.l, planet.b, planet.r), earthvector);
     r = planet.r;
+    Vector direction = g;
     if (lightTime != 0) {
       if (body == BodySun) {
         // The Earth at the instant the light left the Sun, in two passes.
@@ -127,13 +128,23 @@ void BodyPosition(double jd, int body, double& ra, double& dec, double& distance
           const Vector e = EarthVector(jd - LightTimePerAU * Length(g));
           g = {-e.x, -e.y, -e.z};
         }
-      } else if (PlanetHeliocentric(jd - LightTimePerAU * Length(g), body, 0.0, planet) ==
-                 HeliocentricOk) {
-        g = Difference(Rectangular(planet.l, planet.b, planet.r), earthvector);
-        r = planet.r;
+        direction = g;
+      } else {
+        const double tau = LightTimePerAU * Length(g);
+        if (PlanetHeliocentric(jd - tau, body, 0.0, planet) == HeliocentricOk) {
+          const Vector p = Rectangular(planet.l, planet.b, planet.r);
+          g = Difference(p, earthvector);
+          r = planet.r;
+          // Seen from where the Earth was when the light left: the Earth's
+          // motion during tau adds the annual aberration to the light time
+          // (planetary aberration, as for the Sun). The distance stays that
+          // of the light path to the Earth at jd.
+          direction = Difference(p, EarthVector(jd - tau));
+        }
       }
     }
     delta = Length(g);
+    g = direction;
     const double xy = g.x * g.x + g.y * g.y;
     if (xy > 1e-35) {
       l = SafeAtan2(g.y, g.x);

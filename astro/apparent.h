@@ -22,9 +22,12 @@ inline constexpr double EarthRadiusKm = 6378.14;
 // BodyPosition: apparent place of one body at one instant.
 //   jd          Julian day, dynamical time
 //   body        BodyCode: -1 or 11 Moon, 0 or 10 Sun, 1, 2, 4..9 planets and Pluto
-//   lightTime   0 geometric place, otherwise corrected for light time (the
-//               planet at jd - tau; for the Sun the Earth at jd - tau in two
-//               passes, which also accounts for the annual aberration)
+//   lightTime   0 geometric place; otherwise the place seen along the light
+//               path: the planet at jd - tau, its direction taken from the
+//               Earth at jd - tau as well, which adds the annual aberration
+//               (planetary aberration); for the Sun the Earth at jd - tau in
+//               two passes. The Moon is always geometric (its light time is
+//               part of its series).
 // Out:
 //   ra, dec       right ascension (hours, 0..24), declination (degrees), of
 //                 date with nutation in longitude and the true obliquity
@@ -37,7 +40,8 @@ inline constexpr double EarthRadiusKm = 6378.14;
 //                 and latitude (degrees)
 // A body code outside the accepted set (also 3, the Earth) or a failed
 // heliocentric evaluation sets ra = dec = 0 and leaves the other outputs
-// untouched. No annual aberration is applied to the planets and the Moon.
+// untouched. The distance of a planet is the length of the light path to the
+// Earth at jd.
 void BodyPosition(double jd, int body, double& ra, double& dec, double& distance,
                   double& elongation, double& illuminated, double& magnitude, double& diameter,
                   double& lambda, double& beta, int lightTime);

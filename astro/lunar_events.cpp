@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astro/apparent.h"
 #include "astro/lunar_series.h"
 #include "astro/moon.h"
 #include "astro/numeric.h"
@@ -14,8 +15,6 @@ namespace quendal {
 using namespace eventdata;
 
 namespace {
-
-constexpr double KilometresPerAU = 149.597870691e6;
 
 // Geocentric distance of the Moon (km) at a dynamical instant.
 double moondistance(double jde) {

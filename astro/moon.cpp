@@ -121,7 +121,10 @@ void LowPrecisionMoon(double t, double& rightAscension, double& declination) {
   const double x = cb * std::cos(lambda);
   const double y = 0.91748 * cb * std::sin(lambda) - 0.39778 * sb;
   const double z = 0.39778 * cb * std::sin(lambda) + 0.91748 * sb;
-  const double rho = SafeSqrt(1.0 - z * z);
+  // The half-angle form 2 atan(y / (x + rho)) needs rho = |(x, y)| exactly:
+  // the fixed factors are not a unit rotation (their squares sum to
+  // 1 - 1.6e-6), and near 12h that defect would dominate x + rho.
+  const double rho = SafeSqrt(x * x + y * y);
   declination = DegreesPerRadian * SafeAtan2(z, rho);
   rightAscension = 24.0 / Pi * SafeAtan2(y, x + rho);
   if (rightAscension < 0.0) rightAscension += 24.0;

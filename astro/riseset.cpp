@@ -3,7 +3,12 @@
 
 #include <cmath>
 
+#include "astro/apparent.h"
+#include "astro/heliocentric.h"
+#include "astro/moon.h"
 #include "astro/numeric.h"
+#include "astro/sun.h"
+#include "astro/timescales.h"
 
 namespace quendal {
 
@@ -44,6 +49,169 @@ int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtr
   if (std::fabs(root2) <= 1.0) ++count;
   if (root1 < -1.0) root1 = root2;
   return count;
+}
+
+namespace {
+
+// h0 of an event code (degrees); false for an unknown code.
+bool referencealtitude(int code, double individual, double& h0) {
+  switch (code) {
+    case IndividualTwilight: h0 = individual; return true;
+    case AstronomicalTwilight: h0 = -18.0; return true;
+    case NauticalTwilight: h0 = -12.0; return true;
+    case CivilTwilight: h0 = -6.0; return true;
+    case SunRiseSet: h0 = -50.0 / 60.0; return true;
+    case MoonRiseSet: h0 = 8.0 / 60.0; return true;
+    default:
+      if (code >= 11 && code <= 19 && code != 10 + BodyEarth) {
+        h0 = -34.0 / 60.0;
+        return true;
+      }
+      return false;
+  }
+}
+
+// The altitude of one body at one place and day, as a function of the hour.
+struct DayAltitude {
+  int code;
+  double mjd0, longitudeWest, latitude;
+  int mode;
+  double diameter = 0.0;  // of the last evaluation
+
+  double operator()(double hour) {
+    double azimuth;
+    return BodyAltitude(code, mjd0, hour, longitudeWest, latitude, diameter, azimuth, mode);
+  }
+};
+
+// The instant where |altitude - h0| is least, near a scanned event.
+double refine(DayAltitude& altitude, double h0, double event) {
+  double t = event - 1.0 / 12.0, step = 0.025;
+  double best = t, bestvalue = 0.0;
+  for (int pass = 0; pass < 9; ++pass) {
+    if (pass > 0) {
+      t = best - step;
+      step /= 2.0;
+    }
+    double current = std::fabs(altitude(t) - h0);
+    for (int n = 1;; ++n) {
+      if (pass == 0 && n == 1) bestvalue = current;
+      if (current < bestvalue) {
+        bestvalue = current;
+        best = t;
+      }
+      if (n == 10) break;
+      t += step;
+      const double next = std::fabs(altitude(t) - h0);
+      if (next > current) break;
+      current = next;
+    }
+  }
+  return best;
+}
+
+// The instant and value of the greatest altitude, from start on.
+double culminate(DayAltitude& altitude, double start, int passes, double& highest) {
+  double t = start, step = 1.0;
+  double best = t, bestvalue = 0.0;
+  for (int pass = 0; pass < passes; ++pass) {
+    if (pass > 0) {
+      t = best - step;
+      step /= 2.0;
+    }
+    double current = altitude(t);
+    for (int n = 1;; ++n) {
+      if ((pass == 0 && n == 1) || current > bestvalue) {
+        bestvalue = current;
+        best = t;
+      }
+      if (n == 25) break;
+      t += step;
+      const double next = altitude(t);
+      if (pass > 0 && next < current) break;
+      current = next;
+    }
+  }
+  highest = bestvalue;
+  return best;
+}
+
+}  // namespace
+
+double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, double latitude,
+                    double& diameter, double& azimuth, int mode) {
+  const double mjd = mjd0 + hour / 24.0;
+  const double t = (mjd - 51544.5) / DaysPerJulianCentury;
+  const double lst = LocalMeanSiderealTime(mjd, longitudeWest);
+  double ra = 0.0, dec = 0.0;
+  if (code > 10 || mode % 2 != 0) {
+    const double jd = mjd + 2400000.5;
+    const double jde = jd + DeltaTForJD(jd) * DaysPerSecond;
+    const int body = code > 10 ? code - 10 : (code == MoonRiseSet ? BodyMoon : BodySun);
+    double distance, elongation, illuminated, magnitude, lambda, beta;
+    BodyPosition(jde, body, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda,
+                 beta, 1);
+  } else {
+    if (code == MoonRiseSet)
+      LowPrecisionMoon(t, ra, dec);
+    else
+      LowPrecisionSun(t, ra, dec);
+    diameter = 1873.7;
+  }
+  double az, altitude;
+  HorizontalFromEquatorial(ra, dec, lst, latitude, az, altitude);
+  azimuth = NormalizeDegrees(az + 180.0);
+  return altitude;
+}
+
+int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int code, double& rise,
+              double& set, double& culmination, double& altitude, int mode) {
+  double h0;
+  if (!referencealtitude(code, altitude, h0)) return 0;
+  DayAltitude f{code, mjd - zone / 24.0, longitudeWest, latitude, mode};
+  culmination = 0.0;
+  altitude = 0.0;
+
+  // Hourly scan, a parabola through every three hours.
+  double yminus = f(0.0) - h0;
+  const bool above = yminus > 0.0;
+  bool risefound = false, setfound = false;
+  double t = 1.0;
+  for (int i = 0; i < 12 && !(risefound && setfound); ++i) {
+    const double y0 = f(t) - h0, yplus = f(t + 1.0) - h0;
+    double xe, ye, root1, root2;
+    const int roots = QuadraticInterpolation(yminus, y0, yplus, xe, ye, root1, root2);
+    if (roots == 1) {
+      if (yminus < 0.0) {
+        rise = t + root1;
+        risefound = true;
+      } else {
+        set = t + root1;
+        setfound = true;
+      }
+    } else if (roots == 2) {
+      rise = t + (ye < 0.0 ? root2 : root1);
+      set = t + (ye < 0.0 ? root1 : root2);
+      risefound = setfound = true;
+    }
+    yminus = yplus;
+    t += 2.0;
+  }
+
+  if (mode >= 20) {
+    if (risefound && rise > 0.1 && rise < 23.9) rise = refine(f, h0, rise);
+    if (setfound && set > 0.1 && set < 23.9) set = refine(f, h0, set);
+  }
+
+  if (mode >= 10 && code >= 0) {
+    double highest;
+    double when = culminate(f, risefound ? rise : 0.0, mode >= 20 ? 12 : 9, highest);
+    if (when >= 24.0) when -= 24.0;
+    if (when < 0.0) when += 24.0;
+    culmination = when;
+    altitude = code == MoonRiseSet ? highest - f.diameter / 3600.0 : highest;
+  }
+  return (risefound ? RiseFound : 0) | (setfound ? SetFound : 0) | (above ? AboveAtMidnight : 0);
 }
 
 }  // namespace quendal

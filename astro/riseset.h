@@ -22,4 +22,53 @@ void HorizontalFromEquatorial(double rightAscension, double declination, double 
 int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum,
                            double& yExtremum, double& root1, double& root2);
 
+// Altitude of a body without refraction and parallax.
+// code: event code (see DayEvents) selecting the body: below 1 the Sun, 1 the
+// Moon, 11..19 the planet code - 10 (Mercury..Pluto, 13 is the Earth and
+// gives no position); mjd0: MJD (UT) of local midnight (MJD of the date -
+// zone / 24); hour: hours after it; longitudeWest: degrees WEST positive;
+// latitude: degrees north positive; mode: bit 0 clear takes the
+// low-precision Sun or Moon (Montenbruck and Pfleger) and gives a diameter
+// of 1873.7 arcseconds, bit 0 set the apparent place of BodyPosition (light
+// time on) and its diameter; the planets always take BodyPosition.
+// Out diameter: arcseconds; out azimuth: degrees counted from SOUTH through
+// west, [0, 360). Returns the altitude in degrees.
+double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, double latitude,
+                    double& diameter, double& azimuth, int mode);
+
+// Event codes and their reference altitudes h0 (degrees).
+enum DayEventCode {
+  IndividualTwilight = -4,    // the Sun at the altitude passed in
+  AstronomicalTwilight = -3,  // the Sun at -18
+  NauticalTwilight = -2,      // -12
+  CivilTwilight = -1,         // -6
+  SunRiseSet = 0,             // -50' (upper limb with refraction)
+  MoonRiseSet = 1,            // +8'
+  // 11..19: planet code + 10, -34' (refraction only)
+};
+
+// Status bits of DayEvents.
+enum DayEventStatus { RiseFound = 1, SetFound = 2, AboveAtMidnight = 4 };
+
+// Rise and set (upward and downward crossings of h0), culmination and
+// greatest altitude of a body during one local day, by the hourly scan with
+// quadratic interpolation of Montenbruck and Pfleger.
+// mjd: integer MJD of the local date; zone: hours east of UT (local midnight
+// is mjd - zone / 24); longitudeWest: degrees WEST positive; latitude:
+// degrees north positive; code: -4..1 or 11..19 (see DayEventCode; 13 and
+// any other value give status 0 and leave the outs untouched).
+// mode: bit 0 as for BodyAltitude; 10 or more adds the culmination search
+// (9 passes of a walk with halving steps from 1 hour, the first scanning the
+// whole day hourly from the rise, or from 0 h without a rise; only for codes
+// 0 and above); 20 or more also refines a rise and a set lying between 0.1 h
+// and 23.9 h (|altitude - h0| minimised by a halving walk from 5 minutes
+// before the scanned instant with steps of 0.025 h, 9 passes), and gives the
+// culmination 12 passes.
+// Out rise, set: local hours [0, 24], written only when found; out
+// culmination: local hours [0, 24) (0 without the search); in/out altitude:
+// in h0 for code -4, out the greatest altitude in degrees (0 without the
+// search; for the Moon the diameter is subtracted). Returns the status bits.
+int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int code, double& rise,
+              double& set, double& culmination, double& altitude, int mode);
+
 }  // namespace quendal

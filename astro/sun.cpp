@@ -16,7 +16,7 @@ void LowPrecisionSun(double t, double& rightAscension, double& declination) {
   const double x = std::cos(l);
   const double y = 0.91748 * std::sin(l);
   const double z = 0.39778 * std::sin(l);
-  const double rho = SafeSqrt(1.0 - z * z);
+  const double rho = SafeSqrt(x * x + y * y);  // |(x, y)|, as the half-angle form needs
   declination = DegreesPerRadian * SafeAtan2(z, rho);
   rightAscension = 24.0 / Pi * SafeAtan2(y, x + rho);
   if (rightAscension < 0.0) rightAscension += 24.0;

@@ -85,7 +85,10 @@ void apsides(double from, double to, std::vector<Event>& out) {
       const double jd = NextApsis(t, km, evaluations, mode);
       if (!(jd >= t) || jd >= to) break;
       out.push_back({jd, mode > 0 ? "apogee" : "perigee", km});
-      t = jd + 1.0;  // apsides of one kind lie more than three weeks apart
+      // Apsides of one kind lie more than three weeks apart: the next one is
+      // also the first from 11 days on, whose search starts a day after this
+      // one (where the search from a day on would restart).
+      t = jd + 11.0;
     }
   }
 }

@@ -1,7 +1,9 @@
 // Lunar phases (Meeus ch. 49), eclipses (ch. 54) and seasons (ch. 27).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "astro/eclipses.h"
 #include "astro/lunar_events.h"
@@ -292,4 +294,111 @@ TEST(AstroSeasons, OrderedAndAboutAQuarterYearApart) {
     jdtodate(SeasonBegin(year, 4), y, m, d, h, mi, sec);
     ASSERT_EQ(y, year);
   }
+}
+
+// ---- Apogee and perigee --------------------------------------------------------
+
+#include "astro/moon.h"
+
+namespace {
+
+double moonkm(double jdut) {
+  double l, b, r;
+  MoonPosition(jde(jdut) - 2415020.0, l, b, r);
+  return r * 149597870.691;
+}
+
+}  // namespace
+
+TEST(AstroApsis, ModeZeroLeavesTheOutsAlone) {
+  double km = -1.0;
+  int count = -1;
+  EXPECT_EQ(ApsisSearch(2460310.5, km, count, 0), 0.0);
+  EXPECT_EQ(km, -1.0);
+  EXPECT_EQ(count, -1);
+  EXPECT_EQ(NextApsis(2460310.5, km, count, 0), 0.0);
+  EXPECT_EQ(count, -1);
+}
+
+TEST(AstroApsis, EvaluationCountIsBounded) {
+  double km = 0.0;
+  int count = 0;
+  for (double start = 2460000.5; start < 2460200.5; start += 13.0) {
+    ApsisSearch(start, km, count, 1);
+    EXPECT_LE(count, 28 + 11 * 10);
+    EXPECT_GE(count, 12);
+    ApsisSearch(start, km, count, -1);
+    EXPECT_LE(count, 28 + 11 * 10);
+  }
+}
+
+// Apsides of early 2024 by another lunar ephemeris (UT, km): the extreme
+// distance agrees within a kilometre; the instant of so flat an extreme
+// within a quarter of an hour.
+TEST(AstroApsis, ApsidesOf2024) {
+  struct Known {
+    int mode, y, m, d, h, mi;
+    double km;
+  };
+  const Known known[] = {
+      {1, 2024, 1, 1, 15, 32, 404909.4},
+      {-1, 2024, 1, 13, 10, 45, 362266.6},
+      {-1, 2024, 3, 10, 7, 12, 356895.1},
+      {1, 2024, 3, 23, 15, 55, 406294.1},
+  };
+  for (const Known& k : known) {
+    const double expected = utc(k.y, k.m, k.d, k.h, k.mi);
+    double km = 0.0;
+    int count = 0;
+    const double jd = NextApsis(expected - 3.0, km, count, k.mode);
+    EXPECT_NEAR(jd, expected, 15.0 / 1440.0) << k.m << "-" << k.d;
+    EXPECT_NEAR(km, k.km, 1.0) << k.m << "-" << k.d;
+  }
+}
+
+// Laws over 2021..2024: the result is the extreme of the distance within an
+// hour either side, apogees and perigees alternate, and the distances stay
+// in their known ranges.
+TEST(AstroApsis, ResultsAreExtremesAndAlternate) {
+  const double begin = datetojd(2021, 1, 1), end = datetojd(2025, 1, 1);
+  struct Found {
+    double jd;
+    int mode;
+  };
+  std::vector<Found> all;
+  for (int mode : {1, -1}) {
+    for (double t = begin;;) {
+      double km = 0.0;
+      int count = 0;
+      const double jd = NextApsis(t, km, count, mode);
+      ASSERT_GE(jd, t);
+      if (jd >= end) break;
+      EXPECT_NEAR(moonkm(jd), km, 0.01);
+      const double hour = 1.0 / 24.0;
+      if (mode > 0) {
+        EXPECT_GT(km, moonkm(jd - hour));
+        EXPECT_GT(km, moonkm(jd + hour));
+        EXPECT_GT(km, 404000.0);
+        EXPECT_LT(km, 406800.0);
+      } else {
+        EXPECT_LT(km, moonkm(jd - hour));
+        EXPECT_LT(km, moonkm(jd + hour));
+        EXPECT_GT(km, 356300.0);
+        EXPECT_LT(km, 370500.0);
+      }
+      if (!all.empty() && all.back().mode == mode) {
+        EXPECT_GT(jd - all.back().jd, 24.0);
+        EXPECT_LT(jd - all.back().jd, 29.0);
+      }
+      all.push_back({jd, mode});
+      t = jd + 1.0;
+    }
+  }
+  std::sort(all.begin(), all.end(), [](const Found& a, const Found& b) { return a.jd < b.jd; });
+  for (std::size_t i = 1; i < all.size(); ++i) {
+    EXPECT_NE(all[i].mode, all[i - 1].mode) << i;
+    EXPECT_GT(all[i].jd - all[i - 1].jd, 9.0);
+    EXPECT_LT(all[i].jd - all[i - 1].jd, 18.5);
+  }
+  EXPECT_NEAR(static_cast<double>(all.size()), 4 * 365.25 / 27.5545 * 2, 2.0);
 }

@@ -91,3 +91,222 @@ TEST(AstroQuadratic, StraightLine) {
   EXPECT_EQ(QuadraticInterpolation(1.0, 1.0, 1.0, xe, ye, r1, r2), 0);
   EXPECT_TRUE(std::isfinite(xe) && std::isfinite(ye));
 }
+
+// ---- Altitude and the day scan ---------------------------------------------------
+
+#include "astro/sun.h"
+#include "calendar/calendar.h"
+
+namespace {
+
+struct Day {
+  int status;
+  double rise = -1.0, set = -1.0, culmination = -1.0, altitude = 0.0;
+};
+
+// DayEvents for a civil date, longitude EAST positive.
+Day dayevents(int y, int m, int d, double lat, double lon, double zone, int code, int mode,
+              double h0 = 0.0) {
+  Day r;
+  r.altitude = h0;
+  r.status = DayEvents(datetomjd(y, m, d), zone, -lon, lat, code, r.rise, r.set, r.culmination,
+                       r.altitude, mode);
+  return r;
+}
+
+constexpr double minute = 1.0 / 60.0;
+
+}  // namespace
+
+// Rise and set by another program (UT-based ephemeris, no refraction model:
+// the same reference altitudes; the Moon as its topocentric upper limb at
+// -34'), local hours.
+TEST(AstroDayEvents, AgreesWithAnotherEphemeris) {
+  struct Case {
+    int y, m, d;
+    double lat, lon, zone;
+    int code;
+    double rise, set;
+  };
+  const Case cases[] = {
+      {2024, 6, 21, 48.2, 16.37, 2, 0, 4.9013, 20.9794},
+      {2024, 12, 21, 48.2, 16.37, 1, 0, 7.7092, 16.0504},
+      {2024, 3, 20, -33.87, 151.21, 11, 0, 6.9725, 19.1050},
+      {1985, 11, 3, 40.71, -74.01, -5, 0, 6.4793, 16.8329},
+      {2150, 7, 4, 64.13, -21.9, 0, 0, 3.2140, 23.8363},
+      {2024, 6, 21, 48.2, 16.37, 2, -1, 4.2075, 21.6732},
+      {2024, 6, 21, 48.2, 16.37, 2, -2, 3.2346, 22.6459},
+      {2024, 12, 21, 48.2, 16.37, 1, -3, 5.7999, 17.9597},
+      {2024, 4, 8, 48.2, 16.37, 2, 1, 6.1765, 19.4552},
+      {2024, 9, 17, 40.71, -74.01, -4, 1, 18.9677, 5.8233},
+      {2024, 6, 1, 48.2, 16.37, 2, 15, 4.5579, 19.8174},
+      {2024, 6, 1, 48.2, 16.37, 2, 14, 3.0707, 16.4231},
+  };
+  for (const Case& c : cases) {
+    for (int mode : {0, 1, 21}) {
+      const Day r = dayevents(c.y, c.m, c.d, c.lat, c.lon, c.zone, c.code, mode);
+      // Refined full precision within 6 s for the Sun and the planets; the
+      // Moon's +8' stands for parallax, refraction and radius (within 40 s);
+      // the hourly parabolas within 45 s (the flat sunset near midnight at
+      // 64 N is the hardest).
+      const double tolerance = c.code == 1 ? 40.0 / 3600.0 : (mode == 21 ? 0.1 * minute : 0.75 * minute);
+      EXPECT_EQ(r.status & 3, 3) << c.y << "-" << c.m << "-" << c.d << " code " << c.code;
+      EXPECT_NEAR(r.rise, c.rise, tolerance) << c.y << "-" << c.m << "-" << c.d << " code " << c.code << " mode " << mode;
+      EXPECT_NEAR(r.set, c.set, tolerance) << c.y << "-" << c.m << "-" << c.d << " code " << c.code << " mode " << mode;
+    }
+  }
+}
+
+TEST(AstroDayEvents, PolarDayAndPolarNight) {
+  // Tromsø, 69.65 N 18.96 E.
+  Day r = dayevents(2024, 6, 21, 69.65, 18.96, 2, 0, 21);
+  EXPECT_EQ(r.status, AboveAtMidnight);
+  EXPECT_EQ(r.rise, -1.0);
+  EXPECT_EQ(r.set, -1.0);
+  EXPECT_NEAR(r.altitude, 90.0 - 69.65 + 23.44, 0.05);
+  r = dayevents(2024, 12, 21, 69.65, 18.96, 1, 0, 21);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NEAR(r.altitude, 90.0 - 69.65 - 23.44, 0.05);
+  // Civil twilight still comes at Tromsø in midwinter; Longyearbyen (78.22 N)
+  // stays darker than -6 all day but sees nautical twilight.
+  EXPECT_EQ(dayevents(2024, 12, 21, 69.65, 18.96, 1, -1, 0).status, RiseFound | SetFound);
+  EXPECT_EQ(dayevents(2024, 12, 21, 78.22, 15.65, 1, -1, 0).status, 0);
+  EXPECT_EQ(dayevents(2024, 12, 21, 78.22, 15.65, 1, -2, 0).status, RiseFound | SetFound);
+  // The southern summer at the same time: polar day in Antarctica.
+  EXPECT_EQ(dayevents(2024, 12, 21, -75.0, 0.0, 0, 0, 0).status, AboveAtMidnight);
+  EXPECT_EQ(dayevents(2024, 6, 21, -75.0, 0.0, 0, 0, 0).status, 0);
+}
+
+TEST(AstroDayEvents, IndividualTwilightTakesTheGivenAltitude) {
+  const Day a = dayevents(2024, 3, 1, 48.2, 16.37, 1, -4, 0, -6.0);
+  const Day b = dayevents(2024, 3, 1, 48.2, 16.37, 1, -1, 0);
+  EXPECT_EQ(a.status, b.status);
+  EXPECT_EQ(a.rise, b.rise);
+  EXPECT_EQ(a.set, b.set);
+  EXPECT_EQ(a.altitude, 0.0);  // no culmination for twilights
+  const Day c = dayevents(2024, 3, 1, 48.2, 16.37, 1, -4, 20, 10.0);
+  EXPECT_EQ(c.status, RiseFound | SetFound);
+  double diameter, azimuth;
+  const double mjd0 = datetomjd(2024, 3, 1) - 1.0 / 24.0;
+  EXPECT_NEAR(BodyAltitude(-4, mjd0, c.rise, -16.37, 48.2, diameter, azimuth, 20), 10.0, 5.0 / 3600.0);
+}
+
+TEST(AstroDayEvents, UnknownCodesFindNothing) {
+  for (int code : {-5, 2, 10, 13, 20}) {
+    const Day r = dayevents(2024, 3, 1, 48.2, 16.37, 1, code, 21, 7.0);
+    EXPECT_EQ(r.status, 0) << code;
+    EXPECT_EQ(r.rise, -1.0);
+    EXPECT_EQ(r.culmination, -1.0);
+    EXPECT_EQ(r.altitude, 7.0);
+  }
+}
+
+TEST(AstroDayEvents, RisesAtTheDayEdgeAreNotRefined) {
+  // Sunrise in Vienna on 2024-06-21 is at 2.90 h UT; with the zone -2.85 it
+  // falls at 0.05 h local time: mode 20 keeps the scanned value.
+  const Day scan = dayevents(2024, 6, 21, 48.2, 16.37, -2.85, 0, 0);
+  const Day refined = dayevents(2024, 6, 21, 48.2, 16.37, -2.85, 0, 20);
+  ASSERT_TRUE(scan.status & RiseFound);
+  EXPECT_LT(scan.rise, 0.1);
+  EXPECT_EQ(refined.rise, scan.rise);
+  EXPECT_NE(refined.set, scan.set);
+  // At 0.15 h it is refined.
+  const Day scan2 = dayevents(2024, 6, 21, 48.2, 16.37, -2.75, 0, 0);
+  const Day refined2 = dayevents(2024, 6, 21, 48.2, 16.37, -2.75, 0, 20);
+  EXPECT_GT(scan2.rise, 0.1);
+  EXPECT_NE(refined2.rise, scan2.rise);
+  EXPECT_NEAR(refined2.rise, scan2.rise, 0.01);
+}
+
+// The Sun culminates at local apparent noon: 12 h - equation of time -
+// longitude / 15 + zone, at 90 - |latitude - declination|.
+TEST(AstroDayEvents, SunCulminatesAtApparentNoon) {
+  for (int month = 1; month <= 12; ++month) {
+    for (int mode : {10, 11, 20, 21}) {
+      const Day r = dayevents(2024, month, 15, 48.2, 16.37, 1, 0, mode);
+      const double noon = 12.0 - 16.37 / 15.0 + 1.0;
+      const double jd = datetojd(2024, month, 15) + (noon - 1.0) / 24.0;
+      const double eot = EquationOfTime(jd) / 60.0;
+      double ra, dec;
+      LowPrecisionSun((jd - 2451545.0) / 36525.0, ra, dec);
+      const double tolerance = mode >= 20 ? 1.0 / 60.0 : 0.1;  // 9 passes end at 1/256 h
+      EXPECT_NEAR(r.culmination, noon - eot, tolerance) << month << " " << mode;
+      EXPECT_NEAR(r.altitude, 90.0 - std::fabs(48.2 - dec), 0.02) << month << " " << mode;
+    }
+  }
+}
+
+TEST(AstroDayEvents, MoonMaximumLosesItsDiameter) {
+  const Day r = dayevents(2024, 4, 15, 48.2, 16.37, 2, 1, 21);
+  ASSERT_GT(r.altitude, 0.0);
+  double diameter, azimuth;
+  const double mjd0 = datetomjd(2024, 4, 15) - 2.0 / 24.0;
+  const double top = BodyAltitude(1, mjd0, r.culmination, -16.37, 48.2, diameter, azimuth, 21);
+  EXPECT_GT(diameter, 1700.0);
+  EXPECT_LT(diameter, 2050.0);
+  EXPECT_NEAR(r.altitude, top - diameter / 3600.0, 0.001);
+  EXPECT_NEAR(std::remainder(azimuth, 360.0), 0.0, 1.0);  // about due south
+}
+
+TEST(AstroBodyAltitude, AzimuthCountsFromSouth) {
+  double diameter = 0.0, azimuth = 0.0;
+  // The Sun at 6 h local mean time near the equinox rises in the east (azimuth 270 from south).
+  const double mjd0 = datetomjd(2024, 3, 20);
+  const double h = BodyAltitude(0, mjd0, 6.1, 0.0, 0.0, diameter, azimuth, 0);
+  EXPECT_NEAR(h, 0.0, 1.5);
+  EXPECT_NEAR(azimuth, 270.0, 1.0);
+  EXPECT_EQ(diameter, 1873.7);
+  BodyAltitude(0, mjd0, 6.1, 0.0, 0.0, diameter, azimuth, 1);
+  EXPECT_NEAR(diameter, 1919.26 / 0.996, 3.0);
+  // Planets always take the full apparent place.
+  double d1, d2;
+  EXPECT_EQ(BodyAltitude(15, mjd0, 3.0, -16.37, 48.2, d1, azimuth, 0),
+            BodyAltitude(15, mjd0, 3.0, -16.37, 48.2, d2, azimuth, 1));
+  EXPECT_GT(d1, 30.0);
+}
+
+// Laws over every day of 2024 at mid-latitude places, refined mode: the Sun
+// rises before it sets, and its altitude at the refined instants is -50'
+// within a few arcseconds.
+TEST(AstroDayEvents, EveryDayOfAYearAtMidLatitudes) {
+  struct Place {
+    double lat, lon, zone;
+  };
+  const Place places[] = {{48.2, 16.37, 1}, {40.71, -74.01, -5}, {-33.87, 151.21, 10},
+                          {35.68, 139.69, 9}, {51.48, 0.0, 0},   {-34.6, -58.4, -3},
+                          {60.17, 24.94, 2},  {-45.87, 170.5, 12}};
+  const double h0 = -50.0 / 60.0;
+  double worst = 0.0;
+  for (const Place& p : places) {
+    for (int mjd = datetomjd(2024, 1, 1); mjd < datetomjd(2025, 1, 1); ++mjd) {
+      double rise = -1.0, set = -1.0, culmination, altitude = 0.0;
+      const int status = DayEvents(mjd, p.zone, -p.lon, p.lat, 0, rise, set, culmination, altitude, 20);
+      ASSERT_EQ(status & 3, 3) << p.lat << " " << mjd;
+      ASSERT_LT(rise, set) << p.lat << " " << mjd;
+      ASSERT_LT(rise, culmination);
+      ASSERT_LT(culmination, set);
+      double diameter, azimuth;
+      const double mjd0 = mjd - p.zone / 24.0;
+      for (double t : {rise, set}) {
+        const double h = BodyAltitude(0, mjd0, t, -p.lon, p.lat, diameter, azimuth, 20);
+        worst = std::max(worst, std::fabs(h - h0) * 3600.0);
+      }
+    }
+  }
+  EXPECT_LT(worst, 4.0);  // arcseconds
+}
+
+// The same law in full precision on every tenth day.
+TEST(AstroDayEvents, FullPrecisionRefinedEvents) {
+  const double h0 = -50.0 / 60.0;
+  double worst = 0.0;
+  for (int mjd = datetomjd(2024, 1, 1); mjd < datetomjd(2025, 1, 1); mjd += 10) {
+    double rise = -1.0, set = -1.0, culmination, altitude = 0.0;
+    ASSERT_EQ(DayEvents(mjd, 1.0, -16.37, 48.2, 0, rise, set, culmination, altitude, 21) & 3, 3);
+    ASSERT_LT(rise, set);
+    double diameter, azimuth;
+    for (double t : {rise, set})
+      worst = std::max(worst, std::fabs(BodyAltitude(0, mjd - 1.0 / 24.0, t, -16.37, 48.2, diameter, azimuth, 21) - h0) * 3600.0);
+  }
+  EXPECT_LT(worst, 4.0);
+}

@@ -1,0 +1,89 @@
+// quendal-report dayevents: rise, set and culmination of the Sun, the Moon, a
+// planet or a twilight for one local day, for scripts.
+#include <cmath>
+#include <string>
+
+#include "astro/riseset.h"
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+#include "cli/cli.h"
+
+namespace quendal::cli {
+namespace {
+
+std::string hours(bool found, double value) {
+  return found ? strprintf("%.6f", value) : std::string("none");
+}
+
+std::string run(const GlobalOptions&, Options& o) {
+  const CivilDate date = o.requireddate("date");
+  const double latitude = o.requirednumber("lat");
+  const double longitude = o.requirednumber("lon");
+  const double zone = o.requirednumber("zone");
+  const long long code = o.requiredinteger("event");
+  const long long mode = o.integer("mode", 0);
+  const bool individual = o.has("altitude");
+  const double h0 = o.number("altitude", 0.0);
+  o.finish();
+
+  if (date.year < 100 || date.year > 9999 || dayofweek(date.day, date.month, date.year) <= 0)
+    throw UsageError("dayevents: --date is not a date of the years 100..9999");
+  if (!(latitude >= -90.0 && latitude <= 90.0))
+    throw UsageError("dayevents: --lat must lie within -90..90 (north positive)");
+  if (!(longitude >= -180.0 && longitude <= 180.0))
+    throw UsageError("dayevents: --lon must lie within -180..180 (east positive)");
+  if (!(zone >= -14.0 && zone <= 14.0))
+    throw UsageError("dayevents: --zone must lie within -14..14 hours");
+  const bool known = (code >= -4 && code <= 1) || (code >= 11 && code <= 19 && code != 13);
+  if (!known) throw UsageError("dayevents: --event must be one of -4..1, 11, 12, 14..19");
+  if (code == IndividualTwilight && !individual)
+    throw UsageError("dayevents: --event -4 needs --altitude (degrees)");
+  if (code != IndividualTwilight && individual)
+    throw UsageError("dayevents: --altitude belongs to --event -4 only");
+  if (individual && !(h0 >= -90.0 && h0 <= 90.0))
+    throw UsageError("dayevents: --altitude must lie within -90..90 degrees");
+  if (mode < 0 || mode > 99) throw UsageError("dayevents: --mode must lie within 0..99");
+
+  const int mjd = datetomjd(date.year, date.month, date.day);
+  double rise = 0.0, set = 0.0, culmination = 0.0, altitude = h0;
+  const int status = DayEvents(mjd, zone, -longitude, latitude, static_cast<int>(code), rise, set,
+                               culmination, altitude, static_cast<int>(mode));
+  const bool culminates = mode >= 10 && code >= 0;
+  std::string out = strprintf("status %d\n", status);
+  out += "rise " + hours(status & RiseFound, rise) + "\n";
+  out += "set " + hours(status & SetFound, set) + "\n";
+  out += "culmination " + hours(culminates, culmination) + "\n";
+  out += "max_altitude " + hours(culminates, altitude) + "\n";
+  return out;
+}
+
+const SubcommandRegistration registration({
+    "dayevents",
+    "rise, set and culmination of a body or a twilight for one local day",
+    "usage: quendal-report [GLOBAL OPTIONS] dayevents --date Y-M-D --lat D.DDDD --lon D.DDDD\n"
+    "                      --zone H --event CODE [--mode M] [--altitude A]\n"
+    "\n"
+    "  --date Y-M-D   the local date, years 100..9999 (Julian calendar before 1582)\n"
+    "  --lat D        latitude in degrees, north positive\n"
+    "  --lon D        longitude in degrees, east positive\n"
+    "  --zone H       hours east of UT of the local time (e.g. 1, -5, 5.5)\n"
+    "  --event CODE   -4 the Sun at the individual altitude --altitude A (degrees)\n"
+    "                 -3 astronomical (-18), -2 nautical (-12), -1 civil (-6) twilight\n"
+    "                  0 the Sun (-50'), 1 the Moon (+8')\n"
+    "                 11..19 Mercury..Pluto (-34'; 13, the Earth, is not a body)\n"
+    "  --mode M       0 low-precision Sun and Moon (default), 1 full precision;\n"
+    "                 plus 10 for the culmination, plus 20 for culmination and\n"
+    "                 refined rise and set (e.g. 21)\n"
+    "\n"
+    "Prints one line per quantity, 'name value':\n"
+    "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
+    "  rise, set     local decimal hours, or none\n"
+    "  culmination   local decimal hours of the greatest altitude (modes 10 and up,\n"
+    "                codes 0 and up), or none\n"
+    "  max_altitude  the greatest altitude in degrees (without refraction; for the\n"
+    "                Moon less its diameter), or none\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli
