@@ -67,14 +67,18 @@ PlaceOption placeoption(Options& options, int fallbackindex) {
     parselongitude("lon", options.requiredtext("lon"), p.place);
     return p;
   }
+  p.index = placeindexoption(options, fallbackindex);
+  p.place = locationTable[p.index];
+  return p;
+}
+
+int placeindexoption(Options& options, int fallbackindex) {
   const int inuse = locationsinuse();
-  const long long index = byindex ? options.requiredinteger("place") : fallbackindex;
+  const long long index = options.has("place") ? options.requiredinteger("place") : fallbackindex;
   if (index < 0 || index >= inuse)
     throw UsageError(options.command() + ": --place " + std::to_string(index) + " is not a configured place (" +
                      (inuse == 1 ? std::string("only 0") : "0.." + std::to_string(inuse - 1)) + ")");
-  p.index = static_cast<int>(index);
-  p.place = locationTable[p.index];
-  return p;
+  return static_cast<int>(index);
 }
 
 ZoneOption zoneoption(Options& options, int fallback, bool allowauto) {

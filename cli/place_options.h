@@ -32,6 +32,10 @@ struct PlaceOption {
 // configuration file first (readconfiguration). Throws UsageError.
 PlaceOption placeoption(Options& options, int fallbackindex = 0);
 
+// Reads --place N alone: N, or `fallbackindex` without the option; N must
+// name a configured place. Throws UsageError.
+int placeindexoption(Options& options, int fallbackindex = 0);
+
 // "DD:MM" followed by N or S (n, s also) into degrees, minutes and the north
 // flag of the place, limited to 0..90 and 0..59 (minutes 0 at 90 degrees);
 // sets place.latitude. Throws UsageError naming the option.
