@@ -1,33 +1,28 @@
 // quendal-report: the subcommands of the astronomy tools (sidereal, planets,
 // ephemeris, dish, distance, eot, about), run as a process.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "cli_run.h"
+
+using clitest::Result;
+
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-// Runs quendal-report with the arguments (a shell word list) in a directory
-// without a configuration file; stderr is dropped.
+// Runs quendal-report in an empty directory of its own, so that no
+// configuration file of the working directory is read.
 Result run(const std::string& args) {
-  const std::string command = std::string("cd /tmp && LC_ALL=C LANG=C ") + QUENDAL_REPORT_EXE + " " + args +
-                              " 2>/dev/null";
-  Result r;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return r;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
+  static const std::string directory = [] {
+    const std::string d = testing::TempDir() + "quendal_cli_tools";
+    mkdir(d.c_str(), 0700);
+    std::remove((d + "/QUENDAL6.INI").c_str());
+    std::remove((d + "/QUENDAL5.INI").c_str());
+    return d;
+  }();
+  return clitest::run(args, "cd '" + directory + "' && LC_ALL=C LANG=C");
 }
 
 bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }

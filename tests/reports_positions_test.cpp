@@ -282,9 +282,9 @@ TEST_F(ReportsPositions, PlanetGoldenEnglishSexagesimal) {
             " For the Coordinates \r\n\r\n"
             " Julian Date (TDB): 2451545.00074 | Difference TDB <-> UTC deltaT (Sec.): 63.9\r\n"
             " Zodiacal Constellations acc. with Int. Astronomical Union \r\n\r\n"
-            " Data of Venus:   Scorpio    - eLo:  241°34'13\" Degree / eLa:    2°03'59\" Degree \r\n"
-            " Right Asc.:  15h59'35\" /  239°53'51\" - Decl.:  -18°26'59\" Deg. - Dist.: (AU / Mio. km) 1.13758 / 170.179\r\n"
-            " Azimuth:  219°01'46\" - Height over Horizon:   11°37'01\" (with Refraction   11°41'35\") \r\n"
+            " Data of Venus:   Scorpio    - eLo:  241°33'57\" Degree / eLa:    2°03'59\" Degree \r\n"
+            " Right Asc.:  15h59'34\" /  239°53'34\" - Decl.:  -18°26'56\" Deg. - Dist.: (AU / Mio. km) 1.13758 / 170.179\r\n"
+            " Azimuth:  219°02'03\" - Height over Horizon:   11°36'57\" (with Refraction   11°41'31\") \r\n"
             " Elongation:  38.9 Deg. - Illumination:  75.8 %  - Magnitude:  -4.1 - Diameter: 14.8\" \r\n\r\n"
             " Data of Sun:     Sagittarius - eLo:  280°22'08\" Degree / eLa:    0°00'01\" Degree \r\n"
             " Right Asc.:  18h45'07\" /  281°16'42\" - Decl.:  -23°01'57\" Deg. - Dist.: (AU / Mio. km) 0.98333 / 147.104\r\n"
@@ -509,7 +509,7 @@ TEST_F(ReportsPositions, ListGoldenGerman) {
             " Schrittweite: 1440 Minuten (= 24.00 Stunden = 1.00 Tage)\r\n\r\n"
             "      Datum          Zeit        Rekt.      Dekl.     Lambda   Entf.   Mag Elong    Bel  Azim.   Höhe (Refr.)  Dia.  [Sonne] \r\n"
             " --------------------------------------------------------------------------------------------------------------------------- \r\n"
-            " Mars 15. März 2024 21:30     21h48'36\" -14°27'24\" 324°27'13\"  2.1525   1.2  31.3  96.5 162.67 -55.24           4.4\" [-32.65] \r\n"));
+            " Mars 15. März 2024 21:30     21h48'34\" -14°27'30\" 324°26'55\"  2.1525   1.2  31.3  96.5 162.68 -55.24           4.4\" [-32.65] \r\n"));
   EXPECT_TRUE(endswith(t,
             " Mond 22. Apr. 2024 21:30     13h15'10\"  -8°26'04\" 200°31'49\"  0.0027 -12.3 167.4  98.8 332.14  28.16 (28.19)  29.7' [-21.15] \r\n"
             " Zeitangaben in UTC+1 (MEZ)\r\n\r\n"
