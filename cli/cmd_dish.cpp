@@ -1,0 +1,66 @@
+// quendal-report dish: the pointing of a satellite dish at a geostationary
+// satellite.
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/place_options.h"
+#include "cli/read_configuration.h"
+#include "reports/dish_report.h"
+
+namespace quendal::cli {
+namespace {
+
+// "D" or "D.T" followed by E, O or W: whole degrees 0..180 and tenths.
+void parsesatellite(const std::string& text, DishInputs& in) {
+  const auto fail = [&]() {
+    return UsageError("--satellite: '" + text +
+                      "' is not an orbital position of the form D.T followed by E or W (e.g. 19.2E)");
+  };
+  if (text.size() < 2) throw fail();
+  char letter = text.back();
+  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  if (letter != 'E' && letter != 'O' && letter != 'W') throw fail();
+  const std::string number = text.substr(0, text.size() - 1);
+  const std::size_t point = number.find('.');
+  const std::string whole = number.substr(0, point);
+  const std::string tenth = point == std::string::npos ? "0" : number.substr(point + 1);
+  if (whole.empty() || whole.size() > 3 || tenth.size() != 1) throw fail();
+  for (char c : whole + tenth)
+    if (c < '0' || c > '9') throw fail();
+  in.satellitedegrees = std::stoi(whole);
+  in.satellitetenths = tenth[0] - '0';
+  if (in.satellitedegrees > 180 || (in.satellitedegrees == 180 && in.satellitetenths > 0))
+    throw UsageError("--satellite: '" + text + "' lies beyond 180 degrees");
+  in.satelliteeast = letter == 'W' ? 0 : 1;
+}
+
+std::string run(const GlobalOptions& g, Options& o) {
+  DishInputs in;
+  parsesatellite(o.requiredtext("satellite"), in);
+  in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
+  readconfiguration(g);
+  const PlaceOption p = placeoption(o);
+  in.place.latitudedegrees = p.place.latitudedegrees;
+  in.place.latitudeminutes = p.place.latitudeminutes;
+  in.place.north = p.place.north;
+  in.place.longitudedegrees = p.place.longitudedegrees;
+  in.place.longitudeminutes = p.place.longitudeminutes;
+  in.place.east = p.place.east;
+  in.place.placeindex = p.index;
+  return builddishreport(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "dish",
+    "the pointing of a satellite dish at a geostationary satellite",
+    "usage: quendal-report [GLOBAL OPTIONS] dish --satellite D.T(E|W)\n"
+    "                      [--place N | --lat DD:MM(N|S) --lon DDD:MM(E|W)] [--azimuth-north]\n"
+    "\n"
+    "  --satellite D.T(E|W)  the satellite's orbital position, e.g. 19.2E (Astra 1)\n"
+    "  --place N             entry N of the configured places (default 0)\n"
+    "  --lat, --lon          the observer by coordinates instead\n"
+    "  --azimuth-north       count the azimuth from north instead of south\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

@@ -1,0 +1,33 @@
+// quendal-report large-view: the holidays of a year or four month calendars.
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/read_configuration.h"
+#include "reports/large_view.h"
+
+namespace quendal::cli {
+namespace {
+
+std::string run(const GlobalOptions& g, Options& o) {
+  const long long year = o.requiredinteger("year");
+  if (year < 1583 || year > 9999)
+    throw UsageError("large-view: --year " + std::to_string(year) + " is outside 1583..9999");
+  LargeViewInputs in;
+  in.year = static_cast<int>(year);
+  in.page = static_cast<int>(o.integer("page", 0));
+  readconfiguration(g);  // its language line applies, unless --lang is given
+  return buildlargeview(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "large-view",
+    "the holidays of a year, or four month calendars",
+    "usage: quendal-report [GLOBAL OPTIONS] large-view --year Y [--page P]\n"
+    "\n"
+    "  --year Y   1583..9999\n"
+    "  --page P   0 the holidays of the year (default), 1..12 four months\n"
+    "             from that month on; other values are limited to 0..12\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

@@ -1,0 +1,56 @@
+// quendal-report sidereal: local mean and apparent sidereal time with the
+// places of the Sun and the Moon.
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "cli/place_options.h"
+#include "cli/read_configuration.h"
+#include "reports/sidereal_report.h"
+
+namespace quendal::cli {
+namespace {
+
+std::string run(const GlobalOptions& g, Options& o) {
+  SiderealInputs in;
+  const CivilDate date = o.requireddate("date");
+  const ClockTime time = o.requiredtime("time");
+  in.year = date.year;
+  in.month = date.month;
+  in.day = date.day;
+  in.hour = time.hour;
+  in.minute = time.minute;
+  in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
+  readconfiguration(g);
+  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, currentlanguage()));
+  in.zone = zone.zone;
+  in.halfzone = zone.half;
+  const PlaceOption p = placeoption(o);
+  in.place.latitudedegrees = p.place.latitudedegrees;
+  in.place.latitudeminutes = p.place.latitudeminutes;
+  in.place.north = p.place.north;
+  in.place.longitudedegrees = p.place.longitudedegrees;
+  in.place.longitudeminutes = p.place.longitudeminutes;
+  in.place.east = p.place.east;
+  in.place.placeindex = p.index;
+  return buildsiderealreport(in, currentlanguage()).text;
+}
+
+const SubcommandRegistration registration({
+    "sidereal",
+    "local mean and apparent sidereal time, Sun and Moon",
+    "usage: quendal-report [GLOBAL OPTIONS] sidereal --date Y-M-D --time HH:MM [--zone Z]\n"
+    "                      [--half-zone] [--place N | --lat DD:MM(N|S) --lon DDD:MM(E|W)]\n"
+    "                      [--azimuth-north]\n"
+    "\n"
+    "  --date Y-M-D      the date (years 1000..3000)\n"
+    "  --time HH:MM      the local time\n"
+    "  --zone Z          hours east of UTC, -12..12 (default: 0 in English; in\n"
+    "                    German 1, or 2 in European summer time)\n"
+    "  --half-zone       half an hour more in the direction of the zone\n"
+    "  --place N         entry N of the configured places (default 0)\n"
+    "  --lat, --lon      the place by its coordinates instead\n"
+    "  --azimuth-north   count the azimuth from north instead of south\n",
+    run,
+});
+
+}  // namespace
+}  // namespace quendal::cli

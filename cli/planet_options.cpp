@@ -1,0 +1,116 @@
+// The options of the planets and ephemeris subcommands; see planet_options.h.
+#include "cli/planet_options.h"
+
+#include "calendar/text.h"
+#include "cli/place_options.h"
+#include "cli/read_configuration.h"
+
+namespace quendal::cli {
+
+namespace {
+
+const char* const bodyoptionnames[planetreportbodies + 1] = {
+    "", "mercury", "venus", "earth", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto", "sun", "moon"};
+
+void parsebodies(const std::string& text, PlanetInputs& in) {
+  for (bool& b : in.bodies) b = false;
+  if (text == "all") {
+    for (int i = 1; i <= planetreportbodies; ++i) in.bodies[i] = true;
+    return;
+  }
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', start);
+    const std::string name = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    int found = 0;
+    for (int i = 1; i <= planetreportbodies; ++i)
+      if (name == bodyoptionnames[i]) found = i;
+    if (found == 0)
+      throw UsageError("--bodies: '" + name +
+                       "' is not one of mercury, venus, earth, mars, jupiter, saturn, uranus, neptune, "
+                       "pluto, sun, moon (or give all)");
+    in.bodies[found] = true;
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+}
+
+}  // namespace
+
+const char* const planetoptionshelp =
+    "  --date Y-M-D         the date (years 1000..3000)\n"
+    "  --time HH:MM         the local time\n"
+    "  --zone Z             hours east of UTC, -12..12 (default: 0 in English; in\n"
+    "                       German 1, or 2 in European summer time)\n"
+    "  --half-zone          half an hour more in the direction of the zone\n"
+    "  --place N            entry N of the configured places (default 0)\n"
+    "  --lat DD:MM(N|S) --lon DDD:MM(E|W)   the place by its coordinates\n"
+    "  --delta-t TENTHS     delta T in tenths of a second (default: computed)\n"
+    "  --temp C             temperature for the refraction, -99..200 (default 10)\n"
+    "  --pressure MBAR      air pressure for the refraction, 0..3000 (default 1015)\n"
+    "  --bodies LIST|all    comma-separated: mercury, venus, earth, mars, jupiter,\n"
+    "                       saturn, uranus, neptune, pluto, sun, moon\n"
+    "                       (default: all but the Earth)\n"
+    "  --orbit              heliocentric orbit data\n"
+    "  --radec              right ascension, declination, distance\n"
+    "  --altaz              azimuth and altitude\n"
+    "  --magnitude          elongation, illumination, magnitude, diameter\n"
+    "                       (without any of these four: --radec --altaz --magnitude)\n"
+    "  --visible-only       only bodies above the horizon\n"
+    "  --azimuth-north      count the azimuth from north instead of south\n"
+    "  --dms                angles in degrees, minutes and seconds\n"
+    "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
+
+PlanetInputs planetinputs(const GlobalOptions& g, Options& o) {
+  PlanetInputs in;
+  const CivilDate date = o.requireddate("date");
+  const ClockTime time = o.requiredtime("time");
+  in.year = date.year;
+  in.month = date.month;
+  in.day = date.day;
+  in.hour = time.hour;
+  in.minute = time.minute;
+  in.deltaTPending = o.has("delta-t");
+  in.deltat = static_cast<int>(o.integer("delta-t", 0));
+  in.temperature = static_cast<int>(o.integer("temp", 10));
+  in.pressure = static_cast<int>(o.integer("pressure", 1015));
+  if (o.has("bodies")) parsebodies(o.requiredtext("bodies"), in);
+  in.orbit = o.flag("orbit");
+  in.radec = o.flag("radec");
+  in.altaz = o.flag("altaz");
+  in.magnitude = o.flag("magnitude");
+  if (!in.orbit && !in.radec && !in.altaz && !in.magnitude) in.radec = in.altaz = in.magnitude = true;
+  in.visibleonly = o.flag("visible-only");
+  in.azimuthnorth = o.flag("azimuth-north");
+  in.sexagesimal = o.flag("dms");
+  in.details = o.flag("details");
+  readconfiguration(g);
+  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, currentlanguage()));
+  in.zone = zone.zone;
+  in.halfzone = zone.half;
+  const PlaceOption p = placeoption(o);
+  in.place.latitudedegrees = p.place.latitudedegrees;
+  in.place.latitudeminutes = p.place.latitudeminutes;
+  in.place.north = p.place.north;
+  in.place.longitudedegrees = p.place.longitudedegrees;
+  in.place.longitudeminutes = p.place.longitudeminutes;
+  in.place.east = p.place.east;
+  in.place.placeindex = p.index;
+  return in;
+}
+
+PlanetReport runplanettext(PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in, int language) {
+  deltaTPending = in.deltaTPending;
+  PlanetReport r = build(in, language);
+  storeplanetstate(r);
+  if (r.deltatcomputed) {
+    // The dialog writes delta T into its field, which runs the report again.
+    in.deltat = r.corrected.deltat;
+    in.deltaTPending = deltaTPending;
+    r = build(in, language);
+    storeplanetstate(r);
+  }
+  return r;
+}
+
+}  // namespace quendal::cli

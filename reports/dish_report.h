@@ -1,0 +1,30 @@
+// The satellite dish report: azimuth and elevation of a dish pointed at a
+// geostationary satellite from the observer's place.
+#pragma once
+
+#include <string>
+
+#include "reports/position_text.h"
+
+namespace quendal {
+
+struct DishInputs {
+  int satellitedegrees = 19;  // 0..180, whole degrees of the orbital position
+  int satellitetenths = 2;    // 0..9, tenths of a degree
+  int satelliteeast = 1;      // 1 east of Greenwich ("Ost"), 0 west
+  ObserverPlace place;
+  int azimuthnorth = 0;       // "Azim. Nord": azimuth counted from north
+};
+
+struct DishReport {
+  std::string text;
+  DishInputs corrected;    // clamped inputs, place as loaded
+  std::string placename;   // "" when the place matches no configured place
+  double azimuth = 0.0;    // degrees, from south (from north with azimuthnorth)
+  double elevation = 0.0;  // degrees
+  bool outofrange = false; // elevation below 5 degrees
+};
+
+DishReport builddishreport(const DishInputs& in, int language);
+
+}  // namespace quendal

@@ -1,0 +1,77 @@
+// The equation of time report: a list of 30 values at a chosen step, the
+// statistics of the interval those 30 steps span (sampled every 5 minutes),
+// and the eight turning points of a calendar year, which the equation-of-time
+// graph reads as well (EotYearEvents with its 31-slot year cache).
+//
+// The equation of time is W. M. Smart's formula (EquationOfTime, astro/sun.h),
+// in minutes, apparent minus mean solar time.
+#pragma once
+
+#include <string>
+
+namespace quendal {
+
+// The three forms of the report, chosen by the dialog's buttons.
+enum EotReportMode { eotlist = 0, eotstatistics = 1, eotyear = 2 };
+
+struct EquationOfTimeInputs {
+  int year = 2000;  // 1000..4000
+  int month = 1;    // 1..12
+  int day = 1;      // 1..31, lowered until the date is valid
+  int hour = 12;    // 0..23, local time
+  int zone = 0;     // -12..12 whole hours
+  int step = 12;    // 1..9999 quarter hours (list step; the statistics span 29 steps)
+  int mode = eotlist;
+};
+
+struct EquationOfTimeReport {
+  std::string text;
+  EquationOfTimeInputs corrected;  // the inputs as clamped (write-back)
+  int evaluations = 0;             // statistics: number of samples
+};
+
+EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& in, int language);
+
+// ---- Turning points of a year -------------------------------------------------
+
+struct EotTurningPoint {
+  double jd = 0.0;     // JD (UT) rounded to the whole minute
+  double value = 0.0;  // equation of time, minutes (|E| for a zero crossing)
+};
+
+// Order of the eight events in a year: great minimum, first zero crossing,
+// little maximum, second zero crossing, little minimum, third zero crossing,
+// great maximum, fourth zero crossing.
+inline constexpr int eotyeareventcount = 8;
+inline constexpr int eotyearslots = 31;  // slots 1..31
+
+struct YearEventCache {
+  int year = 0;
+  int usecount = 0;  // 0 = empty
+  EotTurningPoint events[eotyeareventcount];
+};
+
+// The slot (1..31) holding the turning points of the year (any year the
+// equation of time is defined for), computed on a miss by eight searches with
+// EquationOfTimeExtremum from 1 January 0h UT, each 5 days after the previous
+// point. A hit increments the slot's use count; a miss replaces the slot with
+// the smallest use count (lowest-numbered among equals) and gives it count 1.
+// evaluations is increased by the number of equation-of-time evaluations
+// (0 on a hit).
+int EotYearEvents(int year, int& evaluations);
+int EotYearEvents(int year);
+// The slot 1..31 (read-only).
+const YearEventCache& eotyearslot(int slot);
+// Empties every slot (program start).
+void cleareotyearevents();
+
+// ---- Formatting shared with the graph window -------------------------------------
+
+// "  -3.999 Min.=  4 Min. 00 Sek. - ": E (minutes) with 3 decimals, then as
+// whole minutes and rounded seconds with the sign word.
+std::string formateotvalue(double minutes, int language);
+// "\r\n JD 2451586.50694 (Sa) 2000-02-12 00:10 UTC": jd (UT) shown in the
+// local time of the zone (hours), rounded by half a second.
+std::string formateotinstant(double jd, int zone, int language);
+
+}  // namespace quendal

@@ -1,0 +1,94 @@
+// The planet position report and the ephemeris list: for one instant and
+// place, a block per selected body (heliocentric orbit data, right ascension
+// and declination, azimuth and altitude, elongation, illumination, magnitude
+// and diameter, the zodiac constellation); and a table of up to 100 instants
+// at a fixed step with one line per selected body.
+//
+// Both begin with the delta T hand-shake of the planet dialog: when the flag
+// is clear the report only computes delta T for the date and hands it back
+// (the dialog writes it into its "DeltaT:" field and runs the report again);
+// when it is set the report uses the delta T of the inputs.
+#pragma once
+
+#include <string>
+
+#include "reports/position_text.h"
+
+namespace quendal {
+
+// Report numbering of the bodies: 1..9 Mercury..Pluto (3 the Earth), 10 the
+// Sun, 11 the Moon (the name tables' index).
+inline constexpr int planetreportbodies = 11;
+
+struct PlanetInputs {
+  int year = 2000;   // 1000..3000
+  int month = 1;     // 1..12
+  int day = 1;       // 1..31, lowered until the date is valid
+  int hour = 0;      // 0..23, local time
+  int minute = 0;    // 0..59
+  int zone = 0;      // -12..12 whole hours
+  int halfzone = 0;  // cleared for the zones 0, 12, -12
+  ObserverPlace place;
+  int deltat = 0;            // delta T in tenths of a second, -9999..99999
+  bool deltaTPending = false;  // the hand-shake flag as the dialog holds it
+  int temperature = 10;      // degrees Celsius, -99..200 (refraction)
+  int pressure = 1015;       // mbar, 0..3000 (refraction)
+  int step = 1;              // ephemeris list: minutes, 1..99999
+  // Option boxes.
+  bool orbit = false;         // "Bahndaten": heliocentric orbit data
+  bool radec = true;          // "Rekt./Dek.": right ascension, declination, distance
+  bool altaz = true;          // "Azi./Alt.": azimuth and altitude
+  bool magnitude = true;      // "Magn.": elongation, illumination, magnitude, diameter
+  bool visibleonly = false;   // "nur sichtb. Planeten": only bodies above the horizon
+  bool azimuthnorth = false;  // "Azim. NOrd": azimuth counted from north
+  bool sexagesimal = false;   // "°  '  ''": degrees, minutes, seconds
+  bool details = false;       // "Det.": coordinates, sidereal time, obliquity, refraction
+  bool bodies[planetreportbodies + 1] = {false, true, true, false, true, true, true,
+                                         true,  true, true, true,  true};  // index 1..11
+};
+
+struct PlanetReport {
+  std::string text;           // empty when only delta T was computed
+  PlanetInputs corrected;     // clamped inputs; deltat and deltaTPending as handed back
+  bool deltatcomputed = false;  // first half of the hand-shake: deltat holds the computed value
+  std::string placename;      // "" when the place matches no configured place
+  double jd = 0.0;            // the instant, JD (UT)
+  double jde = 0.0;           // JD (UT) + delta T
+  // For the sky chart.
+  double latitude = 0.0, longitude = 0.0;  // degrees, north and east positive
+  int displayword = 0;  // bits 0-11 pressure, 12-23 temperature + 200, 24 north-based azimuth, 28 sexagesimal
+};
+
+// The position report for one instant.
+PlanetReport buildplanetreport(const PlanetInputs& in, int language);
+// The ephemeris list (100 steps at most; it stops once the text exceeds
+// 15,000 characters). When none of visibleonly, orbit, radec, altaz,
+// magnitude is set, altaz is set (and handed back).
+PlanetReport buildephemerislist(const PlanetInputs& in, int language);
+
+// ---- State of the planet dialog and the sky chart ------------------------------
+
+// The delta T hand-shake flag of the planet dialog.
+extern bool deltaTPending;
+
+// The chart state: the instant (JD UT), the place (degrees, east and north
+// positive) and the packed display word of the last planet report; the sky
+// chart starts from it and its position dialog edits it.
+extern double chartInstant;
+extern double chartLongitude;
+extern double chartLatitude;
+extern int chartDisplayWord;
+
+// What the planet dialog keeps of a report: deltaTPending as handed back, and
+// for a finished report (not one that only computed delta T) its instant,
+// place and display word in the chart state.
+void storeplanetstate(const PlanetReport& report);
+
+// ---- Shared with the sidereal time report ----------------------------------------
+
+// "\r\n\r\n Mondbeleuchtung um 12:00 UTC+1 (MEZ):  45.6 Prozent"
+// "\r\n Mondphase = Zunehmender Mond": the Moon at jd (UT); hour, minute, zone
+// and half give the printed local time.
+std::string moonfooter(double jd, int hour, int minute, int zone, int half, int language);
+
+}  // namespace quendal

@@ -1,0 +1,157 @@
+// Pieces shared by the place-based astronomy reports; see position_text.h.
+#include "reports/position_text.h"
+
+#include <cmath>
+
+#include "app/configuration.h"
+#include "astro/numeric.h"
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+
+namespace quendal {
+
+namespace {
+
+int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+void load(ObserverPlace& p, const LocationRecord& r) {
+  p.latitudedegrees = r.latitudedegrees;
+  p.latitudeminutes = r.latitudeminutes;
+  p.north = r.north;
+  p.longitudedegrees = r.longitudedegrees;
+  p.longitudeminutes = r.longitudeminutes;
+  p.east = r.east;
+}
+
+void clampplace(ObserverPlace& p) {
+  p.latitudedegrees = clamp(p.latitudedegrees, 0, 90);
+  p.latitudeminutes = p.latitudedegrees == 90 ? 0 : clamp(p.latitudeminutes, 0, 59);
+  p.longitudedegrees = clamp(p.longitudedegrees, 0, 180);
+  p.longitudeminutes = p.longitudedegrees == 180 ? 0 : clamp(p.longitudeminutes, 0, 59);
+  p.north = p.north ? 1 : 0;
+  p.east = p.east ? 1 : 0;
+}
+
+}  // namespace
+
+double latitudeof(const ObserverPlace& p) {
+  const double v = p.latitudedegrees + p.latitudeminutes / 60.0;
+  return p.north ? v : -v;
+}
+
+double longitudeof(const ObserverPlace& p) {
+  const double v = p.longitudedegrees + p.longitudeminutes / 60.0;
+  return p.east ? v : -v;
+}
+
+std::string resolveplace(ObserverPlace& p) {
+  clampplace(p);
+  const int inuse = locationsinuse();
+  if (p.placeindex >= 0) {
+    if (p.placeindex >= inuse) p.placeindex = 0;
+    load(p, locationTable[p.placeindex]);
+  } else if (p.latitudedegrees == 0 && p.latitudeminutes == 0 && p.longitudedegrees == 0 &&
+             p.longitudeminutes == 0) {
+    load(p, locationTable[0]);
+  }
+  clampplace(p);
+  for (int i = 0; i < inuse; ++i) {
+    const LocationRecord& r = locationTable[i];
+    if (r.latitudedegrees == p.latitudedegrees && r.latitudeminutes == p.latitudeminutes &&
+        r.north == p.north && r.longitudedegrees == p.longitudedegrees &&
+        r.longitudeminutes == p.longitudeminutes && r.east == p.east)
+      return r.name;
+  }
+  return "";
+}
+
+std::string placeheading(const std::string& name, int language) {
+  const bool german = language != english;
+  if (name.empty()) return german ? " Für die Koordinaten " : " For the Coordinates ";
+  return strprintf(german ? " Für den Ort %s " : " For the Location %s ", name.c_str());
+}
+
+std::string latitudeline(const ObserverPlace& p, int language) {
+  const bool german = language != english;
+  std::string t;
+  if (german)
+    t = strprintf(p.north ? "\r\n %3d Grad %2d Min. Nord " : "\r\n %3d Grad %2d Min. Süd  ",
+                  p.latitudedegrees, p.latitudeminutes);
+  else
+    t = strprintf(p.north ? "\r\n %3d Deg. %2d Min. North " : "\r\n %3d Deg. %2d Min. South ",
+                  p.latitudedegrees, p.latitudeminutes);
+  t += formatdecimal(std::fabs(latitudeof(p)), 8, 0, 3);
+  if (german)
+    t += p.north ? " Grad Nord " : " Grad Süd  ";
+  else
+    t += p.north ? " Deg. North " : " Deg. South ";
+  return t;
+}
+
+std::string longitudeline(const ObserverPlace& p, int language) {
+  const bool german = language != english;
+  std::string t;
+  if (german)
+    t = strprintf(p.east ? "\r\n %3d Grad %2d Min. Ost  " : "\r\n %3d Grad %2d Min. West ",
+                  p.longitudedegrees, p.longitudeminutes);
+  else
+    t = strprintf(p.east ? "\r\n %3d Deg. %2d Min. East  " : "\r\n %3d Deg. %2d Min. West  ",
+                  p.longitudedegrees, p.longitudeminutes);
+  t += formatdecimal(std::fabs(longitudeof(p)), 8, 0, 3);
+  if (german)
+    t += p.east ? " Grad Ost  " : " Grad West ";
+  else
+    t += p.east ? " Deg. East  " : " Deg. West  ";
+  return t;
+}
+
+std::string siderealtimeline(double hours, int withnutation, int language) {
+  const bool german = language != english;
+  std::string t = formatdecimal(hours, 9, 0, 5);
+  t += german ? " Stunden Ortssternzeit entsprechend " : " Hours Local Sidereal Time corresponding ";
+  int h = 0, m = 0, s = 0;
+  splitsexagesimal(hours, h, m, s, 0);
+  if (german) {
+    t += strprintf(h == 1 ? "%2d Stunde  " : "%2d Stunden ", h);
+    t += strprintf(m == 1 ? "%2d Minute  " : "%2d Minuten ", m);
+    t += strprintf(s == 1 ? "%2d Sekunde  " : "%2d Sekunden ", s);
+    t += withnutation ? "(inkl. Nutation) " : "(ohne  Nutation) ";
+  } else {
+    t += strprintf(h == 1 ? "%2d Hour  " : "%2d Hours ", h);
+    t += strprintf(m == 1 ? "%2d Minute  " : "%2d Minutes ", m);
+    t += strprintf(s == 1 ? "%2d Second  " : "%2d Seconds ", s);
+    t += withnutation ? "(incl. Nutation) " : "(void  Nutation) ";
+  }
+  return t;
+}
+
+std::string azimuthlegend(int northbased, int language) {
+  if (language != english)
+    return northbased ? "\r\n\r\n (Nord = 0 Grad, Ost = 90 Grad, Süd = 180 Grad, West = 270 Grad) "
+                      : "\r\n\r\n (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) ";
+  return northbased ? "\r\n\r\n (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) "
+                    : "\r\n\r\n (South = 0 Deg., West = 90 Deg., North = 180 Deg., East = 270 Deg.) ";
+}
+
+double shownazimuth(double azimuthfromnorth, int northbased) {
+  return northbased ? NormalizeDegrees(azimuthfromnorth) : NormalizeDegrees(azimuthfromnorth + 180.0);
+}
+
+void clamplocalinstant(int& year, int& month, int& day, int& hour, int& minute, int& zone, int& half) {
+  year = clamp(year, 1000, 3000);
+  month = clamp(month, 1, 12);
+  day = clamp(day, 1, 31);
+  while (day > 1 && dayofweek(day, month, year) <= 0) --day;
+  hour = clamp(hour, 0, 23);
+  minute = clamp(minute, 0, 59);
+  zone = clamp(zone, -12, 12);
+  half = (half && zone != 0 && zone != 12 && zone != -12) ? 1 : 0;
+}
+
+double zonedays(int zone, int half) {
+  double z = zone;
+  if (half) z += zone > 0 ? 0.5 : (zone < 0 ? -0.5 : 0.0);
+  return z / 24.0;
+}
+
+}  // namespace quendal

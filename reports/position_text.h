@@ -1,0 +1,66 @@
+// Pieces shared by the place-based astronomy reports (sidereal time, planet
+// positions, satellite dish): the observer's place as the dialogs enter it,
+// its recognition among the configured places, the coordinate lines, the
+// sidereal-time line, and the azimuth legend.
+#pragma once
+
+#include <string>
+
+namespace quendal {
+
+// A place as entered: degrees and minutes with hemisphere flags.
+struct ObserverPlace {
+  int latitudedegrees = 0;   // 0..90 (minutes 0 at 90)
+  int latitudeminutes = 0;   // 0..59
+  int north = 1;             // 1 north, 0 south
+  int longitudedegrees = 0;  // 0..180 (minutes 0 at 180)
+  int longitudeminutes = 0;  // 0..59
+  int east = 1;              // 1 east, 0 west
+  // Position mode: the index into locationTable whose place is loaded
+  // ("Pos. -" / "Pos. +"); -1 when off.
+  int placeindex = -1;
+};
+
+// Signed decimal degrees, north and east positive.
+double latitudeof(const ObserverPlace& p);
+double longitudeof(const ObserverPlace& p);
+
+// Clamps the place; in position mode loads the indexed entry of
+// locationTable (an index outside the entries in use means entry 0);
+// otherwise an all-zero place is replaced by entry 0. Returns the name of the
+// first configured place with the same degrees, minutes and hemispheres, or "".
+std::string resolveplace(ObserverPlace& p);
+
+// " Für den Ort %s " / " For the Location %s ", or " Für die Koordinaten " /
+// " For the Coordinates " when name is empty.
+std::string placeheading(const std::string& name, int language);
+
+// "\r\n  48 Grad 12 Min. Nord   48.200 Grad Nord " and the longitude
+// counterpart "\r\n  15 Grad 37 Min. Ost    15.617 Grad Ost  ".
+std::string latitudeline(const ObserverPlace& p, int language);
+std::string longitudeline(const ObserverPlace& p, int language);
+
+// "\r\n\r\n" or "\r\n" is the caller's; the line itself:
+// "  6.52012 Stunden Ortssternzeit entsprechend  6 Stunden 31 Minuten  12
+// Sekunden (ohne  Nutation) ". hours: sidereal time; withnutation selects the
+// closing words.
+std::string siderealtimeline(double hours, int withnutation, int language);
+
+// "\r\n\r\n (Süd = 0 Grad, West = 90 Grad, ...) " or the north-based legend.
+std::string azimuthlegend(int northbased, int language);
+
+// Azimuth from north (degrees) turned into the azimuth the report shows:
+// from south unless northbased, in [0, 360).
+double shownazimuth(double azimuthfromnorth, int northbased);
+
+// Clamps a local date and time of the sidereal and planet dialogs: year
+// 1000..3000, month 1..12, day 1..31 lowered until the date is valid, hour
+// 0..23, minute 0..59, zone -12..12; the half-hour flag is cleared for the
+// zones 0, 12 and -12.
+void clamplocalinstant(int& year, int& month, int& day, int& hour, int& minute, int& zone, int& half);
+
+// Zone offset in days of a whole-hour zone with the half-hour flag (half an
+// hour more for a positive zone, less for a negative one).
+double zonedays(int zone, int half);
+
+}  // namespace quendal

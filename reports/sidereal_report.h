@@ -1,0 +1,36 @@
+// The local sidereal time report: for a date, a local clock time and a place,
+// the local mean and apparent sidereal time, and the apparent right
+// ascension, declination, azimuth and altitude of the Sun and the Moon with
+// the Moon's illumination.
+#pragma once
+
+#include <string>
+
+#include "reports/position_text.h"
+
+namespace quendal {
+
+struct SiderealInputs {
+  int year = 2000;  // 1000..3000
+  int month = 1;    // 1..12
+  int day = 1;      // 1..31, lowered until the date is valid
+  int hour = 0;     // 0..23, local time
+  int minute = 0;   // 0..59
+  int zone = 0;     // -12..12 whole hours
+  int halfzone = 0; // half an hour further from UTC; cleared for zones 0, 12, -12
+  ObserverPlace place;
+  int azimuthnorth = 0;  // "Azim. Nord": azimuth counted from north
+};
+
+struct SiderealReport {
+  std::string text;
+  SiderealInputs corrected;  // clamped date and zone flag, place as loaded
+  std::string placename;     // "" when the coordinates match no configured place
+  double jd = 0.0;           // the instant, JD (UT)
+  double meansiderealtime = 0.0;      // hours
+  double apparentsiderealtime = 0.0;  // hours
+};
+
+SiderealReport buildsiderealreport(const SiderealInputs& in, int language);
+
+}  // namespace quendal

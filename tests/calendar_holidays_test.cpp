@@ -1,0 +1,155 @@
+// The holiday table: rows per year, the following-year block, queries and the
+// marking priority.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calendar/calendar.h"
+#include "calendar/holidays.h"
+
+using namespace quendal;
+
+namespace {
+
+// The row of the table with that English name and year, or nullptr.
+const HolidayEntry* find(const char* english, int year) {
+  for (const HolidayEntry& e : holidayTable)
+    if (e.year == year && std::string(e.englishname) == english) return &e;
+  return nullptr;
+}
+
+int usedrows() {
+  int n = 0;
+  for (const HolidayEntry& e : holidayTable) n += e.day != 0;
+  return n;
+}
+
+void expectdate(const char* english, int year, int day, int month) {
+  const HolidayEntry* e = find(english, year);
+  ASSERT_NE(e, nullptr) << english << " " << year;
+  EXPECT_EQ(e->day, day) << english << " " << year;
+  EXPECT_EQ(e->month, month) << english << " " << year;
+}
+
+}  // namespace
+
+TEST(CalendarHolidays, LateEaster2057) {
+  buildholidays(2057);
+  expectdate("Easter Sunday", 2057, 22, 4);
+  expectdate("Ascension Day", 2057, 31, 5);
+  expectdate("Pentecost - Whit Sunday", 2057, 10, 6);
+  expectdate("Corpus Christi", 2057, 21, 6);
+  expectdate("Ash Wednesday", 2057, 7, 3);
+}
+
+TEST(CalendarHolidays, Rows2024) {
+  tablesStale = 1;
+  buildholidays(2024);
+  EXPECT_EQ(tablesStale, 0);
+  EXPECT_STREQ(holidayTable[0].germanname, "Aschermittwoch");
+  EXPECT_EQ(holidayTable[0].day, 14);
+  EXPECT_EQ(holidayTable[0].month, 2);
+  EXPECT_STREQ(holidayTable[17].germanname, "Christtag  (1. Weihnachtstag)");
+  EXPECT_EQ(holidayTable[30].day, 29);
+  EXPECT_EQ(holidayTable[30].month, 2);
+  EXPECT_STREQ(holidayTable[30].englishname, "Leap Day");
+  EXPECT_EQ(holidayTable[31].day, 31);
+  EXPECT_EQ(holidayTable[31].month, 3);
+  EXPECT_EQ(holidayTable[31].kind, nationalday);
+  EXPECT_EQ(holidayTable[32].day, 27);
+  EXPECT_EQ(holidayTable[32].month, 10);
+  EXPECT_STREQ(holidayTable[32].germanname, "Ende der Sommerzeit (Europa)");
+  // Rows 33..45: the feasts of 2025.
+  for (int i = 33; i <= 45; ++i) EXPECT_EQ(holidayTable[i].year, 2025) << i;
+  EXPECT_EQ(holidayTable[46].day, 0);
+  EXPECT_EQ(usedrows(), 46);
+  EXPECT_EQ(holidayTable[33].day, 5);   // Ash Wednesday 2025
+  EXPECT_EQ(holidayTable[33].month, 3);
+  expectdate("Easter Sunday", 2025, 20, 4);
+  const HolidayEntry* epiphany = find("Epiphany", 2025);
+  ASSERT_NE(epiphany, nullptr);
+  EXPECT_EQ(epiphany->kind, publicholiday);
+  EXPECT_EQ(find("Epiphany", 2024)->kind, regionalholiday);
+  // Advent 2024: 1, 8, 15, 22 December.
+  expectdate("1st Advent Sunday", 2024, 1, 12);
+  expectdate("4th Advent Sunday", 2024, 22, 12);
+}
+
+TEST(CalendarHolidays, SummerTimeRows) {
+  buildholidays(1979);
+  EXPECT_EQ(find("Begin of Daylight Savings Time (Europe)", 1979), nullptr);
+  EXPECT_EQ(find("End of Daylight Savings Time (Europe)", 1979), nullptr);
+  EXPECT_EQ(usedrows(), 30 + 13);
+  buildholidays(1985);
+  expectdate("Begin of Daylight Savings Time (Europe)", 1985, 31, 3);
+  expectdate("End of Daylight Savings Time (Europe)", 1985, 29, 9);
+  // From 1980 on: the last Sunday of March; the end on the last Sunday of
+  // September until 1995, of October from 1996 on.
+  for (int year = 1980; year <= 2200; ++year) {
+    buildholidays(year);
+    const HolidayEntry* begin = find("Begin of Daylight Savings Time (Europe)", year);
+    const HolidayEntry* end = find("End of Daylight Savings Time (Europe)", year);
+    ASSERT_NE(begin, nullptr) << year;
+    ASSERT_NE(end, nullptr) << year;
+    EXPECT_EQ(dayofweek(begin->day, 3, year), 1) << year;
+    EXPECT_GT(begin->day + 7, 31) << year;
+    EXPECT_EQ(end->month, year <= 1995 ? 9 : 10) << year;
+    EXPECT_EQ(dayofweek(end->day, end->month, year), 1) << year;
+    EXPECT_GT(end->day + 7, daysinmonth(end->month, year)) << year;
+  }
+}
+
+TEST(CalendarHolidays, EveryRowIsARealDateOfItsYear) {
+  for (int year = 1583; year <= 9999; year += 7) {
+    buildholidays(year);
+    int rows = 0;
+    for (const HolidayEntry& e : holidayTable) {
+      if (e.day == 0) continue;
+      ++rows;
+      EXPECT_GT(dayofweek(e.day, e.month, e.year), 0) << year;
+      EXPECT_TRUE(e.year == year || e.year == year + 1) << year;
+    }
+    EXPECT_LE(rows, 46);
+    // Easter Sunday of both years falls on a Sunday, the Advent Sundays too.
+    EXPECT_EQ(dayofweek(find("Easter Sunday", year)->day, find("Easter Sunday", year)->month, year), 1);
+    const HolidayEntry* next = find("Easter Sunday", year + 1);
+    EXPECT_EQ(dayofweek(next->day, next->month, year + 1), 1);
+    const HolidayEntry* fourth = find("4th Advent Sunday", year);
+    EXPECT_EQ(dayofweek(fourth->day, 12, year), 1);
+    EXPECT_GE(fourth->day, 18);
+    EXPECT_LE(fourth->day, 24);
+  }
+}
+
+TEST(CalendarHolidays, QueriesAndMarking) {
+  buildholidays(2024);
+  const auto assumption = holidaysof(15, 8, 2024);
+  ASSERT_EQ(assumption.size(), 2u);
+  EXPECT_STREQ(holidayname(*assumption[0], 1), "Mariä Himmelfahrt");
+  EXPECT_STREQ(holidayname(*assumption[1], 1), "Staatsfeiertag Liechtenstein");
+  EXPECT_STREQ(holidayname(*assumption[0], 0), "Assumption");
+  EXPECT_EQ(markingkind(15, 8, 2024), regionalholiday);
+  EXPECT_EQ(markingkind(25, 12, 2024), publicholiday);
+  EXPECT_EQ(markingkind(26, 10, 2024), nationalday);
+  EXPECT_EQ(markingkind(24, 12, 2024), namedday);
+  EXPECT_EQ(markingkind(2, 1, 2024), -1);
+  EXPECT_TRUE(holidaysof(0, 0, 0).empty());
+  EXPECT_TRUE(holidaysof(15, 8, 2023).empty());
+  // Ascension Day (public) and First May fall together in 2008.
+  buildholidays(2008);
+  EXPECT_EQ(holidaysof(1, 5, 2008).size(), 2u);
+  EXPECT_EQ(markingkind(1, 5, 2008), publicholiday);
+  // 24 December 2023 is a Sunday: the fourth Advent Sunday and Christmas Eve.
+  buildholidays(2023);
+  const auto eve = holidaysof(24, 12, 2023);
+  ASSERT_EQ(eve.size(), 2u);
+  EXPECT_STREQ(eve[0]->englishname, "Christmas Eve");
+  EXPECT_STREQ(eve[1]->englishname, "4th Advent Sunday");
+  EXPECT_EQ(markingkind(24, 12, 2023), publicholiday);
+  // Good Friday is regional, Maundy Thursday a named day.
+  EXPECT_EQ(markingkind(7, 4, 2023), regionalholiday);
+  EXPECT_EQ(markingkind(6, 4, 2023), namedday);
+  // The following year's block answers for 2024.
+  EXPECT_EQ(markingkind(1, 1, 2024), publicholiday);
+  EXPECT_EQ(markingkind(6, 1, 2024), publicholiday);
+}

@@ -1,0 +1,252 @@
+// The equation of time report: golden texts, the value and step formatting,
+// the statistics interval, and the year's turning points against a dense scan
+// of the equation of time.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astro/sun.h"
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+#include "reports/eot_report.h"
+
+using namespace quendal;
+
+namespace {
+
+EquationOfTimeReport report(int year, int month, int day, int hour, int zone, int step, int mode,
+                            int language) {
+  EquationOfTimeInputs in;
+  in.year = year;
+  in.month = month;
+  in.day = day;
+  in.hour = hour;
+  in.zone = zone;
+  in.step = step;
+  in.mode = mode;
+  return buildequationoftimereport(in, language);
+}
+
+bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+bool startswith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
+
+int countof(const std::string& s, const std::string& what) {
+  int n = 0;
+  for (std::size_t i = s.find(what); i != std::string::npos; i = s.find(what, i + 1)) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(ReportsEot, YearGerman2000) {
+  EXPECT_EQ(report(2000, 6, 1, 12, 0, 12, eotyear, german).text,
+            "\r\n Jahresauswertung für das Jahr 2000: \r\n"
+            "\r\n\r\n Großes  Minimum: "
+            "\r\n JD 2451586.50695 (Sa) 2000-02-12 00:10 UTC -14.277 Min.= 14 Min. 17 Sek. - "
+            "\r\n\r\n Erster  Nulldurchgang: "
+            "\r\n JD 2451649.76945 (Sa) 2000-04-15 06:28 UTC   0.000 Min.=  0 Min. 00 Sek. "
+            "\r\n\r\n Kleines Maximum: "
+            "\r\n JD 2451678.34514 (Sa) 2000-05-13 20:17 UTC   3.677 Min.=  3 Min. 41 Sek. + "
+            "\r\n\r\n Zweiter Nulldurchgang: "
+            "\r\n JD 2451708.50417 (Di) 2000-06-13 00:06 UTC   0.000 Min.=  0 Min. 00 Sek. "
+            "\r\n\r\n Kleines Minimum: "
+            "\r\n JD 2451751.42639 (Di) 2000-07-25 22:14 UTC  -6.506 Min.=  6 Min. 30 Sek. - "
+            "\r\n\r\n Dritter Nulldurchgang: "
+            "\r\n JD 2451788.65904 (Fr) 2000-09-01 03:49 UTC   0.000 Min.=  0 Min. 00 Sek. "
+            "\r\n\r\n Großes  Maximum: "
+            "\r\n JD 2451851.47084 (Do) 2000-11-02 23:18 UTC  16.469 Min.= 16 Min. 28 Sek. + "
+            "\r\n\r\n Vierter Nulldurchgang: "
+            "\r\n JD 2451903.45347 (So) 2000-12-24 22:53 UTC   0.000 Min.=  0 Min. 00 Sek. ");
+}
+
+TEST(ReportsEot, YearEnglishInZone) {
+  // The same instants shown in UTC+1.
+  const std::string t = report(2000, 1, 1, 0, 1, 12, eotyear, english).text;
+  EXPECT_TRUE(contains(t, "\r\n Evaluation for the Year 2000: \r\n\r\n\r\n Great  Minimum: "
+                          "\r\n JD 2451586.50695 (Sat) 2000-02-12 01:10 UTC+1 (CET) -14.277 Min.= 14 Min. 17 Sec. - "));
+  EXPECT_TRUE(contains(t, "\r\n\r\n Forth  Zero-Crossing: "
+                          "\r\n JD 2451903.45347 (Sun) 2000-12-24 23:53 UTC+1 (CET)   0.000 Min.=  0 Min. 00 Sec. "));
+  EXPECT_TRUE(contains(t, "\r\n\r\n Third  Zero-Crossing: "));
+}
+
+TEST(ReportsEot, ListGolden) {
+  const std::string t = report(2024, 3, 15, 12, 1, 9, eotlist, german).text;
+  EXPECT_TRUE(startswith(t,
+            "\r\n Schrittweite: 2 1/4 Stunden \r\n"
+            "\r\n JD 2460384.95833 (Fr) 2024-03-15 12:00 UTC+1 (MEZ)  -8.758 Min.=  8 Min. 45 Sek. - "
+            "\r\n JD 2460385.05208 (Fr) 2024-03-15 14:15 UTC+1 (MEZ)  -8.731 Min.=  8 Min. 44 Sek. - "));
+  EXPECT_EQ(countof(t, "\r\n JD "), 30);
+  // The last line is 29 steps of 2 1/4 hours later.
+  EXPECT_TRUE(contains(t, "\r\n JD 2460387.67708 (Mo) 2024-03-18 05:15 UTC+1 (MEZ)"));
+  const std::string e = report(2024, 3, 15, 12, -5, 96, eotlist, english).text;
+  EXPECT_TRUE(startswith(e,
+            "\r\n Step Size: 24 Hours \r\n"
+            "\r\n JD 2460385.20833 (Fri) 2024-03-15 12:00 UTC-5  -8.687 Min.=  8 Min. 41 Sec. - "));
+}
+
+TEST(ReportsEot, StepLines) {
+  auto stepline = [](int step, int language) {
+    const std::string t = report(2024, 1, 1, 12, 0, step, eotlist, language).text;
+    return t.substr(0, t.find("\r\n", 2) + 2);
+  };
+  EXPECT_EQ(stepline(4, german), "\r\n Schrittweite: 1 Stunde \r\n");
+  EXPECT_EQ(stepline(6, german), "\r\n Schrittweite: 1 1/2 Stunde \r\n");
+  EXPECT_EQ(stepline(9, german), "\r\n Schrittweite: 2 1/4 Stunden \r\n");
+  EXPECT_EQ(stepline(2, german), "\r\n Schrittweite: 1/2 Stunde \r\n");
+  EXPECT_EQ(stepline(3, english), "\r\n Step Size: 3/4 Hour \r\n");
+  EXPECT_EQ(stepline(8, english), "\r\n Step Size: 2 Hours \r\n");
+  EXPECT_EQ(stepline(9999, english), "\r\n Step Size: 2499 3/4 Hours \r\n");
+}
+
+TEST(ReportsEot, ValueFormatting) {
+  EXPECT_EQ(formateotvalue(0.0, german), "   0.000 Min.=  0 Min. 00 Sek. ");
+  EXPECT_EQ(formateotvalue(-3.9999, german), "  -4.000 Min.=  4 Min. 00 Sek. - ");
+  EXPECT_EQ(formateotvalue(3.9999, english), "   4.000 Min.=  4 Min. 00 Sec. + ");
+  EXPECT_EQ(formateotvalue(16.4708, english), "  16.471 Min.= 16 Min. 28 Sec. + ");
+  // 0.5 s and more rounds up to a second; just below half a second stays 0.
+  EXPECT_EQ(formateotvalue(-0.0084, german), "  -0.008 Min.=  0 Min. 01 Sek. - ");
+  EXPECT_EQ(formateotvalue(-0.0082, german), "  -0.008 Min.=  0 Min. 00 Sek. ");
+  EXPECT_EQ(formateotvalue(-14.2845, german), " -14.285 Min.= 14 Min. 17 Sek. - ");
+}
+
+TEST(ReportsEot, InstantFormatting) {
+  // Half a second is added before the minute is cut (the JD shows 5 decimals).
+  const double jd = datetojd(2024, 12, 31) + (23 * 60 + 59) / 1440.0 + 59.6 / 86400.0;
+  EXPECT_EQ(formateotinstant(jd, 0, german), "\r\n JD 2460676.50000 (Mi) 2025-01-01 00:00 UTC");
+  EXPECT_EQ(formateotinstant(jd, 2, english), "\r\n JD 2460676.50000 (Wed) 2025-01-01 02:00 UTC+2 (CEST)");
+  EXPECT_EQ(formateotinstant(jd, -12, english), "\r\n JD 2460676.50000 (Tue) 2024-12-31 12:00 UTC-12");
+}
+
+TEST(ReportsEot, StatisticsGoldenEnglish) {
+  // 29 steps of one hour from 2024-06-01 12:00 UTC: 29 x 12 + 1 samples.
+  const EquationOfTimeReport r = report(2024, 6, 1, 12, 0, 4, eotstatistics, english);
+  EXPECT_EQ(r.evaluations, 349);
+  EXPECT_EQ(r.text,
+            "\r\n\r\n Analysis: \r\n\r\n Step Size: 5 Minutes \r\n\r\n Number of Calculations: 349 "
+            "\r\n\r\n\r\n Start Value: "
+            "\r\n JD 2460463.00000 (Sat) 2024-06-01 12:00 UTC   2.060 Min.=  2 Min. 04 Sec. + "
+            "\r\n\r\n\r\n End Value: "
+            "\r\n JD 2460464.20833 (Sun) 2024-06-02 17:00 UTC   1.865 Min.=  1 Min. 52 Sec. + "
+            "\r\n\r\n\r\n Divergence Minimum: "
+            "\r\n JD 2460464.20834 (Sun) 2024-06-02 17:00 UTC   1.865 Min.=  1 Min. 52 Sec. + "
+            "\r\n\r\n\r\n Divergence Maximum: "
+            "\r\n JD 2460463.00000 (Sat) 2024-06-01 12:00 UTC   2.060 Min.=  2 Min. 04 Sec. + "
+            "\r\n\r\n\r\n Average Divergence: \r\n "
+            "   1.963 Min.=  1 Min. 58 Sec. + "
+            "\r\n\r\n\r\n Method of W.M. Smart used in all Calculations "
+            "\r\n Maximum Divergence 5 Seconds within "
+            "\r\n the Period from 1900 to 2100 ");
+}
+
+TEST(ReportsEot, StatisticsOverOneTropicalYear) {
+  // Step 1209: the interval is one tropical year, sampled about 105,000 times.
+  const EquationOfTimeReport r = report(2024, 3, 15, 12, 0, 1209, eotstatistics, german);
+  EXPECT_EQ(r.evaluations, 105190);
+  EXPECT_TRUE(contains(r.text, "\r\n\r\n\r\n Endwert: \r\n JD 2460750.24250 (Sa) 2025-03-15 17:49 UTC"));
+  // The year's extremes: the great maximum in early November, the great
+  // minimum in mid-February.
+  EXPECT_TRUE(contains(r.text, "Abweichung Minimum: \r\n JD 24607"));
+  EXPECT_TRUE(contains(r.text, "2025-02-1"));
+  EXPECT_TRUE(contains(r.text, "Abweichung Maximum: \r\n JD 24606"));
+  EXPECT_TRUE(contains(r.text, "2024-11-0"));
+  // From a date before a leap day the end is the same date of the next year.
+  const std::string leap = report(2023, 3, 1, 12, 0, 1209, eotstatistics, german).text;
+  EXPECT_TRUE(contains(leap, "\r\n\r\n\r\n Endwert: \r\n JD 2460371.24250 (Fr) 2024-03-01 17:49 UTC"));
+  // An evening start whose year ends after midnight is not stretched by a day.
+  const std::string evening = report(2025, 3, 15, 20, 0, 1209, eotstatistics, german).text;
+  EXPECT_TRUE(contains(evening, "\r\n\r\n\r\n Endwert: \r\n JD 2461115.57583 (Mo) 2026-03-16 01:49 UTC"));
+}
+
+TEST(ReportsEot, InputsAreClamped) {
+  const EquationOfTimeReport r = report(999, 2, 31, 25, 13, 0, 7, english);
+  EXPECT_EQ(r.corrected.year, 1000);
+  EXPECT_EQ(r.corrected.day, 29);  // 1000 is a leap year of the Julian calendar
+  EXPECT_EQ(r.corrected.hour, 23);
+  EXPECT_EQ(r.corrected.zone, 12);
+  EXPECT_EQ(r.corrected.step, 1);
+  EXPECT_EQ(r.corrected.mode, eotlist);
+  const EquationOfTimeReport high = report(5000, 13, 0, -1, -13, 10000, eotlist, english);
+  EXPECT_EQ(high.corrected.year, 4000);
+  EXPECT_EQ(high.corrected.month, 12);
+  EXPECT_EQ(high.corrected.day, 1);
+  EXPECT_EQ(high.corrected.hour, 0);
+  EXPECT_EQ(high.corrected.zone, -12);
+  EXPECT_EQ(high.corrected.step, 9999);
+  EXPECT_EQ(report(2023, 2, 30, 12, 0, 12, eotlist, german).corrected.day, 28);
+  EXPECT_EQ(report(2024, 4, 31, 12, 0, 12, eotlist, german).corrected.day, 30);
+  EXPECT_EQ(report(1582, 10, 10, 12, 0, 12, eotlist, german).corrected.day, 4);
+}
+
+TEST(ReportsEotYearCache, SecondRequestIsCachedAndCounted) {
+  cleareotyearevents();
+  int first = 0;
+  const int slot = EotYearEvents(2013, first);
+  EXPECT_GT(first, 100);
+  EXPECT_EQ(eotyearslot(slot).year, 2013);
+  EXPECT_EQ(eotyearslot(slot).usecount, 1);
+  int second = 0;
+  EXPECT_EQ(EotYearEvents(2013, second), slot);
+  EXPECT_EQ(second, 0);
+  EXPECT_EQ(eotyearslot(slot).usecount, 2);
+}
+
+TEST(ReportsEotYearCache, ReplacesTheLeastUsedSlot) {
+  cleareotyearevents();
+  for (int i = 0; i < eotyearslots; ++i) EXPECT_EQ(EotYearEvents(1990 + i), i + 1);
+  // Use every year but the one in slot 7 a second time.
+  for (int i = 0; i < eotyearslots; ++i)
+    if (i != 6) EotYearEvents(1990 + i);
+  EXPECT_EQ(EotYearEvents(2100), 7);
+  EXPECT_EQ(eotyearslot(7).year, 2100);
+  EXPECT_EQ(eotyearslot(7).usecount, 1);
+  // Now slot 7 has the smallest count again: the next new year replaces it.
+  EXPECT_EQ(EotYearEvents(2101), 7);
+  // The report reads through the cache.
+  const std::string t = report(2101, 1, 1, 0, 0, 1, eotyear, german).text;
+  EXPECT_EQ(eotyearslot(7).usecount, 2);
+  EXPECT_TRUE(contains(t, "Jahresauswertung für das Jahr 2101"));
+  cleareotyearevents();
+  EXPECT_EQ(eotyearslot(1).usecount, 0);
+}
+
+// The eight turning points of a year against a scan of EquationOfTime every
+// minute, refined by a parabola through the three samples around each
+// extremum and by linear interpolation at each sign change. The search
+// starts on 1 January and takes the minimum first; in the far future (4000)
+// a zero crossing precedes it and the last crossing falls into January of
+// the next year, so the scan, like the search, begins at the first minimum.
+TEST(ReportsEotYearCache, TurningPointsAgreeWithDenseScan) {
+  for (int year : {1000, 1583, 1850, 1900, 2000, 2024, 2100, 2500, 3000, 4000}) {
+    const double start = datetojd(year, 1, 1);
+    const double h = 1.0 / 1440.0;
+    double found[8];
+    int kinds[8];
+    int n = 0;
+    double prev2 = EquationOfTime(start - h), prev = EquationOfTime(start);
+    for (double jd = start + h; jd < start + 400.0 && n < 8; jd += h) {
+      const double e = EquationOfTime(jd);
+      const double x = jd - h;
+      if ((prev - prev2) * (e - prev) < 0.0) {  // extremum at x
+        const double denominator = prev2 - 2.0 * prev + e;
+        found[n] = x + 0.5 * h * (prev2 - e) / denominator;
+        kinds[n] = prev > prev2 ? 1 : -1;
+        if (n > 0 || kinds[n] == -1) ++n;
+      } else if (n > 0 && (prev < 0.0) != (e < 0.0)) {  // zero between x and jd
+        found[n] = x + h * prev / (prev - e);
+        kinds[n++] = 0;
+      }
+      prev2 = prev;
+      prev = e;
+    }
+    ASSERT_EQ(n, 8) << year;
+    const YearEventCache& slot = eotyearslot(EotYearEvents(year));
+    static const int expected[8] = {-1, 0, 1, 0, -1, 0, 1, 0};
+    for (int i = 0; i < 8; ++i) {
+      EXPECT_EQ(kinds[i], expected[i]) << year << " event " << i;
+      EXPECT_LE(std::fabs(slot.events[i].jd - found[i]) * 1440.0, 1.0) << year << " event " << i;
+      const double value = expected[i] == 0 ? 0.0 : EquationOfTime(found[i]);
+      EXPECT_NEAR(slot.events[i].value, value, 0.001) << year << " event " << i;
+    }
+  }
+}

@@ -1,0 +1,598 @@
+// The sidereal time and planet position reports and the ephemeris list:
+// golden texts in both languages, the delta T hand-shake, the chart state,
+// the option rules, and the numbers against the engine (BodyPosition,
+// PlanetHeliocentric, SiderealTime) and against an independent sidereal-time
+// formula.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "app/configuration.h"
+#include "app/startup.h"
+#include "astro/apparent.h"
+#include "astro/nutation.h"
+#include "astro/planets.h"
+#include "astro/timescales.h"
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+#include "reports/planet_report.h"
+#include "reports/sidereal_report.h"
+
+using namespace quendal;
+
+namespace {
+
+bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+bool startswith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
+bool endswith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+int countof(const std::string& s, const std::string& what) {
+  int n = 0;
+  for (std::size_t i = s.find(what); i != std::string::npos; i = s.find(what, i + 1)) ++n;
+  return n;
+}
+// The number that follows the first occurrence of label.
+double numberafter(const std::string& s, const std::string& label) {
+  const std::size_t i = s.find(label);
+  if (i == std::string::npos) return NAN;
+  return std::strtod(s.c_str() + i + label.size(), nullptr);
+}
+
+SiderealInputs sidereal(int y, int mo, int d, int h, int mi, int zone, int half = 0) {
+  SiderealInputs in;
+  in.year = y, in.month = mo, in.day = d, in.hour = h, in.minute = mi, in.zone = zone, in.halfzone = half;
+  return in;
+}
+
+ObserverPlace place(int latd, int latm, int north, int lond, int lonm, int east) {
+  ObserverPlace p;
+  p.latitudedegrees = latd, p.latitudeminutes = latm, p.north = north;
+  p.longitudedegrees = lond, p.longitudeminutes = lonm, p.east = east;
+  return p;
+}
+
+// Planet inputs with delta T given (the second half of the hand-shake).
+PlanetInputs planets(int y, int mo, int d, int h, int mi, int zone, int deltat, std::initializer_list<int> bodies) {
+  PlanetInputs in;
+  in.year = y, in.month = mo, in.day = d, in.hour = h, in.minute = mi, in.zone = zone;
+  in.deltat = deltat;
+  in.deltaTPending = true;
+  for (bool& b : in.bodies) b = false;
+  for (int b : bodies) in.bodies[b] = true;
+  return in;
+}
+
+void options(PlanetInputs& in, bool orbit, bool radec, bool altaz, bool magnitude) {
+  in.orbit = orbit, in.radec = radec, in.altaz = altaz, in.magnitude = magnitude;
+}
+
+class ReportsPositions : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    resetConfiguration();
+    zodiacEnabled = true;
+  }
+  void TearDown() override {
+    resetConfiguration();
+    zodiacEnabled = true;
+  }
+};
+
+}  // namespace
+
+// ---- Sidereal time ------------------------------------------------------------
+
+TEST_F(ReportsPositions, SiderealGoldenGerman) {
+  EXPECT_EQ(buildsiderealreport(sidereal(2024, 3, 15, 21, 30, 1), german).text,
+            "\r\n"
+            " Datum: Freitag, 15. März 2024 \r\n\r\n"
+            " Für den Ort Sankt Pölten (Austria) \r\n"
+            "  48 Grad 12 Min. Nord   48.200 Grad Nord (nicht relevant für Ortssternzeit) \r\n"
+            "  15 Grad 37 Min. Ost    15.617 Grad Ost  (relevant für Ortssternzeit) \r\n\r\n"
+            " Julianisches Datum: 2460385.35417\r\n\r\n"
+            " Mittlere Ortssternzeit für Sankt Pölten (Austria) \r\n"
+            " 15.617 Grad Ost um 21:30 UTC+1 (MEZ)\r\n\r\n"
+            "  9.13661 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (ohne  Nutation) \r\n"
+            "  9.13653 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (inkl. Nutation) \r\n\r\n"
+            " Sonne: Rektaszension (Std./Grad):  23.7 / 356.1 - Deklination:  -1.7 Grad \r\n"
+            " Mond:  Rektaszension (Std./Grad):   4.5 /  67.4 - Deklination:  26.1 Grad \r\n\r\n"
+            " Sonne: Azimuth 131.6 Grad - Höhe über Horizont -32.6 Grad (mit Refraktion -32.6 Grad) \r\n"
+            " Mond:  Azimuth  94.1 Grad - Höhe über Horizont  31.9 Grad (mit Refraktion  31.9 Grad) \r\n\r\n"
+            " (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) \r\n\r\n"
+            " Mondbeleuchtung um 21:30 UTC+1 (MEZ): 36.4 Prozent\r\n"
+            " Mondphase = Zunehmende Sichel");
+}
+
+TEST_F(ReportsPositions, SiderealGoldenEnglishHalfZoneNorthBased) {
+  SiderealInputs in = sidereal(2000, 1, 1, 12, 0, -5, 1);
+  in.place = place(40, 43, 1, 74, 0, 0);
+  in.azimuthnorth = 1;
+  EXPECT_EQ(buildsiderealreport(in, english).text,
+            "\r\n"
+            " Date: Saturday, January 1st, 2000 \r\n\r\n"
+            " For the Coordinates \r\n"
+            "  40 Deg. 43 Min. North   40.717 Deg. North (not relevant for Local Sidereal Time) \r\n"
+            "  74 Deg.  0 Min. West    74.000 Deg. West  (relevant for Local Sidereal Time) \r\n\r\n"
+            " Julian Date: 2451545.22917\r\n\r\n"
+            " Local Mean Sidereal Time for the Longitude \r\n"
+            " 74.000 Deg. West at 12:00 UTC-5 1/2\r\n\r\n"
+            " 19.27910 Hours Local Sidereal Time corresponding 19 Hours 16 Minutes 45 Seconds (void  Nutation) \r\n"
+            " 19.27886 Hours Local Sidereal Time corresponding 19 Hours 16 Minutes 44 Seconds (incl. Nutation) \r\n\r\n"
+            " Sun:  Right Ascension (Hours/Deg.):  18.8 / 281.5 - Declination: -23.0 Deg. \r\n"
+            " Moon: Right Ascension (Hours/Deg.):  15.0 / 225.1 - Declination: -11.7 Deg. \r\n\r\n"
+            " Sun:  Azimuth 187.8 Degree - Height over Horizon  25.9 Deg. (with Refraction  25.9 Deg.) \r\n"
+            " Moon: Azimuth 243.8 Degree - Height over Horizon  10.6 Deg. (with Refraction  10.6 Deg.) \r\n\r\n"
+            " (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) \r\n\r\n"
+            " Moon's Illumination at 12:00 UTC-5 1/2: 21.1 Percent\r\n"
+            " Moon's Phase = Waning Crescent Moon");
+}
+
+TEST_F(ReportsPositions, SiderealGreenwichHeading) {
+  SiderealInputs in = sidereal(2024, 3, 15, 12, 0, 0);
+  in.place = place(51, 28, 1, 0, 0, 1);
+  const std::string de = buildsiderealreport(in, german).text;
+  EXPECT_TRUE(contains(de, "\r\n\r\n Mittlere Ortssternzeit für den Längengrad = Greenwich Null Meridian \r\n"
+                           "  0.000 Grad Ost um 12:00 UTC\r\n\r\n"));
+  const std::string en = buildsiderealreport(in, english).text;
+  EXPECT_TRUE(contains(en, "\r\n\r\n Local Mean Sidereal Time for the Longitude = Greenwich Zero Meridian \r\n"));
+  // A named place on the meridian keeps its name and the Greenwich words.
+  ASSERT_EQ(readConfigurationContent("51 N 28   000E 00 Greenwich Observatory\n"), 1);
+  in.place = place(51, 28, 1, 0, 0, 1);
+  EXPECT_TRUE(contains(buildsiderealreport(in, german).text,
+                       " Mittlere Ortssternzeit für Greenwich Observatory = Greenwich Null Meridian \r\n"));
+}
+
+TEST_F(ReportsPositions, SiderealInstantAndZones) {
+  // Midnight local time in zone +1 is 23:00 UT of the day before.
+  const SiderealReport midnight = buildsiderealreport(sidereal(2024, 3, 15, 0, 0, 1), german);
+  EXPECT_TRUE(contains(midnight.text, "\r\n\r\n Julianisches Datum: 2460384.45833\r\n"));
+  int y, mo, d, h, mi, s;
+  jdtodate(midnight.jd + 1e-7, y, mo, d, h, mi, s);
+  EXPECT_EQ(d, 14);
+  EXPECT_EQ(h, 23);
+  // Half zones: +5 1/2 hours and -3 1/2 hours.
+  const double noon = datetojd(2024, 3, 15) + 0.5;
+  EXPECT_NEAR(buildsiderealreport(sidereal(2024, 3, 15, 12, 0, 5, 1), english).jd, noon - 5.5 / 24, 1e-9);
+  EXPECT_NEAR(buildsiderealreport(sidereal(2024, 3, 15, 12, 0, -3, 1), english).jd, noon + 3.5 / 24, 1e-9);
+  // Zones 0, 12 and -12 have no half hour.
+  for (int zone : {0, 12, -12}) {
+    const SiderealReport r = buildsiderealreport(sidereal(2024, 3, 15, 12, 0, zone, 1), english);
+    EXPECT_EQ(r.corrected.halfzone, 0);
+    EXPECT_NEAR(r.jd, noon - zone / 24.0, 1e-9);
+  }
+  EXPECT_TRUE(contains(buildsiderealreport(sidereal(2024, 3, 15, 12, 0, -3, 1), german).text, "um 12:00 UTC-3 1/2"));
+}
+
+TEST_F(ReportsPositions, SiderealTimesAgainstIndependentFormula) {
+  // GMST = 18.697374558 + 24.06570982441908 D hours (D days from J2000.0, UT),
+  // the USNO approximation, good to 0.1 s within this range; apparent minus
+  // mean is the equation of the equinoxes dpsi cos(eps) / 15.
+  double worst = 0.0, worstequinoxes = 0.0;
+  for (int year = 1900; year <= 2100; year += 7)
+    for (int month = 1; month <= 12; month += 5) {
+      SiderealInputs in = sidereal(year, month, 11, (year + month) % 24, (year * month) % 60, 0);
+      in.place = place(30, 0, 1, (year * 7) % 180, month * 4, year % 2);
+      const SiderealReport r = buildsiderealreport(in, english);
+      const double longitude = (year * 7) % 180 + month * 4 / 60.0;
+      double gmst = 18.697374558 + 24.06570982441908 * (r.jd - 2451545.0) + (year % 2 ? longitude : -longitude) / 15.0;
+      gmst -= 24.0 * std::floor(gmst / 24.0);
+      double d = r.meansiderealtime - gmst;
+      d -= 24.0 * std::floor(d / 24.0 + 0.5);
+      worst = std::fmax(worst, std::fabs(d) * 3600.0);
+      const double jde = r.jd + DeltaTForJD(r.jd) / 86400.0;
+      double deps, dpsi;
+      Nutation(jde, deps, dpsi);
+      double equinoxes = r.apparentsiderealtime - r.meansiderealtime;
+      equinoxes -= 24.0 * std::floor(equinoxes / 24.0 + 0.5);
+      worstequinoxes = std::fmax(worstequinoxes, std::fabs(equinoxes - dpsi * 180.0 / M_PI / 15.0 * std::cos(TrueObliquity(jde))) * 3600.0);
+    }
+  EXPECT_LT(worst, 0.2);           // seconds of time
+  EXPECT_LT(worstequinoxes, 1e-6);  // seconds of time
+}
+
+TEST_F(ReportsPositions, SiderealSunAtNoonOfTheEquinox) {
+  // 20 March 2024, 12:05 CET at Sankt Poelten, eight hours after the
+  // equinox: the Sun near the meridian at about 90 - 48.2 + 0.13 degrees.
+  const std::string t = buildsiderealreport(sidereal(2024, 3, 20, 12, 5, 1), german).text;
+  const double azimuth = numberafter(t, "\r\n\r\n Sonne: Azimuth ");
+  EXPECT_TRUE(azimuth < 1.0 || azimuth > 359.0) << azimuth;
+  EXPECT_NEAR(numberafter(t, "Grad - Höhe über Horizont "), 41.93, 0.1);
+  // Refraction lifts it by about 1' (one decimal shown).
+  const double lift = numberafter(t, "(mit Refraktion ") - numberafter(t, "Grad - Höhe über Horizont ");
+  EXPECT_GE(lift, 0.0);
+  EXPECT_LE(lift, 0.1001);
+}
+
+TEST_F(ReportsPositions, SiderealInputsAreClamped) {
+  const SiderealReport r = buildsiderealreport(sidereal(3500, 2, 31, 24, 61, 13, 1), english);
+  EXPECT_EQ(r.corrected.year, 3000);
+  EXPECT_EQ(r.corrected.day, 28);
+  EXPECT_EQ(r.corrected.hour, 23);
+  EXPECT_EQ(r.corrected.minute, 59);
+  EXPECT_EQ(r.corrected.zone, 12);
+  EXPECT_EQ(r.corrected.halfzone, 0);
+  // No place: place entry 0 with its name.
+  EXPECT_EQ(r.placename, "Sankt Pölten (Austria)");
+  EXPECT_EQ(r.corrected.place.latitudeminutes, 12);
+}
+
+// ---- Planet position report -------------------------------------------------------
+
+TEST_F(ReportsPositions, PlanetGoldenGerman) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {3, 5, 11});
+  in.details = true;
+  in.orbit = true;
+  in.visibleonly = true;
+  EXPECT_EQ(buildplanetreport(in, german).text,
+            "\r\n"
+            " Freitag, 15. März 2024 um 21:30 UTC+1 (MEZ)\r\n"
+            " Julianisches Datum (UTC): 2460385.35417\r\n\r\n"
+            " Für den Ort Sankt Pölten (Austria) \r\n"
+            "  48 Grad 12 Min. Nord   48.200 Grad Nord \r\n"
+            "  15 Grad 37 Min. Ost    15.617 Grad Ost  \r\n\r\n"
+            "  9.13661 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (ohne  Nutation) \r\n"
+            "  9.13653 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (inkl. Nutation) \r\n\r\n"
+            " Schiefe der Ekliptik (inkl. Nutation): 23.43870 Grad =  23°26'19\"\r\n"
+            " Nutation in Schiefe: 9.213\"   Nutation in Länge: -4.637\" \r\n\r\n"
+            " Refraktion: 10 Grad Celsius 1015 mBar - bei Höhe Horizont 0.0 Grad - Refr.: +0.480 Grad \r\n\r\n"
+            " Julianisches Datum (TDB): 2460385.35502 | Differenz TDB <-> UTC deltaT (Sek.): 74.0\r\n"
+            " Ekliptiksternbilder gem. Internationaler Astronomischer Union (eL / eB = Ekliptikale Länge / Breite) \r\n\r\n"
+            " Daten von Erde:    \r\n"
+            " Längengr.:   3.06748 Rad.  175.75385 Grad    Änd./Tag:   0.01739 Rad.    0.99617 Grad   \r\n"
+            " Breitengr.: -0.00000 Rad.   -0.00009 Grad    Änd./Tag:  -0.00000 Rad.   -0.00002 Grad   \r\n"
+            " Radius:      0.99471 AU    148.80618 Mio. km Änd./Tag:   0.00027 AU      0.03998 Mio. km\r\n\r\n"
+            " Daten von Jupiter: Widder     - eL:  44.04 Grad / eB:  -0.87 Grad \r\n"
+            " Längengr.:   0.91784 Rad.   52.58819 Grad    Änd./Tag:   0.00157 Rad.    0.08988 Grad   \r\n"
+            " Breitengr.: -0.01693 Rad.   -0.97023 Grad    Änd./Tag:   0.00002 Rad.    0.00136 Grad   \r\n"
+            " Radius:      5.00050 AU    748.06467 Mio. km Änd./Tag:   0.00023 AU      0.03379 Mio. km\r\n"
+            " Rekt. (Std./Grad):  2.79 /  41.85 - Dekl.:  15.23 Grad - Entf.: (AU / Mio. km) 5.60680 / 838.766\r\n"
+            " Azimuth: 104.04 Grad - Höhe über Horizont:   7.90 Grad (mit Refraktion   8.01 Grad) \r\n"
+            " Elongation:  48.3 Grad - Beleuchtung:  99.4 %  - Magnitude:  -2.1 - Durchmesser: 32.8\" \r\n\r\n"
+            " Daten von Jupiter: Widder     - eL:  44.04 Grad / eB:  -0.87 Grad \r\n"
+            " Azimuth: 104.0 Grad - Höhe über Horizont:   7.9 Grad (mit Refraktion   8.0 Grad) \r\n"
+            " Elongation:  48.3 Grad - Beleuchtung:  99.4 %  - Magnitude:  -2.1 - Durchmesser: 32.8\" \r\n\r\n"
+            " Daten von Mond:    Stier      - eL:  69.73 Grad / eB:   4.26 Grad \r\n"
+            " (Geozentrische Polarkoordinaten) \r\n"
+            " Längengr.:   1.21711 Rad.   69.73515 Grad    Änd./Tag:   0.23021 Rad.   13.18986 Grad   \r\n"
+            " Breitengr.:  0.07437 Rad.    4.26086 Grad    Änd./Tag:   0.01034 Rad.    0.59245 Grad   \r\n"
+            " Radius:      0.00254 AU    380.31951 Tsd. km Änd./Tag:   0.00004 AU      6.02785 Tsd. km\r\n"
+            " Rekt. (Std./Grad):  4.49 /  67.37 - Dekl.:  26.12 Grad - Entf.: (AU / Tsd. km) 0.00254 / 380.320\r\n"
+            " Azimuth:  94.14 Grad - Höhe über Horizont:  31.08 Grad (mit Refraktion  31.11 Grad) \r\n"
+            " Elongation:  74.3 Grad - Beleuchtung:  36.4 %  - Magnitude:  -9.5 - Durchmesser: 31.4' \r\n\r\n"
+            " Daten von Mond:    Stier      - eL:  69.73 Grad / eB:   4.26 Grad \r\n"
+            " Azimuth:  94.1 Grad - Höhe über Horizont:  31.1 Grad (mit Refraktion  31.1 Grad) \r\n"
+            " Elongation:  74.3 Grad - Beleuchtung:  36.4 %  - Magnitude:  -9.5 - Durchmesser: 31.4' \r\n\r\n"
+            " (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) \r\n\r\n"
+            " Mondbeleuchtung um 21:30 UTC+1 (MEZ): 36.4 Prozent\r\n"
+            " Mondphase = Zunehmende Sichel");
+}
+
+TEST_F(ReportsPositions, PlanetGoldenEnglishSexagesimal) {
+  PlanetInputs in = planets(2000, 1, 1, 12, 0, 0, 639, {2, 10});
+  in.sexagesimal = true;
+  in.azimuthnorth = true;
+  in.place = place(51, 28, 1, 0, 0, 0);
+  EXPECT_EQ(buildplanetreport(in, english).text,
+            "\r\n"
+            " Saturday, January 1st, 2000 at 12:00 UTC\r\n"
+            " Julian Date (UTC): 2451545.00000\r\n\r\n"
+            " For the Coordinates \r\n\r\n"
+            " Julian Date (TDB): 2451545.00074 | Difference TDB <-> UTC deltaT (Sec.): 63.9\r\n"
+            " Zodiacal Constellations acc. with Int. Astronomical Union \r\n\r\n"
+            " Data of Venus:   Scorpio    - eLo:  241°33'57\" Degree / eLa:    2°03'59\" Degree \r\n"
+            " Right Asc.:  15h59'34\" /  239°53'34\" - Decl.:  -18°26'56\" Deg. - Dist.: (AU / Mio. km) 1.13758 / 170.179\r\n"
+            " Azimuth:  219°02'03\" - Height over Horizon:   11°36'57\" (with Refraction   11°41'31\") \r\n"
+            " Elongation:  38.9 Deg. - Illumination:  75.8 %  - Magnitude:  -4.1 - Diameter: 14.8\" \r\n\r\n"
+            " Data of Sun:     Sagittarius - eLo:  280°22'08\" Degree / eLa:    0°00'01\" Degree \r\n"
+            " Right Asc.:  18h45'07\" /  281°16'42\" - Decl.:  -23°01'57\" Deg. - Dist.: (AU / Mio. km) 0.98333 / 147.104\r\n"
+            " Azimuth:  179°12'56\" - Height over Horizon:   15°29'42\" (with Refraction   15°33'12\") \r\n"
+            " Elongation:   0.0 Deg. - Illumination: 100.0 %  - Magnitude: -26.8 - Diameter: 32.5' \r\n\r\n"
+            " (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) \r\n\r\n"
+            " Moon's Illumination at 12:00 UTC: 22.9 Percent\r\n"
+            " Moon's Phase = Waning Crescent Moon");
+}
+
+TEST_F(ReportsPositions, PlanetDeltaTHandShake) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 0, {5});
+  in.deltaTPending = false;
+  deltaTPending = false;
+  const PlanetReport first = buildplanetreport(in, german);
+  EXPECT_TRUE(first.deltatcomputed);
+  EXPECT_TRUE(first.text.empty());
+  EXPECT_TRUE(first.corrected.deltaTPending);
+  EXPECT_EQ(first.corrected.deltat, roundnearest(DeltaTForJD(first.jd) * 10.0));
+  EXPECT_EQ(first.corrected.deltat, 740);
+  chartInstant = -1.0;
+  storeplanetstate(first);
+  EXPECT_TRUE(deltaTPending);
+  EXPECT_EQ(chartInstant, -1.0);  // nothing shown yet
+  // The dialog writes the value into its field and runs the report again.
+  in.deltaTPending = deltaTPending;
+  in.deltat = 1234;  // as the user might have typed it
+  const PlanetReport second = buildplanetreport(in, german);
+  EXPECT_FALSE(second.deltatcomputed);
+  EXPECT_FALSE(second.corrected.deltaTPending);
+  EXPECT_TRUE(contains(second.text, " | Differenz TDB <-> UTC deltaT (Sek.): 123.4"));
+  EXPECT_DOUBLE_EQ(second.jde, second.jd + 123.4 / 86400.0);
+  storeplanetstate(second);
+  EXPECT_FALSE(deltaTPending);
+  EXPECT_EQ(chartInstant, second.jd);
+  EXPECT_NEAR(chartLatitude, 48.2, 1e-12);
+  EXPECT_NEAR(chartLongitude, 15.0 + 37.0 / 60.0, 1e-12);
+  EXPECT_EQ(chartDisplayWord, 1015 | 210 << 12);
+  // The list shakes hands the same way.
+  in.deltaTPending = false;
+  const PlanetReport list = buildephemerislist(in, english);
+  EXPECT_TRUE(list.deltatcomputed);
+  EXPECT_TRUE(list.text.empty());
+}
+
+TEST_F(ReportsPositions, PlanetDisplayWord) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {5});
+  in.pressure = 3000;
+  in.temperature = -99;
+  in.azimuthnorth = true;
+  in.sexagesimal = true;
+  EXPECT_EQ(buildplanetreport(in, german).displayword, 3000 | 101 << 12 | 1 << 24 | 1 << 28);
+  in.pressure = 5000;
+  in.temperature = 300;
+  in.azimuthnorth = false;
+  const PlanetReport r = buildplanetreport(in, german);
+  EXPECT_EQ(r.corrected.pressure, 3000);
+  EXPECT_EQ(r.corrected.temperature, 200);
+  EXPECT_EQ(r.displayword, 3000 | 400 << 12 | 1 << 28);
+}
+
+TEST_F(ReportsPositions, PlanetRightAscensionAndDeclinationAreBodyPositions) {
+  int checked = 0;
+  for (int year : {1000, 1610, 1900, 1987, 2024, 2150, 2999})
+    for (int month : {1, 7}) {
+      for (bool sexagesimal : {false, true}) {
+        PlanetInputs in = planets(year, month, 15, 3, 45, 2, year / 3, {1, 2, 4, 5, 6, 7, 8, 9, 10, 11});
+        options(in, false, true, false, false);
+        in.sexagesimal = sexagesimal;
+        const PlanetReport r = buildplanetreport(in, german);
+        EXPECT_DOUBLE_EQ(r.jde, r.jd + year / 3 / 10.0 / 86400.0);
+        std::size_t from = 0;
+        for (int body = 1; body <= 11; ++body) {
+          if (body == 3) continue;
+          double ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta;
+          BodyPosition(r.jde, body, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta, 1);
+          const std::string expected =
+              sexagesimal ? "\r\n Rekt.: " + formatsexagesimal(ra, 0) + " / " + formatsexagesimal(ra * 15.0, 1) +
+                                " - Dekl.: " + formatsexagesimal(dec, 1) + " Grad"
+                          : "\r\n Rekt. (Std./Grad): " + formatdecimal(ra, 5, 0, 2) + " / " +
+                                formatdecimal(ra * 15.0, 6, 0, 2) + " - Dekl.: " + formatdecimal(dec, 6, 0, 2) + " Grad";
+          const std::size_t at = r.text.find(expected, from);
+          ASSERT_NE(at, std::string::npos) << year << " " << body << expected;
+          from = at + 1;
+          ++checked;
+        }
+      }
+    }
+  EXPECT_EQ(checked, 7 * 2 * 2 * 10);
+}
+
+TEST_F(ReportsPositions, PlanetOrbitDataArePlanetHeliocentric) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {1, 3, 6, 9, 11});
+  options(in, true, false, false, false);
+  const PlanetReport r = buildplanetreport(in, english);
+  for (int body : {1, 3, 6, 9}) {
+    HeliocentricState s;
+    ASSERT_EQ(PlanetHeliocentric(r.jde, body, 0.0, s), HeliocentricOk);
+    const std::string name = std::string("\r\n\r\n Data of ") + padright(std::string(bodynames[1][body]) + ": ", 9);
+    const std::size_t at = r.text.find(name);
+    ASSERT_NE(at, std::string::npos) << body;
+    const std::string block = r.text.substr(at, 600);
+    EXPECT_TRUE(contains(block, "\r\n Longitude: " + formatdecimal(s.l, 9, 0, 5) + " Rad. " +
+                                    formatdecimal(s.l * 180.0 / M_PI, 10, 0, 5) + " Deg.    Vel./Day: " +
+                                    formatdecimal(s.dl, 9, 0, 5)))
+        << block;
+    EXPECT_TRUE(contains(block, "\r\n Radius:    " + formatdecimal(s.r, 9, 0, 5) + " AU   " +
+                                    formatdecimal(s.r * 149.597870691, 10, 0, 5) + " Mio. km"));
+  }
+  // The Moon: geocentric, thousands of kilometres, about 13 degrees a day.
+  const std::string moon = r.text.substr(r.text.find("\r\n\r\n Data of Moon:    "));
+  EXPECT_TRUE(startswith(moon.substr(moon.find("\r\n", 4)), "\r\n (Geocentric Polar Coordinates) \r\n Longitude: "));
+  EXPECT_TRUE(contains(moon, " Tsd. km Vel./Day: "));
+  EXPECT_NEAR(numberafter(moon, " Deg.    Vel./Day: ") , 0.2302, 0.0001);  // rad per day
+  EXPECT_FALSE(contains(moon, "Mio. km"));
+}
+
+TEST_F(ReportsPositions, PlanetSunWithOrbitDataOnlyHasNoBlock) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {10});
+  options(in, true, false, false, false);
+  const std::string t = buildplanetreport(in, german).text;
+  EXPECT_FALSE(contains(t, "Daten von"));
+  EXPECT_TRUE(contains(t, "(eL / eB = Ekliptikale Länge / Breite) \r\n\r\n (Süd = 0 Grad,"));
+  // With right ascension the Sun has its block, still without orbit lines.
+  in.radec = true;
+  const std::string with = buildplanetreport(in, german).text;
+  EXPECT_TRUE(contains(with, "\r\n\r\n Daten von Sonne:   Fische     - eL: 355.75 Grad / eB:   0.00 Grad \r\n Rekt. "));
+  EXPECT_FALSE(contains(with, "Längengr."));
+}
+
+TEST_F(ReportsPositions, PlanetEarthOnlyWithOrbitData) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {3});
+  options(in, false, true, false, false);
+  const std::string none = buildplanetreport(in, english).text;
+  EXPECT_FALSE(contains(none, "Data of"));
+  EXPECT_FALSE(contains(none, "Earth"));
+  in.orbit = true;
+  const std::string orbit = buildplanetreport(in, english).text;
+  EXPECT_TRUE(contains(orbit, "\r\n\r\n Data of Earth:   \r\n Longitude: "));
+  EXPECT_FALSE(contains(orbit, "Right Asc."));
+  // Without the zodiac switch no body names a constellation.
+  zodiacEnabled = false;
+  in.bodies[5] = true;
+  const std::string plain = buildplanetreport(in, english).text;
+  EXPECT_TRUE(contains(plain, "\r\n\r\n Data of Jupiter: \r\n Longitude: "));
+  EXPECT_FALSE(contains(plain, "Zodiacal"));
+}
+
+TEST_F(ReportsPositions, PlanetNoOptionsMeansNoBlocks) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+  options(in, false, false, false, false);
+  const std::string t = buildplanetreport(in, german).text;
+  EXPECT_FALSE(contains(t, "Daten von"));
+  EXPECT_FALSE(contains(t, "(Süd = 0"));  // no legend either
+  EXPECT_TRUE(endswith(t, "\r\n\r\n Mondbeleuchtung um 21:30 UTC+1 (MEZ): 36.4 Prozent\r\n Mondphase = Zunehmende Sichel"));
+  // Only the visible bodies with their short block: Jupiter, Uranus and the Moon.
+  in.visibleonly = true;
+  const std::string visible = buildplanetreport(in, german).text;
+  EXPECT_EQ(countof(visible, "Daten von"), 3);
+  EXPECT_TRUE(contains(visible, "\r\n\r\n Daten von Uranus:  Widder     - eL:  50.08 Grad / eB:  -0.28 Grad "
+                                "\r\n Azimuth: 101.4 Grad - Höhe über Horizont:  13.4 Grad (mit Refraktion  13.5 Grad) "
+                                "\r\n Elongation:  54.3 Grad - Beleuchtung: 100.0 %  - Magnitude:   5.8 - Durchmesser: 3.5\" "));
+  EXPECT_TRUE(contains(visible, "(Süd = 0"));
+}
+
+TEST_F(ReportsPositions, PlanetZoneLabels) {
+  PlanetInputs in = planets(2024, 7, 1, 12, 0, 0, 740, {5});
+  EXPECT_TRUE(contains(buildplanetreport(in, german).text, "\r\n Montag, 1. Juli 2024 um 12:00 UTC\r\n"));
+  in.zone = 2;
+  EXPECT_TRUE(contains(buildplanetreport(in, english).text, "\r\n Monday, July 1st, 2024 at 12:00 UTC+2 (CEST)\r\n"));
+  in.zone = 5;
+  in.halfzone = 1;
+  const PlanetReport half = buildplanetreport(in, german);
+  EXPECT_TRUE(contains(half.text, " um 12:00 UTC+5 1/2\r\n"));
+  EXPECT_TRUE(contains(half.text, "\r\n\r\n Mondbeleuchtung um 12:00 UTC+5 1/2: "));
+  EXPECT_NEAR(half.jd, datetojd(2024, 7, 1) + 0.5 - 5.5 / 24.0, 1e-9);
+  // Austrian German names January "Jänner".
+  in = planets(2024, 1, 2, 12, 0, 1, 740, {5});
+  EXPECT_TRUE(contains(buildplanetreport(in, austrian).text, "\r\n Dienstag, 2. Jänner 2024 um 12:00 UTC+1 (MEZ)"));
+}
+
+TEST_F(ReportsPositions, PlanetInputsAreClamped) {
+  PlanetInputs in = planets(900, 4, 31, 30, 75, -20, -20000, {5});
+  in.step = 0;
+  in.pressure = -5;
+  in.temperature = -200;
+  in.place = place(99, 30, 0, 200, 10, 1);
+  const PlanetReport r = buildplanetreport(in, english);
+  EXPECT_EQ(r.corrected.year, 1000);
+  EXPECT_EQ(r.corrected.day, 30);
+  EXPECT_EQ(r.corrected.hour, 23);
+  EXPECT_EQ(r.corrected.minute, 59);
+  EXPECT_EQ(r.corrected.zone, -12);
+  EXPECT_EQ(r.corrected.deltat, -9999);
+  EXPECT_EQ(r.corrected.step, 1);
+  EXPECT_EQ(r.corrected.pressure, 0);
+  EXPECT_EQ(r.corrected.temperature, -99);
+  EXPECT_EQ(r.corrected.place.latitudedegrees, 90);
+  EXPECT_EQ(r.corrected.place.latitudeminutes, 0);
+  EXPECT_EQ(r.corrected.place.longitudedegrees, 180);
+  EXPECT_EQ(r.corrected.place.longitudeminutes, 0);
+  in.deltat = 200000;
+  in.step = 200000;
+  EXPECT_EQ(buildplanetreport(in, english).corrected.deltat, 99999);
+  EXPECT_EQ(buildephemerislist(in, english).corrected.step, 99999);
+}
+
+// ---- Ephemeris list --------------------------------------------------------------
+
+TEST_F(ReportsPositions, ListGoldenGerman) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {4, 10, 11});
+  in.step = 1440;
+  in.radec = true;
+  in.orbit = true;
+  in.details = true;
+  const std::string t = buildephemerislist(in, german).text;
+  EXPECT_TRUE(startswith(t,
+            "\r\n\r\n"
+            " Für den Ort Sankt Pölten (Austria) \r\n"
+            "  48 Grad 12 Min. Nord   48.200 Grad Nord \r\n"
+            "  15 Grad 37 Min. Ost    15.617 Grad Ost  \r\n\r\n"
+            " Schrittweite: 1440 Minuten (= 24.00 Stunden = 1.00 Tage)\r\n\r\n"
+            "      Datum          Zeit        Rekt.      Dekl.     Lambda   Entf.   Mag Elong    Bel  Azim.   Höhe (Refr.)  Dia.  [Sonne] \r\n"
+            " --------------------------------------------------------------------------------------------------------------------------- \r\n"
+            " Mars 15. März 2024 21:30     21h48'34\" -14°27'30\" 324°26'55\"  2.1525   1.2  31.3  96.5 162.68 -55.24           4.4\" [-32.65] \r\n"));
+  EXPECT_TRUE(endswith(t,
+            " Mond 22. Apr. 2024 21:30     13h15'10\"  -8°26'04\" 200°31'49\"  0.0027 -12.3 167.4  98.8 332.14  28.16 (28.19)  29.7' [-21.15] \r\n"
+            " Zeitangaben in UTC+1 (MEZ)\r\n\r\n"
+            " (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) "));
+  // The list stops after the step in which it passed 15,000 characters.
+  EXPECT_EQ(countof(t, "\r\n Mars "), 39);
+  EXPECT_LE(utf8length(t), 16000u);
+}
+
+TEST_F(ReportsPositions, ListStepLines) {
+  auto stepline = [](int step, int language) {
+    PlanetInputs in = planets(2024, 3, 15, 21, 30, 0, 740, {5});
+    in.step = step;
+    const std::string t = buildephemerislist(in, language).text;
+    const std::size_t at = t.find(language == german ? "Schrittweite" : "Step Size");
+    return t.substr(at, t.find("\r\n", at) - at);
+  };
+  EXPECT_EQ(stepline(1440, german), "Schrittweite: 1440 Minuten (= 24.00 Stunden = 1.00 Tage)");
+  EXPECT_EQ(stepline(1440, english), "Step Size: 1440 Minutes (= 24.00 Hours = 1.00 Days)");
+  EXPECT_EQ(stepline(90, german), "Schrittweite: 90 Minuten (= 1.50 Stunden) ");
+  EXPECT_EQ(stepline(60, english), "Step Size: 60 Minutes (= 1.00 Hours) ");
+  EXPECT_EQ(stepline(59, german), "Schrittweite: 59 Minuten");
+  EXPECT_EQ(stepline(2880, english), "Step Size: 2880 Minutes (= 48.00 Hours = 2.00 Days)");
+}
+
+TEST_F(ReportsPositions, ListTrailerAndZone) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 0, 740, {5});
+  in.step = 60;
+  EXPECT_TRUE(endswith(buildephemerislist(in, german).text,
+                       "\r\n Zeitangaben in UTC (Weltzeit)\r\n\r\n (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) "));
+  in.azimuthnorth = true;
+  EXPECT_TRUE(endswith(buildephemerislist(in, english).text,
+                       "\r\n Times in UTC (World Time)\r\n\r\n (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) "));
+  in.zone = -4;
+  in.halfzone = 1;
+  const std::string t = buildephemerislist(in, english).text;
+  EXPECT_TRUE(contains(t, "\r\n Times in UTC-4 1/2\r\n"));
+  // Local times of the lines: 21:30 in the zone, one hour apart.
+  EXPECT_TRUE(contains(t, "\r\n Jup. Mar. 15, 2024 21:30   "));
+  EXPECT_TRUE(contains(t, "\r\n Jup. Mar. 15, 2024 22:30   "));
+  EXPECT_EQ(countof(t, "\r\n Jup. "), 100);
+}
+
+TEST_F(ReportsPositions, ListVisibleOnlyWithEverythingBelowTheHorizon) {
+  // Around local midnight in March: the Sun, Mercury, Venus, Mars, Saturn
+  // and Neptune stay below the horizon of Sankt Poelten for 100 minutes.
+  PlanetInputs in = planets(2024, 3, 15, 0, 0, 1, 740, {1, 2, 4, 6, 8, 10});
+  in.visibleonly = true;
+  in.step = 1;
+  const std::string t = buildephemerislist(in, german).text;
+  EXPECT_EQ(t,
+            "\r\n\r\n Für den Ort Sankt Pölten (Austria) "
+            "\r\n\r\n Schrittweite: 1 Minuten"
+            "\r\n\r\n      Datum          Zeit        Rekt.      Dekl.   Mag Elong    Bel  Azim.   Höhe (Refr.)  Dia.  [Sonne] "
+            "\r\n -------------------------------------------------------------------------------------------------------- "
+            "\r\n Zeitangaben in UTC+1 (MEZ)"
+            "\r\n\r\n (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) ");
+}
+
+TEST_F(ReportsPositions, ListTicksAzimuthWhenNothingIsTicked) {
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {5});
+  options(in, false, false, false, false);
+  const PlanetReport r = buildephemerislist(in, english);
+  EXPECT_TRUE(r.corrected.altaz);
+  EXPECT_FALSE(r.corrected.radec);
+  EXPECT_TRUE(contains(r.text, "      Date           Time    Mag Elong   Ill.  Azim. Height (Refr.)  Dia.    [Sun] "));
+  in.visibleonly = true;
+  EXPECT_FALSE(buildephemerislist(in, english).corrected.altaz);
+}
+
+TEST_F(ReportsPositions, ListStopsBeforeTheBufferIsFull) {
+  // All bodies with every column, one minute apart: the list stops after
+  // passing 15,000 characters and keeps its trailer.
+  PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+  in.radec = in.orbit = in.details = true;
+  for (int language : {german, english}) {
+    const std::string t = buildephemerislist(in, language).text;
+    EXPECT_LE(utf8length(t), 15999u);
+    EXPECT_GT(utf8length(t), 15000u);
+    EXPECT_TRUE(endswith(t, " = 270 Grad) ") || endswith(t, " = 270 Deg.) "));
+    const int lines = countof(t, language == german ? "\r\n Mars " : "\r\n Mars ");
+    EXPECT_LT(lines, 100);
+    EXPECT_EQ(countof(t, "\r\n Mer."), lines);
+    EXPECT_EQ(countof(t, language == german ? "\r\n Son." : "\r\n Sun "), lines);
+  }
+}
