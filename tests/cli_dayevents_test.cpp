@@ -1,6 +1,5 @@
 // quendal-report dayevents: the output lines and the option checks, run as a process.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,25 +7,12 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.h"
+
+using clitest::Result;
+using clitest::run;
+
 namespace {
-
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result run(const std::string& args) {
-  const std::string command = std::string("LC_ALL=C LANG=C ") + QUENDAL_REPORT_EXE + " " + args + " 2>/dev/null";
-  Result r;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return r;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 std::map<std::string, std::string> values(const std::string& text) {
   std::map<std::string, std::string> out;

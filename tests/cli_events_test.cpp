@@ -1,6 +1,5 @@
 // quendal-report events: the line format, order and range, run as a process.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,26 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
+
+using clitest::Result;
+using clitest::run;
+
 namespace {
-
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-// Runs quendal-report with the arguments (a shell word list); stderr is dropped.
-Result run(const std::string& args) {
-  const std::string command = std::string("LC_ALL=C LANG=C ") + QUENDAL_REPORT_EXE + " " + args + " 2>/dev/null";
-  Result r;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return r;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;

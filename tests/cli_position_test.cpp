@@ -1,7 +1,6 @@
 // quendal-report position: the line contract, full precision against the
 // engine, UT and dynamical time, civil dates, malformed values.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,25 +12,12 @@
 #include "astro/planets.h"
 #include "astro/timescales.h"
 
+#include "cli_run.h"
+
+using clitest::Result;
+using clitest::run;
+
 namespace {
-
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result run(const std::string& args) {
-  const std::string command = std::string("LC_ALL=C ") + QUENDAL_REPORT_EXE + " " + args + " 2>/dev/null";
-  Result r;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return r;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 struct Line {
   std::string name;
