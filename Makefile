@@ -4,6 +4,7 @@
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 60
 
 .PHONY: all deps configure build run test bench fuzz clean
 
@@ -29,5 +30,15 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
+# The configuration reader under libFuzzer (clang++), for FUZZ_SECONDS seconds;
+# new inputs collect in build-fuzz/corpus, the seeds are fuzz/corpus.
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUENDAL_FUZZ=ON -DQUENDAL_SANITIZE=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_configuration
+	@mkdir -p build-fuzz/corpus
+	build-fuzz/fuzz_configuration -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz

@@ -1,0 +1,86 @@
+// Start-up: the command-line keyword, the start mode and switches, the first
+// window geometry.
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+namespace quendal {
+namespace {
+
+TEST(StartupKeyword, CharactersTwoToFourUpperCased) {
+  EXPECT_EQ(commandkeyword("/KAL"), CommandKeyword::calendar);
+  EXPECT_EQ(commandkeyword("-cal"), CommandKeyword::calendar);
+  EXPECT_EQ(commandkeyword("xCaLendar please"), CommandKeyword::calendar);
+  EXPECT_EQ(commandkeyword("/bio"), CommandKeyword::equationoftime);
+  EXPECT_EQ(commandkeyword("/DRU"), CommandKeyword::printing);
+  EXPECT_EQ(commandkeyword("-pri"), CommandKeyword::printing);
+  EXPECT_EQ(commandkeyword("/TZ"), CommandKeyword::zodiac);
+  EXPECT_EQ(commandkeyword("/tzx"), CommandKeyword::zodiac);
+}
+
+TEST(StartupKeyword, NothingElseMatches) {
+  EXPECT_EQ(commandkeyword(""), CommandKeyword::none);
+  EXPECT_EQ(commandkeyword("CAL"), CommandKeyword::none);  // no prefix character
+  EXPECT_EQ(commandkeyword("/CA"), CommandKeyword::none);  // shorter than the keyword
+  EXPECT_EQ(commandkeyword("/T"), CommandKeyword::none);
+  EXPECT_EQ(commandkeyword("//CAL"), CommandKeyword::none);
+  EXPECT_EQ(commandkeyword(" /CAL"), CommandKeyword::none);
+  EXPECT_EQ(commandkeyword("/XTZ"), CommandKeyword::none);
+  EXPECT_EQ(commandkeyword("/äCAL"), CommandKeyword::none);
+}
+
+TEST(StartupKeyword, EffectsOnTheStartState) {
+  appMode = 0;
+  printingEnabled = true;
+  zodiacEnabled = true;
+  applycommandkeyword(commandkeyword("/PRI"));
+  applycommandkeyword(commandkeyword("/TZ"));
+  applycommandkeyword(commandkeyword("nothing"));
+  EXPECT_EQ(appMode, 0);
+  EXPECT_TRUE(printingEnabled);
+  EXPECT_TRUE(zodiacEnabled);
+  applycommandkeyword(commandkeyword("/KAL"));
+  EXPECT_EQ(appMode, 2);
+  applycommandkeyword(commandkeyword("-bio"));
+  EXPECT_EQ(appMode, 4);
+  appMode = 0;
+}
+
+TEST(StartupKeyword, CommandLineTextJoinsTheArguments) {
+  const char* argv[] = {"quendal", "/kal", "more", "words"};
+  EXPECT_EQ(commandlinetext(4, argv), "/kal more words");
+  EXPECT_EQ(commandlinetext(1, argv), "");
+  EXPECT_EQ(commandkeyword(commandlinetext(4, argv)), CommandKeyword::calendar);
+}
+
+TEST(StartupGeometry, IntegerDivisionOfTheScreen) {
+  const WindowGeometry g = initialwindowgeometry(1920, 1080);
+  EXPECT_EQ(g.left, 240);
+  EXPECT_EQ(g.top, 13);
+  EXPECT_EQ(g.width, 1440);
+  EXPECT_EQ(g.height, 972 + 27);
+  const WindowGeometry h = initialwindowgeometry(1023, 767);
+  EXPECT_EQ(h.left, 127);
+  EXPECT_EQ(h.top, 9);
+  EXPECT_EQ(h.width, 767);           // 3069 / 4
+  EXPECT_EQ(h.height, 690 + 19);     // 6903 / 10 + 767 / 40
+  // The window stays on the screen.
+  for (int w = 1; w < 5000; w += 37)
+    for (int hh = 1; hh < 4000; hh += 41) {
+      const WindowGeometry k = initialwindowgeometry(w, hh);
+      EXPECT_LE(k.left + k.width, w);
+      EXPECT_LE(k.top + k.height, hh);
+    }
+}
+
+TEST(StartupCaption, WindowCaptions) {
+  EXPECT_STREQ(startupwindowcaption(2, 1), "Monatskalender");
+  EXPECT_STREQ(startupwindowcaption(1, 2), "Monatskalender");
+  EXPECT_STREQ(startupwindowcaption(2, 0), "Calendar");
+  EXPECT_STREQ(startupwindowcaption(4, 1), "Zeitgleichung");
+  EXPECT_STREQ(startupwindowcaption(4, 0), "Equation of Time");
+  EXPECT_STREQ(startupwindowcaption(0, 0), "");
+}
+
+}  // namespace
+}  // namespace quendal
