@@ -1,31 +1,16 @@
 // quendal-report moon and large-view, run as a process.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "cli_run.h"
+
+using clitest::Result;
+using clitest::run;
+
 namespace {
-
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-// Runs quendal-report with the arguments (a shell word list); stderr is dropped.
-Result run(const std::string& args, const std::string& env = "LC_ALL=C LANG=C") {
-  const std::string command = env + " " + QUENDAL_REPORT_EXE + " " + args + " 2>/dev/null";
-  Result r;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return r;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, p)) > 0) r.out.append(buffer, n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
 

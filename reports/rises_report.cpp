@@ -1,0 +1,308 @@
+// The rises and twilight report; see rises_report.h.
+#include "reports/rises_report.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/configuration.h"
+#include "astro/moon.h"
+#include "astro/riseset.h"
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+
+namespace quendal {
+
+namespace {
+
+// A column of the rise/set and culmination tables.
+struct Column {
+  int code;      // event code of the rise/set search
+  int namecode;  // index into the body name tables
+};
+
+// Event codes and name-table indices of the planets, in the dialog's order.
+const Column planetcolumns[8] = {{11, 1}, {12, 2}, {14, 4}, {15, 5}, {16, 6}, {17, 7}, {18, 8}, {19, 9}};
+
+RisesInputs corrected(const RisesInputs& in) {
+  RisesInputs c = in;
+  c.precise = in.precise ? 1 : 0;
+  c.seconds = in.seconds ? 1 : 0;
+  c.year = c.precise ? std::clamp(in.year, 1000, 3000) : std::clamp(in.year, 1600, 2400);
+  c.month = std::clamp(in.month, 1, 12);
+  c.day = std::clamp(in.day, 1, 31);
+  while (c.day > 1 && dayofweek(c.day, c.month, c.year) <= 0) --c.day;
+  c.zone = std::clamp(in.zone, -12, 12);
+  c.half = std::clamp(in.half, 0, 1);
+  if (c.zone == 0 || c.zone == 12 || c.zone == -12) c.half = 0;
+  c.north = in.north ? 1 : 0;
+  c.east = in.east ? 1 : 0;
+  c.locationindex = std::clamp(in.locationindex, 0, locationtablesize - 1);
+  c.individual = std::clamp(in.individual, -30, 30);
+  for (int& p : c.planets) p = p ? 1 : 0;
+
+  const bool allzero = in.latitudedegrees == 0 && in.latitudeminutes == 0 && in.longitudedegrees == 0 &&
+                       in.longitudeminutes == 0;
+  if (in.positionmode || allzero) {
+    const LocationRecord& place = locationTable[in.positionmode ? c.locationindex : 0];
+    c.latitudedegrees = place.latitudedegrees;
+    c.latitudeminutes = place.latitudeminutes;
+    c.longitudedegrees = place.longitudedegrees;
+    c.longitudeminutes = place.longitudeminutes;
+    c.north = place.north;
+    c.east = place.east;
+    c.positionmode = 0;
+  }
+  c.latitudedegrees = std::clamp(c.latitudedegrees, 0, 90);
+  c.longitudedegrees = std::clamp(c.longitudedegrees, 0, 180);
+  c.latitudeminutes = c.latitudedegrees == 90 ? 0 : std::clamp(c.latitudeminutes, 0, 59);
+  c.longitudeminutes = c.longitudedegrees == 180 ? 0 : std::clamp(c.longitudeminutes, 0, 59);
+  return c;
+}
+
+// The configured place with exactly these coordinates, or "".
+std::string placename(const RisesInputs& c) {
+  for (int i = 0; i < locationtablesize && locationTable[i].inuse; ++i) {
+    const LocationRecord& p = locationTable[i];
+    if (p.latitudedegrees == c.latitudedegrees && p.latitudeminutes == c.latitudeminutes &&
+        p.longitudedegrees == c.longitudedegrees && p.longitudeminutes == c.longitudeminutes &&
+        p.north == c.north && p.east == c.east)
+      return p.name;
+  }
+  return std::string();
+}
+
+// Hours, minutes, seconds of decimal hours; without seconds rounded to the
+// minute. False when the value cannot be split.
+bool clockparts(double hours, bool seconds, int& h, int& m, int& s) {
+  if (!splitsexagesimal(hours, h, m, s, 0)) return false;
+  if (!seconds) roundtominute(h, m, s);
+  return true;
+}
+
+std::string clocktext(int h, int m, int s, bool seconds) {
+  return seconds ? strprintf("%02d:%02d:%02d", h, m, s) : strprintf("%02d:%02d", h, m);
+}
+
+struct SunTimes {
+  bool rise = false, set = false;
+  int riseminutes = 0, setminutes = 0;  // hour and minute as printed, in minutes
+};
+
+void headingrow(ReportBuffer& b, const std::vector<Column>& columns, int width, int language) {
+  const int row = namerow(language);
+  b.append("\r\n ");
+  for (const Column& c : columns) b.append(padright(bodynames[row][c.namecode], static_cast<std::size_t>(width)));
+}
+
+void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
+                double longitudewest, double latitude, SunTimes& sun, int language) {
+  const bool seconds = c.seconds;
+  const bool german = language != english;
+  if (german)
+    b.append(seconds ? "\r\n\r\n Aufgang  / Untergang" : "\r\n\r\n Aufgang / Untergang");
+  else
+    b.append(seconds ? "\r\n\r\n Rise     / Set      " : "\r\n\r\n Rise  / Set   ");
+  headingrow(b, columns, seconds ? 21 : 15, language);
+  b.append("\r\n ");
+  for (const Column& col : columns) {
+    double rise = 0, set = 0, culmination = 0, altitude = 0;
+    const int status =
+        DayEvents(mjd, zone, longitudewest, latitude, col.code, rise, set, culmination, altitude, c.precise);
+    int h = 0, m = 0, s = 0;
+    const bool risen = (status & 1) && clockparts(rise, seconds, h, m, s);
+    if (risen) {
+      b.append(clocktext(h, m, s, seconds) + " / ");
+      if (col.code == 0) {
+        sun.rise = true;
+        sun.riseminutes = h * 60 + m;
+      }
+    }
+    const bool gone = (status & 2) && clockparts(set, seconds, h, m, s);
+    if (!risen && !gone) {
+      if (status & 4)
+        b.append(german ? "immer sichtbar " : "always visible ");
+      else
+        b.append(german ? "nie sichtbar   " : "never visible  ");
+      if (seconds) b.append("      ");
+      continue;
+    }
+    if (!risen) b.append(seconds ? "-------- / " : "----- / ");
+    if (gone) {
+      b.append(clocktext(h, m, s, seconds) + "  ");
+      if (col.code == 0) {
+        sun.set = true;
+        sun.setminutes = h * 60 + m;
+      }
+    } else {
+      b.append(seconds ? "--------  " : "-----  ");
+    }
+  }
+}
+
+void culminations(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
+                  double longitudewest, double latitude, int language) {
+  const bool seconds = c.seconds;
+  b.append(language != english ? "\r\n\r\n Maximale Höhe über Horizont (ohne Refraktion): "
+                               : "\r\n\r\n Maximum Height over Horizon (without Refraction): ");
+  headingrow(b, columns, seconds ? 21 : 15, language);
+  b.append("\r\n ");
+  const int mode = 10 + c.precise + (seconds ? 10 : 0);
+  for (const Column& col : columns) {
+    double rise = 0, set = 0, culmination = 0, altitude = 0;
+    DayEvents(mjd, zone, longitudewest, latitude, col.code, rise, set, culmination, altitude, mode);
+    int h = 0, m = 0, s = 0;
+    if (clockparts(culmination, seconds, h, m, s))
+      b.append(clocktext(h, m, s, seconds) + " = ");
+    else
+      b.append(seconds ? "--:--:-- = " : "--:-- = ");
+    b.append("(");
+    if (altitude < -5.0) {
+      b.append("----");
+    } else {
+      std::string value = formatdecimalpadded(altitude, 4, language != english, 1);
+      if (!value.empty() && value.back() == ' ') value.pop_back();
+      b.append(value);
+    }
+    b.append(seconds ? ")    " : ") ");
+  }
+}
+
+void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, double longitudewest, double latitude,
+               int language) {
+  const bool german = language != english;
+  if (german) {
+    b.append("\r\n\r\n Morgen-Dämmerung     / Abend-Dämmerung ");
+    b.append("\r\n bürgerlich     nautisch       astronomisch   individuell");
+  } else {
+    b.append("\r\n\r\n Dawn                 / Twilight ");
+    b.append("\r\n civil          nautical       astronomical   individual");
+  }
+  b.append("\r\n ");
+  for (int code = -1; code >= -4; --code) {
+    double dawn = 0, dusk = 0, culmination = 0, altitude = code == -4 ? c.individual : 0.0;
+    const int status =
+        DayEvents(mjd, zone, longitudewest, latitude, code, dawn, dusk, culmination, altitude, c.precise);
+    int h = 0, m = 0, s = 0;
+    const bool first = (status & 1) && clockparts(dawn, false, h, m, s);
+    const std::string dawntext = first ? strprintf("%02d:%02d / ", h, m) : std::string("----- / ");
+    const bool last = (status & 2) && clockparts(dusk, false, h, m, s);
+    const std::string dusktext = last ? strprintf("%02d:%02d  ", h, m) : std::string("-----  ");
+    if (!first && !last) {
+      if (status & 4)
+        b.append(german ? "immer hell     " : "always light   ");
+      else
+        b.append(german ? "immer dunkel   " : "always dark    ");
+    } else {
+      b.append(dawntext + dusktext);
+    }
+  }
+}
+
+void coordinatelines(ReportBuffer& b, const RisesInputs& c, int language) {
+  const bool german = language != english;
+  const double latitude = c.latitudedegrees + c.latitudeminutes / 60.0;
+  const double longitude = c.longitudedegrees + c.longitudeminutes / 60.0;
+  if (german)
+    b.printf(c.north ? "\r\n %3d Grad %2d Min. Nord " : "\r\n %3d Grad %2d Min. Süd  ", c.latitudedegrees,
+             c.latitudeminutes);
+  else
+    b.printf(c.north ? "\r\n %3d Deg. %2d Min. North " : "\r\n %3d Deg. %2d Min. South ", c.latitudedegrees,
+             c.latitudeminutes);
+  b.append("=");
+  b.append(formatdecimalpadded(latitude, 8, german, 3));
+  if (german)
+    b.append(c.north ? " Grad Nord " : " Grad Süd  ");
+  else
+    b.append(c.north ? " Deg. North " : " Deg. South ");
+
+  if (german)
+    b.printf(c.east ? "\r\n %3d Grad %2d Min. Ost  " : "\r\n %3d Grad %2d Min. West ", c.longitudedegrees,
+             c.longitudeminutes);
+  else
+    b.printf(c.east ? "\r\n %3d Deg. %2d Min. East  " : "\r\n %3d Deg. %2d Min. West  ", c.longitudedegrees,
+             c.longitudeminutes);
+  b.append("=");
+  b.append(formatdecimalpadded(longitude, 8, german, 3));
+  if (german)
+    b.append(c.east ? " Grad Ost  " : " Grad West ");
+  else
+    b.append(c.east ? " Deg. East  " : " Deg. West  ");
+}
+
+}  // namespace
+
+RisesReport buildrisesreport(const RisesInputs& in, int language) {
+  RisesReport r;
+  r.corrected = corrected(in);
+  const RisesInputs& c = r.corrected;
+  r.placename = placename(c);
+  const bool german = language != english;
+
+  double zone = c.zone;
+  if (c.half && c.zone > 0) zone += 0.5;
+  if (c.half && c.zone < 0) zone -= 0.5;
+  double latitude = c.latitudedegrees + c.latitudeminutes / 60.0;
+  if (!c.north) latitude = -latitude;
+  double longitude = c.longitudedegrees + c.longitudeminutes / 60.0;
+  if (!c.east) longitude = -longitude;
+  const double longitudewest = -longitude;
+  const int mjd = datetomjd(astronomicalyear(c.year), c.month, c.day);
+
+  ReportBuffer b;
+  const int w = dayofweek(c.day, c.month, c.year);
+  if (german)
+    b.printf("\r\n Datum: %s, %d. %s %d ", weekdayname(w, language), c.day, monthname(c.month, language), c.year);
+  else
+    b.printf("\r\n Date: %s, %s %d%s, %d ", weekdayname(w, language), monthname(c.month, language), c.day,
+             ordinal(c.day), c.year);
+  b.append("\r\n\r\n");
+  if (!r.placename.empty())
+    b.printf(german ? " Für den Ort %s " : " For the Location %s ", r.placename.c_str());
+  else
+    b.append(german ? " Für die Koordinaten " : " For the Coordinates ");
+  coordinatelines(b, c, language);
+  const std::string label = zonelabel(c.zone, c.half, language);
+  b.append(german ? " (Zeiten in " : " (Time in ");
+  b.append(label);
+  b.append(") ");
+
+  std::vector<Column> columns = {{0, 10}, {1, 11}};
+  if (c.precise)
+    for (int p = 0; p < 8; ++p)
+      if (c.planets[p]) columns.push_back(planetcolumns[p]);
+
+  SunTimes sun;
+  riseandset(b, columns, c, mjd, zone, longitudewest, latitude, sun, language);
+  culminations(b, columns, c, mjd, zone, longitudewest, latitude, language);
+  twilights(b, c, mjd, zone, longitudewest, latitude, language);
+
+  if (sun.rise && sun.set) {
+    int length = sun.setminutes - sun.riseminutes;
+    if (length < 0) length += 1440;
+    b.append("\r\n\r\n");
+    if (german) {
+      b.printf(" Tageslänge: %d Stunden %d Minuten (Aufgang -> Untergang)", length / 60, length % 60);
+      b.printf("\r\n Individuell = Sonne bei %d Grad ", c.individual);
+    } else {
+      b.printf(" Length of the Day: %d Hours %d Minutes (Sunrise -> Sunset)", length / 60, length % 60);
+      b.printf("\r\n Individual = Sun at %d Degree ", c.individual);
+    }
+  }
+
+  const double jd = datetojd(c.year, c.month, c.day) + 0.5 - zone / 24.0;
+  double phaseangle = 0;
+  const double percent = 100.0 * MoonIllumination(jd, phaseangle);
+  const int phase = MoonPhaseIndex(MoonAgeAngle(jd), percent);
+  b.append(german ? "\r\n\r\n Mondphase um 12 Uhr " : "\r\n\r\n Moon's Phase at 12 o'clock ");
+  b.append(label + ": ");
+  b.append(moonphasenames[namerow(language)][phase]);
+  b.append(german ? "\r\n Mondbeleuchtung: " : "\r\n Moon's Illumination: ");
+  b.append(formatdecimalpadded(percent, percent >= 100 ? 5 : percent >= 10 ? 4 : 3, german, 1));
+  b.append(german ? "Prozent" : "Percent");
+  b.append(german ? "\r\n\r\n Die tatsächlichen Auf- und Untergänge sind abhängig vom Gelände! "
+                  : "\r\n\r\n De facto Rises and Sets depend on the Terrain! ");
+  r.text = b.text();
+  return r;
+}
+
+}  // namespace quendal

@@ -1,0 +1,331 @@
+// The rises and twilight report: golden texts in both languages, the input
+// limits, the place lookup, polar days and nights, day lengths across
+// midnight.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/configuration.h"
+#include "calendar/text.h"
+#include "reports/rises_report.h"
+
+using namespace quendal;
+
+namespace {
+
+RisesInputs inputs(int year, int month, int day, int zone) {
+  RisesInputs in;
+  in.year = year;
+  in.month = month;
+  in.day = day;
+  in.zone = zone;
+  return in;
+}
+
+RisesInputs at(RisesInputs in, int latitude, int latitudeminutes, int north, int longitude, int longitudeminutes,
+               int east) {
+  in.latitudedegrees = latitude;
+  in.latitudeminutes = latitudeminutes;
+  in.north = north;
+  in.longitudedegrees = longitude;
+  in.longitudeminutes = longitudeminutes;
+  in.east = east;
+  return in;
+}
+
+RisesInputs precise(RisesInputs in, int seconds) {
+  in.precise = 1;
+  in.seconds = seconds;
+  return in;
+}
+
+std::string text(const RisesInputs& in, int language) { return buildrisesreport(in, language).text; }
+
+bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+
+void configureplaces() {
+  readConfigurationContent(
+      "78 N 13   015E 38 Longyearbyen\r\n"
+      "48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
+      "33 S 27   070W 40 Santiago de Chile\r\n");
+}
+
+RisesInputs withplanets(RisesInputs in) {
+  in.planets[risesvenus] = 1;
+  in.planets[risesjupiter] = 1;
+  return in;
+}
+
+}  // namespace
+
+TEST(ReportsRises, StPoeltenGerman) {
+  resetConfiguration();
+  EXPECT_EQ(text(inputs(2024, 3, 15, 1), german),
+            "\r\n"
+            " Datum: Freitag, 15. März 2024 \r\n"
+            "\r\n"
+            " Für den Ort Sankt Pölten (Austria) \r\n"
+            "  48 Grad 12 Min. Nord =  48,200 Grad Nord \r\n"
+            "  15 Grad 37 Min. Ost  =  15,617 Grad Ost   (Zeiten in UTC+1 (MEZ)) \r\n"
+            "\r\n"
+            " Aufgang / Untergang\r\n"
+            " Sonne          Mond           \r\n"
+            " 06:10 / 18:03  08:21 / -----  \r\n"
+            "\r\n"
+            " Maximale Höhe über Horizont (ohne Refraktion): \r\n"
+            " Sonne          Mond           \r\n"
+            " 12:07 = (40,0) 16:42 = (66,8) \r\n"
+            "\r\n"
+            " Morgen-Dämmerung     / Abend-Dämmerung \r\n"
+            " bürgerlich     nautisch       astronomisch   individuell\r\n"
+            " 05:39 / 18:34  05:03 / 19:11  04:26 / 19:48  05:51 / 18:22  \r\n"
+            "\r\n"
+            " Tageslänge: 11 Stunden 53 Minuten (Aufgang -> Untergang)\r\n"
+            " Individuell = Sonne bei -4 Grad \r\n"
+            "\r\n"
+            " Mondphase um 12 Uhr UTC+1 (MEZ): Zunehmende Sichel\r\n"
+            " Mondbeleuchtung: 32,3 Prozent\r\n"
+            "\r\n"
+            " Die tatsächlichen Auf- und Untergänge sind abhängig vom Gelände! "
+  );
+}
+
+TEST(ReportsRises, StPoeltenEnglishPreciseWithPlanetsAndSeconds) {
+  resetConfiguration();
+  EXPECT_EQ(text(withplanets(precise(inputs(2024, 3, 15, 1), 1)), english),
+            "\r\n"
+            " Date: Friday, March 15th, 2024 \r\n"
+            "\r\n"
+            " For the Location Sankt Pölten (Austria) \r\n"
+            "  48 Deg. 12 Min. North =  48.200 Deg. North \r\n"
+            "  15 Deg. 37 Min. East  =  15.617 Deg. East   (Time in UTC+1 (CET)) \r\n"
+            "\r\n"
+            " Rise     / Set      \r\n"
+            " Sun                  Moon                 Venus                Jupiter              \r\n"
+            " 06:09:58 / 18:03:22  08:20:43 / --------  05:37:19 / 16:03:56  07:56:37 / 22:23:30  \r\n"
+            "\r\n"
+            " Maximum Height over Horizon (without Refraction): \r\n"
+            " Sun                  Moon                 Venus                Jupiter              \r\n"
+            " 12:06:35 = (40.0)    16:41:44 = (66.8)    10:50:29 = (30.8)    15:10:04 = (57.0)    \r\n"
+            "\r\n"
+            " Dawn                 / Twilight \r\n"
+            " civil          nautical       astronomical   individual\r\n"
+            " 05:39 / 18:34  05:03 / 19:11  04:26 / 19:48  05:51 / 18:22  \r\n"
+            "\r\n"
+            " Length of the Day: 11 Hours 54 Minutes (Sunrise -> Sunset)\r\n"
+            " Individual = Sun at -4 Degree \r\n"
+            "\r\n"
+            " Moon's Phase at 12 o'clock UTC+1 (CET): Waxing Crescent Moon\r\n"
+            " Moon's Illumination: 32.3 Percent\r\n"
+            "\r\n"
+            " De facto Rises and Sets depend on the Terrain! "
+  );
+}
+
+TEST(ReportsRises, CoordinatesGermanPreciseWithPlanets) {
+  resetConfiguration();
+  EXPECT_EQ(text(withplanets(precise(at(inputs(2024, 12, 21, -5), 40, 43, 1, 74, 0, 0), 0)), german),
+            "\r\n"
+            " Datum: Samstag, 21. Dezember 2024 \r\n"
+            "\r\n"
+            " Für die Koordinaten \r\n"
+            "  40 Grad 43 Min. Nord =  40,717 Grad Nord \r\n"
+            "  74 Grad  0 Min. West =  74,000 Grad West  (Zeiten in UTC-5) \r\n"
+            "\r\n"
+            " Aufgang / Untergang\r\n"
+            " Sonne          Mond           Venus          Jupiter        \r\n"
+            " 07:17 / 16:32  23:13 / 11:28  10:12 / 20:11  15:21 / 06:11  \r\n"
+            "\r\n"
+            " Maximale Höhe über Horizont (ohne Refraktion): \r\n"
+            " Sonne          Mond           Venus          Jupiter        \r\n"
+            " 11:54 = (25,8) 05:32 = (51,0) 15:11 = (31,5) 22:44 = (71,2) \r\n"
+            "\r\n"
+            " Morgen-Dämmerung     / Abend-Dämmerung \r\n"
+            " bürgerlich     nautisch       astronomisch   individuell\r\n"
+            " 06:46 / 17:03  06:11 / 17:38  05:38 / 18:11  06:58 / 16:51  \r\n"
+            "\r\n"
+            " Tageslänge: 9 Stunden 15 Minuten (Aufgang -> Untergang)\r\n"
+            " Individuell = Sonne bei -4 Grad \r\n"
+            "\r\n"
+            " Mondphase um 12 Uhr UTC-5: Abnehmender Mond\r\n"
+            " Mondbeleuchtung: 61,7 Prozent\r\n"
+            "\r\n"
+            " Die tatsächlichen Auf- und Untergänge sind abhängig vom Gelände! "
+  );
+}
+
+TEST(ReportsRises, SouthernEnglishHalfZone) {
+  resetConfiguration();
+  RisesInputs in = at(inputs(2024, 6, 21, 5), 12, 58, 0, 77, 38, 1);
+  in.half = 1;
+  in.individual = -9;
+  EXPECT_EQ(text(in, english),
+            "\r\n"
+            " Date: Friday, June 21st, 2024 \r\n"
+            "\r\n"
+            " For the Coordinates \r\n"
+            "  12 Deg. 58 Min. South =  12.967 Deg. South \r\n"
+            "  77 Deg. 38 Min. East  =  77.633 Deg. East   (Time in UTC+5 1/2) \r\n"
+            "\r\n"
+            " Rise  / Set   \r\n"
+            " Sun            Moon           \r\n"
+            " 06:40 / 18:02  17:23 / 05:50  \r\n"
+            "\r\n"
+            " Maximum Height over Horizon (without Refraction): \r\n"
+            " Sun            Moon           \r\n"
+            " 12:21 = (53.6) 00:06 = (74.2) \r\n"
+            "\r\n"
+            " Dawn                 / Twilight \r\n"
+            " civil          nautical       astronomical   individual\r\n"
+            " 06:17 / 18:25  05:51 / 18:52  05:24 / 19:18  06:04 / 18:39  \r\n"
+            "\r\n"
+            " Length of the Day: 11 Hours 22 Minutes (Sunrise -> Sunset)\r\n"
+            " Individual = Sun at -9 Degree \r\n"
+            "\r\n"
+            " Moon's Phase at 12 o'clock UTC+5 1/2: Waxing Gibbous Moon\r\n"
+            " Moon's Illumination: 99.3 Percent\r\n"
+            "\r\n"
+            " De facto Rises and Sets depend on the Terrain! "
+  );
+}
+
+TEST(ReportsRises, InputLimits) {
+  resetConfiguration();
+  // 31 February becomes the last day of February.
+  EXPECT_EQ(buildrisesreport(inputs(2023, 2, 31, 1), german).corrected.day, 28);
+  const RisesReport leap = buildrisesreport(inputs(2024, 2, 31, 1), german);
+  EXPECT_EQ(leap.corrected.day, 29);
+  EXPECT_TRUE(contains(leap.text, "\r\n Datum: Donnerstag, 29. Februar 2024 \r\n"));
+  EXPECT_EQ(buildrisesreport(inputs(2024, 4, 31, 1), german).corrected.day, 30);
+  // Latitude 90° 30' prints as 90° 0'.
+  const RisesReport pole = buildrisesreport(at(inputs(2024, 6, 21, 0), 90, 30, 1, 0, 10, 1), english);
+  EXPECT_EQ(pole.corrected.latitudedegrees, 90);
+  EXPECT_EQ(pole.corrected.latitudeminutes, 0);
+  EXPECT_TRUE(contains(pole.text, "\r\n  90 Deg.  0 Min. North =  90.000 Deg. North "));
+  const RisesReport far = buildrisesreport(at(inputs(2024, 6, 21, 0), 95, 70, 1, 200, 70, 0), english);
+  EXPECT_EQ(far.corrected.latitudedegrees, 90);
+  EXPECT_EQ(far.corrected.longitudedegrees, 180);
+  EXPECT_EQ(far.corrected.longitudeminutes, 0);
+  // Years: 1600..2400, in precise mode 1000..3000; zone -12..12; individual -30..30.
+  EXPECT_EQ(buildrisesreport(inputs(1000, 6, 1, 0), english).corrected.year, 1600);
+  EXPECT_EQ(buildrisesreport(precise(inputs(1000, 6, 1, 0), 0), english).corrected.year, 1000);
+  EXPECT_EQ(buildrisesreport(precise(inputs(999, 6, 1, 0), 0), english).corrected.year, 1000);
+  EXPECT_EQ(buildrisesreport(inputs(2500, 6, 1, 0), english).corrected.year, 2400);
+  EXPECT_EQ(buildrisesreport(precise(inputs(3500, 6, 1, 0), 0), english).corrected.year, 3000);
+  EXPECT_EQ(buildrisesreport(inputs(2024, 6, 1, 14), english).corrected.zone, 12);
+  EXPECT_EQ(buildrisesreport(inputs(2024, 6, 1, -14), english).corrected.zone, -12);
+  RisesInputs individual = inputs(2024, 6, 1, 0);
+  individual.individual = -45;
+  EXPECT_EQ(buildrisesreport(individual, english).corrected.individual, -30);
+  EXPECT_TRUE(contains(text(individual, english), "\r\n Individual = Sun at -30 Degree "));
+}
+
+TEST(ReportsRises, HalfZone) {
+  resetConfiguration();
+  for (int zone : {0, 12, -12}) {
+    RisesInputs in = inputs(2024, 3, 15, zone);
+    in.half = 1;
+    EXPECT_EQ(buildrisesreport(in, english).corrected.half, 0) << zone;
+  }
+  RisesInputs in = inputs(2024, 3, 15, 1);
+  in.half = 1;
+  const RisesReport r = buildrisesreport(in, german);
+  EXPECT_EQ(r.corrected.half, 1);
+  EXPECT_TRUE(contains(r.text, " (Zeiten in UTC+1 1/2) "));
+  EXPECT_TRUE(contains(r.text, "\r\n Mondphase um 12 Uhr UTC+1 1/2: "));
+  // Half an hour later than zone 1: sunrise 06:10 becomes 06:40.
+  EXPECT_TRUE(contains(r.text, "\r\n 06:40 / 18:33  "));
+  in.zone = -4;
+  EXPECT_TRUE(contains(text(in, english), " (Time in UTC-4 1/2) "));
+}
+
+TEST(ReportsRises, PlaceLookup) {
+  configureplaces();
+  // All coordinates zero: the first configured place is loaded and written back.
+  RisesReport r = buildrisesreport(inputs(2024, 3, 15, 1), german);
+  EXPECT_EQ(r.placename, "Longyearbyen");
+  EXPECT_EQ(r.corrected.latitudedegrees, 78);
+  EXPECT_EQ(r.corrected.longitudeminutes, 38);
+  EXPECT_TRUE(contains(r.text, "\r\n\r\n Für den Ort Longyearbyen \r\n  78 Grad 13 Min. Nord =  78,217 Grad Nord "));
+  // Position mode: the entry at the location index.
+  RisesInputs in = inputs(2024, 3, 15, -4);
+  in.positionmode = 1;
+  in.locationindex = 2;
+  r = buildrisesreport(in, english);
+  EXPECT_EQ(r.placename, "Santiago de Chile");
+  EXPECT_EQ(r.corrected.north, 0);
+  EXPECT_EQ(r.corrected.east, 0);
+  EXPECT_EQ(r.corrected.positionmode, 0);
+  EXPECT_TRUE(contains(r.text, " For the Location Santiago de Chile \r\n  33 Deg. 27 Min. South =  33.450 Deg. South "
+                               "\r\n  70 Deg. 40 Min. West  =  70.667 Deg. West   (Time in UTC-4) "));
+  // Typed coordinates of a configured place find its name, hemispheres included.
+  r = buildrisesreport(at(inputs(2024, 3, 15, 1), 48, 12, 1, 15, 37, 1), german);
+  EXPECT_EQ(r.placename, "Sankt Pölten (Austria)");
+  r = buildrisesreport(at(inputs(2024, 3, 15, 1), 48, 12, 0, 15, 37, 1), german);
+  EXPECT_EQ(r.placename, "");
+  EXPECT_TRUE(contains(r.text, "\r\n\r\n Für die Koordinaten \r\n  48 Grad 12 Min. Süd  =  48,200 Grad Süd  "
+                               "\r\n  15 Grad 37 Min. Ost  =  15,617 Grad Ost   (Zeiten in UTC+1 (MEZ)) "));
+  resetConfiguration();
+}
+
+TEST(ReportsRises, PlanetsOnlyInPreciseMode) {
+  resetConfiguration();
+  RisesInputs in = withplanets(inputs(2024, 3, 15, 1));
+  const std::string plain = text(in, english);
+  EXPECT_FALSE(contains(plain, "Venus"));
+  EXPECT_EQ(plain, text(inputs(2024, 3, 15, 1), english));
+  in.precise = 1;
+  const std::string full = text(in, english);
+  EXPECT_TRUE(contains(full, "\r\n Sun            Moon           Venus          Jupiter        \r\n"));
+  EXPECT_FALSE(contains(full, "Mars"));
+  in.planets[risesmars] = 1;
+  in.planets[risespluto] = 1;
+  EXPECT_TRUE(contains(text(in, german), "\r\n Sonne          Mond           Venus          Mars           Jupiter        Pluto          \r\n"));
+}
+
+TEST(ReportsRises, PolarNightAndDay) {
+  configureplaces();
+  RisesInputs in = inputs(2024, 12, 15, 1);
+  in.positionmode = 1;  // Longyearbyen
+  const std::string night = text(in, german);
+  EXPECT_TRUE(contains(night, "\r\n Sonne          Mond           \r\n nie sichtbar   "));
+  EXPECT_TRUE(contains(night, "\r\n 11:53 = (----) "));
+  EXPECT_TRUE(contains(night, "\r\n immer dunkel   10:44 / 13:01  07:31 / 16:14  immer dunkel   "));
+  EXPECT_FALSE(contains(night, "Tageslänge"));
+  EXPECT_FALSE(contains(night, "Individuell"));
+  in.month = 6;
+  in.zone = 2;
+  in.seconds = 1;
+  const std::string day = text(in, english);
+  EXPECT_TRUE(contains(day, "\r\n Sun                  Moon                 \r\n always visible       15:"));
+  EXPECT_TRUE(contains(day, "\r\n always light   always light   always light   always light   "));
+  EXPECT_FALSE(contains(day, "Length of the Day"));
+  resetConfiguration();
+}
+
+TEST(ReportsRises, DayLengthAcrossMidnight) {
+  resetConfiguration();
+  // 48° N 120° W in UTC: the set of the day (02:05) lies before its rise (14:12).
+  const RisesInputs utc = at(inputs(2024, 3, 15, 0), 48, 0, 1, 120, 0, 0);
+  const std::string t = text(utc, english);
+  EXPECT_TRUE(contains(t, "\r\n 14:12 / 02:05  "));
+  EXPECT_TRUE(contains(t, " Length of the Day: 11 Hours 53 Minutes (Sunrise -> Sunset)"));
+  // In the local zone the same day lasts as long within a few minutes.
+  RisesInputs local = utc;
+  local.zone = -8;
+  EXPECT_TRUE(contains(text(local, english), "\r\n 06:12 / 18:06  "));
+  EXPECT_TRUE(contains(text(local, english), " Length of the Day: 11 Hours 54 Minutes (Sunrise -> Sunset)"));
+  // Day lengths over a year at St. Pölten: from about 8 h 20 min in December
+  // to about 16 h 5 min in June, whatever the zone.
+  for (int month = 1; month <= 12; ++month)
+    for (int zone : {-11, 1, 11}) {
+      const std::string s = text(at(inputs(2024, month, 21, zone), 48, 12, 1, 15, 37, 1), english);
+      const std::size_t p = s.find(" Length of the Day: ");
+      ASSERT_NE(p, std::string::npos) << month << " " << zone;
+      int hours = 0, minutes = 0;
+      ASSERT_EQ(std::sscanf(s.c_str() + p, " Length of the Day: %d Hours %d Minutes", &hours, &minutes), 2);
+      EXPECT_GE(hours * 60 + minutes, 8 * 60 + 10) << month << " " << zone;
+      EXPECT_LE(hours * 60 + minutes, 16 * 60 + 15) << month << " " << zone;
+    }
+}
