@@ -38,47 +38,6 @@ void setdefaultplace(LocationRecord& r) {
 
 // ---- Characters -------------------------------------------------------------
 
-// Code points of well-formed UTF-8.
-std::u32string decodeutf8(std::string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    std::size_t len = 1;
-    char32_t cp = c;
-    if (c >= 0xF0) {
-      len = 4, cp = c & 0x07;
-    } else if (c >= 0xE0) {
-      len = 3, cp = c & 0x0F;
-    } else if (c >= 0xC0) {
-      len = 2, cp = c & 0x1F;
-    }
-    for (std::size_t k = 1; k < len && i + k < text.size(); ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    out += cp;
-    i += len;
-  }
-  return out;
-}
-
-void appendutf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // Control characters (tab among them) count as blanks in texts and names.
 bool iscontrol(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
@@ -97,9 +56,7 @@ std::string linetext(std::u32string_view line, std::size_t first, std::size_t ex
   for (char32_t& c : kept)
     if (iscontrol(c)) c = U' ';
   while (!kept.empty() && kept.back() == U' ') kept.pop_back();
-  std::string out;
-  for (char32_t c : kept) appendutf8(out, c);
-  return out;
+  return utf32toutf8(kept);
 }
 
 // The decimal number of a fixed-width field: leading blanks and a sign
@@ -208,7 +165,7 @@ void parse(std::string_view bytes) {
   static constexpr std::string_view bom = "\xEF\xBB\xBF";
   if (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
   const std::u32string text =
-      decodeutf8(isvalidutf8(bytes) ? std::string(bytes) : cp1252toutf8(bytes));
+      utf8toutf32(isvalidutf8(bytes) ? std::string(bytes) : cp1252toutf8(bytes));
   const std::u32string_view all(text);
 
   // Every CR and every LF ends a line.

@@ -85,6 +85,25 @@ std::string cp1252toutf8(std::string_view bytes) {
   return out;
 }
 
+std::u32string utf8toutf32(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  std::uint32_t cp;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = decodeutf8(text, i, cp);
+    out += len == 0 ? U'\uFFFD' : static_cast<char32_t>(cp);
+    i += len == 0 ? 1 : len;
+  }
+  return out;
+}
+
+std::string utf32toutf8(std::u32string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char32_t cp : text) appendutf8(out, cp);
+  return out;
+}
+
 std::string utf8tocp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());

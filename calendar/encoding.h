@@ -14,4 +14,8 @@ std::string cp1252toutf8(std::string_view bytes);
 // UTF-8 to Windows-1252; characters without a Windows-1252 byte become '?'.
 std::string utf8tocp1252(std::string_view text);
 
+// Code points of UTF-8 text (a malformed sequence gives U+FFFD per byte) and back.
+std::u32string utf8toutf32(std::string_view text);
+std::string utf32toutf8(std::u32string_view text);
+
 }  // namespace quendal

@@ -38,14 +38,7 @@ std::string run(const GlobalOptions& g, Options& o) {
   parsesatellite(o.requiredtext("satellite"), in);
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
   readconfiguration(g);
-  const PlaceOption p = placeoption(o);
-  in.place.latitudedegrees = p.place.latitudedegrees;
-  in.place.latitudeminutes = p.place.latitudeminutes;
-  in.place.north = p.place.north;
-  in.place.longitudedegrees = p.place.longitudedegrees;
-  in.place.longitudeminutes = p.place.longitudeminutes;
-  in.place.east = p.place.east;
-  in.place.placeindex = p.index;
+  in.place = observerplace(placeoption(o));
   return builddishreport(in, currentlanguage()).text;
 }
 

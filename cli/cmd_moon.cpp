@@ -19,7 +19,7 @@ std::string run(const GlobalOptions& g, Options& o) {
   in.day = date.day;
   in.hour = time.hour;
   in.minute = time.minute;
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(g.today, language), true);
+  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, language), true);
   in.zone = zone.zone;
   in.half = zone.half;
   const long long page = o.integer("page", 0);
@@ -40,7 +40,7 @@ const SubcommandRegistration registration({
     "  --time HH:MM   local time of day in the zone\n"
     "  --zone Z       hours east of UTC, -12..12; auto: Central European time\n"
     "                 with summer time (CET/CEST); default: 0 in English, in\n"
-    "                 German 2 in summer time (of today) and 1 otherwise\n"
+    "                 German 2 when the date is in summer time, else 1\n"
     "  --half-zone    half an hour more (ignored for the zones 0, 12, -12, auto)\n"
     "  --page P       0 the Moon now and the next events (default), 1 full\n"
     "                 moons, 2 new moons, 3 first quarters, 4 last quarters of\n"

@@ -52,7 +52,7 @@ std::string run(const GlobalOptions& g, Options& o) {
     in.positionmode = 1;
     in.locationindex = place.index;
   }
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(g.today, language));
+  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, language));
   in.zone = zone.zone;
   in.half = zone.half;
   in.individual = static_cast<int>(o.integer("indiv", -4));
@@ -76,7 +76,7 @@ const SubcommandRegistration registration({
     "  --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
     "                  a place by its coordinates, e.g. --lat 48:12N --lon 15:37E\n"
     "  --zone Z        hours east of UTC, -12..12; default: 0 in English, in\n"
-    "                  German 2 in summer time (of today) and 1 otherwise\n"
+    "                  German 2 when the date is in summer time, else 1\n"
     "  --half-zone     half an hour more (ignored for the zones 0, 12, -12)\n"
     "  --indiv A       the Sun's altitude of the individual twilight, -30..30\n"
     "                  degrees (default -4)\n"

@@ -23,14 +23,7 @@ std::string run(const GlobalOptions& g, Options& o) {
   const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, currentlanguage()));
   in.zone = zone.zone;
   in.halfzone = zone.half;
-  const PlaceOption p = placeoption(o);
-  in.place.latitudedegrees = p.place.latitudedegrees;
-  in.place.latitudeminutes = p.place.latitudeminutes;
-  in.place.north = p.place.north;
-  in.place.longitudedegrees = p.place.longitudedegrees;
-  in.place.longitudeminutes = p.place.longitudeminutes;
-  in.place.east = p.place.east;
-  in.place.placeindex = p.index;
+  in.place = observerplace(placeoption(o));
   return buildsiderealreport(in, currentlanguage()).text;
 }
 

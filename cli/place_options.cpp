@@ -101,6 +101,18 @@ ZoneOption zoneoption(Options& options, int fallback, bool allowauto) {
   return z;
 }
 
+ObserverPlace observerplace(const PlaceOption& option) {
+  ObserverPlace p;
+  p.latitudedegrees = option.place.latitudedegrees;
+  p.latitudeminutes = option.place.latitudeminutes;
+  p.north = option.place.north;
+  p.longitudedegrees = option.place.longitudedegrees;
+  p.longitudeminutes = option.place.longitudeminutes;
+  p.east = option.place.east;
+  p.placeindex = option.index;
+  return p;
+}
+
 int dialogdefaultzone(const CivilDate& date, int language) {
   if (language == 0) return 0;
   return summertime(date.day, date.month, date.year) == 1 ? 2 : 1;

@@ -13,6 +13,7 @@
 
 #include "app/configuration.h"
 #include "cli/cli.h"
+#include "reports/position_text.h"
 
 namespace quendal::cli {
 
@@ -31,6 +32,10 @@ struct PlaceOption {
 // configured place (0 .. locationsinuse() - 1). The caller reads the
 // configuration file first (readconfiguration). Throws UsageError.
 PlaceOption placeoption(Options& options, int fallbackindex = 0);
+
+// The place as the sidereal, planet and dish reports take it (position mode
+// with the index for --place N or the default place).
+ObserverPlace observerplace(const PlaceOption& option);
 
 // Reads --place N alone: N, or `fallbackindex` without the option; N must
 // name a configured place. Throws UsageError.

@@ -192,4 +192,7 @@ TEST(CalendarText, Encodings) {
   EXPECT_FALSE(isvalidutf8("\xED\xA0\x80"));    // surrogate
   EXPECT_FALSE(isvalidutf8("\xE4\xBD"));        // cut short
   EXPECT_EQ(cp1252toutf8("\x81"), "\xEF\xBF\xBD");
+  EXPECT_EQ(utf8toutf32(utf8), U"Jänner ° € ß Œ");
+  EXPECT_EQ(utf32toutf8(utf8toutf32(utf8)), utf8);
+  EXPECT_EQ(utf8toutf32("a\xE4" "b"), U"a\uFFFDb");
 }

@@ -23,15 +23,15 @@ std::string configuration(const std::string& name, const std::string& content) {
 
 }  // namespace
 
-TEST(CliMoon, ZoneDefaultsFollowTheLanguageAndToday) {
-  // German: 1 in winter, 2 in summer (of today); English: 0.
+TEST(CliMoon, ZoneDefaultsFollowTheLanguageAndTheDate) {
+  // German: 1 in winter, 2 in summer (of the date asked for); English: 0.
   const Result winter = run("--lang de --today 2024-03-15 moon --date 2024-03-15 --time 12:00");
   EXPECT_EQ(winter.status, 0);
   EXPECT_TRUE(contains(winter.out, "\n Datum: Freitag, 15. März 2024 \n Julianisches Datum: (JD) 2460384,95833\n"
                                    " Mondbeleuchtung um 12:00 UTC+1 (MEZ):  32,33 Prozent\n"));
-  EXPECT_TRUE(contains(run("--lang de --today 2024-07-01 moon --date 2024-03-15 --time 12:00").out,
+  EXPECT_TRUE(contains(run("--lang de --today 2024-03-15 moon --date 2024-07-01 --time 12:00").out,
                        " Mondbeleuchtung um 12:00 UTC+2 (MESZ):"));
-  EXPECT_TRUE(contains(run("--lang en --today 2024-07-01 moon --date 2024-03-15 --time 12:00").out,
+  EXPECT_TRUE(contains(run("--lang en --today 2024-03-15 moon --date 2024-07-01 --time 12:00").out,
                        " Moon's Illumination at 12:00 UTC (World Time):"));
 }
 

@@ -27,13 +27,13 @@ std::string places() {
 }  // namespace
 
 TEST(CliRises, DefaultPlaceAndZone) {
-  // No configuration file: the default place; German zone 1 in winter (of today).
+  // No configuration file: the default place; German zone 1 in winter (of the date).
   const Result r = run("--lang de --today 2024-03-15 --ini /nonexistent/quendal.ini rises --date 2024-03-15");
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(contains(r.out, "\n Für den Ort Sankt Pölten (Austria) \n  48 Grad 12 Min. Nord =  48,200 Grad Nord \n"
                               "  15 Grad 37 Min. Ost  =  15,617 Grad Ost   (Zeiten in UTC+1 (MEZ)) \n"));
   EXPECT_TRUE(contains(r.out, "\n Sonne          Mond           \n 06:10 / 18:03  08:21 / -----  \n"));
-  EXPECT_TRUE(contains(run("--lang de --today 2024-08-01 --ini /nonexistent/quendal.ini rises --date 2024-03-15").out,
+  EXPECT_TRUE(contains(run("--lang de --today 2024-03-15 --ini /nonexistent/quendal.ini rises --date 2024-08-01").out,
                        "(Zeiten in UTC+2 (MESZ))"));
   EXPECT_TRUE(contains(run("--lang en --ini /nonexistent/quendal.ini rises --date 2024-03-15").out, "(Time in UTC)"));
 }
