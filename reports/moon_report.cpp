@@ -154,10 +154,11 @@ void dateline(ReportBuffer& b, const Context& x) {
   b.append(jdtext(x, x.jd));
 }
 
-// An angle (or with hours set, a time) as the seconds flag asks: sexagesimal,
-// or one decimal in six characters; both end in a blank.
+// An angle (or with hours set, a time) as the seconds flag asks: sexagesimal
+// (ending in the seconds mark), or one decimal in six characters followed by
+// the blank of formatdecimalpadded.
 std::string anglevalue(const Context& x, double value, bool hours) {
-  if (x.c.seconds) return formatsexagesimal(value, hours ? 0 : 1) + " ";
+  if (x.c.seconds) return formatsexagesimal(value, hours ? 0 : 1);
   return formatdecimalpadded(value, 6, x.german, 1);
 }
 
@@ -263,7 +264,7 @@ void currentstate(ReportBuffer& b, const Context& x) {
 
   b.append("\r\n Magnitude: ");
   b.append(formatdecimalpadded(moonmagnitude, 3, g, 1));
-  b.append(g ? "- Durchmesser: " : "- Diameter: ");
+  b.append("- Durchmesser: ");  // the same word in both languages
   b.append(formatdecimalpadded(moondiameter / 60.0, 3, g, 1));
   b.append("'");
 
