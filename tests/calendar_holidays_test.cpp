@@ -153,3 +153,29 @@ TEST(CalendarHolidays, QueriesAndMarking) {
   EXPECT_EQ(markingkind(1, 1, 2024), publicholiday);
   EXPECT_EQ(markingkind(6, 1, 2024), publicholiday);
 }
+
+TEST(CalendarHolidays, PublishedDates) {
+  // Dates as published in church and civil calendars.
+  struct Row {
+    int year;
+    const char* english;
+    int day, month;
+  };
+  const Row rows[] = {
+      {1818, "Easter Sunday", 22, 3},            // the earliest possible Easter
+      {1943, "Easter Sunday", 25, 4},            // the latest possible Easter
+      {1954, "Easter Sunday", 18, 4},            {1981, "Easter Sunday", 19, 4},
+      {2000, "Ash Wednesday", 8, 3},             {2019, "Ascension Day", 30, 5},
+      {2021, "Pentecost - Whit Sunday", 23, 5},  {2022, "Corpus Christi", 16, 6},
+      {2023, "Good Friday", 7, 4},               {2038, "Easter Monday", 26, 4},
+      {2285, "Easter Sunday", 22, 3},            {2022, "1st Advent Sunday", 27, 11},
+      {2023, "1st Advent Sunday", 3, 12},        {1995, "End of Daylight Savings Time (Europe)", 24, 9},
+      {1996, "End of Daylight Savings Time (Europe)", 27, 10},
+      {2021, "Begin of Daylight Savings Time (Europe)", 28, 3},
+      {2021, "End of Daylight Savings Time (Europe)", 31, 10},
+  };
+  for (const Row& r : rows) {
+    buildholidays(r.year);
+    expectdate(r.english, r.year, r.day, r.month);
+  }
+}

@@ -164,12 +164,51 @@ TEST(ReportsMonthOverview, January1750WithoutAstronomy) {
   );
 }
 
+TEST(ReportsMonthOverview, December2209German) {
+  // Written by hand from the report's format strings: after 2200 no sun and
+  // moon columns; 24 December 2209 is a Sunday and so the fourth Sunday of
+  // Advent (Advent 3, 10, 17, 24 December); week 48 begins on 27 November.
+  resetConfiguration();
+  EXPECT_EQ(text(2209, 12, german),
+            "\r\n Monatskalender für das Monat " "Dezember 2209 " "\r\n\r\n"
+            " Fr  1 KW 48          \r\n"
+            " Sa  2 (336)          \r\n"
+            " So  3 (337)           1. Adventsonntag\r\n"
+            " Mo  4 KW 49          \r\n"
+            " Di  5 (339)          \r\n"
+            " Mi  6 (340)          \r\n"
+            " Do  7 (341)          \r\n"
+            " Fr  8 (342)           Mariä Empfängnis\r\n"
+            " Sa  9 (343)          \r\n"
+            " So 10 (344)           2. Adventsonntag\r\n"
+            " Mo 11 KW 50          \r\n"
+            " Di 12 (346)          \r\n"
+            " Mi 13 (347)          \r\n"
+            " Do 14 (348)          \r\n"
+            " Fr 15 (349)          \r\n"
+            " Sa 16 (350)          \r\n"
+            " So 17 (351)           3. Adventsonntag\r\n"
+            " Mo 18 KW 51          \r\n"
+            " Di 19 (353)          \r\n"
+            " Mi 20 (354)          \r\n"
+            " Do 21 (355)          \r\n"
+            " Fr 22 (356)          \r\n"
+            " Sa 23 (357)          \r\n"
+            " So 24 (358)           Heiliger Abend - 4. Adventsonntag\r\n"
+            " Mo 25 KW 52           Christtag  (1. Weihnachtstag)\r\n"
+            " Di 26 (360)           Stefanitag (2. Weihnachtstag)\r\n"
+            " Mi 27 (361)          \r\n"
+            " Do 28 (362)          \r\n"
+            " Fr 29 (363)          \r\n"
+            " Sa 30 (364)          \r\n"
+            " So 31 (365)           Silvester\r\n"
+            "\r\n" " ");
+}
+
 TEST(ReportsMonthOverview, ShortMonthsEndWithEmptyLines) {
   resetConfiguration();
-  // February 2023: 28 day lines, then three empty lines before the footer.
-  const std::string t = text(2023, 2, german);
-  EXPECT_TRUE(contains(t, " Di 28 ( 59) 06:41/17:40          \r\n\r\n\r\n\r\n\r\n Sonnenauf-"));
-  // April: one empty line; 1900 is no leap year, 2000 is.
+  // April: one empty line (February 2023 is in the golden text above); 1900
+  // is no leap year, 2000 is.
   EXPECT_TRUE(contains(text(2024, 4, english), " Tue 30 (121) 03:40/18:10          \r\n\r\n\r\n Sunrise"));
   EXPECT_TRUE(contains(text(1900, 2, english), " Wed 28 ( 59) "));
   EXPECT_FALSE(contains(text(1900, 2, english), " 29 ( 60) "));
@@ -179,9 +218,6 @@ TEST(ReportsMonthOverview, ShortMonthsEndWithEmptyLines) {
 TEST(ReportsMonthOverview, TwoNamesOnOneDay) {
   resetConfiguration();
   EXPECT_TRUE(contains(text(2024, 8, german), " Do 15 (228) 05:52/20:11           Mariä Himmelfahrt - Staatsfeiertag Liechtenstein\r\n"));
-  EXPECT_TRUE(contains(text(2024, 8, english), " Thu 15 (228) 03:52/18:11           Assumption - National Holiday Liechtenstein\r\n"));
-  // Three names: Easter Sunday 2024 is also the day summer time begins.
-  EXPECT_TRUE(contains(text(2024, 3, german), " So 31 ( 91) 06:37/19:27           Ostersonntag - Beginn der Sommerzeit (Europa)\r\n"));
   // The holiday block of the following year does not leak into the year.
   EXPECT_TRUE(contains(text(2024, 3, german), " Di  5 ( 65) 06:30/17:49          \r\n"));
   EXPECT_FALSE(contains(text(2024, 3, german), "Aschermittwoch"));

@@ -308,43 +308,46 @@ TEST(ReportsMoon, InputLimits) {
 }
 
 TEST(ReportsMoon, ZoneRules) {
-  // Zone 99: Central European time by the summer-time rule, the zone stays 99.
+  // The instant (JD, UT) of 12:00 in the zone and the label of the time lines.
+  struct Case {
+    int month, day, zone, half, language;
+    const char* label;
+    const char* jd;
+  };
+  const Case cases[] = {
+      {7, 1, automaticzone, 1, german, "MESZ", "2460492,91667"},  // summer time: 10:00 UT
+      {1, 1, automaticzone, 0, english, "CET", "2460310.95833"},
+      {3, 15, 5, 1, german, "UTC+5 1/2", "2460384,77083"},  // half an hour further from UTC
+      {3, 15, -3, 1, english, "UTC-3 1/2", "2460385.14583"},
+      {3, 15, 0, 0, german, "UTC (Weltzeit)", "2460385,00000"},
+      {3, 15, 0, 0, english, "UTC (World Time)", "2460385.00000"},
+      {3, 15, 2, 0, german, "UTC+2 (MESZ)", "2460384,91667"},
+      {3, 15, 1, 0, english, "UTC+1 (CET)", "2460384.95833"},
+      {3, 15, 2, 1, english, "UTC+2 1/2", "2460384.89583"},
+      {3, 15, -7, 0, english, "UTC-7", "2460385.29167"},
+  };
+  for (const Case& c : cases) {
+    const MoonReport r = buildmoonreport(inputs(2024, c.month, c.day, 12, 0, c.zone, moonnow, 0, c.half), c.language);
+    const bool g = c.language != english;
+    const std::string expected = std::string(g ? "\r\n Julianisches Datum: (JD) " : "\r\n Julian Date: (JD) ") + c.jd +
+                                 (g ? "\r\n Mondbeleuchtung um 12:00 " : "\r\n Moon's Illumination at 12:00 ") + c.label +
+                                 ":";
+    EXPECT_TRUE(contains(r.text, expected)) << expected;
+  }
+  // Zone 99 stays 99 and clears the half-hour flag; so do 0, 12 and -12; a
+  // zone beyond 12 is limited first.
   MoonReport r = buildmoonreport(inputs(2024, 7, 1, 12, 0, automaticzone, moonnow, 0, 1), german);
   EXPECT_EQ(r.corrected.zone, automaticzone);
   EXPECT_EQ(r.automatic, 1);
   EXPECT_EQ(r.corrected.half, 0);
-  EXPECT_TRUE(contains(r.text, "\r\n Mondbeleuchtung um 12:00 MESZ:"));
-  EXPECT_TRUE(contains(r.text, "\r\n Julianisches Datum: (JD) 2460492,91667"));  // 10:00 UT
-  r = buildmoonreport(inputs(2024, 1, 1, 12, 0, automaticzone), english);
-  EXPECT_TRUE(contains(r.text, "\r\n Moon's Illumination at 12:00 CET:"));
-  EXPECT_TRUE(contains(r.text, "\r\n Julian Date: (JD) 2460310.95833"));  // 11:00 UT
-  // The half-hour flag is cleared for the zones 0, 12 and -12.
-  for (int zone : {0, 12, -12, 15}) {
-    r = buildmoonreport(inputs(2024, 3, 15, 12, 0, zone, moonnow, 0, 1), german);
-    EXPECT_EQ(r.corrected.half, 0) << zone;
-  }
+  for (int zone : {0, 12, -12, 15})
+    EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, zone, moonnow, 0, 1), german).corrected.half, 0) << zone;
   EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, 0, moonnow, 0, 1), german).text,
             text(inputs(2024, 3, 15, 12, 0, 0), german));
-  // ... and kept for the others: half an hour further from UTC.
-  r = buildmoonreport(inputs(2024, 3, 15, 12, 0, 5, moonnow, 0, 1), german);
-  EXPECT_EQ(r.corrected.half, 1);
-  EXPECT_TRUE(contains(r.text, "\r\n Mondbeleuchtung um 12:00 UTC+5 1/2:"));
-  EXPECT_TRUE(contains(r.text, "\r\n Julianisches Datum: (JD) 2460384,77083"));  // 06:30 UT
-  r = buildmoonreport(inputs(2024, 3, 15, 12, 0, -3, moonnow, 0, 1), english);
-  EXPECT_TRUE(contains(r.text, "\r\n Moon's Illumination at 12:00 UTC-3 1/2:"));
-  EXPECT_TRUE(contains(r.text, "\r\n Julian Date: (JD) 2460385.14583"));  // 15:30 UT
-  // Labels of the fixed zones.
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 0), german), " um 12:00 UTC (Weltzeit):"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 0), english), " at 12:00 UTC (World Time):"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 2), german), " um 12:00 UTC+2 (MESZ):"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 1), english), " at 12:00 UTC+1 (CET):"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 2, moonnow, 0, 1), english), " at 12:00 UTC+2 1/2:"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, -7), english), " at 12:00 UTC-7:"));
-  // The lists: "UTC" for zone 0, four characters for the automatic zone.
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 0, moonnewmoons), german),
-                       " Neumonde des Jahres 2024: UTC\r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 3, moonnewmoons), german),
-                       " Neumonde des Jahres 2024: UTC+3\r\n"));
+  EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, 5, moonnow, 0, 1), german).corrected.half, 1);
+  // The lists: "UTC" for zone 0.
+  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 0, moonnewmoons), german), " Neumonde des Jahres 2024: UTC\r\n"));
+  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 3, moonnewmoons), german), " Neumonde des Jahres 2024: UTC+3\r\n"));
   // Event time lines in the automatic zone follow the event's own date.
   const std::string automatic = text(inputs(2024, 3, 15, 12, 0, automaticzone), german);
   EXPECT_TRUE(contains(automatic, "\r\n Montag, 25. März 2024 um ca. 08:00 MEZ  in 9 Tagen "));
@@ -352,22 +355,27 @@ TEST(ReportsMoon, ZoneRules) {
 }
 
 TEST(ReportsMoon, DaysUntilAnEvent) {
-  // New moon 8 April 2024 18:20:48 UT.
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 8, 6, 0, 0), german),
-                       "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in < 1 Tag \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 7, 6, 0, 0), german),
-                       "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 1 Tag \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 6, 6, 0, 0), german),
-                       "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 2 Tagen \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 8, 6, 0, 0), english),
-                       "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 7, 6, 0, 0), english), " in 1 Day \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 6, 6, 0, 0), english), " in 2 Days \r\n"));
-  // Exactly at the new moon (rounded to the minute) it is still the next one.
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 8, 18, 20, 0), english),
-                       " Next New Moon: JD 2460409.26445\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day "));
-  // Without seconds 18:20:48 prints 18:21; with seconds as it is.
-  EXPECT_TRUE(contains(text(inputs(2024, 4, 6, 6, 0, 0, moonnow, 1), english), " at approx. 18:20:48 UTC (World Time) "));
+  // New moon 8 April 2024 18:20:48 UT, asked for at 06:00 UT of the 8th, 7th and 6th.
+  struct Case {
+    int day, hour, minute, seconds, language;
+    const char* line;
+  };
+  const Case cases[] = {
+      {8, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in < 1 Tag \r\n"},
+      {7, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 1 Tag \r\n"},
+      {6, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 2 Tagen \r\n"},
+      {8, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day \r\n"},
+      {7, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in 1 Day \r\n"},
+      {6, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in 2 Days \r\n"},
+      // With seconds the instant as it is; without, 18:20:48 rounds to 18:21.
+      {6, 6, 0, 1, english, "\r\n Monday, April 8th, 2024 at approx. 18:20:48 UTC (World Time)  in 2 Days \r\n"},
+      // Exactly at the new moon (rounded to the minute) it is still the next one.
+      {8, 18, 20, 0, english,
+       " Next New Moon: JD 2460409.26445\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day "},
+  };
+  for (const Case& c : cases)
+    EXPECT_TRUE(contains(text(inputs(2024, 4, c.day, c.hour, c.minute, 0, moonnow, c.seconds), c.language), c.line))
+        << c.line;
 }
 
 TEST(ReportsMoon, AustrianJanuary) {
