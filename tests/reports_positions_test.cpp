@@ -235,7 +235,7 @@ TEST_F(ReportsPositions, PlanetGoldenGerman) {
             "  15 Grad 37 Min. Ost    15.617 Grad Ost  \r\n\r\n"
             "  9.13661 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (ohne  Nutation) \r\n"
             "  9.13653 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (inkl. Nutation) \r\n\r\n"
-            " Schiefe der Ekliptik (inkl. Nutation): 23.43870 Grad =  23°26'19\"\r\n"
+            " Schiefe der Ekliptik (inkl. Nutation): 23.43870Grad =  23°26'19\"\r\n"
             " Nutation in Schiefe: 9.213\"   Nutation in Länge: -4.637\" \r\n\r\n"
             " Refraktion: 10 Grad Celsius 1015 mBar - bei Höhe Horizont 0.0 Grad - Refr.: +0.480 Grad \r\n\r\n"
             " Julianisches Datum (TDB): 2460385.35502 | Differenz TDB <-> UTC deltaT (Sek.): 74.0\r\n"
@@ -542,11 +542,11 @@ TEST_F(ReportsPositions, ListTrailerAndZone) {
                        "\r\n Zeitangaben in UTC (Weltzeit)\r\n\r\n (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) "));
   in.azimuthnorth = true;
   EXPECT_TRUE(endswith(buildephemerislist(in, english).text,
-                       "\r\n Times in UTC (World Time)\r\n\r\n (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) "));
+                       "\r\n Zeitangaben in UTC (World Time)\r\n\r\n (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) "));
   in.zone = -4;
   in.halfzone = 1;
   const std::string t = buildephemerislist(in, english).text;
-  EXPECT_TRUE(contains(t, "\r\n Times in UTC-4 1/2\r\n"));
+  EXPECT_TRUE(contains(t, "\r\n Zeitangaben in UTC-4 1/2\r\n"));
   // Local times of the lines: 21:30 in the zone, one hour apart.
   EXPECT_TRUE(contains(t, "\r\n Jup. Mar. 15, 2024 21:30   "));
   EXPECT_TRUE(contains(t, "\r\n Jup. Mar. 15, 2024 22:30   "));
