@@ -174,7 +174,8 @@ TEST_F(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   // Out-of-range values are limited; minutes vanish at 90 and 180 degrees.
   const DishReport r = builddishreport(dish(200, 12, 1, 95, 30, 0, 190, 70, 0), english);
   EXPECT_EQ(r.corrected.satellitedegrees, 180);
-  EXPECT_EQ(r.corrected.satellitetenths, 0);
+  EXPECT_EQ(r.corrected.satellitetenths, 9);  // 180.9 degrees is a position like any other
+  EXPECT_TRUE(contains(r.text, "\r\n SAT-Position 180.9 Degree East: "));
   EXPECT_EQ(r.corrected.place.latitudedegrees, 90);
   EXPECT_EQ(r.corrected.place.latitudeminutes, 0);
   EXPECT_EQ(r.corrected.place.longitudedegrees, 180);
