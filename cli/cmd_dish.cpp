@@ -9,7 +9,8 @@
 namespace quendal::cli {
 namespace {
 
-// "D" or "D.T" followed by E, O or W: whole degrees 0..180 and tenths.
+// "D" or "D.T" followed by E, O or W: whole degrees (the report limits them
+// to 0..180) and tenths.
 void parsesatellite(const std::string& text, DishInputs& in) {
   const auto fail = [&]() {
     return UsageError("--satellite: '" + text +
@@ -28,8 +29,6 @@ void parsesatellite(const std::string& text, DishInputs& in) {
     if (c < '0' || c > '9') throw fail();
   in.satellitedegrees = std::stoi(whole);
   in.satellitetenths = tenth[0] - '0';
-  if (in.satellitedegrees > 180 || (in.satellitedegrees == 180 && in.satellitetenths > 0))
-    throw UsageError("--satellite: '" + text + "' lies beyond 180 degrees");
   in.satelliteeast = letter == 'W' ? 0 : 1;
 }
 

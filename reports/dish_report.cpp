@@ -29,7 +29,7 @@ DishReport builddishreport(const DishInputs& inputs, int language) {
   r.corrected = inputs;
   DishInputs& in = r.corrected;
   in.satellitedegrees = clamp(in.satellitedegrees, 0, 180);
-  in.satellitetenths = in.satellitedegrees == 180 ? 0 : clamp(in.satellitetenths, 0, 9);
+  in.satellitetenths = clamp(in.satellitetenths, 0, 9);
   in.satelliteeast = in.satelliteeast ? 1 : 0;
   in.azimuthnorth = in.azimuthnorth ? 1 : 0;
   r.placename = resolveplace(in.place);

@@ -94,10 +94,8 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
                  count));
   t.append(german ? "\r\n\r\n\r\n Startwert: " : "\r\n\r\n\r\n Start Value: ");
   t.append(formateotinstant(start, in.zone, language));
-  t.append(formateotvalue(EquationOfTime(start), language));
   t.append(german ? "\r\n\r\n\r\n Endwert: " : "\r\n\r\n\r\n End Value: ");
   t.append(formateotinstant(end, in.zone, language));
-  t.append(formateotvalue(EquationOfTime(end), language));
   t.append(german ? "\r\n\r\n\r\n Abweichung Minimum: " : "\r\n\r\n\r\n Divergence Minimum: ");
   t.append(formateotinstant(smallestjd, in.zone, language));
   t.append(formateotvalue(smallest, language));

@@ -131,7 +131,7 @@ void header(ReportBuffer& b, const PlanetReport& r, int language) {
     b.append(german ? "\r\n\r\n Schiefe der Ekliptik (inkl. Nutation): "
                     : "\r\n\r\n Obliquity of the Ecliptic (incl. Nutation): ");
     b.append(formatdecimal(obliquity, 0, 0, 5));
-    b.append(german ? " Grad =" : " Deg. =");
+    b.append(german ? "Grad =" : "Deg. =");
     b.append(formatsexagesimal(obliquity, 1));
     b.append(german ? "\r\n Nutation in Schiefe: " : "\r\n Nutation in Obliquity: ");
     b.append(formatdecimal(nutationobliquity * DegreesPerRadian * 3600.0, 0, 0, 3));
@@ -435,7 +435,9 @@ PlanetReport buildephemerislist(const PlanetInputs& inputs, int language) {
     jde += step;
     if (b.characters() > liststop) break;
   }
-  b.append(german ? "\r\n Zeitangaben in " : "\r\n Times in ");
+  // The words are German in both languages; only the plain UTC label is
+  // translated.
+  b.append("\r\n Zeitangaben in ");
   if (in.zone == 0 && !in.halfzone)
     b.append(german ? "UTC (Weltzeit)" : "UTC (World Time)");
   else

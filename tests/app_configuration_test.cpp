@@ -59,30 +59,23 @@ int datesinuse() {
 
 // ---- Files and sizes ----------------------------------------------------------
 
-TEST_F(ConfigurationTest, EmptyFileIsReadAndKeepsTheDefaultPlace) {
+TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
   EXPECT_EQ(read(""), 1);
   EXPECT_EQ(locationsinuse(), 1);
   EXPECT_TRUE(isdefaultplace(locationTable[0]));
   EXPECT_NEAR(locationTable[0].latitude, 48.2, 1e-12);
   EXPECT_NEAR(locationTable[0].longitude, 15.0 + 37.0 / 60.0, 1e-12);
   EXPECT_EQ(datesinuse(), 0);
-}
 
-TEST_F(ConfigurationTest, MissingFileGivesZero) {
   EXPECT_EQ(readConfigurationFile((dir_ / "nothing.ini").string()), 0);
   EXPECT_EQ(readConfigurationFile(dir_.string()), 0);  // a directory cannot be read
-  EXPECT_EQ(locationsinuse(), 1);
   EXPECT_TRUE(isdefaultplace(locationTable[0]));
-}
 
-TEST_F(ConfigurationTest, SizeLimitIs65540Bytes) {
-  // A place line, then padding up to the size.
+  // 65,540 bytes are read, one more is refused.
   const std::string line = "51 N 30     0W 07 London\n";
   std::string content = line + std::string(65540 - line.size(), ' ');
-  ASSERT_EQ(content.size(), 65540u);
   EXPECT_EQ(read(content), 1);
   EXPECT_EQ(locationTable[0].name, "London");
-
   content += ' ';
   EXPECT_EQ(read(content), -1);
   EXPECT_EQ(locationsinuse(), 1);
@@ -115,9 +108,7 @@ TEST_F(ConfigurationTest, EveryReadStartsFromThePresetTables) {
 
 class WorkingDirectory {
  public:
-  explicit WorkingDirectory(const fs::path& dir) : saved_(fs::current_path()) {
-    fs::current_path(dir);
-  }
+  explicit WorkingDirectory(const fs::path& dir) : saved_(fs::current_path()) { fs::current_path(dir); }
   ~WorkingDirectory() { fs::current_path(saved_); }
 
  private:
@@ -127,16 +118,13 @@ class WorkingDirectory {
 TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   WorkingDirectory cd(dir_);
   EXPECT_EQ(readConfiguration(), 0);
-
   write("QUENDAL5.INI", "40 N 25   003W 42 Madrid\n");
   EXPECT_EQ(readConfiguration(), 1);
   EXPECT_EQ(locationTable[0].name, "Madrid");
-
   write("QUENDAL6.INI", "52 N 31   013E 24 Berlin\n");
   EXPECT_EQ(readConfiguration(), 1);
   EXPECT_EQ(locationTable[0].name, "Berlin");
   EXPECT_EQ(locationsinuse(), 1);
-
   // An oversized QUENDAL6.INI is refused; QUENDAL5.INI is not tried.
   write("QUENDAL6.INI", std::string(65541, ' '));
   EXPECT_EQ(readConfiguration(), -1);
@@ -146,45 +134,28 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
 // ---- Language lines -------------------------------------------------------------
 
 TEST_F(ConfigurationTest, LanguageLinesTheLastWins) {
-  EXPECT_EQ(read("E nglish please\n"), 1);
-  EXPECT_EQ(languageoverride, 2000);
-  EXPECT_EQ(read("E \nsomething\nD \n"), 1);
-  EXPECT_EQ(languageoverride, 1031);
-  EXPECT_EQ(read("a \n"), 1);
-  EXPECT_EQ(languageoverride, 3079);
-  EXPECT_EQ(read("d"), 1);  // no blank after the letter
-  EXPECT_EQ(languageoverride, 3079);
-  EXPECT_EQ(read("e\n"), 1);
-  EXPECT_EQ(languageoverride, 3079);
-  EXPECT_EQ(read("X \nEnglish\n"), 1);
-  EXPECT_EQ(languageoverride, 3079);
-  EXPECT_EQ(read("\xEF\xBB\xBF" "E \n"), 1);  // after a byte-order mark
-  EXPECT_EQ(languageoverride, 2000);
+  const struct {
+    const char* file;
+    int override;  // after reading, starting from the previous row's value
+  } rows[] = {{"E nglish please\n", 2000}, {"E \nsomething\nD \n", 1031}, {"a \n", 3079},
+              {"d", 3079} /* no blank after the letter */, {"e\n", 3079}, {"X \nEnglish\n", 3079},
+              {"\xEF\xBB\xBF" "E \n", 2000} /* after a byte-order mark */};
+  for (const auto& row : rows) {
+    EXPECT_EQ(read(row.file), 1);
+    EXPECT_EQ(languageoverride, row.override) << row.file;
+  }
 }
 
 // ---- Date lines -------------------------------------------------------------------
 
-TEST_F(ConfigurationTest, DateLineColumnsAndSeparators) {
-  ASSERT_EQ(read("1970-05-17 Birthday\n2000.12.31 Dot\n1999 01 02 Blank\n2024/02/29\tLeap\n"),
-            1);
-  ASSERT_EQ(datesinuse(), 4);
-  const PersonalDate& a = personalDateTable[0];
-  EXPECT_EQ(a.year, 1970);
-  EXPECT_EQ(a.month, 5);
-  EXPECT_EQ(a.day, 17);
-  EXPECT_EQ(a.text, "Birthday");
-  EXPECT_EQ(personalDateTable[1].text, "Dot");
-  EXPECT_EQ(personalDateTable[2].month, 1);
-  EXPECT_EQ(personalDateTable[2].day, 2);
-  EXPECT_EQ(personalDateTable[3].day, 29);
-  EXPECT_EQ(personalDateTable[3].text, "Leap");  // the tab counts as a blank
-}
-
-TEST_F(ConfigurationTest, DateRangeAndValidity) {
-  ASSERT_EQ(read("2023-02-29 common year\n"
-                 "2024-02-29 leap year\n"
+TEST_F(ConfigurationTest, DateLinesColumnsRangeAndValidity) {
+  ASSERT_EQ(read("1970-05-17 Birthday\n"
+                 "2000.12.31 Dot\n"
+                 "1999 01 02 Blank\n"
+                 "2024/02/29\tLeap\n"
+                 "2023-02-29 common year\n"
                  "1900-02-29 not a leap year\n"
-                 "2000-02-29 leap year\n"
+                 "2000-02-29 leap century\n"
                  "1600-06-01 too early\n"
                  "1601-01-01 first year\n"
                  "9998-12-31 last year\n"
@@ -196,13 +167,19 @@ TEST_F(ConfigurationTest, DateRangeAndValidity) {
                  "2024- 4- 6 blanks\n"
                  "202"),
             1);
-  const int expected[][3] = {{2024, 2, 29}, {2000, 2, 29}, {1601, 1, 1},
-                             {9998, 12, 31}, {2024, 3, 5}, {2024, 4, 6}};
-  ASSERT_EQ(datesinuse(), 6);
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(personalDateTable[i].year, expected[i][0]) << i;
-    EXPECT_EQ(personalDateTable[i].month, expected[i][1]) << i;
-    EXPECT_EQ(personalDateTable[i].day, expected[i][2]) << i;
+  const struct {
+    int year, month, day;
+    const char* text;
+  } expected[] = {{1970, 5, 17, "Birthday"}, {2000, 12, 31, "Dot"},       {1999, 1, 2, "Blank"},
+                  {2024, 2, 29, "Leap"} /* the tab counts as a blank */,   {2000, 2, 29, "leap century"},
+                  {1601, 1, 1, "first year"},
+                  {9998, 12, 31, "last year"}, {2024, 3, 5, "signs"},     {2024, 4, 6, "blanks"}};
+  ASSERT_EQ(datesinuse(), 9);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(personalDateTable[i].year, expected[i].year) << i;
+    EXPECT_EQ(personalDateTable[i].month, expected[i].month) << i;
+    EXPECT_EQ(personalDateTable[i].day, expected[i].day) << i;
+    EXPECT_EQ(personalDateTable[i].text, expected[i].text) << i;
   }
 }
 
@@ -231,10 +208,7 @@ TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
   ASSERT_EQ(read("2024-01-01 " + umlauts + "\n"), 1);
   EXPECT_EQ(utf8length(personalDateTable[0].text), 39u);
   EXPECT_EQ(personalDateTable[0].text.size(), 78u);
-}
-
-TEST_F(ConfigurationTest, OnlySixtyCharactersOfADateTextAreExamined) {
-  // Text starts after 59 blanks: its first character is the sixtieth examined.
+  // Only sixty characters from column 12 are examined.
   ASSERT_EQ(read("2024-01-01 " + std::string(59, ' ') + "XYZ\n"), 1);
   EXPECT_EQ(personalDateTable[0].text, "X");
   ASSERT_EQ(read("2024-01-01 " + std::string(60, ' ') + "XYZ\n"), 1);
@@ -243,51 +217,38 @@ TEST_F(ConfigurationTest, OnlySixtyCharactersOfADateTextAreExamined) {
 
 // ---- Place lines ----------------------------------------------------------------
 
-TEST_F(ConfigurationTest, OnePlaceLineReplacesTheDefault) {
-  ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten\r\n"), 1);
-  EXPECT_EQ(locationsinuse(), 1);
-  const LocationRecord& r = locationTable[0];
-  EXPECT_EQ(r.name, "Sankt Pölten");
-  EXPECT_EQ(r.latitudedegrees, 48);
-  EXPECT_EQ(r.latitudeminutes, 12);
-  EXPECT_EQ(r.longitudedegrees, 15);
-  EXPECT_EQ(r.longitudeminutes, 37);
-  EXPECT_NEAR(r.latitude, 48.2, 1e-12);
-  EXPECT_NEAR(r.longitude, 15.616666666666667, 1e-12);
-}
-
-TEST_F(ConfigurationTest, SouthAndWestAreNegativeAndLowerCaseLettersWork) {
-  ASSERT_EQ(read("33 s 52   151e 13 Sydney\n"
+TEST_F(ConfigurationTest, PlaceLinesBothLayoutsAndHemispheres) {
+  ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten\r\n"
+                 "33 s 52   151e 13 Sydney\n"
                  "22 S 54    43w 12 Rio de Janeiro\n"
                  "40 n 43    74W 00 New York\n"
                  "47 N 04   015o 26 Graz\n"
-                 "47 n 16   011O 24 Innsbruck\n"),
-            1);
-  ASSERT_EQ(locationsinuse(), 5);
-  EXPECT_NEAR(locationTable[0].latitude, -(33 + 52 / 60.0), 1e-12);
-  EXPECT_NEAR(locationTable[0].longitude, 151 + 13 / 60.0, 1e-12);
-  EXPECT_EQ(locationTable[1].north, 0);
-  EXPECT_EQ(locationTable[1].east, 0);
-  EXPECT_NEAR(locationTable[1].longitude, -(43 + 12 / 60.0), 1e-12);
-  EXPECT_NEAR(locationTable[2].latitude, 40 + 43 / 60.0, 1e-12);
-  EXPECT_NEAR(locationTable[2].longitude, -74.0, 1e-12);
-  EXPECT_EQ(locationTable[3].east, 1);  // O for "Ost"
-  EXPECT_EQ(locationTable[4].name, "Innsbruck");
-  EXPECT_EQ(locationTable[4].east, 1);
-}
-
-TEST_F(ConfigurationTest, SecondLongitudeLayout) {
-  // Longitude degrees in columns 11-14, the letter in 15, minutes in 17-18.
-  ASSERT_EQ(read("35 N 41    139E 46 Tokyo\n"
+                 "47 n 16   011O 24 Innsbruck\n"
+                 "35 N 41    139E 46 Tokyo\n"          // second layout: degrees 11-14, letter 15, minutes 17-18
                  "19 N 26    099W 08 Mexico City\n"),
             1);
-  ASSERT_EQ(locationsinuse(), 2);
-  EXPECT_EQ(locationTable[0].longitudedegrees, 139);
-  EXPECT_EQ(locationTable[0].longitudeminutes, 46);
-  EXPECT_EQ(locationTable[1].longitudedegrees, 99);
-  EXPECT_EQ(locationTable[1].longitudeminutes, 8);
-  EXPECT_EQ(locationTable[1].east, 0);
-  EXPECT_EQ(locationTable[1].name, "Mexico City");
+  const struct {
+    const char* name;
+    int latd, latm, north, lond, lonm, east;
+  } expected[] = {{"Sankt Pölten", 48, 12, 1, 15, 37, 1}, {"Sydney", 33, 52, 0, 151, 13, 1},
+                  {"Rio de Janeiro", 22, 54, 0, 43, 12, 0}, {"New York", 40, 43, 1, 74, 0, 0},
+                  {"Graz", 47, 4, 1, 15, 26, 1} /* O for "Ost" */, {"Innsbruck", 47, 16, 1, 11, 24, 1},
+                  {"Tokyo", 35, 41, 1, 139, 46, 1},
+                  {"Mexico City", 19, 26, 1, 99, 8, 0}};
+  ASSERT_EQ(locationsinuse(), 8);
+  for (int i = 0; i < 8; ++i) {
+    const LocationRecord& r = locationTable[i];
+    const auto& e = expected[i];
+    EXPECT_EQ(r.name, e.name);
+    EXPECT_EQ(r.latitudedegrees, e.latd) << e.name;
+    EXPECT_EQ(r.latitudeminutes, e.latm) << e.name;
+    EXPECT_EQ(r.north, e.north) << e.name;
+    EXPECT_EQ(r.longitudedegrees, e.lond) << e.name;
+    EXPECT_EQ(r.longitudeminutes, e.lonm) << e.name;
+    EXPECT_EQ(r.east, e.east) << e.name;
+    EXPECT_NEAR(r.latitude, (e.latd + e.latm / 60.0) * (e.north ? 1 : -1), 1e-12) << e.name;
+    EXPECT_NEAR(r.longitude, (e.lond + e.lonm / 60.0) * (e.east ? 1 : -1), 1e-12) << e.name;
+  }
 }
 
 TEST_F(ConfigurationTest, LimitsAndNormalisation) {
@@ -336,19 +297,19 @@ TEST_F(ConfigurationTest, CommentsShortLinesAndLinesWithoutCoordinates) {
   EXPECT_EQ(locationTable[0].name, "");
 }
 
-TEST_F(ConfigurationTest, NamesFromColumn19) {
+TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   std::string sixty;
   for (int i = 0; i < 60; ++i) sixty += static_cast<char>('A' + i % 26);
   ASSERT_EQ(read("48 N 12   015E 37    " + sixty + "\n"
                  "48 N 12   015E 37Glued\n"
-                 "48 N 12   015E 37 \tÄ  b \t\n"),
+                 "48 N 12   015E 37 \tÄ  b \t\n"
+                 "48 N 12   015E 37 A\x01" "B\x7F" "C" + std::string(1, '\0') + "D\n"),
             1);
   EXPECT_EQ(locationTable[0].name, sixty.substr(0, 39));
   EXPECT_EQ(locationTable[1].name, "lued");  // column 18 is not part of the name
   EXPECT_EQ(locationTable[2].name, "Ä  b");
-}
+  EXPECT_EQ(locationTable[3].name, "A B C D");  // control characters count as blanks
 
-TEST_F(ConfigurationTest, AtMostThirtyTwoPlaces) {
   std::string content;
   for (int i = 0; i < 40; ++i) content += "10 N " + std::to_string(10 + i) + "   010E 00 P" + std::to_string(i) + "\n";
   ASSERT_EQ(read(content), 1);
@@ -359,31 +320,22 @@ TEST_F(ConfigurationTest, AtMostThirtyTwoPlaces) {
 
 // ---- Line ends and encodings -------------------------------------------------------
 
-TEST_F(ConfigurationTest, CrLfCrAndLfLineEnds) {
+TEST_F(ConfigurationTest, LineEndsAndEncodings) {
   for (const char* end : {"\r\n", "\n", "\r"}) {
     const std::string e = end;
-    ASSERT_EQ(read("E " + e + "1980-07-01 A" + e + "50 N 00   010E 00 B" + e + "51 N 00   011E 00 C"),
-              1);
+    ASSERT_EQ(read("E " + e + "1980-07-01 A" + e + "50 N 00   010E 00 B" + e + "51 N 00   011E 00 C"), 1);
     EXPECT_EQ(datesinuse(), 1) << "line end " << e.size();
     EXPECT_EQ(personalDateTable[0].text, "A");
     EXPECT_EQ(locationsinuse(), 2);
     EXPECT_EQ(locationTable[1].name, "C");
   }
-}
-
-TEST_F(ConfigurationTest, Windows1252AndUtf8Files) {
-  ASSERT_EQ(read("48 N 12   015E 37 Sankt P\xF6lten \x80 Stra\xDF" "e\n"), 1);
+  ASSERT_EQ(read("48 N 12   015E 37 Sankt P\xF6lten \x80 Stra\xDF" "e\n"), 1);  // Windows-1252
   EXPECT_EQ(locationTable[0].name, "Sankt Pölten € Straße");
-  ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten € Straße\n"), 1);
+  ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten € Straße\n"), 1);  // UTF-8
   EXPECT_EQ(locationTable[0].name, "Sankt Pölten € Straße");
   // Columns count characters: a UTF-8 name keeps its place in the columns.
   ASSERT_EQ(read("2024-01-01 Ä" + std::string(38, 'b') + "c\n"), 1);
   EXPECT_EQ(personalDateTable[0].text, "Ä" + std::string(38, 'b'));
-}
-
-TEST_F(ConfigurationTest, ControlCharactersInNamesBecomeBlanks) {
-  ASSERT_EQ(read(std::string("48 N 12   015E 37 A\x01" "B\x7F" "C\0D", 25) + "\n"), 1);
-  EXPECT_EQ(locationTable[0].name, "A B C D");
 }
 
 }  // namespace

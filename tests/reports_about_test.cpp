@@ -110,58 +110,37 @@ TEST(ReportsAbout, MeasurementsThatAreNotPositive) {
   EXPECT_FALSE(contains(other, "Mondphasen berechnet"));
 }
 
-TEST(ReportsAbout, ElapsedTimeOverMidnight) {
+TEST(ReportsAbout, PerformanceTestWithAScriptedClock) {
   EXPECT_EQ(elapsedmilliseconds(1000, 1250), 250);
   EXPECT_EQ(elapsedmilliseconds(5, 5), 0);
-  EXPECT_EQ(elapsedmilliseconds(86399990, 50), 60);
+  EXPECT_EQ(elapsedmilliseconds(86399990, 50), 60);  // over midnight
   EXPECT_EQ(elapsedmilliseconds(86399999, 0), 1);
-}
-
-TEST(ReportsAbout, SlowFirstRunIsReported) {
-  // 10 passes of 8 bodies taking 250 ms: reported as they are.
-  script({1000, 1250});
-  EXPECT_EQ(measureephemerides(scriptedclock).count, 80);
-  script({1000, 1250});
-  EXPECT_EQ(measureephemerides(scriptedclock).milliseconds, 250);
-  // 20 passes of 70 lunations and 4 quarters taking exactly 100 ms.
-  script({2000, 2100});
-  const PerformanceMeasurement phases = measuremoonphases(scriptedclock);
-  EXPECT_EQ(phases.count, 5600);
-  EXPECT_EQ(phases.milliseconds, 100);
-}
-
-TEST(ReportsAbout, FastFirstRunIsRepeatedLonger) {
-  // Under 100 ms: 50 passes of 20 days, only the second run counts.
-  script({1000, 1099, 1200, 1700});
-  const PerformanceMeasurement e = measureephemerides(scriptedclock);
-  EXPECT_EQ(e.count, 400);
-  EXPECT_EQ(e.milliseconds, 500);
-  // The repeated run may itself be short; it is reported all the same.
-  script({0, 0, 10, 30});
-  const PerformanceMeasurement f = measureephemerides(scriptedclock);
-  EXPECT_EQ(f.count, 400);
-  EXPECT_EQ(f.milliseconds, 20);
-  script({500, 520, 600, 900});
-  const PerformanceMeasurement p = measuremoonphases(scriptedclock);
-  EXPECT_EQ(p.count, 28000);
-  EXPECT_EQ(p.milliseconds, 300);
-}
-
-TEST(ReportsAbout, MidnightDuringTheTest) {
-  script({86399950, 150});
-  const PerformanceMeasurement e = measureephemerides(scriptedclock);
-  EXPECT_EQ(e.count, 80);
-  EXPECT_EQ(e.milliseconds, 200);
+  const struct {
+    bool ephemerides;
+    std::vector<int> clock;
+    int count, milliseconds;
+  } runs[] = {
+      {true, {1000, 1250}, 80, 250},             // 10 passes of 8 bodies, slow enough
+      {true, {1000, 1099, 1200, 1700}, 400, 500},  // under 100 ms: 50 passes, the second run counts
+      {true, {0, 0, 10, 30}, 400, 20},           // the repeated run is reported even when short
+      {true, {86399950, 150}, 80, 200},          // midnight during the test
+      {false, {2000, 2100}, 5600, 100},          // 20 passes of 70 lunations and 4 quarters
+      {false, {500, 520, 600, 900}, 28000, 300},  // under 100 ms: 100 passes
+  };
+  for (const auto& run : runs) {
+    script(run.clock);
+    const PerformanceMeasurement m =
+        run.ephemerides ? measureephemerides(scriptedclock) : measuremoonphases(scriptedclock);
+    EXPECT_EQ(m.count, run.count) << run.clock[0];
+    EXPECT_EQ(m.milliseconds, run.milliseconds) << run.clock[0];
+  }
   // Both measurements in one go with the clock of the box.
   script({86399990, 20, 30, 40, 50, 400});
   const AboutInputs in = measureperformance(scriptedclock);
-  EXPECT_EQ(in.ephemerides.count, 400);   // 30 ms at first, then 10 ms
+  EXPECT_EQ(in.ephemerides.count, 400);  // 30 ms at first, then 10 ms
   EXPECT_EQ(in.ephemerides.milliseconds, 10);
   EXPECT_EQ(in.moonphases.count, 5600);  // 350 ms
   EXPECT_EQ(in.moonphases.milliseconds, 350);
-}
-
-TEST(ReportsAbout, LocalClockIsAMillisecondOfTheDay) {
   const int now = localmillisecondsofday();
   EXPECT_GE(now, 0);
   EXPECT_LT(now, 86400000);

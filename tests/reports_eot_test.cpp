@@ -125,9 +125,9 @@ TEST(ReportsEot, StatisticsGoldenEnglish) {
   EXPECT_EQ(r.text,
             "\r\n\r\n Analysis: \r\n\r\n Step Size: 5 Minutes \r\n\r\n Number of Calculations: 349 "
             "\r\n\r\n\r\n Start Value: "
-            "\r\n JD 2460463.00000 (Sat) 2024-06-01 12:00 UTC   2.060 Min.=  2 Min. 04 Sec. + "
+            "\r\n JD 2460463.00000 (Sat) 2024-06-01 12:00 UTC"
             "\r\n\r\n\r\n End Value: "
-            "\r\n JD 2460464.20833 (Sun) 2024-06-02 17:00 UTC   1.865 Min.=  1 Min. 52 Sec. + "
+            "\r\n JD 2460464.20833 (Sun) 2024-06-02 17:00 UTC"
             "\r\n\r\n\r\n Divergence Minimum: "
             "\r\n JD 2460464.20834 (Sun) 2024-06-02 17:00 UTC   1.865 Min.=  1 Min. 52 Sec. + "
             "\r\n\r\n\r\n Divergence Maximum: "
@@ -143,7 +143,7 @@ TEST(ReportsEot, StatisticsOverOneTropicalYear) {
   // Step 1209: the interval is one tropical year, sampled about 105,000 times.
   const EquationOfTimeReport r = report(2024, 3, 15, 12, 0, 1209, eotstatistics, german);
   EXPECT_EQ(r.evaluations, 105190);
-  EXPECT_TRUE(contains(r.text, "\r\n\r\n\r\n Endwert: \r\n JD 2460750.24250 (Sa) 2025-03-15 17:49 UTC"));
+  EXPECT_TRUE(contains(r.text, "\r\n\r\n\r\n Endwert: \r\n JD 2460750.24250 (Sa) 2025-03-15 17:49 UTC\r\n"));
   // The year's extremes: the great maximum in early November, the great
   // minimum in mid-February.
   EXPECT_TRUE(contains(r.text, "Abweichung Minimum: \r\n JD 24607"));

@@ -174,7 +174,8 @@ TEST_F(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   // Out-of-range values are limited; minutes vanish at 90 and 180 degrees.
   const DishReport r = builddishreport(dish(200, 12, 1, 95, 30, 0, 190, 70, 0), english);
   EXPECT_EQ(r.corrected.satellitedegrees, 180);
-  EXPECT_EQ(r.corrected.satellitetenths, 0);
+  EXPECT_EQ(r.corrected.satellitetenths, 9);  // 180.9 degrees is a position like any other
+  EXPECT_TRUE(contains(r.text, "\r\n SAT-Position 180.9 Degree East: "));
   EXPECT_EQ(r.corrected.place.latitudedegrees, 90);
   EXPECT_EQ(r.corrected.place.latitudeminutes, 0);
   EXPECT_EQ(r.corrected.place.longitudedegrees, 180);
@@ -220,17 +221,27 @@ TEST_F(ReportsGeodesy, DistanceGoldenEnglishSouthWest) {
   in.first = point(33, 51, 54, 0, 151, 12, 36, 1);  // Sydney
   in.second = point(40, 42, 46, 1, 74, 0, 22, 0);   // New York
   const DistanceReport r = builddistancereport(in, english);
-  EXPECT_EQ(r.text.substr(0, 192),
+  // The sphere of radius 6378.137 km gives 16006.42343 km by the law of
+  // cosines; the geodesic on WGS84 is 15987.765 km, the Andoyer-Lambert
+  // approximation 60 m shorter.
+  EXPECT_EQ(r.text,
             "\r\n First Latitude:        33.86500 Degree South "
             "\r\n First Longitude:      151.21000 Degree East "
             "\r\n\r\n Second Latitude:       40.71278 Degree North "
-            "\r\n Second Longitude:      74.00611 Degree West ");
-  EXPECT_TRUE(contains(r.text, "\r\n\r\n Simple Distance:    16006.42343 Kilometer "));
-  EXPECT_TRUE(contains(r.text, " Kilometer \r\n Exact  Distance:    "));
-  EXPECT_TRUE(contains(r.text, "\r\n\r\n Diff. simp./exact:  "));
-  EXPECT_TRUE(contains(r.text, "\r\n (Shortest Distance = Great-Circle Distance or \"As the Crow flies\") "));
-  // The geodesic Sydney - New York on WGS84 is about 15,989 km.
-  EXPECT_NEAR(r.exact, 15989.0, 15.0);
+            "\r\n Second Longitude:      74.00611 Degree West "
+            "\r\n\r\n Simple Distance:    16006.42343 Kilometer "
+            "\r\n Exact  Distance:    15987.70490 Kilometer "
+            "\r\n\r\n Simple Distance:     9945.93041 Statute Miles "
+            "\r\n Exact  Distance:     9934.29926 Statute Miles "
+            "\r\n\r\n Simple Distance:     8642.77723 Nautical Miles "
+            "\r\n Exact  Distance:     8632.67003 Nautical Miles "
+            "\r\n\r\n Diff. simp./exact:  0.11708 Percent "
+            "\r\n\r\n 1 Statute Mile   = 1,609344 Kilometer "
+            "\r\n 1 Nautical Mile  = 1,852    Kilometer "
+            "\r\n\r\n Simple Calculation with 40075 km Circumference of Earth "
+            "\r\n Exact Calculation with WGS84 Ellipsoid (Poles oblated) "
+            "\r\n (Shortest Distance = Great-Circle Distance or \"As the Crow flies\") ");
+  EXPECT_NEAR(r.exact, 15987.765, 0.1);
 }
 
 TEST_F(ReportsGeodesy, DistanceWorkedExample) {
