@@ -88,15 +88,4 @@ ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs
   return report;
 }
 
-ConfigurationReport evaluateconfiguration(const std::string& path, int todayyear, int todaymonth,
-                                          int todayday, int language) {
-  ConfigurationReportInputs in;
-  in.result = path.empty() ? readConfiguration() : readConfigurationFile(path);
-  in.todayyear = todayyear;
-  in.todaymonth = todaymonth;
-  in.todayday = todayday;
-  std::copy(std::begin(personalDateTable), std::end(personalDateTable), in.dates.begin());
-  return buildconfigurationevaluation(in, language);
-}
-
 }  // namespace quendal

@@ -25,9 +25,4 @@ struct ConfigurationReport {
 ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in,
                                                  int language);
 
-// Reads the configuration file (readConfiguration, or readConfigurationFile
-// when path is not empty) and builds the box for today's date.
-ConfigurationReport evaluateconfiguration(const std::string& path, int todayyear, int todaymonth,
-                                          int todayday, int language);
-
 }  // namespace quendal
