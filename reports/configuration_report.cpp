@@ -1,8 +1,6 @@
 // The configuration evaluation box; see configuration_report.h.
 #include "reports/configuration_report.h"
 
-#include <algorithm>
-#include <iterator>
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
