@@ -184,7 +184,7 @@ double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, do
   const double t = (mjd - 51544.5) / DaysPerJulianCentury;
   const double lst = LocalMeanSiderealTime(mjd, longitudeWest);
   double ra = 0.0, dec = 0.0;
-  if (code > 10 || mode % 2 != 0) {
+  if (code > 10 || mode % 2 != 0 || std::fabs(t) > LowPrecisionCenturies) {
     const double jd = mjd + 2400000.5;
     const double jde = jd + DeltaTForJD(jd) * DaysPerSecond;
     const int body = code > 10 ? code - 10 : (code == MoonRiseSet ? BodyMoon : BodySun);

@@ -30,9 +30,12 @@ int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtr
 // latitude: degrees north positive; mode: bit 0 clear takes the
 // low-precision Sun or Moon (Montenbruck and Pfleger) and gives a diameter
 // of 1873.7 arcseconds, bit 0 set the apparent place of BodyPosition (light
-// time on) and its diameter; the planets always take BodyPosition.
+// time on) and its diameter; the planets always take BodyPosition, and so do
+// the Sun and the Moon more than LowPrecisionCenturies from J2000, where the
+// low-precision series (linear mean elements) lose minutes of time.
 // Out diameter: arcseconds; out azimuth: degrees counted from SOUTH through
 // west, [0, 360). Returns the altitude in degrees.
+inline constexpr double LowPrecisionCenturies = 4.0;  // 1600..2400
 double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, double latitude,
                     double& diameter, double& azimuth, int mode);
 

@@ -298,6 +298,26 @@ TEST(AstroDayEvents, TheFirstOfTwoRisesIsReported) {
   EXPECT_LT(BodyAltitude(-3, mjd0, r.rise - 0.1, -16.37, -66.0, diameter, azimuth, 1), -18.0);
 }
 
+// Far from 2000 the low-precision mode takes the full positions: the Sun
+// rising and setting in mode 0 is where the apparent Sun stands at -50' (the
+// linear series alone were off by up to two hours at high latitudes by 9000).
+TEST(AstroDayEvents, LowPrecisionModeHoldsOverTheYears) {
+  struct Case {
+    int y, m, d;
+    double lat, lon, zone;
+  };
+  const Case cases[] = {{9000, 3, 10, 70.0, 20.0, 1}, {100, 8, 1, -60.0, -70.0, -5},
+                        {7500, 11, 20, 64.0, -150.0, -10}, {1100, 5, 5, 48.2, 16.37, 1}};
+  for (const Case& c : cases) {
+    const Day r = dayevents(c.y, c.m, c.d, c.lat, c.lon, c.zone, 0, 0);
+    ASSERT_EQ(r.status & 3, 3) << c.y;
+    const double mjd0 = datetomjd(c.y, c.m, c.d) - c.zone / 24.0;
+    double diameter, azimuth;
+    for (double t : {r.rise, r.set})
+      EXPECT_NEAR(BodyAltitude(0, mjd0, t, -c.lon, c.lat, diameter, azimuth, 1), -50.0 / 60.0, 0.05) << c.y;
+  }
+}
+
 TEST(AstroBodyAltitude, AzimuthCountsFromSouth) {
   double diameter = 0.0, azimuth = 0.0;
   // The Sun at 6 h local mean time near the equinox rises in the east (azimuth 270 from south).
