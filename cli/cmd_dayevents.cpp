@@ -78,9 +78,9 @@ const SubcommandRegistration registration({
     "Prints one line per quantity, 'name value':\n"
     "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
     "  rise, set     local decimal hours, or none\n"
-    "  culmination   local decimal hours of the upper culmination, the greatest\n"
-    "                altitude at the meridian (modes 10 and up, codes 0 and up),\n"
-    "                or none (also on a day without one, as the Moon has monthly)\n"
+    "  culmination   local decimal hours of the upper culmination, the maximum of\n"
+    "                the altitude near the meridian (modes 10 and up, codes 0 and\n"
+    "                up), or none (also on a day without one, as the Moon has monthly)\n"
     "  max_altitude  the altitude of the culmination in degrees (without\n"
     "                refraction; for the Moon less its diameter), or none\n",
     run,
