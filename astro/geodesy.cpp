@@ -72,7 +72,10 @@ void DishPointing(double satelliteLongitude, double latitude, double longitude, 
                   double& azimuth, double& elevation) {
   const double phi = latitude * RadiansPerDegree;
   const double delta = (satelliteLongitude + longitude) * RadiansPerDegree;
-  double a = SafeAtan2(std::tan(delta), std::sin(phi)) * DegreesPerRadian + 180.0;
+  // tan A = tan(delta) / sin(phi), the quadrant from sin(delta) and
+  // cos(delta) sin(phi): beyond 90 degrees of longitude (a satellite below the
+  // horizon) the tangent alone would turn the dish the opposite way.
+  double a = SafeAtan2(std::sin(delta), std::sin(phi) * std::cos(delta)) * DegreesPerRadian + 180.0;
   if (!northBased) a += 180.0;
   azimuth = NormalizeDegrees(a);
   const double beta = SafeAcos(std::cos(delta) * std::cos(phi));

@@ -114,6 +114,9 @@ int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, do
   const double perihelion = model.perihelion * RadiansPerDegree;
   const double m = NormalizeRadians(model.m * RadiansPerDegree);
   const double e = model.e;
+  // Only an ellipse has a position (the element polynomials leave that
+  // shape some ten thousand years from their epoch).
+  if (!(e >= 0.0 && e < 1.0 && model.a > 0.0)) return HeliocentricKeplerFailed;
 
   // Kepler's equation E - e sin E = M by Newton's method.
   double eccentric = m;

@@ -37,7 +37,8 @@ struct OrbitModel {
 //   r       out: radius vector (AU)
 // Kepler's equation is solved by Newton's method to 1e-11 rad. Returns
 // HeliocentricOk, or HeliocentricKeplerFailed after 100 iterations without
-// convergence (the outputs are then not set).
+// convergence or for elements of no ellipse (eccentricity outside 0..1, a
+// semi-major axis not above 0); the outputs are then not set.
 int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, double& r);
 
 // PlutoHeliocentric: Pluto's heliocentric L, B, R (radians, radians, AU) at

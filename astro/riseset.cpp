@@ -1,6 +1,7 @@
 // Rise, set and twilight; see riseset.h.
 #include "astro/riseset.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/apparent.h"
@@ -110,30 +111,69 @@ double refine(DayAltitude& altitude, double h0, double event) {
   return best;
 }
 
-// The instant and value of the greatest altitude, from start on.
-double culminate(DayAltitude& altitude, double start, int passes, double& highest) {
-  double t = start, step = 1.0;
-  double best = t, bestvalue = 0.0;
-  for (int pass = 0; pass < passes; ++pass) {
-    if (pass > 0) {
-      t = best - step;
-      step /= 2.0;
-    }
-    double current = altitude(t);
-    for (int n = 1;; ++n) {
-      if ((pass == 0 && n == 1) || current > bestvalue) {
-        bestvalue = current;
-        best = t;
-      }
-      if (n == 25) break;
-      t += step;
-      const double next = altitude(t);
-      if (pass > 0 && next < current) break;
-      current = next;
+// The greatest of the altitude's maxima on [a, b] by golden-section search
+// (the altitude is unimodal there), with its instant.
+double goldenmaximum(DayAltitude& altitude, double a, double b, int iterations, double& value) {
+  constexpr double ratio = 0.6180339887498949;
+  double c = b - ratio * (b - a), d = a + ratio * (b - a);
+  double fc = altitude(c), fd = altitude(d);
+  for (int i = 0; i < iterations; ++i) {
+    if (fc > fd) {
+      b = d;
+      d = c;
+      fd = fc;
+      c = b - ratio * (b - a);
+      fc = altitude(c);
+    } else {
+      a = c;
+      c = d;
+      fc = fd;
+      d = a + ratio * (b - a);
+      fd = altitude(d);
     }
   }
-  highest = bestvalue;
-  return best;
+  const double t = 0.5 * (a + b);
+  value = altitude(t);
+  return t;
+}
+
+// The upper culmination inside the local day: a maximum of the altitude at an
+// instant of (0, 24) h, found from an hourly scan of the whole day and refined
+// by golden-section search; of two (a planet whose transit comes a few
+// minutes earlier each day), the higher. False when the day has none (the
+// Moon's transit comes about 50 minutes later each day and skips one day a
+// month): then `highest` is the greater altitude of the day's two ends,
+// where the greatest altitude of such a day lies.
+bool culminate(DayAltitude& altitude, int iterations, double& when, double& highest) {
+  double v[25];
+  for (int hour = 0; hour <= 24; ++hour) v[hour] = altitude(hour);
+  constexpr double edge = 1.0 / 60.0;  // a maximum within a minute of midnight counts as none
+  bool found = false;
+  double best = 0.0, bestvalue = 0.0;
+  const auto bracket = [&](double a, double b) {
+    double value;
+    const double t = goldenmaximum(altitude, a, b, iterations, value);
+    if (t > edge && t < 24.0 - edge && (!found || value > bestvalue)) {
+      found = true;
+      best = t;
+      bestvalue = value;
+    }
+  };
+  for (int hour = 1; hour <= 23; ++hour)
+    if (v[hour] >= v[hour - 1] && v[hour] >= v[hour + 1]) bracket(hour - 1, hour + 1);
+  // A maximum between the first or the last two samples that the hourly
+  // values do not show: the altitude still rises after midnight (or already
+  // falls before the next one) although the neighbouring hour lies lower.
+  if (v[1] < v[0] && altitude(edge) > v[0]) bracket(0.0, 1.0);
+  if (v[23] < v[24] && altitude(24.0 - edge) > v[24]) bracket(23.0, 24.0);
+  if (found) {
+    when = best;
+    highest = altitude(best);  // also leaves the diameter of that instant
+  } else {
+    when = NoCulmination;
+    highest = std::max(v[0], v[24]);
+  }
+  return found;
 }
 
 }  // namespace
@@ -144,7 +184,7 @@ double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, do
   const double t = (mjd - 51544.5) / DaysPerJulianCentury;
   const double lst = LocalMeanSiderealTime(mjd, longitudeWest);
   double ra = 0.0, dec = 0.0;
-  if (code > 10 || mode % 2 != 0) {
+  if (code > 10 || mode % 2 != 0 || std::fabs(t) > LowPrecisionCenturies) {
     const double jd = mjd + 2400000.5;
     const double jde = jd + DeltaTForJD(jd) * DaysPerSecond;
     const int body = code > 10 ? code - 10 : (code == MoonRiseSet ? BodyMoon : BodySun);
@@ -181,17 +221,19 @@ int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int c
     const double y0 = f(t) - h0, yplus = f(t + 1.0) - h0;
     double xe, ye, root1, root2;
     const int roots = QuadraticInterpolation(yminus, y0, yplus, xe, ye, root1, root2);
+    // A day can hold two rises or two sets (near the polar circles): the
+    // first of each is kept.
     if (roots == 1) {
       if (yminus < 0.0) {
-        rise = t + root1;
+        if (!risefound) rise = t + root1;
         risefound = true;
       } else {
-        set = t + root1;
+        if (!setfound) set = t + root1;
         setfound = true;
       }
     } else if (roots == 2) {
-      rise = t + (ye < 0.0 ? root2 : root1);
-      set = t + (ye < 0.0 ? root1 : root2);
+      if (!risefound) rise = t + (ye < 0.0 ? root2 : root1);
+      if (!setfound) set = t + (ye < 0.0 ? root1 : root2);
       risefound = setfound = true;
     }
     yminus = yplus;
@@ -204,10 +246,8 @@ int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int c
   }
 
   if (mode >= 10 && code >= 0) {
-    double highest;
-    double when = culminate(f, risefound ? rise : 0.0, mode >= 20 ? 12 : 9, highest);
-    if (when >= 24.0) when -= 24.0;
-    if (when < 0.0) when += 24.0;
+    double when, highest;
+    culminate(f, mode >= 20 ? 26 : 18, when, highest);
     culmination = when;
     altitude = code == MoonRiseSet ? highest - f.diameter / 3600.0 : highest;
   }

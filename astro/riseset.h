@@ -30,9 +30,12 @@ int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtr
 // latitude: degrees north positive; mode: bit 0 clear takes the
 // low-precision Sun or Moon (Montenbruck and Pfleger) and gives a diameter
 // of 1873.7 arcseconds, bit 0 set the apparent place of BodyPosition (light
-// time on) and its diameter; the planets always take BodyPosition.
+// time on) and its diameter; the planets always take BodyPosition, and so do
+// the Sun and the Moon more than LowPrecisionCenturies from J2000, where the
+// low-precision series (linear mean elements) lose minutes of time.
 // Out diameter: arcseconds; out azimuth: degrees counted from SOUTH through
 // west, [0, 360). Returns the altitude in degrees.
+inline constexpr double LowPrecisionCenturies = 4.0;  // 1600..2400
 double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, double latitude,
                     double& diameter, double& azimuth, int mode);
 
@@ -50,6 +53,9 @@ enum DayEventCode {
 // Status bits of DayEvents.
 enum DayEventStatus { RiseFound = 1, SetFound = 2, AboveAtMidnight = 4 };
 
+// The culmination out of DayEvents for a day without an upper culmination.
+inline constexpr double NoCulmination = -1.0;
+
 // Rise and set (upward and downward crossings of h0), culmination and
 // greatest altitude of a body during one local day, by the hourly scan with
 // quadratic interpolation of Montenbruck and Pfleger.
@@ -58,16 +64,19 @@ enum DayEventStatus { RiseFound = 1, SetFound = 2, AboveAtMidnight = 4 };
 // degrees north positive; code: -4..1 or 11..19 (see DayEventCode; 13 and
 // any other value give status 0 and leave the outs untouched).
 // mode: bit 0 as for BodyAltitude; 10 or more adds the culmination search
-// (9 passes of a walk with halving steps from 1 hour, the first scanning the
-// whole day hourly from the rise, or from 0 h without a rise; only for codes
-// 0 and above); 20 or more also refines a rise and a set lying between 0.1 h
-// and 23.9 h (|altitude - h0| minimised by a halving walk from 5 minutes
-// before the scanned instant with steps of 0.025 h, 9 passes), and gives the
-// culmination 12 passes.
+// (only for codes 0 and above: the maxima of the altitude inside the local
+// day, from an hourly scan refined by golden-section search, 18 steps); 20 or
+// more also refines a rise and a set lying between 0.1 h and 23.9 h (|altitude
+// - h0| minimised by a halving walk from 5 minutes before the scanned instant
+// with steps of 0.025 h, 9 passes), and gives the culmination 26 steps.
+// A day with two rises or two sets (near the polar circles) reports the first.
 // Out rise, set: local hours [0, 24], written only when found; out
-// culmination: local hours [0, 24) (0 without the search); in/out altitude:
-// in h0 for code -4, out the greatest altitude in degrees (0 without the
-// search; for the Moon the diameter is subtracted). Returns the status bits.
+// culmination: local hours (0, 24) of the upper culmination within the day
+// (of two, the higher), NoCulmination when the day has none, 0 without the
+// search; in/out altitude: in h0 for code -4, out the altitude at the
+// culmination in degrees, on a day without one the greatest altitude of the
+// day (at one of its ends), 0 without the search; for the Moon the diameter
+// is subtracted. Returns the status bits.
 int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int code, double& rise,
               double& set, double& culmination, double& altitude, int mode);
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astro/apparent.h"
 #include "astro/data/lunar_event_tables.h"
 #include "astro/numeric.h"
 #include "astro/timescales.h"
@@ -10,6 +11,25 @@
 namespace quendal {
 
 using namespace eventdata;
+
+namespace {
+
+// The instant (JDE) near jde at which the Sun's apparent geocentric longitude
+// reaches 90 (season - 1) degrees, by Meeus' iteration (ch. 27): jde += 58
+// sin(target - lambda) days, lambda from the VSOP87D Earth.
+double refineseason(double jde, int season) {
+  const double target = 90.0 * (season - 1);
+  for (int i = 0; i < 8; ++i) {
+    double ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta;
+    BodyPosition(jde, BodySun, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta, 1);
+    const double correction = 58.0 * SinDeg(target - lambda);
+    jde += correction;
+    if (std::fabs(correction) < 1e-6) break;  // 0.1 s
+  }
+  return jde;
+}
+
+}  // namespace
 
 double SeasonBegin(int year, int season) {
   if (season < 1 || season > 4) return 0.0;
@@ -22,7 +42,11 @@ double SeasonBegin(int year, int season) {
   const double dlambda = 1.0 + k.dl1 * std::cos(w) + k.dl2 * std::cos(2.0 * w);
   double s = 0.0;
   for (const SeasonTerm& term : seasonTerms) s += term.a * CosDeg(term.b + term.c * t);
-  const double jde = jde0 + k.scale * s / dlambda;
+  double jde = jde0 + k.scale * s / dlambda;
+  // The mean instants of the table are polynomials fitted to the years
+  // 1000..3000; far outside them they drift by hours (a day by 9999), so
+  // there the instant is taken from the apparent Sun itself.
+  if (year < 1000 || year > 3000) jde = refineseason(jde, season);
   return jde - DeltaTForJD(jde) * DaysPerSecond;
 }
 

@@ -48,7 +48,7 @@ std::string run(const GlobalOptions&, Options& o) {
   double rise = 0.0, set = 0.0, culmination = 0.0, altitude = h0;
   const int status = DayEvents(mjd, zone, -longitude, latitude, static_cast<int>(code), rise, set,
                                culmination, altitude, static_cast<int>(mode));
-  const bool culminates = mode >= 10 && code >= 0;
+  const bool culminates = mode >= 10 && code >= 0 && culmination != NoCulmination;
   std::string out = strprintf("status %d\n", status);
   out += "rise " + hours(status & RiseFound, rise) + "\n";
   out += "set " + hours(status & SetFound, set) + "\n";
@@ -78,10 +78,11 @@ const SubcommandRegistration registration({
     "Prints one line per quantity, 'name value':\n"
     "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
     "  rise, set     local decimal hours, or none\n"
-    "  culmination   local decimal hours of the greatest altitude (modes 10 and up,\n"
-    "                codes 0 and up), or none\n"
-    "  max_altitude  the greatest altitude in degrees (without refraction; for the\n"
-    "                Moon less its diameter), or none\n",
+    "  culmination   local decimal hours of the upper culmination, the maximum of\n"
+    "                the altitude near the meridian (modes 10 and up, codes 0 and\n"
+    "                up), or none (also on a day without one, as the Moon has monthly)\n"
+    "  max_altitude  the altitude of the culmination in degrees (without\n"
+    "                refraction; for the Moon less its diameter), or none\n",
     run,
 });
 

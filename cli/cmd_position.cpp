@@ -59,6 +59,10 @@ std::string run(const GlobalOptions&, Options& o) {
                                std::to_string(date.day);
   if (date.year == 0)
     throw UsageError("position: --date " + datetext + ": there is no year 0 (1 BC is -1)");
+  // From JD 0 to the end of the program's years; far beyond, the series
+  // give no positions (negative radii, Pluto's ellipse opening).
+  if (date.year < -4712 || date.year > 9999)
+    throw UsageError("position: --date " + datetext + " lies outside the years -4712..9999");
   if (date.month < 1 || date.month > 12 || date.day < 1 ||
       date.day > monthlength(date.year, date.month))
     throw UsageError("position: --date " + datetext + " is not a date");
@@ -113,7 +117,8 @@ const SubcommandRegistration registration({
     "                      [--tt]\n"
     "\n"
     "  --body NAME   mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto, sun, moon\n"
-    "  --date Y-M-D  civil date (Julian calendar before 15 October 1582; 1 BC is -1)\n"
+    "  --date Y-M-D  civil date, years -4712..9999 (Julian calendar before\n"
+    "                15 October 1582; 1 BC is -1)\n"
     "  --time T      time of day, universal time\n"
     "  --tt          the date and time are dynamical time (TT) instead of UT\n"
     "\n"

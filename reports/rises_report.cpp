@@ -151,7 +151,7 @@ void culminations(ReportBuffer& b, const std::vector<Column>& columns, const Ris
     double rise = 0, set = 0, culmination = 0, altitude = 0;
     DayEvents(mjd, zone, longitudewest, latitude, col.code, rise, set, culmination, altitude, mode);
     int h = 0, m = 0, s = 0;
-    if (clockparts(culmination, seconds, h, m, s))
+    if (culmination != NoCulmination && clockparts(culmination, seconds, h, m, s))
       b.append(clocktext(h, m, s, seconds) + " = ");
     else
       b.append(seconds ? "--:--:-- = " : "--:-- = ");

@@ -95,6 +95,28 @@ TEST(AstroGeodesy, SymmetricAndCloseToTheSphere) {
               1.0 - f * (2.0 - f), 1e-4);
 }
 
+// The azimuth by vectors: the direction from the observer to the satellite
+// (6.6 Earth radii out, 1 / 0.1513) in the observer's east and north, for
+// every longitude difference, also with the satellite below the horizon.
+TEST(AstroGeodesy, DishAzimuthByVectors) {
+  constexpr double pi = 3.14159265358979323846;
+  for (double lat = -85.0; lat <= 85.0; lat += 17.0) {
+    for (double dl = -175.0; dl <= 175.0; dl += 25.0) {
+      if (lat == 0.0 && dl == 0.0) continue;  // straight up: no azimuth
+      double az = 0.0, el = 0.0;
+      DishPointing(-dl, lat, 0.0, 1, az, el);  // satellite dl degrees east of the observer
+      const double r = 1.0 / 0.1513, p = lat * pi / 180.0, l = dl * pi / 180.0;
+      const double sx = r * std::cos(l) - std::cos(p), sy = r * std::sin(l), sz = -std::sin(p);
+      const double east = sy, north = -std::sin(p) * sx + std::cos(p) * sz;
+      const double expected = std::fmod(std::atan2(east, north) * 180.0 / pi + 360.0, 360.0);
+      EXPECT_NEAR(std::remainder(az - expected, 360.0), 0.0, 1e-9) << lat << " " << dl << " elevation " << el;
+      double south = 0.0;
+      DishPointing(-dl, lat, 0.0, 0, south, el);
+      EXPECT_NEAR(std::remainder(south - az - 180.0, 360.0), 0.0, 1e-9);
+    }
+  }
+}
+
 TEST(AstroGeodesy, DishTowardsAstraFromAustria) {
   double az = 0.0, el = 0.0;
   DishPointing(-19.2, 48.0, 16.0, 1, az, el);

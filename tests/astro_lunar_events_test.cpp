@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "astro/apparent.h"
 #include "astro/eclipses.h"
 #include "astro/lunar_events.h"
 #include "astro/seasons.h"
@@ -276,6 +277,24 @@ TEST(AstroSeasons, SeasonsOf2024) {
   EXPECT_NEAR(SeasonBegin(2024, 2), utc(2024, 6, 20, 20, 51), 60.0 * second);
   EXPECT_NEAR(SeasonBegin(2024, 3), utc(2024, 9, 22, 12, 44), 60.0 * second);
   EXPECT_NEAR(SeasonBegin(2024, 4), utc(2024, 12, 21, 9, 20), 60.0 * second);
+}
+
+// Far from the years 1000..3000, to which the mean instants are fitted, the
+// season begins where the Sun's apparent longitude (VSOP87D) reaches 0, 90,
+// 180 and 270 degrees (the table alone drifts by a day until 9999).
+TEST(AstroSeasons, FarYearsFollowTheApparentSun) {
+  for (int year : {100, 600, 999, 3001, 4500, 7000, 9999}) {
+    for (int s = 1; s <= 4; ++s) {
+      double ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta;
+      BodyPosition(jde(SeasonBegin(year, s)), BodySun, ra, dec, distance, elongation, illuminated, magnitude,
+                   diameter, lambda, beta, 1);
+      EXPECT_NEAR(std::remainder(lambda - 90.0 * (s - 1), 360.0) * 3600.0, 0.0, 1.0) << year << " " << s;
+    }
+  }
+  // No step where the method changes: March equinoxes a tropical year apart
+  // (give or take the minutes by which perturbations shift them).
+  EXPECT_NEAR(SeasonBegin(1000, 1) - SeasonBegin(999, 1), 365.2422, 0.01);
+  EXPECT_NEAR(SeasonBegin(3001, 1) - SeasonBegin(3000, 1), 365.2422, 0.01);
 }
 
 TEST(AstroSeasons, OrderedAndAboutAQuarterYearApart) {

@@ -248,6 +248,76 @@ TEST(AstroDayEvents, MoonMaximumLosesItsDiameter) {
   EXPECT_NEAR(std::remainder(azimuth, 360.0), 0.0, 1.0);  // about due south
 }
 
+// The Moon's culmination is that of the local day: on each day with one it is
+// a maximum of the altitude close to the meridian, the transit comes 38 to 68
+// minutes later from day to day, and the day the transit skips (once a lunar
+// day of 24 h 50 min, about every 29.5 days) has none.
+TEST(AstroDayEvents, MoonCulminatesWithinItsOwnDay) {
+  const int first = datetomjd(2024, 1, 1);
+  int without = 0;
+  double previous = -1.0;
+  for (int mjd = first; mjd < first + 89; ++mjd) {
+    double rise = -1.0, set = -1.0, culmination = 0.0, altitude = 0.0;
+    DayEvents(mjd, 1.0, -16.37, 48.2, 1, rise, set, culmination, altitude, 21);
+    if (culmination == NoCulmination) {
+      ++without;
+      EXPECT_GT(previous, 23.0) << mjd;
+      previous = -1.0;
+      continue;
+    }
+    ASSERT_GT(culmination, 0.0);
+    ASSERT_LT(culmination, 24.0);
+    double diameter, azimuth, unused;
+    const double mjd0 = mjd - 1.0 / 24.0;
+    const double top = BodyAltitude(1, mjd0, culmination, -16.37, 48.2, diameter, azimuth, 21);
+    EXPECT_GT(top, BodyAltitude(1, mjd0, culmination - 0.1, -16.37, 48.2, diameter, unused, 21));
+    EXPECT_GT(top, BodyAltitude(1, mjd0, culmination + 0.1, -16.37, 48.2, diameter, unused, 21));
+    EXPECT_LT(std::fabs(std::remainder(azimuth, 360.0)), 3.0) << mjd;  // due south
+    if (previous >= 0.0) {
+      EXPECT_GT(culmination - previous, 38.0 / 60.0) << mjd;
+      EXPECT_LT(culmination - previous, 68.0 / 60.0) << mjd;
+    } else if (mjd > first) {
+      EXPECT_LT(culmination, 68.0 / 60.0) << mjd;
+    }
+    previous = culmination;
+  }
+  EXPECT_EQ(without, 3);
+}
+
+// Near the polar circles a day can hold a dawn after midnight, a dusk late in
+// the evening and another dawn before the next midnight: the first dawn is
+// reported, so that dawn comes before dusk.
+TEST(AstroDayEvents, TheFirstOfTwoRisesIsReported) {
+  const Day r = dayevents(2024, 10, 7, -66.0, 16.37, 1, -3, 1);
+  ASSERT_EQ(r.status, RiseFound | SetFound);
+  EXPECT_LT(r.rise, 1.0);
+  EXPECT_GT(r.set, 23.0);
+  double diameter, azimuth;
+  const double mjd0 = datetomjd(2024, 10, 7) - 1.0 / 24.0;
+  EXPECT_NEAR(BodyAltitude(-3, mjd0, r.rise, -16.37, -66.0, diameter, azimuth, 1), -18.0, 0.02);
+  EXPECT_LT(BodyAltitude(-3, mjd0, r.rise - 0.1, -16.37, -66.0, diameter, azimuth, 1), -18.0);
+}
+
+// Far from 2000 the low-precision mode takes the full positions: the Sun
+// rising and setting in mode 0 is where the apparent Sun stands at -50' (the
+// linear series alone were off by up to two hours at high latitudes by 9000).
+TEST(AstroDayEvents, LowPrecisionModeHoldsOverTheYears) {
+  struct Case {
+    int y, m, d;
+    double lat, lon, zone;
+  };
+  const Case cases[] = {{9000, 3, 10, 70.0, 20.0, 1}, {100, 8, 1, -60.0, -70.0, -5},
+                        {7500, 11, 20, 64.0, -150.0, -10}, {1100, 5, 5, 48.2, 16.37, 1}};
+  for (const Case& c : cases) {
+    const Day r = dayevents(c.y, c.m, c.d, c.lat, c.lon, c.zone, 0, 0);
+    ASSERT_EQ(r.status & 3, 3) << c.y;
+    const double mjd0 = datetomjd(c.y, c.m, c.d) - c.zone / 24.0;
+    double diameter, azimuth;
+    for (double t : {r.rise, r.set})
+      EXPECT_NEAR(BodyAltitude(0, mjd0, t, -c.lon, c.lat, diameter, azimuth, 1), -50.0 / 60.0, 0.05) << c.y;
+  }
+}
+
 TEST(AstroBodyAltitude, AzimuthCountsFromSouth) {
   double diameter = 0.0, azimuth = 0.0;
   // The Sun at 6 h local mean time near the equinox rises in the east (azimuth 270 from south).

@@ -377,5 +377,32 @@ TEST(PlanetHeliocentric, CacheReturnsIdenticalStates) {
   EXPECT_NE(coarse.l, first.l);
 }
 
+TEST(KeplerEllipsePosition, OnlyEllipsesHavePositions) {
+  for (double e : {-0.1, 1.0, 1.7}) {
+    OrbitModel model;
+    model.a = 40.0;
+    model.e = e;
+    model.m = 10.0;
+    double l = -1, b = -1, r = -1;
+    EXPECT_EQ(KeplerEllipsePosition(2451545.0, model, l, b, r), HeliocentricKeplerFailed) << e;
+    EXPECT_EQ(r, -1);
+  }
+  OrbitModel model;
+  model.a = -1.0;
+  model.e = 0.2;
+  double l, b, r;
+  EXPECT_EQ(KeplerEllipsePosition(2451545.0, model, l, b, r), HeliocentricKeplerFailed);
+}
+
+// Twelve thousand years from its epoch Pluto's element polynomials give an
+// eccentricity below 0: a failure, not a position of NaNs.
+TEST(PlutoHeliocentric, FailsWhereTheElementsLeaveTheEllipse) {
+  HeliocentricState state;
+  EXPECT_EQ(PlutoHeliocentric(2451545.0 - 12000.0 * 365.25, state), HeliocentricKeplerFailed);
+  EXPECT_EQ(state.r, 0.0);
+  EXPECT_EQ(PlutoHeliocentric(2451545.0 + 8000.0 * 365.25, state), HeliocentricOk);
+  EXPECT_TRUE(std::isfinite(state.r));
+}
+
 }  // namespace
 }  // namespace quendal

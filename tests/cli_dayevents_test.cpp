@@ -74,3 +74,15 @@ TEST(CliDayEvents, BadOptionsAreUsageErrors) {
   EXPECT_EQ(run("dayevents --date 2024-03-01 --lat 48 --lon 16.37 --event 0").status, 2);
   EXPECT_EQ(run("dayevents --date 2024-03-01" + place + " --event 0 --mode -1").status, 2);
 }
+
+TEST(CliDayEvents, ADayWithoutTheMoonsCulmination) {
+  // The Moon crosses the meridian of Vienna at 23:5x CEST on 20 June 2024 and
+  // next at 00:51 on 22 June: the 21st has no culmination of its own, and its
+  // culmination's altitude is none as well.
+  const auto v = values(run("dayevents --date 2024-06-21 --lat 48.2 --lon 16.37 --zone 2 --event 1 --mode 21").out);
+  EXPECT_EQ(v.at("status"), "7");
+  EXPECT_EQ(v.at("culmination"), "none");
+  EXPECT_EQ(v.at("max_altitude"), "none");
+  const auto next = values(run("dayevents --date 2024-06-22 --lat 48.2 --lon 16.37 --zone 2 --event 1 --mode 21").out);
+  EXPECT_NEAR(std::atof(next.at("culmination").c_str()), 0.85, 0.03);
+}

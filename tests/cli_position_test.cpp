@@ -114,6 +114,10 @@ TEST(CliPosition, MalformedValues) {
   EXPECT_EQ(run("position --body mars --date 2024-04-31 --time 00:00").status, 2);
   EXPECT_EQ(run("position --body mars --date 2024-4 --time 00:00").status, 2);
   EXPECT_EQ(run("position --body mars --date 0-01-01 --time 00:00").status, 2);
+  EXPECT_EQ(run("position --body pluto --date 10000-01-01 --time 00:00").status, 2);
+  EXPECT_EQ(run("position --body pluto --date -4713-12-31 --time 00:00").status, 2);
+  EXPECT_EQ(run("position --body pluto --date 9999-12-31 --time 23:59").status, 0);
+  EXPECT_EQ(run("position --body pluto --date -4712-01-01 --time 00:00").status, 0);
   EXPECT_EQ(run("position --body mars --date 2024-01-01 --time 24:00").status, 2);
   EXPECT_EQ(run("position --body mars --date 2024-01-01 --time 12").status, 2);
   EXPECT_EQ(run("position --body mars --date 2024-01-01").status, 2);
