@@ -1,11 +1,14 @@
 // Apparent places: BodyPosition per body with a new instant every call
 // (every cache misses) and with one repeated instant (position, Earth,
 // nutation and obliquity caches hit), and the ephemeris loop: the apparent
-// places of the eight planets Mercury..Pluto at one instant after another.
+// places and horizontal coordinates of the eight planets Mercury..Pluto at
+// one instant after another.
 #include <benchmark/benchmark.h>
 
 #include "astro/apparent.h"
 #include "astro/planets.h"
+#include "astro/riseset.h"
+#include "astro/timescales.h"
 
 using namespace quendal;
 
@@ -65,16 +68,21 @@ static void PlanetHeliocentricMiss(benchmark::State& state) {
 BENCHMARK(PlanetHeliocentricMiss)->DenseRange(1, 9);
 
 // One ephemeris = the apparent places of Mercury, Venus, Mars, Jupiter,
-// Saturn, Uranus, Neptune and Pluto at one instant; the instant advances by
-// one hour per ephemeris.
+// Saturn, Uranus, Neptune and Pluto at one instant, with their azimuth and
+// altitude for Sankt Pölten; the instant advances by one hour per ephemeris.
 static void EphemerisLoop(benchmark::State& state) {
-  double jde = 2460000.5;
+  double jd = 2460000.5;
   Outputs o{};
   for (auto _ : state) {
-    jde += 1.0 / 24.0;
+    jd += 1.0 / 24.0;
+    const double jde = jd + DeltaTForJD(jd) / 86400.0;
+    const double lst = SiderealTime(jd, 15.617, 1);
     for (int body : {1, 2, 4, 5, 6, 7, 8, 9}) {
       Position(jde, body, o);
+      double azimuth, altitude;
+      HorizontalFromEquatorial(o.ra, o.dec, lst, 48.2, azimuth, altitude);
       benchmark::DoNotOptimize(o);
+      benchmark::DoNotOptimize(altitude);
     }
   }
   state.SetItemsProcessed(state.iterations());
