@@ -203,12 +203,12 @@ TEST_F(ReportsGeodesy, DistanceGoldenGerman) {
             "\r\n\r\n Breitengrad Zwei:      52.52000 Grad Nord "
             "\r\n Längengrad  Zwei:      13.40000 Grad Ost "
             "\r\n\r\n Entfernung einfach:   505.94651 Kilometer "
-            "\r\n Entfernung exakt:     505.70446 Kilometer "
+            "\r\n Entfernung exakt:     505.70059 Kilometer "
             "\r\n\r\n Entfernung einfach:   314.38058 Landmeilen "
-            "\r\n Entfernung exakt:     314.23018 Landmeilen "
+            "\r\n Entfernung exakt:     314.22778 Landmeilen "
             "\r\n\r\n Entfernung einfach:   273.18926 Nautische Meilen "
-            "\r\n Entfernung exakt:     273.05856 Nautische Meilen "
-            "\r\n\r\n Diff. einf./exakt:  0.04786 Prozent "
+            "\r\n Entfernung exakt:     273.05647 Nautische Meilen "
+            "\r\n\r\n Diff. einf./exakt:  0.04863 Prozent "
             "\r\n\r\n 1 Landmeile = 1,609344 Kilometer "
             "\r\n 1 Seemeile  = 1,852    Kilometer "
             "\r\n\r\n Einfache Berechnung mit Erdumfang von 40075 Kilometer "
@@ -222,20 +222,19 @@ TEST_F(ReportsGeodesy, DistanceGoldenEnglishSouthWest) {
   in.second = point(40, 42, 46, 1, 74, 0, 22, 0);   // New York
   const DistanceReport r = builddistancereport(in, english);
   // The sphere of radius 6378.137 km gives 16006.42343 km by the law of
-  // cosines; the geodesic on WGS84 is 15987.765 km, the Andoyer-Lambert
-  // approximation 60 m shorter.
+  // cosines; the geodesic on WGS84 is 15987.765 km (Karney's method).
   EXPECT_EQ(r.text,
             "\r\n First Latitude:        33.86500 Degree South "
             "\r\n First Longitude:      151.21000 Degree East "
             "\r\n\r\n Second Latitude:       40.71278 Degree North "
             "\r\n Second Longitude:      74.00611 Degree West "
             "\r\n\r\n Simple Distance:    16006.42343 Kilometer "
-            "\r\n Exact  Distance:    15987.70490 Kilometer "
+            "\r\n Exact  Distance:    15987.76536 Kilometer "
             "\r\n\r\n Simple Distance:     9945.93041 Statute Miles "
-            "\r\n Exact  Distance:     9934.29926 Statute Miles "
+            "\r\n Exact  Distance:     9934.33682 Statute Miles "
             "\r\n\r\n Simple Distance:     8642.77723 Nautical Miles "
-            "\r\n Exact  Distance:     8632.67003 Nautical Miles "
-            "\r\n\r\n Diff. simp./exact:  0.11708 Percent "
+            "\r\n Exact  Distance:     8632.70268 Nautical Miles "
+            "\r\n\r\n Diff. simp./exact:  0.11670 Percent "
             "\r\n\r\n 1 Statute Mile   = 1,609344 Kilometer "
             "\r\n 1 Nautical Mile  = 1,852    Kilometer "
             "\r\n\r\n Simple Calculation with 40075 km Circumference of Earth "
