@@ -71,38 +71,26 @@ std::string placeheading(const std::string& name, int language) {
   return strprintf(german ? " Für den Ort %s " : " For the Location %s ", name.c_str());
 }
 
+std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value,
+                           const char* separator, int comma, int language) {
+  // Hemisphere words, padded so that the columns line up.
+  static const char* const words[2][4] = {{"Nord", "Süd ", "Ost ", "West"},
+                                          {"North", "South", "East ", "West "}};
+  const int row = language == english ? 1 : 0;
+  const char* unit = language == english ? "Deg." : "Grad";
+  const char* word = words[row][(latitude ? 0 : 2) + (positive ? 0 : 1)];
+  return strprintf("\r\n %3d %s %2d Min. %s %s", degrees, unit, minutes, word, separator) +
+         formatdecimal(std::fabs(value), 8, comma, 3) + strprintf(" %s %s ", unit, word);
+}
+
 std::string latitudeline(const ObserverPlace& p, int language) {
-  const bool german = language != english;
-  std::string t;
-  if (german)
-    t = strprintf(p.north ? "\r\n %3d Grad %2d Min. Nord " : "\r\n %3d Grad %2d Min. Süd  ",
-                  p.latitudedegrees, p.latitudeminutes);
-  else
-    t = strprintf(p.north ? "\r\n %3d Deg. %2d Min. North " : "\r\n %3d Deg. %2d Min. South ",
-                  p.latitudedegrees, p.latitudeminutes);
-  t += formatdecimal(std::fabs(latitudeof(p)), 8, 0, 3);
-  if (german)
-    t += p.north ? " Grad Nord " : " Grad Süd  ";
-  else
-    t += p.north ? " Deg. North " : " Deg. South ";
-  return t;
+  return coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "", 0,
+                        language);
 }
 
 std::string longitudeline(const ObserverPlace& p, int language) {
-  const bool german = language != english;
-  std::string t;
-  if (german)
-    t = strprintf(p.east ? "\r\n %3d Grad %2d Min. Ost  " : "\r\n %3d Grad %2d Min. West ",
-                  p.longitudedegrees, p.longitudeminutes);
-  else
-    t = strprintf(p.east ? "\r\n %3d Deg. %2d Min. East  " : "\r\n %3d Deg. %2d Min. West  ",
-                  p.longitudedegrees, p.longitudeminutes);
-  t += formatdecimal(std::fabs(longitudeof(p)), 8, 0, 3);
-  if (german)
-    t += p.east ? " Grad Ost  " : " Grad West ";
-  else
-    t += p.east ? " Deg. East  " : " Deg. West  ";
-  return t;
+  return coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "", 0,
+                        language);
 }
 
 std::string siderealtimeline(double hours, int withnutation, int language) {

@@ -35,6 +35,13 @@ std::string resolveplace(ObserverPlace& p);
 // " For the Coordinates " when name is empty.
 std::string placeheading(const std::string& name, int language);
 
+// One coordinate line: "\r\n  48 Grad 12 Min. Nord " (hemisphere words
+// padded to line up), the separator, |value| with 3 decimals in 8 characters
+// (comma flag as formatdecimal) and " Grad Nord ". latitude selects
+// Nord/Süd or Ost/West, positive the first of the pair.
+std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value,
+                           const char* separator, int comma, int language);
+
 // "\r\n  48 Grad 12 Min. Nord   48.200 Grad Nord " and the longitude
 // counterpart "\r\n  15 Grad 37 Min. Ost    15.617 Grad Ost  ".
 std::string latitudeline(const ObserverPlace& p, int language);

@@ -9,6 +9,7 @@
 #include "astro/riseset.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
+#include "reports/position_text.h"
 
 namespace quendal {
 
@@ -199,34 +200,11 @@ void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, doub
 }
 
 void coordinatelines(ReportBuffer& b, const RisesInputs& c, int language) {
-  const bool german = language != english;
-  const double latitude = c.latitudedegrees + c.latitudeminutes / 60.0;
-  const double longitude = c.longitudedegrees + c.longitudeminutes / 60.0;
-  if (german)
-    b.printf(c.north ? "\r\n %3d Grad %2d Min. Nord " : "\r\n %3d Grad %2d Min. Süd  ", c.latitudedegrees,
-             c.latitudeminutes);
-  else
-    b.printf(c.north ? "\r\n %3d Deg. %2d Min. North " : "\r\n %3d Deg. %2d Min. South ", c.latitudedegrees,
-             c.latitudeminutes);
-  b.append("=");
-  b.append(formatdecimalpadded(latitude, 8, german, 3));
-  if (german)
-    b.append(c.north ? " Grad Nord " : " Grad Süd  ");
-  else
-    b.append(c.north ? " Deg. North " : " Deg. South ");
-
-  if (german)
-    b.printf(c.east ? "\r\n %3d Grad %2d Min. Ost  " : "\r\n %3d Grad %2d Min. West ", c.longitudedegrees,
-             c.longitudeminutes);
-  else
-    b.printf(c.east ? "\r\n %3d Deg. %2d Min. East  " : "\r\n %3d Deg. %2d Min. West  ", c.longitudedegrees,
-             c.longitudeminutes);
-  b.append("=");
-  b.append(formatdecimalpadded(longitude, 8, german, 3));
-  if (german)
-    b.append(c.east ? " Grad Ost  " : " Grad West ");
-  else
-    b.append(c.east ? " Deg. East  " : " Deg. West  ");
+  const int comma = language != english;
+  b.append(coordinateline(c.latitudedegrees, c.latitudeminutes, c.north != 0, true,
+                          c.latitudedegrees + c.latitudeminutes / 60.0, "=", comma, language));
+  b.append(coordinateline(c.longitudedegrees, c.longitudeminutes, c.east != 0, false,
+                          c.longitudedegrees + c.longitudeminutes / 60.0, "=", comma, language));
 }
 
 }  // namespace
