@@ -15,7 +15,9 @@ import os
 import re
 import sys
 
-DEFAULT_DATA = '/work/shared/data/meeus'
+from gen_common import ASTRO_DATA, SHARED_DATA, write
+
+DEFAULT_DATA = os.path.join(SHARED_DATA, 'meeus')
 
 
 def fail(message):
@@ -235,15 +237,9 @@ def write_deltat(out, rows, source):
     write(out, 'deltat_data.cpp', c)
 
 
-def write(folder, name, lines):
-    with open(os.path.join(folder, name), 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-
-
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_DATA
-    root = sys.argv[2] if len(sys.argv) > 2 else os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out = os.path.join(root, 'astro', 'data')
+    out = os.path.join(sys.argv[2], 'astro', 'data') if len(sys.argv) > 2 else ASTRO_DATA
     os.makedirs(out, exist_ok=True)
     terms, args = read_nutation(folder)
     write_nutation(out, terms, args, 'nutation_iau1980.csv and nutation_arguments.txt')

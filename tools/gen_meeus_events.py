@@ -13,9 +13,10 @@ Usage: python3 tools/gen_meeus_events.py [DATA_DIR]
 import os
 import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-DEFAULT_DATA = os.path.join(ROOT, "..", "shared", "data", "meeus")
-OUT_DIR = os.path.join(ROOT, "astro", "data")
+from gen_common import ASTRO_DATA, SHARED_DATA
+
+DEFAULT_DATA = os.path.join(SHARED_DATA, "meeus")
+OUT_DIR = ASTRO_DATA
 
 
 def read_sections(path):

@@ -25,7 +25,9 @@ import os
 import re
 import sys
 
-DEFAULT_DATA = '/work/shared/data/moon'
+from gen_common import ASTRO_DATA, SHARED_DATA, write
+
+DEFAULT_DATA = os.path.join(SHARED_DATA, 'moon')
 
 
 def fail(message):
@@ -469,15 +471,9 @@ def write_classical(folder, out):
     write(out, 'moon_classical_data.cpp', c)
 
 
-def write(folder, name, lines):
-    with open(os.path.join(folder, name), 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-
-
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_DATA
-    root = sys.argv[2] if len(sys.argv) > 2 else os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out = os.path.join(root, 'astro', 'data')
+    out = os.path.join(sys.argv[2], 'astro', 'data') if len(sys.argv) > 2 else ASTRO_DATA
     os.makedirs(out, exist_ok=True)
     write_de404(os.path.join(folder, 'de404'), out)
     write_libration(os.path.join(folder, 'libration'), out)

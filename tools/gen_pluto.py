@@ -19,9 +19,10 @@ Standard library only.
 import os
 import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from gen_common import ASTRO_DATA, ROOT
+
 DEFAULT_INPUT = os.path.join(ROOT, "tools", "data", "pluto_model.txt")
-DEFAULT_OUT = os.path.join(ROOT, "astro", "data")
+DEFAULT_OUT = ASTRO_DATA
 
 ELEMENTS = ["a (AU)", "i (deg)", "Ω (deg)", "ω (deg)", "e", "M (deg)"]
 ELEMENT_NAMES = ["a", "i", "node", "perihelion", "e", "m"]

@@ -23,9 +23,10 @@ import csv
 import os
 import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-DEFAULT_DATA = os.path.join(os.path.dirname(ROOT), "shared", "data", "vsop87d")
-DEFAULT_OUT = os.path.join(ROOT, "astro", "data")
+from gen_common import ASTRO_DATA, SHARED_DATA
+
+DEFAULT_DATA = os.path.join(SHARED_DATA, "vsop87d")
+DEFAULT_OUT = ASTRO_DATA
 
 NAMES = ["mercury", "venus", "earth", "mars", "jupiter", "saturn", "uranus", "neptune"]
 VARIABLES = "LBR"
