@@ -1,0 +1,68 @@
+// The process-wide state of the program: everything the dialogs, windows and
+// the start-up loop share between calls. The engine keeps no state of its
+// own; one ApplicationState object is created by main() of the desktop
+// program (the command line creates what it needs of it) and handed to
+// whoever reads or writes it. Members are named as the program's texts name
+// them.
+#pragma once
+
+#include <string>
+
+namespace quendal {
+
+// The sky chart's instant and place, written by the planet report and edited
+// by the position dialog.
+struct ChartState {
+  double chartInstant = 0.0;    // JD (UT)
+  double chartLongitude = 0.0;  // degrees, east positive
+  double chartLatitude = 0.0;   // degrees, north positive
+  // bits 0-11 pressure (mbar), 12-23 temperature + 200 (degrees Celsius),
+  // 24 azimuth from north, 28 angles in degrees, minutes and seconds
+  int chartDisplayWord = 0;
+};
+
+struct ApplicationState {
+  // Language: languagemode 1 automatic, 0 English forced, -1 German forced;
+  // languageoverride 0 or the configuration file's choice (3079, 1031, 2000);
+  // userlanguage the user's default language id, taken at start-up.
+  int languagemode = 1;
+  int languageoverride = 0;
+  int userlanguage = 1033;
+
+  // Start-up: 0 main dialog, 1 calendar window from the main dialog, 2
+  // calendar window only, 4 equation-of-time window only.
+  int appMode = 0;
+  bool printingEnabled = true;
+  bool zodiacEnabled = true;
+
+  // The calendar position shared by the main dialog and the calendar window:
+  // the current year and the report page (0 the whole year, 1..12 a month,
+  // further pages of the main report).
+  int currentyear = 0;
+  int reportpage = 0;
+
+  // Shared with the tool dialogs; reset to 0 when a tool dialog returns.
+  int locationindex = 0;
+  int dialogselector = 0;
+
+  // Report field fonts.
+  int fixedFontToggle = 1;
+  int linuxFontToggle = 0;
+
+  // The text of the last report (the print preview starts from it).
+  std::string reportBuffer;
+
+  // The day-difference dialog's "+ <--> -" direction, the planet dialog's
+  // delta T hand-shake, the sky chart's state, and whether a graph window is
+  // open.
+  int differenceDirection = 0;
+  bool deltaTPending = false;
+  ChartState chart;
+  bool graphWindowOpen = false;
+
+  // 1 when the calendar views must rebuild the year's holiday and event
+  // tables before they draw.
+  int tablesStale = 1;
+};
+
+}  // namespace quendal
