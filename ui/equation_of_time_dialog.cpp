@@ -51,6 +51,14 @@ void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, false); }
 
 using namespace controls;
 
+// "Jahr" beside the field "Jahr:": named for screen readers by what it shows.
+constexpr ControlSpec wholeyearbutton() {
+  ControlSpec c = button("wholeyear", "Jahr", "Year", year, 0, 2);
+  c.germanname = "Ganzes Jahr";
+  c.englishname = "Whole Year";
+  return c;
+}
+
 constexpr ControlSpec graphicon() {
   ControlSpec c = fieldbutton("graphicon", "Grafik anzeigen", "Show Graphic", graph, 0, 10);
   c.icon = 114;
@@ -67,7 +75,7 @@ const ControlSpec dialogcontrols[] = {
     field("step", "Schritt:", "Step:", 4, 1, 9999, 12, 1, 0),
     button("list", "Liste", "List", list, 0, 0),
     button("statistics", "Statistik", "Statistics", statistics, 0, 1),
-    button("wholeyear", "Jahr", "Year", year, 0, 2),
+    wholeyearbutton(),
     button("graph", "Grafik", "Graphic", graph, 0, 3),
     printbutton(0, 4),
     okbutton(0, 5),

@@ -32,9 +32,17 @@ bool save(QWidget& dialog, const QDir& directory, const char* name, const char* 
   return saved;
 }
 
+// The offscreen platform says for every window that it cannot pass size
+// hints on; nothing else is kept from the screenshots' output.
+void quietoffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("propagateSizeHints"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  qInstallMessageHandler(quietoffscreen);
   QApplication application(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: quendal-screenshots DIRECTORY\n");
