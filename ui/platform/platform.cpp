@@ -42,8 +42,8 @@ std::string platformlines(int language) {
   QString built = german ? QStringLiteral("\n\n %1-Bit-Version für %2 (%3), %4 ")
                          : QStringLiteral("\n\n %1-bit version for %2 (%3), %4 ");
   built = built.arg(bits).arg(system, QSysInfo::buildCpuArchitecture(), qt);
-  QString running = german ? QStringLiteral("\n läuft auf %1, Kernel %2, Qt %3 ")
-                           : QStringLiteral("\n running on %1, kernel %2, Qt %3 ");
+  QString running = german ? QStringLiteral("\n läuft auf %1 \n (Kernel %2, Qt %3) ")
+                           : QStringLiteral("\n running on %1 \n (kernel %2, Qt %3) ");
   running = running.arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()));
   return (built + running).toStdString();
 }

@@ -13,7 +13,6 @@
 #include <QStyleOptionSpinBox>
 
 #include <algorithm>
-#include <memory>
 
 namespace quendal {
 
@@ -105,12 +104,13 @@ void ReportField::widenwindowtofit() {
 }
 
 void ReportField::contextMenuEvent(QContextMenuEvent* event) {
-  std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+  QMenu* menu = createStandardContextMenu(event->pos());
+  menu->setAttribute(Qt::WA_DeleteOnClose);
   if (!commands_.isEmpty()) {
     menu->addSeparator();
     menu->addActions(commands_);
   }
-  menu->exec(event->globalPos());
+  menu->popup(event->globalPos());
 }
 
 }  // namespace quendal
