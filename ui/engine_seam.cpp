@@ -21,12 +21,6 @@ int uilanguage(const ApplicationState& state) {
   return currentlanguage();
 }
 
-void toggleuilanguage(ApplicationState& state) {
-  handovertoengine(state);
-  togglelanguage();
-  takebackfromengine(state);
-}
-
 int readconfiguration(ApplicationState& state) {
   handovertoengine(state);
   const int result = readConfiguration();

@@ -15,9 +15,6 @@ namespace quendal {
 // state's languagemode, languageoverride and user language.
 int uilanguage(const ApplicationState& state);
 
-// The language toggle of the language commands.
-void toggleuilanguage(ApplicationState& state);
-
 // Reads QUENDAL6.INI (QUENDAL5.INI) from the working directory: the places,
 // the personal dates and the language line (into state.languageoverride).
 // 1 read, 0 no file, -1 too large.
