@@ -84,6 +84,8 @@ struct Subcommand {
   const char* usage;    // the subcommand's --help text
   // Builds the text to print (reports keep their CR LF line ends).
   std::string (*run)(const GlobalOptions& global, Options& options);
+  // The text is written as it is: no CR LF to LF, no Windows-1252.
+  bool verbatim = false;
 };
 
 struct SubcommandRegistration {
