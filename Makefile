@@ -5,6 +5,9 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
+# Warnings are errors in every build made here (make test, CI); WERROR=OFF
+# for a build that should go on regardless.
+WERROR     ?= ON
 
 .PHONY: all deps configure build run test bench fuzz clean
 
@@ -14,7 +17,7 @@ deps:
 	@sh tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUENDAL_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

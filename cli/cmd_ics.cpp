@@ -62,7 +62,7 @@ int year(Options& o, const char* name) {
   return static_cast<int>(y);
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   IcalendarInputs in;
   in.firstyear = year(o, "from-year");
   in.lastyear = year(o, "to-year");
@@ -82,7 +82,7 @@ std::string run(const GlobalOptions& g, Options& o) {
   in.stamp = {g.today.year, g.today.month, g.today.day, 0, 0, 0};
   const std::string output = o.text("output", "");
 
-  const std::string text = icalendar(calendarentries(in, currentlanguage()), in.stamp);
+  const std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
   if (output.empty()) return text;
 
   std::FILE* f = std::fopen(output.c_str(), "wb");

@@ -134,9 +134,10 @@ int main(int argc, char** argv) {
       const LocalDateTime now = localdatetime();
       g.today = {now.year, now.month, now.day};
     }
-    applylanguage(g);
+    ApplicationState state;
+    state.userlanguage = g.languagegiven ? g.languageid : userdefaultlanguage();
     Options options(name, rest);
-    const std::string text = command->run(g, options);
+    const std::string text = command->run(state, g, options);
     options.finish();
     if (command->verbatim) {
       std::fwrite(text.data(), 1, text.size(), stdout);

@@ -148,8 +148,7 @@ CalendarEntry timedentry(double jd, const char* english, const char* summary,
 }
 
 void addholidays(std::vector<CalendarEntry>& out, int year, bool german, int language) {
-  buildholidays(year);
-  for (const HolidayEntry& row : holidayTable) {
+  for (const HolidayEntry& row : buildholidays(year)) {
     if (row.day == 0 || row.year != year) continue;  // empty rows, the next year's block
     CalendarEntry e;
     e.allday = true;
