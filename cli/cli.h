@@ -88,6 +88,8 @@ struct Subcommand {
   // is the one main() created; subcommands keep in it what the program
   // would (the configuration read, the planet dialog's hand-shake, ...).
   std::string (*run)(ApplicationState& state, const GlobalOptions& global, Options& options);
+  // The text is written as it is: no CR LF to LF, no Windows-1252.
+  bool verbatim = false;
 };
 
 struct SubcommandRegistration {

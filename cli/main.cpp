@@ -139,7 +139,12 @@ int main(int argc, char** argv) {
     Options options(name, rest);
     const std::string text = command->run(state, g, options);
     options.finish();
-    write(text, g);
+    if (command->verbatim) {
+      std::fwrite(text.data(), 1, text.size(), stdout);
+      std::fflush(stdout);
+    } else {
+      write(text, g);
+    }
     return 0;
   } catch (const UsageError& e) {
     std::fprintf(stderr, "quendal-report: %s\n", e.what());
