@@ -8,6 +8,9 @@ FUZZ_SECONDS ?= 60
 PREFIX     ?= /usr/local
 # The clock of the screenshots.
 SCREENSHOT_NOW ?= 2024-03-15T10:30
+# Warnings are errors in every build made here (make test, CI); WERROR=OFF
+# for a build that should go on regardless.
+WERROR     ?= ON
 
 .PHONY: all deps configure build run install screenshots test bench fuzz clean
 
@@ -17,7 +20,7 @@ deps:
 	@sh tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUENDAL_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

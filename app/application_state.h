@@ -8,6 +8,12 @@
 
 #include <string>
 
+#include "almanac/eot_year_cache.h"
+#include "almanac/events.h"
+#include "app/configuration.h"
+#include "calendar/holidays.h"
+#include "calendar/text.h"
+
 namespace quendal {
 
 // The sky chart's instant and place, written by the planet report and edited
@@ -28,6 +34,23 @@ struct ApplicationState {
   int languagemode = 1;
   int languageoverride = 0;
   int userlanguage = 1033;
+
+  // 0 English, 1 German, 2 Austrian German, as the three values above give it.
+  int language() const { return currentlanguage(languagemode, languageoverride, userlanguage); }
+  // The language toggle of the commands and keys.
+  void togglelanguage() {
+    languagemode = quendal::togglelanguage(languagemode, languageoverride, userlanguage);
+  }
+
+  // The configuration file as last read (readConfiguration), re-read at every
+  // use.
+  Configuration configuration;
+  // Keeps a reading: a language line of the file sets languageoverride;
+  // nothing clears it.
+  void storeconfiguration(const Configuration& c) {
+    configuration = c;
+    if (c.languageoverride != 0) languageoverride = c.languageoverride;
+  }
 
   // Start-up: 0 main dialog, 1 calendar window from the main dialog, 2
   // calendar window only, 4 equation-of-time window only.
@@ -60,9 +83,16 @@ struct ApplicationState {
   ChartState chart;
   bool graphWindowOpen = false;
 
-  // 1 when the calendar views must rebuild the year's holiday and event
-  // tables before they draw.
+  // The year's holiday and event tables the calendar views share, and 1 when
+  // they must be rebuilt before a view draws (the actions that may change the
+  // shown year set it; rebuilding clears it).
+  HolidayTable holidayTable{};
+  EventTable eventTable{};
   int tablesStale = 1;
+
+  // The turning points of the equation of time of recent years, shared by
+  // the equation-of-time report and graph (EotYearEvents).
+  YearEventCache yearEventCache;
 };
 
 }  // namespace quendal

@@ -6,12 +6,8 @@
 
 #include "calendar/calendar.h"
 #include "calendar/encoding.h"
-#include "calendar/text.h"
 
 namespace quendal {
-
-LocationRecord locationTable[locationtablesize];
-PersonalDate personalDateTable[personaldatetablesize];
 
 namespace {
 
@@ -32,8 +28,6 @@ void setdefaultplace(LocationRecord& r) {
   r.east = 1;
   r.inuse = 1;
   r.name = "Sankt Pölten (Austria)";
-  r.latitude = 48.0 + 12.0 / 60.0;
-  r.longitude = 15.0 + 37.0 / 60.0;
 }
 
 // ---- Characters -------------------------------------------------------------
@@ -85,11 +79,12 @@ bool islongitudeletter(char32_t c) {
 // ---- The three kinds of line ------------------------------------------------
 
 struct ReadState {
+  Configuration& configuration;
   int dates = 0;
   int places = 0;
 };
 
-void languageline(std::u32string_view line) {
+void languageline(std::u32string_view line, int& languageoverride) {
   if (line.size() < 2 || line[1] != U' ') return;
   switch (upper(line[0])) {
     case U'A':
@@ -112,7 +107,7 @@ void dateline(std::u32string_view line, ReadState& state) {
   const int month = fieldnumber(line, 5, 2);
   const int day = fieldnumber(line, 8, 2);
   if (year < 1601 || year > 9998 || dayofweek(day, month, year) <= 0) return;
-  PersonalDate& d = personalDateTable[state.dates++];
+  PersonalDate& d = state.configuration.personalDateTable[static_cast<std::size_t>(state.dates++)];
   d.day = day;
   d.month = month;
   d.year = year;
@@ -150,18 +145,12 @@ void placeline(std::u32string_view line, ReadState& state) {
   if (r.latitudedegrees == 0 && r.latitudeminutes == 0 && r.longitudedegrees == 0 &&
       r.longitudeminutes == 0)
     r.longitudeminutes = 1;
-  r.latitude = r.latitudedegrees + r.latitudeminutes / 60.0;
-  if (!r.north) r.latitude = -r.latitude;
-  r.latitude = std::clamp(r.latitude, -90.0, 90.0);
-  r.longitude = r.longitudedegrees + r.longitudeminutes / 60.0;
-  if (!r.east) r.longitude = -r.longitude;
-  r.longitude = std::clamp(r.longitude, -180.0, 180.0);
   r.name = linetext(line, 18, placenameexamined);
   r.inuse = 1;
-  locationTable[state.places++] = r;
+  state.configuration.locationTable[static_cast<std::size_t>(state.places++)] = r;
 }
 
-void parse(std::string_view bytes) {
+void parse(std::string_view bytes, Configuration& configuration) {
   static constexpr std::string_view bom = "\xEF\xBB\xBF";
   if (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
   const std::u32string text =
@@ -169,12 +158,12 @@ void parse(std::string_view bytes) {
   const std::u32string_view all(text);
 
   // Every CR and every LF ends a line.
-  ReadState state;
+  ReadState state{configuration};
   std::size_t start = 0;
   for (std::size_t i = 0; i <= all.size(); ++i) {
     if (i < all.size() && all[i] != U'\r' && all[i] != U'\n') continue;
     const std::u32string_view line = all.substr(start, i - start);
-    languageline(line);
+    languageline(line, configuration.languageoverride);
     dateline(line, state);
     placeline(line, state);
     start = i + 1;
@@ -203,42 +192,42 @@ int loadfile(const char* path, std::string& bytes) {
 
 }  // namespace
 
-void resetConfiguration() {
-  for (PersonalDate& d : personalDateTable) d = PersonalDate();
-  for (LocationRecord& r : locationTable) r = LocationRecord();
-  setdefaultplace(locationTable[0]);
+LocationTable presetlocationtable() {
+  LocationTable table{};
+  setdefaultplace(table[0]);
+  return table;
 }
 
-int readConfigurationContent(std::string_view bytes) {
-  resetConfiguration();
-  if (bytes.size() > configurationmaxbytes) return -1;
-  parse(bytes);
-  return 1;
+Configuration readConfigurationContent(std::string_view bytes) {
+  Configuration c;
+  c.result = bytes.size() > configurationmaxbytes ? -1 : 1;
+  if (c.result == 1) parse(bytes, c);
+  return c;
 }
 
-int readConfigurationFile(const std::string& path) {
-  resetConfiguration();
+Configuration readConfigurationFile(const std::string& path) {
+  Configuration c;
   std::string bytes;
-  const int result = loadfile(path.c_str(), bytes);
-  if (result == 1) parse(bytes);
-  return result;
+  c.result = loadfile(path.c_str(), bytes);
+  if (c.result == 1) parse(bytes, c);
+  return c;
 }
 
-int readConfiguration() {
-  resetConfiguration();
+Configuration readConfiguration() {
+  Configuration c;
   for (const char* name : configurationfiles) {
     std::string bytes;
-    const int result = loadfile(name, bytes);
-    if (result == 0) continue;
-    if (result == 1) parse(bytes);
-    return result;
+    c.result = loadfile(name, bytes);
+    if (c.result == 0) continue;
+    if (c.result == 1) parse(bytes, c);
+    return c;
   }
-  return 0;
+  return c;
 }
 
-int locationsinuse() {
+int locationsinuse(const LocationTable& table) {
   int n = 0;
-  while (n < locationtablesize && locationTable[n].inuse) ++n;
+  while (n < locationtablesize && table[static_cast<std::size_t>(n)].inuse) ++n;
   return n;
 }
 

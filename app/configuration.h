@@ -21,23 +21,20 @@
 // or trailing blanks; tabs and other control characters count as blanks.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
+#include "app/place.h"
+
 namespace quendal {
 
-// One configured place.
-struct LocationRecord {
-  int latitudedegrees = 0;   // 0..90
-  int latitudeminutes = 0;   // 0..59
-  int longitudedegrees = 0;  // 0..180
-  int longitudeminutes = 0;  // 0..59
-  int north = 1;             // 1 north latitude, 0 south
-  int east = 1;              // 1 east longitude, 0 west
-  int inuse = 0;             // 1 the entry holds a place
-  std::string name;          // UTF-8, at most 39 characters
-  double longitude = 0.0;    // decimal degrees, east positive, -180..+180
-  double latitude = 0.0;     // decimal degrees, north positive, -90..+90
+// One configured place: a place (latitude 0..90, longitude 0..180 degrees,
+// minutes 0..59, no seconds) with its name. Its decimal degrees are
+// latitudeof and longitudeof (app/place.h).
+struct LocationRecord : GeoPlace {
+  int inuse = 0;      // 1 the entry holds a place
+  std::string name;   // UTF-8, at most 39 characters
 };
 
 // One date of personal interest; all zero and an empty text when unused.
@@ -53,28 +50,33 @@ constexpr int personaldatetablesize = 12;
 constexpr int configurationnamelength = 39;          // characters
 constexpr std::size_t configurationmaxbytes = 65540;  // larger files are refused
 
-// Entries in use form a contiguous run from index 0; entry 0 always holds a
-// place (the default place "Sankt Pölten (Austria)", 48°12' N 15°37' E,
-// unless the file names places).
-extern LocationRecord locationTable[locationtablesize];
-extern PersonalDate personalDateTable[personaldatetablesize];
+// The configured places. Entries in use form a contiguous run from index 0;
+// entry 0 always holds a place (the default place "Sankt Pölten (Austria)",
+// 48°12' N 15°37' E, unless the file names places).
+using LocationTable = std::array<LocationRecord, locationtablesize>;
+using PersonalDateTable = std::array<PersonalDate, personaldatetablesize>;
+
+// The preset place table: the default place at index 0, the rest empty.
+LocationTable presetlocationtable();
+
+// What one reading of the configuration file gives.
+struct Configuration {
+  int result = 0;  // 1 read (with or without usable lines), 0 no file, -1 larger than 65,540 bytes
+  LocationTable locationTable = presetlocationtable();  // the preset table unless result is 1
+  PersonalDateTable personalDateTable{};                // no dates unless result is 1
+  int languageoverride = 0;  // 3079, 1031 or 2000 from the last language line; 0 without one
+};
 
 // Reads QUENDAL6.INI from the working directory, or QUENDAL5.INI when that
-// cannot be read. 1 = read (with or without usable lines), 0 = no file,
-// -1 = file larger than 65,540 bytes. Both tables are reset first; with 0 and
-// -1 they keep only the default place. languageoverride (calendar/text.h) is
-// set by a language line and otherwise left as it was.
-int readConfiguration();
+// cannot be read.
+Configuration readConfiguration();
 // The same for one given file (no fallback).
-int readConfigurationFile(const std::string& path);
-// The same for the bytes of a file already in memory: -1 when there are more
-// than 65,540 of them, else 1.
-int readConfigurationContent(std::string_view bytes);
-
-// Both tables to their preset state: the default place at index 0, no dates.
-void resetConfiguration();
+Configuration readConfigurationFile(const std::string& path);
+// The same for the bytes of a file already in memory (result -1 when there
+// are more than 65,540 of them, else 1).
+Configuration readConfigurationContent(std::string_view bytes);
 
 // Number of places in use (the contiguous run from index 0), 1..32.
-int locationsinuse();
+int locationsinuse(const LocationTable& table);
 
 }  // namespace quendal

@@ -2,6 +2,8 @@
 #include "app/platform.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 
@@ -69,6 +71,29 @@ SystemVersion systemversion() {
   if (!pretty.empty()) v.name = pretty;
 #endif
   return v;
+}
+
+int languageidfromlocale(const char* locale) {
+  if (locale == nullptr) return 1033;
+  struct Entry {
+    const char* prefix;
+    int id;
+  };
+  static const Entry entries[] = {
+      {"de_DE", 1031}, {"de_AT", 3079}, {"de_CH", 2055}, {"de_LI", 5127}, {"de_LU", 4103}};
+  for (const Entry& e : entries)
+    if (std::strncmp(locale, e.prefix, 5) == 0 &&
+        (locale[5] == '\0' || locale[5] == '.' || locale[5] == '@'))
+      return e.id;
+  return 1033;
+}
+
+int userdefaultlanguage() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* v = std::getenv(name);
+    if (v != nullptr && *v != '\0') return languageidfromlocale(v);
+  }
+  return languageidfromlocale(nullptr);
 }
 
 }  // namespace quendal

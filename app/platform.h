@@ -1,5 +1,6 @@
 // The operating-system facts the engine's callers pass into the reports:
-// the local date and time and the system's version and name.
+// the local date and time, the system's version and name, and the user's
+// default language.
 #pragma once
 
 #include <string>
@@ -24,5 +25,12 @@ struct SystemVersion {
 // Version numbers of the running system (on Linux the kernel release, e.g.
 // 6.1) and its name (PRETTY_NAME of /etc/os-release).
 SystemVersion systemversion();
+
+// The user's default language id (Windows locale id numbering), from the
+// environment (LC_ALL, then LC_MESSAGES, then LANG): de_DE 1031, de_AT 3079,
+// de_CH 2055, de_LI 5127, de_LU 4103, anything else 1033.
+int userdefaultlanguage();
+// Locale id of a POSIX locale name such as "de_AT.UTF-8" (1033 for nullptr).
+int languageidfromlocale(const char* locale);
 
 }  // namespace quendal

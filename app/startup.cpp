@@ -5,10 +5,6 @@
 
 namespace quendal {
 
-int appMode = 0;
-bool printingEnabled = true;
-bool zodiacEnabled = true;
-
 namespace {
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 }  // namespace
@@ -23,19 +19,19 @@ CommandKeyword commandkeyword(std::string_view arguments) {
   return CommandKeyword::none;
 }
 
-void applycommandkeyword(CommandKeyword keyword) {
+void applycommandkeyword(CommandKeyword keyword, ApplicationState& state) {
   switch (keyword) {
     case CommandKeyword::calendar:
-      appMode = 2;
+      state.appMode = 2;
       break;
     case CommandKeyword::equationoftime:
-      appMode = 4;
+      state.appMode = 4;
       break;
     case CommandKeyword::printing:
-      printingEnabled = true;
+      state.printingEnabled = true;
       break;
     case CommandKeyword::zodiac:
-      zodiacEnabled = true;
+      state.zodiacEnabled = true;
       break;
     case CommandKeyword::none:
       break;

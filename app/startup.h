@@ -6,16 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace quendal {
+#include "app/application_state.h"
 
-// 0 main dialog only; 1 calendar window requested by the main dialog, back to
-// the dialog afterwards; 2 calendar window only (command line); 4
-// equation-of-time window only (command line). 3 is not used.
-extern int appMode;
-// Printing is offered; true from the start, nothing clears it.
-extern bool printingEnabled;
-// The planet report names the zodiac constellation; true from the start.
-extern bool zodiacEnabled;
+namespace quendal {
 
 enum class CommandKeyword {
   none,
@@ -29,8 +22,8 @@ enum class CommandKeyword {
 // 2..4 (character 1 is a free prefix such as '/' or '-'), upper-cased; TZ
 // needs only characters 2..3. Anything else matches nothing.
 CommandKeyword commandkeyword(std::string_view arguments);
-// Sets appMode, printingEnabled or zodiacEnabled for a keyword.
-void applycommandkeyword(CommandKeyword keyword);
+// Sets appMode, printingEnabled or zodiacEnabled of the state for a keyword.
+void applycommandkeyword(CommandKeyword keyword, ApplicationState& state);
 
 // The command-line text after the program name: the arguments joined by
 // single blanks.

@@ -3,7 +3,6 @@
 // and the about box's two measured loops.
 #include <benchmark/benchmark.h>
 
-#include "app/configuration.h"
 #include "calendar/text.h"
 #include "reports/about_report.h"
 #include "reports/eot_report.h"
@@ -24,14 +23,12 @@ PlanetInputs everything(int minute) {
 }
 
 void PlanetReportAllBodies(benchmark::State& state) {
-  resetConfiguration();
   int minute = 0;
   for (auto _ : state) benchmark::DoNotOptimize(buildplanetreport(everything(minute++ % 60), german));
 }
 BENCHMARK(PlanetReportAllBodies);
 
 void EphemerisListAllBodies(benchmark::State& state) {
-  resetConfiguration();
   int minute = 0;
   for (auto _ : state) {
     PlanetInputs in = everything(minute++ % 60);

@@ -1,24 +1,19 @@
 // The holiday table: named days, public and regional holidays, the national
 // days of six countries, the movable feasts, Advent, the leap day, the
 // European summer-time changes, and the early movable feasts of the
-// following year. Rebuilt per year on demand; the calendar views query it
-// day by day.
+// following year. Built per year (from the table of feasts,
+// calendar/feasts.h); the calendar views query it day by day.
 //
 // The event table of moon phases and season starts, which needs the
-// astronomy engine, lives in calendar/events.h.
+// astronomy engine, lives in almanac/events.h.
 #pragma once
 
+#include <array>
 #include <vector>
 
-namespace quendal {
+#include "calendar/feasts.h"
 
-// Marking classes of a holiday row.
-enum HolidayKind {
-  namedday = 0,          // a named day without a holiday mark
-  publicholiday = 1,
-  regionalholiday = 8,   // a holiday only in some regions
-  nationalday = 9,       // the national day of one country, or a summer-time change
-};
+namespace quendal {
 
 // One row of the holiday table; day, month and year are 0 in an empty row.
 struct HolidayEntry {
@@ -32,24 +27,19 @@ struct HolidayEntry {
 
 constexpr int holidaytablesize = 60;
 
-// Process-wide: the holiday table of the year last built.
-extern HolidayEntry holidayTable[holidaytablesize];
-// Process-wide: 1 when the holiday and event tables must be rebuilt before a
-// view draws (initially 1). The actions that may change the shown year set
-// it; buildholidays and buildevents clear it.
-extern int tablesStale;
+using HolidayTable = std::array<HolidayEntry, holidaytablesize>;
 
-// Clears and refills holidayTable for the year (Gregorian leap rule and
-// Easter of eastersundaygregorian); clears tablesStale. year: 100..9999.
-void buildholidays(int year);
+// The holiday table of the year (Gregorian leap rule and Easter of
+// eastersundaygregorian). year: 100..9999.
+HolidayTable buildholidays(int year);
 
 // All rows with exactly that date, in table order. Empty rows never match.
-std::vector<const HolidayEntry*> holidaysof(int day, int month, int year);
+std::vector<const HolidayEntry*> holidaysof(const HolidayTable& table, int day, int month, int year);
 
 // The marking kind of a date: 1 if any row is a public holiday, else 8 if any
 // is a regional holiday, else 9 if any is a national day or summer-time
 // change, else 0 if the date has named days only; -1 without any row.
-int markingkind(int day, int month, int year);
+int markingkind(const HolidayTable& table, int day, int month, int year);
 
 // The row's name in the language (0 English, 1 German, 2 Austrian German).
 const char* holidayname(const HolidayEntry& entry, int language);

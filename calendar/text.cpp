@@ -5,54 +5,14 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace quendal {
 
 // ---- Language -------------------------------------------------------------
 
-int languagemode = 1;
-int languageoverride = 0;
-
-namespace {
-int userlanguageid = -1;  // -1: not yet taken from the environment
-}
-
-int languageidfromlocale(const char* locale) {
-  if (locale == nullptr) return 1033;
-  struct Entry {
-    const char* prefix;
-    int id;
-  };
-  static const Entry entries[] = {
-      {"de_DE", 1031}, {"de_AT", 3079}, {"de_CH", 2055}, {"de_LI", 5127}, {"de_LU", 4103}};
-  for (const Entry& e : entries)
-    if (std::strncmp(locale, e.prefix, 5) == 0 &&
-        (locale[5] == '\0' || locale[5] == '.' || locale[5] == '@'))
-      return e.id;
-  return 1033;
-}
-
-int userdefaultlanguage() {
-  if (userlanguageid < 0) {
-    const char* locale = nullptr;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-      const char* v = std::getenv(name);
-      if (v != nullptr && *v != '\0') {
-        locale = v;
-        break;
-      }
-    }
-    userlanguageid = languageidfromlocale(locale);
-  }
-  return userlanguageid;
-}
-
-void setuserdefaultlanguage(int id) { userlanguageid = id; }
-
-int currentlanguage() {
+int currentlanguage(int languagemode, int languageoverride, int userlanguage) {
   int id = 0;
-  if (languagemode != 0) id = languageoverride != 0 ? languageoverride : userdefaultlanguage();
+  if (languagemode != 0) id = languageoverride != 0 ? languageoverride : userlanguage;
   if (languagemode < 0 && id != 3079) id = 1031;
   switch (id) {
     case 1031:
@@ -67,13 +27,10 @@ int currentlanguage() {
   }
 }
 
-void togglelanguage() {
-  if (languagemode == 0)
-    languagemode = -1;
-  else if (languagemode < 0)
-    languagemode = 0;
-  else
-    languagemode = currentlanguage() == english ? -1 : 0;
+int togglelanguage(int languagemode, int languageoverride, int userlanguage) {
+  if (languagemode == 0) return -1;
+  if (languagemode < 0) return 0;
+  return currentlanguage(languagemode, languageoverride, userlanguage) == english ? -1 : 0;
 }
 
 // ---- Name tables ------------------------------------------------------------
@@ -321,8 +278,6 @@ std::string padright(std::string_view text, std::size_t width) {
 }
 
 // ---- Report buffer ------------------------------------------------------------
-
-std::string reportBuffer;
 
 void ReportBuffer::clear() {
   text_.clear();

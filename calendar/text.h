@@ -14,26 +14,20 @@
 namespace quendal {
 
 // ---- Language -------------------------------------------------------------
-
-// 1 automatic (initial), 0 English forced, -1 German forced.
-extern int languagemode;
-// 0 none; set by the configuration file to 3079 ("A "), 1031 ("D ") or 2000 ("E ").
-extern int languageoverride;
+//
+// The language of a text follows from three values the caller holds:
+// languagemode (1 automatic, 0 English forced, -1 German forced),
+// languageoverride (0 none, or the configuration file's choice 3079, 1031,
+// 2000) and the user's default language id (Windows locale id numbering).
 
 enum Language { english = 0, german = 1, austrian = 2 };
 
-// The user's default language id (Windows locale id numbering). Taken on
-// first use from the environment (LC_ALL, then LC_MESSAGES, then LANG):
-// de_DE 1031, de_AT 3079, de_CH 2055, de_LI 5127, de_LU 4103, else 1033.
-int userdefaultlanguage();
-void setuserdefaultlanguage(int id);
-// Locale id of a POSIX locale name such as "de_AT.UTF-8".
-int languageidfromlocale(const char* locale);
-
 // 0 English, 1 German, 2 Austrian German; asked anew for every text.
-int currentlanguage();
-// The toggle of the language commands and keys.
-void togglelanguage();
+int currentlanguage(int languagemode, int languageoverride, int userlanguage);
+// The languagemode after the toggle of the language commands and keys (and
+// page 66 of the main report): -1 when the current language is English,
+// else 0.
+int togglelanguage(int languagemode, int languageoverride, int userlanguage);
 
 // ---- Name tables ------------------------------------------------------------
 // Row 0 German, row 1 English; pick the row with namerow(language).
@@ -121,9 +115,5 @@ class ReportBuffer {
   std::string text_;
   std::size_t characters_ = 0;
 };
-
-// The text of the last report any dialog produced (the print preview starts
-// from it).
-extern std::string reportBuffer;
 
 }  // namespace quendal

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/application_state.h"
+
 namespace quendal::cli {
 
 // A malformed option or value: main prints the message on stderr, exits 2.
@@ -24,7 +26,7 @@ struct ClockTime {
 };
 
 struct GlobalOptions {
-  bool languagegiven = false;  // --lang: overrides the configuration's language line
+  bool languagegiven = false;  // --lang: the user's language; the configuration's language line is ignored
   int languageid = 0;          // 1033 en, 1031 de, 3079 at
   CivilDate today;             // --today or the local clock
   bool todaygiven = false;
@@ -82,8 +84,12 @@ struct Subcommand {
   const char* name;
   const char* summary;  // one line for the program's --help
   const char* usage;    // the subcommand's --help text
-  // Builds the text to print (reports keep their CR LF line ends).
-  std::string (*run)(const GlobalOptions& global, Options& options);
+  // Builds the text to print (reports keep their CR LF line ends). The state
+  // is the one main() created; subcommands keep in it what the program
+  // would (the configuration read, the planet dialog's hand-shake, ...).
+  std::string (*run)(ApplicationState& state, const GlobalOptions& global, Options& options);
+  // The text is written as it is: no CR LF to LF, no Windows-1252.
+  bool verbatim = false;
 };
 
 struct SubcommandRegistration {
@@ -91,10 +97,5 @@ struct SubcommandRegistration {
 };
 
 const std::vector<Subcommand>& subcommands();
-
-// Sets the language state from the global options: the user's default
-// language, and with --lang no configuration override. Subcommands that read
-// the configuration file call it again afterwards.
-void applylanguage(const GlobalOptions& global);
 
 }  // namespace quendal::cli

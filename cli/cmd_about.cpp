@@ -7,9 +7,9 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options&) {
-  readconfiguration(g);
-  const AboutBox box = buildaboutbox(measureperformance(localmillisecondsofday), currentlanguage());
+std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
+  readconfiguration(state, g);
+  const AboutBox box = buildaboutbox(measureperformance(localmillisecondsofday), state.language());
   return box.title + "\n" + box.text;
 }
 

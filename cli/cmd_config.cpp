@@ -1,7 +1,4 @@
 // quendal-report config: the evaluation of the configuration file.
-#include <algorithm>
-#include <iterator>
-
 #include "app/configuration.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
@@ -11,14 +8,14 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options&) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
   ConfigurationReportInputs in;
-  in.result = readconfiguration(g);
+  in.result = readconfiguration(state, g);
   in.todayyear = g.today.year;
   in.todaymonth = g.today.month;
   in.todayday = g.today.day;
-  std::copy(std::begin(personalDateTable), std::end(personalDateTable), in.dates.begin());
-  return buildconfigurationevaluation(in, currentlanguage()).text;
+  in.dates = state.configuration.personalDateTable;
+  return buildconfigurationevaluation(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

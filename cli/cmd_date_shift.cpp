@@ -7,14 +7,14 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate date = o.requireddate("date");
   const long long days = o.requiredinteger("days");
-  readconfiguration(g);
+  readconfiguration(state, g);
   DateShiftInputs in;
   in.year = date.year, in.month = date.month, in.day = date.day;
   in.days = static_cast<int>(days);
-  return builddateshift(in, currentlanguage()).text;
+  return builddateshift(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

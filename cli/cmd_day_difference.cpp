@@ -7,17 +7,17 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate from = o.requireddate("from");
   const CivilDate to = o.requireddate("to");
-  differenceDirection = o.flag("reverse") ? 1 : 0;
-  readconfiguration(g);
+  state.differenceDirection = o.flag("reverse") ? 1 : 0;
+  readconfiguration(state, g);
   DayDifferenceInputs in;
   in.year1 = from.year, in.month1 = from.month, in.day1 = from.day;
   in.year2 = to.year, in.month2 = to.month, in.day2 = to.day;
-  in.direction = differenceDirection;
+  in.direction = state.differenceDirection;
   in.todayyear = g.today.year, in.todaymonth = g.today.month, in.todayday = g.today.day;
-  return builddaydifference(in, currentlanguage()).text;
+  return builddaydifference(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

@@ -15,7 +15,7 @@ std::string hours(bool found, double value) {
   return found ? strprintf("%.6f", value) : std::string("none");
 }
 
-std::string run(const GlobalOptions&, Options& o) {
+std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   const CivilDate date = o.requireddate("date");
   const double latitude = o.requirednumber("lat");
   const double longitude = o.requirednumber("lon");

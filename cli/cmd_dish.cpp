@@ -32,13 +32,16 @@ void parsesatellite(const std::string& text, DishInputs& in) {
   in.satelliteeast = letter == 'W' ? 0 : 1;
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   DishInputs in;
   parsesatellite(o.requiredtext("satellite"), in);
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
-  readconfiguration(g);
-  in.place = observerplace(placeoption(o));
-  return builddishreport(in, currentlanguage()).text;
+  readconfiguration(state, g);
+  const PlaceOption place = placeoption(o, state.configuration.locationTable);
+  in.place = place.place;
+  in.placeindex = place.index;
+  in.places = state.configuration.locationTable;
+  return builddishreport(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

@@ -33,14 +33,14 @@ bool splitdms(const std::string& text, int& degrees, int& minutes, int& seconds,
 }
 
 // "DD:MM:SS(N|S),DDD:MM:SS(E|W)"
-DistancePoint parsepoint(const char* option, const std::string& text) {
+GeoPlace parsepoint(const char* option, const std::string& text) {
   const auto fail = [&]() {
     return UsageError(std::string("--") + option + ": '" + text +
                       "' is not a place of the form DD:MM:SS(N|S),DDD:MM:SS(E|W)");
   };
   const std::size_t comma = text.find(',');
   if (comma == std::string::npos) throw fail();
-  DistancePoint p;
+  GeoPlace p;
   char letter = 0;
   if (!splitdms(text.substr(0, comma), p.latitudedegrees, p.latitudeminutes, p.latitudeseconds, letter) ||
       (letter != 'N' && letter != 'S'))
@@ -54,12 +54,13 @@ DistancePoint parsepoint(const char* option, const std::string& text) {
   return p;
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   DistanceInputs in;
   in.first = parsepoint("from", o.requiredtext("from"));
   in.second = parsepoint("to", o.requiredtext("to"));
-  readconfiguration(g);
-  return builddistancereport(in, currentlanguage()).text;
+  readconfiguration(state, g);
+  in.places = state.configuration.locationTable;
+  return builddistancereport(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

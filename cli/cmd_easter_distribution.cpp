@@ -17,13 +17,13 @@ int feastfromoption(const std::string& value) {
                    "' is not one of easter, ascension, pentecost, corpus-christi");
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   EasterDistributionInputs in;
   in.firstyear = static_cast<int>(o.requiredinteger("from-year"));
   in.lastyear = static_cast<int>(o.requiredinteger("to-year"));
   in.feast = feastfromoption(o.text("feast", "easter"));
-  readconfiguration(g);
-  return buildeasterdistribution(in, currentlanguage()).text;
+  readconfiguration(state, g);
+  return buildeasterdistribution(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

@@ -16,7 +16,7 @@ int modeoption(Options& o) {
   throw UsageError("eot: --mode '" + mode + "' is not one of list, statistics, year");
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate date = o.requireddate("date");
   EquationOfTimeInputs in;
   in.year = date.year;
@@ -26,8 +26,8 @@ std::string run(const GlobalOptions& g, Options& o) {
   in.zone = static_cast<int>(o.integer("zone", 0));
   in.step = static_cast<int>(o.integer("step", 12));
   in.mode = modeoption(o);
-  readconfiguration(g);
-  return buildequationoftimereport(in, currentlanguage()).text;
+  readconfiguration(state, g);
+  return buildequationoftimereport(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

@@ -6,10 +6,10 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
-  PlanetInputs in = planetinputs(g, o);
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
+  PlanetInputs in = planetinputs(state, g, o);
   in.step = static_cast<int>(o.integer("step", 1));
-  return runplanettext(buildephemerislist, in, currentlanguage()).text;
+  return runplanettext(state, buildephemerislist, in, state.language()).text;
 }
 
 const std::string usage = std::string(

@@ -93,7 +93,7 @@ void apsides(double from, double to, std::vector<Event>& out) {
   }
 }
 
-std::string run(const GlobalOptions&, Options& o) {
+std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   const std::string what = o.requiredtext("what");
   const CivilDate fromdate = validdate(o, "from");
   const CivilDate todate = validdate(o, "to");

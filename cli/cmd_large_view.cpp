@@ -7,15 +7,15 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const long long year = o.requiredinteger("year");
   if (year < 1583 || year > 9999)
     throw UsageError("large-view: --year " + std::to_string(year) + " is outside 1583..9999");
   LargeViewInputs in;
   in.year = static_cast<int>(year);
   in.page = static_cast<int>(o.integer("page", 0));
-  readconfiguration(g);  // its language line applies, unless --lang is given
-  return buildlargeview(in, currentlanguage()).text;
+  readconfiguration(state, g);  // its language line applies, unless --lang is given
+  return buildlargeview(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

@@ -8,21 +8,30 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   MainReportInputs in;
   const long long year = o.requiredinteger("year");
   if (year < 100 || year > 9999)
     throw UsageError("main: --year " + std::to_string(year) + " is outside 100..9999");
   // The program reads its configuration before the main report: a language
   // line of the file applies (unless --lang is given).
-  readconfiguration(g);
+  readconfiguration(state, g);
   in.year = static_cast<int>(year);
   in.page = static_cast<int>(o.integer("page", 0));
   in.todayyear = g.today.year;
   in.todaymonth = g.today.month;
   in.todayday = g.today.day;
   if (in.page == 30 || in.page == 97) in.system = systemversion();
-  return buildmainreport(in, currentlanguage()).text;
+  in.languagemode = state.languagemode;
+  in.languageoverride = state.languageoverride;
+  in.userlanguage = state.userlanguage;
+  const MainReport r = buildmainreport(in, state.language());
+  if (r.built) {
+    state.currentyear = r.year;
+    state.reportpage = r.page;
+    state.languagemode = r.languagemode;
+  }
+  return r.text;
 }
 
 const SubcommandRegistration registration({

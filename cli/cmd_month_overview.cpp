@@ -8,13 +8,14 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   MonthOverviewInputs in;
   in.year = static_cast<int>(o.requiredinteger("year"));
   in.month = static_cast<int>(o.requiredinteger("month"));
-  readconfiguration(g);
-  in.locationindex = placeindexoption(o, 0);
-  return buildmonthoverview(in, currentlanguage()).text;
+  readconfiguration(state, g);
+  in.places = state.configuration.locationTable;
+  in.locationindex = placeindexoption(o, in.places, 0);
+  return buildmonthoverview(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

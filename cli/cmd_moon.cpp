@@ -8,9 +8,9 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
-  readconfiguration(g);  // its language line applies, unless --lang is given
-  const int language = currentlanguage();
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
+  readconfiguration(state, g);  // its language line applies, unless --lang is given
+  const int language = state.language();
   MoonReportInputs in;
   const CivilDate date = o.requireddate("date");
   const ClockTime time = o.requiredtime("time");

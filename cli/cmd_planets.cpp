@@ -6,9 +6,9 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
-  const PlanetInputs in = planetinputs(g, o);
-  return runplanettext(buildplanetreport, in, currentlanguage()).text;
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
+  const PlanetInputs in = planetinputs(state, g, o);
+  return runplanettext(state, buildplanetreport, in, state.language()).text;
 }
 
 const std::string usage = std::string(

@@ -49,7 +49,7 @@ void line(std::string& out, const char* name, double value) {
   out += buffer;
 }
 
-std::string run(const GlobalOptions&, Options& o) {
+std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   const int body = bodyfromname(o.requiredtext("body"));
   const CivilDate date = o.requireddate("date");
   const ClockTime time = o.requiredtime("time");

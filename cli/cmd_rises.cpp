@@ -32,22 +32,18 @@ void parseplanets(const std::string& list, int planets[8]) {
   }
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
-  readconfiguration(g);  // places; its language line applies, unless --lang is given
-  const int language = currentlanguage();
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
+  readconfiguration(state, g);  // places; its language line applies, unless --lang is given
+  const int language = state.language();
   RisesInputs in;
   const CivilDate date = o.requireddate("date");
   in.year = date.year;
   in.month = date.month;
   in.day = date.day;
-  const PlaceOption place = placeoption(o, 0);
+  in.places = state.configuration.locationTable;
+  const PlaceOption place = placeoption(o, in.places, 0);
   if (place.coordinates) {
-    in.latitudedegrees = place.place.latitudedegrees;
-    in.latitudeminutes = place.place.latitudeminutes;
-    in.longitudedegrees = place.place.longitudedegrees;
-    in.longitudeminutes = place.place.longitudeminutes;
-    in.north = place.place.north;
-    in.east = place.place.east;
+    in.place = place.place;
   } else {
     in.positionmode = 1;
     in.locationindex = place.index;

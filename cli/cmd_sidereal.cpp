@@ -9,7 +9,7 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   SiderealInputs in;
   const CivilDate date = o.requireddate("date");
   const ClockTime time = o.requiredtime("time");
@@ -19,12 +19,15 @@ std::string run(const GlobalOptions& g, Options& o) {
   in.hour = time.hour;
   in.minute = time.minute;
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
-  readconfiguration(g);
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, currentlanguage()));
+  readconfiguration(state, g);
+  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, state.language()));
   in.zone = zone.zone;
   in.halfzone = zone.half;
-  in.place = observerplace(placeoption(o));
-  return buildsiderealreport(in, currentlanguage()).text;
+  const PlaceOption place = placeoption(o, state.configuration.locationTable);
+  in.place = place.place;
+  in.placeindex = place.index;
+  in.places = state.configuration.locationTable;
+  return buildsiderealreport(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

@@ -27,7 +27,7 @@ YearMonth parseyearmonth(const char* option, const std::string& text) {
   return ym;
 }
 
-std::string run(const GlobalOptions& g, Options& o) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   WeekdayDistributionInputs in;
   in.day = static_cast<int>(o.requiredinteger("day"));
   const bool year = o.has("year");
@@ -42,8 +42,8 @@ std::string run(const GlobalOptions& g, Options& o) {
     in.firstyear = from.year, in.firstmonth = from.month;
     in.lastyear = to.year, in.lastmonth = to.month;
   }
-  readconfiguration(g);
-  return buildweekdaydistribution(in, currentlanguage()).text;
+  readconfiguration(state, g);
+  return buildweekdaydistribution(in, state.language()).text;
 }
 
 const SubcommandRegistration registration({

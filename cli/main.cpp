@@ -134,11 +134,17 @@ int main(int argc, char** argv) {
       const LocalDateTime now = localdatetime();
       g.today = {now.year, now.month, now.day};
     }
-    applylanguage(g);
+    ApplicationState state;
+    state.userlanguage = g.languagegiven ? g.languageid : userdefaultlanguage();
     Options options(name, rest);
-    const std::string text = command->run(g, options);
+    const std::string text = command->run(state, g, options);
     options.finish();
-    write(text, g);
+    if (command->verbatim) {
+      std::fwrite(text.data(), 1, text.size(), stdout);
+      std::fflush(stdout);
+    } else {
+      write(text, g);
+    }
     return 0;
   } catch (const UsageError& e) {
     std::fprintf(stderr, "quendal-report: %s\n", e.what());

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "calendar/text.h"
 #include "cli/cli.h"
 
 namespace quendal::cli {
@@ -22,14 +21,6 @@ SubcommandRegistration::SubcommandRegistration(const Subcommand& command) {
 }
 
 const std::vector<Subcommand>& subcommands() { return registry(); }
-
-void applylanguage(const GlobalOptions& global) {
-  languagemode = 1;
-  if (global.languagegiven) {
-    setuserdefaultlanguage(global.languageid);
-    languageoverride = 0;
-  }
-}
 
 long long parseinteger(const std::string& option, const std::string& text) {
   errno = 0;

@@ -27,7 +27,7 @@ bool splitcoordinate(const std::string& text, int& degrees, int& minutes, char& 
 
 }  // namespace
 
-void parselatitude(const std::string& option, const std::string& text, LocationRecord& place) {
+void parselatitude(const std::string& option, const std::string& text, GeoPlace& place) {
   int degrees = 0, minutes = 0;
   char letter = 0;
   if (!splitcoordinate(text, degrees, minutes, letter) || (letter != 'N' && letter != 'S'))
@@ -35,11 +35,9 @@ void parselatitude(const std::string& option, const std::string& text, LocationR
   place.latitudedegrees = std::min(degrees, 90);
   place.latitudeminutes = place.latitudedegrees == 90 ? 0 : std::min(minutes, 59);
   place.north = letter == 'N' ? 1 : 0;
-  place.latitude = place.latitudedegrees + place.latitudeminutes / 60.0;
-  if (!place.north) place.latitude = -place.latitude;
 }
 
-void parselongitude(const std::string& option, const std::string& text, LocationRecord& place) {
+void parselongitude(const std::string& option, const std::string& text, GeoPlace& place) {
   int degrees = 0, minutes = 0;
   char letter = 0;
   if (!splitcoordinate(text, degrees, minutes, letter) || (letter != 'E' && letter != 'O' && letter != 'W'))
@@ -47,11 +45,9 @@ void parselongitude(const std::string& option, const std::string& text, Location
   place.longitudedegrees = std::min(degrees, 180);
   place.longitudeminutes = place.longitudedegrees == 180 ? 0 : std::min(minutes, 59);
   place.east = letter == 'W' ? 0 : 1;
-  place.longitude = place.longitudedegrees + place.longitudeminutes / 60.0;
-  if (!place.east) place.longitude = -place.longitude;
 }
 
-PlaceOption placeoption(Options& options, int fallbackindex) {
+PlaceOption placeoption(Options& options, const LocationTable& places, int fallbackindex) {
   PlaceOption p;
   const bool byindex = options.has("place");
   const bool bylatitude = options.has("lat");
@@ -67,13 +63,13 @@ PlaceOption placeoption(Options& options, int fallbackindex) {
     parselongitude("lon", options.requiredtext("lon"), p.place);
     return p;
   }
-  p.index = placeindexoption(options, fallbackindex);
-  p.place = locationTable[p.index];
+  p.index = placeindexoption(options, places, fallbackindex);
+  p.place = places[static_cast<std::size_t>(p.index)];
   return p;
 }
 
-int placeindexoption(Options& options, int fallbackindex) {
-  const int inuse = locationsinuse();
+int placeindexoption(Options& options, const LocationTable& places, int fallbackindex) {
+  const int inuse = locationsinuse(places);
   const long long index = options.has("place") ? options.requiredinteger("place") : fallbackindex;
   if (index < 0 || index >= inuse)
     throw UsageError(options.command() + ": --place " + std::to_string(index) + " is not a configured place (" +
@@ -99,18 +95,6 @@ ZoneOption zoneoption(Options& options, int fallback, bool allowauto) {
   }
   z.half = options.flag("half-zone") ? 1 : 0;
   return z;
-}
-
-ObserverPlace observerplace(const PlaceOption& option) {
-  ObserverPlace p;
-  p.latitudedegrees = option.place.latitudedegrees;
-  p.latitudeminutes = option.place.latitudeminutes;
-  p.north = option.place.north;
-  p.longitudedegrees = option.place.longitudedegrees;
-  p.longitudeminutes = option.place.longitudeminutes;
-  p.east = option.place.east;
-  p.placeindex = option.index;
-  return p;
 }
 
 int dialogdefaultzone(const CivilDate& date, int language) {

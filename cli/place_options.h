@@ -12,43 +12,37 @@
 #include <string>
 
 #include "app/configuration.h"
+#include "app/place.h"
 #include "cli/cli.h"
-#include "reports/position_text.h"
 
 namespace quendal::cli {
 
 struct PlaceOption {
   // name: the configured name ("" for --lat/--lon); degrees and minutes as
   // the dialogs hold them (latitude 0..90, longitude 0..180, minutes 0..59,
-  // minutes 0 at 90 and 180 degrees); north/east: hemisphere flags (1/0);
-  // latitude, longitude: decimal degrees, north and east positive.
+  // minutes 0 at 90 and 180 degrees); north/east: hemisphere flags (1/0).
   LocationRecord place;
-  int index = -1;            // index into locationTable; -1 for --lat/--lon
+  int index = -1;            // index into the configured places; -1 for --lat/--lon
   bool coordinates = false;  // given by --lat/--lon
 };
 
 // Reads --place N or --lat and --lon (both together, never with --place).
-// Without any of them: entry `fallbackindex` of locationTable. N must name a
-// configured place (0 .. locationsinuse() - 1). The caller reads the
-// configuration file first (readconfiguration). Throws UsageError.
-PlaceOption placeoption(Options& options, int fallbackindex = 0);
-
-// The place as the sidereal, planet and dish reports take it (position mode
-// with the index for --place N or the default place).
-ObserverPlace observerplace(const PlaceOption& option);
+// Without any of them: entry `fallbackindex` of the configured places. N must
+// name a configured place (0 .. locationsinuse - 1). Throws UsageError.
+PlaceOption placeoption(Options& options, const LocationTable& places, int fallbackindex = 0);
 
 // Reads --place N alone: N, or `fallbackindex` without the option; N must
 // name a configured place. Throws UsageError.
-int placeindexoption(Options& options, int fallbackindex = 0);
+int placeindexoption(Options& options, const LocationTable& places, int fallbackindex = 0);
 
 // "DD:MM" followed by N or S (n, s also) into degrees, minutes and the north
-// flag of the place, limited to 0..90 and 0..59 (minutes 0 at 90 degrees);
-// sets place.latitude. Throws UsageError naming the option.
-void parselatitude(const std::string& option, const std::string& text, LocationRecord& place);
+// flag of the place, limited to 0..90 and 0..59 (minutes 0 at 90 degrees).
+// Throws UsageError naming the option.
+void parselatitude(const std::string& option, const std::string& text, GeoPlace& place);
 // "DDD:MM" followed by E, O or W (lower case also) into degrees, minutes and
-// the east flag, limited to 0..180 and 0..59 (minutes 0 at 180 degrees);
-// sets place.longitude. Throws UsageError naming the option.
-void parselongitude(const std::string& option, const std::string& text, LocationRecord& place);
+// the east flag, limited to 0..180 and 0..59 (minutes 0 at 180 degrees).
+// Throws UsageError naming the option.
+void parselongitude(const std::string& option, const std::string& text, GeoPlace& place);
 
 struct ZoneOption {
   int zone = 0;        // hours east of UTC as given (the reports limit it); 99 = automatic

@@ -35,6 +35,16 @@ void parsebodies(const std::string& text, PlanetInputs& in) {
   }
 }
 
+// What the planet dialog keeps of a report.
+void storeplanetstate(ApplicationState& state, const PlanetReport& r) {
+  state.deltaTPending = r.corrected.deltaTPending;
+  if (r.deltatcomputed) return;
+  state.chart.chartInstant = r.jd;
+  state.chart.chartLongitude = r.longitude;
+  state.chart.chartLatitude = r.latitude;
+  state.chart.chartDisplayWord = r.displayword;
+}
+
 }  // namespace
 
 const char* const planetoptionshelp =
@@ -61,7 +71,7 @@ const char* const planetoptionshelp =
     "  --dms                angles in degrees, minutes and seconds\n"
     "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
 
-PlanetInputs planetinputs(const GlobalOptions& g, Options& o) {
+PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Options& o) {
   PlanetInputs in;
   const CivilDate date = o.requireddate("date");
   const ClockTime time = o.requiredtime("time");
@@ -84,24 +94,29 @@ PlanetInputs planetinputs(const GlobalOptions& g, Options& o) {
   in.azimuthnorth = o.flag("azimuth-north");
   in.sexagesimal = o.flag("dms");
   in.details = o.flag("details");
-  readconfiguration(g);
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, currentlanguage()));
+  readconfiguration(state, g);
+  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, state.language()));
   in.zone = zone.zone;
   in.halfzone = zone.half;
-  in.place = observerplace(placeoption(o));
+  const PlaceOption place = placeoption(o, state.configuration.locationTable);
+  in.place = place.place;
+  in.placeindex = place.index;
+  in.places = state.configuration.locationTable;
+  in.zodiacEnabled = state.zodiacEnabled;
   return in;
 }
 
-PlanetReport runplanettext(PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in, int language) {
-  deltaTPending = in.deltaTPending;
+PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int),
+                           PlanetInputs in, int language) {
+  state.deltaTPending = in.deltaTPending;
   PlanetReport r = build(in, language);
-  storeplanetstate(r);
+  storeplanetstate(state, r);
   if (r.deltatcomputed) {
     // The dialog writes delta T into its field, which runs the report again.
     in.deltat = r.corrected.deltat;
-    in.deltaTPending = deltaTPending;
+    in.deltaTPending = state.deltaTPending;
     r = build(in, language);
-    storeplanetstate(r);
+    storeplanetstate(state, r);
   }
   return r;
 }

@@ -7,12 +7,15 @@
 namespace quendal::cli {
 
 // Reads date, time, zone, place, delta T, refraction, bodies and option flags
-// into the inputs of the planet dialog (the configuration file is read here).
-PlanetInputs planetinputs(const GlobalOptions& global, Options& options);
+// into the inputs of the planet dialog (the configuration file is read here;
+// the places and the zodiac switch come from the state).
+PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& global, Options& options);
 
 // Runs a planet text the way the dialog does: without --delta-t the first
-// run computes delta T for the date and the second uses it.
-PlanetReport runplanettext(PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in, int language);
+// run computes delta T for the date and the second uses it. The state keeps
+// the hand-shake flag and the sky chart's state of each run.
+PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int),
+                           PlanetInputs in, int language);
 
 // The help text of the options both subcommands share.
 extern const char* const planetoptionshelp;

@@ -5,10 +5,10 @@
 
 namespace quendal::cli {
 
-int readconfiguration(const GlobalOptions& global) {
-  const int result = global.ini.empty() ? readConfiguration() : readConfigurationFile(global.ini);
-  applylanguage(global);
-  return result;
+int readconfiguration(ApplicationState& state, const GlobalOptions& global) {
+  state.storeconfiguration(global.ini.empty() ? readConfiguration() : readConfigurationFile(global.ini));
+  if (global.languagegiven) state.languageoverride = 0;
+  return state.configuration.result;
 }
 
 }  // namespace quendal::cli

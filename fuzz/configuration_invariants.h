@@ -1,5 +1,5 @@
-// What must hold of the configuration tables after any read, whatever the
-// file held: shared by the fuzz target and the hostile-input test.
+// What must hold of a configuration after any read, whatever the file held:
+// shared by the fuzz target and the hostile-input test.
 #pragma once
 
 #include <cmath>
@@ -27,21 +27,21 @@ inline std::string configurationtextfault(const std::string& text) {
   return "";
 }
 
-// "" when the tables hold what a read may leave in them; else the first fault.
-// result is the reader's result; languagebefore the override before reading.
-inline std::string configurationfault(int result, int languagebefore) {
+// "" when the configuration holds what a read may give; else the first fault.
+inline std::string configurationfault(const Configuration& c) {
+  const int result = c.result;
   if (result != 1 && result != 0 && result != -1) return "result " + std::to_string(result);
-  if (languageoverride != languagebefore && languageoverride != 3079 && languageoverride != 1031 &&
-      languageoverride != 2000)
-    return "languageoverride " + std::to_string(languageoverride);
-  if (result != 1 && languageoverride != languagebefore) return "language set without a read";
+  const int language = c.languageoverride;
+  if (language != 0 && language != 3079 && language != 1031 && language != 2000)
+    return "languageoverride " + std::to_string(language);
+  if (result != 1 && language != 0) return "language set without a read";
 
-  const int places = locationsinuse();
+  const int places = locationsinuse(c.locationTable);
   if (places < 1 || places > locationtablesize) return "places in use";
-  if (result != 1 && (places != 1 || locationTable[0].name != "Sankt Pölten (Austria)"))
+  if (result != 1 && (places != 1 || c.locationTable[0].name != "Sankt Pölten (Austria)"))
     return "not the preset place";
   for (int i = 0; i < locationtablesize; ++i) {
-    const LocationRecord& r = locationTable[i];
+    const LocationRecord& r = c.locationTable[static_cast<std::size_t>(i)];
     const std::string at = "place " + std::to_string(i) + ": ";
     if (i >= places) {
       if (r.inuse != 0 || !r.name.empty() || r.latitudedegrees != 0 || r.longitudedegrees != 0)
@@ -59,12 +59,13 @@ inline std::string configurationfault(int result, int languagebefore) {
         r.longitudeminutes == 0)
       return at + "at 0° 0', 0° 0'";
     if ((r.north != 0 && r.north != 1) || (r.east != 0 && r.east != 1)) return at + "hemisphere";
-    if (!std::isfinite(r.latitude) || !std::isfinite(r.longitude) || std::fabs(r.latitude) > 90.0 ||
-        std::fabs(r.longitude) > 180.0)
+    if (r.latitudeseconds != 0 || r.longitudeseconds != 0) return at + "seconds";
+    if (!std::isfinite(latitudeof(r)) || !std::isfinite(longitudeof(r)) || std::fabs(latitudeof(r)) > 90.0 ||
+        std::fabs(longitudeof(r)) > 180.0)
       return at + "decimal degrees";
     const double latitude = (r.latitudedegrees + r.latitudeminutes / 60.0) * (r.north ? 1 : -1);
     const double longitude = (r.longitudedegrees + r.longitudeminutes / 60.0) * (r.east ? 1 : -1);
-    if (std::fabs(latitude - r.latitude) > 1e-12 || std::fabs(longitude - r.longitude) > 1e-12)
+    if (std::fabs(latitude - latitudeof(r)) > 1e-12 || std::fabs(longitude - longitudeof(r)) > 1e-12)
       return at + "decimal degrees differ from degrees and minutes";
     const std::string fault = configurationtextfault(r.name);
     if (!fault.empty()) return at + "name " + fault;
@@ -72,7 +73,7 @@ inline std::string configurationfault(int result, int languagebefore) {
 
   bool ended = false;
   for (int i = 0; i < personaldatetablesize; ++i) {
-    const PersonalDate& d = personalDateTable[i];
+    const PersonalDate& d = c.personalDateTable[static_cast<std::size_t>(i)];
     const std::string at = "date " + std::to_string(i) + ": ";
     if (d.year == 0) {
       if (d.day != 0 || d.month != 0 || !d.text.empty()) return at + "empty entry not empty";

@@ -8,15 +8,13 @@
 #include <string_view>
 
 #include "app/configuration.h"
-#include "calendar/text.h"
-#include "fuzz/configuration_invariants.h"
+#include "configuration_invariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quendal;
-  languageoverride = 0;
-  const int result =
+  const Configuration c =
       readConfigurationContent(std::string_view(reinterpret_cast<const char*>(data), size));
-  const std::string fault = configurationfault(result, 0);
+  const std::string fault = configurationfault(c);
   if (!fault.empty()) {
     std::fprintf(stderr, "configuration fault: %s\n", fault.c_str());
     std::abort();

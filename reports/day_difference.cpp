@@ -9,8 +9,6 @@
 
 namespace quendal {
 
-int differenceDirection = 0;
-
 namespace {
 
 constexpr double daysperweek = 7.0;

@@ -9,14 +9,12 @@
 
 namespace quendal {
 
-// Process-wide: 1 negates the difference (first date minus second). The
-// dialog toggles it with its "+ <--> -" button and clears it when it closes.
-extern int differenceDirection;
-
 struct DayDifferenceInputs {
   int year1 = 0, month1 = 0, day1 = 0;  // first date (clamped, see correctcivildate)
   int year2 = 0, month2 = 0, day2 = 0;  // second date
-  int direction = 0;                    // differenceDirection
+  // differenceDirection: 1 negates the difference (first date minus second);
+  // the dialog toggles it with its "+ <--> -" button.
+  int direction = 0;
   int todayyear = 0, todaymonth = 0, todayday = 0;  // the local date
 };
 

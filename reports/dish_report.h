@@ -12,7 +12,10 @@ struct DishInputs {
   int satellitedegrees = 19;  // 0..180, whole degrees of the orbital position
   int satellitetenths = 2;    // 0..9, tenths of a degree
   int satelliteeast = 1;      // 1 east of Greenwich ("Ost"), 0 west
-  ObserverPlace place;
+  GeoPlace place;
+  // Position mode: the entry of places to load ("Pos. -" / "Pos. +"); -1 off.
+  int placeindex = -1;
+  LocationTable places = presetlocationtable();  // the configured places
   int azimuthnorth = 0;       // "Azim. Nord": azimuth counted from north
 };
 

@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "app/configuration.h"
 #include "astro/geodesy.h"
 #include "calendar/text.h"
 
@@ -16,7 +15,7 @@ constexpr double nauticalmilesperkm = 0.5399568034557235;
 
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
-void clamppoint(DistancePoint& p) {
+void clamppoint(GeoPlace& p) {
   p.latitudedegrees = clamp(p.latitudedegrees, 0, 90);
   p.latitudeminutes = clamp(p.latitudeminutes, 0, 59);
   p.latitudeseconds = clamp(p.latitudeseconds, 0, 59);
@@ -28,11 +27,12 @@ void clamppoint(DistancePoint& p) {
 }
 
 // The name of the first configured place at exactly these decimal degrees.
-std::string placeat(double latitude, double longitude) {
-  const int inuse = locationsinuse();
-  for (int i = 0; i < inuse; ++i)
-    if (locationTable[i].latitude == latitude && locationTable[i].longitude == longitude)
-      return locationTable[i].name;
+std::string placeat(double latitude, double longitude, const LocationTable& places) {
+  const int inuse = locationsinuse(places);
+  for (int i = 0; i < inuse; ++i) {
+    const LocationRecord& r = places[static_cast<std::size_t>(i)];
+    if (latitudeof(r) == latitude && longitudeof(r) == longitude) return r.name;
+  }
   return "";
 }
 
@@ -71,29 +71,17 @@ void distancepair(ReportBuffer& b, double simple, double exact, const char* unit
 
 }  // namespace
 
-double distancelatitude(const DistancePoint& p) {
-  double v = p.latitudedegrees + p.latitudeminutes / 60.0 + p.latitudeseconds / 3600.0;
-  if (v > 90.0) v = 90.0;
-  return p.north ? v : -v;
-}
-
-double distancelongitude(const DistancePoint& p) {
-  double v = p.longitudedegrees + p.longitudeminutes / 60.0 + p.longitudeseconds / 3600.0;
-  if (v > 180.0) v = 180.0;
-  return p.east ? v : -v;
-}
-
 DistanceReport builddistancereport(const DistanceInputs& inputs, int language) {
   DistanceReport r;
   r.corrected = inputs;
   clamppoint(r.corrected.first);
   clamppoint(r.corrected.second);
-  r.latitude1 = distancelatitude(r.corrected.first);
-  r.longitude1 = distancelongitude(r.corrected.first);
-  r.latitude2 = distancelatitude(r.corrected.second);
-  r.longitude2 = distancelongitude(r.corrected.second);
-  r.placename1 = placeat(r.latitude1, r.longitude1);
-  r.placename2 = placeat(r.latitude2, r.longitude2);
+  r.latitude1 = latitudeof(r.corrected.first);
+  r.longitude1 = longitudeof(r.corrected.first);
+  r.latitude2 = latitudeof(r.corrected.second);
+  r.longitude2 = longitudeof(r.corrected.second);
+  r.placename1 = placeat(r.latitude1, r.longitude1, inputs.places);
+  r.placename2 = placeat(r.latitude2, r.longitude2, inputs.places);
   r.simple = SphereDistance(r.longitude1, r.latitude1, r.longitude2, r.latitude2);
   r.exact = EllipsoidDistance(r.longitude1, r.latitude1, r.longitude2, r.latitude2);
   const bool german = language != english;

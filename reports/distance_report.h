@@ -4,22 +4,17 @@
 
 #include <string>
 
+#include "app/configuration.h"
+#include "app/place.h"
+
 namespace quendal {
 
-// One place as the distance dialog enters it.
-struct DistancePoint {
-  int latitudedegrees = 0;   // 0..90
-  int latitudeminutes = 0;   // 0..59
-  int latitudeseconds = 0;   // 0..59
-  int north = 1;             // 1 north, 0 south
-  int longitudedegrees = 0;  // 0..180
-  int longitudeminutes = 0;  // 0..59
-  int longitudeseconds = 0;  // 0..59
-  int east = 1;              // 1 east, 0 west
-};
-
+// The two places as the distance dialog enters them: degrees, minutes and
+// seconds, each limited to its range (90 or 180 degrees, 59), and the signed
+// decimal degrees (latitudeof, longitudeof) limited to 90 and 180.
 struct DistanceInputs {
-  DistancePoint first, second;
+  GeoPlace first, second;
+  LocationTable places = presetlocationtable();  // the configured places, for their names
 };
 
 struct DistanceReport {
@@ -31,11 +26,6 @@ struct DistanceReport {
   double simple = 0.0;  // km on the sphere
   double exact = 0.0;   // km on the WGS84 ellipsoid
 };
-
-// Signed decimal degrees of a point: degrees + minutes/60 + seconds/3600,
-// limited to 90 (latitude) or 180 (longitude), negative south and west.
-double distancelatitude(const DistancePoint& p);
-double distancelongitude(const DistancePoint& p);
 
 DistanceReport builddistancereport(const DistanceInputs& in, int language);
 

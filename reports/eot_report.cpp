@@ -16,8 +16,6 @@ constexpr double samplestep = 0.003472227222222222;    // 5 minutes, day
 constexpr double tropicalyear = 365.2425;               // days, step 1209
 constexpr int tropicalyearstep = 1209;                  // quarter hours
 
-YearEventCache yearcache[eotyearslots + 1];  // slot 0 unused
-
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 EquationOfTimeInputs corrected(const EquationOfTimeInputs& in) {
@@ -130,11 +128,13 @@ void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, int language) {
   t.append(strprintf(german ? "\r\n Jahresauswertung für das Jahr %d: " : "\r\n Evaluation for the Year %d: ",
                  in.year));
   t.append("\r\n");
-  const YearEventCache& slot = eotyearslot(EotYearEvents(in.year));
+  int evaluations = 0;
+  const EotYearTurningPoints events = eotturningpoints(in.year, evaluations);
   for (int i = 0; i < eotyeareventcount; ++i) {
+    const EotTurningPoint& e = events[static_cast<std::size_t>(i)];
     t.append(headings[namerow(language)][i]);
-    t.append(formateotinstant(slot.events[i].jd, in.zone, language));
-    t.append(formateotvalue(slot.events[i].value, language));
+    t.append(formateotinstant(e.jd, in.zone, language));
+    t.append(formateotvalue(e.value, language));
   }
 }
 
@@ -166,41 +166,28 @@ std::string formateotinstant(double jd, int zone, int language) {
   return t;
 }
 
-int EotYearEvents(int year, int& evaluations) {
-  for (int i = 1; i <= eotyearslots; ++i)
-    if (yearcache[i].usecount > 0 && yearcache[i].year == year) {
-      ++yearcache[i].usecount;
-      return i;
-    }
-  YearEventCache entry;
-  entry.year = year;
-  entry.usecount = 1;
+EotYearTurningPoints eotturningpoints(int year, int& evaluations) {
+  EotYearTurningPoints events{};
   static const int modes[eotyeareventcount] = {-1, 0, 1, 0, -1, 0, 1, 0};
   double jd = datetojd(year, 1, 1);
   for (int i = 0; i < eotyeareventcount; ++i) {
     double value = 0.0;
     jd = EquationOfTimeExtremum(jd, value, evaluations, modes[i]);
-    entry.events[i] = {roundjdtominute(jd), value};
+    events[static_cast<std::size_t>(i)] = {roundjdtominute(jd), value};
     jd += 5.0;
   }
-  int chosen = 1;
-  for (int i = 2; i <= eotyearslots; ++i)
-    if (yearcache[i].usecount < yearcache[chosen].usecount) chosen = i;
-  yearcache[chosen] = entry;
-  return chosen;
+  return events;
 }
 
-int EotYearEvents(int year) {
+int EotYearEvents(YearEventCache& cache, int year, int& evaluations) {
+  const int slot = findeotyear(cache, year);
+  if (slot != 0) return slot;
+  return storeeotyear(cache, year, eotturningpoints(year, evaluations));
+}
+
+int EotYearEvents(YearEventCache& cache, int year) {
   int evaluations = 0;
-  return EotYearEvents(year, evaluations);
-}
-
-const YearEventCache& eotyearslot(int slot) {
-  return yearcache[slot >= 1 && slot <= eotyearslots ? slot : 0];
-}
-
-void cleareotyearevents() {
-  for (YearEventCache& slot : yearcache) slot = YearEventCache{};
+  return EotYearEvents(cache, year, evaluations);
 }
 
 EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& inputs, int language) {

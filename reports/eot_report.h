@@ -1,13 +1,16 @@
 // The equation of time report: a list of 30 values at a chosen step, the
 // statistics of the interval those 30 steps span (sampled every 5 minutes),
 // and the eight turning points of a calendar year, which the equation-of-time
-// graph reads as well (EotYearEvents with its 31-slot year cache).
+// graph reads as well (EotYearEvents with the 31-slot year cache its caller
+// owns).
 //
 // The equation of time is W. M. Smart's formula (EquationOfTime, astro/sun.h),
 // in minutes, apparent minus mean solar time.
 #pragma once
 
 #include <string>
+
+#include "almanac/eot_year_cache.h"
 
 namespace quendal {
 
@@ -34,36 +37,19 @@ EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& in, i
 
 // ---- Turning points of a year -------------------------------------------------
 
-struct EotTurningPoint {
-  double jd = 0.0;     // JD (UT) rounded to the whole minute
-  double value = 0.0;  // equation of time, minutes (|E| for a zero crossing)
-};
-
-// Order of the eight events in a year: great minimum, first zero crossing,
-// little maximum, second zero crossing, little minimum, third zero crossing,
-// great maximum, fourth zero crossing.
-inline constexpr int eotyeareventcount = 8;
-inline constexpr int eotyearslots = 31;  // slots 1..31
-
-struct YearEventCache {
-  int year = 0;
-  int usecount = 0;  // 0 = empty
-  EotTurningPoint events[eotyeareventcount];
-};
-
-// The slot (1..31) holding the turning points of the year (any year the
-// equation of time is defined for), computed on a miss by eight searches with
+// The eight turning points of the year (any year the equation of time is
+// defined for), in the order of almanac/eot_year_cache.h: eight searches with
 // EquationOfTimeExtremum from 1 January 0h UT, each 5 days after the previous
-// point. A hit increments the slot's use count; a miss replaces the slot with
-// the smallest use count (lowest-numbered among equals) and gives it count 1.
-// evaluations is increased by the number of equation-of-time evaluations
-// (0 on a hit).
-int EotYearEvents(int year, int& evaluations);
-int EotYearEvents(int year);
-// The slot 1..31 (read-only).
-const YearEventCache& eotyearslot(int slot);
-// Empties every slot (program start).
-void cleareotyearevents();
+// point. evaluations is increased by the number of equation-of-time
+// evaluations.
+EotYearTurningPoints eotturningpoints(int year, int& evaluations);
+
+// The slot (1..31) of the cache holding the turning points of the year,
+// computed on a miss. A hit increments the slot's use count; a miss replaces
+// the slot with the smallest use count (lowest-numbered among equals) and
+// gives it count 1. evaluations is increased as above (0 on a hit).
+int EotYearEvents(YearEventCache& cache, int year, int& evaluations);
+int EotYearEvents(YearEventCache& cache, int year);
 
 // ---- Formatting shared with the graph window -------------------------------------
 

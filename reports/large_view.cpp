@@ -5,69 +5,33 @@
 
 #include "calendar/calendar.h"
 #include "calendar/easter.h"
+#include "calendar/feasts.h"
 #include "calendar/text.h"
 
 namespace quendal {
 
 namespace {
 
-struct FeastLine {
-  int offset;
-  const char* german;
-  const char* english;
-};
-
-const FeastLine movablelines[9] = {
-    {ashwednesday, "%d. %d. Aschermittwoch \r\n", "%d. %d. Ash Wednesday \r\n"},
-    {palmsunday, "%d. %d. Palmsonntag \r\n", "%d. %d. Palm Sunday \r\n"},
-    {palmsunday + 5, "%d. %d. Karfreitag \r\n", "%d. %d. Good Friday \r\n"},
-    {eastersunday, "%d. %d. Ostersonntag \r\n", "%d. %d. Easter Sunday \r\n"},
-    {eastermonday, "%d. %d. Ostermontag \r\n", "%d. %d. Easter Monday \r\n"},
-    {ascensionday, "%d. %d. Christi Himmelfahrt \r\n", "%d. %d. Ascension Day \r\n"},
-    {whitsunday, "%d. %d. Pfingstsonntag \r\n", "%d. %d. Pentecost - Whit Sunday \r\n"},
-    {whitmonday, "%d. %d. Pfingstmontag \r\n", "%d. %d. Pentecost - Whit Monday \r\n"},
-    {corpuschristi, "%d. %d. Fronleichnam \r\n", "%d. %d. Corpus Christi \r\n"},
-};
-
-struct FixedLine {
-  int day, month;
-  const char* german;   // nullptr: English only
-  const char* english;  // nullptr: German only
-};
-
-// The blanks around the numbers line up one- and two-digit days.
-const FixedLine fixedlines[9] = {
-    {1, 1, " %d. %d. Neujahrstag \r\n", " %d. %d. New Year's Day \r\n"},
-    {6, 1, " %d. %d. Dreikönigstag \r\n", " %d. %d. Epiphany \r\n"},
-    {1, 5, " %d. %d. Erster Mai (Tag der Arbeit) \r\n", " %d. %d. First May \r\n"},
-    {15, 8, "%d. %d. Mariä Himmelfahrt \r\n", "%d. %d. Assumption \r\n"},
-    {1, 11, " %d.%d. Allerheiligen \r\n", " %d.%d. All Saints' Day \r\n"},
-    {8, 12, " %d.%d. Mariä Empfängnis \r\n", " %d.%d. Immaculate Conception \r\n"},
-    {25, 12, "%d.%d. Christtag  (1. Weihnachtstag) \r\n", "%d.%d. Christmas Day \r\n"},
-    {26, 12, "%d.%d. Stefanitag (2. Weihnachtstag) \r\n", "%d.%d. Boxing Day \r\n"},
-    {31, 12, "%d.%d. Silvester \r\n", "%d.%d. New Year's Eve \r\n"},
-};
-
-const FixedLine nationallines[6] = {
-    {4, 7, nullptr, " %d. %d. National Holiday USA \r\n"},
-    {26, 10, "%d.%d. Staatsfeiertag Österreich \r\n", "%d.%d. National Holiday Austria \r\n"},
-    {3, 10, " %d.%d. Staatsfeiertag Deutschland \r\n", " %d.%d. National Holiday Germany \r\n"},
-    {1, 8, " %d. %d. Staatsfeiertag Schweiz \r\n", " %d. %d. National Holiday Switzerland \r\n"},
-    {23, 6, "%d. %d. Staatsfeiertag Luxemburg \r\n", "%d. %d. National Holiday Luxembourg \r\n"},
-    {15, 8, "%d. %d. Staatsfeiertag Liechtenstein \r\n", nullptr},
-};
+// The national days in the order of the list (the catalogue's order puts
+// the USA last).
+const NationalDay nationallist[nationaldaycount] = {nationalusa,         nationalaustria,    nationalgermany,
+                                                    nationalswitzerland, nationalluxembourg, nationalliechtenstein};
 
 bool gregorianleap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-void weekdaycell(ReportBuffer& b, int day, int month, int year, int language) {
+// " Mi  5. 3. Aschermittwoch \r\n": the short weekday, the date with a blank
+// before a one-digit day and after the point of a one-digit month (so that
+// the columns line up), the name.
+void feastline(ReportBuffer& b, int day, int month, int year, const FeastName& name, int language) {
   b.printf(" %s ", shortweekdayname(dayofweek(day, month, year), language));
+  b.printf(day < 10 ? " %d." : "%d.", day);
+  b.printf(month < 10 ? " %d. " : "%d. ", month);
+  b.append(language == english ? name.english : name.german);
+  b.append(" \r\n");
 }
 
-void fixedline(ReportBuffer& b, const FixedLine& line, int year, int language) {
-  const char* format = language == english ? line.english : line.german;
-  if (format == nullptr) return;
-  weekdaycell(b, line.day, line.month, year, language);
-  b.printf(format, line.day, line.month);
+void fixedline(ReportBuffer& b, const FixedFeast& f, int year, int language) {
+  if (listedin(f.listing, language)) feastline(b, f.day, f.month, year, f.name, language);
 }
 
 void holidaylist(ReportBuffer& b, int year, int language) {
@@ -82,16 +46,15 @@ void holidaylist(ReportBuffer& b, int year, int language) {
     b.append(" Depending from the Easter Date: \r\n\r\n");
   }
   const int easter = eastersundaygregorian(year);
-  for (const FeastLine& f : movablelines) {
+  for (const MovableFeast& f : movablefeasts) {
+    if (!listedin(f.listing, language)) continue;
     const DayMonth d = feastdate(easter, f.offset, year);
-    weekdaycell(b, d.day, d.month, year, language);
-    if (d.day < 10) b.append(" ");
-    b.printf(german ? f.german : f.english, d.day, d.month);
+    feastline(b, d.day, d.month, year, f.name, language);
   }
   b.append(german ? "\r\n Fixe Feiertage: \r\n\r\n" : "\r\n Fix Holidays: \r\n\r\n");
-  for (const FixedLine& line : fixedlines) fixedline(b, line, year, language);
+  for (const FixedFeast& f : fixedfeasts) fixedline(b, f, year, language);
   b.append(german ? "\r\n Staatsfeiertage: \r\n\r\n" : "\r\n National Holidays: \r\n\r\n");
-  for (const FixedLine& line : nationallines) fixedline(b, line, year, language);
+  for (const NationalDay n : nationallist) fixedline(b, nationaldays[n], year, language);
 
   DayMonth advent[4];
   adventsundays(year, advent);

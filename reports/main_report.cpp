@@ -8,9 +8,6 @@
 
 namespace quendal {
 
-int currentyear = 0;
-int reportpage = 0;
-
 namespace {
 
 bool isgermantext(int language) { return language != english; }
@@ -326,10 +323,12 @@ MainReport buildmainreport(const MainReportInputs& in, int language) {
   MainReport r;
   if (in.year < 100 || in.year > 9999) return r;
   r.built = true;
+  r.year = in.year;
+  r.languagemode = in.languagemode;
   int page = in.page;
   if (page == 66) {
-    languagemode = currentlanguage() == english ? -1 : 0;
-    language = currentlanguage();
+    r.languagemode = togglelanguage(in.languagemode, in.languageoverride, in.userlanguage);
+    language = currentlanguage(r.languagemode, in.languageoverride, in.userlanguage);
   }
   page = normalisedpage(page);
   r.page = page;

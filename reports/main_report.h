@@ -10,30 +10,34 @@
 
 namespace quendal {
 
-// Process-wide: the current year and report page of the main dialog and the
-// calendar window.
-extern int currentyear;
-extern int reportpage;
-
 struct MainReportInputs {
   int year = 0;  // 100..9999
   int page = 0;  // the report page (month field)
   int todayyear = 0, todaymonth = 0, todayday = 0;
   SystemVersion system;  // pages 30 and 97
+  // The language state page 66 switches (calendar/text.h).
+  int languagemode = 1;
+  int languageoverride = 0;
+  int userlanguage = 1033;
 };
 
+// A built page also says what the caller stores: year as the current year,
+// page as reportpage (and the month field), languagemode (changed by page 66).
 struct MainReport {
   bool built = false;  // false: year outside 100..9999, nothing changes
   std::string text;
+  int year = 0;        // the year of the page
   int page = 0;        // the page as normalised (66 and 77 become 0, unknown pages 0)
+  int languagemode = 1;  // the inputs' languagemode, toggled by page 66
   int language = 0;    // the language the text was built in (page 66 switches it)
   const char* caption = "";
   int icon = 0;
   bool proportionalfont = false;  // pages 0, 13, 98, 99
 };
 
-// Builds one page. Page 66 switches languagemode first (then shows page 0 in
-// the new language); language is the currentlanguage() of the caller.
+// Builds one page; language is the current language of the caller's state.
+// Page 66 toggles the language state of the inputs (togglelanguage) and
+// shows page 0 in the new language.
 MainReport buildmainreport(const MainReportInputs& in, int language);
 
 // The page of the seasons of a year (page 28), text only.

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "almanac/events.h"
 #include "app/configuration.h"
 #include "astro/riseset.h"
 #include "calendar/calendar.h"
-#include "calendar/events.h"
 #include "calendar/holidays.h"
 #include "calendar/text.h"
 
@@ -26,10 +26,8 @@ std::string clocktime(double hours, const char* missing) {
 
 void sunevents(ReportBuffer& b, int day, int month, int year, const LocationRecord& place, int language) {
   const double zone = language == english ? 0.0 : (summertime(day, month, year) == 1 ? 2.0 : 1.0);
-  double latitude = place.latitudedegrees + place.latitudeminutes / 60.0;
-  if (!place.north) latitude = -latitude;
-  double longitudewest = -(place.longitudedegrees + place.longitudeminutes / 60.0);
-  if (!place.east) longitudewest = -longitudewest;
+  const double latitude = latitudeof(place);
+  const double longitudewest = -longitudeof(place);
   double rise = 0, set = 0, culmination = 0, altitude = 0;
   const int status = DayEvents(datetomjd(astronomicalyear(year), month, day), zone, longitudewest, latitude, 0,
                                rise, set, culmination, altitude, 0);
@@ -48,11 +46,11 @@ void sunevents(ReportBuffer& b, int day, int month, int year, const LocationReco
 }
 
 // " NM(12:34)" for each phase of the day; returns whether one was printed.
-bool moonphases(ReportBuffer& b, int day, int month, int year, int language) {
+bool moonphases(ReportBuffer& b, const EventTable& events, int day, int month, int year, int language) {
   static const char* const german[4] = {" NM", " VM", " EV", " LV"};
   static const char* const englishcodes[4] = {" NM", " FM", " FQ", " LQ"};
   bool any = false;
-  for (const EventEntry* e : eventsof(day, month, year)) {
+  for (const EventEntry* e : eventsof(events, day, month, year)) {
     if (e->kind >= 10) continue;
     b.append(language == english ? englishcodes[e->kind] : german[e->kind]);
     b.printf("(%02d:%02d)", e->hour, e->minute);
@@ -67,10 +65,8 @@ void footer(ReportBuffer& b, const LocationRecord& place, int language) {
                   : "\r\n Sunrise and Sunset (Time in UTC) for ");
   b.append(place.name);
   b.append("\r\n");
-  double latitude = place.latitudedegrees + place.latitudeminutes / 60.0;
-  if (!place.north) latitude = -latitude;
-  double longitudewest = -(place.longitudedegrees + place.longitudeminutes / 60.0);
-  if (!place.east) longitudewest = -longitudewest;
+  const double latitude = latitudeof(place);
+  const double longitudewest = -longitudeof(place);
   const int ld = place.latitudedegrees, lm = place.latitudeminutes;
   const int od = place.longitudedegrees, om = place.longitudeminutes;
   if (german) {
@@ -84,12 +80,12 @@ void footer(ReportBuffer& b, const LocationRecord& place, int language) {
   }
 }
 
-std::string seasonline(int month, int year, int language) {
+std::string seasonline(const EventTable& events, int month, int year, int language) {
   static const char* const german[4] = {"Frühlingsbeginn", "Sommerbeginn", "Herbstbeginn", "Winterbeginn"};
   static const char* const englishnames[4] = {"Spring", "Summer", "Autumn", "Winter"};
   std::string line = " ";
   if (!withastronomy(year)) return line;
-  for (const EventEntry& e : eventTable) {
+  for (const EventEntry& e : events) {
     if (e.kind <= 10 || e.year != year || e.month != month) continue;
     const int s = e.kind - 11;
     if (language == english) {
@@ -124,13 +120,13 @@ MonthOverview buildmonthoverview(const MonthOverviewInputs& in, int language) {
   }
   b.append("\r\n\r\n");
 
-  // The tables are rebuilt for this year and language every time: other
-  // views may have left them built for another year or time zone.
-  buildholidays(year);
-  tablesStale = 1;
-  if (withastronomy(year)) buildevents(year, german ? 1 : 0, 0);
+  // The tables of this year and language (the calendar views may hold them
+  // for another year or time zone).
+  const HolidayTable holidays = buildholidays(year);
+  const EventTable events = withastronomy(year) ? buildevents(year, german ? 1 : 0, 0) : EventTable{};
 
-  const LocationRecord& place = locationTable[std::clamp(in.locationindex, 0, locationtablesize - 1)];
+  const LocationRecord& place =
+      in.places[static_cast<std::size_t>(std::clamp(in.locationindex, 0, locationtablesize - 1))];
   for (int d = 1; d <= 31; ++d) {
     const int w = dayofweek(d, month, year);
     if (w <= 0) {
@@ -145,11 +141,11 @@ MonthOverview buildmonthoverview(const MonthOverviewInputs& in, int language) {
     bool phase = false;
     if (withastronomy(year)) {
       sunevents(b, d, month, year, place, language);
-      phase = moonphases(b, d, month, year, language);
+      phase = moonphases(b, events, d, month, year, language);
     }
     if (!phase) b.append("          ");
     bool first = true;
-    for (const HolidayEntry* e : holidaysof(d, month, year)) {
+    for (const HolidayEntry* e : holidaysof(holidays, d, month, year)) {
       b.append(first ? " " : " - ");
       b.append(holidayname(*e, language));
       first = false;
@@ -162,7 +158,7 @@ MonthOverview buildmonthoverview(const MonthOverviewInputs& in, int language) {
     footer(b, place, language);
   }
   b.append("\r\n");
-  b.append(seasonline(month, year, language));
+  b.append(seasonline(events, month, year, language));
   r.text = b.text();
   return r;
 }

@@ -7,12 +7,15 @@
 
 #include <string>
 
+#include "app/configuration.h"
+
 namespace quendal {
 
 struct MonthOverviewInputs {
   int year = 0;           // the current year; limited to 1583..9999
   int month = 0;          // the report page; limited to 1..12
-  int locationindex = 0;  // entry of locationTable for the sun times (0..31)
+  int locationindex = 0;  // entry of places for the sun times (0..31)
+  LocationTable places = presetlocationtable();  // the configured places
 };
 
 struct MonthOverview {
@@ -23,10 +26,10 @@ struct MonthOverview {
   int icon = 102;         // the calendar icon
 };
 
-// Reads locationTable (the caller has read the configuration file), rebuilds
-// holidayTable and, for 1800..2200, eventTable for the year and language
-// (Central European time in German, UTC in English), and leaves tablesStale
-// as those builders do. language: 0 English, 1 German, 2 Austrian German.
+// Builds its own holiday table and, for 1800..2200, event table for the year
+// and language (Central European time in German, UTC in English); the tables
+// the calendar views share are left alone. language: 0 English, 1 German,
+// 2 Austrian German.
 MonthOverview buildmonthoverview(const MonthOverviewInputs& in, int language);
 
 }  // namespace quendal

@@ -407,7 +407,7 @@ void eclipses(ReportBuffer& b, const Context& x) {
     }
   }
   std::stable_sort(std::begin(requests), std::end(requests),
-                   [](const Request& a, const Request& b) { return a.jd < b.jd; });
+                   [](const Request& first, const Request& second) { return first.jd < second.jd; });
   for (const Request& r : requests) {
     b.append("\r\n\r\n");
     b.append(g ? r.germantype : r.englishtype);

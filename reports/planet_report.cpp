@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "app/startup.h"
 #include "astro/apparent.h"
 #include "astro/moon.h"
 #include "astro/numeric.h"
@@ -17,12 +16,6 @@
 #include "calendar/text.h"
 
 namespace quendal {
-
-bool deltaTPending = false;
-double chartInstant = 0.0;
-double chartLongitude = 0.0;
-double chartLatitude = 0.0;
-int chartDisplayWord = 0;
 
 namespace {
 
@@ -76,7 +69,7 @@ bool prepare(const PlanetInputs& inputs, PlanetReport& r) {
   in.pressure = clamp(in.pressure, 0, 3000);
   in.step = clamp(in.step, 1, 99999);
   in.bodies[0] = false;
-  r.placename = resolveplace(in.place);
+  r.placename = resolveplace(in.place, in.placeindex, in.places);
   r.latitude = latitudeof(in.place);
   r.longitude = longitudeof(in.place);
   r.jd = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 -
@@ -152,7 +145,7 @@ void header(ReportBuffer& b, const PlanetReport& r, int language) {
   b.append(formatdecimal(r.jde, 0, 0, 5));
   b.append(german ? " | Differenz TDB <-> UTC deltaT (Sek.): " : " | Difference TDB <-> UTC deltaT (Sec.): ");
   b.append(formatdecimal(in.deltat / 10.0, 0, 0, 1));
-  if (zodiacEnabled) {
+  if (in.zodiacEnabled) {
     b.append(german ? "\r\n Ekliptiksternbilder gem. Internationaler Astronomischer Union "
                     : "\r\n Zodiacal Constellations acc. with Int. Astronomical Union ");
     if (!in.sexagesimal)
@@ -166,7 +159,7 @@ void bodyheading(ReportBuffer& b, int body, const Place& p, const PlanetInputs& 
   const bool german = language != english;
   b.append(german ? "\r\n\r\n Daten von " : "\r\n\r\n Data of ");
   b.append(padright(std::string(bodynames[namerow(language)][body]) + ": ", 9));
-  if (!zodiacEnabled || body == earth) return;
+  if (!in.zodiacEnabled || body == earth) return;
   b.append(padright(zodiacnames[namerow(language)][ZodiacConstellation(p.lambda)], 10));
   b.append(german ? " - eL: " : " - eLo: ");
   b.append(angle(p.lambda, 6, in.sexagesimal));
@@ -445,15 +438,6 @@ PlanetReport buildephemerislist(const PlanetInputs& inputs, int language) {
   b.append(azimuthlegend(in.azimuthnorth, language));
   r.text = b.text();
   return r;
-}
-
-void storeplanetstate(const PlanetReport& report) {
-  deltaTPending = report.corrected.deltaTPending;
-  if (report.deltatcomputed) return;
-  chartInstant = report.jd;
-  chartLongitude = report.longitude;
-  chartLatitude = report.latitude;
-  chartDisplayWord = report.displayword;
 }
 
 }  // namespace quendal

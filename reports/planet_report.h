@@ -8,6 +8,11 @@
 // is clear the report only computes delta T for the date and hands it back
 // (the dialog writes it into its "DeltaT:" field and runs the report again);
 // when it is set the report uses the delta T of the inputs.
+//
+// What the planet dialog keeps of a report (the caller stores it in its
+// state): deltaTPending as handed back (corrected.deltaTPending) and, for a
+// finished report (not one that only computed delta T), its instant, place
+// and display word as the sky chart's state.
 #pragma once
 
 #include <string>
@@ -28,7 +33,10 @@ struct PlanetInputs {
   int minute = 0;    // 0..59
   int zone = 0;      // -12..12 whole hours
   int halfzone = 0;  // cleared for the zones 0, 12, -12
-  ObserverPlace place;
+  GeoPlace place;
+  // Position mode: the entry of places to load ("Pos. -" / "Pos. +"); -1 off.
+  int placeindex = -1;
+  LocationTable places = presetlocationtable();  // the configured places
   int deltat = 0;            // delta T in tenths of a second, -9999..99999
   bool deltaTPending = false;  // the hand-shake flag as the dialog holds it
   int temperature = 10;      // degrees Celsius, -99..200 (refraction)
@@ -42,6 +50,7 @@ struct PlanetInputs {
   bool visibleonly = false;   // "nur sichtb. Planeten": only bodies above the horizon
   bool azimuthnorth = false;  // "Azim. NOrd": azimuth counted from north
   bool sexagesimal = false;   // "°  '  ''": degrees, minutes, seconds
+  bool zodiacEnabled = true;  // name the zodiac constellation of each body
   bool details = false;       // "Det.": coordinates, sidereal time, obliquity, refraction
   bool bodies[planetreportbodies + 1] = {false, true, true, false, true, true, true,
                                          true,  true, true, true,  true};  // index 1..11
@@ -54,7 +63,7 @@ struct PlanetReport {
   std::string placename;      // "" when the place matches no configured place
   double jd = 0.0;            // the instant, JD (UT)
   double jde = 0.0;           // JD (UT) + delta T
-  // For the sky chart.
+  // For the sky chart: jd, the place and the display word.
   double latitude = 0.0, longitude = 0.0;  // degrees, north and east positive
   int displayword = 0;  // bits 0-11 pressure, 12-23 temperature + 200, 24 north-based azimuth, 28 sexagesimal
 };
@@ -65,24 +74,6 @@ PlanetReport buildplanetreport(const PlanetInputs& in, int language);
 // 15,000 characters). When none of visibleonly, orbit, radec, altaz,
 // magnitude is set, altaz is set (and handed back).
 PlanetReport buildephemerislist(const PlanetInputs& in, int language);
-
-// ---- State of the planet dialog and the sky chart ------------------------------
-
-// The delta T hand-shake flag of the planet dialog.
-extern bool deltaTPending;
-
-// The chart state: the instant (JD UT), the place (degrees, east and north
-// positive) and the packed display word of the last planet report; the sky
-// chart starts from it and its position dialog edits it.
-extern double chartInstant;
-extern double chartLongitude;
-extern double chartLatitude;
-extern int chartDisplayWord;
-
-// What the planet dialog keeps of a report: deltaTPending as handed back, and
-// for a finished report (not one that only computed delta T) its instant,
-// place and display word in the chart state.
-void storeplanetstate(const PlanetReport& report);
 
 // ---- Shared with the sidereal time report ----------------------------------------
 

@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "app/configuration.h"
 #include "astro/numeric.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
@@ -14,53 +13,21 @@ namespace {
 
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
-void load(ObserverPlace& p, const LocationRecord& r) {
-  p.latitudedegrees = r.latitudedegrees;
-  p.latitudeminutes = r.latitudeminutes;
-  p.north = r.north;
-  p.longitudedegrees = r.longitudedegrees;
-  p.longitudeminutes = r.longitudeminutes;
-  p.east = r.east;
-}
-
-void clampplace(ObserverPlace& p) {
-  p.latitudedegrees = clamp(p.latitudedegrees, 0, 90);
-  p.latitudeminutes = p.latitudedegrees == 90 ? 0 : clamp(p.latitudeminutes, 0, 59);
-  p.longitudedegrees = clamp(p.longitudedegrees, 0, 180);
-  p.longitudeminutes = p.longitudedegrees == 180 ? 0 : clamp(p.longitudeminutes, 0, 59);
-  p.north = p.north ? 1 : 0;
-  p.east = p.east ? 1 : 0;
-}
-
 }  // namespace
 
-double latitudeof(const ObserverPlace& p) {
-  const double v = p.latitudedegrees + p.latitudeminutes / 60.0;
-  return p.north ? v : -v;
-}
-
-double longitudeof(const ObserverPlace& p) {
-  const double v = p.longitudedegrees + p.longitudeminutes / 60.0;
-  return p.east ? v : -v;
-}
-
-std::string resolveplace(ObserverPlace& p) {
-  clampplace(p);
-  const int inuse = locationsinuse();
-  if (p.placeindex >= 0) {
-    if (p.placeindex >= inuse) p.placeindex = 0;
-    load(p, locationTable[p.placeindex]);
-  } else if (p.latitudedegrees == 0 && p.latitudeminutes == 0 && p.longitudedegrees == 0 &&
-             p.longitudeminutes == 0) {
-    load(p, locationTable[0]);
+std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places) {
+  clampplace(place);
+  const int inuse = locationsinuse(places);
+  if (placeindex >= 0) {
+    if (placeindex >= inuse) placeindex = 0;
+    place = places[static_cast<std::size_t>(placeindex)];
+  } else if (iszeroplace(place)) {
+    place = places[0];
   }
-  clampplace(p);
+  clampplace(place);
   for (int i = 0; i < inuse; ++i) {
-    const LocationRecord& r = locationTable[i];
-    if (r.latitudedegrees == p.latitudedegrees && r.latitudeminutes == p.latitudeminutes &&
-        r.north == p.north && r.longitudedegrees == p.longitudedegrees &&
-        r.longitudeminutes == p.longitudeminutes && r.east == p.east)
-      return r.name;
+    const LocationRecord& r = places[static_cast<std::size_t>(i)];
+    if (sameplace(r, place)) return r.name;
   }
   return "";
 }
@@ -83,12 +50,12 @@ std::string coordinateline(int degrees, int minutes, bool positive, bool latitud
          formatdecimal(std::fabs(value), 8, comma, 3) + strprintf(" %s %s ", unit, word);
 }
 
-std::string latitudeline(const ObserverPlace& p, int language) {
+std::string latitudeline(const GeoPlace& p, int language) {
   return coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "", 0,
                         language);
 }
 
-std::string longitudeline(const ObserverPlace& p, int language) {
+std::string longitudeline(const GeoPlace& p, int language) {
   return coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "", 0,
                         language);
 }

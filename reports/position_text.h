@@ -1,35 +1,22 @@
 // Pieces shared by the place-based astronomy reports (sidereal time, planet
-// positions, satellite dish): the observer's place as the dialogs enter it,
-// its recognition among the configured places, the coordinate lines, the
+// positions, satellite dish): the observer's place as the dialogs enter it
+// and its recognition among the configured places, the coordinate lines, the
 // sidereal-time line, and the azimuth legend.
 #pragma once
 
 #include <string>
 
+#include "app/configuration.h"
+#include "app/place.h"
+
 namespace quendal {
 
-// A place as entered: degrees and minutes with hemisphere flags.
-struct ObserverPlace {
-  int latitudedegrees = 0;   // 0..90 (minutes 0 at 90)
-  int latitudeminutes = 0;   // 0..59
-  int north = 1;             // 1 north, 0 south
-  int longitudedegrees = 0;  // 0..180 (minutes 0 at 180)
-  int longitudeminutes = 0;  // 0..59
-  int east = 1;              // 1 east, 0 west
-  // Position mode: the index into locationTable whose place is loaded
-  // ("Pos. -" / "Pos. +"); -1 when off.
-  int placeindex = -1;
-};
-
-// Signed decimal degrees, north and east positive.
-double latitudeof(const ObserverPlace& p);
-double longitudeof(const ObserverPlace& p);
-
-// Clamps the place; in position mode loads the indexed entry of
-// locationTable (an index outside the entries in use means entry 0);
-// otherwise an all-zero place is replaced by entry 0. Returns the name of the
-// first configured place with the same degrees, minutes and hemispheres, or "".
-std::string resolveplace(ObserverPlace& p);
+// Clamps the place (clampplace); in position mode (placeindex >= 0) loads
+// that entry of the configured places (an index outside the entries in use
+// becomes 0 and loads entry 0); otherwise an all-zero place is replaced by
+// entry 0. Returns the name of the first configured place with the same
+// degrees, minutes and hemispheres, or "".
+std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places);
 
 // " Für den Ort %s " / " For the Location %s ", or " Für die Koordinaten " /
 // " For the Coordinates " when name is empty.
@@ -44,8 +31,8 @@ std::string coordinateline(int degrees, int minutes, bool positive, bool latitud
 
 // "\r\n  48 Grad 12 Min. Nord   48.200 Grad Nord " and the longitude
 // counterpart "\r\n  15 Grad 37 Min. Ost    15.617 Grad Ost  ".
-std::string latitudeline(const ObserverPlace& p, int language);
-std::string longitudeline(const ObserverPlace& p, int language);
+std::string latitudeline(const GeoPlace& p, int language);
+std::string longitudeline(const GeoPlace& p, int language);
 
 // "\r\n\r\n" or "\r\n" is the caller's; the line itself:
 // "  6.52012 Stunden Ortssternzeit entsprechend  6 Stunden 31 Minuten  12

@@ -35,39 +35,24 @@ RisesInputs corrected(const RisesInputs& in) {
   c.zone = std::clamp(in.zone, -12, 12);
   c.half = std::clamp(in.half, 0, 1);
   if (c.zone == 0 || c.zone == 12 || c.zone == -12) c.half = 0;
-  c.north = in.north ? 1 : 0;
-  c.east = in.east ? 1 : 0;
   c.locationindex = std::clamp(in.locationindex, 0, locationtablesize - 1);
   c.individual = std::clamp(in.individual, -30, 30);
   for (int& p : c.planets) p = p ? 1 : 0;
 
-  const bool allzero = in.latitudedegrees == 0 && in.latitudeminutes == 0 && in.longitudedegrees == 0 &&
-                       in.longitudeminutes == 0;
-  if (in.positionmode || allzero) {
-    const LocationRecord& place = locationTable[in.positionmode ? c.locationindex : 0];
-    c.latitudedegrees = place.latitudedegrees;
-    c.latitudeminutes = place.latitudeminutes;
-    c.longitudedegrees = place.longitudedegrees;
-    c.longitudeminutes = place.longitudeminutes;
-    c.north = place.north;
-    c.east = place.east;
+  if (in.positionmode || iszeroplace(in.place)) {
+    c.place = in.places[static_cast<std::size_t>(in.positionmode ? c.locationindex : 0)];
     c.positionmode = 0;
   }
-  c.latitudedegrees = std::clamp(c.latitudedegrees, 0, 90);
-  c.longitudedegrees = std::clamp(c.longitudedegrees, 0, 180);
-  c.latitudeminutes = c.latitudedegrees == 90 ? 0 : std::clamp(c.latitudeminutes, 0, 59);
-  c.longitudeminutes = c.longitudedegrees == 180 ? 0 : std::clamp(c.longitudeminutes, 0, 59);
+  clampplace(c.place);
   return c;
 }
 
 // The configured place with exactly these coordinates, or "".
 std::string placename(const RisesInputs& c) {
-  for (int i = 0; i < locationtablesize && locationTable[i].inuse; ++i) {
-    const LocationRecord& p = locationTable[i];
-    if (p.latitudedegrees == c.latitudedegrees && p.latitudeminutes == c.latitudeminutes &&
-        p.longitudedegrees == c.longitudedegrees && p.longitudeminutes == c.longitudeminutes &&
-        p.north == c.north && p.east == c.east)
-      return p.name;
+  const int inuse = locationsinuse(c.places);
+  for (int i = 0; i < inuse; ++i) {
+    const LocationRecord& p = c.places[static_cast<std::size_t>(i)];
+    if (sameplace(p, c.place)) return p.name;
   }
   return std::string();
 }
@@ -199,12 +184,12 @@ void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, doub
   }
 }
 
-void coordinatelines(ReportBuffer& b, const RisesInputs& c, int language) {
+void coordinatelines(ReportBuffer& b, const GeoPlace& p, int language) {
   const int comma = language != english;
-  b.append(coordinateline(c.latitudedegrees, c.latitudeminutes, c.north != 0, true,
-                          c.latitudedegrees + c.latitudeminutes / 60.0, "=", comma, language));
-  b.append(coordinateline(c.longitudedegrees, c.longitudeminutes, c.east != 0, false,
-                          c.longitudedegrees + c.longitudeminutes / 60.0, "=", comma, language));
+  b.append(coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "=", comma,
+                          language));
+  b.append(coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "=",
+                          comma, language));
 }
 
 }  // namespace
@@ -219,11 +204,8 @@ RisesReport buildrisesreport(const RisesInputs& in, int language) {
   double zone = c.zone;
   if (c.half && c.zone > 0) zone += 0.5;
   if (c.half && c.zone < 0) zone -= 0.5;
-  double latitude = c.latitudedegrees + c.latitudeminutes / 60.0;
-  if (!c.north) latitude = -latitude;
-  double longitude = c.longitudedegrees + c.longitudeminutes / 60.0;
-  if (!c.east) longitude = -longitude;
-  const double longitudewest = -longitude;
+  const double latitude = latitudeof(c.place);
+  const double longitudewest = -longitudeof(c.place);
   const int mjd = datetomjd(astronomicalyear(c.year), c.month, c.day);
 
   ReportBuffer b;
@@ -238,7 +220,7 @@ RisesReport buildrisesreport(const RisesInputs& in, int language) {
     b.printf(german ? " Für den Ort %s " : " For the Location %s ", r.placename.c_str());
   else
     b.append(german ? " Für die Koordinaten " : " For the Coordinates ");
-  coordinatelines(b, c, language);
+  coordinatelines(b, c.place, language);
   const std::string label = zonelabel(c.zone, c.half, language);
   b.append(german ? " (Zeiten in " : " (Time in ");
   b.append(label);

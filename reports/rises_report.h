@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include "app/configuration.h"
+#include "app/place.h"
+
 namespace quendal {
 
 // Planet check boxes, in the dialog's order.
@@ -15,32 +18,29 @@ struct RisesInputs {
   int year = 0, month = 0, day = 0;  // the date; the year 1600..2400 (1000..3000 precise)
   int zone = 0;                      // hours east of UTC, -12..12
   int half = 0;                      // 1: half an hour more in the direction of the zone
-  int latitudedegrees = 0, latitudeminutes = 0;    // 0..90, 0..59
-  int longitudedegrees = 0, longitudeminutes = 0;  // 0..180, 0..59
-  int north = 1;                     // hemisphere flags: 1 north / east, 0 south / west
-  int east = 1;
+  GeoPlace place;                    // latitude 0..90, longitude 0..180 degrees, minutes 0..59
   int individual = -4;               // the individual twilight: the Sun's altitude in degrees, -30..30
   int precise = 0;                   // 1: positions by the full theory (VSOP87D), planets shown
   int seconds = 0;                   // 1: times with seconds (rise, set, culmination)
   int planets[8] = {};               // RisesPlanet check boxes; used only in precise mode
-  int positionmode = 0;              // 1: load the place locationTable[locationindex]
+  int positionmode = 0;              // 1: load the place places[locationindex]
   int locationindex = 0;             // 0..31
+  LocationTable places = presetlocationtable();  // the configured places
 };
 
 struct RisesReport {
   std::string text;
   // The inputs as corrected, for the dialog to write back: limited values,
   // the day lowered until the date is valid, the coordinates of a place
-  // loaded from locationTable, the half-hour flag cleared for zones 0, 12
+  // loaded from the configured places, the half-hour flag cleared for zones 0, 12
   // and -12, the position mode cleared once the place is loaded.
   RisesInputs corrected;
   std::string placename;  // the configured place the coordinates match, or ""
 };
 
-// Reads locationTable (the caller has read the configuration file): with
-// all coordinates zero and the position mode off its first entry is loaded;
-// in position mode the entry at the location index. language: 0 English,
-// 1 German, 2 Austrian German.
+// With all coordinates zero and the position mode off the first configured
+// place is loaded; in position mode the entry at the location index.
+// language: 0 English, 1 German, 2 Austrian German.
 RisesReport buildrisesreport(const RisesInputs& in, int language);
 
 }  // namespace quendal

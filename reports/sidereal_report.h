@@ -18,7 +18,10 @@ struct SiderealInputs {
   int minute = 0;   // 0..59
   int zone = 0;     // -12..12 whole hours
   int halfzone = 0; // half an hour further from UTC; cleared for zones 0, 12, -12
-  ObserverPlace place;
+  GeoPlace place;
+  // Position mode: the entry of places to load ("Pos. -" / "Pos. +"); -1 off.
+  int placeindex = -1;
+  LocationTable places = presetlocationtable();  // the configured places
   int azimuthnorth = 0;  // "Azim. Nord": azimuth counted from north
 };
 

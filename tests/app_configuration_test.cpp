@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "calendar/text.h"
+#include "app/application_state.h"
 
 namespace quendal {
 namespace {
@@ -25,11 +25,8 @@ class ConfigurationTest : public ::testing::Test {
     std::string pattern = (fs::temp_directory_path() / "quendal-config-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     dir_ = pattern;
-    savedoverride_ = languageoverride;
-    languageoverride = 0;
   }
   void TearDown() override {
-    languageoverride = savedoverride_;
     std::error_code ec;
     fs::remove_all(dir_, ec);
   }
@@ -39,10 +36,17 @@ class ConfigurationTest : public ::testing::Test {
     std::ofstream(p, std::ios::binary) << bytes;
     return p.string();
   }
-  int read(const std::string& bytes) { return readConfigurationFile(write("QUENDAL6.INI", bytes)); }
+  // Keeps a reading as the program does; the result code.
+  int keep(const Configuration& reading) {
+    c = reading;
+    state.storeconfiguration(reading);
+    return reading.result;
+  }
+  int read(const std::string& bytes) { return keep(readConfigurationFile(write("QUENDAL6.INI", bytes))); }
 
   fs::path dir_;
-  int savedoverride_ = 0;
+  Configuration c;         // the last reading
+  ApplicationState state;  // languageoverride as the program keeps it
 };
 
 bool isdefaultplace(const LocationRecord& r) {
@@ -51,9 +55,9 @@ bool isdefaultplace(const LocationRecord& r) {
          r.longitudeminutes == 37 && r.east == 1;
 }
 
-int datesinuse() {
+int datesinuse(const PersonalDateTable& dates) {
   int n = 0;
-  for (const PersonalDate& d : personalDateTable) n += d.year != 0 ? 1 : 0;
+  for (const PersonalDate& d : dates) n += d.year != 0 ? 1 : 0;
   return n;
 }
 
@@ -61,47 +65,47 @@ int datesinuse() {
 
 TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
   EXPECT_EQ(read(""), 1);
-  EXPECT_EQ(locationsinuse(), 1);
-  EXPECT_TRUE(isdefaultplace(locationTable[0]));
-  EXPECT_NEAR(locationTable[0].latitude, 48.2, 1e-12);
-  EXPECT_NEAR(locationTable[0].longitude, 15.0 + 37.0 / 60.0, 1e-12);
-  EXPECT_EQ(datesinuse(), 0);
+  EXPECT_EQ(locationsinuse(c.locationTable), 1);
+  EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
+  EXPECT_NEAR(latitudeof(c.locationTable[0]), 48.2, 1e-12);
+  EXPECT_NEAR(longitudeof(c.locationTable[0]), 15.0 + 37.0 / 60.0, 1e-12);
+  EXPECT_EQ(datesinuse(c.personalDateTable), 0);
 
-  EXPECT_EQ(readConfigurationFile((dir_ / "nothing.ini").string()), 0);
-  EXPECT_EQ(readConfigurationFile(dir_.string()), 0);  // a directory cannot be read
-  EXPECT_TRUE(isdefaultplace(locationTable[0]));
+  EXPECT_EQ(keep(readConfigurationFile((dir_ / "nothing.ini").string())), 0);
+  EXPECT_EQ(keep(readConfigurationFile(dir_.string())), 0);  // a directory cannot be read
+  EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
 
   // 65,540 bytes are read, one more is refused.
   const std::string line = "51 N 30     0W 07 London\n";
   std::string content = line + std::string(65540 - line.size(), ' ');
   EXPECT_EQ(read(content), 1);
-  EXPECT_EQ(locationTable[0].name, "London");
+  EXPECT_EQ(c.locationTable[0].name, "London");
   content += ' ';
   EXPECT_EQ(read(content), -1);
-  EXPECT_EQ(locationsinuse(), 1);
-  EXPECT_TRUE(isdefaultplace(locationTable[0]));
-  EXPECT_EQ(readConfigurationContent(content), -1);
-  EXPECT_EQ(readConfigurationContent(std::string(3 * 65540, 'x')), -1);
+  EXPECT_EQ(locationsinuse(c.locationTable), 1);
+  EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
+  EXPECT_EQ(keep(readConfigurationContent(content)), -1);
+  EXPECT_EQ(keep(readConfigurationContent(std::string(3 * 65540, 'x'))), -1);
 }
 
 TEST_F(ConfigurationTest, TooLargeAndMissingLeaveTheLanguageAlone) {
-  languageoverride = 1031;
+  state.languageoverride = 1031;
   EXPECT_EQ(read("E \n" + std::string(70000, ' ')), -1);
-  EXPECT_EQ(languageoverride, 1031);
-  EXPECT_EQ(readConfigurationFile((dir_ / "none").string()), 0);
-  EXPECT_EQ(languageoverride, 1031);
+  EXPECT_EQ(state.languageoverride, 1031);
+  EXPECT_EQ(keep(readConfigurationFile((dir_ / "none").string())), 0);
+  EXPECT_EQ(state.languageoverride, 1031);
   EXPECT_EQ(read("no language here\n"), 1);
-  EXPECT_EQ(languageoverride, 1031);  // never cleared by the file
+  EXPECT_EQ(state.languageoverride, 1031);  // never cleared by the file
 }
 
 TEST_F(ConfigurationTest, EveryReadStartsFromThePresetTables) {
   ASSERT_EQ(read("2000-01-01 Millennium\n10 S 05   020W 10 Somewhere\n"), 1);
-  ASSERT_EQ(datesinuse(), 1);
-  ASSERT_EQ(locationTable[0].name, "Somewhere");
+  ASSERT_EQ(datesinuse(c.personalDateTable), 1);
+  ASSERT_EQ(c.locationTable[0].name, "Somewhere");
   EXPECT_EQ(read(""), 1);
-  EXPECT_EQ(datesinuse(), 0);
-  EXPECT_TRUE(isdefaultplace(locationTable[0]));
-  EXPECT_EQ(locationTable[1].inuse, 0);
+  EXPECT_EQ(datesinuse(c.personalDateTable), 0);
+  EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
+  EXPECT_EQ(c.locationTable[1].inuse, 0);
 }
 
 // ---- The file in the working directory ----------------------------------------
@@ -117,18 +121,18 @@ class WorkingDirectory {
 
 TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   WorkingDirectory cd(dir_);
-  EXPECT_EQ(readConfiguration(), 0);
+  EXPECT_EQ(keep(readConfiguration()), 0);
   write("QUENDAL5.INI", "40 N 25   003W 42 Madrid\n");
-  EXPECT_EQ(readConfiguration(), 1);
-  EXPECT_EQ(locationTable[0].name, "Madrid");
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(c.locationTable[0].name, "Madrid");
   write("QUENDAL6.INI", "52 N 31   013E 24 Berlin\n");
-  EXPECT_EQ(readConfiguration(), 1);
-  EXPECT_EQ(locationTable[0].name, "Berlin");
-  EXPECT_EQ(locationsinuse(), 1);
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(c.locationTable[0].name, "Berlin");
+  EXPECT_EQ(locationsinuse(c.locationTable), 1);
   // An oversized QUENDAL6.INI is refused; QUENDAL5.INI is not tried.
   write("QUENDAL6.INI", std::string(65541, ' '));
-  EXPECT_EQ(readConfiguration(), -1);
-  EXPECT_TRUE(isdefaultplace(locationTable[0]));
+  EXPECT_EQ(keep(readConfiguration()), -1);
+  EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
 }
 
 // ---- Language lines -------------------------------------------------------------
@@ -142,7 +146,7 @@ TEST_F(ConfigurationTest, LanguageLinesTheLastWins) {
               {"\xEF\xBB\xBF" "E \n", 2000} /* after a byte-order mark */};
   for (const auto& row : rows) {
     EXPECT_EQ(read(row.file), 1);
-    EXPECT_EQ(languageoverride, row.override) << row.file;
+    EXPECT_EQ(state.languageoverride, row.override) << row.file;
   }
 }
 
@@ -174,12 +178,12 @@ TEST_F(ConfigurationTest, DateLinesColumnsRangeAndValidity) {
                   {2024, 2, 29, "Leap"} /* the tab counts as a blank */,   {2000, 2, 29, "leap century"},
                   {1601, 1, 1, "first year"},
                   {9998, 12, 31, "last year"}, {2024, 3, 5, "signs"},     {2024, 4, 6, "blanks"}};
-  ASSERT_EQ(datesinuse(), 9);
+  ASSERT_EQ(datesinuse(c.personalDateTable), 9);
   for (int i = 0; i < 9; ++i) {
-    EXPECT_EQ(personalDateTable[i].year, expected[i].year) << i;
-    EXPECT_EQ(personalDateTable[i].month, expected[i].month) << i;
-    EXPECT_EQ(personalDateTable[i].day, expected[i].day) << i;
-    EXPECT_EQ(personalDateTable[i].text, expected[i].text) << i;
+    EXPECT_EQ(c.personalDateTable[i].year, expected[i].year) << i;
+    EXPECT_EQ(c.personalDateTable[i].month, expected[i].month) << i;
+    EXPECT_EQ(c.personalDateTable[i].day, expected[i].day) << i;
+    EXPECT_EQ(c.personalDateTable[i].text, expected[i].text) << i;
   }
 }
 
@@ -187,10 +191,10 @@ TEST_F(ConfigurationTest, DateWithoutTextAndAtMostTwelveDates) {
   std::string content = "2024-01-01\n";  // exactly ten characters: a date without text
   for (int i = 2; i <= 14; ++i) content += "2024-01-" + std::to_string(10 + i) + " Date " + std::to_string(i) + "\n";
   ASSERT_EQ(read(content), 1);
-  EXPECT_EQ(datesinuse(), 12);
-  EXPECT_EQ(personalDateTable[0].text, "");
-  EXPECT_EQ(personalDateTable[11].day, 22);
-  EXPECT_EQ(personalDateTable[11].text, "Date 12");
+  EXPECT_EQ(datesinuse(c.personalDateTable), 12);
+  EXPECT_EQ(c.personalDateTable[0].text, "");
+  EXPECT_EQ(c.personalDateTable[11].day, 22);
+  EXPECT_EQ(c.personalDateTable[11].text, "Date 12");
 }
 
 TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
@@ -199,20 +203,20 @@ TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
                  "2024-01-02 \t  trailing blanks   \t \n"
                  "2024-01-03 " + std::string(38, 'x') + "  y\n"),
             1);
-  EXPECT_EQ(personalDateTable[0].text, long50.substr(0, 39));
-  EXPECT_EQ(personalDateTable[1].text, "trailing blanks");
-  EXPECT_EQ(personalDateTable[2].text, std::string(38, 'x'));  // cut to 39, then trimmed
+  EXPECT_EQ(c.personalDateTable[0].text, long50.substr(0, 39));
+  EXPECT_EQ(c.personalDateTable[1].text, "trailing blanks");
+  EXPECT_EQ(c.personalDateTable[2].text, std::string(38, 'x'));  // cut to 39, then trimmed
   // Characters, not bytes: 45 umlauts keep 39 of them.
   std::string umlauts;
   for (int i = 0; i < 45; ++i) umlauts += "ö";
   ASSERT_EQ(read("2024-01-01 " + umlauts + "\n"), 1);
-  EXPECT_EQ(utf8length(personalDateTable[0].text), 39u);
-  EXPECT_EQ(personalDateTable[0].text.size(), 78u);
+  EXPECT_EQ(utf8length(c.personalDateTable[0].text), 39u);
+  EXPECT_EQ(c.personalDateTable[0].text.size(), 78u);
   // Only sixty characters from column 12 are examined.
   ASSERT_EQ(read("2024-01-01 " + std::string(59, ' ') + "XYZ\n"), 1);
-  EXPECT_EQ(personalDateTable[0].text, "X");
+  EXPECT_EQ(c.personalDateTable[0].text, "X");
   ASSERT_EQ(read("2024-01-01 " + std::string(60, ' ') + "XYZ\n"), 1);
-  EXPECT_EQ(personalDateTable[0].text, "");
+  EXPECT_EQ(c.personalDateTable[0].text, "");
 }
 
 // ---- Place lines ----------------------------------------------------------------
@@ -235,9 +239,9 @@ TEST_F(ConfigurationTest, PlaceLinesBothLayoutsAndHemispheres) {
                   {"Graz", 47, 4, 1, 15, 26, 1} /* O for "Ost" */, {"Innsbruck", 47, 16, 1, 11, 24, 1},
                   {"Tokyo", 35, 41, 1, 139, 46, 1},
                   {"Mexico City", 19, 26, 1, 99, 8, 0}};
-  ASSERT_EQ(locationsinuse(), 8);
+  ASSERT_EQ(locationsinuse(c.locationTable), 8);
   for (int i = 0; i < 8; ++i) {
-    const LocationRecord& r = locationTable[i];
+    const LocationRecord& r = c.locationTable[i];
     const auto& e = expected[i];
     EXPECT_EQ(r.name, e.name);
     EXPECT_EQ(r.latitudedegrees, e.latd) << e.name;
@@ -246,8 +250,8 @@ TEST_F(ConfigurationTest, PlaceLinesBothLayoutsAndHemispheres) {
     EXPECT_EQ(r.longitudedegrees, e.lond) << e.name;
     EXPECT_EQ(r.longitudeminutes, e.lonm) << e.name;
     EXPECT_EQ(r.east, e.east) << e.name;
-    EXPECT_NEAR(r.latitude, (e.latd + e.latm / 60.0) * (e.north ? 1 : -1), 1e-12) << e.name;
-    EXPECT_NEAR(r.longitude, (e.lond + e.lonm / 60.0) * (e.east ? 1 : -1), 1e-12) << e.name;
+    EXPECT_NEAR(latitudeof(r), (e.latd + e.latm / 60.0) * (e.north ? 1 : -1), 1e-12) << e.name;
+    EXPECT_NEAR(longitudeof(r), (e.lond + e.lonm / 60.0) * (e.east ? 1 : -1), 1e-12) << e.name;
   }
 }
 
@@ -258,28 +262,28 @@ TEST_F(ConfigurationTest, LimitsAndNormalisation) {
                  "-5 N -3    -7E -1 Negative numbers\n"
                  "10 N 20   180E 45 Date line\n"),
             1);
-  ASSERT_EQ(locationsinuse(), 5);
-  const LocationRecord* t = locationTable;
+  ASSERT_EQ(locationsinuse(c.locationTable), 5);
+  const LocationTable& t = c.locationTable;
   EXPECT_EQ(t[0].latitudedegrees, 90);
   EXPECT_EQ(t[0].latitudeminutes, 0);
-  EXPECT_DOUBLE_EQ(t[0].latitude, 90.0);
+  EXPECT_DOUBLE_EQ(latitudeof(t[0]), 90.0);
   EXPECT_EQ(t[1].latitudedegrees, 90);
   EXPECT_EQ(t[1].latitudeminutes, 0);
   EXPECT_EQ(t[1].longitudedegrees, 180);
   EXPECT_EQ(t[1].longitudeminutes, 0);
-  EXPECT_DOUBLE_EQ(t[1].latitude, -90.0);
-  EXPECT_DOUBLE_EQ(t[1].longitude, -180.0);
+  EXPECT_DOUBLE_EQ(latitudeof(t[1]), -90.0);
+  EXPECT_DOUBLE_EQ(longitudeof(t[1]), -180.0);
   // All four numbers 0: 0° 0' N, 0° 1' E.
   EXPECT_EQ(t[2].north, 1);
   EXPECT_EQ(t[2].east, 1);
   EXPECT_EQ(t[2].longitudeminutes, 1);
-  EXPECT_NEAR(t[2].longitude, 1 / 60.0, 1e-15);
+  EXPECT_NEAR(longitudeof(t[2]), 1 / 60.0, 1e-15);
   EXPECT_EQ(t[3].latitudedegrees, 0);
   EXPECT_EQ(t[3].latitudeminutes, 0);
   EXPECT_EQ(t[3].longitudedegrees, 0);
   EXPECT_EQ(t[3].longitudeminutes, 1);
   EXPECT_EQ(t[4].longitudeminutes, 0);
-  EXPECT_DOUBLE_EQ(t[4].longitude, 180.0);
+  EXPECT_DOUBLE_EQ(longitudeof(t[4]), 180.0);
 }
 
 TEST_F(ConfigurationTest, CommentsShortLinesAndLinesWithoutCoordinates) {
@@ -292,9 +296,9 @@ TEST_F(ConfigurationTest, CommentsShortLinesAndLinesWithoutCoordinates) {
                  "48 X 12   015E 37 No latitude letter\n"
                  "abcdefghijklmEW 12 Two longitude letters, no latitude\n"),
             1);
-  ASSERT_EQ(locationsinuse(), 1);
-  EXPECT_EQ(locationTable[0].longitudeminutes, 3);
-  EXPECT_EQ(locationTable[0].name, "");
+  ASSERT_EQ(locationsinuse(c.locationTable), 1);
+  EXPECT_EQ(c.locationTable[0].longitudeminutes, 3);
+  EXPECT_EQ(c.locationTable[0].name, "");
 }
 
 TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
@@ -305,17 +309,17 @@ TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
                  "48 N 12   015E 37 \tÄ  b \t\n"
                  "48 N 12   015E 37 A\x01" "B\x7F" "C" + std::string(1, '\0') + "D\n"),
             1);
-  EXPECT_EQ(locationTable[0].name, sixty.substr(0, 39));
-  EXPECT_EQ(locationTable[1].name, "lued");  // column 18 is not part of the name
-  EXPECT_EQ(locationTable[2].name, "Ä  b");
-  EXPECT_EQ(locationTable[3].name, "A B C D");  // control characters count as blanks
+  EXPECT_EQ(c.locationTable[0].name, sixty.substr(0, 39));
+  EXPECT_EQ(c.locationTable[1].name, "lued");  // column 18 is not part of the name
+  EXPECT_EQ(c.locationTable[2].name, "Ä  b");
+  EXPECT_EQ(c.locationTable[3].name, "A B C D");  // control characters count as blanks
 
   std::string content;
   for (int i = 0; i < 40; ++i) content += "10 N " + std::to_string(10 + i) + "   010E 00 P" + std::to_string(i) + "\n";
   ASSERT_EQ(read(content), 1);
-  EXPECT_EQ(locationsinuse(), 32);
-  EXPECT_EQ(locationTable[31].name, "P31");
-  EXPECT_EQ(locationTable[31].latitudeminutes, 41);
+  EXPECT_EQ(locationsinuse(c.locationTable), 32);
+  EXPECT_EQ(c.locationTable[31].name, "P31");
+  EXPECT_EQ(c.locationTable[31].latitudeminutes, 41);
 }
 
 // ---- Line ends and encodings -------------------------------------------------------
@@ -324,18 +328,18 @@ TEST_F(ConfigurationTest, LineEndsAndEncodings) {
   for (const char* end : {"\r\n", "\n", "\r"}) {
     const std::string e = end;
     ASSERT_EQ(read("E " + e + "1980-07-01 A" + e + "50 N 00   010E 00 B" + e + "51 N 00   011E 00 C"), 1);
-    EXPECT_EQ(datesinuse(), 1) << "line end " << e.size();
-    EXPECT_EQ(personalDateTable[0].text, "A");
-    EXPECT_EQ(locationsinuse(), 2);
-    EXPECT_EQ(locationTable[1].name, "C");
+    EXPECT_EQ(datesinuse(c.personalDateTable), 1) << "line end " << e.size();
+    EXPECT_EQ(c.personalDateTable[0].text, "A");
+    EXPECT_EQ(locationsinuse(c.locationTable), 2);
+    EXPECT_EQ(c.locationTable[1].name, "C");
   }
   ASSERT_EQ(read("48 N 12   015E 37 Sankt P\xF6lten \x80 Stra\xDF" "e\n"), 1);  // Windows-1252
-  EXPECT_EQ(locationTable[0].name, "Sankt Pölten € Straße");
+  EXPECT_EQ(c.locationTable[0].name, "Sankt Pölten € Straße");
   ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten € Straße\n"), 1);  // UTF-8
-  EXPECT_EQ(locationTable[0].name, "Sankt Pölten € Straße");
+  EXPECT_EQ(c.locationTable[0].name, "Sankt Pölten € Straße");
   // Columns count characters: a UTF-8 name keeps its place in the columns.
   ASSERT_EQ(read("2024-01-01 Ä" + std::string(38, 'b') + "c\n"), 1);
-  EXPECT_EQ(personalDateTable[0].text, "Ä" + std::string(38, 'b'));
+  EXPECT_EQ(c.personalDateTable[0].text, "Ä" + std::string(38, 'b'));
 }
 
 }  // namespace

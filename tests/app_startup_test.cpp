@@ -1,8 +1,11 @@
 // Start-up: the command-line keyword, the start mode and switches, the first
-// window geometry.
+// window geometry, the user's language, the application state.
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
+
+#include "app/application_state.h"
+#include "app/platform.h"
 
 namespace quendal {
 namespace {
@@ -30,20 +33,49 @@ TEST(StartupKeyword, NothingElseMatches) {
 }
 
 TEST(StartupKeyword, EffectsOnTheStartState) {
-  appMode = 0;
-  printingEnabled = true;
-  zodiacEnabled = true;
-  applycommandkeyword(commandkeyword("/PRI"));
-  applycommandkeyword(commandkeyword("/TZ"));
-  applycommandkeyword(commandkeyword("nothing"));
-  EXPECT_EQ(appMode, 0);
-  EXPECT_TRUE(printingEnabled);
-  EXPECT_TRUE(zodiacEnabled);
-  applycommandkeyword(commandkeyword("/KAL"));
-  EXPECT_EQ(appMode, 2);
-  applycommandkeyword(commandkeyword("-bio"));
-  EXPECT_EQ(appMode, 4);
-  appMode = 0;
+  ApplicationState state;
+  applycommandkeyword(commandkeyword("/PRI"), state);
+  applycommandkeyword(commandkeyword("/TZ"), state);
+  applycommandkeyword(commandkeyword("nothing"), state);
+  EXPECT_EQ(state.appMode, 0);
+  EXPECT_TRUE(state.printingEnabled);
+  EXPECT_TRUE(state.zodiacEnabled);
+  applycommandkeyword(commandkeyword("/KAL"), state);
+  EXPECT_EQ(state.appMode, 2);
+  applycommandkeyword(commandkeyword("-bio"), state);
+  EXPECT_EQ(state.appMode, 4);
+}
+
+TEST(StartupLanguage, LocaleIds) {
+  EXPECT_EQ(languageidfromlocale("de_DE.UTF-8"), 1031);
+  EXPECT_EQ(languageidfromlocale("de_AT.UTF-8"), 3079);
+  EXPECT_EQ(languageidfromlocale("de_CH"), 2055);
+  EXPECT_EQ(languageidfromlocale("de_LI.utf8"), 5127);
+  EXPECT_EQ(languageidfromlocale("de_LU@euro"), 4103);
+  EXPECT_EQ(languageidfromlocale("de_BE.UTF-8"), 1033);
+  EXPECT_EQ(languageidfromlocale("de_DEX"), 1033);
+  EXPECT_EQ(languageidfromlocale("C"), 1033);
+  EXPECT_EQ(languageidfromlocale(nullptr), 1033);
+}
+
+TEST(StartupLanguage, TheStateKeepsTheFilesLanguageAndToggles) {
+  ApplicationState state;
+  state.userlanguage = 1031;
+  EXPECT_EQ(state.language(), german);
+  Configuration file;
+  file.result = 1;
+  file.languageoverride = 2000;
+  state.storeconfiguration(file);
+  EXPECT_EQ(state.language(), english);
+  // A reading without a language line (or without a file) keeps the choice.
+  state.storeconfiguration(Configuration{});
+  EXPECT_EQ(state.languageoverride, 2000);
+  EXPECT_EQ(state.configuration.result, 0);
+  state.togglelanguage();
+  EXPECT_EQ(state.languagemode, -1);
+  EXPECT_EQ(state.language(), german);
+  state.togglelanguage();
+  EXPECT_EQ(state.language(), english);
 }
 
 TEST(StartupKeyword, CommandLineTextJoinsTheArguments) {

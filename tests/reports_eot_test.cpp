@@ -179,35 +179,35 @@ TEST(ReportsEot, InputsAreClamped) {
 }
 
 TEST(ReportsEotYearCache, SecondRequestIsCachedAndCounted) {
-  cleareotyearevents();
+  YearEventCache cache;
   int first = 0;
-  const int slot = EotYearEvents(2013, first);
+  const int slot = EotYearEvents(cache, 2013, first);
   EXPECT_GT(first, 100);
-  EXPECT_EQ(eotyearslot(slot).year, 2013);
-  EXPECT_EQ(eotyearslot(slot).usecount, 1);
+  EXPECT_EQ(eotyearslot(cache, slot).year, 2013);
+  EXPECT_EQ(eotyearslot(cache, slot).usecount, 1);
   int second = 0;
-  EXPECT_EQ(EotYearEvents(2013, second), slot);
+  EXPECT_EQ(EotYearEvents(cache, 2013, second), slot);
   EXPECT_EQ(second, 0);
-  EXPECT_EQ(eotyearslot(slot).usecount, 2);
+  EXPECT_EQ(eotyearslot(cache, slot).usecount, 2);
 }
 
 TEST(ReportsEotYearCache, ReplacesTheLeastUsedSlot) {
-  cleareotyearevents();
-  for (int i = 0; i < eotyearslots; ++i) EXPECT_EQ(EotYearEvents(1990 + i), i + 1);
+  YearEventCache cache;
+  for (int i = 0; i < eotyearslots; ++i) EXPECT_EQ(EotYearEvents(cache, 1990 + i), i + 1);
   // Use every year but the one in slot 7 a second time.
   for (int i = 0; i < eotyearslots; ++i)
-    if (i != 6) EotYearEvents(1990 + i);
-  EXPECT_EQ(EotYearEvents(2100), 7);
-  EXPECT_EQ(eotyearslot(7).year, 2100);
-  EXPECT_EQ(eotyearslot(7).usecount, 1);
+    if (i != 6) EotYearEvents(cache, 1990 + i);
+  EXPECT_EQ(EotYearEvents(cache, 2100), 7);
+  EXPECT_EQ(eotyearslot(cache, 7).year, 2100);
+  EXPECT_EQ(eotyearslot(cache, 7).usecount, 1);
   // Now slot 7 has the smallest count again: the next new year replaces it.
-  EXPECT_EQ(EotYearEvents(2101), 7);
-  // The report reads through the cache.
+  EXPECT_EQ(EotYearEvents(cache, 2101), 7);
+  // The report shows the same turning points.
   const std::string t = report(2101, 1, 1, 0, 0, 1, eotyear, german).text;
-  EXPECT_EQ(eotyearslot(7).usecount, 2);
   EXPECT_TRUE(contains(t, "Jahresauswertung für das Jahr 2101"));
-  cleareotyearevents();
-  EXPECT_EQ(eotyearslot(1).usecount, 0);
+  for (const EotTurningPoint& e : eotyearslot(cache, 7).events)
+    EXPECT_TRUE(contains(t, formateotinstant(e.jd, 0, german) + formateotvalue(e.value, german)));
+  EXPECT_EQ(eotyearslot(cache, 0).usecount, 0);
 }
 
 // The eight turning points of a year against a scan of EquationOfTime every
@@ -240,7 +240,8 @@ TEST(ReportsEotYearCache, TurningPointsAgreeWithDenseScan) {
       prev = e;
     }
     ASSERT_EQ(n, 8) << year;
-    const YearEventCache& slot = eotyearslot(EotYearEvents(year));
+    YearEventCache cache;
+    const EotYearSlot& slot = eotyearslot(cache, EotYearEvents(cache, year));
     static const int expected[8] = {-1, 0, 1, 0, -1, 0, 1, 0};
     for (int i = 0; i < 8; ++i) {
       EXPECT_EQ(kinds[i], expected[i]) << year << " event " << i;

@@ -33,8 +33,8 @@ DishInputs dish(int degrees, int tenths, int east, int latd, int latm, int north
   return in;
 }
 
-DistancePoint point(int latd, int latm, int lats, int north, int lond, int lonm, int lons, int east) {
-  DistancePoint p;
+GeoPlace point(int latd, int latm, int lats, int north, int lond, int lonm, int lons, int east) {
+  GeoPlace p;
   p.latitudedegrees = latd;
   p.latitudeminutes = latm;
   p.latitudeseconds = lats;
@@ -67,15 +67,10 @@ void vectorpointing(double satelliteEast, double latitude, double longitude, dou
   if (azimuth < 0.0) azimuth += 360.0;
 }
 
-class ReportsGeodesy : public ::testing::Test {
- protected:
-  void SetUp() override { resetConfiguration(); }
-  void TearDown() override { resetConfiguration(); }
-};
 
 }  // namespace
 
-TEST_F(ReportsGeodesy, DishGoldenGerman) {
+TEST(ReportsGeodesy, DishGoldenGerman) {
   EXPECT_EQ(builddishreport(dish(19, 2, 1, 48, 0, 1, 16, 0, 1), german).text,
             "\r\n Für die Koordinaten "
             "\r\n  48 Grad  0 Min. Nord   48.000 Grad Nord "
@@ -91,7 +86,7 @@ TEST_F(ReportsGeodesy, DishGoldenGerman) {
             "\r\n Nord = 180 Grad, Ost  = 270 Grad ");
 }
 
-TEST_F(ReportsGeodesy, DishGoldenEnglishNorthBasedAtConfiguredPlace) {
+TEST(ReportsGeodesy, DishGoldenEnglishNorthBasedAtConfiguredPlace) {
   // The default place (entry 0) is recognised by degrees, minutes, hemispheres.
   EXPECT_EQ(builddishreport(dish(13, 0, 1, 48, 12, 1, 15, 37, 1, 1), english).text,
             "\r\n For the Location Sankt Pölten (Austria) "
@@ -108,7 +103,7 @@ TEST_F(ReportsGeodesy, DishGoldenEnglishNorthBasedAtConfiguredPlace) {
             "\r\n South = 180 Deg., West = 270 Deg. ");
 }
 
-TEST_F(ReportsGeodesy, DishSatelliteNamesOnlyEast) {
+TEST(ReportsGeodesy, DishSatelliteNamesOnlyEast) {
   const struct {
     int degrees, tenths;
     const char* line;
@@ -128,7 +123,7 @@ TEST_F(ReportsGeodesy, DishSatelliteNamesOnlyEast) {
                        "\r\n SAT-Position  7.0 Degree East: "));
 }
 
-TEST_F(ReportsGeodesy, DishOutOfRange) {
+TEST(ReportsGeodesy, DishOutOfRange) {
   // 90 degrees west of an observer at 16 E: the satellite stands at 74 W.
   const DishReport r = builddishreport(dish(74, 0, 0, 48, 0, 1, 16, 0, 1), german);
   EXPECT_TRUE(r.outofrange);
@@ -139,7 +134,7 @@ TEST_F(ReportsGeodesy, DishOutOfRange) {
   EXPECT_FALSE(builddishreport(dish(19, 2, 1, 48, 0, 1, 16, 0, 1), german).outofrange);
 }
 
-TEST_F(ReportsGeodesy, DishAgreesWithVectorGeometry) {
+TEST(ReportsGeodesy, DishAgreesWithVectorGeometry) {
   double worst = 0.0;
   for (int lat = -75; lat <= 75; lat += 5)
     for (int lon = -180; lon <= 180; lon += 15)
@@ -165,7 +160,7 @@ TEST_F(ReportsGeodesy, DishAgreesWithVectorGeometry) {
   EXPECT_LT(worst, 1e-6);
 }
 
-TEST_F(ReportsGeodesy, DishInputsAreClampedAndFilled) {
+TEST(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   // An all-zero place becomes place entry 0.
   const DishReport zero = builddishreport(dish(19, 2, 1, 0, 0, 1, 0, 0, 1), german);
   EXPECT_EQ(zero.placename, "Sankt Pölten (Austria)");
@@ -182,17 +177,19 @@ TEST_F(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   EXPECT_EQ(r.corrected.place.longitudeminutes, 0);
   EXPECT_TRUE(contains(r.text, "\r\n  90 Deg.  0 Min. South   90.000 Deg. South "));
   // Position mode loads the indexed place; an index beyond the places in use means entry 0.
-  ASSERT_EQ(readConfigurationContent("51 N 28   000E 00 Greenwich\n52 N 31   013E 24 Berlin\n"), 1);
+  const Configuration c = readConfigurationContent("51 N 28   000E 00 Greenwich\n52 N 31   013E 24 Berlin\n");
+  ASSERT_EQ(c.result, 1);
   DishInputs in = dish(19, 2, 1, 10, 0, 1, 10, 0, 1);
-  in.place.placeindex = 1;
+  in.places = c.locationTable;
+  in.placeindex = 1;
   EXPECT_EQ(builddishreport(in, german).placename, "Berlin");
-  in.place.placeindex = 5;
+  in.placeindex = 5;
   const DishReport wrapped = builddishreport(in, german);
   EXPECT_EQ(wrapped.placename, "Greenwich");
-  EXPECT_EQ(wrapped.corrected.place.placeindex, 0);
+  EXPECT_EQ(wrapped.corrected.placeindex, 0);
 }
 
-TEST_F(ReportsGeodesy, DistanceGoldenGerman) {
+TEST(ReportsGeodesy, DistanceGoldenGerman) {
   DistanceInputs in;
   in.first = point(48, 12, 0, 1, 15, 37, 0, 1);
   in.second = point(52, 31, 12, 1, 13, 24, 0, 1);
@@ -216,7 +213,7 @@ TEST_F(ReportsGeodesy, DistanceGoldenGerman) {
             "\r\n (Kürzeste Entfernung = Orthodrome oder Luftlinie) ");
 }
 
-TEST_F(ReportsGeodesy, DistanceGoldenEnglishSouthWest) {
+TEST(ReportsGeodesy, DistanceGoldenEnglishSouthWest) {
   DistanceInputs in;
   in.first = point(33, 51, 54, 0, 151, 12, 36, 1);  // Sydney
   in.second = point(40, 42, 46, 1, 74, 0, 22, 0);   // New York
@@ -243,7 +240,7 @@ TEST_F(ReportsGeodesy, DistanceGoldenEnglishSouthWest) {
   EXPECT_NEAR(r.exact, 15987.765, 0.1);
 }
 
-TEST_F(ReportsGeodesy, DistanceWorkedExample) {
+TEST(ReportsGeodesy, DistanceWorkedExample) {
   // 48.21 N 16.37 E to 52.52 N 13.40 E: 523.98 km on the sphere, 523.82 km on the ellipsoid.
   DistanceInputs in;
   in.first = point(48, 12, 36, 1, 16, 22, 12, 1);
@@ -258,7 +255,7 @@ TEST_F(ReportsGeodesy, DistanceWorkedExample) {
   EXPECT_TRUE(contains(r.text, formatdecimal(r.simple / 1.852, 11, 0, 5) + " Nautische Meilen "));
 }
 
-TEST_F(ReportsGeodesy, DistanceIdenticalPoints) {
+TEST(ReportsGeodesy, DistanceIdenticalPoints) {
   DistanceInputs in;
   in.first = point(10, 20, 30, 0, 40, 50, 59, 0);
   in.second = in.first;
@@ -273,9 +270,11 @@ TEST_F(ReportsGeodesy, DistanceIdenticalPoints) {
   }
 }
 
-TEST_F(ReportsGeodesy, DistancePlacesAndClamping) {
-  ASSERT_EQ(readConfigurationContent("51 N 28   000W 01 Greenwich\n33 S 52   151E 13 Sydney\n"), 1);
+TEST(ReportsGeodesy, DistancePlacesAndClamping) {
+  const Configuration config = readConfigurationContent("51 N 28   000W 01 Greenwich\n33 S 52   151E 13 Sydney\n");
+  ASSERT_EQ(config.result, 1);
   DistanceInputs in;
+  in.places = config.locationTable;
   in.first = point(51, 28, 0, 1, 0, 1, 0, 0);
   in.second = point(33, 52, 0, 0, 151, 13, 0, 1);
   const DistanceReport r = builddistancereport(in, english);

@@ -220,19 +220,27 @@ TEST(ReportsMain, PagesCaptionsAndFonts) {
 }
 
 TEST(ReportsMain, LanguageSwitchPage) {
-  const int mode = languagemode, override_ = languageoverride, user = userdefaultlanguage();
-  languageoverride = 0;
-  setuserdefaultlanguage(1031);
-  languagemode = 1;
-  MainReport r = page(2024, 66, currentlanguage());
-  EXPECT_EQ(languagemode, 0);
+  // A German user in automatic mode: page 66 hands back English forced, then
+  // German forced; the caller stores the mode.
+  MainReportInputs in;
+  in.year = 2024;
+  in.page = 66;
+  in.todayyear = 2024, in.todaymonth = 3, in.todayday = 15;
+  in.languagemode = 1;
+  in.languageoverride = 0;
+  in.userlanguage = 1031;
+  MainReport r = buildmainreport(in, german);
+  EXPECT_EQ(r.languagemode, 0);
+  EXPECT_EQ(r.year, 2024);
   EXPECT_EQ(r.page, 0);
   EXPECT_EQ(r.language, english);
   EXPECT_EQ(r.text, text(2024, 0, english));
-  r = page(2024, 66, currentlanguage());
-  EXPECT_EQ(languagemode, -1);
+  in.languagemode = r.languagemode;
+  r = buildmainreport(in, english);
+  EXPECT_EQ(r.languagemode, -1);
   EXPECT_EQ(r.text, text(2024, 0, german));
-  languagemode = mode;
-  languageoverride = override_;
-  setuserdefaultlanguage(user);
+  // Other pages leave the mode as it was.
+  in.languagemode = r.languagemode;
+  in.page = 3;
+  EXPECT_EQ(buildmainreport(in, german).languagemode, -1);
 }

@@ -6,7 +6,6 @@
 
 #include "app/configuration.h"
 #include "calendar/calendar.h"
-#include "calendar/holidays.h"
 #include "calendar/text.h"
 #include "reports/month_overview.h"
 #include "reports/rises_report.h"
@@ -15,8 +14,11 @@ using namespace quendal;
 
 namespace {
 
+// The configured places of the current test.
+LocationTable places = presetlocationtable();
+
 std::string text(int year, int month, int language, int place = 0) {
-  return buildmonthoverview({year, month, place}, language).text;
+  return buildmonthoverview({year, month, place, places}, language).text;
 }
 
 bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
@@ -24,16 +26,18 @@ bool contains(const std::string& s, const std::string& part) { return s.find(par
 // The places of the tests: a polar one, the default place, a southern one
 // west of Greenwich.
 void configureplaces() {
-  readConfigurationContent(
+  places = readConfigurationContent(
       "78 N 13   015E 38 Longyearbyen\r\n"
       "48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
-      "33 S 27   070W 40 Santiago de Chile\r\n");
+      "33 S 27   070W 40 Santiago de Chile\r\n").locationTable;
 }
+
+void resetplaces() { places = presetlocationtable(); }
 
 }  // namespace
 
 TEST(ReportsMonthOverview, February2023German) {
-  resetConfiguration();
+  resetplaces();
   EXPECT_EQ(text(2023, 2, german),
             "\r\n"
             " Monatskalender für das Monat Februar 2023 \r\n"
@@ -78,7 +82,7 @@ TEST(ReportsMonthOverview, February2023German) {
 }
 
 TEST(ReportsMonthOverview, March2024English) {
-  resetConfiguration();
+  resetplaces();
   EXPECT_EQ(text(2024, 3, english),
             "\r\n"
             " Calendar for the Month March 2024 \r\n"
@@ -123,7 +127,7 @@ TEST(ReportsMonthOverview, March2024English) {
 }
 
 TEST(ReportsMonthOverview, January1750WithoutAstronomy) {
-  resetConfiguration();
+  resetplaces();
   EXPECT_EQ(text(1750, 1, english),
             "\r\n"
             " Calendar for the Month January 1750 \r\n"
@@ -168,7 +172,7 @@ TEST(ReportsMonthOverview, December2209German) {
   // Written by hand from the report's format strings: after 2200 no sun and
   // moon columns; 24 December 2209 is a Sunday and so the fourth Sunday of
   // Advent (Advent 3, 10, 17, 24 December); week 48 begins on 27 November.
-  resetConfiguration();
+  resetplaces();
   EXPECT_EQ(text(2209, 12, german),
             "\r\n Monatskalender für das Monat " "Dezember 2209 " "\r\n\r\n"
             " Fr  1 KW 48          \r\n"
@@ -206,7 +210,7 @@ TEST(ReportsMonthOverview, December2209German) {
 }
 
 TEST(ReportsMonthOverview, ShortMonthsEndWithEmptyLines) {
-  resetConfiguration();
+  resetplaces();
   // April: one empty line (February 2023 is in the golden text above); 1900
   // is no leap year, 2000 is.
   EXPECT_TRUE(contains(text(2024, 4, english), " Tue 30 (121) 03:40/18:10          \r\n\r\n\r\n Sunrise"));
@@ -216,7 +220,7 @@ TEST(ReportsMonthOverview, ShortMonthsEndWithEmptyLines) {
 }
 
 TEST(ReportsMonthOverview, TwoNamesOnOneDay) {
-  resetConfiguration();
+  resetplaces();
   EXPECT_TRUE(contains(text(2024, 8, german), " Do 15 (228) 05:52/20:11           Mariä Himmelfahrt - Staatsfeiertag Liechtenstein\r\n"));
   // The holiday block of the following year does not leak into the year.
   EXPECT_TRUE(contains(text(2024, 3, german), " Di  5 ( 65) 06:30/17:49          \r\n"));
@@ -236,20 +240,20 @@ TEST(ReportsMonthOverview, PolarPlace) {
   const std::string santiago = text(2024, 6, english, 2);
   EXPECT_TRUE(contains(santiago, " for Santiago de Chile\r\n 33 Deg. 27 Min. South  70 Deg. 40 Min. West\r\n"));
   EXPECT_TRUE(contains(text(2024, 6, german, 2), " 33 Grad 27 Min. Süd  70 Grad 40 Min. West\r\n"));
-  resetConfiguration();
+  resetplaces();
 }
 
 TEST(ReportsMonthOverview, Limits) {
-  resetConfiguration();
-  const MonthOverview high = buildmonthoverview({12000, 13, 0}, english);
+  resetplaces();
+  const MonthOverview high = buildmonthoverview({12000, 13, 0, places}, english);
   EXPECT_EQ(high.year, 9999);
   EXPECT_EQ(high.month, 12);
   EXPECT_TRUE(contains(high.text, " Calendar for the Month December 9999 \r\n"));
-  const MonthOverview low = buildmonthoverview({1500, 0, 0}, german);
+  const MonthOverview low = buildmonthoverview({1500, 0, 0, places}, german);
   EXPECT_EQ(low.year, 1583);
   EXPECT_EQ(low.month, 1);
   EXPECT_TRUE(low.placename.empty());
-  EXPECT_EQ(buildmonthoverview({2024, 5, 0}, german).placename, "Sankt Pölten (Austria)");
+  EXPECT_EQ(buildmonthoverview({2024, 5, 0, places}, german).placename, "Sankt Pölten (Austria)");
   // Sun and moon columns exactly for 1800..2200.
   EXPECT_TRUE(contains(text(1799, 12, english), " Tue 31 (365)           New Year's Eve\r\n"));
   EXPECT_TRUE(contains(text(1800, 1, english), " Wed  1 WK  1 06:49/15:15           New Year's Day\r\n"));
@@ -257,21 +261,16 @@ TEST(ReportsMonthOverview, Limits) {
   EXPECT_FALSE(contains(text(2201, 1, english), " for Sankt Pölten (Austria)"));
 }
 
-TEST(ReportsMonthOverview, TablesOfAnotherYearAreNotReused) {
-  resetConfiguration();
-  // The calendar window may leave the tables built for another year with
-  // tablesStale clear; the overview still shows its own year.
-  buildholidays(2023);
-  EXPECT_EQ(tablesStale, 0);
+TEST(ReportsMonthOverview, OwnTablesOfItsYearAndLanguage) {
+  resetplaces();
+  // The overview builds the tables of its own year and its language's time
+  // zone.
   EXPECT_TRUE(contains(text(2024, 3, english), "Easter Sunday"));
-  EXPECT_EQ(tablesStale, 0);
-  // And its own language's time zone.
   const std::string german2024 = text(2024, 3, german);
   const std::string english2024 = text(2024, 3, english);
   EXPECT_TRUE(contains(german2024, " So  3 ( 63) 06:34/17:46 LV(16:24)"));
   EXPECT_TRUE(contains(english2024, " Sun  3 ( 63) 05:34/16:45 LQ(15:24)"));
   EXPECT_EQ(text(1750, 3, english).find("LQ("), std::string::npos);
-  EXPECT_EQ(tablesStale, 1);
 }
 
 TEST(ReportsMonthOverview, SunriseEqualsTheRisesReport) {
@@ -288,6 +287,7 @@ TEST(ReportsMonthOverview, SunriseEqualsTheRisesReport) {
           in.zone = language == english ? 0 : (summertime(day, month, 2024) == 1 ? 2 : 1);
           in.positionmode = 1;
           in.locationindex = place;
+          in.places = places;
           const std::string rises = buildrisesreport(in, language).text;
           // The rises report's Sun cell: "HH:MM / HH:MM  " or a word.
           const std::size_t head = rises.find(language == english ? "\r\n Sun " : "\r\n Sonne ");
@@ -306,5 +306,5 @@ TEST(ReportsMonthOverview, SunriseEqualsTheRisesReport) {
           }
         }
       }
-  resetConfiguration();
+  resetplaces();
 }

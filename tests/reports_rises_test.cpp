@@ -14,8 +14,12 @@ using namespace quendal;
 
 namespace {
 
+// The configured places of the current test.
+LocationTable places = presetlocationtable();
+
 RisesInputs inputs(int year, int month, int day, int zone) {
   RisesInputs in;
+  in.places = places;
   in.year = year;
   in.month = month;
   in.day = day;
@@ -25,12 +29,12 @@ RisesInputs inputs(int year, int month, int day, int zone) {
 
 RisesInputs at(RisesInputs in, int latitude, int latitudeminutes, int north, int longitude, int longitudeminutes,
                int east) {
-  in.latitudedegrees = latitude;
-  in.latitudeminutes = latitudeminutes;
-  in.north = north;
-  in.longitudedegrees = longitude;
-  in.longitudeminutes = longitudeminutes;
-  in.east = east;
+  in.place.latitudedegrees = latitude;
+  in.place.latitudeminutes = latitudeminutes;
+  in.place.north = north;
+  in.place.longitudedegrees = longitude;
+  in.place.longitudeminutes = longitudeminutes;
+  in.place.east = east;
   return in;
 }
 
@@ -45,11 +49,13 @@ std::string text(const RisesInputs& in, int language) { return buildrisesreport(
 bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
 
 void configureplaces() {
-  readConfigurationContent(
+  places = readConfigurationContent(
       "78 N 13   015E 38 Longyearbyen\r\n"
       "48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
-      "33 S 27   070W 40 Santiago de Chile\r\n");
+      "33 S 27   070W 40 Santiago de Chile\r\n").locationTable;
 }
+
+void resetplaces() { places = presetlocationtable(); }
 
 RisesInputs withplanets(RisesInputs in) {
   in.planets[risesvenus] = 1;
@@ -65,7 +71,7 @@ TEST(ReportsRises, StPoeltenGerman) {
   // (moonset only after midnight), the Sun's transit 12:06:18 at 40.0°, the
   // twilights 05:39/18:34, 05:03/19:11, 04:26/19:48 and at -4° 05:51/18:22,
   // the Moon 32.4 % illuminated at noon.
-  resetConfiguration();
+  resetplaces();
   EXPECT_EQ(text(inputs(2024, 3, 15, 1), german),
             "\r\n Datum: Freitag, 15. März 2024 "
             "\r\n\r\n" " Für den Ort Sankt Pölten (Austria) "
@@ -87,7 +93,7 @@ TEST(ReportsRises, StPoeltenGerman) {
 }
 
 TEST(ReportsRises, StPoeltenEnglishPreciseWithPlanetsAndSeconds) {
-  resetConfiguration();
+  resetplaces();
   EXPECT_EQ(text(withplanets(precise(inputs(2024, 3, 15, 1), 1)), english),
             "\r\n"
             " Date: Friday, March 15th, 2024 \r\n"
@@ -125,7 +131,7 @@ TEST(ReportsRises, SouthernEnglishHalfZone) {
   // 00:06 of the next day (so none on this day, whose greatest lunar
   // altitude, 74.1°, is at its end), the twilights 06:17/18:25, 05:51/18:52 and
   // 05:24/19:18.
-  resetConfiguration();
+  resetplaces();
   RisesInputs in = at(inputs(2024, 6, 21, 5), 12, 58, 0, 77, 38, 1);
   in.half = 1;
   in.individual = -9;
@@ -150,7 +156,7 @@ TEST(ReportsRises, SouthernEnglishHalfZone) {
 }
 
 TEST(ReportsRises, InputLimits) {
-  resetConfiguration();
+  resetplaces();
   // 31 February becomes the last day of February.
   EXPECT_EQ(buildrisesreport(inputs(2023, 2, 31, 1), german).corrected.day, 28);
   const RisesReport leap = buildrisesreport(inputs(2024, 2, 31, 1), german);
@@ -159,13 +165,13 @@ TEST(ReportsRises, InputLimits) {
   EXPECT_EQ(buildrisesreport(inputs(2024, 4, 31, 1), german).corrected.day, 30);
   // Latitude 90° 30' prints as 90° 0'.
   const RisesReport pole = buildrisesreport(at(inputs(2024, 6, 21, 0), 90, 30, 1, 0, 10, 1), english);
-  EXPECT_EQ(pole.corrected.latitudedegrees, 90);
-  EXPECT_EQ(pole.corrected.latitudeminutes, 0);
+  EXPECT_EQ(pole.corrected.place.latitudedegrees, 90);
+  EXPECT_EQ(pole.corrected.place.latitudeminutes, 0);
   EXPECT_TRUE(contains(pole.text, "\r\n  90 Deg.  0 Min. North =  90.000 Deg. North "));
   const RisesReport far = buildrisesreport(at(inputs(2024, 6, 21, 0), 95, 70, 1, 200, 70, 0), english);
-  EXPECT_EQ(far.corrected.latitudedegrees, 90);
-  EXPECT_EQ(far.corrected.longitudedegrees, 180);
-  EXPECT_EQ(far.corrected.longitudeminutes, 0);
+  EXPECT_EQ(far.corrected.place.latitudedegrees, 90);
+  EXPECT_EQ(far.corrected.place.longitudedegrees, 180);
+  EXPECT_EQ(far.corrected.place.longitudeminutes, 0);
   // Years: 1600..2400, in precise mode 1000..3000; zone -12..12; individual -30..30.
   EXPECT_EQ(buildrisesreport(inputs(1000, 6, 1, 0), english).corrected.year, 1600);
   EXPECT_EQ(buildrisesreport(precise(inputs(1000, 6, 1, 0), 0), english).corrected.year, 1000);
@@ -181,7 +187,7 @@ TEST(ReportsRises, InputLimits) {
 }
 
 TEST(ReportsRises, HalfZone) {
-  resetConfiguration();
+  resetplaces();
   for (int zone : {0, 12, -12}) {
     RisesInputs in = inputs(2024, 3, 15, zone);
     in.half = 1;
@@ -204,8 +210,8 @@ TEST(ReportsRises, PlaceLookup) {
   // All coordinates zero: the first configured place is loaded and written back.
   RisesReport r = buildrisesreport(inputs(2024, 3, 15, 1), german);
   EXPECT_EQ(r.placename, "Longyearbyen");
-  EXPECT_EQ(r.corrected.latitudedegrees, 78);
-  EXPECT_EQ(r.corrected.longitudeminutes, 38);
+  EXPECT_EQ(r.corrected.place.latitudedegrees, 78);
+  EXPECT_EQ(r.corrected.place.longitudeminutes, 38);
   EXPECT_TRUE(contains(r.text, "\r\n\r\n Für den Ort Longyearbyen \r\n  78 Grad 13 Min. Nord =  78,217 Grad Nord "));
   // Position mode: the entry at the location index.
   RisesInputs in = inputs(2024, 3, 15, -4);
@@ -213,8 +219,8 @@ TEST(ReportsRises, PlaceLookup) {
   in.locationindex = 2;
   r = buildrisesreport(in, english);
   EXPECT_EQ(r.placename, "Santiago de Chile");
-  EXPECT_EQ(r.corrected.north, 0);
-  EXPECT_EQ(r.corrected.east, 0);
+  EXPECT_EQ(r.corrected.place.north, 0);
+  EXPECT_EQ(r.corrected.place.east, 0);
   EXPECT_EQ(r.corrected.positionmode, 0);
   EXPECT_TRUE(contains(r.text, " For the Location Santiago de Chile \r\n  33 Deg. 27 Min. South =  33.450 Deg. South "
                                "\r\n  70 Deg. 40 Min. West  =  70.667 Deg. West   (Time in UTC-4) "));
@@ -228,11 +234,11 @@ TEST(ReportsRises, PlaceLookup) {
   EXPECT_TRUE(contains(text(at(inputs(2024, 12, 21, -5), 40, 43, 1, 74, 0, 0), german),
                        "\r\n  40 Grad 43 Min. Nord =  40,717 Grad Nord \r\n  74 Grad  0 Min. West =  74,000 Grad West "
                        " (Zeiten in UTC-5) "));
-  resetConfiguration();
+  resetplaces();
 }
 
 TEST(ReportsRises, PlanetsOnlyInPreciseMode) {
-  resetConfiguration();
+  resetplaces();
   RisesInputs in = withplanets(inputs(2024, 3, 15, 1));
   const std::string plain = text(in, english);
   EXPECT_FALSE(contains(plain, "Venus"));
@@ -263,11 +269,11 @@ TEST(ReportsRises, PolarNightAndDay) {
   EXPECT_TRUE(contains(day, "\r\n Sun                  Moon                 \r\n always visible       15:"));
   EXPECT_TRUE(contains(day, "\r\n always light   always light   always light   always light   "));
   EXPECT_FALSE(contains(day, "Length of the Day"));
-  resetConfiguration();
+  resetplaces();
 }
 
 TEST(ReportsRises, DayLengthAcrossMidnight) {
-  resetConfiguration();
+  resetplaces();
   // 48° N 120° W in UTC: the set of the day (02:05) lies before its rise (14:12).
   const RisesInputs utc = at(inputs(2024, 3, 15, 0), 48, 0, 1, 120, 0, 0);
   const std::string t = text(utc, english);

@@ -55,7 +55,7 @@ std::string expectedreport(const char* name) {
     in.year = 2024, in.month = 3, in.day = 15, in.zone = 1;
     return buildrisesreport(in, german).text;
   }
-  if (n == "sidereal_time") return buildsiderealreport({2024, 3, 15, 10, 30, 1, 0, {}, 0}, german).text;
+  if (n == "sidereal_time") return buildsiderealreport({.year = 2024, .month = 3, .day = 15, .hour = 10, .minute = 30, .zone = 1}, german).text;
   if (n == "planets") {
     PlanetInputs in;
     in.year = 2024, in.month = 3, in.day = 15, in.hour = 10, in.minute = 30, in.zone = 1;
@@ -64,10 +64,10 @@ std::string expectedreport(const char* name) {
     in.deltaTPending = true;
     return buildplanetreport(in, german).text;
   }
-  if (n == "satellite_dish") return builddishreport({19, 2, 1, {}, 0}, german).text;
+  if (n == "satellite_dish") return builddishreport({.satellitedegrees = 19, .satellitetenths = 2, .satelliteeast = 1}, german).text;
   if (n == "distance") {
-    const DistancePoint place{48, 12, 0, 1, 15, 37, 0, 1};
-    return builddistancereport({place, place}, german).text;
+    const GeoPlace place{48, 12, 0, 1, 15, 37, 0, 1};
+    return builddistancereport({.first = place, .second = place}, german).text;
   }
   if (n == "easter_distribution") return buildeasterdistribution({1950, 2050, 0}, german).text;
   if (n == "weekday_distribution") return buildweekdaydistribution({2024, 1, 2024, 12, 13}, german).text;

@@ -7,7 +7,7 @@
 
 #include "calendar/text.h"
 #include "reports/about_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 
 namespace quendal {
@@ -33,7 +33,7 @@ void showAboutBox(QWidget* owner, const ApplicationState& state) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const AboutInputs measured = measureperformance();
   QApplication::restoreOverrideCursor();
-  const int language = uilanguage(state);
+  const int language = state.language();
   const AboutBox box = buildaboutbox(measured, language);
   informationbox(owner, QString::fromStdString(box.title), QString::fromStdString(withplatformlines(box.text, language)));
 }

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "reports/configuration_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 
 namespace quendal {
@@ -16,8 +16,8 @@ void showConfigurationEvaluation(QWidget* owner, ApplicationState& state) {
   in.todayyear = today.year;
   in.todaymonth = today.month;
   in.todayday = today.day;
-  for (int i = 0; i < personaldatetablesize; ++i) in.dates[i] = personaldate(state, i);
-  const ConfigurationReport r = buildconfigurationevaluation(in, uilanguage(state));
+  in.dates = state.configuration.personalDateTable;
+  const ConfigurationReport r = buildconfigurationevaluation(in, state.language());
   informationbox(owner, QString::fromUtf8(r.title), QString::fromStdString(r.text));
 }
 

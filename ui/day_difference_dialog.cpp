@@ -1,7 +1,7 @@
 // DayDifferenceDialog: the difference between two dates.
 #include "reports/day_difference.h"
 #include "ui/configuration_evaluation.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "reports/distance_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
 
@@ -20,8 +20,8 @@ const PointKeys pointkeys[2] = {
     {"lat2", "latmin2", "latsec2", "north2", "lon2", "lonmin2", "lonsec2", "east2"},
 };
 
-DistancePoint readpoint(const ToolDialog& d, const PointKeys& k) {
-  DistancePoint p;
+GeoPlace readpoint(const ToolDialog& d, const PointKeys& k) {
+  GeoPlace p;
   p.latitudedegrees = d.number(k.latitude);
   p.latitudeminutes = d.number(k.latitudeminutes);
   p.latitudeseconds = d.number(k.latitudeseconds);
@@ -33,7 +33,7 @@ DistancePoint readpoint(const ToolDialog& d, const PointKeys& k) {
   return p;
 }
 
-void writepoint(ToolDialog& d, const PointKeys& k, const DistancePoint& p) {
+void writepoint(ToolDialog& d, const PointKeys& k, const GeoPlace& p) {
   d.setnumber(k.latitude, p.latitudedegrees);
   d.setnumber(k.latitudeminutes, p.latitudeminutes);
   d.setnumber(k.latitudeseconds, p.latitudeseconds);
@@ -46,22 +46,14 @@ void writepoint(ToolDialog& d, const PointKeys& k, const DistancePoint& p) {
 
 // A configured place into the fields of a point (seconds 0).
 void loadplace(ToolDialog& d, int point, int index) {
-  const LocationRecord& place = configuredplace(d.state(), index);
-  DistancePoint p;
-  p.latitudedegrees = place.latitudedegrees;
-  p.latitudeminutes = place.latitudeminutes;
-  p.north = place.north;
-  p.longitudedegrees = place.longitudedegrees;
-  p.longitudeminutes = place.longitudeminutes;
-  p.east = place.east;
-  writepoint(d, pointkeys[point], p);
+  writepoint(d, pointkeys[point], configuredplace(d.state(), index));
 }
 
 void calculate(ToolDialog& d) {
-  handovertoengine(d.state());
   DistanceInputs in;
   in.first = readpoint(d, pointkeys[0]);
   in.second = readpoint(d, pointkeys[1]);
+  in.places = d.state().configuration.locationTable;
   const DistanceReport r = builddistancereport(in, d.language());
   writepoint(d, pointkeys[0], r.corrected.first);
   writepoint(d, pointkeys[1], r.corrected.second);

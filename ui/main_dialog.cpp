@@ -13,7 +13,7 @@
 #include "reports/main_report.h"
 #include "reports/web_addresses.h"
 #include "ui/about_box.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
@@ -68,7 +68,7 @@ MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner)
   evaluate();
 }
 
-int MainDialog::language() const { return uilanguage(state_); }
+int MainDialog::language() const { return state_.language(); }
 
 void MainDialog::build() {
   yearlabel_ = new QLabel(this);
@@ -242,10 +242,14 @@ void MainDialog::buildreport() {
   in.todaymonth = now.month;
   in.todayday = now.day;
   in.system = systemversion();
-  const MainReport r = buildmainreport(in, uilanguage(state_));
-  takebackfromengine(state_);
+  in.languagemode = state_.languagemode;
+  in.languageoverride = state_.languageoverride;
+  in.userlanguage = state_.userlanguage;
+  const MainReport r = buildmainreport(in, state_.language());
   if (!r.built) return;
+  state_.currentyear = r.year;
   state_.reportpage = r.page;
+  state_.languagemode = r.languagemode;
   if (in.page == 66) {
     month_->setNumber(0);
     relabel();

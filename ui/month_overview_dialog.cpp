@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "reports/month_overview.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
 
@@ -13,8 +13,8 @@ namespace {
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
-  handovertoengine(s);
-  const MonthOverview r = buildmonthoverview({s.currentyear, s.reportpage, s.locationindex}, d.language());
+  const MonthOverview r = buildmonthoverview(
+      {s.currentyear, s.reportpage, s.locationindex, s.configuration.locationTable}, d.language());
   s.currentyear = r.year;
   s.reportpage = r.month;
   d.setdialogicon(r.icon);

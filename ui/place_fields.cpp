@@ -3,19 +3,22 @@
 
 namespace quendal {
 
-ObserverPlace readplace(const ToolDialog& dialog) {
-  ObserverPlace p;
+GeoPlace readplace(const ToolDialog& dialog) {
+  GeoPlace p;
   p.latitudedegrees = dialog.number("latitude");
   p.latitudeminutes = dialog.number("latitudeminutes");
   p.north = dialog.first("north");
   p.longitudedegrees = dialog.number("longitude");
   p.longitudeminutes = dialog.number("longitudeminutes");
   p.east = dialog.first("east");
-  p.placeindex = dialog.placefromtable ? dialog.state().locationindex : -1;
   return p;
 }
 
-void writeplace(ToolDialog& dialog, const ObserverPlace& place) {
+int placeindex(const ToolDialog& dialog) {
+  return dialog.placefromtable ? dialog.state().locationindex : -1;
+}
+
+void writeplace(ToolDialog& dialog, const GeoPlace& place) {
   dialog.setnumber("latitude", place.latitudedegrees);
   dialog.setnumber("latitudeminutes", place.latitudeminutes);
   dialog.setfirst("north", place.north);

@@ -8,11 +8,13 @@
 
 namespace quendal {
 
-// The place as entered; in position mode (after a place button) the
-// configured place of the location index.
-ObserverPlace readplace(const ToolDialog& dialog);
+// The place as entered.
+GeoPlace readplace(const ToolDialog& dialog);
+// Position mode (after a place button): the configured place to load, the
+// location index; -1 otherwise.
+int placeindex(const ToolDialog& dialog);
 // The place as the report corrected or loaded it.
-void writeplace(ToolDialog& dialog, const ObserverPlace& place);
+void writeplace(ToolDialog& dialog, const GeoPlace& place);
 
 // "Pos. -" and "Pos. +": the previous or next configured place, loaded into
 // the fields by the next calculation, which runs at once.

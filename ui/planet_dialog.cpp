@@ -1,7 +1,7 @@
 // PlanetDialog: apparent places of the planets, the Sun and the Moon, and the
 // ephemeris list.
 #include "reports/planet_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -20,7 +20,6 @@ const char* const bodykeys[planetreportbodies + 1] = {"",       "mercury", "venu
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
-  handovertoengine(s);
   PlanetInputs in;
   in.year = d.number("year");
   in.month = d.number("month");
@@ -30,6 +29,8 @@ void calculate(ToolDialog& d) {
   in.zone = d.number("zone");
   in.halfzone = d.checked("half") ? 1 : 0;
   in.place = readplace(d);
+  in.placeindex = placeindex(d);
+  in.places = s.configuration.locationTable;
   in.deltat = d.number("deltat");
   in.deltaTPending = s.deltaTPending;
   in.temperature = d.number("temperature");
@@ -44,6 +45,7 @@ void calculate(ToolDialog& d) {
   in.sexagesimal = d.checked("sexagesimal");
   in.details = d.checked("details");
   for (int b = 1; b <= planetreportbodies; ++b) in.bodies[b] = d.checked(bodykeys[b]);
+  in.zodiacEnabled = s.zodiacEnabled;
   const PlanetReport r = d.flags[listflag] ? buildephemerislist(in, d.language()) : buildplanetreport(in, d.language());
   const PlanetInputs& c = r.corrected;
   d.date = {c.year, c.month, c.day};

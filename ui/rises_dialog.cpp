@@ -1,6 +1,6 @@
 // RisesDialog: rise, set and twilight of Sun, Moon and planets for a day and a place.
 #include "reports/rises_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -14,26 +14,20 @@ const char* const planetkeys[8] = {"mercury", "venus", "mars", "jupiter", "satur
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
-  handovertoengine(s);
   RisesInputs in;
   in.year = d.number("year");
   in.month = d.number("month");
   in.day = d.number("day");
   in.zone = d.number("zone");
   in.half = d.checked("half") ? 1 : 0;
-  const ObserverPlace place = readplace(d);
-  in.latitudedegrees = place.latitudedegrees;
-  in.latitudeminutes = place.latitudeminutes;
-  in.longitudedegrees = place.longitudedegrees;
-  in.longitudeminutes = place.longitudeminutes;
-  in.north = place.north;
-  in.east = place.east;
+  in.place = readplace(d);
   in.individual = d.number("individual");
   in.precise = d.checked("precise") ? 1 : 0;
   in.seconds = d.checked("seconds") ? 1 : 0;
   for (int p = 0; p < 8; ++p) in.planets[p] = d.checked(planetkeys[p]) ? 1 : 0;
   in.positionmode = d.placefromtable ? 1 : 0;
   in.locationindex = s.locationindex;
+  in.places = s.configuration.locationTable;
   const RisesReport r = buildrisesreport(in, d.language());
   const RisesInputs& c = r.corrected;
   d.date = {c.year, c.month, c.day};
@@ -43,14 +37,7 @@ void calculate(ToolDialog& d) {
   d.setnumber("zone", c.zone);
   d.setchecked("half", c.half != 0);
   d.setnumber("individual", c.individual);
-  ObserverPlace corrected;
-  corrected.latitudedegrees = c.latitudedegrees;
-  corrected.latitudeminutes = c.latitudeminutes;
-  corrected.north = c.north;
-  corrected.longitudedegrees = c.longitudedegrees;
-  corrected.longitudeminutes = c.longitudeminutes;
-  corrected.east = c.east;
-  writeplace(d, corrected);
+  writeplace(d, c.place);
   d.showreport(r.text);
 }
 

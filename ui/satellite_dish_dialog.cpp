@@ -1,6 +1,6 @@
 // SatelliteDishDialog: pointing a dish at a geostationary satellite.
 #include "reports/dish_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -12,12 +12,13 @@ namespace {
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
-  handovertoengine(s);
   DishInputs in;
   in.satellitedegrees = d.number("satellite");
   in.satellitetenths = d.number("tenths");
   in.satelliteeast = d.first("satelliteeast");
   in.place = readplace(d);
+  in.placeindex = placeindex(d);
+  in.places = s.configuration.locationTable;
   in.azimuthnorth = d.checked("azimuthnorth") ? 1 : 0;
   const DishReport r = builddishreport(in, d.language());
   const DishInputs& c = r.corrected;

@@ -1,6 +1,6 @@
 // SiderealTimeDialog: the local sidereal time, Sun and Moon for an instant and a place.
 #include "reports/sidereal_report.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -12,7 +12,6 @@ namespace {
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
-  handovertoengine(s);
   SiderealInputs in;
   in.year = d.number("year");
   in.month = d.number("month");
@@ -22,6 +21,8 @@ void calculate(ToolDialog& d) {
   in.zone = d.number("zone");
   in.halfzone = d.checked("half") ? 1 : 0;
   in.place = readplace(d);
+  in.placeindex = placeindex(d);
+  in.places = s.configuration.locationTable;
   in.azimuthnorth = d.checked("azimuthnorth") ? 1 : 0;
   const SiderealReport r = buildsiderealreport(in, d.language());
   const SiderealInputs& c = r.corrected;

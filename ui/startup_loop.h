@@ -2,15 +2,9 @@
 // loop around the main dialog and the windows it hands over to.
 #pragma once
 
-#include <string>
-
 #include "app/application_state.h"
 
 namespace quendal {
-
-// Applies the keyword of the command-line text (after the program name) to
-// the state: CAL/KAL appMode 2, BIO appMode 4, DRU/PRI printing, TZ zodiac.
-void applycommandline(ApplicationState& state, const std::string& arguments);
 
 // The start-up loop: read the configuration, show the main dialog (unless a
 // window was asked for on the command line), open the calendar or

@@ -16,7 +16,7 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "ui/engine_seam.h"
+#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
@@ -86,7 +86,7 @@ ToolDialog::ToolDialog(const ToolDialogTable& table, ApplicationState& state, QW
 
 ToolDialog::~ToolDialog() = default;
 
-int ToolDialog::language() const { return uilanguage(state_); }
+int ToolDialog::language() const { return state_.language(); }
 
 void ToolDialog::build() {
   auto* top = new QGridLayout;

@@ -15,6 +15,6 @@ int main(int argc, char** argv) {
 
   quendal::ApplicationState state;
   state.userlanguage = quendal::userlanguageid();
-  quendal::applycommandline(state, quendal::commandlinetext(argc, argv));
+  quendal::applycommandkeyword(quendal::commandkeyword(quendal::commandlinetext(argc, argv)), state);
   return quendal::runstartuploop(state);
 }

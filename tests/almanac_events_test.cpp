@@ -4,14 +4,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "almanac/events.h"
 #include "astro/lunar_events.h"
 #include "calendar/calendar.h"
-#include "calendar/events.h"
-#include "calendar/holidays.h"
 
 using namespace quendal;
 
 namespace {
+
+// The table last built by a test.
+EventTable eventTable;
 
 std::vector<EventEntry> phases() {
   std::vector<EventEntry> rows;
@@ -27,25 +29,23 @@ std::vector<EventEntry> phases() {
 
 }  // namespace
 
-TEST(CalendarEvents, NewMoonOfLunationZero) {
-  tablesStale = 1;
-  buildevents(2000, 0, 0);
-  EXPECT_EQ(tablesStale, 0);
-  const auto utc = eventsof(6, 1, 2000);
+TEST(AlmanacEvents, NewMoonOfLunationZero) {
+  eventTable = buildevents(2000, 0, 0);
+  const auto utc = eventsof(eventTable, 6, 1, 2000);
   ASSERT_EQ(utc.size(), 1u);
   EXPECT_EQ(utc[0]->kind, newmoonevent);
   EXPECT_EQ(utc[0]->hour, 18);
   EXPECT_EQ(utc[0]->minute, 14);
   EXPECT_EQ(utc[0]->second, 0);
   // Central European time: one hour later in January.
-  buildevents(2000, 1, 1);
-  const auto cet = eventsof(6, 1, 2000);
+  eventTable = buildevents(2000, 1, 1);
+  const auto cet = eventsof(eventTable, 6, 1, 2000);
   ASSERT_EQ(cet.size(), 1u);
   EXPECT_EQ(cet[0]->hour, 19);
 }
 
-TEST(CalendarEvents, RowsOfTheYear2024) {
-  buildevents(2024, 0, 0);
+TEST(AlmanacEvents, RowsOfTheYear2024) {
+  eventTable = buildevents(2024, 0, 0);
   // Only December of the year before, the year and the year after.
   int seasons = 0;
   for (const EventEntry& e : eventTable) {
@@ -59,31 +59,31 @@ TEST(CalendarEvents, RowsOfTheYear2024) {
   EXPECT_EQ(seasons, 4);
   // The seasons of 2024 (UT): 20 March 03:06, 20 June 20:51, 22 September
   // 12:44, 21 December 09:20 or 09:21.
-  const auto spring = eventsof(20, 3, 2024);
+  const auto spring = eventsof(eventTable, 20, 3, 2024);
   ASSERT_EQ(spring.size(), 1u);
   EXPECT_EQ(spring[0]->kind, springevent);
   EXPECT_EQ(spring[0]->hour, 3);
   EXPECT_NEAR(spring[0]->minute, 6, 1);
-  ASSERT_EQ(eventsof(20, 6, 2024).size(), 1u);
-  EXPECT_EQ(eventsof(20, 6, 2024)[0]->kind, summerevent);
-  ASSERT_EQ(eventsof(22, 9, 2024).size(), 1u);
-  EXPECT_EQ(eventsof(22, 9, 2024)[0]->kind, autumnevent);
-  ASSERT_EQ(eventsof(21, 12, 2024).size(), 1u);
-  EXPECT_EQ(eventsof(21, 12, 2024)[0]->kind, winterevent);
+  ASSERT_EQ(eventsof(eventTable, 20, 6, 2024).size(), 1u);
+  EXPECT_EQ(eventsof(eventTable, 20, 6, 2024)[0]->kind, summerevent);
+  ASSERT_EQ(eventsof(eventTable, 22, 9, 2024).size(), 1u);
+  EXPECT_EQ(eventsof(eventTable, 22, 9, 2024)[0]->kind, autumnevent);
+  ASSERT_EQ(eventsof(eventTable, 21, 12, 2024).size(), 1u);
+  EXPECT_EQ(eventsof(eventTable, 21, 12, 2024)[0]->kind, winterevent);
   // The total solar eclipse of 8 April 2024 fell on the new moon (18:21 UT).
-  const auto newmoon = eventsof(8, 4, 2024);
+  const auto newmoon = eventsof(eventTable, 8, 4, 2024);
   ASSERT_EQ(newmoon.size(), 1u);
   EXPECT_EQ(newmoon[0]->kind, newmoonevent);
   EXPECT_EQ(newmoon[0]->hour, 18);
   EXPECT_EQ(newmoon[0]->minute, 21);
 }
 
-TEST(CalendarEvents, PhasesFollowEachOtherInOrder) {
+TEST(AlmanacEvents, PhasesFollowEachOtherInOrder) {
   // New moon, first quarter, full moon, last quarter, with no phase missing
   // between December of the year before and the end of the year after.
   for (int year : {1800, 1900, 1999, 2000, 2024, 2100, 2200})
     for (int local : {0, 1}) {
-      buildevents(year, local, 0);
+      eventTable = buildevents(year, local, 0);
       const auto rows = phases();
       ASSERT_GT(rows.size(), 100u) << year;
       const int order[4] = {newmoonevent, firstquarterevent, fullmoonevent, lastquarterevent};
@@ -98,20 +98,20 @@ TEST(CalendarEvents, PhasesFollowEachOtherInOrder) {
     }
 }
 
-TEST(CalendarEvents, ExactTimesKeepTheirSeconds) {
-  buildevents(2024, 0, 1);
+TEST(AlmanacEvents, ExactTimesKeepTheirSeconds) {
+  eventTable = buildevents(2024, 0, 1);
   int withseconds = 0;
   for (const EventEntry& e : eventTable)
     if (e.day != 0 && e.kind < 10) withseconds += e.second != 0;
   EXPECT_GT(withseconds, 50);
-  buildevents(2024, 0, 0);
+  eventTable = buildevents(2024, 0, 0);
   for (const EventEntry& e : eventTable) EXPECT_EQ(e.second, 0);
   // Every minute-rounded phase time is LunarPhase rounded to the minute.
   const int k0 = FirstLunationToTry(2024, 1);
   for (int k = k0 + 2; k < k0 + 26; ++k) {
     int y, m, d, h, mi, s;
     mjdtodatetime(roundjdtominute(LunarPhase(k, 0.5)) - 2400000.5, y, m, d, h, mi, s);
-    const auto rows = eventsof(d, m, y);
+    const auto rows = eventsof(eventTable, d, m, y);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0]->kind, fullmoonevent);
     EXPECT_EQ(rows[0]->hour, h);
@@ -119,14 +119,14 @@ TEST(CalendarEvents, ExactTimesKeepTheirSeconds) {
   }
 }
 
-TEST(CalendarEvents, CentralEuropeanSummerTime) {
-  buildevents(2024, 1, 0);
+TEST(AlmanacEvents, CentralEuropeanSummerTime) {
+  eventTable = buildevents(2024, 1, 0);
   // Full moon 22 June 2024 01:08 UT: 03:08 CEST.
-  const auto june = eventsof(22, 6, 2024);
+  const auto june = eventsof(eventTable, 22, 6, 2024);
   ASSERT_EQ(june.size(), 1u);
   EXPECT_EQ(june[0]->kind, fullmoonevent);
   EXPECT_EQ(june[0]->hour, 3);
   EXPECT_EQ(june[0]->minute, 8);
   // Spring 2024 at 04:06 CET (03:06 UT).
-  EXPECT_EQ(eventsof(20, 3, 2024)[0]->hour, 4);
+  EXPECT_EQ(eventsof(eventTable, 20, 3, 2024)[0]->hour, 4);
 }

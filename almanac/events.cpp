@@ -1,16 +1,13 @@
 // The event table; see events.h.
-#include "calendar/events.h"
+#include "almanac/events.h"
 
 #include <cmath>
 
 #include "astro/lunar_events.h"
 #include "astro/seasons.h"
 #include "calendar/calendar.h"
-#include "calendar/holidays.h"
 
 namespace quendal {
-
-EventEntry eventTable[eventtablesize];
 
 namespace {
 
@@ -29,9 +26,8 @@ EventEntry eventat(double jd, int local, int kind) {
 
 }  // namespace
 
-void buildevents(int year, int local, int exact) {
-  for (EventEntry& e : eventTable) e = EventEntry{};
-  tablesStale = 0;
+EventTable buildevents(int year, int local, int exact) {
+  EventTable eventTable{};
 
   struct Phase {
     double fraction;
@@ -64,12 +60,13 @@ void buildevents(int year, int local, int exact) {
     const double jd = roundjdtominute(SeasonBegin(year, season));
     if (n < eventtablesize) eventTable[n++] = eventat(jd, local, 10 + season);
   }
+  return eventTable;
 }
 
-std::vector<const EventEntry*> eventsof(int day, int month, int year) {
+std::vector<const EventEntry*> eventsof(const EventTable& table, int day, int month, int year) {
   std::vector<const EventEntry*> rows;
   if (day == 0 || month == 0) return rows;
-  for (const EventEntry& e : eventTable)
+  for (const EventEntry& e : table)
     if (e.day == day && e.month == month && e.year == year) rows.push_back(&e);
   return rows;
 }

@@ -1,0 +1,101 @@
+// quendal-report ics: the holidays, lunar phases, season beginnings and
+// eclipses of a range of years as an iCalendar file.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/platform.h"
+#include "calendar/text.h"
+#include "cli/cli.h"
+#include "reports/icalendar.h"
+
+namespace quendal::cli {
+namespace {
+
+const char* const usage =
+    "usage: quendal-report [GLOBAL OPTIONS] ics --from-year Y1 --to-year Y2\n"
+    "                      [--what holidays,phases,seasons,eclipses] [--output FILE]\n"
+    "\n"
+    "  --from-year Y1, --to-year Y2   the years, at most 200 of them: holidays and\n"
+    "                 named days 1583..9999, moon phases, seasons and eclipses\n"
+    "                 1800..2200\n"
+    "  --what LIST    any of holidays, phases, seasons, eclipses, separated by\n"
+    "                 commas (default: all four)\n"
+    "  --output FILE  write the calendar to FILE instead of standard output\n"
+    "\n"
+    "Writes an iCalendar file (RFC 5545) to import into a calendar program:\n"
+    "holidays as all-day events, the other entries at their instant in UTC.\n"
+    "Names follow --lang; DTSTAMP is --today (or the clock) at 00:00 UTC.\n";
+
+int content(const std::string& list) {
+  struct Kind {
+    const char* name;
+    int bit;
+  };
+  static constexpr Kind kinds[4] = {{"holidays", icalendarholidays},
+                                    {"phases", icalendarphases},
+                                    {"seasons", icalendarseasons},
+                                    {"eclipses", icalendareclipses}};
+  int bits = 0;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string word = list.substr(start, comma - start);
+    int bit = 0;
+    for (const Kind& k : kinds)
+      if (word == k.name) bit = k.bit;
+    if (bit == 0)
+      throw UsageError("ics: --what: '" + word +
+                       "' is not one of holidays, phases, seasons, eclipses");
+    bits |= bit;
+    start = comma + 1;
+  }
+  return bits;
+}
+
+int year(Options& o, const char* name) {
+  const long long y = o.requiredinteger(name);
+  if (y < icalendarholidayfirst || y > icalendarholidaylast)
+    throw UsageError(std::string("ics: --") + name + ": " + std::to_string(y) +
+                     " lies outside the years 1583..9999");
+  return static_cast<int>(y);
+}
+
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
+  IcalendarInputs in;
+  in.firstyear = year(o, "from-year");
+  in.lastyear = year(o, "to-year");
+  if (in.lastyear < in.firstyear)
+    throw UsageError("ics: --to-year " + std::to_string(in.lastyear) + " lies before --from-year " +
+                     std::to_string(in.firstyear));
+  if (in.lastyear - in.firstyear + 1 > icalendarmaxyears)
+    throw UsageError("ics: at most " + std::to_string(icalendarmaxyears) +
+                     " years at once (--from-year " + std::to_string(in.firstyear) +
+                     " --to-year " + std::to_string(in.lastyear) + " are " +
+                     std::to_string(in.lastyear - in.firstyear + 1) + ")");
+  in.content = o.has("what") ? content(o.requiredtext("what")) : icalendareverything;
+  const bool astronomical = (in.content & ~icalendarholidays) != 0;
+  if (astronomical && (in.firstyear < icalendareventfirst || in.lastyear > icalendareventlast))
+    throw UsageError("ics: moon phases, seasons and eclipses are computed for the years 1800..2200"
+                     " (for other years use --what holidays)");
+  in.stamp = {g.today.year, g.today.month, g.today.day, 0, 0, 0};
+  const std::string output = o.text("output", "");
+
+  const std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
+  if (output.empty()) return text;
+
+  std::FILE* f = std::fopen(output.c_str(), "wb");
+  if (f == nullptr) throw UsageError("ics: --output: cannot write " + output + ": " + std::strerror(errno));
+  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  if (std::fclose(f) != 0 || !written)
+    throw UsageError("ics: --output: writing " + output + " failed");
+  return "";
+}
+
+// iCalendar keeps its CR LF line ends and UTF-8 whatever --crlf and --cp1252 say.
+const SubcommandRegistration registration(
+    {"ics", "holidays, moon phases, seasons and eclipses as iCalendar (.ics)", usage, run, true});
+
+}  // namespace
+}  // namespace quendal::cli
