@@ -28,11 +28,12 @@ void sunevents(ReportBuffer& b, int day, int month, int year, const LocationReco
   const double zone = language == english ? 0.0 : (summertime(day, month, year) == 1 ? 2.0 : 1.0);
   double latitude = place.latitudedegrees + place.latitudeminutes / 60.0;
   if (!place.north) latitude = -latitude;
-  double longitudewest = -(place.longitudedegrees + place.longitudeminutes / 60.0);
-  if (!place.east) longitudewest = -longitudewest;
-  double rise = 0, set = 0, culmination = 0, altitude = 0;
-  const int status = DayEvents(datetomjd(astronomicalyear(year), month, day), zone, longitudewest, latitude, 0,
-                               rise, set, culmination, altitude, 0);
+  double longitude = place.longitudedegrees + place.longitudeminutes / 60.0;
+  if (!place.east) longitude = -longitude;
+  const DayEventsResult sun =
+      DayEvents(datetomjd(astronomicalyear(year), month, day), zone, longitude, latitude, BodyCode::Sun, {});
+  const int status = sun.events;
+  const double rise = sun.rise, set = sun.set;
   const bool risen = status & 1, gone = status & 2;
   if (!risen && !gone) {
     if (status & 4)

@@ -34,6 +34,18 @@ void clampplace(ObserverPlace& p) {
 
 }  // namespace
 
+BodyCode bodyofnameindex(int index) {
+  if (index == 10) return BodyCode::Sun;
+  if (index == 11) return BodyCode::Moon;
+  return static_cast<BodyCode>(index);
+}
+
+int nameindexofbody(BodyCode body) {
+  if (body == BodyCode::Sun) return 10;
+  if (body == BodyCode::Moon) return 11;
+  return static_cast<int>(body);
+}
+
 double latitudeof(const ObserverPlace& p) {
   const double v = p.latitudedegrees + p.latitudeminutes / 60.0;
   return p.north ? v : -v;

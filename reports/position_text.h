@@ -6,7 +6,14 @@
 
 #include <string>
 
+#include "astro/units.h"
+
 namespace quendal {
+
+// The body of an index of the name tables (1..9 Mercury..Pluto with 3 the
+// Earth, 10 the Sun, 11 the Moon), and the index of a body.
+BodyCode bodyofnameindex(int index);
+int nameindexofbody(BodyCode body);
 
 // A place as entered: degrees and minutes with hemisphere flags.
 struct ObserverPlace {
