@@ -9,32 +9,29 @@
 using namespace quendal;
 
 TEST(AstroHorizontal, MeridianStarSouthOfTheZenith) {
-  double az = 0.0, alt = 0.0;
-  { const HorizontalPlace hp = HorizontalFromEquatorial(5.0, 10.0, 5.0, 48.0); az = hp.azimuth, alt = hp.altitude; }
-  EXPECT_NEAR(az, 180.0, 1e-9);
-  EXPECT_NEAR(alt, 52.0, 1e-9);
+  HorizontalPlace h = HorizontalFromEquatorial(5.0, 10.0, 5.0, 48.0);
+  EXPECT_NEAR(h.azimuth, 180.0, 1e-9);
+  EXPECT_NEAR(h.altitude, 52.0, 1e-9);
   // North of the zenith: azimuth 0.
-  { const HorizontalPlace hp = HorizontalFromEquatorial(5.0, 70.0, 5.0, 48.0); az = hp.azimuth, alt = hp.altitude; }
-  EXPECT_NEAR(az, 0.0, 1e-9);
-  EXPECT_NEAR(alt, 68.0, 1e-9);
+  h = HorizontalFromEquatorial(5.0, 70.0, 5.0, 48.0);
+  EXPECT_NEAR(h.azimuth, 0.0, 1e-9);
+  EXPECT_NEAR(h.altitude, 68.0, 1e-9);
 }
 
 TEST(AstroHorizontal, RisingInTheEastSettingInTheWest) {
-  double az = 0.0, alt = 0.0;
   // Hour angle -6 h on the equator for a star of declination 0: due east on the horizon.
-  { const HorizontalPlace hp = HorizontalFromEquatorial(12.0, 0.0, 6.0, 0.0); az = hp.azimuth, alt = hp.altitude; }
-  EXPECT_NEAR(az, 90.0, 1e-9);
-  EXPECT_NEAR(alt, 0.0, 1e-9);
-  { const HorizontalPlace hp = HorizontalFromEquatorial(12.0, 0.0, 18.0, 0.0); az = hp.azimuth, alt = hp.altitude; }
-  EXPECT_NEAR(az, 270.0, 1e-9);
+  const HorizontalPlace east = HorizontalFromEquatorial(12.0, 0.0, 6.0, 0.0);
+  EXPECT_NEAR(east.azimuth, 90.0, 1e-9);
+  EXPECT_NEAR(east.altitude, 0.0, 1e-9);
+  EXPECT_NEAR(HorizontalFromEquatorial(12.0, 0.0, 18.0, 0.0).azimuth, 270.0, 1e-9);
 }
 
 TEST(AstroHorizontal, AgreesWithVectorRotation) {
   for (double lat = -80.0; lat <= 80.0; lat += 20.0) {
     for (double ha = 0.0; ha < 24.0; ha += 1.5) {
       for (double dec = -60.0; dec <= 60.0; dec += 30.0) {
-        double az = 0.0, alt = 0.0;
-        { const HorizontalPlace hp = HorizontalFromEquatorial(0.0, dec, ha, lat); az = hp.azimuth, alt = hp.altitude; }
+        const HorizontalPlace hp = HorizontalFromEquatorial(0.0, dec, ha, lat);
+        const double az = hp.azimuth, alt = hp.altitude;
         // Equatorial unit vector (x toward the meridian's equator point, y west, z pole),
         // rotated about y by the colatitude into (south, west, zenith).
         const double h = ha * 15.0 * RadiansPerDegree, d = dec * RadiansPerDegree,
