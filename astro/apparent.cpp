@@ -8,21 +8,10 @@
 
 #include "astro/moon.h"
 #include "astro/numeric.h"
-#include "astro/nutation.h"
 #include "astro/planets.h"
-#include "astro/timescales.h"
 
 namespace quendal {
 namespace {
-
-// The Earth's heliocentric L, B (radians) and R (AU) at the last instant asked.
-struct EarthCache {
-  double jd = -10000.0;
-  double l = 0.0;
-  double b = 0.0;
-  double r = 0.0;
-};
-EarthCache earthcache;
 
 struct Vector {
   double x, y, z;
@@ -37,29 +26,15 @@ Vector Difference(const Vector& a, const Vector& b) { return {a.x - b.x, a.y - b
 
 double Length(const Vector& v) { return SafeSqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 
-// The Earth at jd through the one-entry cache.
-const EarthCache& EarthAt(double jd) {
-  if (std::fabs(jd - earthcache.jd) < 1e-20) return earthcache;
-  HeliocentricState earth;
-  if (PlanetHeliocentric(jd, BodyEarth, 0.0, earth) == HeliocentricOk) {
-    earthcache.jd = jd;
-    earthcache.l = earth.l;
-    earthcache.b = earth.b;
-    earthcache.r = earth.r;
-  }
-  return earthcache;
-}
-
-// The Earth's position at jd without touching the cache.
-Vector EarthVector(double jd) {
-  HeliocentricState earth;
-  PlanetHeliocentric(jd, BodyEarth, 0.0, earth);
+// The Earth's heliocentric position at tt.
+Vector EarthVector(double tt) {
+  const detail::HeliocentricRadians earth = detail::PlanetRadians(tt, BodyCode::Earth);
   return Rectangular(earth.l, earth.b, earth.r);
 }
 
 // Magnitude laws (r, delta in AU, phase angle i in degrees) and the apparent
-// diameter at 1 AU (arcseconds) of bodies 1..9; Saturn's ring term is added
-// separately.
+// diameter at 1 AU (arcseconds) of Mercury..Pluto, indexed by BodyCode;
+// Saturn's ring term is added separately.
 struct PlanetPhotometry {
   double m0, c1, c2, c3;  // m0 + 5 log10(r delta) + c1 i + c2 i^2 + c3 i^3
   double diameter;
@@ -78,9 +53,9 @@ constexpr PlanetPhotometry photometry[10] = {
 };
 
 // Saturnicentric latitude of the Earth referred to the ring plane (radians)
-// for the geocentric ecliptic lambda, beta (radians) at jd (Meeus ch. 45).
-double SaturnRingTilt(double jd, double lambda, double beta) {
-  const double t = (jd - 2451545.0) / 36525.0;
+// for the geocentric ecliptic lambda, beta (radians) at tt (Meeus ch. 45).
+double SaturnRingTilt(double tt, double lambda, double beta) {
+  const double t = (tt - 2451545.0) / 36525.0;
   const double inclination = (28.075216 - 0.012998 * t + 0.000004 * t * t) * RadiansPerDegree;
   const double node = (169.50847 + 1.394681 * t + 0.000412 * t * t) * RadiansPerDegree;
   return SafeAsin(std::sin(inclination) * std::cos(beta) * std::sin(lambda - node) -
@@ -89,57 +64,60 @@ double SaturnRingTilt(double jd, double lambda, double beta) {
 
 }  // namespace
 
-void BodyPosition(double jd, int body, double& ra, double& dec, double& distance,
-                  double& elongation, double& illuminated, double& magnitude, double& diameter,
-                  double& lambda, double& beta, int lightTime) {
-  if (body == BodySunAlias) body = BodySun;
-  if (body == BodyMoonAlias) body = BodyMoon;
-  if (body < BodyMoon || body == BodyEarth || body > BodyPluto) {
-    ra = 0.0;
-    dec = 0.0;
-    return;
+ApparentPlace BodyPosition(const InstantFrame& frame, BodyCode body, bool lightTime) {
+  ApparentPlace place;
+  if (!(body == BodyCode::Sun || body == BodyCode::Moon || IsPlanet(body)) || body == BodyCode::Earth) {
+    place.status = AstroStatus::NoPosition;
+    return place;
   }
+  if (!HasValue(frame.earth.status)) {
+    place.status = frame.earth.status;
+    return place;
+  }
+  const double tt = frame.instant.tt;
 
   double l = 0.0;  // geocentric ecliptic longitude and latitude (radians), of date
   double b = 0.0;
   double delta = 0.0;
   double r = 0.0;  // heliocentric radius vector of the body (AU)
-  // The Earth at jd, also for the Moon (its magnitude needs the Sun's distance).
-  const EarthCache& earth = EarthAt(jd);
+  // The Earth at tt, also for the Moon (its magnitude needs the Sun's distance).
+  const detail::HeliocentricRadians& earth = frame.radians.earth;
   const double earthradius = earth.r;
   const Vector earthvector = Rectangular(earth.l, earth.b, earth.r);
 
-  if (body == BodyMoon) {
-    MoonPosition(jd - 2415020.0, l, b, delta);
+  if (body == BodyCode::Moon) {
+    detail::MoonPositionRadians(tt, l, b, delta);
   } else {
-    HeliocentricState planet;
-    if (body != BodySun && PlanetHeliocentric(jd, body, 0.0, planet) != HeliocentricOk) {
-      ra = 0.0;
-      dec = 0.0;
-      return;
+    detail::HeliocentricRadians planet;
+    if (body != BodyCode::Sun) {
+      planet = detail::PlanetRadians(tt, body);
+      place.status = planet.status;
+      place.heliocentric = detail::InDegrees(planet);
+      if (!HasValue(planet.status)) return ApparentPlace{planet.status};
     }
     Vector g = Difference(Rectangular(planet.l, planet.b, planet.r), earthvector);
     r = planet.r;
     Vector direction = g;
-    if (lightTime != 0) {
-      if (body == BodySun) {
+    if (lightTime) {
+      if (body == BodyCode::Sun) {
         // The Earth at the instant the light left the Sun, in two passes.
         for (int pass = 0; pass < 2; ++pass) {
-          const Vector e = EarthVector(jd - LightTimePerAU * Length(g));
+          const Vector e = EarthVector(tt - LightTimePerAU * Length(g));
           g = {-e.x, -e.y, -e.z};
         }
         direction = g;
       } else {
         const double tau = LightTimePerAU * Length(g);
-        if (PlanetHeliocentric(jd - tau, body, 0.0, planet) == HeliocentricOk) {
+        planet = detail::PlanetRadians(tt - tau, body);
+        if (HasValue(planet.status)) {
           const Vector p = Rectangular(planet.l, planet.b, planet.r);
           g = Difference(p, earthvector);
           r = planet.r;
           // Seen from where the Earth was when the light left: the Earth's
           // motion during tau adds the annual aberration to the light time
           // (planetary aberration, as for the Sun). The distance stays that
-          // of the light path to the Earth at jd.
-          direction = Difference(p, EarthVector(jd - tau));
+          // of the light path to the Earth at tt.
+          direction = Difference(p, EarthVector(tt - tau));
         }
       }
     }
@@ -154,82 +132,61 @@ void BodyPosition(double jd, int body, double& ra, double& dec, double& distance
       b = g.z > 0.0 ? 0.5 * Pi : (g.z < 0.0 ? -0.5 * Pi : 0.0);
     }
   }
-  distance = delta;
+  place.distance = delta;
 
-  elongation = 0.0;
-  illuminated = 0.0;
-  magnitude = 0.0;
-  diameter = 0.0;
-  if (body == BodySun) {
-    illuminated = 100.0;
-    diameter = 1919.26 / delta;  // delta is the light-time corrected Earth's radius vector
-    magnitude = -26.8;
-  } else if (body == BodyMoon) {
+  if (body == BodyCode::Sun) {
+    place.illuminated = 100.0;
+    place.diameter = 1919.26 / delta;  // delta is the light-time corrected Earth's radius vector
+    place.magnitude = -26.8;
+  } else if (body == BodyCode::Moon) {
     double phase = 0.0;
-    illuminated = 100.0 * MoonIllumination(jd, phase);
-    elongation = 180.0 - phase;
-    diameter = 112422.0 / (delta * KilometresPerAU / EarthRadiusKm);
-    magnitude = 0.23 + 5.0 * std::log10(earthradius * delta) + 0.026 * phase +
-                4e-9 * phase * phase * phase * phase;
+    place.illuminated = 100.0 * MoonIllumination(tt, phase);
+    place.elongation = 180.0 - phase;
+    place.diameter = 112422.0 / (delta * KilometresPerAU / EarthRadiusKm);
+    place.magnitude = 0.23 + 5.0 * std::log10(earthradius * delta) + 0.026 * phase +
+                      4e-9 * phase * phase * phase * phase;
   } else {
     const double cospsi =
         (earthradius * earthradius + delta * delta - r * r) / (2.0 * earthradius * delta);
-    elongation = SafeAcos(cospsi) * DegreesPerRadian;
+    place.elongation = SafeAcos(cospsi) * DegreesPerRadian;
     const double cosi = (r * r + delta * delta - earthradius * earthradius) / (2.0 * r * delta);
-    illuminated = 50.0 * (1.0 + cosi);
+    place.illuminated = 50.0 * (1.0 + cosi);
     const double i = SafeAcos(cosi) * DegreesPerRadian;
-    const PlanetPhotometry& p = photometry[body];
-    magnitude = p.m0 + 5.0 * std::log10(r * delta) + ((p.c3 * i + p.c2) * i + p.c1) * i;
-    if (body == BodySaturn) {
-      const double tilt = std::sin(SaturnRingTilt(jd, l, b));
-      magnitude += -2.60 * std::fabs(tilt) + 1.25 * tilt * tilt;
+    const PlanetPhotometry& p = photometry[static_cast<int>(body)];
+    place.magnitude = p.m0 + 5.0 * std::log10(r * delta) + ((p.c3 * i + p.c2) * i + p.c1) * i;
+    if (body == BodyCode::Saturn) {
+      const double tilt = std::sin(SaturnRingTilt(tt, l, b));
+      place.magnitude += -2.60 * std::fabs(tilt) + 1.25 * tilt * tilt;
     }
-    diameter = p.diameter / delta;
+    place.diameter = p.diameter / delta;
   }
 
   // Nutation in longitude and the true obliquity of date.
-  const double epsilon = TrueObliquity(jd);
-  double deltaepsilon = 0.0;
-  double deltapsi = 0.0;
-  Nutation(jd, deltaepsilon, deltapsi);
-  l += deltapsi;
+  const double epsilon = frame.radians.trueObliquity;
+  l += frame.radians.deltaPsi;
   const double se = std::sin(epsilon);
   const double ce = std::cos(epsilon);
-  ra = NormalizeRadians(SafeAtan2(std::sin(l) * ce - std::tan(b) * se, std::cos(l))) *
-       DegreesPerRadian / 15.0;
-  dec = SafeAsin(std::sin(b) * ce + std::cos(b) * se * std::sin(l)) * DegreesPerRadian;
-  lambda = NormalizeRadians(l) * DegreesPerRadian;
-  beta = b * DegreesPerRadian;
+  place.ra = NormalizeRadians(SafeAtan2(std::sin(l) * ce - std::tan(b) * se, std::cos(l))) *
+             DegreesPerRadian / 15.0;
+  place.dec = SafeAsin(std::sin(b) * ce + std::cos(b) * se * std::sin(l)) * DegreesPerRadian;
+  place.lambda = NormalizeRadians(l) * DegreesPerRadian;
+  place.beta = b * DegreesPerRadian;
+  return place;
 }
 
-void SunEquatorialAtT(double t, double& ra, double& dec) {
-  const double jd = t * 36525.0 + 2451545.0;
-  const double jde = jd + DeltaTForJD(jd) / 86400.0;
-  double distance, elongation, illuminated, magnitude, diameter, lambda, beta;
-  BodyPosition(jde, BodySun, ra, dec, distance, elongation, illuminated, magnitude, diameter,
-               lambda, beta, 1);
-}
-
-void MoonEquatorialAtT(double t, double& ra, double& dec) {
-  const double jd = t * 36525.0 + 2451545.0;
-  const double jde = jd + DeltaTForJD(jd) / 86400.0;
-  double distance, elongation, illuminated, magnitude, diameter, lambda, beta;
-  BodyPosition(jde, BodyMoon, ra, dec, distance, elongation, illuminated, magnitude, diameter,
-               lambda, beta, 0);
-}
-
-int MoonChartPosition(double jdEarth, double jdAge, double precision, HeliocentricState& state) {
-  const int status = PlanetHeliocentric(jdEarth, BodyEarth, precision, state);
+HeliocentricState MoonChartPosition(double ttEarth, double jdAge, double precision) {
+  detail::HeliocentricRadians state = detail::PlanetRadians(ttEarth, BodyCode::Earth, precision);
+  if (!HasValue(state.status)) return HeliocentricState{state.status};
   const double a = MoonAgeAngle(jdAge) * RadiansPerDegree;
   state.l -= TwoPi / 56.0 * std::sin(a);
   state.r -= std::cos(a) / 7.0;
-  return status;
+  return detail::InDegrees(state);
 }
 
-double AltitudeParallax(int body, double altitude, double distance, double diameter) {
+double AltitudeParallax(BodyCode body, double altitude, double distance, double diameter) {
   double h = altitude;
   double parallax;
-  if (body == BodyMoon || body == BodyMoonAlias) {
+  if (body == BodyCode::Moon) {
     parallax = SafeAsin(EarthRadiusKm / (distance * KilometresPerAU)) * DegreesPerRadian;
     h -= diameter / 3600.0;
   } else {

@@ -1,5 +1,6 @@
 // Solar and lunar eclipses: the instant of greatest eclipse and the type,
 // Meeus, Astronomical Algorithms, 2nd ed., ch. 54.
+// Units: astro/units.h.
 #pragma once
 
 namespace quendal {

@@ -189,18 +189,17 @@ double EllipsoidDistance(double lon1, double lat1, double lon2, double lat2) {
   return distance;
 }
 
-void DishPointing(double satelliteLongitude, double latitude, double longitude, int northBased,
-                  double& azimuth, double& elevation) {
+DishDirection DishPointing(double satelliteLongitude, double latitude, double longitude) {
   const double phi = latitude * RadiansPerDegree;
-  const double delta = (satelliteLongitude + longitude) * RadiansPerDegree;
+  const double delta = (longitude - satelliteLongitude) * RadiansPerDegree;
   // tan A = tan(delta) / sin(phi), the quadrant from sin(delta) and
   // cos(delta) sin(phi): beyond 90 degrees of longitude (a satellite below the
   // horizon) the tangent alone would turn the dish the opposite way.
-  double a = SafeAtan2(std::sin(delta), std::sin(phi) * std::cos(delta)) * DegreesPerRadian + 180.0;
-  if (!northBased) a += 180.0;
-  azimuth = NormalizeDegrees(a);
+  DishDirection d;
+  d.azimuth = NormalizeDegrees(SafeAtan2(std::sin(delta), std::sin(phi) * std::cos(delta)) * DegreesPerRadian + 180.0);
   const double beta = SafeAcos(std::cos(delta) * std::cos(phi));
-  elevation = std::atan2(std::cos(beta) - 0.1513, std::sin(beta)) * DegreesPerRadian;
+  d.elevation = std::atan2(std::cos(beta) - 0.1513, std::sin(beta)) * DegreesPerRadian;
+  return d;
 }
 
 }  // namespace quendal

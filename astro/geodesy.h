@@ -1,5 +1,5 @@
 // Distances on the Earth and the pointing of a dish at a geostationary
-// satellite. Pure functions without state.
+// satellite. Pure functions without state. Units: astro/units.h.
 #pragma once
 
 namespace quendal {
@@ -25,14 +25,16 @@ double EllipsoidDistance(double lon1, double lat1, double lon2, double lat2);
 // Half the length of a WGS84 meridian (pole to pole), km.
 double HalfMeridianKm();
 
-// Azimuth and elevation of a dish pointed at a geostationary satellite.
-// satelliteLongitude: degrees, positive WEST of Greenwich; latitude: degrees
-// north positive; longitude: degrees EAST positive; northBased: 1 counts the
-// azimuth from north through east, 0 from south through west.
-// Out azimuth in degrees [0, 360), out elevation in degrees; an elevation
-// below DishElevationLimit means the satellite is out of range.
-void DishPointing(double satelliteLongitude, double latitude, double longitude, int northBased,
-                  double& azimuth, double& elevation);
+// Azimuth and elevation of a dish pointed at a geostationary satellite
+// (degrees).
+struct DishDirection {
+  double azimuth = 0.0;    // from north through east, [0, 360)
+  double elevation = 0.0;  // below DishElevationLimit the satellite is out of range
+};
+
+// satelliteLongitude: the satellite's position, degrees east positive;
+// latitude, longitude: the dish, degrees north and east positive.
+DishDirection DishPointing(double satelliteLongitude, double latitude, double longitude);
 
 inline constexpr double DishElevationLimit = 5.0;  // degrees
 

@@ -1,6 +1,7 @@
 // Harmonic series of S. L. Moshier's lunar theories (the DE404-fitted Moon
 // and the libration series): a table record, the fundamental arguments and
 // the one routine that sums a table.
+// Units: astro/units.h.
 #pragma once
 
 namespace quendal {

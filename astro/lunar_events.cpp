@@ -16,12 +16,8 @@ using namespace eventdata;
 
 namespace {
 
-// Geocentric distance of the Moon (km) at a dynamical instant.
-double moondistance(double jde) {
-  double longitude, latitude, distance;
-  MoonPosition(jde - 2415020.0, longitude, latitude, distance);
-  return distance * KilometresPerAU;
-}
+// Geocentric distance of the Moon (km) at tt (dynamical time).
+double moondistance(double tt) { return MoonPosition(tt).distance * KilometresPerAU; }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Instants of the lunar phases (Meeus, Astronomical Algorithms, 2nd ed.,
 // ch. 49) and of apogee and perigee (a search over the precise lunar
 // distance).
+// Units: astro/units.h.
 #pragma once
 
 namespace quendal {

@@ -30,9 +30,8 @@ double classicalSeries(const ClassicalMoonTerm* terms, int count, bool cosine, d
   return sum;
 }
 
-}  // namespace
-
-double SolveKepler(double meanAnomaly, double eccentricity) {
+// Kepler's equation as SolveKepler, E in radians.
+double SolveKeplerRadians(double meanAnomaly, double eccentricity) {
   const double m = meanAnomaly * RadiansPerDegree;
   // From M; for large eccentricities from pi (in M's revolution), where
   // Newton's method always converges.
@@ -45,12 +44,28 @@ double SolveKepler(double meanAnomaly, double eccentricity) {
   return e;
 }
 
-double MoonPhaseSimple(double jd, double& illuminatedFraction, double& ageDays) {
+// The classical series at d = tt - 2415020.0 (days from 1900 January 0.5), radians.
+void ClassicalRadians(double d, double& longitude, double& latitude, double& distance);
+
+// Moshier's series at tt, radians.
+void HarmonicRadians(double jde, double& longitude, double& latitude, double& distance);
+
+EclipticPosition InDegrees(double longitude, double latitude, double distance) {
+  return {longitude * DegreesPerRadian, latitude * DegreesPerRadian, distance};
+}
+
+}  // namespace
+
+double SolveKepler(double meanAnomaly, double eccentricity) {
+  return SolveKeplerRadians(meanAnomaly, eccentricity) * DegreesPerRadian;
+}
+
+MoonAge MoonPhaseSimple(double jd) {
   const double days = jd - 2444238.5;
   const double n = NormalizeDegrees(days * 0.9856473320990837);  // 360 / 365.2422
   // The Sun: mean anomaly, equation of the centre, ecliptic longitude.
   const double m = NormalizeDegrees(n + 278.83354 - 282.596403);
-  const double ea = SolveKepler(m, 0.016718);
+  const double ea = SolveKeplerRadians(m, 0.016718);
   const double v = 2.0 * std::atan(SafeSqrt(1.0340044870138985) * std::tan(ea / 2.0)) * DegreesPerRadian;
   const double sunLongitude = NormalizeDegrees(v + 282.596403);
   // The Moon: mean longitude and anomaly, evection, annual equation, centre, variation.
@@ -65,15 +80,10 @@ double MoonPhaseSimple(double jd, double& illuminatedFraction, double& ageDays) 
   const double l1 = l + evection + centre - annual + a4;
   const double variation = 0.6583 * SinDeg(2.0 * (l1 - sunLongitude));
   const double age = l1 + variation - sunLongitude;
-  illuminatedFraction = (1.0 - CosDeg(age)) / 2.0;
-  ageDays = 29.53058868 * NormalizeDegrees(age) / 360.0;
-  return NormalizeDegrees(age) * RadiansPerDegree;
+  return {NormalizeDegrees(age), (1.0 - CosDeg(age)) / 2.0, 29.53058868 * NormalizeDegrees(age) / 360.0};
 }
 
-double MoonAgeAngle(double jd) {
-  double fraction, days;
-  return NormalizeDegrees(MoonPhaseSimple(jd, fraction, days) * DegreesPerRadian);
-}
+double MoonAgeAngle(double jd) { return MoonPhaseSimple(jd).angle; }
 
 double MoonIllumination(double jd, double& phaseAngle) {
   const double t = (jd - J2000) / DaysPerJulianCentury;
@@ -130,7 +140,9 @@ void LowPrecisionMoon(double t, double& rightAscension, double& declination) {
   if (rightAscension < 0.0) rightAscension += 24.0;
 }
 
-void ClassicalMoonPosition(double d, double& longitude, double& latitude, double& distance) {
+namespace {
+
+void ClassicalRadians(double d, double& longitude, double& latitude, double& distance) {
   const double t = d / DaysPerJulianCentury;
   const double t2 = t * t;
   double element[6];
@@ -165,7 +177,7 @@ void ClassicalMoonPosition(double d, double& longitude, double& latitude, double
   distance = EarthRadiusAU / SinDeg(parallax);
 }
 
-void HarmonicMoonPosition(double jde, double& longitude, double& latitude, double& distance) {
+void HarmonicRadians(double jde, double& longitude, double& latitude, double& distance) {
   double arcsec[18];
   FundamentalArguments(MoonLongitudeRadiusTable, MoonArguments, jde, arcsec);
   double lon, unused, rad, lat;
@@ -179,13 +191,38 @@ void HarmonicMoonPosition(double jde, double& longitude, double& latitude, doubl
   distance = MoonLongitudeRadiusTable.distance * (1.0 + RadiansPerArcsecond * rad);
 }
 
-void MoonPosition(double d, double& longitude, double& latitude, double& distance) {
-  ClassicalMoonPosition(d, longitude, latitude, distance);
+}  // namespace
+
+namespace detail {
+
+void MoonPositionRadians(double tt, double& longitude, double& latitude, double& distance) {
+  const double d = tt - ClassicalEpochJD;
+  ClassicalRadians(d, longitude, latitude, distance);
   constexpr double first = De404FirstJD - ClassicalEpochJD;  // -1194019.5
   constexpr double last = De404LastJD - ClassicalEpochJD;    // 383505.5
   if (!(d >= first && d <= last)) return;
   const double lightTime = LightTimeDaysPerAU * distance;
-  HarmonicMoonPosition(d + ClassicalEpochJD - lightTime, longitude, latitude, distance);
+  HarmonicRadians(d + ClassicalEpochJD - lightTime, longitude, latitude, distance);
+}
+
+}  // namespace detail
+
+EclipticPosition MoonPosition(double tt) {
+  double l, b, r;
+  detail::MoonPositionRadians(tt, l, b, r);
+  return InDegrees(l, b, r);
+}
+
+EclipticPosition ClassicalMoonPosition(double tt) {
+  double l, b, r;
+  ClassicalRadians(tt - ClassicalEpochJD, l, b, r);
+  return InDegrees(l, b, r);
+}
+
+EclipticPosition HarmonicMoonPosition(double tt) {
+  double l, b, r;
+  HarmonicRadians(tt, l, b, r);
+  return InDegrees(l, b, r);
 }
 
 void MoonLibration(double jd, double& latitude, double& longitude) {

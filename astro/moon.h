@@ -1,23 +1,29 @@
 // The Moon: age and phase, illuminated fraction, phase names, the
 // low-precision position of the rise/set search, the precise geocentric
-// position and the libration.
+// position and the libration. Units: astro/units.h.
 #pragma once
 
 namespace quendal {
 
+// Age and phase of the Moon: angle, the elongation of the Moon from the Sun
+// counted from new moon (degrees [0, 360): 0 new moon, 90 first quarter, 180
+// full moon, 270 last quarter); illuminatedFraction 0..1; days 0..29.53.
+struct MoonAge {
+  double angle = 0.0;
+  double illuminatedFraction = 0.0;
+  double days = 0.0;
+};
+
 // Age and phase by the closed-form method of Duffett-Smith, Practical
 // Astronomy with your Calculator (epoch 1980 January 0.0). jd: Julian date.
-// Returns the age angle (elongation of the Moon from the Sun counted from new
-// moon) in radians [0, 2 pi). Out: illuminatedFraction 0..1, ageDays 0..29.53.
-double MoonPhaseSimple(double jd, double& illuminatedFraction, double& ageDays);
+MoonAge MoonPhaseSimple(double jd);
 
-// The age angle of MoonPhaseSimple in degrees [0, 360): 0 new moon, 90 first
-// quarter, 180 full moon, 270 last quarter.
+// The age angle of MoonPhaseSimple, degrees [0, 360).
 double MoonAgeAngle(double jd);
 
 // Kepler's equation E - e sin E = M by Newton's method from E = M (from pi of
-// M's revolution when e >= 0.8) until the step is below 1e-10, at most 50 steps.
-// meanAnomaly in degrees, eccentricity 0..1; returns E in radians.
+// M's revolution when e >= 0.8) until the step is below 1e-10 rad, at most 50
+// steps. meanAnomaly in degrees, eccentricity 0..1; returns E in degrees.
 double SolveKepler(double meanAnomaly, double eccentricity);
 
 // Illuminated fraction k of the Moon, Meeus, Astronomical Algorithms, ch. 48
@@ -37,28 +43,36 @@ int MoonPhaseIndex(double ageAngle, double illuminatedPercent);
 // hours [0, 24), declination in degrees.
 void LowPrecisionMoon(double t, double& rightAscension, double& declination);
 
-// Precise geocentric position of the Moon, mean ecliptic and equinox of date
-// (no nutation). d = JDE - 2415020.0, days from 1900 January 0.5 in dynamical
-// time. Inside JDE 1221000.5..2798525.5 (-1369..2950) S. L. Moshier's
-// harmonic series fitted to the JPL DE404 ephemeris, light time applied;
-// outside it the classical series. Out: longitude in radians [0, 2 pi),
-// latitude in radians, distance in AU.
-void MoonPosition(double d, double& longitude, double& latitude, double& distance);
+// A geocentric place on the mean ecliptic and equinox of date (no nutation):
+// longitude [0, 360) and latitude in degrees, distance in AU.
+struct EclipticPosition {
+  double longitude = 0.0;
+  double latitude = 0.0;
+  double distance = 0.0;
+};
+
+// Precise geocentric position of the Moon at tt (dynamical time). Inside
+// 1221000.5..2798525.5 (-1369..2950) S. L. Moshier's harmonic series fitted to
+// the JPL DE404 ephemeris, light time applied; outside it the classical series.
+EclipticPosition MoonPosition(double tt);
 
 // The classical lunar theory of Meeus, Astronomical Formulae for
-// Calculators (epoch 1900 January 0.5), geometric. d as for MoonPosition;
-// out longitude [0, 2 pi) and latitude in radians, distance in AU
-// (Earth's equatorial radius / sine of the horizontal parallax).
-void ClassicalMoonPosition(double d, double& longitude, double& latitude, double& distance);
+// Calculators (epoch 1900 January 0.5), geometric; the distance is the
+// Earth's equatorial radius over the sine of the horizontal parallax.
+EclipticPosition ClassicalMoonPosition(double tt);
 
-// Moshier's DE404 series at jde (dynamical time) without light time: the
-// geometric position, units as MoonPosition.
-void HarmonicMoonPosition(double jde, double& longitude, double& latitude, double& distance);
+// Moshier's DE404 series at tt without light time: the geometric position.
+EclipticPosition HarmonicMoonPosition(double tt);
 
 // Libration of the Moon from Moshier's series (fitted to JPL DE403): the
 // selenographic latitude and longitude of the Earth, optical and physical
 // libration together. jd: Julian date. Out: latitude and longitude in
 // degrees (the longitude carries a constant of -64" of the series' frame).
 void MoonLibration(double jd, double& latitude, double& longitude);
+
+namespace detail {
+// MoonPosition in radians: out longitude [0, 2 pi), latitude; distance in AU.
+void MoonPositionRadians(double tt, double& longitude, double& latitude, double& distance);
+}  // namespace detail
 
 }  // namespace quendal

@@ -14,17 +14,12 @@ namespace {
 // Radians per 0.0001 arcsecond.
 constexpr double RadiansPerUnit = 1.0e-4 / 3600.0 * RadiansPerDegree;
 
-double nutationKey = -10000.0;
-double nutationEpsilon = 0.0;
-double nutationPsi = 0.0;
-
-double obliquityKey = -10000.0;
-double obliquityValue = 0.0;
-
 }  // namespace
 
-void NutationSeries(double jde, double& deltaEpsilon, double& deltaPsi) {
-  const double t = (jde - J2000) / DaysPerJulianCentury;
+namespace detail {
+
+void NutationRadians(double tt, double& deltaEpsilon, double& deltaPsi) {
+  const double t = (tt - J2000) / DaysPerJulianCentury;
   // Multiples -4..+4 of the five fundamental arguments, radians.
   double multiple[5][9];
   for (int a = 0; a < 5; ++a) {
@@ -51,17 +46,8 @@ void NutationSeries(double jde, double& deltaEpsilon, double& deltaPsi) {
   deltaPsi = psi * RadiansPerUnit;
 }
 
-void Nutation(double jde, double& deltaEpsilon, double& deltaPsi) {
-  if (jde != nutationKey) {
-    NutationSeries(jde, nutationEpsilon, nutationPsi);
-    nutationKey = jde;
-  }
-  deltaEpsilon = nutationEpsilon;
-  deltaPsi = nutationPsi;
-}
-
-double MeanObliquity(double jde) {
-  const double u = (jde - J2000) / 3652500.0;
+double MeanObliquityRadians(double tt) {
+  const double u = (tt - J2000) / 3652500.0;
   // Laskar's polynomial in arcseconds, U in units of 10000 Julian years.
   const double arcsec =
       u * (-4680.93 +
@@ -73,14 +59,20 @@ double MeanObliquity(double jde) {
   return (23.439291111 + arcsec / 3600.0) * RadiansPerDegree;
 }
 
-double TrueObliquity(double jde) {
-  if (jde != obliquityKey) {
-    double deltaEpsilon, deltaPsi;
-    Nutation(jde, deltaEpsilon, deltaPsi);
-    obliquityValue = MeanObliquity(jde) + deltaEpsilon;
-    obliquityKey = jde;
-  }
-  return obliquityValue;
+}  // namespace detail
+
+NutationAngles Nutation(double tt) {
+  double deltaEpsilon, deltaPsi;
+  detail::NutationRadians(tt, deltaEpsilon, deltaPsi);
+  return {deltaPsi * DegreesPerRadian, deltaEpsilon * DegreesPerRadian};
+}
+
+double MeanObliquity(double tt) { return detail::MeanObliquityRadians(tt) * DegreesPerRadian; }
+
+double TrueObliquity(double tt) {
+  double deltaEpsilon, deltaPsi;
+  detail::NutationRadians(tt, deltaEpsilon, deltaPsi);
+  return (detail::MeanObliquityRadians(tt) + deltaEpsilon) * DegreesPerRadian;
 }
 
 }  // namespace quendal

@@ -1,54 +1,34 @@
-// Cached heliocentric positions of the planets.
+// Heliocentric positions of the planets; see planets.h.
 #include "astro/planets.h"
 
+#include "astro/numeric.h"
 #include "astro/pluto.h"
 #include "astro/vsop87d.h"
 
 namespace quendal {
-namespace {
 
-// Slots 1..79 (slot 0 unused). A miss replaces the slot with the smallest use
-// count (the lowest-numbered on ties); counts are never reset.
-struct PositionCacheSlot {
-  int uses;
-  int body;
-  int status;
-  double jd;
-  double precision;
-  HeliocentricState state;
-};
-constexpr int positioncacheslots = 79;
-PositionCacheSlot positioncache[positioncacheslots + 1];
-
-}  // namespace
-
-int PlanetHeliocentric(double jd, int body, double precision, HeliocentricState& state) {
-  if (body < 1 || body > 9) return HeliocentricBadBody;
-
-  for (int n = 1; n <= positioncacheslots; ++n) {
-    PositionCacheSlot& slot = positioncache[n];
-    if (slot.jd == jd && slot.body == body && slot.precision == precision) {
-      ++slot.uses;
-      state = slot.state;
-      return slot.status;
-    }
-  }
-
-  HeliocentricState computed;
-  const int status = body == BodyPluto ? PlutoHeliocentric(jd, computed)
-                                       : Vsop87dSeries(jd, body, precision, computed);
-  int chosen = 1;
-  for (int n = 2; n <= positioncacheslots; ++n)
-    if (positioncache[n].uses < positioncache[chosen].uses) chosen = n;
-  PositionCacheSlot& slot = positioncache[chosen];
-  ++slot.uses;
-  slot.body = body;
-  slot.status = status;
-  slot.jd = jd;
-  slot.precision = precision;
-  slot.state = computed;
-  state = computed;
-  return status;
+HeliocentricState PlanetHeliocentric(double tt, BodyCode body, double precision) {
+  return detail::InDegrees(detail::PlanetRadians(tt, body, precision));
 }
 
+namespace detail {
+
+HeliocentricRadians PlanetRadians(double tt, BodyCode body, double precision) {
+  if (body == BodyCode::Pluto) return PlutoRadians(tt);
+  if (!IsPlanet(body)) return HeliocentricRadians{AstroStatus::NoPosition};
+  return Vsop87dRadians(tt, body, precision);
+}
+
+HeliocentricState InDegrees(const HeliocentricRadians& s) {
+  if (!HasValue(s.status)) return HeliocentricState{s.status};
+  return {s.status,
+          s.l * DegreesPerRadian,
+          s.b * DegreesPerRadian,
+          s.r,
+          s.dl * DegreesPerRadian,
+          s.db * DegreesPerRadian,
+          s.dr};
+}
+
+}  // namespace detail
 }  // namespace quendal

@@ -1,21 +1,23 @@
-// Heliocentric positions of the planets behind one cached operation:
-// Mercury..Neptune (and the Earth) from VSOP87D, Pluto from its orbit model.
+// Heliocentric positions of the planets behind one operation: Mercury..Neptune
+// (and the Earth) from VSOP87D, Pluto from its orbit model. Units:
+// astro/units.h.
 #pragma once
 
 #include "astro/heliocentric.h"
 
 namespace quendal {
 
-// PlanetHeliocentric: heliocentric ecliptic position and rates of a body.
-//   jd         Julian day, dynamical time
-//   body       1..9 (Mercury..Pluto, 3 = Earth); 0 (the Sun, origin of the
-//              frame) and any other value give HeliocentricBadBody
+// PlanetHeliocentric: heliocentric ecliptic position and rates of a planet.
+//   tt         Julian date, dynamical time
+//   body       Mercury..Pluto (the Earth included); the Sun (origin of the
+//              frame) and the Moon give status NoPosition
 //   precision  as for Vsop87dSeries (0 = full stored series); not used for Pluto
-//   state      out: see HeliocentricState
-// Results are kept in a 79-slot cache keyed by the exact (jd, body,
-// precision); failures are cached like results. Returns HeliocentricOk,
-// HeliocentricKeplerFailed (Pluto), HeliocentricBadBody or
-// HeliocentricBadPrecision.
-int PlanetHeliocentric(double jd, int body, double precision, HeliocentricState& state);
+// Nothing is kept between calls: a caller that needs a state twice keeps it.
+HeliocentricState PlanetHeliocentric(double tt, BodyCode body, double precision = 0.0);
+
+namespace detail {
+// The same in radians.
+HeliocentricRadians PlanetRadians(double tt, BodyCode body, double precision = 0.0);
+}  // namespace detail
 
 }  // namespace quendal

@@ -1,12 +1,14 @@
 // Pluto orbit model: Kepler ellipse of polynomial mean elements plus a
 // 26-term perturbation series, referred to the ecliptic and equinox J2000.0
-// and carried to the equinox of date; rates by a one-day difference.
+// and carried to the ecliptic and equinox of date; rates by a one-day
+// difference.
 #include "astro/pluto.h"
 
 #include <cmath>
 
 #include "astro/data/pluto_data.h"
 #include "astro/numeric.h"
+#include "astro/precession.h"
 
 namespace quendal {
 namespace {
@@ -15,20 +17,13 @@ constexpr double radianspersecond = RadiansPerDegree / 3600.0;
 // The radius perturbations are counted in units of one arcsecond in radians (AU).
 constexpr double radiusunit = 4.84813681109536e-6;
 
-struct PlutoCache {
-  double jd = -10000.0;
-  HeliocentricState state;
-  int status = HeliocentricOk;
-};
-PlutoCache plutocache;
-
 double Polynomial(const double* coefficients, int count, double x) {
   double sum = coefficients[0];
   for (int n = 1; n < count; ++n) sum = sum * x + coefficients[n];
   return sum;
 }
 
-void PlutoElements(double jd, OrbitModel& model) {
+void PlutoElements(double jd, detail::OrbitModel& model) {
   const double tau = (jd - model.epoch) / 365250.0;
   model.jd = jd;
   model.a = Polynomial(plutoelements[PlutoA], 6, tau);
@@ -42,7 +37,7 @@ void PlutoElements(double jd, OrbitModel& model) {
   model.latitude = 0.0;
 }
 
-void PlutoPerturbation(double jd, OrbitModel& model) {
+void PlutoPerturbation(double jd, detail::OrbitModel& model) {
   const double t = (jd - model.epoch) / 36525.0;
   const double tau = (jd - model.epoch) / 365250.0;
   // sin(m x) and cos(m x) of the five mean longitudes for m = 1..7, by the
@@ -88,16 +83,6 @@ void PlutoPerturbation(double jd, OrbitModel& model) {
   model.radius += radiusunit * sum[2];
 }
 
-// Longitude on the ecliptic of J2000.0 carried to the equinox of date by the
-// general precession in longitude (radians). The motion of the ecliptic
-// itself (about 47" per century) is neglected.
-double PrecessFromJ2000(double jd, double longitude) {
-  const double t = (jd - 2451545.0) / 36525.0;
-  double pa = 0.0;
-  for (int n = 10; n >= 0; --n) pa = pa * t + plutoprecession[n];
-  return NormalizeRadians(longitude + pa * radianspersecond);
-}
-
 // Direction of (x, y) counter-clockwise from the x axis, 0..2 pi.
 double PlaneAngle(double x, double y) {
   if (x == 0.0) return y < 0.0 ? 1.5 * Pi : (y == 0.0 ? 0.0 : 0.5 * Pi);
@@ -105,10 +90,25 @@ double PlaneAngle(double x, double y) {
   return NormalizeRadians(std::atan2(y, x));
 }
 
+// The position on the model's ellipse at tt carried to the ecliptic and
+// equinox of date.
+AstroStatus PositionOfDate(double tt, double& l, double& b, double& r) {
+  detail::OrbitModel model;
+  model.elements = PlutoElements;
+  model.perturbation = PlutoPerturbation;
+  const AstroStatus status = detail::KeplerEllipsePosition(tt, model, l, b, r);
+  if (status == AstroStatus::Ok) detail::PrecessFromJ2000(tt, l, b);
+  return status;
+}
+
 }  // namespace
 
-int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, double& r) {
-  if (model.elements != nullptr) model.elements(jd, model);
+HeliocentricState PlutoHeliocentric(double tt) { return detail::InDegrees(detail::PlutoRadians(tt)); }
+
+namespace detail {
+
+AstroStatus KeplerEllipsePosition(double tt, OrbitModel& model, double& l, double& b, double& r) {
+  if (model.elements != nullptr) model.elements(tt, model);
   const double i = model.i * RadiansPerDegree;
   const double node = model.node * RadiansPerDegree;
   const double perihelion = model.perihelion * RadiansPerDegree;
@@ -116,7 +116,7 @@ int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, do
   const double e = model.e;
   // Only an ellipse has a position (the element polynomials leave that
   // shape some ten thousand years from their epoch).
-  if (!(e >= 0.0 && e < 1.0 && model.a > 0.0)) return HeliocentricKeplerFailed;
+  if (!(e >= 0.0 && e < 1.0 && model.a > 0.0)) return AstroStatus::KeplerFailed;
 
   // Kepler's equation E - e sin E = M by Newton's method.
   double eccentric = m;
@@ -125,7 +125,7 @@ int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, do
     const double f = eccentric - e * std::sin(eccentric) - m;
     eccentric -= f / (1.0 - e * std::cos(eccentric));
     if (std::fabs(f) <= 1e-11) break;  // a NaN never converges
-    if (++iterations > 100) return HeliocentricKeplerFailed;
+    if (++iterations > 100) return AstroStatus::KeplerFailed;
   }
 
   const double v = NormalizeRadians(
@@ -134,41 +134,28 @@ int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, do
   model.radius = model.a * (1.0 - e * e) / (1.0 + e * std::cos(v));
   model.longitude = node + PlaneAngle(std::cos(u), std::cos(i) * std::sin(u));
   const double latitude = SafeAsin(std::sin(i) * std::sin(u));
-  if (model.perturbation != nullptr) model.perturbation(jd, model);
+  if (model.perturbation != nullptr) model.perturbation(tt, model);
 
   l = NormalizeRadians(model.longitude);
   b = latitude + model.latitude;
   r = model.radius;
-  return HeliocentricOk;
+  return AstroStatus::Ok;
 }
 
-int PlutoHeliocentric(double jd, HeliocentricState& state) {
-  if (jd == plutocache.jd) {
-    state = plutocache.state;
-    return plutocache.status;
-  }
-  static OrbitModel model;
-  state = HeliocentricState{};
-  model.elements = PlutoElements;
-  model.perturbation = PlutoPerturbation;
-  int status = KeplerEllipsePosition(jd + 1.0, model, state.dl, state.db, state.dr);
-  if (status == HeliocentricOk) {
-    state.dl = PrecessFromJ2000(jd + 1.0, state.dl);
-    status = KeplerEllipsePosition(jd, model, state.l, state.b, state.r);
-    if (status == HeliocentricOk) {
-      state.l = PrecessFromJ2000(jd, state.l);
-      state.dl -= state.l;
-      state.db -= state.b;
-      state.dr -= state.r;
-      // The longitude may wrap through 0 between the two instants.
-      if (state.dl < -Pi) state.dl += TwoPi;
-      if (state.dl > Pi) state.dl -= TwoPi;
-    }
-  }
-  plutocache.jd = jd;
-  plutocache.state = state;
-  plutocache.status = status;
-  return status;
+HeliocentricRadians PlutoRadians(double tt) {
+  HeliocentricRadians state;
+  state.status = PositionOfDate(tt + 1.0, state.dl, state.db, state.dr);
+  if (state.status == AstroStatus::Ok) state.status = PositionOfDate(tt, state.l, state.b, state.r);
+  if (state.status != AstroStatus::Ok) return HeliocentricRadians{state.status};
+  state.dl -= state.l;
+  state.db -= state.b;
+  state.dr -= state.r;
+  // The longitude may wrap through 0 between the two instants.
+  if (state.dl < -Pi) state.dl += TwoPi;
+  if (state.dl > Pi) state.dl -= TwoPi;
+  if (!(tt >= PlutoFittedFirst && tt <= PlutoFittedLast)) state.status = AstroStatus::OutOfRange;
+  return state;
 }
 
+}  // namespace detail
 }  // namespace quendal

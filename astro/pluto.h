@@ -2,13 +2,36 @@
 // ellipse with polynomial mean elements, corrected by a 26-term periodic
 // perturbation series in the mean longitudes of Jupiter, Saturn, Uranus,
 // Neptune and Pluto. The model works on the ecliptic and equinox J2000.0;
-// PlutoHeliocentric carries the longitude to the equinox of date so that
-// Pluto shares the frame of the VSOP87D planets. No FK5 frame correction.
+// PlutoHeliocentric carries the position to the ecliptic and equinox of date
+// so that Pluto shares the frame of the VSOP87D planets. No FK5 frame
+// correction. Units: astro/units.h.
 #pragma once
 
 #include "astro/heliocentric.h"
 
 namespace quendal {
+
+// PlutoHeliocentric: Pluto's heliocentric L, B, R at tt (dynamical time),
+// referred to the mean ecliptic and equinox of date by the rigorous
+// precession of ecliptic coordinates (astro/precession.h), with rates per day
+// as the difference between tt + 1 and tt.
+// Status Ok; OutOfRange (values given) outside PlutoFittedFirst..
+// PlutoFittedLast, where the element polynomials drift from the planet's
+// motion; KeplerFailed (no values) where they describe no ellipse.
+HeliocentricState PlutoHeliocentric(double tt);
+
+// The span (JD, dynamical time) within which the model is taken as fitted:
+// the years 1000..3000 (1000 January 1.0, Julian calendar, to 3000 January
+// 1.0), a millennium either side of the epoch of its element polynomials
+// (in powers of millennia up to the fifth). Against Chapront's theory of
+// 1995 (PyEphem) its apparent places stay within 10" over 1700..2200.
+inline constexpr double PlutoFittedFirst = 2086307.5;
+inline constexpr double PlutoFittedLast = 2816787.5;
+
+namespace detail {
+
+// PlutoHeliocentric in radians.
+HeliocentricRadians PlutoRadians(double tt);
 
 // An orbit described by osculating-style mean elements that two callbacks
 // fill: `elements` sets i, node, perihelion, a, e, m (and jd) for an instant
@@ -31,21 +54,17 @@ struct OrbitModel {
 };
 
 // KeplerEllipsePosition: position on the model's ellipse at an instant.
-//   jd      Julian day, dynamical time
+//   tt      Julian date, dynamical time
 //   model   the orbit; its callbacks are called when set
 //   l, b    out: heliocentric ecliptic longitude (radians, 0..2 pi), latitude (radians)
 //   r       out: radius vector (AU)
-// Kepler's equation is solved by Newton's method to 1e-11 rad. Returns
-// HeliocentricOk, or HeliocentricKeplerFailed after 100 iterations without
-// convergence or for elements of no ellipse (eccentricity outside 0..1, a
-// semi-major axis not above 0); the outputs are then not set.
-int KeplerEllipsePosition(double jd, OrbitModel& model, double& l, double& b, double& r);
+// Kepler's equation is solved by Newton's method to 1e-11 rad. Returns Ok,
+// or KeplerFailed after 100 iterations without convergence or for elements
+// of no ellipse (eccentricity outside 0..1, a semi-major axis not above 0);
+// the outputs are then not set.
+AstroStatus KeplerEllipsePosition(double tt, OrbitModel& model, double& l, double& b, double& r);
 
-// PlutoHeliocentric: Pluto's heliocentric L, B, R (radians, radians, AU) at
-// jd (dynamical time), L referred to the mean equinox of date (general
-// precession in longitude added to the model's J2000.0 longitude), with
-// rates per day as the difference between jd + 1 and jd. The last result is kept in a one-entry cache keyed by the exact jd.
-// Returns HeliocentricOk or HeliocentricKeplerFailed.
-int PlutoHeliocentric(double jd, HeliocentricState& state);
+}  // namespace detail
+
 
 }  // namespace quendal

@@ -9,8 +9,8 @@ namespace quendal {
 
 namespace {
 
-// 0.1 arcsecond in radians.
-constexpr double Tolerance = 4.84813681109536e-7;
+// 0.1 arcsecond in degrees.
+constexpr double Tolerance = 0.1 / 3600.0;
 
 // True altitude (degrees) by the low-altitude formula.
 double lowformula(double pressure, double temperature, double h) {
@@ -28,9 +28,8 @@ double highformula(double pressure, double temperature, double h) {
 
 }  // namespace
 
-void TrueFromApparentAltitude(double pressure, double temperature, double apparentAltitude,
-                              double& trueAltitude) {
-  const double h = apparentAltitude * DegreesPerRadian;
+double TrueFromApparentAltitude(double pressure, double temperature, double apparentAltitude) {
+  const double h = apparentAltitude;
   double t;
   if (h < 14.5) {
     t = lowformula(pressure, temperature, h);
@@ -40,20 +39,18 @@ void TrueFromApparentAltitude(double pressure, double temperature, double appare
     const double w = h - 14.5;
     t = (1.0 - w) * lowformula(pressure, temperature, h) + w * highformula(pressure, temperature, h);
   }
-  trueAltitude = t * RadiansPerDegree;
+  return t;
 }
 
-void ApparentAltitude(double pressure, double temperature, double trueAltitude,
-                      double& apparentAltitude) {
+double ApparentAltitude(double pressure, double temperature, double trueAltitude) {
   double x = trueAltitude;
-  double y;
-  TrueFromApparentAltitude(pressure, temperature, x, y);
+  double y = TrueFromApparentAltitude(pressure, temperature, x);
   double best = x, bestresidual = std::fabs(trueAltitude - y);
   double d = 0.8 * (trueAltitude - y);
   double yprevious = y;
   for (int i = 0; i < ApparentAltitudeIterations; ++i) {
     x += d;
-    TrueFromApparentAltitude(pressure, temperature, x, y);
+    y = TrueFromApparentAltitude(pressure, temperature, x);
     const double residual = std::fabs(trueAltitude - y);
     if (residual < bestresidual) {
       best = x;
@@ -68,7 +65,7 @@ void ApparentAltitude(double pressure, double temperature, double trueAltitude,
     yprevious = y;
     if (!std::isfinite(d)) break;
   }
-  apparentAltitude = best;
+  return best;
 }
 
 }  // namespace quendal

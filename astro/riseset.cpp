@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "astro/apparent.h"
-#include "astro/heliocentric.h"
+#include "astro/frame.h"
 #include "astro/moon.h"
 #include "astro/numeric.h"
 #include "astro/sun.h"
@@ -13,16 +13,18 @@
 
 namespace quendal {
 
-void HorizontalFromEquatorial(double rightAscension, double declination, double siderealTime,
-                              double latitude, double& azimuth, double& altitude) {
+HorizontalPlace HorizontalFromEquatorial(double rightAscension, double declination, double siderealTime,
+                                         double latitude) {
   const double h = (siderealTime - rightAscension) * 15.0 * RadiansPerDegree;
   const double d = declination * RadiansPerDegree, phi = latitude * RadiansPerDegree;
   const double sind = std::sin(d), cosd = std::cos(d);
   const double sinphi = std::sin(phi), cosphi = std::cos(phi);
-  altitude = SafeAsin(sind * sinphi + cosd * cosphi * std::cos(h)) * DegreesPerRadian;
-  azimuth = NormalizeRadians(SafeAtan2(-cosd * std::sin(h), sind * cosphi - cosd * std::cos(h) * sinphi)) *
-            DegreesPerRadian;
-  if (azimuth >= 360.0) azimuth = 0.0;
+  HorizontalPlace p;
+  p.altitude = SafeAsin(sind * sinphi + cosd * cosphi * std::cos(h)) * DegreesPerRadian;
+  p.azimuth = NormalizeRadians(SafeAtan2(-cosd * std::sin(h), sind * cosphi - cosd * std::cos(h) * sinphi)) *
+              DegreesPerRadian;
+  if (p.azimuth >= 360.0) p.azimuth = 0.0;
+  return p;
 }
 
 int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum,
@@ -54,35 +56,81 @@ int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtr
 
 namespace {
 
-// h0 of an event code (degrees); false for an unknown code.
-bool referencealtitude(int code, double individual, double& h0) {
-  switch (code) {
-    case IndividualTwilight: h0 = individual; return true;
-    case AstronomicalTwilight: h0 = -18.0; return true;
-    case NauticalTwilight: h0 = -12.0; return true;
-    case CivilTwilight: h0 = -6.0; return true;
-    case SunRiseSet: h0 = -50.0 / 60.0; return true;
-    case MoonRiseSet: h0 = 8.0 / 60.0; return true;
-    default:
-      if (code >= 11 && code <= 19 && code != 10 + BodyEarth) {
-        h0 = -34.0 / 60.0;
-        return true;
-      }
-      return false;
+// h0 of an event (degrees); false when the body has no such event.
+bool referencealtitude(BodyCode body, const HorizonEvent& event, double& h0) {
+  if (event.kind != HorizonEvent::RiseSet) {
+    if (body != BodyCode::Sun) return false;
+    switch (event.kind) {
+      case HorizonEvent::CivilTwilight: h0 = -6.0; return true;
+      case HorizonEvent::NauticalTwilight: h0 = -12.0; return true;
+      case HorizonEvent::AstronomicalTwilight: h0 = -18.0; return true;
+      default: h0 = event.altitude; return true;
+    }
   }
+  if (body == BodyCode::Sun) h0 = -50.0 / 60.0;
+  else if (body == BodyCode::Moon) h0 = 8.0 / 60.0;
+  else if (IsPlanet(body) && body != BodyCode::Earth) h0 = -34.0 / 60.0;
+  else return false;
+  return true;
 }
 
 // The altitude of one body at one place and day, as a function of the hour.
-struct DayAltitude {
-  int code;
-  double mjd0, longitudeWest, latitude;
-  int mode;
-  double diameter = 0.0;  // of the last evaluation
+// The searches come back to instants they have seen (the culmination scan
+// to the hours of the rise and set scan, each halving pass of a walk to an
+// instant of the pass before): a memo of the 25 whole hours and of the last
+// few other instants answers those without a new position.
+class DayAltitude {
+ public:
+  DayAltitude(BodyCode body, double mjd0, double longitudeEast, double latitude, bool fullPrecision)
+      : body_(body), mjd0_(mjd0), longitude_(longitudeEast), latitude_(latitude), full_(fullPrecision) {}
 
   double operator()(double hour) {
-    double azimuth;
-    return BodyAltitude(code, mjd0, hour, longitudeWest, latitude, diameter, azimuth, mode);
+    const Entry* e = find(hour);
+    if (e == nullptr) e = &remember(hour);
+    diameter = e->diameter;
+    return e->altitude;
   }
+
+  double diameter = 0.0;  // of the last instant asked
+
+ private:
+  struct Entry {
+    double hour = -1.0;
+    double altitude = 0.0;
+    double diameter = 0.0;
+    bool known = false;
+  };
+  static constexpr int recentcount = 4;
+
+  // The index of a whole hour 0..24, else -1.
+  static int wholehour(double hour) {
+    if (!(hour >= 0.0 && hour <= 24.0)) return -1;
+    const int whole = static_cast<int>(hour);
+    return whole == hour ? whole : -1;
+  }
+
+  const Entry* find(double hour) const {
+    const int whole = wholehour(hour);
+    if (whole >= 0) return hourly_[whole].known ? &hourly_[whole] : nullptr;
+    for (const Entry& e : recent_)
+      if (e.known && e.hour == hour) return &e;
+    return nullptr;
+  }
+
+  const Entry& remember(double hour) {
+    const BodyAltitudeResult a = BodyAltitude(body_, mjd0_, hour, longitude_, latitude_, full_);
+    const int whole = wholehour(hour);
+    Entry& e = whole >= 0 ? hourly_[whole] : recent_[next_++ % recentcount];
+    e = {hour, a.altitude, a.diameter, true};
+    return e;
+  }
+
+  BodyCode body_;
+  double mjd0_, longitude_, latitude_;
+  bool full_;
+  Entry hourly_[25];
+  Entry recent_[recentcount];
+  int next_ = 0;
 };
 
 // The instant where |altitude - h0| is least, near a scanned event.
@@ -178,39 +226,47 @@ bool culminate(DayAltitude& altitude, int iterations, double& when, double& high
 
 }  // namespace
 
-double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, double latitude,
-                    double& diameter, double& azimuth, int mode) {
+BodyAltitudeResult BodyAltitude(BodyCode body, double mjd0, double hour, double longitudeEast, double latitude,
+                                bool fullPrecision) {
+  BodyAltitudeResult result;
+  if (!(body == BodyCode::Sun || body == BodyCode::Moon || IsPlanet(body)) || body == BodyCode::Earth) {
+    result.status = AstroStatus::NoPosition;
+    return result;
+  }
   const double mjd = mjd0 + hour / 24.0;
   const double t = (mjd - 51544.5) / DaysPerJulianCentury;
-  const double lst = LocalMeanSiderealTime(mjd, longitudeWest);
+  const double lst = LocalMeanSiderealTime(mjd, longitudeEast);
   double ra = 0.0, dec = 0.0;
-  if (code > 10 || mode % 2 != 0 || std::fabs(t) > LowPrecisionCenturies) {
-    const double jd = mjd + 2400000.5;
-    const double jde = jd + DeltaTForJD(jd) * DaysPerSecond;
-    const int body = code > 10 ? code - 10 : (code == MoonRiseSet ? BodyMoon : BodySun);
-    double distance, elongation, illuminated, magnitude, lambda, beta;
-    BodyPosition(jde, body, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda,
-                 beta, 1);
+  if (IsPlanet(body) || fullPrecision || std::fabs(t) > LowPrecisionCenturies) {
+    const ApparentPlace p = BodyPosition(FrameAt(InstantFromUT(mjd + 2400000.5)), body);
+    result.status = p.status;
+    ra = p.ra;
+    dec = p.dec;
+    result.diameter = p.diameter;
   } else {
-    if (code == MoonRiseSet)
+    if (body == BodyCode::Moon)
       LowPrecisionMoon(t, ra, dec);
     else
       LowPrecisionSun(t, ra, dec);
-    diameter = 1873.7;
+    result.diameter = 1873.7;
   }
-  double az, altitude;
-  HorizontalFromEquatorial(ra, dec, lst, latitude, az, altitude);
-  azimuth = NormalizeDegrees(az + 180.0);
-  return altitude;
+  const HorizontalPlace h = HorizontalFromEquatorial(ra, dec, lst, latitude);
+  result.altitude = h.altitude;
+  result.azimuth = h.azimuth;
+  return result;
 }
 
-int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int code, double& rise,
-              double& set, double& culmination, double& altitude, int mode) {
+DayEventsResult DayEvents(int mjd, double zone, double longitudeEast, double latitude, BodyCode body,
+                          const HorizonEvent& event, const DayEventsOptions& options) {
+  DayEventsResult result;
   double h0;
-  if (!referencealtitude(code, altitude, h0)) return 0;
-  DayAltitude f{code, mjd - zone / 24.0, longitudeWest, latitude, mode};
-  culmination = 0.0;
-  altitude = 0.0;
+  if (!referencealtitude(body, event, h0)) {
+    result.status = AstroStatus::NoPosition;
+    return result;
+  }
+  DayAltitude f(body, mjd - zone / 24.0, longitudeEast, latitude, options.fullPrecision);
+  double& rise = result.rise;
+  double& set = result.set;
 
   // Hourly scan, a parabola through every three hours.
   double yminus = f(0.0) - h0;
@@ -240,18 +296,19 @@ int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int c
     t += 2.0;
   }
 
-  if (mode >= 20) {
+  if (options.refine) {
     if (risefound && rise > 0.1 && rise < 23.9) rise = refine(f, h0, rise);
     if (setfound && set > 0.1 && set < 23.9) set = refine(f, h0, set);
   }
 
-  if (mode >= 10 && code >= 0) {
+  if (options.culmination != Culmination::None) {
     double when, highest;
-    culminate(f, mode >= 20 ? 26 : 18, when, highest);
-    culmination = when;
-    altitude = code == MoonRiseSet ? highest - f.diameter / 3600.0 : highest;
+    culminate(f, options.culmination == Culmination::Fine ? 26 : 18, when, highest);
+    result.culmination = when;
+    result.altitude = body == BodyCode::Moon ? highest - f.diameter / 3600.0 : highest;
   }
-  return (risefound ? RiseFound : 0) | (setfound ? SetFound : 0) | (above ? AboveAtMidnight : 0);
+  result.events = (risefound ? RiseFound : 0) | (setfound ? SetFound : 0) | (above ? AboveAtMidnight : 0);
+  return result;
 }
 
 }  // namespace quendal

@@ -1,18 +1,26 @@
 // Rise, set, culmination and twilight of the Sun, the Moon and the planets
 // for one local day: horizontal coordinates, the altitude of a body, the
 // day scan with quadratic interpolation (Montenbruck and Pfleger, Astronomy
-// on the Personal Computer, ch. 3) and its refinements.
+// on the Personal Computer, ch. 3) and its refinements. Units:
+// astro/units.h (azimuth from north, longitude east positive).
 #pragma once
+
+#include "astro/units.h"
 
 namespace quendal {
 
-// Azimuth and altitude of an equatorial position.
+// Azimuth (degrees from north through east, [0, 360)) and altitude (degrees,
+// no refraction).
+struct HorizontalPlace {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+};
+
+// Horizontal place of an equatorial position.
 // rightAscension: hours; declination: degrees; siderealTime: local sidereal
 // time, hours; latitude: degrees north positive.
-// Out azimuth: degrees from north through east, [0, 360); out altitude:
-// degrees (no refraction).
-void HorizontalFromEquatorial(double rightAscension, double declination, double siderealTime,
-                              double latitude, double& azimuth, double& altitude);
+HorizontalPlace HorizontalFromEquatorial(double rightAscension, double declination, double siderealTime,
+                                         double latitude);
 
 // The parabola through (-1, yMinus), (0, y0), (+1, yPlus).
 // Returns the number of its roots in [-1, 1] (0..2); out xExtremum and
@@ -22,62 +30,83 @@ void HorizontalFromEquatorial(double rightAscension, double declination, double 
 int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum,
                            double& yExtremum, double& root1, double& root2);
 
-// Altitude of a body without refraction and parallax.
-// code: event code (see DayEvents) selecting the body: below 1 the Sun, 1 the
-// Moon, 11..19 the planet code - 10 (Mercury..Pluto, 13 is the Earth and
-// gives no position); mjd0: MJD (UT) of local midnight (MJD of the date -
-// zone / 24); hour: hours after it; longitudeWest: degrees WEST positive;
-// latitude: degrees north positive; mode: bit 0 clear takes the
-// low-precision Sun or Moon (Montenbruck and Pfleger) and gives a diameter
-// of 1873.7 arcseconds, bit 0 set the apparent place of BodyPosition (light
-// time on) and its diameter; the planets always take BodyPosition, and so do
-// the Sun and the Moon more than LowPrecisionCenturies from J2000, where the
-// low-precision series (linear mean elements) lose minutes of time.
-// Out diameter: arcseconds; out azimuth: degrees counted from SOUTH through
-// west, [0, 360). Returns the altitude in degrees.
-inline constexpr double LowPrecisionCenturies = 4.0;  // 1600..2400
-double BodyAltitude(int code, double mjd0, double hour, double longitudeWest, double latitude,
-                    double& diameter, double& azimuth, int mode);
-
-// Event codes and their reference altitudes h0 (degrees).
-enum DayEventCode {
-  IndividualTwilight = -4,    // the Sun at the altitude passed in
-  AstronomicalTwilight = -3,  // the Sun at -18
-  NauticalTwilight = -2,      // -12
-  CivilTwilight = -1,         // -6
-  SunRiseSet = 0,             // -50' (upper limb with refraction)
-  MoonRiseSet = 1,            // +8'
-  // 11..19: planet code + 10, -34' (refraction only)
+// The altitude of a body at one instant, without refraction and parallax:
+// altitude and azimuth (degrees) and the apparent diameter (arcseconds).
+// Status NoPosition for the Earth (then all 0).
+struct [[nodiscard]] BodyAltitudeResult {
+  AstroStatus status = AstroStatus::Ok;
+  double altitude = 0.0;
+  double azimuth = 0.0;
+  double diameter = 0.0;
 };
 
-// Status bits of DayEvents.
+// BodyAltitude: mjd0 MJD (UT) of local midnight (MJD of the date - zone / 24);
+// hour: hours after it; longitudeEast, latitude: the place. fullPrecision
+// false takes the low-precision Sun or Moon (Montenbruck and Pfleger) and
+// gives a diameter of 1873.7 arcseconds, true the apparent place of
+// BodyPosition (light time on, Delta T from DeltaTForJD) and its diameter;
+// the planets always take BodyPosition, and so do the Sun and the Moon more
+// than LowPrecisionCenturies from J2000, where the low-precision series
+// (linear mean elements) lose minutes of time. The sidereal time is the mean
+// one.
+inline constexpr double LowPrecisionCenturies = 4.0;  // 1600..2400
+BodyAltitudeResult BodyAltitude(BodyCode body, double mjd0, double hour, double longitudeEast, double latitude,
+                                bool fullPrecision);
+
+// What DayEvents looks for: the rise and set of the body (its upper limb with
+// refraction: the Sun at -50', the Moon at +8', which stands for its parallax,
+// radius and refraction, a planet at -34') or a twilight of the Sun (-6, -12,
+// -18 degrees, or the altitude given).
+struct HorizonEvent {
+  enum Kind { RiseSet, CivilTwilight, NauticalTwilight, AstronomicalTwilight, IndividualTwilight };
+  Kind kind = RiseSet;
+  double altitude = 0.0;  // IndividualTwilight: the Sun's altitude, degrees
+};
+
+// The culmination search of DayEvents: none, or the maxima of the altitude
+// inside the local day from an hourly scan refined by golden-section search
+// in 18 (Coarse) or 26 (Fine) steps.
+enum class Culmination { None, Coarse, Fine };
+
+struct DayEventsOptions {
+  bool fullPrecision = false;  // as for BodyAltitude
+  // Refine a rise and a set lying between 0.1 h and 23.9 h: |altitude - h0|
+  // minimised by a halving walk from 5 minutes before the scanned instant
+  // with steps of 0.025 h, 9 passes.
+  bool refine = false;
+  Culmination culmination = Culmination::None;
+};
+
+// Status bits of DayEventsResult::events.
 enum DayEventStatus { RiseFound = 1, SetFound = 2, AboveAtMidnight = 4 };
 
-// The culmination out of DayEvents for a day without an upper culmination.
+// The culmination of DayEventsResult for a day without an upper culmination.
 inline constexpr double NoCulmination = -1.0;
 
-// Rise and set (upward and downward crossings of h0), culmination and
-// greatest altitude of a body during one local day, by the hourly scan with
-// quadratic interpolation of Montenbruck and Pfleger.
-// mjd: integer MJD of the local date; zone: hours east of UT (local midnight
-// is mjd - zone / 24); longitudeWest: degrees WEST positive; latitude:
-// degrees north positive; code: -4..1 or 11..19 (see DayEventCode; 13 and
-// any other value give status 0 and leave the outs untouched).
-// mode: bit 0 as for BodyAltitude; 10 or more adds the culmination search
-// (only for codes 0 and above: the maxima of the altitude inside the local
-// day, from an hourly scan refined by golden-section search, 18 steps); 20 or
-// more also refines a rise and a set lying between 0.1 h and 23.9 h (|altitude
-// - h0| minimised by a halving walk from 5 minutes before the scanned instant
-// with steps of 0.025 h, 9 passes), and gives the culmination 26 steps.
-// A day with two rises or two sets (near the polar circles) reports the first.
-// Out rise, set: local hours [0, 24], written only when found; out
+// rise, set: local hours [0, 24], when the bit is set in events (else 0);
 // culmination: local hours (0, 24) of the upper culmination within the day
 // (of two, the higher), NoCulmination when the day has none, 0 without the
-// search; in/out altitude: in h0 for code -4, out the altitude at the
-// culmination in degrees, on a day without one the greatest altitude of the
-// day (at one of its ends), 0 without the search; for the Moon the diameter
-// is subtracted. Returns the status bits.
-int DayEvents(int mjd, double zone, double longitudeWest, double latitude, int code, double& rise,
-              double& set, double& culmination, double& altitude, int mode);
+// search; altitude: the altitude at the culmination in degrees, on a day
+// without one the greatest altitude of the day (at one of its ends), 0
+// without the search; for the Moon its diameter is subtracted. Status
+// NoPosition for the Earth and for a twilight of another body than the Sun
+// (then all 0).
+struct [[nodiscard]] DayEventsResult {
+  AstroStatus status = AstroStatus::Ok;
+  int events = 0;
+  double rise = 0.0;
+  double set = 0.0;
+  double culmination = 0.0;
+  double altitude = 0.0;
+};
+
+// Rise and set (upward and downward crossings of the event's altitude),
+// culmination and greatest altitude of a body during one local day, by the
+// hourly scan with quadratic interpolation of Montenbruck and Pfleger.
+// mjd: integer MJD of the local date; zone: hours east of UT (local midnight
+// is mjd - zone / 24); longitudeEast, latitude: the place. A day with two
+// rises or two sets (near the polar circles) reports the first.
+DayEventsResult DayEvents(int mjd, double zone, double longitudeEast, double latitude, BodyCode body,
+                          const HorizonEvent& event, const DayEventsOptions& options = {});
 
 }  // namespace quendal

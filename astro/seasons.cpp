@@ -20,9 +20,8 @@ namespace {
 double refineseason(double jde, int season) {
   const double target = 90.0 * (season - 1);
   for (int i = 0; i < 8; ++i) {
-    double ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta;
-    BodyPosition(jde, BodySun, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta, 1);
-    const double correction = 58.0 * SinDeg(target - lambda);
+    const ApparentPlace sun = BodyPosition(FrameAt(InstantFromTT(jde)), BodyCode::Sun);
+    const double correction = 58.0 * SinDeg(target - sun.lambda);
     jde += correction;
     if (std::fabs(correction) < 1e-6) break;  // 0.1 s
   }

@@ -1,4 +1,5 @@
 // Equinoxes and solstices, Meeus, Astronomical Algorithms, 2nd ed., ch. 27.
+// Units: astro/units.h.
 #pragma once
 
 namespace quendal {

@@ -1,6 +1,7 @@
 // The Sun without the planetary theory: the low-precision position of the
 // rise/set search and the equation of time with its graph row and turning
 // points.
+// Units: astro/units.h.
 #pragma once
 
 namespace quendal {

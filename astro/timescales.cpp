@@ -5,13 +5,11 @@
 
 #include "astro/data/deltat_data.h"
 #include "astro/numeric.h"
-#include "astro/nutation.h"
 #include "calendar/calendar.h"
 
 namespace quendal {
 
 double DeltaT(int year, int month) {
-  if (year < DeltaTIntervals[0].firstYear) return 0.0;
   const double y = year + (month - 0.5) / 12.0;
   for (const DeltaTInterval& iv : DeltaTIntervals) {
     if (year > iv.lastYear) continue;
@@ -39,26 +37,26 @@ double DeltaTForJD(double jd) {
   return DeltaT(year, month);
 }
 
-double SiderealTime(double jd, double longitude, int withNutation) {
-  const double d = jd - J2000;
+Instant InstantFromUT(double ut) { return {ut, ut + DeltaTForJD(ut) * DaysPerSecond}; }
+
+Instant InstantFromUT(double ut, double deltaT) { return {ut, ut + deltaT * DaysPerSecond}; }
+
+Instant InstantFromTT(double tt) {
+  double ut = tt - DeltaTForJD(tt) / 86400.0;
+  ut = tt - DeltaTForJD(ut) / 86400.0;
+  return {ut, tt};
+}
+
+double MeanSiderealTime(double ut, double longitudeEast) {
+  const double d = ut - J2000;
   const double t = d / DaysPerJulianCentury;
   const double theta =
       280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0;
-  double hours = NormalizeDegrees(theta + longitude) / 15.0;
-  if (withNutation == 0) return hours;
-  const double jde = jd + DeltaTForJD(jd) * DaysPerSecond;
-  const double epsilon = TrueObliquity(jde);
-  double deltaEpsilon, deltaPsi;
-  Nutation(jde, deltaEpsilon, deltaPsi);
-  hours += deltaPsi * DegreesPerRadian / 15.0 * std::cos(epsilon);
-  // The equation of the equinoxes is at most about 1.2 s: one step back into range.
-  if (hours < 0.0) hours += 24.0;
-  if (hours >= 24.0) hours -= 24.0;
-  return hours;
+  return NormalizeDegrees(theta + longitudeEast) / 15.0;
 }
 
-double LocalMeanSiderealTime(double mjd, double longitudeWest) {
-  return SiderealTime(mjd + 2400000.5, -longitudeWest, 0);
+double LocalMeanSiderealTime(double mjd, double longitudeEast) {
+  return MeanSiderealTime(mjd + 2400000.5, longitudeEast);
 }
 
 }  // namespace quendal

@@ -1,8 +1,8 @@
-// Time scales: Delta T, mean and apparent sidereal time.
-//
-// Julian dates (JD) are days in universal time (UT) unless a name says JDE
-// (dynamical time, JDE = JD + DeltaTForJD(JD) / 86400). MJD = JD - 2400000.5.
+// Time scales: Delta T, the instant on both scales, mean sidereal time (the
+// apparent one needs the nutation: astro/frame.h). Units: astro/units.h.
 #pragma once
+
+#include "astro/units.h"
 
 namespace quendal {
 
@@ -14,22 +14,30 @@ inline constexpr double DaysPerSecond = 1.0 / 86400.0;  // 1.1574074074074073e-5
 // Espenak and Meeus, Five Millennium Canon of Solar Eclipses (2006): the
 // polynomial of the interval holding the integer year (each interval includes
 // its upper bound), evaluated at y = year + (month - 0.5) / 12; after 2150 the
-// variable is taken from the integer year. Years before -500 give 0.
+// variable is taken from the integer year. Before the year -500 the long-term
+// parabola of the same set, -20 + 32 u^2 with u = (y - 1820) / 100.
 double DeltaT(int year, int month);
 
 // Delta T in seconds for the calendar year and month in which the UT Julian
 // date jd falls (constant within a calendar month).
 double DeltaTForJD(double jd);
 
-// Sidereal time in hours, Meeus, Astronomical Algorithms, eq. 12.4.
-// jd: Julian date (UT); longitude: degrees, east positive; withNutation 0
-// gives the mean sidereal time in [0, 24), any other value the apparent one
-// (the equation of the equinoxes, IAU 1980 nutation at JDE, added and the sum
-// brought back into [0, 24)).
-double SiderealTime(double jd, double longitude, int withNutation);
+// An instant from a UT Julian date with Delta T of DeltaTForJD(ut), or with
+// the Delta T given (seconds): tt = ut + deltaT / 86400.
+Instant InstantFromUT(double ut);
+Instant InstantFromUT(double ut, double deltaT);
 
-// Local mean sidereal time in hours [0, 24): mjd (UT), longitude in degrees
-// WEST positive. Equals SiderealTime(mjd + 2400000.5, -longitude, 0).
-double LocalMeanSiderealTime(double mjd, double longitudeWest);
+// An instant from a TT Julian date: UT with DeltaTForJD of the UT month,
+// settled in two steps (Delta T is looked up by the UT date).
+Instant InstantFromTT(double tt);
+
+// Mean sidereal time in hours [0, 24), Meeus, Astronomical Algorithms,
+// eq. 12.4: ut Julian date (UT); longitudeEast the place's longitude (0 for
+// Greenwich).
+double MeanSiderealTime(double ut, double longitudeEast);
+
+// Local mean sidereal time in hours [0, 24) of an MJD (UT); equals
+// MeanSiderealTime(mjd + 2400000.5, longitudeEast).
+double LocalMeanSiderealTime(double mjd, double longitudeEast);
 
 }  // namespace quendal

@@ -17,12 +17,26 @@ constexpr double radianspersecond = RadiansPerDegree / 3600.0;
 
 }  // namespace
 
-int Vsop87dSeries(double jd, int body, double precision, HeliocentricState& state) {
-  if (body < 1 || body > 8) return HeliocentricBadBody;
-  if (!(precision >= 0.0 && precision <= 0.001)) return HeliocentricBadPrecision;
+HeliocentricState Vsop87dSeries(double tt, BodyCode body, double precision) {
+  return detail::InDegrees(detail::Vsop87dRadians(tt, body, precision));
+}
+
+namespace detail {
+
+HeliocentricRadians Vsop87dRadians(double tt, BodyCode code, double precision) {
+  HeliocentricRadians state;
+  const int body = static_cast<int>(code);
+  if (body < 1 || body > 8) {
+    state.status = AstroStatus::NoPosition;
+    return state;
+  }
+  if (!(precision >= 0.0 && precision <= 0.001)) {
+    state.status = AstroStatus::BadPrecision;
+    return state;
+  }
 
   const Vsop87dBodyTable& table = vsop87dtables[body];
-  const double tau = (jd - 2451545.0) / daysperjulianmillennium;
+  const double tau = (tt - 2451545.0) / daysperjulianmillennium;
   double t[6];
   double a[6];
   t[0] = 1.0;
@@ -71,7 +85,9 @@ int Vsop87dSeries(double jd, int body, double precision, HeliocentricState& stat
     state.l += (-0.09033 + 0.03916 * (c + s) * std::tan(state.b)) * radianspersecond;
     state.b += 0.03916 * (c - s) * radianspersecond;
   }
-  return HeliocentricOk;
+  return state;
 }
+
+}  // namespace detail
 
 }  // namespace quendal

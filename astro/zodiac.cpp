@@ -1,12 +1,14 @@
-// Zodiac constellation of an ecliptic longitude.
+// Zodiac constellation of an ecliptic place; see zodiac.h.
 #include "astro/zodiac.h"
 
 #include "astro/numeric.h"
+#include "astro/precession.h"
 
 namespace quendal {
 namespace {
 
-// Upper boundary (degrees, inclusive) of each interval and its constellation.
+// Upper boundary (degrees on the ecliptic of J2000.0, inclusive) of each
+// interval and its constellation.
 struct ZodiacInterval {
   double upper;
   int index;
@@ -19,8 +21,8 @@ constexpr ZodiacInterval zodiacintervals[] = {
 
 }  // namespace
 
-int ZodiacConstellation(double lambda) {
-  const double l = NormalizeDegrees(lambda);
+int ZodiacConstellation(double lambda, double beta, double tt) {
+  const double l = EclipticOfJ2000(NormalizeDegrees(lambda), beta, tt).longitude;
   for (const ZodiacInterval& interval : zodiacintervals)
     if (l <= interval.upper) return interval.index;
   return 12;  // not a number

@@ -3,8 +3,8 @@
 //    0..69, the four quarters each), as phases per second;
 //  - EclipseMaximum for every combination of one lunation;
 //  - ApsisSearch (a full search, 28 + 11 x 10 precise lunar distances);
-//  - DayEvents for the Sun in mode 0 (low precision) and 21 (full precision,
-//    refined rise and set, culmination), a new day every call;
+//  - DayEvents for the Sun in "mode" 0 (low precision) and 21 (full
+//    precision, refined rise and set, culmination), a new day every call;
 //  - EllipsoidDistance between places that change every call.
 #include <benchmark/benchmark.h>
 
@@ -56,10 +56,13 @@ BENCHMARK(ApsisSearchFull)->Arg(1)->Arg(-1)->ArgName("mode")->Unit(benchmark::kM
 
 static void DayEventsSun(benchmark::State& state) {
   const int mode = static_cast<int>(state.range(0));
+  DayEventsOptions options;
+  options.fullPrecision = mode % 2 != 0;
+  options.refine = mode >= 20;
+  if (mode >= 10) options.culmination = mode >= 20 ? Culmination::Fine : Culmination::Coarse;
   int mjd = 60310;
   for (auto _ : state) {
-    double rise = 0.0, set = 0.0, culmination = 0.0, altitude = 0.0;
-    benchmark::DoNotOptimize(DayEvents(mjd, 1.0, -16.37, 48.2, 0, rise, set, culmination, altitude, mode));
+    benchmark::DoNotOptimize(DayEvents(mjd, 1.0, 16.37, 48.2, BodyCode::Sun, {}, options));
     if (++mjd > 60310 + 3650) mjd = 60310;
   }
   state.SetItemsProcessed(state.iterations());

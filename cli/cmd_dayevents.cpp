@@ -15,6 +15,20 @@ std::string hours(bool found, double value) {
   return found ? strprintf("%.6f", value) : std::string("none");
 }
 
+// The body and event of an event code of the command line: -4..-1 the
+// twilights (individual, astronomical, nautical, civil), 0 the Sun, 1 the
+// Moon, 11..19 the planet 1..9 (Mercury..Pluto).
+void event(long long code, double altitude, BodyCode& body, HorizonEvent& e) {
+  body = code <= 0 ? BodyCode::Sun : code == 1 ? BodyCode::Moon : static_cast<BodyCode>(code - 10);
+  switch (code) {
+    case -4: e = {HorizonEvent::IndividualTwilight, altitude}; break;
+    case -3: e = {HorizonEvent::AstronomicalTwilight}; break;
+    case -2: e = {HorizonEvent::NauticalTwilight}; break;
+    case -1: e = {HorizonEvent::CivilTwilight}; break;
+    default: e = {HorizonEvent::RiseSet}; break;
+  }
+}
+
 std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   const CivilDate date = o.requireddate("date");
   const double latitude = o.requirednumber("lat");
@@ -36,24 +50,32 @@ std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
     throw UsageError("dayevents: --zone must lie within -14..14 hours");
   const bool known = (code >= -4 && code <= 1) || (code >= 11 && code <= 19 && code != 13);
   if (!known) throw UsageError("dayevents: --event must be one of -4..1, 11, 12, 14..19");
-  if (code == IndividualTwilight && !individual)
+  if (code == -4 && !individual)
     throw UsageError("dayevents: --event -4 needs --altitude (degrees)");
-  if (code != IndividualTwilight && individual)
+  if (code != -4 && individual)
     throw UsageError("dayevents: --altitude belongs to --event -4 only");
   if (individual && !(h0 >= -90.0 && h0 <= 90.0))
     throw UsageError("dayevents: --altitude must lie within -90..90 degrees");
   if (mode < 0 || mode > 99) throw UsageError("dayevents: --mode must lie within 0..99");
 
   const int mjd = datetomjd(date.year, date.month, date.day);
-  double rise = 0.0, set = 0.0, culmination = 0.0, altitude = h0;
-  const int status = DayEvents(mjd, zone, -longitude, latitude, static_cast<int>(code), rise, set,
-                               culmination, altitude, static_cast<int>(mode));
-  const bool culminates = mode >= 10 && code >= 0 && culmination != NoCulmination;
+  BodyCode body;
+  HorizonEvent e;
+  event(code, h0, body, e);
+  // The mode: 1 full precision; plus 10 the culmination (of the body's rise
+  // and set, not of a twilight), plus 20 that with refined rise and set.
+  DayEventsOptions options;
+  options.fullPrecision = mode % 2 != 0;
+  options.refine = mode >= 20;
+  if (code >= 0 && mode >= 10) options.culmination = mode >= 20 ? Culmination::Fine : Culmination::Coarse;
+  const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, body, e, options);
+  const int status = day.events;
+  const bool culminates = options.culmination != Culmination::None && day.culmination != NoCulmination;
   std::string out = strprintf("status %d\n", status);
-  out += "rise " + hours(status & RiseFound, rise) + "\n";
-  out += "set " + hours(status & SetFound, set) + "\n";
-  out += "culmination " + hours(culminates, culmination) + "\n";
-  out += "max_altitude " + hours(culminates, altitude) + "\n";
+  out += "rise " + hours(status & RiseFound, day.rise) + "\n";
+  out += "set " + hours(status & SetFound, day.set) + "\n";
+  out += "culmination " + hours(culminates, day.culmination) + "\n";
+  out += "max_altitude " + hours(culminates, day.altitude) + "\n";
   return out;
 }
 

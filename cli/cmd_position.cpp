@@ -4,8 +4,7 @@
 #include <string>
 
 #include "astro/apparent.h"
-#include "astro/numeric.h"
-#include "astro/planets.h"
+#include "astro/frame.h"
 #include "astro/timescales.h"
 #include "calendar/calendar.h"
 #include "cli/cli.h"
@@ -15,16 +14,16 @@ namespace {
 
 struct BodyName {
   const char* name;
-  int body;
+  BodyCode body;
 };
 constexpr BodyName bodynamelist[] = {
-    {"mercury", BodyMercury}, {"venus", BodyVenus},     {"mars", BodyMars},
-    {"jupiter", BodyJupiter}, {"saturn", BodySaturn},   {"uranus", BodyUranus},
-    {"neptune", BodyNeptune}, {"pluto", BodyPluto},     {"sun", BodySun},
-    {"moon", BodyMoon},
+    {"mercury", BodyCode::Mercury}, {"venus", BodyCode::Venus},     {"mars", BodyCode::Mars},
+    {"jupiter", BodyCode::Jupiter}, {"saturn", BodyCode::Saturn},   {"uranus", BodyCode::Uranus},
+    {"neptune", BodyCode::Neptune}, {"pluto", BodyCode::Pluto},     {"sun", BodyCode::Sun},
+    {"moon", BodyCode::Moon},
 };
 
-int bodyfromname(const std::string& text) {
+BodyCode bodyfromname(const std::string& text) {
   std::string lower;
   for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   for (const BodyName& b : bodynamelist)
@@ -50,7 +49,7 @@ void line(std::string& out, const char* name, double value) {
 }
 
 std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
-  const int body = bodyfromname(o.requiredtext("body"));
+  const BodyCode body = bodyfromname(o.requiredtext("body"));
   const CivilDate date = o.requireddate("date");
   const ClockTime time = o.requiredtime("time");
   const bool dynamical = o.flag("tt");
@@ -73,39 +72,27 @@ std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   const double instant =
       datetojd(date.year, date.month, date.day) +
       (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0;
-  double jdut = instant;
-  double jde = instant;
-  if (dynamical) {
-    // Delta T is looked up by the UT month: settle it from the TT instant.
-    jdut = jde - DeltaTForJD(jde) / 86400.0;
-    jdut = jde - DeltaTForJD(jdut) / 86400.0;
-  } else {
-    jde = jdut + DeltaTForJD(jdut) / 86400.0;
-  }
-
-  double ra = 0, dec = 0, distance = 0, elongation = 0, illuminated = 0, magnitude = 0;
-  double diameter = 0, lambda = 0, beta = 0;
-  BodyPosition(jde, body, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda,
-               beta, 1);
+  // Delta T is looked up by the UT month: from a TT instant it is settled.
+  const Instant at = dynamical ? InstantFromTT(instant)
+                               : Instant{instant, instant + DeltaTForJD(instant) / 86400.0};
+  const ApparentPlace p = BodyPosition(FrameAt(at), body);
 
   std::string out;
-  line(out, "jd_ut", jdut);
-  line(out, "jde", jde);
-  line(out, "ra_hours", ra);
-  line(out, "dec_deg", dec);
-  line(out, "distance_au", distance);
-  line(out, "lambda_deg", lambda);
-  line(out, "beta_deg", beta);
-  line(out, "elongation_deg", elongation);
-  line(out, "illuminated_percent", illuminated);
-  line(out, "magnitude", magnitude);
-  line(out, "diameter_arcsec", diameter);
-  if (body >= BodyMercury) {
-    HeliocentricState state;
-    PlanetHeliocentric(jde, body, 0.0, state);
-    line(out, "helio_l_deg", state.l * DegreesPerRadian);
-    line(out, "helio_b_deg", state.b * DegreesPerRadian);
-    line(out, "helio_r_au", state.r);
+  line(out, "jd_ut", at.ut);
+  line(out, "jde", at.tt);
+  line(out, "ra_hours", p.ra);
+  line(out, "dec_deg", p.dec);
+  line(out, "distance_au", p.distance);
+  line(out, "lambda_deg", p.lambda);
+  line(out, "beta_deg", p.beta);
+  line(out, "elongation_deg", p.elongation);
+  line(out, "illuminated_percent", p.illuminated);
+  line(out, "magnitude", p.magnitude);
+  line(out, "diameter_arcsec", p.diameter);
+  if (IsPlanet(body)) {
+    line(out, "helio_l_deg", p.heliocentric.l);
+    line(out, "helio_b_deg", p.heliocentric.b);
+    line(out, "helio_r_au", p.heliocentric.r);
   }
   return out;
 }

@@ -62,8 +62,11 @@ DishReport builddishreport(const DishInputs& inputs, int language) {
         break;
       }
 
-  DishPointing(in.satelliteeast ? -position : position, latitudeof(in.place), longitudeof(in.place),
-               in.azimuthnorth, r.azimuth, r.elevation);
+  // The dialog counts the satellite's position west positive ("Ost" ticked: east).
+  const DishDirection dish =
+      DishPointing(in.satelliteeast ? position : -position, latitudeof(in.place), longitudeof(in.place));
+  r.azimuth = shownazimuth(dish.azimuth, in.azimuthnorth);
+  r.elevation = dish.elevation;
   r.outofrange = r.elevation < DishElevationLimit;
   b.append("\r\n\r\n Azimuth:   ");
   b.append(formatdecimal(r.azimuth, 7, 0, 2));

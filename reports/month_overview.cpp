@@ -26,11 +26,10 @@ std::string clocktime(double hours, const char* missing) {
 
 void sunevents(ReportBuffer& b, int day, int month, int year, const LocationRecord& place, int language) {
   const double zone = language == english ? 0.0 : (summertime(day, month, year) == 1 ? 2.0 : 1.0);
-  const double latitude = latitudeof(place);
-  const double longitudewest = -longitudeof(place);
-  double rise = 0, set = 0, culmination = 0, altitude = 0;
-  const int status = DayEvents(datetomjd(astronomicalyear(year), month, day), zone, longitudewest, latitude, 0,
-                               rise, set, culmination, altitude, 0);
+  const DayEventsResult sun = DayEvents(datetomjd(astronomicalyear(year), month, day), zone,
+                                        longitudeof(place), latitudeof(place), BodyCode::Sun, {});
+  const int status = sun.events;
+  const double rise = sun.rise, set = sun.set;
   const bool risen = status & 1, gone = status & 2;
   if (!risen && !gone) {
     if (status & 4)

@@ -6,6 +6,7 @@
 
 #include "astro/apparent.h"
 #include "astro/eclipses.h"
+#include "astro/frame.h"
 #include "astro/lunar_events.h"
 #include "astro/moon.h"
 #include "astro/seasons.h"
@@ -227,12 +228,10 @@ void currentstate(ReportBuffer& b, const Context& x) {
   b.append(g ? " \r\n Mondphase = " : " \r\n Moon's Phase = ");
   b.append(moonphasenames[namerow(L)][MoonPhaseIndex(MoonAgeAngle(x.jd), percent)]);
 
-  const double jde = x.jd + DeltaTForJD(x.jd) / 86400.0;
-  double ra = 0, dec = 0, distance = 0, elongation = 0, illuminated = 0, magnitude = 0, diameter = 0, lambda = 0,
-         beta = 0;
-  BodyPosition(jde, -1, ra, dec, distance, elongation, illuminated, magnitude, diameter, lambda, beta, 1);
+  const InstantFrame frame = FrameAt(InstantFromUT(x.jd));
+  const ApparentPlace moon = BodyPosition(frame, BodyCode::Moon);
   b.append(g ? "\r\n Entfernung Erde - Mond: " : "\r\n Distance Earth - Moon: ");
-  b.printf("%d km", roundnearest(distance * 149597870.691));
+  b.printf("%d km", roundnearest(moon.distance * 149597870.691));
 
   double librationlatitude = 0, librationlongitude = 0;
   MoonLibration(x.jd, librationlatitude, librationlongitude);
@@ -249,11 +248,10 @@ void currentstate(ReportBuffer& b, const Context& x) {
   b.append(g ? "\r\n Libration in Breite: " : "\r\n Libration in Latitude: ");
   libration(librationlatitude);
 
-  positionline(b, x, ra, dec, true);
-  const double moonmagnitude = magnitude, moondiameter = diameter;
-  double sra = 0, sdec = 0;
-  BodyPosition(jde, 0, sra, sdec, distance, elongation, illuminated, magnitude, diameter, lambda, beta, 1);
-  positionline(b, x, sra, sdec, false);
+  positionline(b, x, moon.ra, moon.dec, true);
+  const double moonmagnitude = moon.magnitude, moondiameter = moon.diameter;
+  const ApparentPlace sun = BodyPosition(frame, BodyCode::Sun);
+  positionline(b, x, sun.ra, sun.dec, false);
 
   if (L == english)
     b.printf("\r\n Rotation Period (k-Value) (0 = New Moon from Jan. 6th, 2000): %d ", lunation);

@@ -4,10 +4,9 @@
 #include <cmath>
 
 #include "astro/apparent.h"
+#include "astro/frame.h"
 #include "astro/moon.h"
 #include "astro/numeric.h"
-#include "astro/nutation.h"
-#include "astro/planets.h"
 #include "astro/refraction.h"
 #include "astro/riseset.h"
 #include "astro/timescales.h"
@@ -37,19 +36,22 @@ struct Place {
   double azimuth = 0;    // as shown: from south, or from north with "Azim. NOrd"
   double altitude = 0;   // after parallax, degrees
   double refracted = 0;  // apparent altitude for the temperature and pressure, degrees
+  HeliocentricState heliocentric;  // of a planet, for the orbit data
 };
 
-Place bodyplace(int body, double jde, double siderealtime, double latitude, const PlanetInputs& in) {
+// body: the name-table index.
+Place bodyplace(int body, const InstantFrame& frame, double siderealtime, double latitude, const PlanetInputs& in) {
+  const BodyCode code = bodyofnameindex(body);
+  const ApparentPlace a = BodyPosition(frame, code);
   Place p;
-  BodyPosition(jde, body, p.ra, p.dec, p.distance, p.elongation, p.illuminated, p.magnitude, p.diameter,
-               p.lambda, p.beta, 1);
-  double azimuth = 0, altitude = 0;
-  HorizontalFromEquatorial(p.ra, p.dec, siderealtime, latitude, azimuth, altitude);
-  p.azimuth = shownazimuth(azimuth, in.azimuthnorth);
-  p.altitude = AltitudeParallax(body, altitude, p.distance, p.diameter);
-  double apparent = 0;
-  ApparentAltitude(in.pressure, in.temperature, p.altitude * RadiansPerDegree, apparent);
-  p.refracted = apparent * DegreesPerRadian;
+  p.ra = a.ra, p.dec = a.dec, p.distance = a.distance, p.elongation = a.elongation;
+  p.illuminated = a.illuminated, p.magnitude = a.magnitude, p.diameter = a.diameter;
+  p.lambda = a.lambda, p.beta = a.beta;
+  p.heliocentric = a.heliocentric;
+  const HorizontalPlace h = HorizontalFromEquatorial(p.ra, p.dec, siderealtime, latitude);
+  p.azimuth = shownazimuth(h.azimuth, in.azimuthnorth);
+  p.altitude = AltitudeParallax(code, h.altitude, p.distance, p.diameter);
+  p.refracted = ApparentAltitude(in.pressure, in.temperature, p.altitude);
   return p;
 }
 
@@ -97,7 +99,7 @@ void coordinatelines(ReportBuffer& b, const PlanetReport& r, int language) {
   }
 }
 
-void header(ReportBuffer& b, const PlanetReport& r, int language) {
+void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, int language) {
   const PlanetInputs& in = r.corrected;
   const bool german = language != english;
   const int weekday = dayofweek(in.day, in.month, in.year);
@@ -114,31 +116,28 @@ void header(ReportBuffer& b, const PlanetReport& r, int language) {
   coordinatelines(b, r, language);
   if (in.details) {
     b.append("\r\n\r\n");
-    b.append(siderealtimeline(SiderealTime(r.jd, r.longitude, 0), 0, language));
+    b.append(siderealtimeline(MeanSiderealTime(r.jd, r.longitude), 0, language));
     b.append("\r\n");
-    b.append(siderealtimeline(SiderealTime(r.jd, r.longitude, 1), 1, language));
+    b.append(siderealtimeline(ApparentSiderealTime(frame, r.longitude), 1, language));
 
-    const double obliquity = TrueObliquity(r.jde) * DegreesPerRadian;
-    double nutationobliquity = 0, nutationlongitude = 0;
-    Nutation(r.jde, nutationobliquity, nutationlongitude);
+    const double obliquity = frame.trueObliquity;
     b.append(german ? "\r\n\r\n Schiefe der Ekliptik (inkl. Nutation): "
                     : "\r\n\r\n Obliquity of the Ecliptic (incl. Nutation): ");
     b.append(formatdecimal(obliquity, 0, 0, 5));
     b.append(german ? "Grad =" : "Deg. =");
     b.append(formatsexagesimal(obliquity, 1));
     b.append(german ? "\r\n Nutation in Schiefe: " : "\r\n Nutation in Obliquity: ");
-    b.append(formatdecimal(nutationobliquity * DegreesPerRadian * 3600.0, 0, 0, 3));
+    b.append(formatdecimal(frame.nutation.obliquity * 3600.0, 0, 0, 3));
     b.append("\" ");
     b.append(german ? "  Nutation in Länge: " : "     Nutation in Longitude: ");
-    b.append(formatdecimal(nutationlongitude * DegreesPerRadian * 3600.0, 0, 0, 3));
+    b.append(formatdecimal(frame.nutation.longitude * 3600.0, 0, 0, 3));
     b.append("\" ");
 
-    double horizon = 0;
-    ApparentAltitude(in.pressure, in.temperature, 0.0, horizon);
+    const double horizon = ApparentAltitude(in.pressure, in.temperature, 0.0);
     b.printf(german ? "\r\n\r\n Refraktion: %d Grad Celsius %d mBar - bei Höhe Horizont 0.0 Grad - Refr.: +"
                     : "\r\n\r\n Refraction: %d Degree Celsius %d mBar - at Height over Horizon 0.0 Deg. - Refr.: +",
              in.temperature, in.pressure);
-    b.append(formatdecimal(horizon * DegreesPerRadian, 0, 0, 3));
+    b.append(formatdecimal(horizon, 0, 0, 3));
     b.append(german ? " Grad " : " Deg. ");
   }
   b.append(german ? "\r\n\r\n Julianisches Datum (TDB): " : "\r\n\r\n Julian Date (TDB): ");
@@ -155,12 +154,12 @@ void header(ReportBuffer& b, const PlanetReport& r, int language) {
 }
 
 // "\r\n\r\n Daten von Mars:    Widder     - eL:  45.12 Grad / eB:  -1.23 Grad "
-void bodyheading(ReportBuffer& b, int body, const Place& p, const PlanetInputs& in, int language) {
+void bodyheading(ReportBuffer& b, int body, const Place& p, double tt, const PlanetInputs& in, int language) {
   const bool german = language != english;
   b.append(german ? "\r\n\r\n Daten von " : "\r\n\r\n Data of ");
   b.append(padright(std::string(bodynames[namerow(language)][body]) + ": ", 9));
   if (!in.zodiacEnabled || body == earth) return;
-  b.append(padright(zodiacnames[namerow(language)][ZodiacConstellation(p.lambda)], 10));
+  b.append(padright(zodiacnames[namerow(language)][ZodiacConstellation(p.lambda, p.beta, tt)], 10));
   b.append(german ? " - eL: " : " - eLo: ");
   b.append(angle(p.lambda, 6, in.sexagesimal));
   b.append(german ? " Grad " : " Degree ");
@@ -169,48 +168,45 @@ void bodyheading(ReportBuffer& b, int body, const Place& p, const PlanetInputs& 
   b.append(german ? " Grad " : " Degree ");
 }
 
-// One line of the orbit data: value and rate in the two units.
-void orbitline(ReportBuffer& b, const char* label, double value, double rate, double factor, const char* unit1,
-               const char* unit2, const char* ratelabel) {
+// One line of the orbit data: value and rate, each in the two units.
+void orbitline(ReportBuffer& b, const char* label, double value1, double value2, double rate1, double rate2,
+               const char* unit1, const char* unit2, const char* ratelabel) {
   b.append(label);
-  b.append(formatdecimal(value, 9, 0, 5));
+  b.append(formatdecimal(value1, 9, 0, 5));
   b.append(unit1);
-  b.append(formatdecimal(value * factor, 10, 0, 5));
+  b.append(formatdecimal(value2, 10, 0, 5));
   b.append(unit2);
   b.append(ratelabel);
-  b.append(formatdecimal(rate, 9, 0, 5));
+  b.append(formatdecimal(rate1, 9, 0, 5));
   b.append(unit1);
-  b.append(formatdecimal(rate * factor, 10, 0, 5));
+  b.append(formatdecimal(rate2, 10, 0, 5));
   b.append(unit2);
 }
 
-// The heliocentric orbit data (geocentric for the Moon); false when the
-// planetary theory failed for this body.
-bool orbitblock(ReportBuffer& b, int body, double jde, int language) {
+// The heliocentric orbit data of a planet's state (geocentric for the Moon,
+// at tt); false when the planetary theory gave no position.
+bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, double tt, int language) {
   const bool german = language != english;
-  HeliocentricState s;
+  HeliocentricState s = state;
   if (body == moon) {
-    const double d = jde - 2415020.0;
-    double l1, b1, r1;
-    MoonPosition(d + 1.0, l1, b1, r1);
-    MoonPosition(d, s.l, s.b, s.r);
-    s.dl = l1 - s.l;
-    if (s.dl < -Pi) s.dl += TwoPi;
-    if (s.dl > Pi) s.dl -= TwoPi;
-    s.db = b1 - s.b;
-    s.dr = r1 - s.r;
+    const EclipticPosition now = MoonPosition(tt), next = MoonPosition(tt + 1.0);
+    s = {AstroStatus::Ok, now.longitude, now.latitude, now.distance, next.longitude - now.longitude,
+         next.latitude - now.latitude, next.distance - now.distance};
+    if (s.dl < -180.0) s.dl += 360.0;
+    if (s.dl > 180.0) s.dl -= 360.0;
     b.append(german ? "\r\n (Geozentrische Polarkoordinaten) " : "\r\n (Geocentric Polar Coordinates) ");
-  } else if (PlanetHeliocentric(jde, body, 0.0, s) != HeliocentricOk) {
+  } else if (!HasValue(s.status)) {
     return false;
   }
   const char* rate = german ? " Änd./Tag: " : " Vel./Day: ";
   const char* degrees = german ? " Grad   " : " Deg.   ";
-  orbitline(b, german ? "\r\n Längengr.: " : "\r\n Longitude: ", s.l, s.dl, DegreesPerRadian, " Rad. ", degrees,
+  orbitline(b, german ? "\r\n Längengr.: " : "\r\n Longitude: ", s.l * RadiansPerDegree, s.l,
+            s.dl * RadiansPerDegree, s.dl, " Rad. ", degrees, rate);
+  orbitline(b, german ? "\r\n Breitengr.:" : "\r\n Latitude:  ", s.b * RadiansPerDegree, s.b,
+            s.db * RadiansPerDegree, s.db, " Rad. ", degrees, rate);
+  const double km = body == moon ? thousandkmperau : millionkmperau;
+  orbitline(b, "\r\n Radius:    ", s.r, s.r * km, s.dr, s.dr * km, " AU   ", body == moon ? " Tsd. km" : " Mio. km",
             rate);
-  orbitline(b, german ? "\r\n Breitengr.:" : "\r\n Latitude:  ", s.b, s.db, DegreesPerRadian, " Rad. ", degrees,
-            rate);
-  orbitline(b, "\r\n Radius:    ", s.r, s.dr, body == moon ? thousandkmperau : millionkmperau, " AU   ",
-            body == moon ? " Tsd. km" : " Mio. km", rate);
   return true;
 }
 
@@ -309,25 +305,28 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, int language) {
   PlanetReport r;
   if (!prepare(inputs, r)) return r;
   const PlanetInputs& in = r.corrected;
+  // One frame (the Earth, nutation, obliquity, sidereal time) for every body,
+  // with the dialog's Delta T.
+  const InstantFrame frame = FrameAt(InstantFromUT(r.jd, in.deltat / 10.0));
   ReportBuffer b;
-  header(b, r, language);
+  header(b, r, frame, language);
 
   const bool anyblock = in.orbit || in.radec || in.altaz || in.magnitude;
   const bool apparentdata = in.radec || in.altaz || in.magnitude;
-  const double siderealtime = SiderealTime(r.jd, r.longitude, 1);
+  const double siderealtime = ApparentSiderealTime(frame, r.longitude);
   for (int body = 1; body <= planetreportbodies; ++body) {
     if (!in.bodies[body]) continue;
     if (body == earth) {
       if (!in.orbit) continue;
-      bodyheading(b, body, Place{}, in, language);
-      orbitblock(b, body, r.jde, language);
+      bodyheading(b, body, Place{}, r.jde, in, language);
+      orbitblock(b, body, frame.earth, r.jde, language);
       continue;
     }
-    const Place p = bodyplace(body, r.jde, siderealtime, r.latitude, in);
+    const Place p = bodyplace(body, frame, siderealtime, r.latitude, in);
     bool failed = false;
     if (anyblock && (body != sun || apparentdata)) {
-      bodyheading(b, body, p, in, language);
-      if (in.orbit && body != sun) failed = !orbitblock(b, body, r.jde, language);
+      bodyheading(b, body, p, r.jde, in, language);
+      if (in.orbit && body != sun) failed = !orbitblock(b, body, p.heliocentric, r.jde, language);
       if (!failed) {
         if (in.radec) equatorialline(b, body, p, in, language);
         if (in.altaz) horizonline(b, p, in, false, language);
@@ -335,7 +334,7 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, int language) {
       }
     }
     if (!failed && in.visibleonly && p.refracted > 0.0) {
-      bodyheading(b, body, p, in, language);
+      bodyheading(b, body, p, r.jde, in, language);
       horizonline(b, p, in, true, language);
       appearanceline(b, body, p, language);
     }
@@ -384,14 +383,15 @@ PlanetReport buildephemerislist(const PlanetInputs& inputs, int language) {
   const double step = in.step / 1440.0;
   const double zone = zonedays(in.zone, in.halfzone);
   for (int n = 0; n < liststeps; ++n) {
-    const double siderealtime = SiderealTime(jd, r.longitude, 1);
-    const Place sunplace = bodyplace(sun, jde, siderealtime, r.latitude, in);
+    const InstantFrame frame = FrameAt({jd, jde});
+    const double siderealtime = ApparentSiderealTime(frame, r.longitude);
+    const Place sunplace = bodyplace(sun, frame, siderealtime, r.latitude, in);
     int year, month, day, hour, minute, second;
     jdtodate(jd + zone + 1.16e-5, year, month, day, hour, minute, second);
     std::string lines;
     for (int body = 1; body <= planetreportbodies; ++body) {
       if (!in.bodies[body] || body == earth) continue;
-      const Place p = body == sun ? sunplace : bodyplace(body, jde, siderealtime, r.latitude, in);
+      const Place p = body == sun ? sunplace : bodyplace(body, frame, siderealtime, r.latitude, in);
       if (in.visibleonly && !(p.refracted > 0.0)) continue;
       lines += "\r\n ";
       lines += shortbodynames[namerow(language)][body];

@@ -15,6 +15,18 @@ int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 }  // namespace
 
+BodyCode bodyofnameindex(int index) {
+  if (index == 10) return BodyCode::Sun;
+  if (index == 11) return BodyCode::Moon;
+  return static_cast<BodyCode>(index);
+}
+
+int nameindexofbody(BodyCode body) {
+  if (body == BodyCode::Sun) return 10;
+  if (body == BodyCode::Moon) return 11;
+  return static_cast<int>(body);
+}
+
 std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places) {
   clampplace(place);
   const int inuse = locationsinuse(places);

@@ -8,8 +8,14 @@
 
 #include "app/configuration.h"
 #include "app/place.h"
+#include "astro/units.h"
 
 namespace quendal {
+
+// The body of an index of the name tables (1..9 Mercury..Pluto with 3 the
+// Earth, 10 the Sun, 11 the Moon), and the index of a body.
+BodyCode bodyofnameindex(int index);
+int nameindexofbody(BodyCode body);
 
 // Clamps the place (clampplace); in position mode (placeindex >= 0) loads
 // that entry of the configured places (an index outside the entries in use

@@ -15,14 +15,14 @@ namespace quendal {
 
 namespace {
 
-// A column of the rise/set and culmination tables.
+// A column of the rise/set and culmination tables: its body.
 struct Column {
-  int code;      // event code of the rise/set search
-  int namecode;  // index into the body name tables
+  BodyCode body;
 };
 
-// Event codes and name-table indices of the planets, in the dialog's order.
-const Column planetcolumns[8] = {{11, 1}, {12, 2}, {14, 4}, {15, 5}, {16, 6}, {17, 7}, {18, 8}, {19, 9}};
+// The planets in the dialog's order.
+const Column planetcolumns[8] = {{BodyCode::Mercury}, {BodyCode::Venus},  {BodyCode::Mars},    {BodyCode::Jupiter},
+                                 {BodyCode::Saturn},  {BodyCode::Uranus}, {BodyCode::Neptune}, {BodyCode::Pluto}};
 
 RisesInputs corrected(const RisesInputs& in) {
   RisesInputs c = in;
@@ -77,11 +77,12 @@ struct SunTimes {
 void headingrow(ReportBuffer& b, const std::vector<Column>& columns, int width, int language) {
   const int row = namerow(language);
   b.append("\r\n ");
-  for (const Column& c : columns) b.append(padright(bodynames[row][c.namecode], static_cast<std::size_t>(width)));
+  for (const Column& c : columns)
+    b.append(padright(bodynames[row][nameindexofbody(c.body)], static_cast<std::size_t>(width)));
 }
 
 void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
-                double longitudewest, double latitude, SunTimes& sun, int language) {
+                double longitude, double latitude, SunTimes& sun, int language) {
   const bool seconds = c.seconds;
   const bool german = language != english;
   if (german)
@@ -91,19 +92,20 @@ void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const Rises
   headingrow(b, columns, seconds ? 21 : 15, language);
   b.append("\r\n ");
   for (const Column& col : columns) {
-    double rise = 0, set = 0, culmination = 0, altitude = 0;
-    const int status =
-        DayEvents(mjd, zone, longitudewest, latitude, col.code, rise, set, culmination, altitude, c.precise);
+    DayEventsOptions options;
+    options.fullPrecision = c.precise;
+    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, col.body, {}, options);
+    const int status = day.events;
     int h = 0, m = 0, s = 0;
-    const bool risen = (status & 1) && clockparts(rise, seconds, h, m, s);
+    const bool risen = (status & 1) && clockparts(day.rise, seconds, h, m, s);
     if (risen) {
       b.append(clocktext(h, m, s, seconds) + " / ");
-      if (col.code == 0) {
+      if (col.body == BodyCode::Sun) {
         sun.rise = true;
         sun.riseminutes = h * 60 + m;
       }
     }
-    const bool gone = (status & 2) && clockparts(set, seconds, h, m, s);
+    const bool gone = (status & 2) && clockparts(day.set, seconds, h, m, s);
     if (!risen && !gone) {
       if (status & 4)
         b.append(german ? "immer sichtbar " : "always visible ");
@@ -115,7 +117,7 @@ void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const Rises
     if (!risen) b.append(seconds ? "-------- / " : "----- / ");
     if (gone) {
       b.append(clocktext(h, m, s, seconds) + "  ");
-      if (col.code == 0) {
+      if (col.body == BodyCode::Sun) {
         sun.set = true;
         sun.setminutes = h * 60 + m;
       }
@@ -126,16 +128,18 @@ void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const Rises
 }
 
 void culminations(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
-                  double longitudewest, double latitude, int language) {
+                  double longitude, double latitude, int language) {
   const bool seconds = c.seconds;
   b.append(language != english ? "\r\n\r\n Maximale Höhe über Horizont (ohne Refraktion): "
                                : "\r\n\r\n Maximum Height over Horizon (without Refraction): ");
   headingrow(b, columns, seconds ? 21 : 15, language);
   b.append("\r\n ");
-  const int mode = 10 + c.precise + (seconds ? 10 : 0);
+  DayEventsOptions options;
+  options.fullPrecision = c.precise;
+  options.culmination = seconds ? Culmination::Fine : Culmination::Coarse;
   for (const Column& col : columns) {
-    double rise = 0, set = 0, culmination = 0, altitude = 0;
-    DayEvents(mjd, zone, longitudewest, latitude, col.code, rise, set, culmination, altitude, mode);
+    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, col.body, {}, options);
+    const double culmination = day.culmination, altitude = day.altitude;
     int h = 0, m = 0, s = 0;
     if (culmination != NoCulmination && clockparts(culmination, seconds, h, m, s))
       b.append(clocktext(h, m, s, seconds) + " = ");
@@ -153,7 +157,7 @@ void culminations(ReportBuffer& b, const std::vector<Column>& columns, const Ris
   }
 }
 
-void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, double longitudewest, double latitude,
+void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, double longitude, double latitude,
                int language) {
   const bool german = language != english;
   if (german) {
@@ -164,14 +168,19 @@ void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, doub
     b.append("\r\n civil          nautical       astronomical   individual");
   }
   b.append("\r\n ");
-  for (int code = -1; code >= -4; --code) {
-    double dawn = 0, dusk = 0, culmination = 0, altitude = code == -4 ? c.individual : 0.0;
-    const int status =
-        DayEvents(mjd, zone, longitudewest, latitude, code, dawn, dusk, culmination, altitude, c.precise);
+  const HorizonEvent events[4] = {{HorizonEvent::CivilTwilight},
+                                  {HorizonEvent::NauticalTwilight},
+                                  {HorizonEvent::AstronomicalTwilight},
+                                  {HorizonEvent::IndividualTwilight, static_cast<double>(c.individual)}};
+  DayEventsOptions options;
+  options.fullPrecision = c.precise;
+  for (const HorizonEvent& event : events) {
+    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, BodyCode::Sun, event, options);
+    const int status = day.events;
     int h = 0, m = 0, s = 0;
-    const bool first = (status & 1) && clockparts(dawn, false, h, m, s);
+    const bool first = (status & 1) && clockparts(day.rise, false, h, m, s);
     const std::string dawntext = first ? strprintf("%02d:%02d / ", h, m) : std::string("----- / ");
-    const bool last = (status & 2) && clockparts(dusk, false, h, m, s);
+    const bool last = (status & 2) && clockparts(day.set, false, h, m, s);
     const std::string dusktext = last ? strprintf("%02d:%02d  ", h, m) : std::string("-----  ");
     if (!first && !last) {
       if (status & 4)
@@ -205,7 +214,7 @@ RisesReport buildrisesreport(const RisesInputs& in, int language) {
   if (c.half && c.zone > 0) zone += 0.5;
   if (c.half && c.zone < 0) zone -= 0.5;
   const double latitude = latitudeof(c.place);
-  const double longitudewest = -longitudeof(c.place);
+  const double longitude = longitudeof(c.place);
   const int mjd = datetomjd(astronomicalyear(c.year), c.month, c.day);
 
   ReportBuffer b;
@@ -226,15 +235,15 @@ RisesReport buildrisesreport(const RisesInputs& in, int language) {
   b.append(label);
   b.append(") ");
 
-  std::vector<Column> columns = {{0, 10}, {1, 11}};
+  std::vector<Column> columns = {{BodyCode::Sun}, {BodyCode::Moon}};
   if (c.precise)
     for (int p = 0; p < 8; ++p)
       if (c.planets[p]) columns.push_back(planetcolumns[p]);
 
   SunTimes sun;
-  riseandset(b, columns, c, mjd, zone, longitudewest, latitude, sun, language);
-  culminations(b, columns, c, mjd, zone, longitudewest, latitude, language);
-  twilights(b, c, mjd, zone, longitudewest, latitude, language);
+  riseandset(b, columns, c, mjd, zone, longitude, latitude, sun, language);
+  culminations(b, columns, c, mjd, zone, longitude, latitude, language);
+  twilights(b, c, mjd, zone, longitude, latitude, language);
 
   if (sun.rise && sun.set) {
     int length = sun.setminutes - sun.riseminutes;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/apparent.h"
-#include "astro/numeric.h"
+#include "astro/frame.h"
 #include "astro/refraction.h"
 #include "astro/riseset.h"
 #include "astro/timescales.h"
@@ -35,15 +35,14 @@ void equatorialline(ReportBuffer& b, const char* heading, double ra, double dec,
 // "\r\n\r\n Sonne: Azimuth 123.4 Grad - Höhe über Horizont  12.3 Grad (mit Refraktion  12.4 Grad) "
 void horizonline(ReportBuffer& b, const char* heading, double azimuth, double altitude, int language) {
   const bool german = language != english;
-  double apparent = 0.0;
-  ApparentAltitude(reportpressure, reporttemperature, altitude * RadiansPerDegree, apparent);
+  const double apparent = ApparentAltitude(reportpressure, reporttemperature, altitude);
   b.append(heading);
   b.append(formatdecimalpadded(azimuth, 5, 0, 1));
   b.append(german ? "Grad - Höhe über Horizont " : "Degree - Height over Horizon ");
   b.append(formatdecimalpadded(altitude, 5, 0, 1));
   b.append(german ? "Grad " : "Deg. ");
   b.append(german ? "(mit Refraktion " : "(with Refraction ");
-  b.append(formatdecimalpadded(apparent * DegreesPerRadian, 5, 0, 1));
+  b.append(formatdecimalpadded(apparent, 5, 0, 1));
   b.append(german ? "Grad) " : "Deg.) ");
 }
 
@@ -96,17 +95,18 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
   b.printf(german ? "um %02d:%02d " : "at %02d:%02d ", in.hour, in.minute);
   b.append(zonelabel(in.zone, in.halfzone, language));
 
-  r.meansiderealtime = SiderealTime(r.jd, longitude, 0);
-  r.apparentsiderealtime = SiderealTime(r.jd, longitude, 1);
+  // The Sun and the Moon of the instant, Delta T from the date.
+  const InstantFrame frame = FrameAt(InstantFromUT(r.jd));
+  r.meansiderealtime = MeanSiderealTime(r.jd, longitude);
+  r.apparentsiderealtime = ApparentSiderealTime(frame, longitude);
   b.append("\r\n\r\n");
   b.append(siderealtimeline(r.meansiderealtime, 0, language));
   b.append("\r\n");
   b.append(siderealtimeline(r.apparentsiderealtime, 1, language));
 
-  const double t = (r.jd - 2451545.0) / 36525.0;
-  double sunra = 0, sundec = 0, moonra = 0, moondec = 0;
-  SunEquatorialAtT(t, sunra, sundec);
-  MoonEquatorialAtT(t, moonra, moondec);
+  const ApparentPlace sunplace = BodyPosition(frame, BodyCode::Sun);
+  const ApparentPlace moonplace = BodyPosition(frame, BodyCode::Moon);
+  const double sunra = sunplace.ra, sundec = sunplace.dec, moonra = moonplace.ra, moondec = moonplace.dec;
   equatorialline(b, german ? "\r\n\r\n Sonne: Rektaszension (Std./Grad): "
                            : "\r\n\r\n Sun:  Right Ascension (Hours/Deg.): ",
                  sunra, sundec, language);
@@ -114,14 +114,12 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
                            : "\r\n Moon: Right Ascension (Hours/Deg.): ",
                  moonra, moondec, language);
 
-  double sunazimuth = 0, sunaltitude = 0, moonazimuth = 0, moonaltitude = 0;
-  HorizontalFromEquatorial(sunra, sundec, r.apparentsiderealtime, latitude, sunazimuth, sunaltitude);
-  HorizontalFromEquatorial(moonra, moondec, r.apparentsiderealtime, latitude, moonazimuth,
-                           moonaltitude);
+  const HorizontalPlace sunsky = HorizontalFromEquatorial(sunra, sundec, r.apparentsiderealtime, latitude);
+  const HorizontalPlace moonsky = HorizontalFromEquatorial(moonra, moondec, r.apparentsiderealtime, latitude);
   horizonline(b, german ? "\r\n\r\n Sonne: Azimuth " : "\r\n\r\n Sun:  Azimuth ",
-              shownazimuth(sunazimuth, in.azimuthnorth), sunaltitude, language);
+              shownazimuth(sunsky.azimuth, in.azimuthnorth), sunsky.altitude, language);
   horizonline(b, german ? "\r\n Mond:  Azimuth " : "\r\n Moon: Azimuth ",
-              shownazimuth(moonazimuth, in.azimuthnorth), moonaltitude - 0.5, language);
+              shownazimuth(moonsky.azimuth, in.azimuthnorth), moonsky.altitude - 0.5, language);
   b.append(azimuthlegend(in.azimuthnorth, language));
   b.append(moonfooter(r.jd, in.hour, in.minute, in.zone, in.halfzone, language));
   r.text = b.text();

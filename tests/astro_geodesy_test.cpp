@@ -147,55 +147,45 @@ TEST(AstroGeodesy, DishAzimuthByVectors) {
   for (double lat = -85.0; lat <= 85.0; lat += 17.0) {
     for (double dl = -175.0; dl <= 175.0; dl += 25.0) {
       if (lat == 0.0 && dl == 0.0) continue;  // straight up: no azimuth
-      double az = 0.0, el = 0.0;
-      DishPointing(-dl, lat, 0.0, 1, az, el);  // satellite dl degrees east of the observer
+      const DishDirection d = DishPointing(dl, lat, 0.0);  // satellite dl degrees east of the observer
       const double r = 1.0 / 0.1513, p = lat * pi / 180.0, l = dl * pi / 180.0;
       const double sx = r * std::cos(l) - std::cos(p), sy = r * std::sin(l), sz = -std::sin(p);
       const double east = sy, north = -std::sin(p) * sx + std::cos(p) * sz;
       const double expected = std::fmod(std::atan2(east, north) * 180.0 / pi + 360.0, 360.0);
-      EXPECT_NEAR(std::remainder(az - expected, 360.0), 0.0, 1e-9) << lat << " " << dl << " elevation " << el;
-      double south = 0.0;
-      DishPointing(-dl, lat, 0.0, 0, south, el);
-      EXPECT_NEAR(std::remainder(south - az - 180.0, 360.0), 0.0, 1e-9);
+      EXPECT_NEAR(std::remainder(d.azimuth - expected, 360.0), 0.0, 1e-9)
+          << lat << " " << dl << " elevation " << d.elevation;
+      EXPECT_GE(d.azimuth, 0.0);
+      EXPECT_LT(d.azimuth, 360.0);
     }
   }
 }
 
 TEST(AstroGeodesy, DishTowardsAstraFromAustria) {
-  double az = 0.0, el = 0.0;
-  DishPointing(-19.2, 48.0, 16.0, 1, az, el);
-  EXPECT_NEAR(az, 175.70, 0.01);
-  EXPECT_NEAR(el, 34.78, 0.01);
-  DishPointing(-19.2, 48.0, 16.0, 0, az, el);
-  EXPECT_NEAR(az, 355.70, 0.01);
+  const DishDirection d = DishPointing(19.2, 48.0, 16.0);  // Astra at 19.2 E
+  EXPECT_NEAR(d.azimuth, 175.70, 0.01);
+  EXPECT_NEAR(d.elevation, 34.78, 0.01);
 }
 
 TEST(AstroGeodesy, DishGeometry) {
-  double az = 0.0, el = 0.0;
   // On the equator below the satellite: straight up.
-  DishPointing(0.0, 0.0, 0.0, 1, az, el);
-  EXPECT_NEAR(el, 90.0, 1e-9);
+  EXPECT_NEAR(DishPointing(0.0, 0.0, 0.0).elevation, 90.0, 1e-9);
   // A satellite on the observer's meridian lies due south in the north and
   // due north in the south.
-  DishPointing(-10.0, 45.0, 10.0, 1, az, el);
-  EXPECT_NEAR(az, 180.0, 1e-9);
-  DishPointing(-10.0, -45.0, 10.0, 1, az, el);
-  EXPECT_NEAR(az, 0.0, 1e-9);
-  EXPECT_GE(az, 0.0);
-  EXPECT_LT(az, 360.0);
+  EXPECT_NEAR(DishPointing(10.0, 45.0, 10.0).azimuth, 180.0, 1e-9);
+  const double south = DishPointing(10.0, -45.0, 10.0).azimuth;
+  EXPECT_NEAR(south, 0.0, 1e-9);
+  EXPECT_GE(south, 0.0);
+  EXPECT_LT(south, 360.0);
   // West of the observer in the afternoon sky, east in the morning sky.
-  DishPointing(30.0, 45.0, 10.0, 1, az, el);  // satellite at 30 W, observer 10 E
-  EXPECT_GT(az, 180.0);
-  DishPointing(-40.0, 45.0, 10.0, 1, az, el);  // satellite at 40 E
-  EXPECT_LT(az, 180.0);
+  EXPECT_GT(DishPointing(-30.0, 45.0, 10.0).azimuth, 180.0);  // satellite at 30 W, observer 10 E
+  EXPECT_LT(DishPointing(40.0, 45.0, 10.0).azimuth, 180.0);   // satellite at 40 E
   // 90 degrees of longitude apart: below the limit.
-  DishPointing(80.0, 48.0, 10.0, 1, az, el);
-  EXPECT_LT(el, DishElevationLimit);
+  EXPECT_LT(DishPointing(-80.0, 48.0, 10.0).elevation, DishElevationLimit);
   // Independent check of the elevation: the satellite at 6.6 Earth radii
   // (1 / 0.1513) seen from the surface, by vectors.
   for (double lat = -70.0; lat <= 70.0; lat += 10.0) {
     for (double dl = -80.0; dl <= 80.0; dl += 20.0) {
-      DishPointing(-dl, lat, 0.0, 1, az, el);
+      const double el = DishPointing(dl, lat, 0.0).elevation;
       const double r = 1.0 / 0.1513, p = lat * 3.14159265358979323846 / 180.0,
                    l = dl * 3.14159265358979323846 / 180.0;
       const double ox = std::cos(p), oz = std::sin(p);

@@ -21,6 +21,17 @@ constexpr double ArcsecPerRadian = 180.0 / Pi * 3600.0;
 double wrapRadians(double a) { return a - TwoPi * std::floor(a / TwoPi + 0.5); }
 double wrapDegrees(double a) { return a - 360.0 * std::floor(a / 360.0 + 0.5); }
 
+// The Moon's places in radians at d = JDE - 2415020.0 (days from 1900
+// January 0.5), as the classical theory counts.
+void Radians(const EclipticPosition& p, double& l, double& b, double& r) {
+  l = p.longitude * RadiansPerDegree, b = p.latitude * RadiansPerDegree, r = p.distance;
+}
+void MoonRadians(double d, double& l, double& b, double& r) { Radians(MoonPosition(d + 2415020.0), l, b, r); }
+void ClassicalRadians(double d, double& l, double& b, double& r) {
+  Radians(ClassicalMoonPosition(d + 2415020.0), l, b, r);
+}
+void HarmonicRadians(double jde, double& l, double& b, double& r) { Radians(HarmonicMoonPosition(jde), l, b, r); }
+
 TEST(MoonPhaseIndex, NamesFollowTheIlluminationBands) {
   EXPECT_EQ(MoonPhaseIndex(200, 0.3), 0);
   EXPECT_EQ(MoonPhaseIndex(10, 99.7), 4);
@@ -42,15 +53,15 @@ TEST(MoonPhaseIndex, NamesFollowTheIlluminationBands) {
 }
 
 TEST(SolveKepler, SolvesKeplersEquation) {
-  EXPECT_DOUBLE_EQ(SolveKepler(57.0, 0.0), 57.0 * RadiansPerDegree);
+  EXPECT_DOUBLE_EQ(SolveKepler(57.0, 0.0), 57.0);
   for (double e : {0.0167, 0.1, 0.5, 0.9, 0.99}) {
     for (double m = -400.0; m <= 400.0; m += 7.3) {
-      const double ea = SolveKepler(m, e);
+      const double ea = SolveKepler(m, e) * RadiansPerDegree;
       EXPECT_NEAR(ea - e * std::sin(ea), m * RadiansPerDegree, 1e-9) << e << " " << m;
     }
   }
   // Meeus example 30.a: M = 5 degrees, e = 0.1 gives E = 5.554589 degrees.
-  EXPECT_NEAR(SolveKepler(5.0, 0.1) * DegreesPerRadian, 5.554589, 1e-6);
+  EXPECT_NEAR(SolveKepler(5.0, 0.1), 5.554589, 1e-6);
   // Inputs without a solution still return.
   EXPECT_TRUE(std::isnan(SolveKepler(std::nan(""), 0.1)));
 }
@@ -67,21 +78,20 @@ TEST(MoonPhaseSimple, NewMoonAndLastQuarterOfMeeusChapter49) {
     EXPECT_LT(before, 0.0) << p.jd;
     EXPECT_GT(after, 0.0) << p.jd;
   }
-  double fraction, days;
-  const double angle = MoonPhaseSimple(2443192.65118, fraction, days);
-  EXPECT_LT(fraction, 0.001);
-  EXPECT_TRUE(days < 0.1 || days > 29.4);
-  EXPECT_GE(angle, 0.0);
-  EXPECT_LT(angle, TwoPi);
+  const MoonAge age = MoonPhaseSimple(2443192.65118);
+  EXPECT_LT(age.illuminatedFraction, 0.001);
+  EXPECT_TRUE(age.days < 0.1 || age.days > 29.4);
+  EXPECT_GE(age.angle, 0.0);
+  EXPECT_LT(age.angle, 360.0);
 }
 
 TEST(MoonPhaseSimple, AgeGrowsDayByDayAndMatchesMeeusIllumination) {
   double previous = MoonAgeAngle(2415020.5);
   double worstFraction = 0.0;
   for (double jd = 2415021.5; jd < 2488070.5; jd += 1.0) {
-    double fraction, days;
-    const double angle = MoonPhaseSimple(jd, fraction, days) * DegreesPerRadian;
-    EXPECT_NEAR(angle, MoonAgeAngle(jd), 1e-9);
+    const MoonAge age = MoonPhaseSimple(jd);
+    const double angle = age.angle, fraction = age.illuminatedFraction, days = age.days;
+    EXPECT_EQ(angle, MoonAgeAngle(jd));
     ASSERT_GE(days, 0.0);
     ASSERT_LT(days, 29.531);
     const double step = NormalizeDegrees(angle - previous);
@@ -123,8 +133,8 @@ TEST(LowPrecisionMoon, RightAscensionInRangeAndWithinAFifthOfADegreeOfThePrecise
     ASSERT_LT(ra, 24.0);
     const double jde = jd + DeltaTForJD(jd) / 86400.0;
     double l, b, r;
-    MoonPosition(jde - 2415020.0, l, b, r);
-    const double eps = MeanObliquity(jde);
+    MoonRadians(jde - 2415020.0, l, b, r);
+    const double eps = MeanObliquity(jde) * RadiansPerDegree;
     const double x = std::cos(b) * std::cos(l);
     const double y = std::cos(eps) * std::cos(b) * std::sin(l) - std::sin(eps) * std::sin(b);
     const double z = std::sin(eps) * std::cos(b) * std::sin(l) + std::cos(eps) * std::sin(b);
@@ -140,11 +150,11 @@ TEST(MoonPosition, MeeusExample47a) {
   // 1992 April 12, 0h TD: lambda 133.162655, beta -3.229126 (mean equinox of
   // date), distance 368409.7 km (ELP-2000/82 truncated).
   double l, b, r;
-  MoonPosition(2448724.5 - 2415020.0, l, b, r);
+  MoonRadians(2448724.5 - 2415020.0, l, b, r);
   EXPECT_NEAR(l * DegreesPerRadian, 133.162655, 3.0 / 3600);
   EXPECT_NEAR(b * DegreesPerRadian, -3.229126, 1.0 / 3600);
   EXPECT_NEAR(r * AuKm, 368409.7, 10.0);
-  ClassicalMoonPosition(2448724.5 - 2415020.0, l, b, r);
+  ClassicalRadians(2448724.5 - 2415020.0, l, b, r);
   EXPECT_NEAR(l * DegreesPerRadian, 133.162655, 5.0 / 3600);
   EXPECT_NEAR(b * DegreesPerRadian, -3.229126, 1.0 / 3600);
   EXPECT_NEAR(r * AuKm, 368409.7, 10.0);
@@ -169,7 +179,7 @@ TEST(MoonPosition, ReproducesTheCheckValuesOfTheLunarData) {
   };
   for (const Check& c : checks) {
     double l, b, r;
-    MoonPosition(c.jde - 2415020.0, l, b, r);
+    MoonRadians(c.jde - 2415020.0, l, b, r);
     EXPECT_NEAR(l * DegreesPerRadian, c.longitude, 0.02 / 3600) << c.jde;
     EXPECT_NEAR(b * DegreesPerRadian, c.latitude, 0.02 / 3600) << c.jde;
     EXPECT_NEAR(r * AuKm, c.distance * AuKm, 0.01) << c.jde;
@@ -179,25 +189,25 @@ TEST(MoonPosition, ReproducesTheCheckValuesOfTheLunarData) {
 TEST(MoonPosition, ChoosesTheSeriesByTheRangeOfTheHarmonicSeries) {
   double l, b, r, cl, cb, cr;
   // Last day inside: the harmonic series at JDE minus the light time.
-  MoonPosition(383505.5, l, b, r);
-  ClassicalMoonPosition(383505.5, cl, cb, cr);
+  MoonRadians(383505.5, l, b, r);
+  ClassicalRadians(383505.5, cl, cb, cr);
   EXPECT_NE(l, cl);
   double hl, hb, hr;
-  HarmonicMoonPosition(383505.5 + 2415020.0 - 0.0057755183 * cr, hl, hb, hr);
+  HarmonicRadians(383505.5 + 2415020.0 - 0.0057755183 * cr, hl, hb, hr);
   EXPECT_EQ(l, hl);
   EXPECT_EQ(b, hb);
   EXPECT_EQ(r, hr);
   // Just outside: the classical series alone, without light time.
-  MoonPosition(383506.0, l, b, r);
-  ClassicalMoonPosition(383506.0, cl, cb, cr);
+  MoonRadians(383506.0, l, b, r);
+  ClassicalRadians(383506.0, cl, cb, cr);
   EXPECT_EQ(l, cl);
   EXPECT_EQ(b, cb);
   EXPECT_EQ(r, cr);
-  MoonPosition(-1194019.5, l, b, r);
-  ClassicalMoonPosition(-1194019.5, cl, cb, cr);
+  MoonRadians(-1194019.5, l, b, r);
+  ClassicalRadians(-1194019.5, cl, cb, cr);
   EXPECT_NE(l, cl);
-  MoonPosition(-1194020.0, l, b, r);
-  ClassicalMoonPosition(-1194020.0, cl, cb, cr);
+  MoonRadians(-1194020.0, l, b, r);
+  ClassicalRadians(-1194020.0, cl, cb, cr);
   EXPECT_EQ(l, cl);
 }
 
@@ -206,8 +216,8 @@ TEST(MoonPosition, ClassicalAndHarmonicSeriesAgreeOver1900To2100) {
   double worstL = 0.0, worstB = 0.0, worstR = 0.0;
   for (double jde = 2415020.5; jde < 2488070.5; jde += 2.917) {
     double cl, cb, cr, hl, hb, hr;
-    ClassicalMoonPosition(jde - 2415020.0, cl, cb, cr);
-    HarmonicMoonPosition(jde, hl, hb, hr);
+    ClassicalRadians(jde - 2415020.0, cl, cb, cr);
+    HarmonicRadians(jde, hl, hb, hr);
     worstL = std::fmax(worstL, std::fabs(wrapRadians(cl - hl)) * ArcsecPerRadian);
     worstB = std::fmax(worstB, std::fabs(cb - hb) * ArcsecPerRadian);
     worstR = std::fmax(worstR, std::fabs(cr - hr) * AuKm);
@@ -220,7 +230,7 @@ TEST(MoonPosition, ClassicalAndHarmonicSeriesAgreeOver1900To2100) {
 TEST(MoonPosition, StaysInRangeAcrossFiveThousandYears) {
   for (double jde = 600000.5; jde < 3200000.5; jde += 311.3) {
     double l, b, r;
-    MoonPosition(jde - 2415020.0, l, b, r);
+    MoonRadians(jde - 2415020.0, l, b, r);
     ASSERT_GE(l, 0.0);
     ASSERT_LT(l, TwoPi);
     ASSERT_LT(std::fabs(b), 5.4 * RadiansPerDegree) << jde;
@@ -258,7 +268,7 @@ TEST(MoonLibration, FollowsTheOpticalLibrationOver1900To2100) {
     const double omega = 125.0445479 - 1934.1362891 * t + 0.0020754 * t * t;
     const double f = 93.2720950 + 483202.0175233 * t - 0.0036539 * t * t;
     double lambda, beta, r;
-    MoonPosition(jd - 2415020.0, lambda, beta, r);
+    MoonRadians(jd - 2415020.0, lambda, beta, r);
     const double inc = 1.54242 * RadiansPerDegree;
     const double w = lambda - omega * RadiansPerDegree;
     const double a = std::atan2(std::sin(w) * std::cos(beta) * std::cos(inc) - std::sin(beta) * std::sin(inc),

@@ -9,32 +9,29 @@
 using namespace quendal;
 
 TEST(AstroHorizontal, MeridianStarSouthOfTheZenith) {
-  double az = 0.0, alt = 0.0;
-  HorizontalFromEquatorial(5.0, 10.0, 5.0, 48.0, az, alt);
-  EXPECT_NEAR(az, 180.0, 1e-9);
-  EXPECT_NEAR(alt, 52.0, 1e-9);
+  HorizontalPlace h = HorizontalFromEquatorial(5.0, 10.0, 5.0, 48.0);
+  EXPECT_NEAR(h.azimuth, 180.0, 1e-9);
+  EXPECT_NEAR(h.altitude, 52.0, 1e-9);
   // North of the zenith: azimuth 0.
-  HorizontalFromEquatorial(5.0, 70.0, 5.0, 48.0, az, alt);
-  EXPECT_NEAR(az, 0.0, 1e-9);
-  EXPECT_NEAR(alt, 68.0, 1e-9);
+  h = HorizontalFromEquatorial(5.0, 70.0, 5.0, 48.0);
+  EXPECT_NEAR(h.azimuth, 0.0, 1e-9);
+  EXPECT_NEAR(h.altitude, 68.0, 1e-9);
 }
 
 TEST(AstroHorizontal, RisingInTheEastSettingInTheWest) {
-  double az = 0.0, alt = 0.0;
   // Hour angle -6 h on the equator for a star of declination 0: due east on the horizon.
-  HorizontalFromEquatorial(12.0, 0.0, 6.0, 0.0, az, alt);
-  EXPECT_NEAR(az, 90.0, 1e-9);
-  EXPECT_NEAR(alt, 0.0, 1e-9);
-  HorizontalFromEquatorial(12.0, 0.0, 18.0, 0.0, az, alt);
-  EXPECT_NEAR(az, 270.0, 1e-9);
+  const HorizontalPlace east = HorizontalFromEquatorial(12.0, 0.0, 6.0, 0.0);
+  EXPECT_NEAR(east.azimuth, 90.0, 1e-9);
+  EXPECT_NEAR(east.altitude, 0.0, 1e-9);
+  EXPECT_NEAR(HorizontalFromEquatorial(12.0, 0.0, 18.0, 0.0).azimuth, 270.0, 1e-9);
 }
 
 TEST(AstroHorizontal, AgreesWithVectorRotation) {
   for (double lat = -80.0; lat <= 80.0; lat += 20.0) {
     for (double ha = 0.0; ha < 24.0; ha += 1.5) {
       for (double dec = -60.0; dec <= 60.0; dec += 30.0) {
-        double az = 0.0, alt = 0.0;
-        HorizontalFromEquatorial(0.0, dec, ha, lat, az, alt);
+        const HorizontalPlace hp = HorizontalFromEquatorial(0.0, dec, ha, lat);
+        const double az = hp.azimuth, alt = hp.altitude;
         // Equatorial unit vector (x toward the meridian's equator point, y west, z pole),
         // rotated about y by the colatitude into (south, west, zenith).
         const double h = ha * 15.0 * RadiansPerDegree, d = dec * RadiansPerDegree,
@@ -104,14 +101,42 @@ struct Day {
   double rise = -1.0, set = -1.0, culmination = -1.0, altitude = 0.0;
 };
 
-// DayEvents for a civil date, longitude EAST positive.
+// The cases below name body and event by the codes of the dayevents command
+// (-4..-1 the twilights individual, astronomical, nautical, civil; 0 the Sun;
+// 1 the Moon; 11..19 the planets) and its mode (bit 0 full precision, 10 the
+// culmination, 20 also refined rise and set).
+BodyCode bodyof(int code) {
+  return code <= 0 ? BodyCode::Sun : code == 1 ? BodyCode::Moon : static_cast<BodyCode>(code - 10);
+}
+
+DayEventsResult events(int mjd, double zone, double lon, double lat, int code, int mode, double h0 = 0.0) {
+  const HorizonEvent::Kind kinds[5] = {HorizonEvent::IndividualTwilight, HorizonEvent::AstronomicalTwilight,
+                                       HorizonEvent::NauticalTwilight, HorizonEvent::CivilTwilight,
+                                       HorizonEvent::RiseSet};
+  const HorizonEvent event{kinds[code < 0 ? code + 4 : 4], h0};
+  DayEventsOptions options;
+  options.fullPrecision = mode % 2 != 0;
+  options.refine = mode >= 20;
+  if (code >= 0 && mode >= 10) options.culmination = mode >= 20 ? Culmination::Fine : Culmination::Coarse;
+  return DayEvents(mjd, zone, lon, lat, bodyof(code), event, options);
+}
+
+// DayEvents for a civil date; rise and set -1 when not found.
 Day dayevents(int y, int m, int d, double lat, double lon, double zone, int code, int mode,
               double h0 = 0.0) {
+  const DayEventsResult e = events(datetomjd(y, m, d), zone, lon, lat, code, mode, h0);
   Day r;
-  r.altitude = h0;
-  r.status = DayEvents(datetomjd(y, m, d), zone, -lon, lat, code, r.rise, r.set, r.culmination,
-                       r.altitude, mode);
+  r.status = e.events;
+  if (e.events & RiseFound) r.rise = e.rise;
+  if (e.events & SetFound) r.set = e.set;
+  r.culmination = e.culmination;
+  r.altitude = e.altitude;
   return r;
+}
+
+// BodyAltitude of an event code's body.
+BodyAltitudeResult altitude(int code, double mjd0, double hour, double lon, double lat, int mode) {
+  return BodyAltitude(bodyof(code), mjd0, hour, lon, lat, mode % 2 != 0);
 }
 
 constexpr double minute = 1.0 / 60.0;
@@ -186,19 +211,26 @@ TEST(AstroDayEvents, IndividualTwilightTakesTheGivenAltitude) {
   EXPECT_EQ(a.altitude, 0.0);  // no culmination for twilights
   const Day c = dayevents(2024, 3, 1, 48.2, 16.37, 1, -4, 20, 10.0);
   EXPECT_EQ(c.status, RiseFound | SetFound);
-  double diameter, azimuth;
   const double mjd0 = datetomjd(2024, 3, 1) - 1.0 / 24.0;
-  EXPECT_NEAR(BodyAltitude(-4, mjd0, c.rise, -16.37, 48.2, diameter, azimuth, 20), 10.0, 5.0 / 3600.0);
+  EXPECT_NEAR(altitude(-4, mjd0, c.rise, 16.37, 48.2, 20).altitude, 10.0, 5.0 / 3600.0);
 }
 
-TEST(AstroDayEvents, UnknownCodesFindNothing) {
-  for (int code : {-5, 2, 10, 13, 20}) {
-    const Day r = dayevents(2024, 3, 1, 48.2, 16.37, 1, code, 21, 7.0);
-    EXPECT_EQ(r.status, 0) << code;
-    EXPECT_EQ(r.rise, -1.0);
-    EXPECT_EQ(r.culmination, -1.0);
-    EXPECT_EQ(r.altitude, 7.0);
+TEST(AstroDayEvents, BodiesWithoutTheEventFindNothing) {
+  // The Earth has no altitude, the Moon no twilight.
+  const int mjd = datetomjd(2024, 3, 1);
+  DayEventsOptions all;
+  all.fullPrecision = all.refine = true;
+  all.culmination = Culmination::Fine;
+  for (const auto& [body, kind] : {std::pair{BodyCode::Earth, HorizonEvent::RiseSet},
+                                   std::pair{BodyCode::Moon, HorizonEvent::CivilTwilight},
+                                   std::pair{BodyCode::Jupiter, HorizonEvent::IndividualTwilight},
+                                   std::pair{static_cast<BodyCode>(12), HorizonEvent::RiseSet}}) {
+    const DayEventsResult r = DayEvents(mjd, 1.0, 16.37, 48.2, body, {kind, 7.0}, all);
+    EXPECT_EQ(r.status, AstroStatus::NoPosition) << static_cast<int>(body);
+    EXPECT_EQ(r.events, 0);
+    EXPECT_EQ(r.culmination, 0.0);
   }
+  EXPECT_EQ(BodyAltitude(BodyCode::Earth, mjd, 12.0, 16.37, 48.2, true).status, AstroStatus::NoPosition);
 }
 
 TEST(AstroDayEvents, RisesAtTheDayEdgeAreNotRefined) {
@@ -239,13 +271,12 @@ TEST(AstroDayEvents, SunCulminatesAtApparentNoon) {
 TEST(AstroDayEvents, MoonMaximumLosesItsDiameter) {
   const Day r = dayevents(2024, 4, 15, 48.2, 16.37, 2, 1, 21);
   ASSERT_GT(r.altitude, 0.0);
-  double diameter, azimuth;
   const double mjd0 = datetomjd(2024, 4, 15) - 2.0 / 24.0;
-  const double top = BodyAltitude(1, mjd0, r.culmination, -16.37, 48.2, diameter, azimuth, 21);
-  EXPECT_GT(diameter, 1700.0);
-  EXPECT_LT(diameter, 2050.0);
-  EXPECT_NEAR(r.altitude, top - diameter / 3600.0, 0.001);
-  EXPECT_NEAR(std::remainder(azimuth, 360.0), 0.0, 1.0);  // about due south
+  const BodyAltitudeResult top = altitude(1, mjd0, r.culmination, 16.37, 48.2, 21);
+  EXPECT_GT(top.diameter, 1700.0);
+  EXPECT_LT(top.diameter, 2050.0);
+  EXPECT_NEAR(r.altitude, top.altitude - top.diameter / 3600.0, 0.001);
+  EXPECT_NEAR(top.azimuth, 180.0, 1.0);  // about due south
 }
 
 // The Moon's culmination is that of the local day: on each day with one it is
@@ -257,8 +288,7 @@ TEST(AstroDayEvents, MoonCulminatesWithinItsOwnDay) {
   int without = 0;
   double previous = -1.0;
   for (int mjd = first; mjd < first + 89; ++mjd) {
-    double rise = -1.0, set = -1.0, culmination = 0.0, altitude = 0.0;
-    DayEvents(mjd, 1.0, -16.37, 48.2, 1, rise, set, culmination, altitude, 21);
+    const double culmination = events(mjd, 1.0, 16.37, 48.2, 1, 21).culmination;
     if (culmination == NoCulmination) {
       ++without;
       EXPECT_GT(previous, 23.0) << mjd;
@@ -267,12 +297,11 @@ TEST(AstroDayEvents, MoonCulminatesWithinItsOwnDay) {
     }
     ASSERT_GT(culmination, 0.0);
     ASSERT_LT(culmination, 24.0);
-    double diameter, azimuth, unused;
     const double mjd0 = mjd - 1.0 / 24.0;
-    const double top = BodyAltitude(1, mjd0, culmination, -16.37, 48.2, diameter, azimuth, 21);
-    EXPECT_GT(top, BodyAltitude(1, mjd0, culmination - 0.1, -16.37, 48.2, diameter, unused, 21));
-    EXPECT_GT(top, BodyAltitude(1, mjd0, culmination + 0.1, -16.37, 48.2, diameter, unused, 21));
-    EXPECT_LT(std::fabs(std::remainder(azimuth, 360.0)), 3.0) << mjd;  // due south
+    const BodyAltitudeResult top = altitude(1, mjd0, culmination, 16.37, 48.2, 21);
+    EXPECT_GT(top.altitude, altitude(1, mjd0, culmination - 0.1, 16.37, 48.2, 21).altitude);
+    EXPECT_GT(top.altitude, altitude(1, mjd0, culmination + 0.1, 16.37, 48.2, 21).altitude);
+    EXPECT_LT(std::fabs(top.azimuth - 180.0), 3.0) << mjd;  // due south
     if (previous >= 0.0) {
       EXPECT_GT(culmination - previous, 38.0 / 60.0) << mjd;
       EXPECT_LT(culmination - previous, 68.0 / 60.0) << mjd;
@@ -292,10 +321,9 @@ TEST(AstroDayEvents, TheFirstOfTwoRisesIsReported) {
   ASSERT_EQ(r.status, RiseFound | SetFound);
   EXPECT_LT(r.rise, 1.0);
   EXPECT_GT(r.set, 23.0);
-  double diameter, azimuth;
   const double mjd0 = datetomjd(2024, 10, 7) - 1.0 / 24.0;
-  EXPECT_NEAR(BodyAltitude(-3, mjd0, r.rise, -16.37, -66.0, diameter, azimuth, 1), -18.0, 0.02);
-  EXPECT_LT(BodyAltitude(-3, mjd0, r.rise - 0.1, -16.37, -66.0, diameter, azimuth, 1), -18.0);
+  EXPECT_NEAR(altitude(-3, mjd0, r.rise, 16.37, -66.0, 1).altitude, -18.0, 0.02);
+  EXPECT_LT(altitude(-3, mjd0, r.rise - 0.1, 16.37, -66.0, 1).altitude, -18.0);
 }
 
 // Far from 2000 the low-precision mode takes the full positions: the Sun
@@ -312,27 +340,28 @@ TEST(AstroDayEvents, LowPrecisionModeHoldsOverTheYears) {
     const Day r = dayevents(c.y, c.m, c.d, c.lat, c.lon, c.zone, 0, 0);
     ASSERT_EQ(r.status & 3, 3) << c.y;
     const double mjd0 = datetomjd(c.y, c.m, c.d) - c.zone / 24.0;
-    double diameter, azimuth;
     for (double t : {r.rise, r.set})
-      EXPECT_NEAR(BodyAltitude(0, mjd0, t, -c.lon, c.lat, diameter, azimuth, 1), -50.0 / 60.0, 0.05) << c.y;
+      EXPECT_NEAR(altitude(0, mjd0, t, c.lon, c.lat, 1).altitude, -50.0 / 60.0, 0.05) << c.y;
   }
 }
 
-TEST(AstroBodyAltitude, AzimuthCountsFromSouth) {
-  double diameter = 0.0, azimuth = 0.0;
-  // The Sun at 6 h local mean time near the equinox rises in the east (azimuth 270 from south).
+TEST(AstroBodyAltitude, AzimuthCountsFromNorth) {
+  // The Sun at 6 h local mean time near the equinox rises in the east.
   const double mjd0 = datetomjd(2024, 3, 20);
-  const double h = BodyAltitude(0, mjd0, 6.1, 0.0, 0.0, diameter, azimuth, 0);
-  EXPECT_NEAR(h, 0.0, 1.5);
-  EXPECT_NEAR(azimuth, 270.0, 1.0);
-  EXPECT_EQ(diameter, 1873.7);
-  BodyAltitude(0, mjd0, 6.1, 0.0, 0.0, diameter, azimuth, 1);
-  EXPECT_NEAR(diameter, 1919.26 / 0.996, 3.0);
+  const BodyAltitudeResult low = BodyAltitude(BodyCode::Sun, mjd0, 6.1, 0.0, 0.0, false);
+  EXPECT_NEAR(low.altitude, 0.0, 1.5);
+  EXPECT_NEAR(low.azimuth, 90.0, 1.0);
+  EXPECT_EQ(low.diameter, 1873.7);
+  const BodyAltitudeResult full = BodyAltitude(BodyCode::Sun, mjd0, 6.1, 0.0, 0.0, true);
+  EXPECT_NEAR(full.diameter, 1919.26 / 0.996, 3.0);
+  EXPECT_NEAR(full.azimuth, 90.0, 1.0);
+  // An east longitude brings the sunrise earlier in UT: 15 degrees east, an hour.
+  EXPECT_NEAR(BodyAltitude(BodyCode::Sun, mjd0, 5.1, 15.0, 0.0, true).altitude, full.altitude, 0.02);
   // Planets always take the full apparent place.
-  double d1, d2;
-  EXPECT_EQ(BodyAltitude(15, mjd0, 3.0, -16.37, 48.2, d1, azimuth, 0),
-            BodyAltitude(15, mjd0, 3.0, -16.37, 48.2, d2, azimuth, 1));
-  EXPECT_GT(d1, 30.0);
+  const BodyAltitudeResult a = BodyAltitude(BodyCode::Jupiter, mjd0, 3.0, 16.37, 48.2, false);
+  const BodyAltitudeResult b = BodyAltitude(BodyCode::Jupiter, mjd0, 3.0, 16.37, 48.2, true);
+  EXPECT_EQ(a.altitude, b.altitude);
+  EXPECT_GT(a.diameter, 30.0);
 }
 
 // Laws over every day of 2024 at mid-latitude places, refined mode: the Sun
@@ -349,16 +378,15 @@ TEST(AstroDayEvents, EveryDayOfAYearAtMidLatitudes) {
   double worst = 0.0;
   for (const Place& p : places) {
     for (int mjd = datetomjd(2024, 1, 1); mjd < datetomjd(2025, 1, 1); ++mjd) {
-      double rise = -1.0, set = -1.0, culmination, altitude = 0.0;
-      const int status = DayEvents(mjd, p.zone, -p.lon, p.lat, 0, rise, set, culmination, altitude, 20);
-      ASSERT_EQ(status & 3, 3) << p.lat << " " << mjd;
+      const DayEventsResult e = events(mjd, p.zone, p.lon, p.lat, 0, 20);
+      const double rise = e.rise, set = e.set, culmination = e.culmination;
+      ASSERT_EQ(e.events & 3, 3) << p.lat << " " << mjd;
       ASSERT_LT(rise, set) << p.lat << " " << mjd;
       ASSERT_LT(rise, culmination);
       ASSERT_LT(culmination, set);
-      double diameter, azimuth;
       const double mjd0 = mjd - p.zone / 24.0;
       for (double t : {rise, set}) {
-        const double h = BodyAltitude(0, mjd0, t, -p.lon, p.lat, diameter, azimuth, 20);
+        const double h = altitude(0, mjd0, t, p.lon, p.lat, 20).altitude;
         worst = std::max(worst, std::fabs(h - h0) * 3600.0);
       }
     }
@@ -371,12 +399,11 @@ TEST(AstroDayEvents, FullPrecisionRefinedEvents) {
   const double h0 = -50.0 / 60.0;
   double worst = 0.0;
   for (int mjd = datetomjd(2024, 1, 1); mjd < datetomjd(2025, 1, 1); mjd += 10) {
-    double rise = -1.0, set = -1.0, culmination, altitude = 0.0;
-    ASSERT_EQ(DayEvents(mjd, 1.0, -16.37, 48.2, 0, rise, set, culmination, altitude, 21) & 3, 3);
-    ASSERT_LT(rise, set);
-    double diameter, azimuth;
-    for (double t : {rise, set})
-      worst = std::max(worst, std::fabs(BodyAltitude(0, mjd - 1.0 / 24.0, t, -16.37, 48.2, diameter, azimuth, 21) - h0) * 3600.0);
+    const DayEventsResult e = events(mjd, 1.0, 16.37, 48.2, 0, 21);
+    ASSERT_EQ(e.events & 3, 3);
+    ASSERT_LT(e.rise, e.set);
+    for (double t : {e.rise, e.set})
+      worst = std::max(worst, std::fabs(altitude(0, mjd - 1.0 / 24.0, t, 16.37, 48.2, 21).altitude - h0) * 3600.0);
   }
   EXPECT_LT(worst, 4.0);
 }

@@ -68,10 +68,9 @@ TEST(EquationOfTime, AgreesWithRightAscensionMethodOverTwoCenturies) {
     const double t = (jd - 2451545.0) / 36525.0;
     const double tau = t / 10.0;  // Julian millennia
     const double l0 = 280.4664567 + 360007.6982779 * tau + 0.03032028 * tau * tau;
-    double ra, dec, deps, dpsi;
+    double ra, dec;
     meeusSun(jd, ra, dec);
-    Nutation(jd, deps, dpsi);
-    double e = l0 - 0.0057183 - ra + dpsi * DegreesPerRadian * std::cos(TrueObliquity(jd));
+    double e = l0 - 0.0057183 - ra + Nutation(jd).longitude * CosDeg(TrueObliquity(jd));
     e -= 360.0 * std::floor(e / 360.0 + 0.5);
     worst = std::fmax(worst, std::fabs(EquationOfTime(jd) - e * 4.0));
   }

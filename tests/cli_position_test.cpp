@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "astro/apparent.h"
-#include "astro/numeric.h"
+#include "astro/frame.h"
 #include "astro/planets.h"
 #include "astro/timescales.h"
 
@@ -58,15 +58,14 @@ TEST(CliPosition, PlanetLinesMatchTheEngineExactly) {
 
   const double jdut = 2460384.5 + (21 * 3600 + 30 * 60 + 15) / 86400.0;
   const double jde = jdut + DeltaTForJD(jdut) / 86400.0;
-  double v[11];
-  BodyPosition(jde, BodySaturn, v[2], v[3], v[4], v[7], v[8], v[9], v[10], v[5], v[6], 1);
-  v[0] = jdut;
-  v[1] = jde;
+  const ApparentPlace p = BodyPosition(FrameAt({jdut, jde}), BodyCode::Saturn);
+  const double v[11] = {jdut,       jde,      p.ra,          p.dec,          p.distance,    p.lambda,
+                        p.beta,     p.elongation, p.illuminated, p.magnitude, p.diameter};
   for (int i = 0; i < 11; ++i) EXPECT_EQ(got[i].value, v[i]) << names[i];
-  HeliocentricState s;
-  ASSERT_EQ(PlanetHeliocentric(jde, BodySaturn, 0.0, s), HeliocentricOk);
-  EXPECT_EQ(got[11].value, s.l * DegreesPerRadian);
-  EXPECT_EQ(got[12].value, s.b * DegreesPerRadian);
+  const HeliocentricState s = PlanetHeliocentric(jde, BodyCode::Saturn);
+  ASSERT_EQ(s.status, AstroStatus::Ok);
+  EXPECT_EQ(got[11].value, s.l);
+  EXPECT_EQ(got[12].value, s.b);
   EXPECT_EQ(got[13].value, s.r);
 }
 

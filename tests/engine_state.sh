@@ -1,24 +1,15 @@
 #!/bin/sh
-# engine_state.sh OBJDUMP LIBRARY... [--skipped LIBRARY...]
+# engine_state.sh OBJDUMP LIBRARY...
 #
 # Fails when an engine library holds an object in .data or .bss (or their
 # thread-local counterparts): a namespace-scope or function-static variable
 # that is not constant. Section symbols and the compiler's reference to the
 # exception personality routine (DW.ref.__gxx_personality_v0) are no
-# variables. Libraries after --skipped are listed but not checked.
+# variables.
 objdump=$1
 shift
 status=0
-skipping=0
 for library in "$@"; do
-  if [ "$library" = "--skipped" ]; then
-    skipping=1
-    continue
-  fi
-  if [ $skipping = 1 ]; then
-    echo "skipped: $library"
-    continue
-  fi
   if [ ! -f "$library" ]; then
     echo "missing: $library"
     status=1

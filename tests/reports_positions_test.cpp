@@ -184,11 +184,11 @@ TEST(ReportsPositions, SiderealTimesAgainstIndependentFormula) {
       d -= 24.0 * std::floor(d / 24.0 + 0.5);
       worst = std::fmax(worst, std::fabs(d) * 3600.0);
       const double jde = r.jd + DeltaTForJD(r.jd) / 86400.0;
-      double deps, dpsi;
-      Nutation(jde, deps, dpsi);
+      const double dpsi = Nutation(jde).longitude;
       double equinoxes = r.apparentsiderealtime - r.meansiderealtime;
       equinoxes -= 24.0 * std::floor(equinoxes / 24.0 + 0.5);
-      worstequinoxes = std::fmax(worstequinoxes, std::fabs(equinoxes - dpsi * 180.0 / M_PI / 15.0 * std::cos(TrueObliquity(jde))) * 3600.0);
+      worstequinoxes = std::fmax(
+          worstequinoxes, std::fabs(equinoxes - dpsi / 15.0 * std::cos(TrueObliquity(jde) * M_PI / 180.0)) * 3600.0);
     }
   EXPECT_LT(worst, 0.2);           // seconds of time
   EXPECT_LT(worstequinoxes, 1e-6);  // seconds of time

@@ -167,13 +167,17 @@ def read_deltat(folder):
     if len(rows) != 15 or rows[0][0] != '-inf' or rows[-1][1] != '+inf':
         fail('expected 15 Delta T rows from -inf to +inf')
     out = []
-    for i, r in enumerate(rows[1:]):
+    for i, r in enumerate(rows):
         lo, hi, var, offset, scale, extra = r[:6]
         coefs = r[6:]
         if var not in ('u', 't') or len(coefs) > 8 or not coefs:
             fail('bad Delta T row %s' % r)
-        # Interval by the integer year, each including its upper bound; the first also its lower.
-        first = int(lo) if i == 0 else int(lo) + 1
+        # Interval by the integer year, each including its upper bound; -500..500 also its
+        # lower, so that the long-term parabola before it ends with the year -501.
+        if lo == '-inf':
+            first, hi = -2147483647, str(int(hi) - 1)
+        else:
+            first = int(lo) if i == 1 else int(lo) + 1
         last = 2147483647 if hi == '+inf' else int(hi)
         integer_year = 1 if hi == '+inf' else 0
         if extra == '0':

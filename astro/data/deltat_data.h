@@ -21,7 +21,7 @@ struct DeltaTInterval {
   double c[8];
 };
 
-inline constexpr int DeltaTIntervalCount = 14;
+inline constexpr int DeltaTIntervalCount = 15;
 extern const DeltaTInterval DeltaTIntervals[DeltaTIntervalCount];
 
 }  // namespace quendal

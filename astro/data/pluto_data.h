@@ -30,8 +30,4 @@ struct PlutoTerm {
 };
 extern const PlutoTerm plutoterms[26];
 
-// General precession in longitude p_A from J2000.0 (arcseconds), a
-// polynomial in T = (JD - 2451545.0)/36525, coefficients T^0 .. T^10.
-extern const double plutoprecession[11];
-
 }  // namespace quendal
