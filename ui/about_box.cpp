@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QString>
+#include <QSysInfo>
 
 #include "calendar/text.h"
 #include "reports/about_report.h"
@@ -14,28 +15,31 @@ namespace quendal {
 
 namespace {
 
-// The report names the platforms of the first release; this program names
-// the platform it was built for and runs on instead.
-std::string withplatformlines(std::string text, int language) {
-  const bool german = language != english;
-  const std::string start = german ? "\n\n 32Bit-Version für Windows" : "\n\n 32Bit-Version for Windows";
-  const std::string last = german ? "\n Linux mit Emulator \"wine\" sollte funktionieren "
-                                  : "\n Linux with Emulator \"wine\" should work ";
-  const std::size_t from = text.find(start);
-  const std::size_t to = text.find(last, from);
-  if (from == std::string::npos || to == std::string::npos) return text;
-  return text.replace(from, to + last.size() - from, platformlines(language));
+// The build (64-bit, Linux, x86_64, Qt 6.4) and the running system with its
+// kernel and Qt versions.
+AboutPlatform aboutplatform() {
+  AboutPlatform p;
+  p.bits = QSysInfo::WordSize;
+  p.system = QSysInfo::kernelType() == QLatin1String("linux") ? std::string("Linux")
+                                                               : QSysInfo::kernelType().toStdString();
+  p.architecture = QSysInfo::buildCpuArchitecture().toStdString();
+  p.toolkit = QStringLiteral("Qt %1.%2").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR).toStdString();
+  p.runningon = QSysInfo::prettyProductName().toStdString();
+  p.version = QStringLiteral("Kernel %1, Qt %2")
+                  .arg(QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()))
+                  .toStdString();
+  return p;
 }
 
 }  // namespace
 
 void showAboutBox(QWidget* owner, const ApplicationState& state) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const AboutInputs measured = measureperformance();
+  AboutInputs in = measureperformance();
   QApplication::restoreOverrideCursor();
-  const int language = state.language();
-  const AboutBox box = buildaboutbox(measured, language);
-  informationbox(owner, QString::fromStdString(box.title), QString::fromStdString(withplatformlines(box.text, language)));
+  in.platform = aboutplatform();
+  const AboutBox box = buildaboutbox(in, state.language());
+  informationbox(owner, QString::fromStdString(box.title), QString::fromStdString(box.text));
 }
 
 }  // namespace quendal

@@ -33,20 +33,6 @@ LocalDateTime localnow() {
 
 int userlanguageid() { return languageidfromlocale(QLocale::system().name().toLatin1().constData()); }
 
-std::string platformlines(int language) {
-  const bool german = language != english;
-  const QString system = QSysInfo::kernelType() == QLatin1String("linux") ? QStringLiteral("Linux")
-                                                                          : QSysInfo::kernelType();
-  const QString qt = QStringLiteral("Qt %1.%2").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR);
-  const int bits = QSysInfo::WordSize;
-  QString built = german ? QStringLiteral("\n\n %1-Bit-Version für %2 (%3), %4 ")
-                         : QStringLiteral("\n\n %1-bit version for %2 (%3), %4 ");
-  built = built.arg(bits).arg(system, QSysInfo::buildCpuArchitecture(), qt);
-  QString running = german ? QStringLiteral("\n läuft auf %1 \n (Kernel %2, Qt %3) ")
-                           : QStringLiteral("\n running on %1 \n (kernel %2, Qt %3) ");
-  running = running.arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()));
-  return (built + running).toStdString();
-}
 
 void openwebaddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); }
 

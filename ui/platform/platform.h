@@ -27,11 +27,6 @@ LocalDateTime localnow();
 // 5127 de_LI, 4103 de_LU, otherwise 1033), from the system locale.
 int userlanguageid();
 
-// The lines of the about box that name the platform: the build ("64-bit
-// version for Linux (x86_64), Qt 6.4") and the running system. Each line
-// starts with "\n"; the first with "\n\n". language: 0 English, else German.
-std::string platformlines(int language);
-
 // Opens a web address in the default browser.
 void openwebaddress(const char* address);
 
