@@ -5,11 +5,14 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
+PREFIX     ?= /usr/local
+# The clock of the screenshots.
+SCREENSHOT_NOW ?= 2024-03-15T10:30
 # Warnings are errors in every build made here (make test, CI); WERROR=OFF
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run install screenshots test bench fuzz clean
 
 all: build
 
@@ -22,9 +25,23 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The desktop program on a display; without one the main report of this year.
 run: build
-	@if [ -x $(BUILD)/quendal ]; then $(BUILD)/quendal; \
-	else $(BUILD)/quendal-report main --year $$(date +%Y); fi
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/quendal; \
+	else $(BUILD)/quendal-report main --year $$(date +%Y); echo; \
+	echo "No display (DISPLAY, WAYLAND_DISPLAY): on a desktop, 'make run' starts the program $(BUILD)/quendal."; fi
+
+# The programs, the desktop entry and the icon under PREFIX (DESTDIR honoured).
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# docs/screenshots/<dialog>-<de|en>.png, rendered off-screen with a fixed
+# clock and no configuration file (the default place).
+screenshots: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quendal-screenshots
+	@dir=$$(mktemp -d) && cd $$dir && QT_QPA_PLATFORM=offscreen QUENDAL_NOW=$(SCREENSHOT_NOW) LC_ALL= LANG=C.UTF-8 \
+	  $(abspath $(BUILD))/quendal-screenshots $(CURDIR)/docs/screenshots >/dev/null; \
+	  status=$$?; rm -rf $$dir; exit $$status
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -5,7 +5,7 @@ namespace quendal {
 
 int findeotyear(YearEventCache& cache, int year) {
   for (int i = 1; i <= eotyearslots; ++i) {
-    EotYearSlot& slot = cache.slots[static_cast<std::size_t>(i)];
+    EotYearSlot& slot = cache.entries[static_cast<std::size_t>(i)];
     if (slot.usecount > 0 && slot.year == year) {
       ++slot.usecount;
       return i;
@@ -17,14 +17,14 @@ int findeotyear(YearEventCache& cache, int year) {
 int storeeotyear(YearEventCache& cache, int year, const EotYearTurningPoints& events) {
   int chosen = 1;
   for (int i = 2; i <= eotyearslots; ++i)
-    if (cache.slots[static_cast<std::size_t>(i)].usecount < cache.slots[static_cast<std::size_t>(chosen)].usecount)
+    if (cache.entries[static_cast<std::size_t>(i)].usecount < cache.entries[static_cast<std::size_t>(chosen)].usecount)
       chosen = i;
-  cache.slots[static_cast<std::size_t>(chosen)] = {year, 1, events};
+  cache.entries[static_cast<std::size_t>(chosen)] = {year, 1, events};
   return chosen;
 }
 
 const EotYearSlot& eotyearslot(const YearEventCache& cache, int slot) {
-  return cache.slots[slot >= 1 && slot <= eotyearslots ? static_cast<std::size_t>(slot) : 0];
+  return cache.entries[slot >= 1 && slot <= eotyearslots ? static_cast<std::size_t>(slot) : 0];
 }
 
 }  // namespace quendal

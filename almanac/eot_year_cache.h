@@ -31,7 +31,7 @@ inline constexpr int eotyearslots = 31;  // slots 1..31
 
 // The cache: slots numbered 1..31; slot 0 stays empty.
 struct YearEventCache {
-  std::array<EotYearSlot, eotyearslots + 1> slots{};
+  std::array<EotYearSlot, eotyearslots + 1> entries{};
 };
 
 // The slot (1..31) holding the year, its use count incremented; 0 when no

@@ -1,4 +1,7 @@
 // quendal-report about: the about box with the engine's performance test.
+#include <sys/utsname.h>
+
+#include "app/platform.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
 #include "cli/read_configuration.h"
@@ -7,9 +10,25 @@
 namespace quendal::cli {
 namespace {
 
+// The command line's build and the running system.
+AboutPlatform platform() {
+  AboutPlatform p;
+  p.bits = static_cast<int>(8 * sizeof(void*));
+  utsname u{};
+  if (uname(&u) == 0) {
+    p.system = u.sysname;
+    p.architecture = u.machine;
+    p.version = std::string("Kernel ") + u.release;
+  }
+  p.runningon = systemversion().name;
+  return p;
+}
+
 std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
   readconfiguration(state, g);
-  const AboutBox box = buildaboutbox(measureperformance(localmillisecondsofday), state.language());
+  AboutInputs in = measureperformance(localmillisecondsofday);
+  in.platform = platform();
+  const AboutBox box = buildaboutbox(in, state.language());
   return box.title + "\n" + box.text;
 }
 

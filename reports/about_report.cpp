@@ -144,25 +144,25 @@ AboutBox buildaboutbox(const AboutInputs& in, int language) {
                 "\n O. Montenbruck und T. Pfleger, S. L. Moshier, F. Espenak, W.M. Smart "
               : "\n Algorithms: J. Meeus, P. Bretagnon and G. Francou (VSOP87D), "
                 "\n O. Montenbruck and T. Pfleger, S. L. Moshier, F. Espenak, W.M. Smart ";
-  if (german)
-    t += "\n\n 32Bit-Version für Windows 95/98/ME/NT/2000/XP/x64/Vista/Seven            "
-         "\n (XP/Vista/Seven mit Visual Styles wie z.B. Kantenglättung)    "
-         "\n Linux mit Emulator \"wine\" sollte funktionieren ";
-  else
-    t += "\n\n 32Bit-Version for Windows 95/98/ME/NT/2000/XP/x64/Vista/Seven            "
-         "\n (XP/Vista/Seven with Visual Styles such as Edge-Smoothing)      "
-         "\n Linux with Emulator \"wine\" should work ";
+  // The platform the program was built for and runs on.
+  const AboutPlatform& p = in.platform;
+  t += strprintf(german ? "\n\n %d-Bit-Version für %s (%s)" : "\n\n %d-bit version for %s (%s)", p.bits,
+                 p.system.c_str(), p.architecture.c_str());
+  if (!p.toolkit.empty()) t += ", " + p.toolkit;
+  t += german ? " \n läuft auf " : " \n running on ";
+  t += p.runningon + " ";
+  if (!p.version.empty()) t += "\n (" + p.version + ") ";
   const PerformanceMeasurement& e = in.ephemerides;
-  const PerformanceMeasurement& p = in.moonphases;
+  const PerformanceMeasurement& m = in.moonphases;
   const bool ephemeridesshown = e.count > 0 && e.milliseconds > 0;
-  const bool phasesshown = p.count > 0 && p.milliseconds > 0;
+  const bool phasesshown = m.count > 0 && m.milliseconds > 0;
   if (ephemeridesshown || phasesshown) t += "\n\n Perfomance Test: \n";
   measurementlines(t, e,
                    german ? "\n %d Ephemeriden berechnet in %d Millisekunden "
                           : "\n %d Ephemeris calculated in %d Milliseconds ",
                    german ? "\n (entspricht %d Ephemeriden pro Sekunde) "
                           : "\n (according to %d Ephemeris per Second) ");
-  measurementlines(t, p,
+  measurementlines(t, m,
                    german ? "\n %d Mondphasen berechnet in %d Millisekunden "
                           : "\n %d Moon Phases calculated in %d Milliseconds ",
                    german ? "\n (entspricht %d Mondphasen pro Sekunde) "

@@ -2,8 +2,9 @@
 // a short performance test of the astronomy engine (apparent places and moon
 // phases per second).
 //
-// The text is a pure function of the two measurements; measuring is separate
-// and reads a clock given by the caller, so that tests can drive it.
+// The text is a pure function of the two measurements and the platform;
+// measuring is separate and reads a clock given by the caller, so that tests
+// can drive it.
 #pragma once
 
 #include <string>
@@ -16,9 +17,20 @@ struct PerformanceMeasurement {
   int milliseconds = 0;
 };
 
+// The platform the program was built for and runs on.
+struct AboutPlatform {
+  int bits = 64;             // of the program
+  std::string system;        // "Linux"
+  std::string architecture;  // "x86_64"
+  std::string toolkit;       // "Qt 6.4" for the desktop program, "" for the command line
+  std::string runningon;     // the system's own name, "Debian GNU/Linux 12 (bookworm)"
+  std::string version;       // "Kernel 6.1.0-18-amd64, Qt 6.4.2"
+};
+
 struct AboutInputs {
   PerformanceMeasurement ephemerides;
   PerformanceMeasurement moonphases;
+  AboutPlatform platform;
 };
 
 struct AboutBox {

@@ -19,6 +19,7 @@ AboutInputs measured(int ephemerides, int ephemerisms, int phases, int phasems) 
   AboutInputs in;
   in.ephemerides = {ephemerides, ephemerisms};
   in.moonphases = {phases, phasems};
+  in.platform = {64, "Linux", "x86_64", "Qt 6.4", "Debian GNU/Linux 12 (bookworm)", "Kernel 6.1.0, Qt 6.4.2"};
   return in;
 }
 
@@ -48,9 +49,9 @@ const char* const germantext =
     "\n Das Quendal-Projekt: https://www.quendal.org/"
     "\n Algorithmen: J. Meeus, P. Bretagnon und G. Francou (VSOP87D), "
     "\n O. Montenbruck und T. Pfleger, S. L. Moshier, F. Espenak, W.M. Smart "
-    "\n\n 32Bit-Version für Windows 95/98/ME/NT/2000/XP/x64/Vista/Seven            "
-    "\n (XP/Vista/Seven mit Visual Styles wie z.B. Kantenglättung)    "
-    "\n Linux mit Emulator \"wine\" sollte funktionieren ";
+    "\n\n 64-Bit-Version für Linux (x86_64), Qt 6.4 "
+    "\n läuft auf Debian GNU/Linux 12 (bookworm) "
+    "\n (Kernel 6.1.0, Qt 6.4.2) ";
 
 }  // namespace
 
@@ -83,9 +84,9 @@ TEST(ReportsAbout, GoldenEnglish) {
             "\n The Quendal Project: https://www.quendal.org/"
             "\n Algorithms: J. Meeus, P. Bretagnon and G. Francou (VSOP87D), "
             "\n O. Montenbruck and T. Pfleger, S. L. Moshier, F. Espenak, W.M. Smart "
-            "\n\n 32Bit-Version for Windows 95/98/ME/NT/2000/XP/x64/Vista/Seven            "
-            "\n (XP/Vista/Seven with Visual Styles such as Edge-Smoothing)      "
-            "\n Linux with Emulator \"wine\" should work "
+            "\n\n 64-bit version for Linux (x86_64), Qt 6.4 "
+            "\n running on Debian GNU/Linux 12 (bookworm) "
+            "\n (Kernel 6.1.0, Qt 6.4.2) "
             "\n\n Perfomance Test: \n"
             "\n 80 Ephemeris calculated in 150 Milliseconds "
             "\n (according to 533 Ephemeris per Second) "

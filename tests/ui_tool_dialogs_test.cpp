@@ -1,0 +1,269 @@
+// The tool dialogs through their real widgets (offscreen, clock fixed by
+// QUENDAL_NOW, no configuration file unless a test writes one): each dialog
+// shows its report's text for its default inputs; the day and place
+// buttons; the date-shift step limits; closing refused while a graph window
+// is open; every control named for screen readers in both languages.
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include "app/configuration.h"
+#include "reports/date_shift.h"
+#include "reports/day_difference.h"
+#include "reports/dish_report.h"
+#include "reports/distance_report.h"
+#include "reports/easter_distribution.h"
+#include "reports/eot_report.h"
+#include "reports/large_view.h"
+#include "reports/month_overview.h"
+#include "reports/moon_report.h"
+#include "reports/planet_report.h"
+#include "reports/rises_report.h"
+#include "reports/sidereal_report.h"
+#include "reports/weekday_distribution.h"
+#include "ui/main_dialog.h"
+#include "ui/platform/widgets.h"
+#include "ui/tool_dialogs.h"
+
+using namespace quendal;
+
+namespace {
+
+constexpr int german = 1;
+
+// The report text each dialog must show when it opens on 15 March 2024,
+// 10:30, in German, with the default place: the report function called with
+// the dialog's documented defaults.
+std::string expectedreport(const char* name) {
+  const std::string n = name;
+  if (n == "large_view") return buildlargeview({2024, 3}, german).text;
+  if (n == "month_overview") return buildmonthoverview({2024, 3, 0}, german).text;
+  if (n == "day_difference") return builddaydifference({2023, 12, 31, 2024, 3, 15, 0, 2024, 3, 15}, german).text;
+  if (n == "date_shift") return builddateshift({2024, 3, 15, 0}, german).text;
+  if (n == "moon_phase") return buildmoonreport({2024, 3, 15, 10, 30, 1, 0, 0, 0}, german).text;
+  if (n == "rises") {
+    RisesInputs in;
+    in.year = 2024, in.month = 3, in.day = 15, in.zone = 1;
+    return buildrisesreport(in, german).text;
+  }
+  if (n == "sidereal_time") return buildsiderealreport({.year = 2024, .month = 3, .day = 15, .hour = 10, .minute = 30, .zone = 1}, german).text;
+  if (n == "planets") {
+    PlanetInputs in;
+    in.year = 2024, in.month = 3, in.day = 15, in.hour = 10, in.minute = 30, in.zone = 1;
+    const PlanetReport deltat = buildplanetreport(in, german);  // the delta T hand-shake
+    in.deltat = deltat.corrected.deltat;
+    in.deltaTPending = true;
+    return buildplanetreport(in, german).text;
+  }
+  if (n == "satellite_dish") return builddishreport({.satellitedegrees = 19, .satellitetenths = 2, .satelliteeast = 1}, german).text;
+  if (n == "distance") {
+    const GeoPlace place{48, 12, 0, 1, 15, 37, 0, 1};
+    return builddistancereport({.first = place, .second = place}, german).text;
+  }
+  if (n == "easter_distribution") return buildeasterdistribution({1950, 2050, 0}, german).text;
+  if (n == "weekday_distribution") return buildweekdaydistribution({2024, 1, 2024, 12, 13}, german).text;
+  if (n == "equation_of_time") return buildequationoftimereport({2024, 3, 15, 12, 0, 12, eotlist}, german).text;
+  return "no such dialog";
+}
+
+QString plain(const std::string& text) { return QString::fromStdString(text).remove(QLatin1Char('\r')); }
+
+const ToolDialogTable* table(const char* name) {
+  for (const ToolDialogTable* t : tooldialogtables())
+    if (qstrcmp(t->name, name) == 0) return t;
+  return nullptr;
+}
+
+ApplicationState germanstate() {
+  ApplicationState s;
+  s.userlanguage = 1033;
+  s.languagemode = -1;
+  s.currentyear = 2024;
+  s.reportpage = 3;
+  return s;
+}
+
+// Answers the next message box and returns its text.
+class MessageBoxWatch : public QObject {
+ public:
+  MessageBoxWatch() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        text = box->text();
+        box->accept();
+        timer_.stop();
+      }
+    });
+    timer_.start();
+  }
+  QString text;
+
+ private:
+  QTimer timer_;
+};
+
+}  // namespace
+
+class ToolDialogsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir directory_;
+
+  QString number(ToolDialog& d, const char* key) { return d.findChild<NumberField*>(QString::fromLatin1(key))->text(); }
+  void click(ToolDialog& d, const char* key) { d.findChild<QAbstractButton*>(QString::fromLatin1(key))->click(); }
+
+ private slots:
+  void initTestCase() {
+    qputenv("QUENDAL_NOW", "2024-03-15T10:30");
+    QVERIFY(QDir::setCurrent(directory_.path()));
+  }
+  void cleanup() { QFile::remove(QStringLiteral("QUENDAL6.INI")); }
+
+  void opensWithItsReport_data() {
+    QTest::addColumn<QString>("name");
+    for (const ToolDialogTable* t : tooldialogtables()) QTest::newRow(t->name) << QString::fromLatin1(t->name);
+  }
+  void opensWithItsReport() {
+    QFETCH(QString, name);
+    ApplicationState s = germanstate();
+    ToolDialog dialog(*table(name.toLatin1().constData()), s);
+    dialog.show();
+    readConfiguration();
+    const QString expected = plain(expectedreport(dialog.table().name));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.reportfield()->toPlainText(), expected, 2000);
+    QVERIFY(dialog.reportfield()->isVisible());
+    dialog.accept();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(s.locationindex, 0);
+    QCOMPARE(s.dialogselector, 0);
+  }
+
+  // "Tag +" on 31 December 2200 gives 1 January 1800 and "Tag -" back.
+  void riseDayButtonsWrap() {
+    ApplicationState s = germanstate();
+    ToolDialog dialog(RisesDialog, s);
+    dialog.date = {2200, 12, 31};
+    click(dialog, "dayon");
+    QCOMPARE(QStringList({number(dialog, "year"), number(dialog, "month"), number(dialog, "day")}),
+             QStringList({"1800", "1", "1"}));
+    QCOMPARE(number(dialog, "zone"), QStringLiteral("1"));
+    click(dialog, "dayback");
+    QCOMPARE(QStringList({number(dialog, "year"), number(dialog, "month"), number(dialog, "day")}),
+             QStringList({"2200", "12", "31"}));
+  }
+
+  // "Pos. +" with three configured places visits 1, 2, 0; "Pos. -" from 0 goes to 2.
+  void placeButtonsCycle() {
+    QFile ini(QStringLiteral("QUENDAL6.INI"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("10 N 01   010E 01 First\n20 N 02   020E 02 Second\n30 S 03   030W 03 Third\n");
+    ini.close();
+    ApplicationState s = germanstate();
+    ToolDialog dialog(RisesDialog, s);
+    const struct {
+      const char* button;
+      int index;
+      const char* latitude;
+      bool north;
+    } steps[] = {{"nextplace", 1, "20", true}, {"nextplace", 2, "30", false}, {"nextplace", 0, "10", true},
+                 {"previousplace", 2, "30", false}};
+    for (const auto& step : steps) {
+      click(dialog, step.button);
+      QCOMPARE(s.locationindex, step.index);
+      QCOMPARE(number(dialog, "latitude"), QString::fromLatin1(step.latitude));
+      QCOMPARE(dialog.first("north"), step.north ? 1 : 0);
+    }
+  }
+
+  // The step buttons of the day count stop at their limits.
+  void dateShiftStepLimits_data() {
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("++++ at 999000") << 999000 << "plus1000" << 999000;
+    QTest::newRow("++++ at 998999") << 998999 << "plus1000" << 999999;
+    QTest::newRow("+++ at 999899") << 999899 << "plus100" << 999899;
+    QTest::newRow("++ at 999989") << 999989 << "plus10" << 999989;
+    QTest::newRow("++ at 999988") << 999988 << "plus10" << 999998;
+    QTest::newRow("+ at 999999") << 999999 << "plus1" << 999999;
+    QTest::newRow("---- at 999") << 999 << "minus1000" << 999;
+    QTest::newRow("---- at 1000") << 1000 << "minus1000" << 0;
+    QTest::newRow("--- at 99") << 99 << "minus100" << 99;
+    QTest::newRow("-- at 10") << 10 << "minus10" << 0;
+    QTest::newRow("- at 0") << 0 << "minus1" << 0;
+  }
+  void dateShiftStepLimits() {
+    QFETCH(int, days);
+    QFETCH(QString, button);
+    QFETCH(int, expected);
+    ApplicationState s = germanstate();
+    ToolDialog dialog(DateShiftDialog, s);
+    dialog.setnumber("days", days);
+    click(dialog, button.toLatin1().constData());
+    QCOMPARE(dialog.number("days"), expected);
+  }
+
+  // Closing the planet dialog while a graph window is open is refused.
+  void planetDialogStaysWhileGraphOpen() {
+    ApplicationState s = germanstate();
+    ToolDialog dialog(PlanetDialog, s);
+    dialog.show();
+    s.graphWindowOpen = true;
+    {
+      MessageBoxWatch watch;
+      dialog.reject();
+      QCOMPARE(watch.text, QStringLiteral("\n Bitte zuerst das Fenster mit der Grafik schließen!     \n\n"));
+    }
+    QVERIFY(dialog.isVisible());
+    s.graphWindowOpen = false;
+    dialog.reject();
+    QVERIFY(!dialog.isVisible());
+  }
+
+  // Every field, check box, button and report field has a name of its own.
+  void everyControlIsNamed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("languagemode");
+    for (int mode : {-1, 0}) {
+      const char* language = mode ? "de" : "en";
+      QTest::addRow("main %s", language) << QStringLiteral("main") << mode;
+      for (const ToolDialogTable* t : tooldialogtables())
+        QTest::addRow("%s %s", t->name, language) << QString::fromLatin1(t->name) << mode;
+    }
+  }
+  void everyControlIsNamed() {
+    QFETCH(QString, name);
+    QFETCH(int, languagemode);
+    ApplicationState s = germanstate();
+    s.languagemode = languagemode;
+    std::unique_ptr<QDialog> dialog;
+    if (name == QLatin1String("main"))
+      dialog = std::make_unique<MainDialog>(s);
+    else
+      dialog = std::make_unique<ToolDialog>(*table(name.toLatin1().constData()), s);
+    QStringList names;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+      if (!qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QAbstractButton*>(w) &&
+          !qobject_cast<QPlainTextEdit*>(w))
+        continue;
+      const QString accessible = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+      QVERIFY2(!accessible.trimmed().isEmpty(), qPrintable(w->objectName() + " has no name"));
+      QVERIFY2(!names.contains(accessible), qPrintable(accessible + " named twice"));
+      names << accessible;
+    }
+  }
+};
+
+QTEST_MAIN(ToolDialogsTest)
+#include "ui_tool_dialogs_test.moc"

@@ -1,0 +1,24 @@
+// The configuration evaluation box; see configuration_evaluation.h.
+#include "ui/configuration_evaluation.h"
+
+#include <QString>
+
+#include "reports/configuration_report.h"
+#include "ui/configuration_reading.h"
+#include "ui/platform/platform.h"
+
+namespace quendal {
+
+void showConfigurationEvaluation(QWidget* owner, ApplicationState& state) {
+  const LocalDateTime today = localnow();
+  ConfigurationReportInputs in;
+  in.result = readconfiguration(state);
+  in.todayyear = today.year;
+  in.todaymonth = today.month;
+  in.todayday = today.day;
+  in.dates = state.configuration.personalDateTable;
+  const ConfigurationReport r = buildconfigurationevaluation(in, state.language());
+  informationbox(owner, QString::fromUtf8(r.title), QString::fromStdString(r.text));
+}
+
+}  // namespace quendal

@@ -1,0 +1,136 @@
+// Platform operations on Qt; see platform.h.
+#include "ui/platform/platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QSysInfo>
+#include <QUrl>
+#include <QtGlobal>
+
+#include "calendar/text.h"
+
+namespace quendal {
+
+LocalDateTime localnow() {
+  const QByteArray fixed = qgetenv("QUENDAL_NOW");
+  QDateTime now;
+  if (!fixed.isEmpty()) now = QDateTime::fromString(QString::fromLatin1(fixed), QStringLiteral("yyyy-MM-ddTHH:mm"));
+  if (!now.isValid()) now = QDateTime::currentDateTime();
+  const QDate d = now.date();
+  const QTime t = now.time();
+  return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
+int userlanguageid() { return languageidfromlocale(QLocale::system().name().toLatin1().constData()); }
+
+
+void openwebaddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); }
+
+void informationbox(QWidget* owner, const QString& title, const QString& text) {
+  QString plain = text;
+  plain.remove(QLatin1Char('\r'));
+  QMessageBox box(QMessageBox::Information, title, plain, QMessageBox::Ok, owner);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+QSize dialogunits(const QFont& font, int width, int height) {
+  const QFontMetrics metrics(font);
+  return {width * metrics.averageCharWidth() / 4, height * metrics.height() / 8};
+}
+
+namespace {
+
+// A fixed-pitch family other than the system's, when one is installed.
+QFont secondfixedfont(const QFont& systemfixed) {
+  const QString systemfamily = QFontInfo(systemfixed).family();
+  const QStringList families = QFontDatabase::families();
+  for (const char* name : {"Liberation Mono", "Nimbus Mono PS", "Courier New", "FreeMono", "Noto Mono"}) {
+    const QString family = QString::fromLatin1(name);
+    if (families.contains(family) && family != systemfamily) return QFont(family, systemfixed.pointSize());
+  }
+  QFont font(QStringLiteral("DejaVu Sans Mono"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(qMax(6, systemfixed.pointSize() - 1));
+  return font;
+}
+
+}  // namespace
+
+QFont reportfont(ReportFont which) {
+  switch (which) {
+    case ReportFont::userinterface:
+      return QApplication::font();
+    case ReportFont::systemproportional: {
+      QFont font = QApplication::font();
+      font.setBold(true);
+      return font;
+    }
+    case ReportFont::ansifixed:
+      return secondfixedfont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    case ReportFont::systemfixed:
+      break;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+ReportFont reportfontchoice(int fixedFontToggle, int linuxFontToggle, bool proportional) {
+  if (linuxFontToggle == 1) return ReportFont::userinterface;
+  if (proportional) return fixedFontToggle == 1 ? ReportFont::userinterface : ReportFont::systemproportional;
+  return fixedFontToggle == 1 ? ReportFont::ansifixed : ReportFont::systemfixed;
+}
+
+namespace {
+
+const char* iconfile(int resource) {
+  switch (resource) {
+    case 101: return "today";
+    case 102: return "calendar";
+    case 103: return "large_view";
+    case 104: return "day_difference";
+    case 105: return "moon";
+    case 106: return "rises";
+    case 107: return "date_shift";
+    case 108: return "month_overview";
+    case 110: return "easter";
+    case 114: return "equation_of_time";
+    case 117: return "seasons";
+    case 119: return "sky_chart";
+    case 123: return "weekdays";
+    case 125: return "easter_distribution";
+    case 126: return "equation_of_time";
+    case 127: return "sidereal";
+    case 128: return "planets";
+    case 129: return "dish";
+    case 130: return "distance";
+    default: return "quendal";
+  }
+}
+
+}  // namespace
+
+QIcon programicon(int resource) {
+  QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(iconfile(resource))));
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+}  // namespace quendal

@@ -1,0 +1,67 @@
+// The platform operations of the desktop program on Qt: the local clock, the
+// user's language, the running system, the web browser, message boxes with
+// the information icon, dialog units, the report fonts and the icons. Nothing
+// here knows a report or a dialog.
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QSize>
+#include <QString>
+
+#include "app/platform.h"
+
+class QWidget;
+
+namespace quendal {
+
+// ---- Clock --------------------------------------------------------------------
+
+// The local date and time. QUENDAL_NOW=YYYY-MM-DDTHH:MM in the environment
+// fixes it (tests, screenshots); otherwise the system clock.
+LocalDateTime localnow();
+
+// ---- Language and system --------------------------------------------------------
+
+// The user's language as a locale id (1031 de_DE, 3079 de_AT, 2055 de_CH,
+// 5127 de_LI, 4103 de_LU, otherwise 1033), from the system locale.
+int userlanguageid();
+
+// Opens a web address in the default browser.
+void openwebaddress(const char* address);
+
+// ---- Message boxes and dialog geometry ----------------------------------------
+
+// A modal message box with the information icon and an OK button; the text
+// is plain text, its lines separated by "\n" (or "\r\n").
+void informationbox(QWidget* owner, const QString& title, const QString& text);
+
+// Pixels of a size in dialog units of a font: a horizontal unit is a quarter
+// of the font's average character width, a vertical unit an eighth of its
+// height.
+QSize dialogunits(const QFont& font, int width, int height);
+
+// ---- Report fonts ----------------------------------------------------------------
+
+enum class ReportFont {
+  userinterface,      // the platform's default user-interface font
+  systemproportional, // the proportional system font (the user-interface family, bold)
+  ansifixed,          // a fixed-pitch font of its own (another family or a smaller size)
+  systemfixed,        // the system's fixed-pitch font
+};
+QFont reportfont(ReportFont which);
+
+// The font of a report field: linuxFontToggle 1 gives the user-interface
+// font; otherwise fixedFontToggle 1 the ANSI fixed font (the user-interface
+// font for a proportional page), 0 the system fixed font (the proportional
+// system font for a proportional page).
+ReportFont reportfontchoice(int fixedFontToggle, int linuxFontToggle, bool proportional = false);
+
+// ---- Icons ---------------------------------------------------------------------
+
+// Icon resources by number: 102 calendar, 110 Easter, 114 equation of time,
+// 117 seasons, 119 sky chart; 100 the program, 101 today; 103..130 the tool
+// dialogs by template number. Unknown numbers give the program icon.
+QIcon programicon(int resource);
+
+}  // namespace quendal

@@ -1,0 +1,116 @@
+// Controls of the dialogs; see widgets.h.
+#include "ui/platform/widgets.h"
+
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QTextDocument>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+
+#include <algorithm>
+
+namespace quendal {
+
+NumberField::NumberField(int maxlength, int minimum, int maximum, QWidget* parent)
+    : QAbstractSpinBox(parent), maxlength_(maxlength), minimum_(minimum), maximum_(maximum) {
+  lineEdit()->setMaxLength(maxlength);
+  setAlignment(Qt::AlignRight);
+  setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  setAccelerated(false);
+  connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::edited);
+}
+
+QString NumberField::text() const { return lineEdit()->text(); }
+
+void NumberField::setText(const QString& text) {
+  if (lineEdit()->text() != text) lineEdit()->setText(text);
+}
+
+void NumberField::stepBy(int steps) {
+  bool ok = false;
+  const int value = text().trimmed().toInt(&ok);
+  const int stepped = ok ? std::clamp(value + steps, minimum_, maximum_) : minimum_;
+  lineEdit()->setText(QString::number(stepped));
+  emit edited();
+}
+
+QSize NumberField::sizeHint() const {
+  ensurePolished();
+  const QFontMetrics metrics(font());
+  const int digits = std::max(maxlength_, 2) + 1;
+  const QSize text(metrics.horizontalAdvance(QLatin1Char('0')) * digits, lineEdit()->sizeHint().height());
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
+}
+
+HemispherePair::HemispherePair(QCheckBox* first, QCheckBox* second, QObject* parent)
+    : QObject(parent), first_(first), second_(second) {
+  connect(first_, &QCheckBox::clicked, this, [this](bool checked) { clicked(first_, second_, checked); });
+  connect(second_, &QCheckBox::clicked, this, [this](bool checked) { clicked(second_, first_, checked); });
+}
+
+int HemispherePair::first() const { return first_->isChecked() ? 1 : 0; }
+
+void HemispherePair::setFirst(int first) {
+  first_->setChecked(first != 0);
+  second_->setChecked(first == 0);
+}
+
+void HemispherePair::clicked(QCheckBox*, QCheckBox* other, bool checked) {
+  other->setChecked(!checked);
+  emit changed();
+}
+
+ReportField::ReportField(QWidget* parent) : QPlainTextEdit(parent) {
+  setReadOnly(true);
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  QSizePolicy policy = sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  setSizePolicy(policy);
+}
+
+void ReportField::setReport(const QString& text, const QFont& font) {
+  if (this->font() != font) setFont(font);
+  QString plain = text;
+  plain.remove(QLatin1Char('\r'));
+  if (toPlainText() != plain) setPlainText(plain);
+}
+
+void ReportField::widenwindowtofit() {
+  const QFontMetrics metrics(font());
+  int longest = 0;
+  for (const QString& line : toPlainText().split(QLatin1Char('\n')))
+    longest = std::max(longest, metrics.horizontalAdvance(line));
+  const int scrollbar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int margins = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + scrollbar + 4;
+  QWidget* window = this->window();
+  // What the window has beside the field: measured once laid out, else its
+  // layout's margins (the field spans the layout).
+  int besides = window->width() - width();
+  if (!window->isVisible() && window->layout()) {
+    const QMargins m = window->layout()->contentsMargins();
+    besides = m.left() + m.right();
+  }
+  int wanted = longest + margins + besides;
+  if (window->screen()) wanted = std::min(wanted, window->screen()->availableGeometry().width());
+  if (wanted > window->width()) window->resize(wanted, window->height());
+}
+
+void ReportField::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu(event->pos());
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  if (!commands_.isEmpty()) {
+    menu->addSeparator();
+    menu->addActions(commands_);
+  }
+  menu->popup(event->globalPos());
+}
+
+}  // namespace quendal

@@ -1,0 +1,93 @@
+// The controls the dialogs are built of: a number field with a character
+// limit and a spin range, a hemisphere pair of check boxes, and the
+// read-only report field.
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QList>
+#include <QObject>
+#include <QPlainTextEdit>
+
+class QAction;
+class QCheckBox;
+
+namespace quendal {
+
+// A number field with a spin button. The text is what the dialog reads, as
+// the user typed it (no validation, so half-typed and invalid input stays
+// visible); the spin button steps the number within the range.
+class NumberField : public QAbstractSpinBox {
+  Q_OBJECT
+
+ public:
+  NumberField(int maxlength, int minimum, int maximum, QWidget* parent = nullptr);
+
+  QString text() const;
+  // Sets the text without the edited() signal (write-back of corrected values).
+  void setText(const QString& text);
+  void setNumber(int value) { setText(QString::number(value)); }
+
+  void stepBy(int steps) override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ signals:
+  // The user typed into the field or pressed its spin button.
+  void edited();
+
+ protected:
+  StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+
+ private:
+  int maxlength_;
+  int minimum_;
+  int maximum_;
+};
+
+// Two check boxes that act as one choice ("Nord"/"Süd", "Ost"/"West"):
+// checking one clears the other, clearing one checks the other.
+class HemispherePair : public QObject {
+  Q_OBJECT
+
+ public:
+  HemispherePair(QCheckBox* first, QCheckBox* second, QObject* parent = nullptr);
+
+  // 1 when the first box is checked.
+  int first() const;
+  void setFirst(int first);
+  QCheckBox* box(int index) const { return index == 0 ? first_ : second_; }
+
+ signals:
+  // The user changed the choice.
+  void changed();
+
+ private:
+  void clicked(QCheckBox* box, QCheckBox* other, bool checked);
+
+  QCheckBox* first_;
+  QCheckBox* second_;
+};
+
+// The read-only multi-line report field. Its context menu offers the
+// dialog's window commands after the usual copy commands.
+class ReportField : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit ReportField(QWidget* parent = nullptr);
+
+  // Shows a report text (lines may end in CR LF) in the given font.
+  void setReport(const QString& text, const QFont& font);
+  void setWindowCommands(const QList<QAction*>& actions) { commands_ = actions; }
+  // Widens the window the field is in (never beyond the screen, never
+  // narrower) so that the longest line of the report fits without scrolling.
+  void widenwindowtofit();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  QList<QAction*> commands_;
+};
+
+}  // namespace quendal

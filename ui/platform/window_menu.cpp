@@ -1,0 +1,35 @@
+// Window-menu commands as context menu and shortcuts; see window_menu.h.
+#include "ui/platform/window_menu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QWidget>
+
+namespace quendal {
+
+WindowMenu::WindowMenu(QWidget* dialog, Commands commands) : QObject(dialog) {
+  dialog->setContextMenuPolicy(Qt::ActionsContextMenu);
+  if (commands.wikipedia) wikipedia_ = add(dialog, QKeySequence(Qt::Key_F1), &WindowMenu::wikipediaRequested);
+  if (commands.print) print_ = add(dialog, QKeySequence::Print, &WindowMenu::printRequested);
+  if (commands.about) about_ = add(dialog, QKeySequence(Qt::SHIFT | Qt::Key_F1), &WindowMenu::aboutRequested);
+}
+
+QAction* WindowMenu::add(QWidget* dialog, const QKeySequence& shortcut, void (WindowMenu::*signal)()) {
+  auto* action = new QAction(this);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setShortcutVisibleInContextMenu(true);
+  connect(action, &QAction::triggered, this, signal);
+  dialog->addAction(action);
+  actions_.append(action);
+  return action;
+}
+
+void WindowMenu::relabel(int language) {
+  const bool german = language != 0;
+  if (wikipedia_) wikipedia_->setText(QStringLiteral("Wikipedia..."));
+  if (print_) print_->setText(german ? QStringLiteral("Drucken...") : QStringLiteral("Print..."));
+  if (about_) about_->setText(german ? QStringLiteral("Über Quendal...") : QStringLiteral("About Quendal..."));
+}
+
+}  // namespace quendal

@@ -1,0 +1,88 @@
+// SiderealTimeDialog: the local sidereal time, Sun and Moon for an instant and a place.
+#include "reports/sidereal_report.h"
+#include "ui/configuration_reading.h"
+#include "ui/place_fields.h"
+#include "ui/tool_controls.h"
+#include "ui/tool_dialogs.h"
+
+namespace quendal {
+
+namespace {
+
+void calculate(ToolDialog& d) {
+  ApplicationState& s = d.state();
+  readconfiguration(s);
+  SiderealInputs in;
+  in.year = d.number("year");
+  in.month = d.number("month");
+  in.day = d.number("day");
+  in.hour = d.number("hour");
+  in.minute = d.number("minute");
+  in.zone = d.number("zone");
+  in.halfzone = d.checked("half") ? 1 : 0;
+  in.place = readplace(d);
+  in.placeindex = placeindex(d);
+  in.places = s.configuration.locationTable;
+  in.azimuthnorth = d.checked("azimuthnorth") ? 1 : 0;
+  const SiderealReport r = buildsiderealreport(in, d.language());
+  const SiderealInputs& c = r.corrected;
+  d.date = {c.year, c.month, c.day};
+  d.setnumber("year", c.year);
+  d.setnumber("month", c.month);
+  d.setnumber("day", c.day);
+  d.setnumber("hour", c.hour);
+  d.setnumber("minute", c.minute);
+  d.setnumber("zone", c.zone);
+  d.setchecked("half", c.halfzone != 0);
+  writeplace(d, c.place);
+  d.showreport(r.text);
+}
+
+void stepday(ToolDialog& d, int days) {
+  toolsteps::stepday(d, days, 1800, 2200);
+  d.setnumber("zone", toolsteps::dialogzone(d.language(), d.date.year, d.date.month, d.date.day));
+  d.recalculate();
+}
+
+void dayback(ToolDialog& d) { stepday(d, -1); }
+void dayon(ToolDialog& d) { stepday(d, 1); }
+
+using namespace controls;
+
+const ControlSpec dialogcontrols[] = {
+    yearfield(1800, 2200, 0, 0),
+    monthfield(0, 2),
+    dayfield(0, 4),
+    hourfield(0, 6),
+    minutefield(0, 8),
+    zonefield(1, 0),
+    halfzone(1, 2),
+    check("azimuthnorth", "Azim. Nord", "Azim. North", 0, 1, 4),
+    latitudefield(2, 0),
+    latitudeminutes(2, 2),
+    northsouth(2, 4),
+    longitudefield(3, 0),
+    longitudeminutes(3, 2),
+    eastwest(3, 4),
+    button("dayback", "Tag -", "Day -", dayback, 0, 0),
+    button("dayon", "Tag +", "Day +", dayon, 0, 1),
+    button("previousplace", "Pos. -", "Pos. -", previousplace, 0, 2),
+    button("nextplace", "Pos. +", "Pos. +", nextplace, 0, 3),
+    printbutton(0, 4),
+    okbutton(0, 5),
+};
+
+}  // namespace
+
+const ToolDialogTable SiderealTimeDialog = {
+    .name = "sidereal_time",
+    .templateid = 127,
+    .width = 442,
+    .height = 340,
+    .german = "Ortssternzeit berechnen",
+    .english = "Calculation of Local Sidereal Time",
+    .controls = dialogcontrols,
+    .calculate = calculate,
+};
+
+}  // namespace quendal

@@ -1,0 +1,459 @@
+// The generic tool dialog; see tool_dialog.h.
+#include "ui/tool_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstring>
+
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+#include "ui/configuration_reading.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/widgets.h"
+#include "ui/platform/window_menu.h"
+#include "ui/unavailable.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr int debouncemilliseconds = 50;  // timer 1
+
+QString label(const char* germantext, const char* englishtext, int language) {
+  return QString::fromUtf8(language == english ? englishtext : germantext);
+}
+
+// A label's text as an accessible name: without the colon and the blanks.
+QString nameoflabel(const QString& text) {
+  QString name = text.trimmed();
+  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  return name.trimmed();
+}
+
+// Unsigned: the text holds digits only (blanks around them allowed).
+bool readunsigned(const QString& text, int& value) {
+  const QString t = text.trimmed();
+  if (t.isEmpty()) return false;
+  for (QChar c : t)
+    if (!c.isDigit()) return false;
+  bool ok = false;
+  value = t.toInt(&ok);
+  return ok;
+}
+
+// Signed: optional blanks and sign, then digits; reading stops at the first
+// other character.
+bool readsigned(const QString& text, int& value) {
+  const QByteArray t = text.trimmed().toLatin1();
+  const char* p = t.constData();
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  long long v = 0;
+  bool digits = false;
+  while (*p >= '0' && *p <= '9' && v < 1000000000) {
+    v = v * 10 + (*p++ - '0');
+    digits = true;
+  }
+  value = static_cast<int>(negative ? -v : v);
+  return digits;
+}
+
+}  // namespace
+
+ToolDialog::ToolDialog(const ToolDialogTable& table, ApplicationState& state, QWidget* owner)
+    : QDialog(owner), table_(table), state_(state) {
+  setObjectName(QString::fromLatin1(table.name));
+  setWindowIcon(programicon(table.templateid));
+  timer_ = new QTimer(this);
+  timer_->setSingleShot(true);
+  timer_->setInterval(debouncemilliseconds);
+  connect(timer_, &QTimer::timeout, this, &ToolDialog::timeout);
+  build();
+  setinitialvalues();
+  relabel();
+  if (table_.opening) table_.opening(*this);
+  recalculate();
+}
+
+ToolDialog::~ToolDialog() = default;
+
+int ToolDialog::language() const { return state_.language(); }
+
+void ToolDialog::build() {
+  auto* top = new QGridLayout;
+  auto* buttons = new QGridLayout;
+  QMap<int, QHBoxLayout*> strips;  // rows of controls one after the other
+  int columns = 0;
+  auto place = [&](QWidget* widget, const ControlSpec& spec) {
+    if (spec.column >= 0) {
+      top->addWidget(widget, spec.row, spec.column, 1, spec.span);
+      return;
+    }
+    QHBoxLayout*& strip = strips[spec.row];
+    if (!strip) {
+      strip = new QHBoxLayout;
+      top->addLayout(strip, spec.row, 0, 1, -1);
+    }
+    strip->addWidget(widget);
+  };
+  for (const ControlSpec& spec : table_.controls) {
+    Entry e;
+    e.spec = &spec;
+    e.german = spec.german;
+    e.english = spec.english;
+    switch (spec.kind) {
+      case Control::field:
+      case Control::signedfield:
+        e.label = new QLabel(this);
+        e.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        e.field = new NumberField(spec.maxlength, spec.minimum, spec.maximum, this);
+        e.label->setBuddy(e.field);
+        top->addWidget(e.label, spec.row, spec.column);
+        top->addWidget(e.field, spec.row, spec.column + 1, Qt::AlignLeft);
+        columns = std::max(columns, spec.column + 2);
+        break;
+      case Control::check:
+        e.box = new QCheckBox(this);
+        place(e.box, spec);
+        connect(e.box, &QCheckBox::clicked, this, &ToolDialog::recalculate);
+        break;
+      case Control::pair: {
+        auto* firstbox = new QCheckBox(this);
+        auto* secondbox = new QCheckBox(this);
+        e.pair = new HemispherePair(firstbox, secondbox, this);
+        auto* row = new QHBoxLayout;
+        row->addWidget(firstbox);
+        row->addWidget(secondbox);
+        row->addStretch();
+        top->addLayout(row, spec.row, spec.column, 1, spec.span);
+        connect(e.pair, &HemispherePair::changed, this, &ToolDialog::recalculate);
+        break;
+      }
+      case Control::button: {
+        auto* button = new QPushButton(this);
+        button->setAutoDefault(false);
+        e.button = button;
+        buttons->addWidget(button, spec.row, spec.column, 1, spec.span);
+        break;
+      }
+      case Control::fieldbutton:
+        if (spec.icon) {
+          auto* button = new QToolButton(this);
+          button->setIcon(programicon(spec.icon));
+          button->setIconSize(QSize(24, 24));
+          e.button = button;
+        } else {
+          auto* button = new QPushButton(this);
+          button->setAutoDefault(false);
+          e.button = button;
+        }
+        place(e.button, spec);
+        break;
+      case Control::text:
+        e.label = new QLabel(this);
+        place(e.label, spec);
+        break;
+    }
+    const QString key = QString::fromLatin1(spec.key);
+    if (e.field) e.field->setObjectName(key);
+    if (e.box) e.box->setObjectName(key);
+    if (e.button) e.button->setObjectName(key);
+    if (e.pair) {
+      e.pair->box(0)->setObjectName(key);
+      e.pair->box(1)->setObjectName(key + QStringLiteral("second"));
+    }
+    if (e.label && !e.field) e.label->setObjectName(key);
+    if (e.button && spec.action) {
+      const ToolAction action = spec.action;
+      connect(e.button, &QAbstractButton::clicked, this, [this, action] { action(*this); });
+    }
+    if (spec.column >= 0) columns = std::max(columns, spec.column + spec.span);
+    entries_.append(e);
+  }
+  for (QHBoxLayout* strip : strips) strip->addStretch();
+  for (const Entry& e : entries_)
+    if (e.field) {
+      const Entry* entry = &e;
+      connect(e.field, &NumberField::edited, this, [this, entry] { fieldedited(*entry); });
+    }
+  top->setColumnStretch(columns, 1);
+  top->setHorizontalSpacing(6);
+
+  report_ = new ReportField(this);
+  report_->setObjectName(QStringLiteral("report"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(report_, 1);
+  layout->addLayout(buttons);
+
+  WindowMenu::Commands commands;
+  commands.wikipedia = table_.wikigerman != nullptr;
+  commands.print = state_.printingEnabled;
+  menu_ = new WindowMenu(this, commands);
+  connect(menu_, &WindowMenu::printRequested, this, &ToolDialog::printcommand);
+  connect(menu_, &WindowMenu::wikipediaRequested, this, &ToolDialog::wikipediacommand);
+  report_->setWindowCommands(menu_->actions());
+
+  resize(dialogunits(font(), table_.width, table_.height).expandedTo(minimumSizeHint()));
+}
+
+void ToolDialog::setinitialvalues() {
+  const LocalDateTime now = localnow();
+  const int lang = language();
+  for (Entry& e : entries_) {
+    const ControlSpec& s = *e.spec;
+    if (e.box) e.box->setChecked(s.value != 0);
+    if (e.pair) e.pair->setFirst(s.value);
+    if (!e.field) continue;
+    int v = s.value;
+    switch (s.initial) {
+      case Initial::constant: break;
+      case Initial::todayyear: v = now.year; break;
+      case Initial::lastyear: v = now.year - 1; break;
+      case Initial::todaymonth: v = now.month; break;
+      case Initial::todayday: v = now.day; break;
+      case Initial::todayhour: v = now.hour; break;
+      case Initial::todayminute: v = now.minute; break;
+      case Initial::dialogzone: v = toolsteps::dialogzone(lang, now.year, now.month, now.day); break;
+      case Initial::empty: e.field->setText(QString()); continue;
+    }
+    e.field->setNumber(v);
+  }
+}
+
+void ToolDialog::relabel() {
+  const int lang = language();
+  caption_ = label(table_.german, table_.english, lang);
+  setWindowTitle(caption_);
+  for (Entry& e : entries_) {
+    const ControlSpec& s = *e.spec;
+    const QString text = label(e.german, e.english, lang);
+    const QString given = s.germanname ? label(s.germanname, s.englishname, lang) : QString();
+    if (e.field) {
+      e.label->setText(text);
+      e.field->setAccessibleName(given.isEmpty() ? nameoflabel(text) : given);
+    } else if (e.label) {
+      e.label->setText(text);
+    } else if (e.box) {
+      e.box->setText(text);
+      if (!given.isEmpty()) e.box->setAccessibleName(given);
+    } else if (e.pair) {
+      const QString second = label(s.germansecond, s.englishsecond, lang);
+      e.pair->box(0)->setText(text);
+      e.pair->box(1)->setText(second);
+      if (!given.isEmpty()) {
+        e.pair->box(0)->setAccessibleName(given + QLatin1Char(' ') + text);
+        e.pair->box(1)->setAccessibleName(given + QLatin1Char(' ') + second);
+      }
+    } else if (e.button) {
+      if (s.icon) {
+        e.button->setToolTip(text);
+        e.button->setAccessibleName(text);
+      } else {
+        e.button->setText(text);
+        if (!given.isEmpty()) e.button->setAccessibleName(given);
+      }
+    }
+  }
+  menu_->relabel(lang);
+  setcaption(nullptr);
+}
+
+void ToolDialog::setcaption(const char* caption) {
+  if (caption) caption_ = QString::fromUtf8(caption);
+  setWindowTitle(caption_);
+  report_->setAccessibleName(caption_ + (language() == english ? QStringLiteral(" Report") : QStringLiteral(" Bericht")));
+}
+
+void ToolDialog::setdialogicon(int resource) { setWindowIcon(programicon(resource)); }
+
+const ToolDialog::Entry* ToolDialog::find(const char* key) const {
+  for (const Entry& e : entries_)
+    if (std::strcmp(e.spec->key, key) == 0) return &e;
+  qFatal("tool dialog %s: no control %s", table_.name, key);
+  return nullptr;
+}
+
+ToolDialog::Entry* ToolDialog::find(const char* key) {
+  return const_cast<Entry*>(static_cast<const ToolDialog*>(this)->find(key));
+}
+
+QWidget* ToolDialog::control(const char* key) const {
+  const Entry* e = find(key);
+  if (e->field) return e->field;
+  if (e->box) return e->box;
+  if (e->button) return e->button;
+  if (e->pair) return e->pair->box(0);
+  return e->label;
+}
+
+QString ToolDialog::text(const char* key) const { return find(key)->field->text(); }
+
+int ToolDialog::length(const char* key) const { return static_cast<int>(text(key).size()); }
+
+bool ToolDialog::isnumber(const char* key) const {
+  const Entry* e = find(key);
+  int v = 0;
+  return e->spec->kind == Control::signedfield ? readsigned(e->field->text(), v) : readunsigned(e->field->text(), v);
+}
+
+int ToolDialog::number(const char* key) const {
+  const Entry* e = find(key);
+  int v = 0;
+  const bool ok =
+      e->spec->kind == Control::signedfield ? readsigned(e->field->text(), v) : readunsigned(e->field->text(), v);
+  return ok ? v : 0;
+}
+
+void ToolDialog::setnumber(const char* key, int value) { find(key)->field->setNumber(value); }
+
+bool ToolDialog::checked(const char* key) const { return find(key)->box->isChecked(); }
+
+void ToolDialog::setchecked(const char* key, bool checked) { find(key)->box->setChecked(checked); }
+
+int ToolDialog::first(const char* key) const { return find(key)->pair->first(); }
+
+void ToolDialog::setfirst(const char* key, int first) { find(key)->pair->setFirst(first); }
+
+void ToolDialog::setlabel(const char* key, const char* german, const char* english) {
+  Entry* e = find(key);
+  e->german = german;
+  e->english = english;
+  const QString text = label(german, english, language());
+  if (e->button) e->button->setText(text);
+  if (e->box) e->box->setText(text);
+}
+
+void ToolDialog::setshown(const char* key, bool shown) { control(key)->setVisible(shown); }
+
+void ToolDialog::showreport(const std::string& text) {
+  report_->setReport(QString::fromStdString(text),
+                     reportfont(reportfontchoice(state_.fixedFontToggle, state_.linuxFontToggle)));
+  report_->show();
+  report_->widenwindowtofit();
+  state_.reportBuffer = text;
+  emit reportUpdated();
+}
+
+void ToolDialog::hidereport() { report_->hide(); }
+
+void ToolDialog::recalculate() {
+  timer_->stop();
+  if (table_.calculate) table_.calculate(*this);
+}
+
+void ToolDialog::restarttimer() {
+  hidereport();
+  timer_->start();
+}
+
+void ToolDialog::fieldedited(const Entry& entry) {
+  if (entry.spec->action)
+    entry.spec->action(*this);
+  else
+    restarttimer();
+}
+
+void ToolDialog::timeout() {
+  for (const Entry& e : entries_)
+    if (e.field && e.spec->year && (length(e.spec->key) < table_.yearcharacters || !isnumber(e.spec->key))) return;
+  recalculate();
+}
+
+void ToolDialog::done(int result) {
+  if (table_.graphwindow && state_.graphWindowOpen) {
+    const bool german = language() != english;
+    informationbox(this, QStringLiteral(" Information"),
+                   QString::fromUtf8(german ? "\n Bitte zuerst das Fenster mit der Grafik schließen!     \n\n"
+                                            : "\n Firstly close the Window with the Graphic please!     \n\n"));
+    return;
+  }
+  timer_->stop();
+  if (table_.closing) table_.closing(*this);
+  state_.locationindex = 0;
+  state_.dialogselector = 0;
+  QDialog::done(result);
+}
+
+void ToolDialog::printcommand() { toolsteps::print(*this); }
+
+void ToolDialog::wikipediacommand() {
+  if (table_.wikigerman) openwebaddress(language() == english ? table_.wikienglish : table_.wikigerman);
+}
+
+namespace toolsteps {
+
+void stepday(ToolDialog& dialog, int days, int first, int last) {
+  DialogDate d = dialog.date;
+  d.month = std::clamp(d.month, 1, 12);
+  d.day = std::clamp(d.day, 1, std::max(1, daysinmonth(d.month, d.year)));
+  if (days > 0) {
+    if (++d.day > daysinmonth(d.month, d.year)) {
+      d.day = 1;
+      if (++d.month > 12) {
+        d.month = 1;
+        ++d.year;
+      }
+    }
+    if (d.year == 1582 && d.month == 10 && d.day == 5) d.day = 15;  // the calendar reform
+  } else {
+    if (--d.day < 1) {
+      if (--d.month < 1) {
+        d.month = 12;
+        --d.year;
+      }
+      d.day = daysinmonth(d.month, d.year);
+    }
+    if (d.year == 1582 && d.month == 10 && d.day == 14) d.day = 4;
+  }
+  if (d.year > last) d = {first, 1, 1};
+  if (d.year < first) d = {last, 12, 31};
+  dialog.date = d;
+  dialog.setnumber("year", d.year);
+  dialog.setnumber("month", d.month);
+  dialog.setnumber("day", d.day);
+}
+
+int dialogzone(int language, int year, int month, int day) {
+  if (language == english) return 0;
+  return summertime(day, month, year) == 1 ? 2 : 1;
+}
+
+int steppedplace(const ApplicationState& state, int index, int step) {
+  const int inuse = placesinuse(state);
+  index += step;
+  if (index >= inuse || index >= locationtablesize) return 0;
+  if (index < 0) return inuse - 1;
+  return index;
+}
+
+void opengraphwindow(ToolDialog& dialog, bool skychart) {
+  const bool german = dialog.language() != english;
+  if (dialog.state().graphWindowOpen) {
+    informationbox(&dialog, QStringLiteral(" Information"),
+                   QString::fromUtf8(german ? "\n Das Fenster mit der Grafik ist bereits geöffnet!     \n\n"
+                                            : "\n The Window with the Graphic ist already open!     \n\n"));
+    return;
+  }
+  shownotavailable(&dialog, skychart ? Unavailable::skychartwindow : Unavailable::equationoftimewindow,
+                   dialog.language());
+}
+
+void print(ToolDialog& dialog) {
+  if (dialog.state().printingEnabled) shownotavailable(&dialog, Unavailable::printing, dialog.language());
+}
+
+void close(ToolDialog& dialog) { dialog.accept(); }
+
+}  // namespace toolsteps
+
+}  // namespace quendal

@@ -1,0 +1,205 @@
+// The tool dialogs: one mechanism driven by one table per dialog. A table
+// names the dialog's controls (number fields with label, character limit,
+// spin range and default; check boxes; hemisphere pairs; buttons with their
+// actions) and the calculation that fills the report's inputs from the
+// fields, calls the report and writes its corrected inputs back.
+//
+// The dialog does the rest the same way for every tool: it builds and labels
+// the controls in the current language, sizes itself from the template's
+// dialog units, hides the report field and restarts a 50 ms one-shot timer
+// on every change of a field (the calculation runs when typing pauses and a
+// year field is complete), recalculates at once for check boxes, pairs and
+// buttons, offers the window commands, and resets the shared selector and
+// place index when it closes.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <span>
+#include <string>
+
+#include "app/application_state.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QTimer;
+
+namespace quendal {
+
+class HemispherePair;
+class NumberField;
+class ReportField;
+class ToolDialog;
+class WindowMenu;
+
+using ToolAction = void (*)(ToolDialog&);
+
+enum class Control {
+  field,        // unsigned number field: label, field with spin button
+  signedfield,  // number field read as a signed decimal integer
+  check,        // check box
+  pair,         // hemisphere pair: two check boxes, one choice
+  button,       // push button in the button rows below the report
+  fieldbutton,  // push button among the fields (with an icon: a small tool button)
+  text,         // a static label
+};
+
+// The value a field or check box starts with.
+enum class Initial { constant, todayyear, lastyear, todaymonth, todayday, todayhour, todayminute, dialogzone, empty };
+
+struct ControlSpec {
+  Control kind = Control::field;
+  const char* key = "";
+  const char* german = "";  // label (a pair: its first box); "" for none
+  const char* english = "";
+  int maxlength = 2;  // fields: characters
+  int minimum = 0;    // fields: spin range
+  int maximum = 0;
+  Initial initial = Initial::constant;
+  int value = 0;      // constant default; check box and pair: 1 = first checked
+  bool year = false;  // a year field: the calculation waits until it is complete
+  const char* germansecond = nullptr;  // a pair: its second box
+  const char* englishsecond = nullptr;
+  // Accessible names where the label alone does not say which field it is
+  // ("Breitengrad Minuten"); a pair's names get this as a prefix.
+  const char* germanname = nullptr;
+  const char* englishname = nullptr;
+  // Grid position above the report (buttons: below it). A field takes two
+  // columns, its label and itself. Column -1: in a row of its own, one
+  // control after the other.
+  int row = 0;
+  int column = 0;
+  int span = 1;
+  ToolAction action = nullptr;  // buttons: the click; fields: called on each edit instead of the timer
+  int icon = 0;                 // field buttons: an icon resource instead of a text
+};
+
+struct ToolDialogTable {
+  const char* name = "";  // short name (screenshots, tests)
+  int templateid = 0;     // also the dialog's icon
+  int width = 0;          // the template's size in dialog units
+  int height = 0;
+  const char* german = "";  // caption
+  const char* english = "";
+  std::span<const ControlSpec> controls;
+  int yearcharacters = 4;            // a year field is read from this many characters on
+  const char* wikigerman = nullptr;  // encyclopedia article, German and English
+  const char* wikienglish = nullptr;
+  bool graphwindow = false;          // can open a graph window: closing refused while one is open
+  ToolAction calculate = nullptr;    // fill inputs, call the report, write back, show
+  ToolAction opening = nullptr;      // before the first calculation
+  ToolAction closing = nullptr;      // when the dialog ends
+};
+
+// Per-dialog state that lives as long as the dialog does.
+struct DialogDate {
+  int year = 0, month = 0, day = 0;
+};
+
+class ToolDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  ToolDialog(const ToolDialogTable& table, ApplicationState& state, QWidget* owner = nullptr);
+  ~ToolDialog() override;
+
+  const ToolDialogTable& table() const { return table_; }
+  ApplicationState& state() { return state_; }
+  const ApplicationState& state() const { return state_; }
+  // The language of labels and reports: 0 English, 1 German, 2 Austrian German.
+  int language() const;
+
+  // ---- Fields, check boxes, pairs, buttons by key
+  QString text(const char* key) const;
+  int length(const char* key) const;      // characters
+  bool isnumber(const char* key) const;   // holds a number of its kind
+  int number(const char* key) const;      // 0 when it holds no number
+  void setnumber(const char* key, int value);  // write-back: no change signal
+  bool checked(const char* key) const;
+  void setchecked(const char* key, bool checked);
+  int first(const char* key) const;       // pairs: 1 when the first box is checked
+  void setfirst(const char* key, int first);
+  void setlabel(const char* key, const char* german, const char* english);
+  void setshown(const char* key, bool shown);
+  QWidget* control(const char* key) const;
+
+  // ---- Report field, caption, icon
+  void showreport(const std::string& text);
+  void setcaption(const char* caption);
+  void setdialogicon(int resource);
+  ReportField* reportfield() const { return report_; }
+
+  // ---- Calculation
+  void recalculate();  // at once
+  void restarttimer(); // the 50 ms debounce, the report field hidden meanwhile
+  void hidereport();
+
+  // State of this dialog, reset by its end.
+  DialogDate date;              // the dialog date the day buttons step
+  bool placefromtable = false;  // the next calculation loads the place of the location index
+  int flags[4] = {};            // the dialog's own switches (meaning per dialog)
+  int secondindex = 0;          // a second place index (distance dialog)
+
+ signals:
+  // A report was placed into the report field.
+  void reportUpdated();
+
+ public slots:
+  void done(int result) override;
+
+ private:
+  struct Entry {
+    const ControlSpec* spec = nullptr;
+    const char* german = "";
+    const char* english = "";
+    QLabel* label = nullptr;
+    NumberField* field = nullptr;
+    QCheckBox* box = nullptr;
+    HemispherePair* pair = nullptr;
+    QAbstractButton* button = nullptr;
+  };
+
+  void build();
+  void relabel();
+  void setinitialvalues();
+  void timeout();
+  void fieldedited(const Entry& entry);
+  void printcommand();
+  void wikipediacommand();
+  const Entry* find(const char* key) const;
+  Entry* find(const char* key);
+
+  const ToolDialogTable& table_;
+  ApplicationState& state_;
+  QList<Entry> entries_;
+  ReportField* report_ = nullptr;
+  QTimer* timer_ = nullptr;
+  WindowMenu* menu_ = nullptr;
+  QString caption_;
+};
+
+// The common steps of the tool dialogs' buttons.
+namespace toolsteps {
+
+// "Tag -" / "Tag +": the dialog date one day back or on, the year wrapping
+// within first..last (below: 31 December of last, above: 1 January of
+// first); day, month and year written into the fields "day", "month", "year".
+void stepday(ToolDialog& dialog, int days, int first, int last);
+// The zone a dialog starts with and the day buttons set: 0 in English; in
+// German 2 in European summer time, else 1.
+int dialogzone(int language, int year, int month, int day);
+// "Pos. -" / "Pos. +": the next or previous configured place of the index,
+// wrapping over the places in use.
+int steppedplace(const ApplicationState& state, int index, int step);
+// "Grafik" / "Grafik...": refused while a graph window is open; otherwise
+// the window (equation of time or sky chart).
+void opengraphwindow(ToolDialog& dialog, bool skychart);
+// The print command and the print button.
+void print(ToolDialog& dialog);
+void close(ToolDialog& dialog);
+
+}  // namespace toolsteps
+
+}  // namespace quendal
