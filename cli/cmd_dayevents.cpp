@@ -61,7 +61,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     latitude = latitudeof(place.place);
     longitude = longitudeof(place.place);
   }
-  if (!o.has("zone") && !o.has("tz")) throw refusal("zone", "is required: give --zone Z or --tz NAME");
+  if (!o.has("zone") && !o.has("tz")) throw refusal("zone", "missing (give --zone Z or --tz NAME)");
   const ZoneOption zone = zoneoption(o, ZoneSupport::AnyOffset, date, {12, 0, 0}, 0);
   const long long code = o.requiredinteger("event");
   const long long mode = o.integer("mode", 0);

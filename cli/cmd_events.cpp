@@ -154,7 +154,7 @@ const SubcommandRegistration registration({
     "YYYY-MM-DDTHH:MM:SSZ (seconds truncated), the kind, and for apsides the\n"
     "distance Earth - Moon in km with one decimal, e.g.\n"
     "  2024-01-11T11:57:03Z,new\n"
-    "  2024-01-13T10:34:47Z,perigee,362266.3\n",
+    "  2024-01-13T10:35:37Z,perigee,362266.5\n",
     run,
 });
 

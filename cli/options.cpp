@@ -185,7 +185,7 @@ bool Options::flag(const char* name) {
 
 std::string Options::value(const char* name) {
   Item* item = find(name);
-  if (item == nullptr) throw refusal(name, "is required (see quendal-report " + command_ + " --help)");
+  if (item == nullptr) throw refusal(name, "missing (see quendal-report " + command_ + " --help)");
   if (!item->hasvalue) throw refusal(item->name, "needs a value");
   item->used = true;
   return item->value;
