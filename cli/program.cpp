@@ -121,11 +121,11 @@ const char* const globalnames[] = {"lang", "today", "ini", "crlf", "cp1252", "ve
 void refuseunknown(const Subcommand& command, const Options& options) {
   const std::vector<std::string> known = optionnames(command.usage);
   for (const std::string& name : options.names()) {
+    for (const char* global : globalnames)
+      if (name == global) throw refusal(name, "a global option: give it before the subcommand");
     bool found = false;
     for (const std::string& k : known) found = found || k == name;
     if (found) continue;
-    for (const char* global : globalnames)
-      if (name == global) throw refusal(name, "a global option: give it before the subcommand");
     throw refusal(name, std::string("unknown option (see quendal-report ") + command.name + " --help)");
   }
 }
