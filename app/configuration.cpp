@@ -1,6 +1,10 @@
 // The configuration file reader; see configuration.h.
 #include "app/configuration.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -171,10 +175,18 @@ void parse(std::string_view bytes, Configuration& configuration) {
 }
 
 // Reads a whole file of at most configurationmaxbytes bytes: 1 read, 0 not
-// opened or not readable, -1 too large.
+// opened or not readable, -1 too large. Only a regular file is opened: a
+// FIFO (whose opening waits for a writer) or a device never is.
 int loadfile(const char* path, std::string& bytes) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (f == nullptr) return 0;
+  struct stat st {};
+  if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  std::FILE* f = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "rb") : nullptr;
+  if (f == nullptr) {
+    close(fd);
+    return 0;
+  }
   bytes.assign(configurationmaxbytes + 1, '\0');
   std::size_t n = 0;
   while (n < bytes.size()) {

@@ -68,7 +68,8 @@ struct Configuration {
 };
 
 // Reads QUENDAL6.INI from the working directory, or QUENDAL5.INI when that
-// cannot be read.
+// cannot be read. Only regular files are read: a FIFO or a device counts as
+// no file and is never opened.
 Configuration readConfiguration();
 // The same for one given file (no fallback).
 Configuration readConfigurationFile(const std::string& path);

@@ -1,7 +1,11 @@
 // quendal-report: the command-line front end. Each subcommand lives in a
 // source of its own (cmd_*.cpp) and registers itself with a static
-// SubcommandRegistration; main.cpp parses the global options, dispatches and
-// writes the text.
+// SubcommandRegistration; program.cpp parses the global options, dispatches
+// and writes the text.
+//
+// Messages: a usage error prints
+//   quendal-report SUBCOMMAND: --option: what is wrong (valid: ...)
+// on stderr and exits 2; a failed write exits 1.
 #pragma once
 
 #include <stdexcept>
@@ -12,8 +16,18 @@
 
 namespace quendal::cli {
 
-// A malformed option or value: main prints the message on stderr, exits 2.
+// A malformed option or value: the message without the program's name,
+// "--option: what is wrong (valid: ...)"; main prints it on stderr, exits 2.
 struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The usage error "--option: problem (valid: valid)" (without the
+// parenthesis when valid is empty).
+UsageError refusal(const std::string& option, const std::string& problem, const std::string& valid = "");
+
+// Standard output or an output file could not be written: exit 1.
+struct WriteError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
@@ -30,7 +44,10 @@ struct GlobalOptions {
   int languageid = 0;          // 1033 en, 1031 de, 3079 at
   CivilDate today;             // --today or the local clock
   bool todaygiven = false;
-  std::string ini;             // --ini PATH ("" = QUENDAL6.INI/QUENDAL5.INI in the working directory)
+  ClockTime now;               // the local clock's time of day (--time's default)
+  CivilDate utctoday;          // the clock's date and time in UTC (--today, if given, for the date)
+  ClockTime utcnow;
+  std::string ini;             // --ini PATH ("" = looked up, see read_configuration.h)
   bool crlf = false;
   bool cp1252 = false;
 };
@@ -47,17 +64,24 @@ class Options {
   std::string requiredtext(const char* name);
   long long integer(const char* name, long long fallback);
   long long requiredinteger(const char* name);
+  // The same, refused outside first..last.
+  long long integer(const char* name, long long fallback, long long first, long long last);
+  long long requiredinteger(const char* name, long long first, long long last);
   double number(const char* name, double fallback);
   double requirednumber(const char* name);
   // Y-M-D (year may be negative for historical years where allowed)
   CivilDate date(const char* name, const CivilDate& fallback);
   CivilDate requireddate(const char* name);
+  // A date of the calendar (Julian before 15 October 1582, Gregorian from
+  // then on) in the years first..last; the fallback (today) when absent.
+  CivilDate calendardate(const char* name, const CivilDate& fallback, int first, int last);
   // HH:MM or HH:MM:SS
   ClockTime time(const char* name, const ClockTime& fallback);
   ClockTime requiredtime(const char* name);
   void finish() const;  // throws UsageError for options not consumed
 
   const std::string& command() const { return command_; }
+  std::vector<std::string> names() const;  // the options given, in order
 
  private:
   struct Item {
@@ -74,16 +98,27 @@ class Options {
   std::vector<Item> items_;
 };
 
+// --time HH:MM of a report that takes whole minutes (seconds are refused);
+// default: now.
+ClockTime minutetime(Options& options, const GlobalOptions& global);
+
 // Parsers shared by the subcommands; they throw UsageError with the option's name.
 long long parseinteger(const std::string& option, const std::string& text);
 double parsenumber(const std::string& option, const std::string& text);
 CivilDate parsedate(const std::string& option, const std::string& text);
 ClockTime parsetime(const std::string& option, const std::string& text);
+// Refuses a date that is not one of the calendar or lies outside the years
+// first..last.
+void checkcalendardate(const std::string& option, const CivilDate& date, int first, int last);
+// "2024-03-15"
+std::string datetext(const CivilDate& date);
 
 struct Subcommand {
   const char* name;
   const char* summary;  // one line for the program's --help
-  const char* usage;    // the subcommand's --help text
+  // The subcommand's --help text. The options the subcommand accepts are the
+  // "--name" words it mentions; any other is refused as unknown before run.
+  const char* usage;
   // Builds the text to print (reports keep their CR LF line ends). The state
   // is the one main() created; subcommands keep in it what the program
   // would (the configuration read, the planet dialog's hand-shake, ...).
@@ -97,5 +132,17 @@ struct SubcommandRegistration {
 };
 
 const std::vector<Subcommand>& subcommands();
+
+// The "--name" words of a usage text.
+std::vector<std::string> optionnames(const std::string& usage);
+
+// Writes text to standard output at once, line ends and encoding as the
+// global options ask (for subcommands that print as they go); throws
+// WriteError when the write fails.
+void writeoutput(const std::string& text, const GlobalOptions& global);
+
+// The whole command line (the arguments after the program's name): the exit
+// status, 0 done, 1 write failure, 2 usage error.
+int runprogram(const std::vector<std::string>& args);
 
 }  // namespace quendal::cli

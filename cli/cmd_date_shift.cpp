@@ -8,8 +8,8 @@ namespace quendal::cli {
 namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
-  const CivilDate date = o.requireddate("date");
-  const long long days = o.requiredinteger("days");
+  const CivilDate date = o.calendardate("date", g.today, 100, 9999);
+  const long long days = o.requiredinteger("days", 0, 999999);
   readconfiguration(state, g);
   DateShiftInputs in;
   in.year = date.year, in.month = date.month, in.day = date.day;
@@ -20,13 +20,11 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 const SubcommandRegistration registration({
     "date-shift",
     "a date moved a number of days into the past and into the future",
-    "usage: quendal-report [GLOBAL OPTIONS] date-shift --date Y-M-D --days N\n"
+    "usage: quendal-report [GLOBAL OPTIONS] date-shift [--date Y-M-D] --days N\n"
     "\n"
-    "  --date Y-M-D   start date (Julian calendar before 15 October 1582)\n"
-    "  --days N       number of days, limited to 0..999999\n"
-    "\n"
-    "Years are limited to 100..9999, months to 1..12, days to 1..31; a day\n"
-    "the month does not have becomes its last day.\n",
+    "  --date Y-M-D   start date, years 100..9999 (Julian calendar before\n"
+    "                 15 October 1582); default: today\n"
+    "  --days N       number of days, 0..999999\n",
     run,
 });
 

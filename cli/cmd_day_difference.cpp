@@ -8,8 +8,8 @@ namespace quendal::cli {
 namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
-  const CivilDate from = o.requireddate("from");
-  const CivilDate to = o.requireddate("to");
+  const CivilDate from = o.calendardate("from", g.today, 100, 9999);
+  const CivilDate to = o.calendardate("to", g.today, 100, 9999);
   state.differenceDirection = o.flag("reverse") ? 1 : 0;
   readconfiguration(state, g);
   DayDifferenceInputs in;
@@ -23,14 +23,12 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 const SubcommandRegistration registration({
     "day-difference",
     "the difference between two dates in days, hours, weeks, months, years",
-    "usage: quendal-report [GLOBAL OPTIONS] day-difference --from Y-M-D --to Y-M-D [--reverse]\n"
+    "usage: quendal-report [GLOBAL OPTIONS] day-difference [--from Y-M-D] [--to Y-M-D] [--reverse]\n"
     "\n"
-    "  --from Y-M-D   first date (Julian calendar before 15 October 1582)\n"
-    "  --to Y-M-D     second date\n"
-    "  --reverse      first date minus second instead of second minus first\n"
-    "\n"
-    "Years are limited to 100..9999, months to 1..12, days to 1..31; a day\n"
-    "the month does not have becomes its last day.\n",
+    "  --from Y-M-D   first date, years 100..9999 (Julian calendar before\n"
+    "                 15 October 1582); default: today\n"
+    "  --to Y-M-D     second date; default: today\n"
+    "  --reverse      first date minus second instead of second minus first\n",
     run,
 });
 

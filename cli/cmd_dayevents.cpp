@@ -1,12 +1,16 @@
 // quendal-report dayevents: rise, set and culmination of the Sun, the Moon, a
 // planet or a twilight for one local day, for scripts.
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "astro/riseset.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
+#include "app/place.h"
 #include "cli/cli.h"
+#include "cli/place_options.h"
+#include "cli/read_configuration.h"
 
 namespace quendal::cli {
 namespace {
@@ -29,34 +33,50 @@ void event(long long code, double altitude, BodyCode& body, HorizonEvent& e) {
   }
 }
 
-std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
-  const CivilDate date = o.requireddate("date");
-  const double latitude = o.requirednumber("lat");
-  const double longitude = o.requirednumber("lon");
-  const double zone = o.requirednumber("zone");
+// Decimal degrees of --lat or --lon: a decimal value exactly as given, else
+// the value of degrees, minutes and seconds.
+double coordinate(const char* option, const std::string& text, bool latitude) {
+  GeoPlace p;
+  latitude ? parselatitude(option, text, p) : parselongitude(option, text, p);
+  if (text.back() >= '0' && text.back() <= '9') return std::strtod(text.c_str(), nullptr);
+  return latitude ? latitudeof(p) : longitudeof(p);
+}
+
+// "HH:MM:SS" of decimal hours (seconds truncated), or none.
+std::string clock(bool found, double value) {
+  int h = 0, m = 0, s = 0;
+  if (!found || !splitsexagesimal(value, h, m, s, 0)) return "none";
+  return strprintf("%02d:%02d:%02d", h, m, s);
+}
+
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
+  const CivilDate date = o.calendardate("date", g.today, 100, 9999);
+  double latitude = 0.0, longitude = 0.0;
+  if (o.has("lat") && o.has("lon") && !o.has("place")) {
+    latitude = coordinate("lat", o.requiredtext("lat"), true);
+    longitude = coordinate("lon", o.requiredtext("lon"), false);
+  } else {
+    readconfiguration(state, g);
+    const PlaceOption place = placeoption(o, state.configuration.locationTable);
+    latitude = latitudeof(place.place);
+    longitude = longitudeof(place.place);
+  }
+  if (!o.has("zone") && !o.has("tz")) throw refusal("zone", "missing (give --zone Z or --tz NAME)");
+  const ZoneOption zone = zoneoption(o, ZoneSupport::AnyOffset, date, {12, 0, 0}, 0);
   const long long code = o.requiredinteger("event");
   const long long mode = o.integer("mode", 0);
   const bool individual = o.has("altitude");
   const double h0 = o.number("altitude", 0.0);
   o.finish();
 
-  if (date.year < 100 || date.year > 9999 || dayofweek(date.day, date.month, date.year) <= 0)
-    throw UsageError("dayevents: --date is not a date of the years 100..9999");
-  if (!(latitude >= -90.0 && latitude <= 90.0))
-    throw UsageError("dayevents: --lat must lie within -90..90 (north positive)");
-  if (!(longitude >= -180.0 && longitude <= 180.0))
-    throw UsageError("dayevents: --lon must lie within -180..180 (east positive)");
-  if (!(zone >= -14.0 && zone <= 14.0))
-    throw UsageError("dayevents: --zone must lie within -14..14 hours");
   const bool known = (code >= -4 && code <= 1) || (code >= 11 && code <= 19 && code != 13);
-  if (!known) throw UsageError("dayevents: --event must be one of -4..1, 11, 12, 14..19");
-  if (code == -4 && !individual)
-    throw UsageError("dayevents: --event -4 needs --altitude (degrees)");
-  if (code != -4 && individual)
-    throw UsageError("dayevents: --altitude belongs to --event -4 only");
+  if (!known) throw refusal("event", std::to_string(code) + " is not an event", "-4..1, 11, 12, 14..19");
+  if (code == -4 && !individual) throw refusal("event", "-4 needs --altitude (degrees)");
+  if (code != -4 && individual) throw refusal("altitude", "belongs to --event -4 only");
   if (individual && !(h0 >= -90.0 && h0 <= 90.0))
-    throw UsageError("dayevents: --altitude must lie within -90..90 degrees");
-  if (mode < 0 || mode > 99) throw UsageError("dayevents: --mode must lie within 0..99");
+    throw refusal("altitude", o.requiredtext("altitude") + " is out of range", "-90..90 degrees");
+  if (mode != 0 && mode != 1 && mode != 10 && mode != 11 && mode != 20 && mode != 21)
+    throw refusal("mode", std::to_string(mode) + " is not a mode", "0, 1, 10, 11, 20, 21");
 
   const int mjd = datetomjd(date.year, date.month, date.day);
   BodyCode body;
@@ -68,7 +88,7 @@ std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   options.fullPrecision = mode % 2 != 0;
   options.refine = mode >= 20;
   if (code >= 0 && mode >= 10) options.culmination = mode >= 20 ? Culmination::Fine : Culmination::Coarse;
-  const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, body, e, options);
+  const DayEventsResult day = DayEvents(mjd, zone.seconds / 3600.0, longitude, latitude, body, e, options);
   const int status = day.events;
   const bool culminates = options.culmination != Culmination::None && day.culmination != NoCulmination;
   std::string out = strprintf("status %d\n", status);
@@ -76,35 +96,52 @@ std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
   out += "set " + hours(status & SetFound, day.set) + "\n";
   out += "culmination " + hours(culminates, day.culmination) + "\n";
   out += "max_altitude " + hours(culminates, day.altitude) + "\n";
+  out += "zone " + offsettext(zone.seconds) + "\n";
+  if (!zone.name.empty()) out += "tz " + zone.name + "\n";
+  out += "rise_time " + clock(status & RiseFound, day.rise) + "\n";
+  out += "set_time " + clock(status & SetFound, day.set) + "\n";
+  out += "culmination_time " + clock(culminates, day.culmination) + "\n";
   return out;
 }
+
+const std::string usage = std::string(
+                              "usage: quendal-report [GLOBAL OPTIONS] dayevents [--date Y-M-D]\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON]\n"
+                              "                      --zone Z | --tz NAME --event CODE [--mode M] [--altitude A]\n"
+                              "\n"
+                              "  --date Y-M-D   the local date, years 100..9999 (Julian calendar before\n"
+                              "                 1582); default: today\n"
+                              "  --place N|NAME a configured place (default 0, the first)\n"
+                              "  --lat LAT --lon LON  the place by coordinates: decimal degrees, north and\n"
+                              "                 east positive (48.2 16.37), or DD:MM[:SS] with N/S, E/W\n"
+                              "  --zone Z       the local time's offset from UT: 1, -5, 5.5, 5:45, or auto\n"
+                              "                 (UTC+1, in European summer time UTC+2), within -14..14 hours\n"
+                              "  --tz NAME      an IANA time zone (Europe/Vienna): its offset at noon of the date\n"
+                              "  --event CODE   -4 the Sun at the individual altitude --altitude A (degrees)\n"
+                              "                 -3 astronomical (-18), -2 nautical (-12), -1 civil (-6) twilight\n"
+                              "                  0 the Sun (-50'), 1 the Moon (+8')\n"
+                              "                 11..19 Mercury..Pluto (-34'; 13, the Earth, is not a body)\n"
+                              "  --mode M       0 low-precision Sun and Moon (default), 1 full precision;\n"
+                              "                 plus 10 for the culmination, plus 20 for culmination and\n"
+                              "                 refined rise and set (0, 1, 10, 11, 20, 21)\n"
+                              "\n"
+                              "Prints one line per quantity, 'name value':\n"
+                              "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
+                              "  rise, set     local decimal hours, or none\n"
+                              "  culmination   local decimal hours of the upper culmination, the maximum of\n"
+                              "                the altitude near the meridian (modes 10 and up, codes 0 and\n"
+                              "                up), or none (also on a day without one, as the Moon has monthly)\n"
+                              "  max_altitude  the altitude of the culmination in degrees (without\n"
+                              "                refraction; for the Moon less its diameter), or none\n"
+                              "  zone          the zone of the local times, e.g. +02:00\n"
+                              "  tz            the --tz name (only with --tz)\n"
+                              "  rise_time, set_time, culmination_time\n"
+                              "                the same local times as HH:MM:SS (seconds rounded), or none\n");
 
 const SubcommandRegistration registration({
     "dayevents",
     "rise, set and culmination of a body or a twilight for one local day",
-    "usage: quendal-report [GLOBAL OPTIONS] dayevents --date Y-M-D --lat D.DDDD --lon D.DDDD\n"
-    "                      --zone H --event CODE [--mode M] [--altitude A]\n"
-    "\n"
-    "  --date Y-M-D   the local date, years 100..9999 (Julian calendar before 1582)\n"
-    "  --lat D        latitude in degrees, north positive\n"
-    "  --lon D        longitude in degrees, east positive\n"
-    "  --zone H       hours east of UT of the local time (e.g. 1, -5, 5.5)\n"
-    "  --event CODE   -4 the Sun at the individual altitude --altitude A (degrees)\n"
-    "                 -3 astronomical (-18), -2 nautical (-12), -1 civil (-6) twilight\n"
-    "                  0 the Sun (-50'), 1 the Moon (+8')\n"
-    "                 11..19 Mercury..Pluto (-34'; 13, the Earth, is not a body)\n"
-    "  --mode M       0 low-precision Sun and Moon (default), 1 full precision;\n"
-    "                 plus 10 for the culmination, plus 20 for culmination and\n"
-    "                 refined rise and set (e.g. 21)\n"
-    "\n"
-    "Prints one line per quantity, 'name value':\n"
-    "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
-    "  rise, set     local decimal hours, or none\n"
-    "  culmination   local decimal hours of the upper culmination, the maximum of\n"
-    "                the altitude near the meridian (modes 10 and up, codes 0 and\n"
-    "                up), or none (also on a day without one, as the Moon has monthly)\n"
-    "  max_altitude  the altitude of the culmination in degrees (without\n"
-    "                refraction; for the Moon less its diameter), or none\n",
+    usage.c_str(),
     run,
 });
 

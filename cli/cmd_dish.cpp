@@ -9,13 +9,10 @@
 namespace quendal::cli {
 namespace {
 
-// "D" or "D.T" followed by E, O or W: whole degrees (the report limits them
-// to 0..180) and tenths.
+// "D" or "D.T" followed by E, O or W: whole degrees 0..180 and tenths.
 void parsesatellite(const std::string& text, DishInputs& in) {
-  const auto fail = [&]() {
-    return UsageError("--satellite: '" + text +
-                      "' is not an orbital position of the form D.T followed by E or W (e.g. 19.2E)");
-  };
+  const std::string valid = "0.0..180.0 degrees with one decimal, followed by E or W, e.g. 19.2E";
+  const auto fail = [&]() { return refusal("satellite", "'" + text + "' is not an orbital position", valid); };
   if (text.size() < 2) throw fail();
   char letter = text.back();
   if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
@@ -30,6 +27,7 @@ void parsesatellite(const std::string& text, DishInputs& in) {
   in.satellitedegrees = std::stoi(whole);
   in.satellitetenths = tenth[0] - '0';
   in.satelliteeast = letter == 'W' ? 0 : 1;
+  if (in.satellitedegrees * 10 + in.satellitetenths > 1800) throw refusal("satellite", text + " is out of range", valid);
 }
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
@@ -40,20 +38,24 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const PlaceOption place = placeoption(o, state.configuration.locationTable);
   in.place = place.place;
   in.placeindex = place.index;
+  in.explicitplace = place.coordinates ? 1 : 0;
   in.places = state.configuration.locationTable;
   return builddishreport(in, state.language()).text;
 }
 
+const std::string usage = std::string(
+                              "usage: quendal-report [GLOBAL OPTIONS] dish --satellite D.T(E|W)\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON] [--azimuth-north]\n"
+                              "\n"
+                              "  --satellite D.T(E|W)  the satellite's orbital position, 0.0..180.0 degrees\n"
+                              "                    east or west, e.g. 19.2E (Astra 1)\n") +
+                          placehelp +
+                          "  --azimuth-north   count the azimuth from north instead of south\n";
+
 const SubcommandRegistration registration({
     "dish",
     "the pointing of a satellite dish at a geostationary satellite",
-    "usage: quendal-report [GLOBAL OPTIONS] dish --satellite D.T(E|W)\n"
-    "                      [--place N | --lat DD:MM(N|S) --lon DDD:MM(E|W)] [--azimuth-north]\n"
-    "\n"
-    "  --satellite D.T(E|W)  the satellite's orbital position, e.g. 19.2E (Astra 1)\n"
-    "  --place N             entry N of the configured places (default 0)\n"
-    "  --lat, --lon          the observer by coordinates instead\n"
-    "  --azimuth-north       count the azimuth from north instead of south\n",
+    usage.c_str(),
     run,
 });
 

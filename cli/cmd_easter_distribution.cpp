@@ -13,14 +13,15 @@ int feastfromoption(const std::string& value) {
   if (value == "ascension") return distributionascension;
   if (value == "pentecost") return distributionwhitsunday;
   if (value == "corpus-christi") return distributioncorpuschristi;
-  throw UsageError("easter-distribution: --feast '" + value +
-                   "' is not one of easter, ascension, pentecost, corpus-christi");
+  throw refusal("feast", "'" + value + "' is not a feast", "easter, ascension, pentecost, corpus-christi");
 }
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   EasterDistributionInputs in;
-  in.firstyear = static_cast<int>(o.requiredinteger("from-year"));
-  in.lastyear = static_cast<int>(o.requiredinteger("to-year"));
+  in.firstyear = static_cast<int>(o.requiredinteger("from-year", 1583, 9999));
+  in.lastyear = static_cast<int>(o.requiredinteger("to-year", 1583, 9999));
+  if (in.lastyear < in.firstyear)
+    throw refusal("to-year", std::to_string(in.lastyear) + " lies before --from-year " + std::to_string(in.firstyear));
   in.feast = feastfromoption(o.text("feast", "easter"));
   readconfiguration(state, g);
   return buildeasterdistribution(in, state.language()).text;
@@ -32,7 +33,7 @@ const SubcommandRegistration registration({
     "usage: quendal-report [GLOBAL OPTIONS] easter-distribution --from-year A --to-year B\n"
     "                      [--feast easter|ascension|pentecost|corpus-christi]\n"
     "\n"
-    "  --from-year A, --to-year B   range of Gregorian years, limited to 1583..9999\n"
+    "  --from-year A, --to-year B   range of Gregorian years, 1583..9999\n"
     "  --feast F                    Easter Sunday (default), Ascension Day,\n"
     "                               Whit Sunday or Corpus Christi\n"
     "\n"

@@ -14,12 +14,12 @@ namespace quendal::cli {
 namespace {
 
 const char* const usage =
-    "usage: quendal-report [GLOBAL OPTIONS] ics --from-year Y1 --to-year Y2\n"
+    "usage: quendal-report [GLOBAL OPTIONS] ics [--from-year Y1] [--to-year Y2]\n"
     "                      [--what holidays,phases,seasons,eclipses] [--output FILE]\n"
     "\n"
     "  --from-year Y1, --to-year Y2   the years, at most 200 of them: holidays and\n"
     "                 named days 1583..9999, moon phases, seasons and eclipses\n"
-    "                 1800..2200\n"
+    "                 1800..2200; default: this year, and --to-year --from-year\n"
     "  --what LIST    any of holidays, phases, seasons, eclipses, separated by\n"
     "                 commas (default: all four)\n"
     "  --output FILE  write the calendar to FILE instead of standard output\n"
@@ -46,50 +46,43 @@ int content(const std::string& list) {
     for (const Kind& k : kinds)
       if (word == k.name) bit = k.bit;
     if (bit == 0)
-      throw UsageError("ics: --what: '" + word +
-                       "' is not one of holidays, phases, seasons, eclipses");
+      throw refusal("what", "'" + word + "' is not a kind of entry", "holidays, phases, seasons, eclipses");
     bits |= bit;
     start = comma + 1;
   }
   return bits;
 }
 
-int year(Options& o, const char* name) {
-  const long long y = o.requiredinteger(name);
-  if (y < icalendarholidayfirst || y > icalendarholidaylast)
-    throw UsageError(std::string("ics: --") + name + ": " + std::to_string(y) +
-                     " lies outside the years 1583..9999");
-  return static_cast<int>(y);
-}
-
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   IcalendarInputs in;
-  in.firstyear = year(o, "from-year");
-  in.lastyear = year(o, "to-year");
+  in.firstyear = static_cast<int>(o.integer("from-year", g.today.year, icalendarholidayfirst, icalendarholidaylast));
+  in.lastyear = static_cast<int>(o.integer("to-year", in.firstyear, icalendarholidayfirst, icalendarholidaylast));
   if (in.lastyear < in.firstyear)
-    throw UsageError("ics: --to-year " + std::to_string(in.lastyear) + " lies before --from-year " +
-                     std::to_string(in.firstyear));
+    throw refusal("to-year", std::to_string(in.lastyear) + " lies before --from-year " + std::to_string(in.firstyear));
   if (in.lastyear - in.firstyear + 1 > icalendarmaxyears)
-    throw UsageError("ics: at most " + std::to_string(icalendarmaxyears) +
-                     " years at once (--from-year " + std::to_string(in.firstyear) +
-                     " --to-year " + std::to_string(in.lastyear) + " are " +
-                     std::to_string(in.lastyear - in.firstyear + 1) + ")");
+    throw refusal("to-year",
+                  std::to_string(in.lastyear - in.firstyear + 1) + " years from --from-year " +
+                      std::to_string(in.firstyear) + " are too many",
+                  "at most " + std::to_string(icalendarmaxyears) + " years at once");
   in.content = o.has("what") ? content(o.requiredtext("what")) : icalendareverything;
   const bool astronomical = (in.content & ~icalendarholidays) != 0;
   if (astronomical && (in.firstyear < icalendareventfirst || in.lastyear > icalendareventlast))
-    throw UsageError("ics: moon phases, seasons and eclipses are computed for the years 1800..2200"
-                     " (for other years use --what holidays)");
+    throw refusal(in.firstyear < icalendareventfirst ? "from-year" : "to-year",
+                  "moon phases, seasons and eclipses are computed for the years 1800..2200 only",
+                  "1800..2200, or --what holidays for 1583..9999");
   in.stamp = {g.today.year, g.today.month, g.today.day, 0, 0, 0};
   const std::string output = o.text("output", "");
+  if (o.has("output") && output.empty()) throw refusal("output", "the file name is empty");
+  o.finish();
 
   const std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
   if (output.empty()) return text;
 
   std::FILE* f = std::fopen(output.c_str(), "wb");
-  if (f == nullptr) throw UsageError("ics: --output: cannot write " + output + ": " + std::strerror(errno));
+  if (f == nullptr) throw WriteError(output + ": " + std::strerror(errno));
   const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if (std::fclose(f) != 0 || !written)
-    throw UsageError("ics: --output: writing " + output + " failed");
+  const int error = errno;
+  if (std::fclose(f) != 0 || !written) throw WriteError(output + ": " + std::strerror(written ? errno : error));
   return "";
 }
 

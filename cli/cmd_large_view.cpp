@@ -8,12 +8,9 @@ namespace quendal::cli {
 namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
-  const long long year = o.requiredinteger("year");
-  if (year < 1583 || year > 9999)
-    throw UsageError("large-view: --year " + std::to_string(year) + " is outside 1583..9999");
   LargeViewInputs in;
-  in.year = static_cast<int>(year);
-  in.page = static_cast<int>(o.integer("page", 0));
+  in.year = static_cast<int>(o.integer("year", g.today.year, 1583, 9999));
+  in.page = static_cast<int>(o.integer("page", 0, 0, 12));
   readconfiguration(state, g);  // its language line applies, unless --lang is given
   return buildlargeview(in, state.language()).text;
 }
@@ -21,11 +18,11 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 const SubcommandRegistration registration({
     "large-view",
     "the holidays of a year, or four month calendars",
-    "usage: quendal-report [GLOBAL OPTIONS] large-view --year Y [--page P]\n"
+    "usage: quendal-report [GLOBAL OPTIONS] large-view [--year Y] [--page P]\n"
     "\n"
-    "  --year Y   1583..9999\n"
+    "  --year Y   1583..9999; default: this year\n"
     "  --page P   0 the holidays of the year (default), 1..12 four months\n"
-    "             from that month on; other values are limited to 0..12\n",
+    "             from that month on\n",
     run,
 });
 

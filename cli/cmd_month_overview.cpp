@@ -10,26 +10,41 @@ namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   MonthOverviewInputs in;
-  in.year = static_cast<int>(o.requiredinteger("year"));
-  in.month = static_cast<int>(o.requiredinteger("month"));
+  in.year = static_cast<int>(o.integer("year", g.today.year, 1583, 9999));
+  in.month = static_cast<int>(o.integer("month", g.today.month, 1, 12));
   readconfiguration(state, g);
   in.places = state.configuration.locationTable;
-  in.locationindex = placeindexoption(o, in.places, 0);
+  const PlaceOption place = placeoption(o, in.places, 0);
+  if (place.coordinates) {
+    // The report takes the sun times' place from the table: coordinates
+    // become its only entry, named as the configured place they match.
+    LocationRecord record = place.place;
+    for (int i = 0; i < locationsinuse(in.places); ++i)
+      if (sameplace(in.places[static_cast<std::size_t>(i)], record)) record.name = in.places[static_cast<std::size_t>(i)].name;
+    in.places = LocationTable{};
+    in.places[0] = record;
+    in.locationindex = 0;
+  } else {
+    in.locationindex = place.index;
+  }
   return buildmonthoverview(in, state.language()).text;
 }
+
+const std::string usage = std::string(
+                              "usage: quendal-report [GLOBAL OPTIONS] month-overview [--year Y] [--month M]\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON]\n"
+                              "\n"
+                              "  --year Y    1583..9999; default: this year\n"
+                              "  --month M   1..12; default: this month\n") +
+                          placehelp +
+                          "\n"
+                          "Sun times and moon phases appear for the years 1800..2200: in German in\n"
+                          "Central European time (CET/CEST), in English in UTC.\n";
 
 const SubcommandRegistration registration({
     "month-overview",
     "a month day by day: sun times, moon phases, holidays",
-    "usage: quendal-report [GLOBAL OPTIONS] month-overview --year Y --month M [--place N]\n"
-    "\n"
-    "  --year Y    1583..9999 (other years are limited to that range)\n"
-    "  --month M   1..12 (other values are limited to that range)\n"
-    "  --place N   the configured place of the sunrise column (default 0, the\n"
-    "              first place of the configuration file)\n"
-    "\n"
-    "Sun times and moon phases appear for the years 1800..2200: in German in\n"
-    "Central European time (CET/CEST), in English in UTC.\n",
+    usage.c_str(),
     run,
 });
 

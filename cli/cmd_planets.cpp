@@ -12,14 +12,15 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 }
 
 const std::string usage = std::string(
-                              "usage: quendal-report [GLOBAL OPTIONS] planets --date Y-M-D --time HH:MM\n"
-                              "                      [--zone Z] [--half-zone] [--place N | --lat .. --lon ..]\n"
+                              "usage: quendal-report [GLOBAL OPTIONS] planets [--date Y-M-D] [--time HH:MM]\n"
+                              "                      [--zone Z [--half-zone] | --tz NAME]\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON]\n"
                               "                      [--delta-t TENTHS] [--temp C] [--pressure MBAR]\n"
                               "                      [--bodies LIST|all] [--orbit] [--radec] [--altaz]\n"
                               "                      [--magnitude] [--visible-only] [--azimuth-north]\n"
                               "                      [--dms] [--details]\n"
                               "\n") +
-                          planetoptionshelp;
+                          planetoptionshelp();
 
 const SubcommandRegistration registration({
     "planets",

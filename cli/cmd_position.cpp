@@ -28,9 +28,8 @@ BodyCode bodyfromname(const std::string& text) {
   for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   for (const BodyName& b : bodynamelist)
     if (lower == b.name) return b.body;
-  throw UsageError("position: --body '" + text +
-                   "' is not one of mercury, venus, mars, jupiter, saturn, uranus, neptune, "
-                   "pluto, sun, moon");
+  throw refusal("body", "'" + text + "' is not a body",
+                "mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto, sun, moon");
 }
 
 // Days of a month of a historical year (Julian leap rule before the reform).
@@ -48,26 +47,23 @@ void line(std::string& out, const char* name, double value) {
   out += buffer;
 }
 
-std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
+std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
   const BodyCode body = bodyfromname(o.requiredtext("body"));
-  const CivilDate date = o.requireddate("date");
-  const ClockTime time = o.requiredtime("time");
+  const CivilDate date = o.date("date", g.utctoday);
+  const ClockTime time = o.time("time", g.utcnow);
   const bool dynamical = o.flag("tt");
 
-  const std::string datetext = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-                               std::to_string(date.day);
-  if (date.year == 0)
-    throw UsageError("position: --date " + datetext + ": there is no year 0 (1 BC is -1)");
   // From JD 0 to the end of the program's years; far beyond, the series
   // give no positions (negative radii, Pluto's ellipse opening).
+  const std::string valid = "dates of the years -4712..9999, 1 BC is -1";
+  if (date.year == 0) throw refusal("date", "there is no year 0", valid);
   if (date.year < -4712 || date.year > 9999)
-    throw UsageError("position: --date " + datetext + " lies outside the years -4712..9999");
-  if (date.month < 1 || date.month > 12 || date.day < 1 ||
-      date.day > monthlength(date.year, date.month))
-    throw UsageError("position: --date " + datetext + " is not a date");
+    throw refusal("date", "the year " + std::to_string(date.year) + " is out of range", valid);
+  if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > monthlength(date.year, date.month))
+    throw refusal("date", datetext(date) + " is not a date of the calendar", valid);
   if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14)
-    throw UsageError("position: --date " + datetext +
-                     " does not exist (the calendar reform skipped 5..14 October 1582)");
+    throw refusal("date", datetext(date) + " does not exist (the calendar reform skipped 5..14 October 1582)",
+                  valid);
 
   const double instant =
       datetojd(date.year, date.month, date.day) +
@@ -100,13 +96,13 @@ std::string run(ApplicationState&, const GlobalOptions&, Options& o) {
 const SubcommandRegistration registration({
     "position",
     "the apparent place of the Sun, the Moon or a planet at one instant",
-    "usage: quendal-report [GLOBAL OPTIONS] position --body NAME --date Y-M-D --time HH:MM[:SS]\n"
+    "usage: quendal-report [GLOBAL OPTIONS] position --body NAME [--date Y-M-D] [--time HH:MM[:SS]]\n"
     "                      [--tt]\n"
     "\n"
     "  --body NAME   mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto, sun, moon\n"
     "  --date Y-M-D  civil date, years -4712..9999 (Julian calendar before\n"
-    "                15 October 1582; 1 BC is -1)\n"
-    "  --time T      time of day, universal time\n"
+    "                15 October 1582; 1 BC is -1); default: today (UT)\n"
+    "  --time T      time of day, universal time; default: now\n"
     "  --tt          the date and time are dynamical time (TT) instead of UT\n"
     "\n"
     "Prints one line per quantity, 'name value', full double precision:\n"

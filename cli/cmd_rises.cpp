@@ -25,8 +25,8 @@ void parseplanets(const std::string& list, int planets[8]) {
         known = true;
       }
     if (!known)
-      throw UsageError("--planets: '" + name +
-                       "' is not one of mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto");
+      throw refusal("planets", "'" + name + "' is not a planet",
+                    "mercury, venus, mars, jupiter, saturn, uranus, neptune, pluto");
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -36,7 +36,9 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   readconfiguration(state, g);  // places; its language line applies, unless --lang is given
   const int language = state.language();
   RisesInputs in;
-  const CivilDate date = o.requireddate("date");
+  in.precise = o.flag("precise") ? 1 : 0;
+  const CivilDate date = in.precise ? o.calendardate("date", g.today, 1000, 3000)
+                                    : o.calendardate("date", g.today, 1600, 2400);
   in.year = date.year;
   in.month = date.month;
   in.day = date.day;
@@ -44,42 +46,44 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const PlaceOption place = placeoption(o, in.places, 0);
   if (place.coordinates) {
     in.place = place.place;
+    in.explicitplace = 1;
   } else {
     in.positionmode = 1;
     in.locationindex = place.index;
   }
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, language));
+  // The zone of the day: its offset at local noon.
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, {12, 0, 0}, dialogdefaultzone(date, language));
   in.zone = zone.zone;
   in.half = zone.half;
-  in.individual = static_cast<int>(o.integer("indiv", -4));
-  in.precise = o.flag("precise") ? 1 : 0;
+  in.individual = static_cast<int>(o.integer("indiv", -4, -30, 30));
   in.seconds = o.flag("seconds") ? 1 : 0;
-  if (o.has("planets")) parseplanets(o.requiredtext("planets"), in.planets);
+  if (o.has("planets")) {
+    if (!in.precise) throw refusal("planets", "needs --precise (the planets are computed by the full theory)");
+    parseplanets(o.requiredtext("planets"), in.planets);
+  }
   return buildrisesreport(in, language).text;
 }
+
+const std::string usage = std::string(
+                              "usage: quendal-report [GLOBAL OPTIONS] rises [--date Y-M-D]\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON]\n"
+                              "                      [--zone Z [--half-zone] | --tz NAME] [--indiv A]\n"
+                              "                      [--precise [--planets NAME,...]] [--seconds]\n"
+                              "\n"
+                              "  --date Y-M-D      the date, years 1600..2400 (1000..3000 with --precise);\n"
+                              "                    default: today\n") +
+                          placehelp + zonehelp +
+                          "  --indiv A         the Sun's altitude of the individual twilight, -30..30\n"
+                          "                    degrees (default -4)\n"
+                          "  --precise         positions by the full theory (VSOP87D); shows the planets\n"
+                          "  --planets LIST    with --precise: any of mercury, venus, mars, jupiter,\n"
+                          "                    saturn, uranus, neptune, pluto, separated by commas\n"
+                          "  --seconds         times with seconds\n";
 
 const SubcommandRegistration registration({
     "rises",
     "rise, set, culmination and twilight of Sun, Moon and planets",
-    "usage: quendal-report [GLOBAL OPTIONS] rises --date Y-M-D\n"
-    "                      [--place N | --lat DD:MM(N|S) --lon DDD:MM(E|W)]\n"
-    "                      [--zone Z] [--half-zone] [--indiv A] [--precise]\n"
-    "                      [--seconds] [--planets NAME,...]\n"
-    "\n"
-    "  --date Y-M-D    the date; the year is limited to 1600..2400 (1000..3000\n"
-    "                  with --precise), a day beyond the month's end is lowered\n"
-    "  --place N       a configured place (default 0, the first one)\n"
-    "  --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
-    "                  a place by its coordinates, e.g. --lat 48:12N --lon 15:37E\n"
-    "  --zone Z        hours east of UTC, -12..12; default: 0 in English, in\n"
-    "                  German 2 when the date is in summer time, else 1\n"
-    "  --half-zone     half an hour more (ignored for the zones 0, 12, -12)\n"
-    "  --indiv A       the Sun's altitude of the individual twilight, -30..30\n"
-    "                  degrees (default -4)\n"
-    "  --precise       positions by the full theory (VSOP87D); shows the planets\n"
-    "  --seconds       times with seconds\n"
-    "  --planets LIST  with --precise: any of mercury, venus, mars, jupiter,\n"
-    "                  saturn, uranus, neptune, pluto, separated by commas\n",
+    usage.c_str(),
     run,
 });
 

@@ -11,8 +11,8 @@ namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   SiderealInputs in;
-  const CivilDate date = o.requireddate("date");
-  const ClockTime time = o.requiredtime("time");
+  const CivilDate date = o.calendardate("date", g.today, 1000, 3000);
+  const ClockTime time = minutetime(o, g);
   in.year = date.year;
   in.month = date.month;
   in.day = date.day;
@@ -20,31 +20,31 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.minute = time.minute;
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
   readconfiguration(state, g);
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, state.language()));
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogdefaultzone(date, state.language()));
   in.zone = zone.zone;
   in.halfzone = zone.half;
   const PlaceOption place = placeoption(o, state.configuration.locationTable);
   in.place = place.place;
   in.placeindex = place.index;
+  in.explicitplace = place.coordinates ? 1 : 0;
   in.places = state.configuration.locationTable;
   return buildsiderealreport(in, state.language()).text;
 }
 
+const std::string usage = std::string(
+                              "usage: quendal-report [GLOBAL OPTIONS] sidereal [--date Y-M-D] [--time HH:MM]\n"
+                              "                      [--zone Z [--half-zone] | --tz NAME]\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON] [--azimuth-north]\n"
+                              "\n"
+                              "  --date Y-M-D      the date, years 1000..3000; default: today\n"
+                              "  --time HH:MM      the local time; default: now\n") +
+                          zonehelp + placehelp +
+                          "  --azimuth-north   count the azimuth from north instead of south\n";
+
 const SubcommandRegistration registration({
     "sidereal",
     "local mean and apparent sidereal time, Sun and Moon",
-    "usage: quendal-report [GLOBAL OPTIONS] sidereal --date Y-M-D --time HH:MM [--zone Z]\n"
-    "                      [--half-zone] [--place N | --lat DD:MM(N|S) --lon DDD:MM(E|W)]\n"
-    "                      [--azimuth-north]\n"
-    "\n"
-    "  --date Y-M-D      the date (years 1000..3000)\n"
-    "  --time HH:MM      the local time\n"
-    "  --zone Z          hours east of UTC, -12..12 (default: 0 in English; in\n"
-    "                    German 1, or 2 in European summer time)\n"
-    "  --half-zone       half an hour more in the direction of the zone\n"
-    "  --place N         entry N of the configured places (default 0)\n"
-    "  --lat, --lon      the place by its coordinates instead\n"
-    "  --azimuth-north   count the azimuth from north instead of south\n",
+    usage.c_str(),
     run,
 });
 

@@ -1,12 +1,21 @@
-// Options shared by the subcommands that need an observer's place and a time
-// zone:
+// The place and zone options, the same on every subcommand that takes them:
 //
-//   --place N                      entry N of the configured places (0 = first)
-//   --lat DD:MM(N|S) --lon DDD:MM(E|W)   a place by its coordinates
-//   --zone Z                       hours east of UTC (-12..12; "auto" = 99
-//                                  where a subcommand offers automatic
-//                                  Central European time)
-//   --half-zone                    half an hour more in the direction of the zone
+//   --place N|NAME     a configured place by its number (0 = the first) or by
+//                      its name: case-insensitive, a unique beginning is enough
+//   --lat LAT --lon LON   a place by its coordinates, used as given (0:00N
+//                      0:00E is the point in the Gulf of Guinea, not the
+//                      configured place): decimal degrees, north and east
+//                      positive (48.2, -16.37), or DD:MM[:SS] with a
+//                      hemisphere letter (48:12N, 016:22:30E; O for east
+//                      also); decimal degrees are taken to the second of arc
+//   --zone Z           hours east of UTC: whole or fractional hours or H:MM
+//                      (1, -3.5, 5:30, +5:45), or auto: Central European
+//                      time with the European summer-time rule (UTC+1 or
+//                      UTC+2 by the date)
+//   --tz NAME          an IANA time zone (Europe/Vienna, America/New_York):
+//                      its offset at the report's local date and time
+//   --half-zone        half an hour more in the direction of --zone (the
+//                      old form of 5:30)
 #pragma once
 
 #include <string>
@@ -18,44 +27,66 @@
 namespace quendal::cli {
 
 struct PlaceOption {
-  // name: the configured name ("" for --lat/--lon); degrees and minutes as
-  // the dialogs hold them (latitude 0..90, longitude 0..180, minutes 0..59,
-  // minutes 0 at 90 and 180 degrees); north/east: hemisphere flags (1/0).
+  // The place's fields (latitude 0..90, longitude 0..180 degrees, minutes
+  // and seconds 0..59, 0 at 90 and 180 degrees; hemisphere flags) and the
+  // configured name ("" for --lat/--lon).
   LocationRecord place;
   int index = -1;            // index into the configured places; -1 for --lat/--lon
   bool coordinates = false;  // given by --lat/--lon
 };
 
-// Reads --place N or --lat and --lon (both together, never with --place).
-// Without any of them: entry `fallbackindex` of the configured places. N must
-// name a configured place (0 .. locationsinuse - 1). Throws UsageError.
+// Reads --place or --lat and --lon (both together, never with --place).
+// Without any of them: entry `fallbackindex` of the configured places.
+// Throws UsageError.
 PlaceOption placeoption(Options& options, const LocationTable& places, int fallbackindex = 0);
 
-// Reads --place N alone: N, or `fallbackindex` without the option; N must
-// name a configured place. Throws UsageError.
+// Reads --place N|NAME alone: the index of the configured place, or
+// `fallbackindex` without the option. Throws UsageError.
 int placeindexoption(Options& options, const LocationTable& places, int fallbackindex = 0);
 
-// "DD:MM" followed by N or S (n, s also) into degrees, minutes and the north
-// flag of the place, limited to 0..90 and 0..59 (minutes 0 at 90 degrees).
-// Throws UsageError naming the option.
-void parselatitude(const std::string& option, const std::string& text, GeoPlace& place);
-// "DDD:MM" followed by E, O or W (lower case also) into degrees, minutes and
-// the east flag, limited to 0..180 and 0..59 (minutes 0 at 180 degrees).
-// Throws UsageError naming the option.
-void parselongitude(const std::string& option, const std::string& text, GeoPlace& place);
+// The configured place named by a number (0 .. in use - 1) or by a name or
+// the unique beginning of one (case-insensitive; an exact name wins).
+int findplace(const std::string& option, const std::string& text, const LocationTable& places);
 
-struct ZoneOption {
-  int zone = 0;        // hours east of UTC as given (the reports limit it); 99 = automatic
-  int half = 0;        // 1 with --half-zone
-  bool given = false;  // --zone was given
+// One coordinate into the place's fields: a latitude (N/S) or a longitude
+// (E/O/W). Throws UsageError naming the option.
+void parselatitude(const std::string& option, const std::string& text, GeoPlace& place);
+void parselongitude(const std::string& option, const std::string& text, GeoPlace& place);
+// "LAT,LON", each in either form.
+GeoPlace parsepoint(const std::string& option, const std::string& text);
+
+// What a report can show as its zone.
+enum class ZoneSupport {
+  WholeHours,       // -12..12 whole hours
+  HalfHours,        // and the half hours from 1:30 to 11:30 either way
+  HalfHoursOrAuto,  // and the report's own automatic CET/CEST (zone 99)
+  AnyOffset,        // any offset within -14..14 hours
 };
 
-// Reads --zone Z (a whole number; with allowauto also "auto", giving 99) and
-// --half-zone. Without --zone the zone is `fallback`. Throws UsageError.
-ZoneOption zoneoption(Options& options, int fallback, bool allowauto = false);
+struct ZoneOption {
+  int zone = 0;             // whole hours east of UTC; 99 the report's automatic zone
+  int half = 0;             // 1: half an hour more in the direction of the zone
+  int seconds = 0;          // the offset east of UTC in seconds (of the date, also for 99)
+  bool given = false;       // --zone or --tz was given
+  std::string name;         // the --tz name, else ""
+};
+
+// Reads --zone Z, --tz NAME and (for the half-hour reports) --half-zone.
+// date and time are the report's local date and time (auto and --tz take the
+// offset valid then); without --zone and --tz the zone is `fallback` whole
+// hours. Throws UsageError.
+ZoneOption zoneoption(Options& options, ZoneSupport support, const CivilDate& date, const ClockTime& time,
+                      int fallback);
+
+// "+05:30" (with seconds, "+01:05:21", where an offset has them).
+std::string offsettext(int seconds);
 
 // The zone a tool dialog starts with: 0 in English (language 0); in German 2
 // when the date lies in European summer time, else 1.
 int dialogdefaultzone(const CivilDate& date, int language);
+
+// The help lines of the place and zone options.
+extern const char* const placehelp;
+extern const char* const zonehelp;
 
 }  // namespace quendal::cli

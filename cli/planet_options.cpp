@@ -26,9 +26,8 @@ void parsebodies(const std::string& text, PlanetInputs& in) {
     for (int i = 1; i <= planetreportbodies; ++i)
       if (name == bodyoptionnames[i]) found = i;
     if (found == 0)
-      throw UsageError("--bodies: '" + name +
-                       "' is not one of mercury, venus, earth, mars, jupiter, saturn, uranus, neptune, "
-                       "pluto, sun, moon (or give all)");
+      throw refusal("bodies", "'" + name + "' is not a body",
+                    "mercury, venus, earth, mars, jupiter, saturn, uranus, neptune, pluto, sun, moon, or all");
     in.bodies[found] = true;
     if (comma == std::string::npos) break;
     start = comma + 1;
@@ -47,43 +46,42 @@ void storeplanetstate(ApplicationState& state, const PlanetReport& r) {
 
 }  // namespace
 
-const char* const planetoptionshelp =
-    "  --date Y-M-D         the date (years 1000..3000)\n"
-    "  --time HH:MM         the local time\n"
-    "  --zone Z             hours east of UTC, -12..12 (default: 0 in English; in\n"
-    "                       German 1, or 2 in European summer time)\n"
-    "  --half-zone          half an hour more in the direction of the zone\n"
-    "  --place N            entry N of the configured places (default 0)\n"
-    "  --lat DD:MM(N|S) --lon DDD:MM(E|W)   the place by its coordinates\n"
-    "  --delta-t TENTHS     delta T in tenths of a second (default: computed)\n"
-    "  --temp C             temperature for the refraction, -99..200 (default 10)\n"
-    "  --pressure MBAR      air pressure for the refraction, 0..3000 (default 1015)\n"
-    "  --bodies LIST|all    comma-separated: mercury, venus, earth, mars, jupiter,\n"
-    "                       saturn, uranus, neptune, pluto, sun, moon\n"
-    "                       (default: all but the Earth)\n"
-    "  --orbit              heliocentric orbit data\n"
-    "  --radec              right ascension, declination, distance\n"
-    "  --altaz              azimuth and altitude\n"
-    "  --magnitude          elongation, illumination, magnitude, diameter\n"
-    "                       (without any of these four: --radec --altaz --magnitude)\n"
-    "  --visible-only       only bodies above the horizon\n"
-    "  --azimuth-north      count the azimuth from north instead of south\n"
-    "  --dms                angles in degrees, minutes and seconds\n"
-    "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
+std::string planetoptionshelp() {
+  return std::string(
+                                          "  --date Y-M-D         the date, years 1000..3000; default: today\n"
+                                          "  --time HH:MM         the local time; default: now\n") +
+                                      zonehelp + placehelp +
+                                      "  --delta-t TENTHS     delta T in tenths of a second, -9999..99999\n"
+                                      "                       (default: computed)\n"
+                                      "  --temp C             temperature for the refraction, -99..200 (default 10)\n"
+                                      "  --pressure MBAR      air pressure for the refraction, 0..3000 (default 1015)\n"
+                                      "  --bodies LIST|all    comma-separated: mercury, venus, earth, mars, jupiter,\n"
+                                      "                       saturn, uranus, neptune, pluto, sun, moon\n"
+                                      "                       (default: all but the Earth)\n"
+                                      "  --orbit              heliocentric orbit data\n"
+                                      "  --radec              right ascension, declination, distance\n"
+                                      "  --altaz              azimuth and altitude\n"
+                                      "  --magnitude          elongation, illumination, magnitude, diameter\n"
+                                      "                       (without any of these four: --radec --altaz --magnitude)\n"
+                                      "  --visible-only       only bodies above the horizon\n"
+                                      "  --azimuth-north      count the azimuth from north instead of south\n"
+                                      "  --dms                angles in degrees, minutes and seconds\n"
+                                      "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
+}
 
 PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Options& o) {
   PlanetInputs in;
-  const CivilDate date = o.requireddate("date");
-  const ClockTime time = o.requiredtime("time");
+  const CivilDate date = o.calendardate("date", g.today, 1000, 3000);
+  const ClockTime time = minutetime(o, g);
   in.year = date.year;
   in.month = date.month;
   in.day = date.day;
   in.hour = time.hour;
   in.minute = time.minute;
   in.deltaTPending = o.has("delta-t");
-  in.deltat = static_cast<int>(o.integer("delta-t", 0));
-  in.temperature = static_cast<int>(o.integer("temp", 10));
-  in.pressure = static_cast<int>(o.integer("pressure", 1015));
+  in.deltat = static_cast<int>(o.integer("delta-t", 0, -9999, 99999));
+  in.temperature = static_cast<int>(o.integer("temp", 10, -99, 200));
+  in.pressure = static_cast<int>(o.integer("pressure", 1015, 0, 3000));
   if (o.has("bodies")) parsebodies(o.requiredtext("bodies"), in);
   in.orbit = o.flag("orbit");
   in.radec = o.flag("radec");
@@ -95,12 +93,13 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   in.sexagesimal = o.flag("dms");
   in.details = o.flag("details");
   readconfiguration(state, g);
-  const ZoneOption zone = zoneoption(o, dialogdefaultzone(date, state.language()));
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogdefaultzone(date, state.language()));
   in.zone = zone.zone;
   in.halfzone = zone.half;
   const PlaceOption place = placeoption(o, state.configuration.locationTable);
   in.place = place.place;
   in.placeindex = place.index;
+  in.explicitplace = place.coordinates;
   in.places = state.configuration.locationTable;
   in.zodiacEnabled = state.zodiacEnabled;
   return in;

@@ -1,6 +1,8 @@
 // The options shared by the planets and ephemeris subcommands.
 #pragma once
 
+#include <string>
+
 #include "cli/cli.h"
 #include "reports/planet_report.h"
 
@@ -18,6 +20,6 @@ PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const 
                            PlanetInputs in, int language);
 
 // The help text of the options both subcommands share.
-extern const char* const planetoptionshelp;
+std::string planetoptionshelp();
 
 }  // namespace quendal::cli

@@ -32,7 +32,7 @@ DishReport builddishreport(const DishInputs& inputs, int language) {
   in.satellitetenths = clamp(in.satellitetenths, 0, 9);
   in.satelliteeast = in.satelliteeast ? 1 : 0;
   in.azimuthnorth = in.azimuthnorth ? 1 : 0;
-  r.placename = resolveplace(in.place, in.placeindex, in.places);
+  r.placename = resolveplace(in.place, in.placeindex, in.places, in.explicitplace != 0);
   const bool german = language != english;
 
   ReportBuffer b;

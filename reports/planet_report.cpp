@@ -71,7 +71,7 @@ bool prepare(const PlanetInputs& inputs, PlanetReport& r) {
   in.pressure = clamp(in.pressure, 0, 3000);
   in.step = clamp(in.step, 1, 99999);
   in.bodies[0] = false;
-  r.placename = resolveplace(in.place, in.placeindex, in.places);
+  r.placename = resolveplace(in.place, in.placeindex, in.places, in.explicitplace);
   r.latitude = latitudeof(in.place);
   r.longitude = longitudeof(in.place);
   r.jd = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 -

@@ -54,6 +54,7 @@ struct PlanetInputs {
   bool details = false;       // "Det.": coordinates, sidereal time, obliquity, refraction
   bool bodies[planetreportbodies + 1] = {false, true, true, false, true, true, true,
                                          true,  true, true, true,  true};  // index 1..11
+  bool explicitplace = false;  // the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct PlanetReport {

@@ -27,13 +27,13 @@ int nameindexofbody(BodyCode body) {
   return static_cast<int>(body);
 }
 
-std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places) {
+std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places, bool explicitplace) {
   clampplace(place);
   const int inuse = locationsinuse(places);
   if (placeindex >= 0) {
     if (placeindex >= inuse) placeindex = 0;
     place = places[static_cast<std::size_t>(placeindex)];
-  } else if (iszeroplace(place)) {
+  } else if (iszeroplace(place) && !explicitplace) {
     place = places[0];
   }
   clampplace(place);

@@ -20,9 +20,10 @@ int nameindexofbody(BodyCode body);
 // Clamps the place (clampplace); in position mode (placeindex >= 0) loads
 // that entry of the configured places (an index outside the entries in use
 // becomes 0 and loads entry 0); otherwise an all-zero place is replaced by
-// entry 0. Returns the name of the first configured place with the same
-// degrees, minutes and hemispheres, or "".
-std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places);
+// entry 0 unless the place is explicit (the command line's coordinates).
+// Returns the name of the first configured place with the same degrees,
+// minutes and hemispheres, or "".
+std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& places, bool explicitplace = false);
 
 // " Für den Ort %s " / " For the Location %s ", or " Für die Koordinaten " /
 // " For the Coordinates " when name is empty.

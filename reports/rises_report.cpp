@@ -39,7 +39,7 @@ RisesInputs corrected(const RisesInputs& in) {
   c.individual = std::clamp(in.individual, -30, 30);
   for (int& p : c.planets) p = p ? 1 : 0;
 
-  if (in.positionmode || iszeroplace(in.place)) {
+  if (in.positionmode || (iszeroplace(in.place) && !in.explicitplace)) {
     c.place = in.places[static_cast<std::size_t>(in.positionmode ? c.locationindex : 0)];
     c.positionmode = 0;
   }

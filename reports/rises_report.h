@@ -26,6 +26,7 @@ struct RisesInputs {
   int positionmode = 0;              // 1: load the place places[locationindex]
   int locationindex = 0;             // 0..31
   LocationTable places = presetlocationtable();  // the configured places
+  int explicitplace = 0;             // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct RisesReport {
@@ -38,8 +39,8 @@ struct RisesReport {
   std::string placename;  // the configured place the coordinates match, or ""
 };
 
-// With all coordinates zero and the position mode off the first configured
-// place is loaded; in position mode the entry at the location index.
+// With all coordinates zero, the position mode off and no explicit place the
+// first configured place is loaded; in position mode the entry at the location index.
 // language: 0 English, 1 German, 2 Austrian German.
 RisesReport buildrisesreport(const RisesInputs& in, int language);
 

@@ -54,7 +54,7 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
   SiderealInputs& in = r.corrected;
   clamplocalinstant(in.year, in.month, in.day, in.hour, in.minute, in.zone, in.halfzone);
   in.azimuthnorth = in.azimuthnorth ? 1 : 0;
-  r.placename = resolveplace(in.place, in.placeindex, in.places);
+  r.placename = resolveplace(in.place, in.placeindex, in.places, in.explicitplace != 0);
   const bool german = language != english;
   const double latitude = latitudeof(in.place);
   const double longitude = longitudeof(in.place);

@@ -23,6 +23,7 @@ struct SiderealInputs {
   int placeindex = -1;
   LocationTable places = presetlocationtable();  // the configured places
   int azimuthnorth = 0;  // "Azim. Nord": azimuth counted from north
+  int explicitplace = 0;  // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct SiderealReport {

@@ -1,0 +1,37 @@
+// IANA time zones; see time_zone.h.
+#include "cli/time_zone.h"
+
+#include <date/tz.h>
+
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+#include "cli/place_options.h"
+
+namespace quendal::cli {
+
+int zoneoffset(const std::string& option, const std::string& name, const CivilDate& date, const ClockTime& time) {
+  const date::time_zone* zone = nullptr;
+  try {
+    zone = date::locate_zone(name);
+  } catch (const std::exception&) {
+    throw refusal(option, "'" + name + "' is not a time zone of the system's database",
+                  "IANA names such as Europe/Vienna or America/New_York");
+  }
+  // The library counts days from 1970-01-01 (MJD 40587) in the Gregorian
+  // calendar; the day number carries the Julian dates before the reform.
+  const date::local_seconds local{date::local_days{date::days{datetomjd(date.year, date.month, date.day) - 40587}} +
+                                  std::chrono::seconds{time.hour * 3600 + time.minute * 60 + time.second}};
+  const date::local_info info = zone->get_info(local);
+  const std::string when = datetext(date) + strprintf(" %02d:%02d", time.hour, time.minute);
+  const std::string before = "UTC" + offsettext(static_cast<int>(info.first.offset.count()));
+  const std::string after = "UTC" + offsettext(static_cast<int>(info.second.offset.count()));
+  if (info.result == date::local_info::nonexistent)
+    throw refusal(option, when + " does not exist in " + name + " (the clocks go from " + before + " to " + after + ")",
+                  "a local time that exists, or --zone");
+  if (info.result == date::local_info::ambiguous)
+    throw refusal(option, when + " occurs twice in " + name + " (" + before + ", then " + after + ")",
+                  "--zone " + before.substr(3) + " or --zone " + after.substr(3));
+  return static_cast<int>(info.first.offset.count());
+}
+
+}  // namespace quendal::cli
