@@ -23,6 +23,7 @@ namespace {
 constexpr int sun = 10;
 constexpr int moon = 11;
 constexpr int earth = 3;
+constexpr double halfsecond = 0.5 / 86400.0;  // dates and times of an instant are rounded by it
 
 // Compass names by orientation: top, left, right, bottom.
 const char* const compassnames[2][4][4] = {
@@ -72,7 +73,7 @@ std::vector<std::string> infolines(const SkyChartInputs& in, const SkyChart& cha
   std::string place = german ? "Für die Koordinaten " : "For the Coordinates ";
   place += formatdecimal(std::fabs(in.latitude), 0, 0, 4);
   place += in.latitude < 0 ? (german ? " Grad Süd /" : " Deg. South /") : (german ? " Grad Nord /" : " Deg. North /");
-  place += formatdecimal(std::fabs(in.longitude), 9, 0, 4);
+  place += " " + formatdecimal(std::fabs(in.longitude), 0, 0, 4);
   place += in.longitude < 0 ? (german ? " Grad West " : " Deg. West ") : (german ? " Grad Ost " : " Deg. East ");
   const std::string name = placename(in.latitude, in.longitude, in.places);
   if (!name.empty()) place += " = " + name;
@@ -176,7 +177,7 @@ SkyChart buildskychart(const SkyChartInputs& in, int centre, int language) {
   for (int i = 0; i < 4; ++i)
     chart.compass[static_cast<std::size_t>(i)] = compassnames[namerow(language)][orientation][i];
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  jdtodate(in.instant, year, month, day, hour, minute, second);
+  jdtodate(in.instant + halfsecond, year, month, day, hour, minute, second);
   chart.time = strprintf("%02d:%02d UTC ", hour, minute);
 
   const ChartDisplayWord word = unpackdisplayword(in.displayword);
@@ -207,7 +208,7 @@ SkyChart buildskychart(const SkyChartInputs& in, int centre, int language) {
 
 std::string skycharttitle(double instant, int language) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  jdtodate(instant, year, month, day, hour, minute, second);
+  jdtodate(instant + halfsecond, year, month, day, hour, minute, second);
   std::string t = language == english ? "Julian Date: " : "Julian. Datum : ";
   t += formatdecimalpadded(instant, 10, 0, 2) + " = ";
   if (language == english)

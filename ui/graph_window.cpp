@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "calendar/text.h"
 
 namespace quendal {
@@ -95,8 +97,13 @@ bool GraphWindow::needsresize(int, int) { return false; }
 void GraphWindow::paintEvent(QPaintEvent*) {
   const int w = width(), h = height();
   if (needsresize(w, h)) return;
+  if (!offscreen_.isNull() && (w > offscreen_.width() || h > offscreen_.height())) {
+    // A window larger than the screen (several screens): a larger image.
+    offscreen_ = QImage(std::max(w, offscreen_.width()) + 100, std::max(h, offscreen_.height()) + 100,
+                        QImage::Format_RGB32);
+  }
   QPainter window(this);
-  if (offscreen_.isNull() || w > offscreen_.width() || h > offscreen_.height()) {
+  if (offscreen_.isNull()) {
     window.fillRect(rect(), Qt::white);
     draw(window, w, h, true);
     return;
