@@ -116,8 +116,12 @@ std::vector<std::string> infolines(const SkyChartInputs& in, const SkyChart& cha
 
 }  // namespace
 
-double zoomedout(double zoom) { return zoom > 0.3 ? zoom - 0.1 : zoom; }
-double zoomedin(double zoom) { return zoom < 4.0 ? zoom + 0.1 : zoom; }
+// Tenths added up are not exact: 1.0 plus thirty steps of 0.1 lies just
+// below 4.0. The bounds are compared with this tolerance.
+constexpr double zoomtolerance = 1e-6;
+
+double zoomedout(double zoom) { return zoom > 0.3 + zoomtolerance ? zoom - 0.1 : zoom; }
+double zoomedin(double zoom) { return zoom < 4.0 - zoomtolerance ? zoom + 0.1 : zoom; }
 
 double steppedinstant(double instant, double days, double lower) {
   if (days < 0 && instant > lower) return instant + days;
