@@ -55,17 +55,17 @@ void EquationOfTimeWindow::relabelcommands() {
   if (print_) print_->setText(german ? QStringLiteral("Drucken... \tF3") : QStringLiteral("Print... \tF3"));
 }
 
-void EquationOfTimeWindow::setyear(int year) {
+void EquationOfTimeWindow::setyear(int year, bool key) {
   year_ = year;
   emit yearChanged(year_);
-  hidebuttonsawhile();
+  if (key) hidebuttonsawhile();
   setWindowTitle(QStringLiteral("Equation of Time %1").arg(year_));
   update();
 }
 
 void EquationOfTimeWindow::buttonclicked(int id) {
-  if (id == 3) setyear(wrapped(year_ - 1));
-  if (id == 4) setyear(wrapped(year_ + 1));
+  if (id == 3) setyear(wrapped(year_ - 1), false);
+  if (id == 4) setyear(wrapped(year_ + 1), false);
   if (id == 6) help();
 }
 

@@ -26,7 +26,8 @@ class EquationOfTimeWindow : public GraphWindow {
   bool needsresize(int w, int h) override;
 
  private:
-  void setyear(int year);
+  // Keys hide the buttons until 350 ms after the last one; buttons do not.
+  void setyear(int year, bool key = true);
   void help();
   void print();
   void relabelcommands();

@@ -84,8 +84,8 @@ void SkyChartWindow::makebuttons() {
 
 void SkyChartWindow::buttonclicked(int id) {
   switch (id) {
-    case 3: stepinstant(-1); break;
-    case 4: stepinstant(1); break;
+    case 3: stepinstant(-1, 2000000.0, false); break;
+    case 4: stepinstant(1, 2000000.0, false); break;
     case 5: nextview(); break;
     case 6: help(); break;
     case 7:
@@ -99,8 +99,8 @@ void SkyChartWindow::buttonclicked(int id) {
   }
 }
 
-void SkyChartWindow::stepinstant(double days, double lower) {
-  hidebuttonsawhile();
+void SkyChartWindow::stepinstant(double days, double lower, bool key) {
+  if (key) hidebuttonsawhile();
   state_.chart.chartInstant = steppedinstant(state_.chart.chartInstant, days, lower);
   update();
 }

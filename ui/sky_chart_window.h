@@ -31,7 +31,8 @@ class SkyChartWindow : public GraphWindow {
   bool needsresize(int w, int h) override;
 
  private:
-  void stepinstant(double days, double lower = 2000000.0);
+  // Keys hide the buttons until 350 ms after the last one; buttons do not.
+  void stepinstant(double days, double lower = 2000000.0, bool key = true);
   void nextview();
   void makebuttons();
   void help();

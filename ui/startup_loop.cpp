@@ -1,6 +1,7 @@
 // The start-up loop; see startup_loop.h.
 #include "ui/startup_loop.h"
 
+#include <QApplication>
 #include <QString>
 
 #include "app/startup.h"
@@ -15,6 +16,10 @@
 namespace quendal {
 
 int runstartuploop(ApplicationState& state) {
+  // The windows come and go (the main dialog gives way to the calendar
+  // window and comes back): closing the last one must not end the program;
+  // the loop below does.
+  QApplication::setQuitOnLastWindowClosed(false);
   state.yearEventCache = {};
   do {
     readconfiguration(state);

@@ -447,12 +447,14 @@ void opengraphwindow(ToolDialog& dialog, bool skychart) {
                                             : "\n The Window with the Graphic ist already open!     \n\n"));
     return;
   }
+  // The window belongs to the dialog, so that the dialog's modality does not
+  // block it.
   GraphWindow* window = nullptr;
   if (skychart) {
-    window = new SkyChartWindow(dialog.state());
+    window = new SkyChartWindow(dialog.state(), &dialog);
   } else {
     const int year = dialog.length("year") >= 4 && dialog.isnumber("year") ? dialog.number("year") : localnow().year;
-    auto* graph = new EquationOfTimeWindow(dialog.state(), year);
+    auto* graph = new EquationOfTimeWindow(dialog.state(), year, &dialog);
     // The dialog's year follows the window's.
     QObject::connect(graph, &EquationOfTimeWindow::yearChanged, &dialog,
                      [&dialog](int shown) { dialog.setnumber("year", shown); });
