@@ -77,9 +77,10 @@ void calculate(ToolDialog& d) {
 }
 
 // The fields at opening: the chart's instant in the dialog's zone, the first
-// configured place.
+// configured place; "Pos. -" / "Pos. +" count from it.
 void opening(ToolDialog& d) {
   ApplicationState& s = d.state();
+  s.locationindex = 0;
   readconfiguration(s);
   writetime(d, chartlocaltime(s.chart.chartInstant, d.language()));
   GeoPlace first = configuredplace(s, 0);
