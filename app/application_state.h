@@ -25,6 +25,10 @@ struct ChartState {
   // bits 0-11 pressure (mbar), 12-23 temperature + 200 (degrees Celsius),
   // 24 azimuth from north, 28 angles in degrees, minutes and seconds
   int chartDisplayWord = 0;
+  // The position dialog's working copy: JD (UT) and degrees.
+  double enteredInstant = 0.0;
+  double enteredLongitude = 0.0;
+  double enteredLatitude = 0.0;
 };
 
 struct ApplicationState {

@@ -114,6 +114,17 @@ AboutInputs measureperformance(MillisecondClock clock) {
   return in;
 }
 
+std::string platformlines(const AboutPlatform& p, int language) {
+  const bool german = language != english;
+  std::string t = strprintf(german ? "\n\n %d-Bit-Version für %s (%s)" : "\n\n %d-bit version for %s (%s)", p.bits,
+                            p.system.c_str(), p.architecture.c_str());
+  if (!p.toolkit.empty()) t += ", " + p.toolkit;
+  t += german ? " \n läuft auf " : " \n running on ";
+  t += p.runningon + " ";
+  if (!p.version.empty()) t += "\n (" + p.version + ") ";
+  return t;
+}
+
 AboutBox buildaboutbox(const AboutInputs& in, int language) {
   const bool german = language != english;
   AboutBox box;
@@ -144,14 +155,7 @@ AboutBox buildaboutbox(const AboutInputs& in, int language) {
                 "\n O. Montenbruck und T. Pfleger, S. L. Moshier, F. Espenak, W.M. Smart "
               : "\n Algorithms: J. Meeus, P. Bretagnon and G. Francou (VSOP87D), "
                 "\n O. Montenbruck and T. Pfleger, S. L. Moshier, F. Espenak, W.M. Smart ";
-  // The platform the program was built for and runs on.
-  const AboutPlatform& p = in.platform;
-  t += strprintf(german ? "\n\n %d-Bit-Version für %s (%s)" : "\n\n %d-bit version for %s (%s)", p.bits,
-                 p.system.c_str(), p.architecture.c_str());
-  if (!p.toolkit.empty()) t += ", " + p.toolkit;
-  t += german ? " \n läuft auf " : " \n running on ";
-  t += p.runningon + " ";
-  if (!p.version.empty()) t += "\n (" + p.version + ") ";
+  t += platformlines(in.platform, language);
   const PerformanceMeasurement& e = in.ephemerides;
   const PerformanceMeasurement& m = in.moonphases;
   const bool ephemeridesshown = e.count > 0 && e.milliseconds > 0;

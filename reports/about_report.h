@@ -40,6 +40,11 @@ struct AboutBox {
 
 AboutBox buildaboutbox(const AboutInputs& in, int language);
 
+// The platform lines of the about box and the windows' help boxes:
+// "\n\n 64-Bit-Version für Linux (x86_64), Qt 6.4 \n läuft auf ... " and the
+// version in parentheses on a line of its own.
+std::string platformlines(const AboutPlatform& platform, int language);
+
 // ---- The performance test ------------------------------------------------------
 
 // Wall-clock milliseconds of the day (hour x 3,600,000 + minute x 60,000 +

@@ -13,10 +13,6 @@
 
 namespace quendal {
 
-namespace {
-
-// The build (64-bit, Linux, x86_64, Qt 6.4) and the running system with its
-// kernel and Qt versions.
 AboutPlatform aboutplatform() {
   AboutPlatform p;
   p.bits = QSysInfo::WordSize;
@@ -30,8 +26,6 @@ AboutPlatform aboutplatform() {
                   .toStdString();
   return p;
 }
-
-}  // namespace
 
 void showAboutBox(QWidget* owner, const ApplicationState& state) {
   QApplication::setOverrideCursor(Qt::WaitCursor);

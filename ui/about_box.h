@@ -4,11 +4,17 @@
 #pragma once
 
 #include "app/application_state.h"
+#include "reports/about_report.h"
 
 class QWidget;
 
 namespace quendal {
 
 void showAboutBox(QWidget* owner, const ApplicationState& state);
+
+// The build (64-bit, Linux, x86_64, Qt 6.4) and the running system with its
+// kernel and Qt versions: the platform lines of the about box and of the
+// windows' help boxes.
+AboutPlatform aboutplatform();
 
 }  // namespace quendal

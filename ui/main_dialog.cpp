@@ -318,7 +318,8 @@ void MainDialog::calendar() {
     gregorianlimit();
     return;
   }
-  shownotavailable(this, Unavailable::calendarwindow, language());
+  state_.appMode = 1;
+  accept();
 }
 
 void MainDialog::runtool(const ToolDialogTable& table, int selector) {

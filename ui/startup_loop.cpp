@@ -1,15 +1,25 @@
 // The start-up loop; see startup_loop.h.
 #include "ui/startup_loop.h"
 
+#include <QApplication>
+#include <QString>
+
 #include "app/startup.h"
+#include "calendar/text.h"
 #include "ui/configuration_reading.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
-#include "ui/unavailable.h"
+#include "ui/calendar_window.h"
+#include "ui/equation_of_time_window.h"
+#include "ui/window_support.h"
 
 namespace quendal {
 
 int runstartuploop(ApplicationState& state) {
+  // The windows come and go (the main dialog gives way to the calendar
+  // window and comes back): closing the last one must not end the program;
+  // the loop below does.
+  QApplication::setQuitOnLastWindowClosed(false);
   state.yearEventCache = {};
   do {
     readconfiguration(state);
@@ -23,9 +33,17 @@ int runstartuploop(ApplicationState& state) {
       const LocalDateTime now = localnow();
       state.currentyear = now.year;
       state.reportpage = now.month;
-      shownotavailable(nullptr, Unavailable::calendarwindow, state.language());
+      state.tablesStale = 1;
+      auto* window = new CalendarWindow(state);
+      window->setWindowTitle(state.language() == english ? QStringLiteral("Calendar") : QStringLiteral("Monatskalender"));
+      window->setGeometry(initialwindowgeometry(window));
+      runwindow(window);
     }
-    if (state.appMode == 4) shownotavailable(nullptr, Unavailable::equationoftimewindow, state.language());
+    if (state.appMode == 4) {
+      auto* window = new EquationOfTimeWindow(state, localnow().year);
+      window->setGeometry(initialwindowgeometry(window));
+      runwindow(window);
+    }
     if (state.languagemode == -1) state.languagemode = 1;
   } while (state.appMode == 1);
   return 0;

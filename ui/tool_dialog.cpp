@@ -20,7 +20,10 @@
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
+#include "ui/equation_of_time_window.h"
+#include "ui/sky_chart_window.h"
 #include "ui/unavailable.h"
+#include "ui/window_support.h"
 
 namespace quendal {
 
@@ -444,8 +447,22 @@ void opengraphwindow(ToolDialog& dialog, bool skychart) {
                                             : "\n The Window with the Graphic ist already open!     \n\n"));
     return;
   }
-  shownotavailable(&dialog, skychart ? Unavailable::skychartwindow : Unavailable::equationoftimewindow,
-                   dialog.language());
+  // The window belongs to the dialog, so that the dialog's modality does not
+  // block it.
+  GraphWindow* window = nullptr;
+  if (skychart) {
+    window = new SkyChartWindow(dialog.state(), &dialog);
+  } else {
+    const int year = dialog.length("year") >= 4 && dialog.isnumber("year") ? dialog.number("year") : localnow().year;
+    auto* graph = new EquationOfTimeWindow(dialog.state(), year, &dialog);
+    // The dialog's year follows the window's.
+    QObject::connect(graph, &EquationOfTimeWindow::yearChanged, &dialog,
+                     [&dialog](int shown) { dialog.setnumber("year", shown); });
+    window = graph;
+  }
+  window->setGeometry(initialwindowgeometry(window));
+  runwindow(window);
+  if (skychart) dialog.recalculate();
 }
 
 void print(ToolDialog& dialog) {

@@ -11,15 +11,6 @@ void shownotavailable(QWidget* owner, Unavailable what, int language) {
   const bool german = language != 0;
   const char* subject = "";
   switch (what) {
-    case Unavailable::calendarwindow:
-      subject = german ? "Das Kalenderfenster" : "The calendar window";
-      break;
-    case Unavailable::equationoftimewindow:
-      subject = german ? "Das Fenster mit der Grafik der Zeitgleichung" : "The equation-of-time graphic";
-      break;
-    case Unavailable::skychartwindow:
-      subject = german ? "Das Fenster mit der Grafik der Planeten" : "The sky chart";
-      break;
     case Unavailable::printing:
       subject = german ? "Das Drucken" : "Printing";
       break;

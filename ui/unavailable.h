@@ -1,6 +1,5 @@
-// The windows and the printing that the desktop program does not have yet:
-// the calendar window, the two graph windows and the print preview. Every
-// command that would open one of them comes here, so that each can be
+// The printing that the desktop program does not have yet: every command
+// that would print or open the print preview comes here, so that it can be
 // replaced in one place when it arrives.
 #pragma once
 
@@ -8,9 +7,9 @@ class QWidget;
 
 namespace quendal {
 
-enum class Unavailable { calendarwindow, equationoftimewindow, skychartwindow, printing };
+enum class Unavailable { printing };
 
-// A message box saying that the window or printing is not available yet.
+// A message box saying that printing is not available yet.
 // language: 0 English, else German.
 void shownotavailable(QWidget* owner, Unavailable what, int language);
 

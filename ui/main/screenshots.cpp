@@ -1,8 +1,11 @@
-// quendal-screenshots DIRECTORY: renders the main dialog and every tool
-// dialog in German and English into DIRECTORY/<dialog>-<de|en>.png (make
-// screenshots runs it on the offscreen platform with the clock fixed).
+// quendal-screenshots DIRECTORY: renders the main dialog, every tool dialog,
+// the calendar window's four views, the equation-of-time graph, the sky chart
+// in two orientations, the two solar-system views and the position dialog in
+// German and English into DIRECTORY/<name>-<de|en>.png (make screenshots
+// runs it on the offscreen platform with the clock fixed).
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QEventLoop>
 #include <QTimer>
 #include <QPixmap>
@@ -13,18 +16,27 @@
 #include <memory>
 
 #include "app/application_state.h"
+#include "calendar/calendar.h"
+#include "ui/calendar_window.h"
+#include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
+#include "ui/sky_chart_window.h"
 #include "ui/platform/platform.h"
 #include "ui/tool_dialogs.h"
 
 namespace {
 
+void wait(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
 bool save(QWidget& dialog, const QDir& directory, const char* name, const char* language) {
   dialog.show();
-  // Let pending debounce timers fire (the planet dialog's delta T hand-shake).
-  QEventLoop wait;
-  QTimer::singleShot(300, &wait, &QEventLoop::quit);
-  wait.exec();
+  // Let pending timers fire (the planet dialog's delta T hand-shake, the
+  // graph windows' buttons coming back 350 ms after a resize or key).
+  wait(400);
   const QString file = directory.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), QLatin1String(language)));
   const bool saved = dialog.grab().save(file);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
@@ -37,6 +49,58 @@ bool save(QWidget& dialog, const QDir& directory, const char* name, const char* 
 void quietoffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.contains(QLatin1String("propagateSizeHints"))) return;
   std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void key(QWidget& window, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(&window, &press);
+}
+
+// The windows at a fixed size, whatever the offscreen screen's.
+bool savewindows(quendal::ApplicationState& state, const QDir& directory, const char* language) {
+  bool ok = true;
+  {
+    state.currentyear = 2024;
+    state.reportpage = 3;
+    quendal::CalendarWindow window(state);
+    static const char* const views[4] = {"calendar_month", "calendar_four_months", "calendar_holidays",
+                                         "calendar_moon_phases"};
+    window.show();
+    wait(50);  // the first paint resizes the window to its lines
+    window.resize(900, 41 * QFontMetrics(window.linefont()).height());
+    for (const char* view : views) {
+      ok = save(window, directory, view, language) && ok;
+      window.show();
+      key(window, Qt::Key_F12);
+    }
+  }
+  {
+    quendal::EquationOfTimeWindow window(state, 2024);
+    window.resize(1000, 700);
+    ok = save(window, directory, "equation_of_time_graph", language) && ok;
+  }
+  // 10 May 2024, 8:00 UT, at the first place (Sankt Pölten): the Sun, the
+  // Moon and all planets above the horizon, their labels apart.
+  state.chart = {quendal::datetojd(2024, 5, 10) + 8.0 / 24.0, 15.0 + 37.0 / 60.0, 48.2, 1015 | 210 << 12};
+  {
+    quendal::SkyChartWindow window(state);
+    window.resize(1000, 800);
+    ok = save(window, directory, "sky_chart_south", language) && ok;
+    window.show();
+    key(window, Qt::Key_F6);
+    key(window, Qt::Key_F6);
+    key(window, Qt::Key_F7);
+    ok = save(window, directory, "sky_chart_north", language) && ok;
+    window.show();
+    key(window, Qt::Key_F12);
+    ok = save(window, directory, "solar_system", language) && ok;
+    window.show();
+    key(window, Qt::Key_F12);
+    ok = save(window, directory, "inner_solar_system", language) && ok;
+    quendal::ToolDialog dialog(quendal::PositionDialog, state, &window);
+    ok = save(dialog, directory, quendal::PositionDialog.name, language) && ok;
+  }
+  return ok;
 }
 
 }  // namespace
@@ -65,6 +129,7 @@ int main(int argc, char** argv) {
       quendal::ToolDialog dialog(*table, state);
       ok = save(dialog, directory, table->name, language) && ok;
     }
+    ok = savewindows(state, directory, language) && ok;
   }
   return ok ? 0 : 1;
 }

@@ -113,6 +113,7 @@ const char* iconfile(int resource) {
     case 128: return "planets";
     case 129: return "dish";
     case 130: return "distance";
+    case 131: return "sky_chart";
     default: return "quendal";
   }
 }

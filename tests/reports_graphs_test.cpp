@@ -1,0 +1,230 @@
+// The graph windows' arithmetic: the equation-of-time graph's size rule,
+// month markers, extremes and footers; the sky chart's projection, labels,
+// zoom and instant bounds; the solar system; the position dialog's report.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "almanac/eot_year_cache.h"
+#include "calendar/calendar.h"
+#include "calendar/text.h"
+#include "reports/chart_position.h"
+#include "reports/eot_graph.h"
+#include "reports/eot_report.h"
+#include "reports/sky_chart.h"
+
+using namespace quendal;
+
+TEST(ReportsEotGraph, SizeRule) {
+  struct Case {
+    int w, h, width, height;
+    bool enlarged;
+  } cases[] = {{400, 200, 550, 280, true}, {479, 300, 550, 300, true}, {600, 239, 600, 280, true},
+               {480, 240, 480, 240, false}};
+  for (const Case& c : cases) {
+    const EotGraphSize s = eotgraphsize(c.w, c.h);
+    EXPECT_EQ(s.width, c.width);
+    EXPECT_EQ(s.height, c.height);
+    EXPECT_EQ(s.enlarged, c.enlarged);
+  }
+}
+
+// With 900 pixels a half day is one pixel: the January marker lies 24 pixels
+// right of the start, the March marker 118 further, 120 in a leap year (the
+// Julian rule before 1583, the Gregorian one after).
+TEST(ReportsEotGraph, MarkersOneDayFurtherInLeapYears) {
+  struct Case {
+    int year, march;
+  } cases[] = {{2023, 118}, {2024, 120}, {1900, 118}, {2000, 120}, {1500, 120}, {1501, 118}};
+  for (const Case& c : cases) {
+    const EotGraph g = buildeotgraph(c.year, 900, 500, english);
+    EXPECT_EQ(g.markers[0].from.x, 50 + 24) << c.year;
+    EXPECT_EQ(g.markers[1].from.x - g.markers[0].from.x, c.march) << c.year;
+    EXPECT_EQ(g.markers[6].from.x - g.markers[0].from.x, 2 * (eotgraphleapyear(c.year) ? 366 : 365)) << c.year;
+  }
+  const EotGraph at = buildeotgraph(2024, 900, 500, austrian);
+  EXPECT_EQ(at.markerlabels[0].text, "1. Jän.");
+  EXPECT_EQ(at.markerlabels[1].text, "1. März");
+  EXPECT_EQ(at.markerlabels[6].text, "1. Jän.");
+  EXPECT_EQ(buildeotgraph(2024, 900, 500, german).markerlabels[6].text, "1. Jan.");
+}
+
+// The curve's extremes are the year's great maximum and great minimum
+// (sampled every half day), and the grid stays inside the curve's extent.
+TEST(ReportsEotGraph, CurveMeetsTurningPoints) {
+  YearEventCache cache;
+  const EotYearTurningPoints& e = eotyearslot(cache, EotYearEvents(cache, 2000)).events;
+  const EotGraph g = buildeotgraph(2000, 900, 600, english);
+  EXPECT_NEAR(g.largestvalue, e[6].value, 0.01);
+  EXPECT_NEAR(g.smallestvalue, e[0].value, 0.01);
+  EXPECT_EQ(g.zeroline, 275);
+  EXPECT_EQ(g.gridlabels[0].text, " 0");
+  for (const GraphLine& l : g.grid) {
+    EXPECT_GE(l.from.y, g.smallestrow);
+    EXPECT_LE(l.from.y, g.largestrow);
+  }
+  EXPECT_EQ(g.grid.size(), 1u + 4u + 3u);  // +4 .. +16 and -4 .. -12 minutes
+}
+
+TEST(ReportsEotGraph, FooterBySize) {
+  YearEventCache cache;
+  const EotYearTurningPoints& e = eotyearslot(cache, EotYearEvents(cache, 2000)).events;
+  EXPECT_EQ(buildeotgraphfooter(e, 900, 350, 15, german).turningpoints.size(), 0u);
+  const EotGraphFooter two = buildeotgraphfooter(e, 900, 500, 15, german);
+  ASSERT_EQ(two.turningpoints.size(), 2u);
+  EXPECT_EQ(two.turningpoints[0].text, "Großes Maximum:  16.469 - Kleines Maximum:   3.677");
+  EXPECT_EQ(two.size.text, "Größe Ausgabefeld: 900 x 500   ");
+  EXPECT_EQ(two.size.at.y, 500 - 75 + 37);
+  const EotGraphFooter five = buildeotgraphfooter(e, 900, 630, 16, english);
+  ASSERT_EQ(five.turningpoints.size(), 5u);
+  EXPECT_EQ(five.turningpoints[0].text, "Great Minimum:   -14.277 on February 12th, 2000 at 00:10 UTC");
+  EXPECT_EQ(five.turningpoints[4].at.y, 630 - 110 + 64);
+  EXPECT_EQ(five.turningpoints[4].text.rfind("Zero-Crossings:       on Apr. 15th, 2000 ", 0), 0u);
+  EXPECT_EQ(buildeotgraphfooter(e, 450, 500, 15, german).turningpoints.size(), 0u);
+}
+
+// Whatever the orientation, a body toward the compass point named at the
+// top lies straight above the centre, one toward the left name to the left.
+TEST(ReportsSkyChart, OrientationsMatchCompass) {
+  const double directions[4][2] = {{180, 90}, {90, 0}, {0, 270}, {270, 180}};  // top, left azimuths
+  for (int o = 0; o < 4; ++o) {
+    const ChartPoint top = skychartpoint(directions[o][0], 45, 200, 1.0, o);
+    EXPECT_TRUE(top.drawn);
+    EXPECT_EQ(top.x, 200) << o;
+    EXPECT_LT(top.y, 200) << o;
+    const ChartPoint left = skychartpoint(directions[o][1], 1, 200, 1.0, o);
+    EXPECT_LT(left.x, 200) << o;
+    EXPECT_NEAR(left.y, 200, 4) << o;
+  }
+  SkyChartInputs in;
+  in.orientation = 2;
+  in.fullcircle = true;
+  const SkyChart chart = buildskychart(in, 200, german);
+  EXPECT_EQ(chart.compass, (std::array<std::string, 4>{"Nord", "West", "Ost", "Süd"}));
+  EXPECT_TRUE(chart.info.empty());
+}
+
+TEST(ReportsSkyChart, HorizonZoomAndBounds) {
+  EXPECT_FALSE(skychartpoint(120, 0.0, 200, 1.0, 0).drawn);
+  EXPECT_FALSE(skychartpoint(120, -5, 200, 1.0, 0).drawn);
+  EXPECT_TRUE(skychartpoint(120, 1e-9, 200, 1.0, 0).drawn);
+  EXPECT_EQ(initialorientation(48.2), 0);
+  EXPECT_EQ(initialorientation(-33.5), 2);
+  EXPECT_EQ(initialorientation(0.0), 2);
+
+  double zoom = 1.0;
+  for (int i = 0; i < 50; ++i) zoom = zoomedin(zoom);
+  EXPECT_NEAR(zoom, 4.0, 1e-9);
+  for (int i = 0; i < 50; ++i) zoom = zoomedout(zoom);
+  EXPECT_NEAR(zoom, 0.3, 1e-9);
+
+  EXPECT_EQ(steppedinstant(2000000.5, -1), 1999999.5);
+  EXPECT_EQ(steppedinstant(2000000.0, -1), 2000000.0);
+  EXPECT_EQ(steppedinstant(1500000.0, -30, 1000000.0), 1499970.0);
+  EXPECT_EQ(steppedinstant(3000000.0, 1), 3000000.0);
+
+  const ChartDisplayWord w = unpackdisplayword(1015 | (-20 + 200) << 12 | 1 << 24);
+  EXPECT_EQ(w.pressure, 1015);
+  EXPECT_EQ(w.temperature, -20);
+  EXPECT_TRUE(w.azimuthnorth);
+  EXPECT_FALSE(w.sexagesimal);
+}
+
+// Labels at one point stack 15 pixels apart; one 15 pixels to the side or
+// 15 below stays; a body below the horizon neither moves nor is moved.
+TEST(ReportsSkyChart, LabelsPushedApart) {
+  auto body = [](int x, int y, bool drawn = true) {
+    ChartBody b;
+    b.point = {drawn, x, y};
+    b.labelx = x;
+    b.labely = y;
+    return b;
+  };
+  std::vector<ChartBody> bodies = {body(100, 100), body(100, 100), body(105, 110), body(115, 100),
+                                   body(100, 115), body(100, 100, false)};
+  pushlabels(bodies);
+  EXPECT_EQ(bodies[1].labely, 115);
+  EXPECT_EQ(bodies[2].labely, 130);  // below the first, then below the second
+  EXPECT_EQ(bodies[3].labely, 100);
+  EXPECT_EQ(bodies[4].labely, 145);  // 15 below the first, but level with the second
+  EXPECT_EQ(bodies[5].labely, 100);
+  EXPECT_EQ(bodies[0].point.y, 100);
+}
+
+// Information lines: one per body above the horizon, each of them drawn.
+TEST(ReportsSkyChart, InformationLines) {
+  SkyChartInputs in;
+  in.instant = datetojd(2024, 5, 10) + 8 / 24.0;
+  in.latitude = 48.2;
+  in.longitude = 15.0 + 37 / 60.0;
+  const SkyChart chart = buildskychart(in, 300, german);
+  EXPECT_EQ(chart.bodies.size(), 10u);
+  int drawn = 0;
+  for (const ChartBody& b : chart.bodies) drawn += b.point.drawn;
+  EXPECT_EQ(chart.info.size(), 4u + drawn + 3u);
+  EXPECT_EQ(chart.info[2], "Für die Koordinaten 48.2000 Grad Nord / 15.6167 Grad Ost  = Sankt Pölten (Austria)");
+  EXPECT_EQ(chart.info.back(), "(Für Refraktion: 10 Grad Celsius - 1015 mBar Luftdruck)");
+  EXPECT_EQ(chart.time, "08:00 UTC ");
+  EXPECT_EQ(skycharttitle(in.instant, english), "Julian Date: 2460440.83 = May 10th, 2024 ");
+}
+
+// Near the March equinox the Sun stands at longitude 0 seen from the Earth,
+// so the Earth lies at 180 degrees: straight above the Sun in the drawing.
+TEST(ReportsSkyChart, SolarSystem) {
+  const SolarSystem all = buildsolarsystem(datetojd(2024, 3, 20), solarsystemview, 300);
+  const SolarSystem inner = buildsolarsystem(datetojd(2024, 3, 20), innersolarsystemview, 300);
+  EXPECT_EQ(all.planets.size(), 9u);
+  EXPECT_EQ(inner.planets.size(), 6u);
+  const SolarBody& earth = inner.planets[2];
+  EXPECT_EQ(earth.label, "EAR");
+  EXPECT_NEAR(earth.x, 300, 2);
+  EXPECT_NEAR(earth.y, 300 - 300 / 1.1 / 4, 3);
+  EXPECT_EQ(earth.labelx, earth.x <= 300 ? earth.x - 45 : earth.x + 15);
+  EXPECT_NEAR(std::hypot(inner.moonx - earth.x, inner.moony - earth.y), 0, 300 / 1.1 / 4 / 7 + 2);
+}
+
+// The position dialog: the day lowered until valid, the zone with half an
+// hour, a configured place recognised, the place loaded with seconds 0.
+TEST(ReportsChartPosition, Report) {
+  ChartPositionInputs in;
+  in.place = {48, 12, 0, 1, 15, 37, 0, 1};
+  in.year = 2009, in.month = 2, in.day = 31, in.hour = 12, in.minute = 30, in.zone = 5, in.halfzone = 1;
+  const ChartPosition r = buildchartposition(in, german);
+  EXPECT_EQ(r.corrected.day, 28);
+  EXPECT_DOUBLE_EQ(r.instant, datetojd(2009, 2, 28) + 12.5 / 24.0 - 5.5 / 24.0);
+  EXPECT_EQ(r.placename, "Sankt Pölten (Austria)");
+  EXPECT_NE(r.text.find("\r\n\r\n = Sankt Pölten (Austria)"), std::string::npos);
+  EXPECT_NE(r.text.find("\r\n = 28. Februar 2009 - 07:00 UTC "), std::string::npos);
+  EXPECT_NE(r.text.find("\r\n\r\n Breite:    48.20000 Grad Nord "), std::string::npos);
+
+  in.zone = 0;
+  in.place = {33, 27, 30, 0, 70, 40, 0, 0};
+  in.placeindex = -1;
+  const ChartPosition south = buildchartposition(in, english);
+  EXPECT_EQ(south.corrected.halfzone, 0);
+  EXPECT_DOUBLE_EQ(south.latitude, -(33 + 27 / 60.0 + 30 / 3600.0));
+  EXPECT_NE(south.text.find("South "), std::string::npos);
+  EXPECT_EQ(south.placename, "");
+
+  in.placeindex = 5;  // not in use: entry 0
+  const ChartPosition loaded = buildchartposition(in, english);
+  EXPECT_EQ(loaded.corrected.place.latitudedegrees, 48);
+  EXPECT_EQ(loaded.corrected.place.latitudeseconds, 0);
+  EXPECT_EQ(loaded.corrected.placeindex, -1);
+}
+
+TEST(ReportsChartPosition, LocalTime) {
+  // 30 seconds raise the minute, with carry into the year.
+  const ChartLocalTime t = chartlocaltime(datetojd(2024, 12, 31) + (23 * 3600 + 59 * 60 + 30) / 86400.0, english);
+  EXPECT_EQ(t.year, 2025);
+  EXPECT_EQ(t.month, 1);
+  EXPECT_EQ(t.day, 1);
+  EXPECT_EQ(t.hour, 0);
+  EXPECT_EQ(t.minute, 0);
+  EXPECT_EQ(t.zone, 0);
+  EXPECT_EQ(chartlocaltime(datetojd(2024, 7, 1) + 0.5, german).zone, 2);
+  EXPECT_EQ(chartlocaltime(datetojd(2024, 7, 1) + 0.5, german).hour, 14);
+  EXPECT_EQ(chartzone(1900, 7, 1, german), 0);
+  EXPECT_EQ(chartzone(2024, 1, 1, german), 1);
+}

@@ -1,0 +1,339 @@
+// The calendar window, the equation-of-time graph, the sky chart and the
+// position dialog through their real widgets (offscreen, clock fixed by
+// QUENDAL_NOW): the calendar's wrap-around and key limits, the language that
+// lasts while a window is open, the graph's size rule and its buttons coming
+// back after keys, the chart's orientation, zoom and views, the position
+// dialog's endings, and the windows opened by the start-up loop and by the
+// tool dialogs with message loops of their own.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+#include "app/application_state.h"
+#include "calendar/calendar.h"
+#include "ui/calendar_window.h"
+#include "ui/equation_of_time_window.h"
+#include "ui/main_dialog.h"
+#include "ui/sky_chart_window.h"
+#include "ui/startup_loop.h"
+#include "ui/tool_dialogs.h"
+
+using namespace quendal;
+
+namespace {
+
+ApplicationState englishstate() {
+  ApplicationState s;
+  s.userlanguage = 1033;
+  s.languagemode = 0;
+  return s;
+}
+
+void key(QWidget& w, Qt::Key k, int times = 1) {
+  for (int i = 0; i < times; ++i) QTest::keyClick(&w, k);
+}
+
+// Runs a script against the top-level widgets while a blocking call runs:
+// every 20 ms the next step is tried; a step returns true when it acted.
+class Script : public QObject {
+ public:
+  explicit Script(QList<std::function<bool()>> steps) : steps_(std::move(steps)) {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (done < steps_.size() && steps_[done]()) ++done;
+    });
+    timer_.start(20);
+  }
+  int done = 0;
+
+ private:
+  QList<std::function<bool()>> steps_;
+  QTimer timer_;
+};
+
+template <class T>
+T* visible() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) return t;
+  return nullptr;
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir directory_;  // the working directory
+
+ private slots:
+  void initTestCase() {
+    qputenv("QUENDAL_NOW", "2024-03-15T10:30");
+    QVERIFY(QDir::setCurrent(directory_.path()));
+  }
+  void cleanup() { QFile::remove(QStringLiteral("QUENDAL6.INI")); }
+
+  void calendarKeys_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("view");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("newyear");
+    QTest::addColumn<int>("newmonth");
+    QTest::newRow("right on December 9999") << 9999 << 12 << 0 << int(Qt::Key_Right) << 1583 << 1;
+    QTest::newRow("left on January 1583") << 1583 << 1 << 0 << int(Qt::Key_Left) << 9999 << 12;
+    QTest::newRow("down in 1583") << 1583 << 6 << 0 << int(Qt::Key_Down) << 9999 << 6;
+    QTest::newRow("F4 in 1590") << 1590 << 6 << 0 << int(Qt::Key_F4) << 1590 << 6;
+    QTest::newRow("F4 in 1595") << 1595 << 6 << 0 << int(Qt::Key_F4) << 1585 << 6;
+    QTest::newRow("F5 in 9990") << 9990 << 6 << 0 << int(Qt::Key_F5) << 9990 << 6;
+    QTest::newRow("F9 in 9898") << 9898 << 6 << 0 << int(Qt::Key_F9) << 9898 << 6;
+    QTest::newRow("right in view 2") << 2024 << 12 << 2 << int(Qt::Key_Right) << 2024 << 12;
+    QTest::newRow("left in view 2") << 2024 << 1 << 2 << int(Qt::Key_Left) << 2024 << 1;
+    QTest::newRow("up in view 2") << 2024 << 1 << 2 << int(Qt::Key_Up) << 2025 << 1;
+  }
+  void calendarKeys() {
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, view);
+    QFETCH(int, key);
+    QFETCH(int, newyear);
+    QFETCH(int, newmonth);
+    ApplicationState s = englishstate();
+    s.currentyear = year;
+    s.reportpage = month;
+    CalendarWindow window(s);
+    ::key(window, Qt::Key_F12, view);
+    QCOMPARE(window.view(), view);
+    s.tablesStale = 0;
+    ::key(window, Qt::Key(key));
+    QCOMPARE(s.currentyear, newyear);
+    QCOMPARE(s.reportpage, newmonth);
+    QCOMPARE(s.tablesStale, newyear != year ? 1 : 0);
+    if (view == 2) {
+      for (const char* button : {"monthback", "monthon"}) window.findChild<QAbstractButton*>(button)->click();
+      QCOMPARE(s.reportpage, newmonth);
+    }
+    // What the window paints is the display list of the new page.
+    window.resize(900, 600);
+    window.grab();
+    QCOMPARE(window.display().year, newyear);
+    QCOMPARE(window.windowTitle(), QString::fromStdString(window.display().caption));
+  }
+
+  // F11 in English shows German labels; closing the window restores English.
+  void calendarLanguageLastsWhileOpen() {
+    ApplicationState s = englishstate();
+    s.currentyear = 2024;
+    s.reportpage = 3;
+    {
+      CalendarWindow window(s);
+      QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Month +"));
+      key(window, Qt::Key_F11);
+      QCOMPARE(s.language(), 1);
+      QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Monat +"));
+      window.grab();
+      QCOMPARE(window.windowTitle(), QStringLiteral(" März 2024 "));
+    }
+    QCOMPARE(s.languagemode, 0);
+    QCOMPARE(s.language(), 0);
+  }
+
+  // F6 and F7 step through the configured places, in view 0 only.
+  void calendarPlaces() {
+    QFile ini(QStringLiteral("QUENDAL6.INI"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("51 N 28   000W 00 Greenwich\r\n52 N 31   013E 24 Berlin\r\n");
+    ini.close();
+    ApplicationState s = englishstate();
+    s.currentyear = 2024;
+    s.reportpage = 3;
+    CalendarWindow window(s);
+    key(window, Qt::Key_F7);
+    QCOMPARE(window.placeindex(), 1);
+    key(window, Qt::Key_F7);
+    QCOMPARE(window.placeindex(), 0);
+    key(window, Qt::Key_F6);
+    QCOMPARE(window.placeindex(), 1);
+    key(window, Qt::Key_F12);
+    key(window, Qt::Key_F7);
+    QCOMPARE(window.placeindex(), 1);
+  }
+
+  // A client area of 400 x 200 becomes 550 x 280 before anything is drawn.
+  void eotWindowGrowsToItsMinimum() {
+    ApplicationState s = englishstate();
+    EquationOfTimeWindow window(s, 2024);
+    window.show();
+    window.resize(400, 200);
+    window.update();
+    QTRY_COMPARE(window.size(), QSize(550, 280));
+  }
+
+  void eotWindowKeys() {
+    ApplicationState s = englishstate();
+    {
+      EquationOfTimeWindow window(s, 4000);
+      QVERIFY(s.graphWindowOpen);
+      window.resize(800, 500);
+      window.show();
+      QTRY_VERIFY(window.buttonspresent());
+      key(window, Qt::Key_Right);
+      QCOMPARE(window.year(), 1000);
+      QVERIFY(!window.buttonspresent());  // back 350 ms after the last key
+      QTRY_VERIFY_WITH_TIMEOUT(window.buttonspresent(), 2000);
+      QCOMPARE(window.windowTitle(), QStringLiteral("Equation of Time 1000"));
+      key(window, Qt::Key_Left);
+      QCOMPARE(window.year(), 4000);
+      key(window, Qt::Key_F9);
+      QCOMPARE(window.year(), 4000);
+      key(window, Qt::Key_F8);
+      QCOMPARE(window.year(), 3900);
+      key(window, Qt::Key_F9);
+      QCOMPARE(window.year(), 3900);
+      key(window, Qt::Key_F2);
+      QVERIFY(!window.buttonswanted());
+      QVERIFY(!window.findChild<QAbstractButton*>("button3")->isVisible());
+      QVERIFY(!window.image().isNull());
+    }
+    QVERIFY(!s.graphWindowOpen);
+  }
+
+  // South of the equator the chart opens with north at the top; the zoom
+  // stops at 4.0; the solar-system views have no orientation buttons and
+  // ignore F6 and F7.
+  void skyChart() {
+    ApplicationState s = englishstate();
+    s.chart = {datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
+    SkyChartWindow window(s);
+    QCOMPARE(window.orientation(), 2);
+    key(window, Qt::Key_Up, 40);
+    QVERIFY(qAbs(window.zoom() - 4.0) < 1e-9);
+    key(window, Qt::Key_Right);
+    QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0);
+    QVERIFY(window.findChild<QAbstractButton*>("button7"));
+    key(window, Qt::Key_F12);
+    QCOMPARE(window.view(), 1);
+    QVERIFY(!window.findChild<QAbstractButton*>("button7"));
+    QVERIFY(!window.findChild<QAbstractButton*>("button8"));
+    key(window, Qt::Key_F6);
+    key(window, Qt::Key_F7);
+    QCOMPARE(window.orientation(), 2);
+    QVERIFY(!window.fullcircle());
+    key(window, Qt::Key_Right);
+    QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0 + 7);
+  }
+
+  // "Datum" takes only the instant, "Ort" only the place, "Abbruch" nothing;
+  // 31 February 2009 becomes 28 February.
+  void positionDialogEndings() {
+    ApplicationState s = englishstate();
+    const ChartState start{datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
+    s.chart = start;
+    {
+      ToolDialog dialog(PositionDialog, s);
+      QCOMPARE(dialog.number("year"), 2024);
+      QCOMPARE(dialog.number("zone"), 0);
+      QCOMPARE(dialog.number("latitude"), 48);
+      dialog.setnumber("year", 2009);
+      dialog.setnumber("month", 2);
+      dialog.setnumber("day", 31);
+      dialog.setnumber("hour", 6);
+      dialog.setnumber("minute", 0);
+      dialog.findChild<QAbstractButton*>("date")->click();
+      QCOMPARE(dialog.number("day"), 28);
+    }
+    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartLatitude, start.chartLatitude);
+    QCOMPARE(s.chart.chartLongitude, start.chartLongitude);
+    {
+      ToolDialog dialog(PositionDialog, s);
+      dialog.findChild<QAbstractButton*>("place")->click();
+    }
+    QCOMPARE(s.chart.chartLatitude, 48.2);
+    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    {
+      ToolDialog dialog(PositionDialog, s);
+      dialog.setnumber("year", 2010);
+      dialog.findChild<QAbstractButton*>("cancel")->click();
+    }
+    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+  }
+
+  // "Grafik" opens the graph with a message loop of its own; the dialog's
+  // year follows the window's, and the flag is cleared when it closes.
+  void graphFromDialog() {
+    ApplicationState s = englishstate();
+    ToolDialog dialog(EquationOfTimeDialog, s);
+    dialog.setModal(true);  // as the main dialog runs it
+    dialog.show();
+    bool open = false;
+    Script script({[&] {
+      auto* window = visible<EquationOfTimeWindow>();
+      if (!window) return false;
+      open = s.graphWindowOpen;
+      // Through the window system, where the dialog's modality would block a
+      // window that does not belong to it.
+      QTest::keyClick(window->windowHandle(), Qt::Key_Right);
+      window->close();
+      return true;
+    }});
+    dialog.findChild<QAbstractButton*>("graph")->click();
+    QCOMPARE(script.done, 1);
+    QVERIFY(open);
+    QVERIFY(!s.graphWindowOpen);
+    QCOMPARE(dialog.number("year"), 2025);
+  }
+
+  // "Kalender..." closes the main dialog and opens the calendar window;
+  // closing it brings the main dialog back.
+  void startupLoopCalendarAndBack() {
+    ApplicationState s = englishstate();
+    int mode = -1;
+    Script script({[] {
+                     auto* dialog = visible<MainDialog>();
+                     if (dialog) dialog->findChild<QAbstractButton*>("calendar")->click();
+                     return dialog != nullptr;
+                   },
+                   [&] {
+                     auto* window = visible<CalendarWindow>();
+                     if (window) {
+                       mode = s.appMode;
+                       window->close();
+                     }
+                     return window != nullptr;
+                   },
+                   [] {
+                     auto* dialog = visible<MainDialog>();
+                     if (dialog) dialog->reject();
+                     return dialog != nullptr;
+                   }});
+    QCOMPARE(runstartuploop(s), 0);
+    QCOMPARE(script.done, 3);
+    QCOMPARE(mode, 1);
+    QCOMPARE(s.appMode, 0);
+  }
+
+  // CAL on the command line: the calendar window only.
+  void startupLoopCalendarOnly() {
+    ApplicationState s = englishstate();
+    s.appMode = 2;
+    bool dialogseen = false;
+    Script script({[&] {
+      dialogseen = dialogseen || visible<MainDialog>();
+      auto* window = visible<CalendarWindow>();
+      if (window) window->close();
+      return window != nullptr;
+    }});
+    QCOMPARE(runstartuploop(s), 0);
+    QCOMPARE(script.done, 1);
+    QVERIFY(!dialogseen);
+  }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "ui_windows_test.moc"

@@ -1,0 +1,52 @@
+// SkyChartWindow: the planets, the Sun and the Moon for one instant, as a
+// chart of the sky above the observer's horizon (four orientations, a zoom,
+// with or without the information lines) or as two plan views of the solar
+// system; keys and buttons move the instant, F10 opens the position dialog.
+// It starts at the instant and place of the planet dialog's last report
+// (the chart state).
+#pragma once
+
+#include "ui/graph_window.h"
+
+namespace quendal {
+
+class SkyChartWindow : public GraphWindow {
+  Q_OBJECT
+
+ public:
+  explicit SkyChartWindow(ApplicationState& state, QWidget* owner = nullptr);
+
+  int view() const { return view_; }
+  int orientation() const { return orientation_; }
+  double zoom() const { return zoom_; }
+  bool fullcircle() const { return fullcircle_; }
+
+  // The position dialog (F10), then a repaint.
+  void changeposition();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void buttonclicked(int id) override;
+  void draw(QPainter& painter, int w, int h, bool direct) override;
+  bool needsresize(int w, int h) override;
+
+ private:
+  // Keys hide the buttons until 350 ms after the last one; buttons do not.
+  void stepinstant(double days, double lower = 2000000.0, bool key = true);
+  void nextview();
+  void makebuttons();
+  void help();
+  void print();
+  void relabel();
+  void drawskychart(QPainter& painter, int w, int h, int centre);
+  void drawsolarsystem(QPainter& painter, int centre);
+
+  int view_ = 0;
+  int orientation_ = 0;
+  double zoom_ = 1.0;
+  bool fullcircle_ = false;
+  QAction* help_ = nullptr;
+  QAction* print_ = nullptr;
+};
+
+}  // namespace quendal
