@@ -87,6 +87,15 @@ const Case cases[] = {
     {"rises --date 2024-03-15 --planets venus", 2, "", "rises: --planets: needs --precise"},
     {"rises --indiv 31", 2, "", "rises: --indiv: 31 is out of range (valid: -30..30)"},
     {"month-overview --month 13", 2, "", "month-overview: --month: 13 is out of range (valid: 1..12)"},
+    // calendar: the display list line by line; with --colors the colour codes, trailing blanks kept.
+    {en + "calendar --year 2024 --month 3", 0, " March 2024 \n Fri  1 WK  9 ", ""},
+    {en + "calendar --year 2024 --month 11 --view 1 --colors", 0,
+     "10| November 2024 \n12:0,0,0,0,0,0,0,1| WK     Mon Tue Wed Thu Fri Sat Sun\n"
+     "12:0,0,0,0,0,1,7,1| 44                      1   2   3  \n", ""},
+    {en + "calendar --year 2024 --month 1 --view 2 --colors", 0, "\n0| Mon  1. Jan. New Year's Day\n", ""},
+    {"calendar --year 2024 --month 3 --view 4", 2, "", "calendar: --view: 4 is out of range (valid: 0..3)"},
+    {"calendar --year 1582", 2, "", "calendar: --year: 1582 is out of range (valid: 1583..9999)"},
+    {"calendar --place 3", 2, "", "calendar: --place: 3 is not a configured place"},
     {"month-overview --year 1582", 2, "", "--year: 1582 is out of range (valid: 1583..9999)"},
     {"date-shift --days -5", 2, "", "date-shift: --days: -5 is out of range (valid: 0..999999)"},
     {"date-shift --date 2023-02-29 --days 1", 2, "", "--date: 2023-02-29 is not a date of the calendar"},
