@@ -34,7 +34,8 @@ from gen_common import ROOT, write
 
 DATA = os.path.join(ROOT, "tests", "data")
 DUBLIN_JD = 2415020.0  # PyEphem counts days from 1899 December 31.5
-BODIES = [(0, ephem.Sun), (1, ephem.Moon), (2, ephem.Mercury), (3, ephem.Venus), (4, ephem.Mars),
+# The program's body codes.
+BODIES = [(0, ephem.Sun), (-1, ephem.Moon), (1, ephem.Mercury), (2, ephem.Venus), (4, ephem.Mars),
           (5, ephem.Jupiter), (6, ephem.Saturn), (7, ephem.Uranus), (8, ephem.Neptune)]
 
 
@@ -52,22 +53,21 @@ def tt_of_ut(ut):
 def positions(version):
     rows = ["# Apparent geocentric places (equator and equinox of date) by %s." % version,
             "# Made by tools/gen_ephem_reference.py; do not edit.",
-            "# body: 0 Sun, 1 Moon, 2 Mercury .. 8 Neptune",
+            "# body: -1 Moon, 0 Sun, 1 Mercury, 2 Venus, 4 Mars .. 8 Neptune",
             "# columns: JD (dynamical time), body, right ascension (hours), declination (degrees),",
             "#   distance (AU); the Moon also libration in latitude and longitude (degrees), illuminated fraction"]
-    tt = 2415020.5
-    while tt < 2488070.5:
+    for i in range(751):
+        tt = round(2415020.5 + 97.3 * i, 5)  # the JD as written
         date = ephem.Date(ut_of_tt(tt) - DUBLIN_JD)
         for code, kind in BODIES:
             body = kind()
             body.compute(date)
             row = "%.5f %d %.9f %.8f %.9f" % (tt, code, math.degrees(body.g_ra) / 15.0,
                                               math.degrees(body.g_dec), body.earth_distance)
-            if code == 1:
+            if code == -1:
                 row += " %.6f %.6f %.6f" % (math.degrees(body.libration_lat), math.degrees(body.libration_long),
                                             body.moon_phase)
             rows.append(row)
-        tt += 97.3
     write(DATA, "positions_pyephem.txt", rows)
 
 
@@ -93,9 +93,9 @@ def events(version):
     for year in range(1900, 2101):
         for kind, find in enumerate(seasons):
             rows.append("%d %.6f" % (10 + kind, tt_of_ut(find("%d/1/1" % year) + DUBLIN_JD)))
-    jd = 2415020.5
     sun = ephem.Sun()
-    while jd < 2488070.5:
+    for i in range(10007):
+        jd = round(2415020.5 + 7.3 * i, 5)  # the JD as written
         sun.compute(ephem.Date(jd - DUBLIN_JD))
         gast = math.degrees(erfa.gst94(jd, 0.0)) / 15.0
         ut = (jd - 0.5) % 1.0 * 24.0
@@ -103,7 +103,6 @@ def events(version):
         if e > 12.0:
             e -= 24.0
         rows.append("20 %.5f %.5f" % (jd, e * 60.0))
-        jd += 7.3
     write(DATA, "events_pyephem.txt", rows)
 
 

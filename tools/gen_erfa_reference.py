@@ -38,14 +38,13 @@ def main():
             "#   mean sidereal time (hours, Gmst82), equation of the equinoxes (seconds of time, Eqeq94)",
             "# kind 1: JD, mean obliquity (arcsec, Obl80)",
             "# kind 2: pressure (hPa), temperature (C), apparent altitude (degrees), refraction (arcmin)"]
-    jd = 2415020.5
-    while jd < 2488070.5:
+    for i in range(1969):
+        jd = round(2415020.5 + 37.1 * i, 5)  # the JD as written
         dpsi, deps = erfa.nut80(jd, 0.0)
         gmst = math.degrees(erfa.gmst82(jd, 0.0)) / 15.0
         eqeq = math.degrees(erfa.eqeq94(jd, 0.0)) / 15.0 * 3600.0
         rows.append("0 %.5f %.6f %.6f %.5f %.10f %.6f" % (jd, dpsi * ARCSEC, deps * ARCSEC,
                                                           erfa.obl80(jd, 0.0) * ARCSEC, gmst, eqeq))
-        jd += 37.1
     jd = 2451545.0 - 365250.0
     while jd <= 2451545.0 + 365250.0:
         rows.append("1 %.2f %.5f" % (jd, erfa.obl80(jd, 0.0) * ARCSEC))

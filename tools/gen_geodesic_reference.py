@@ -34,8 +34,9 @@ def main():
             "# Made by tools/gen_geodesic_reference.py; do not edit.",
             "# columns: longitude, latitude of the first place, of the second (degrees), distance (km)"]
     random.seed(20240611)
-    pairs = list(CHOSEN) + [(random.uniform(-180, 180), random.uniform(-90, 90),
-                             random.uniform(-180, 180), random.uniform(-90, 90)) for _ in range(300)]
+    pairs = list(CHOSEN) + [tuple(round(x, 6) for x in (random.uniform(-180, 180), random.uniform(-90, 90),
+                                                         random.uniform(-180, 180), random.uniform(-90, 90)))
+                            for _ in range(300)]
     for lon1, lat1, lon2, lat2 in pairs:
         s = wgs84.Inverse(lat1, lon1, lat2, lon2)["s12"] / 1000.0
         rows.append("%.6f %.6f %.6f %.6f %.9f" % (lon1, lat1, lon2, lat2, s))
