@@ -26,9 +26,8 @@ TEST(ReportsSeasonsPage, RoundedToTheMinuteBeforeTheDate) {
   // The September equinox of 1745 falls at 23:59:53 UT on the 22nd: printed
   // as 00:00 of the 23rd.
   const std::string text = buildseasonspage(1745, german);
-  EXPECT_NE(text.find("\r\n 23. Sep. (Do.) ca. 00:00 UTC Herbst "), std::string::npos) << text;
-  EXPECT_NE(buildseasonspage(1745, english).find("\r\n Sep. 23rd (Thu) approx. 00:00 UTC Autumn "),
-            std::string::npos);
+  EXPECT_TRUE(contains(text, "\r\n 23. Sep. (Do.) ca. 00:00 UTC Herbst ")) << text;
+  EXPECT_TRUE(contains(buildseasonspage(1745, english), "\r\n Sep. 23rd (Thu) approx. 00:00 UTC Autumn "));
 }
 
 TEST(ReportsSeasonsPage, FourLinesInOrderForEveryYear) {
@@ -44,7 +43,7 @@ TEST(ReportsSeasonsPage, FourLinesInOrderForEveryYear) {
         ASSERT_NE(next, std::string::npos) << year << " " << name;
         at = next;
       }
-      EXPECT_NE(text.find(std::to_string(year) + ": "), std::string::npos);
+      EXPECT_TRUE(contains(text, std::to_string(year) + ": "));
     }
   }
 }
