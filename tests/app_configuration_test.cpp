@@ -3,39 +3,22 @@
 #include "app/configuration.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/application_state.h"
+#include "app/platform.h"
+#include "support.h"
 
 namespace quendal {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh directory per test, removed afterwards.
-class ConfigurationTest : public ::testing::Test {
+// Configuration files in a fresh directory.
+class ConfigurationTest : public testsupport::TempDir {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quendal-config-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  std::string write(const std::string& name, const std::string& bytes) {
-    const fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << bytes;
-    return p.string();
-  }
   // Keeps a reading as the program does; the result code.
   int keep(const Configuration& reading) {
     c = reading;
@@ -44,7 +27,6 @@ class ConfigurationTest : public ::testing::Test {
   }
   int read(const std::string& bytes) { return keep(readConfigurationFile(write("QUENDAL6.INI", bytes))); }
 
-  fs::path dir_;
   Configuration c;         // the last reading
   ApplicationState state;  // languageoverride as the program keeps it
 };
@@ -71,8 +53,8 @@ TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
   EXPECT_NEAR(longitudeof(c.locationTable[0]), 15.0 + 37.0 / 60.0, 1e-12);
   EXPECT_EQ(datesinuse(c.personalDateTable), 0);
 
-  EXPECT_EQ(keep(readConfigurationFile((dir_ / "nothing.ini").string())), 0);
-  EXPECT_EQ(keep(readConfigurationFile(dir_.string())), 0);  // a directory cannot be read
+  EXPECT_EQ(keep(readConfigurationFile((dir / "nothing.ini").string())), 0);
+  EXPECT_EQ(keep(readConfigurationFile(dir.string())), 0);  // a directory cannot be read
   EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
 
   // 65,540 bytes are read, one more is refused.
@@ -92,7 +74,7 @@ TEST_F(ConfigurationTest, TooLargeAndMissingLeaveTheLanguageAlone) {
   state.languageoverride = 1031;
   EXPECT_EQ(read("E \n" + std::string(70000, ' ')), -1);
   EXPECT_EQ(state.languageoverride, 1031);
-  EXPECT_EQ(keep(readConfigurationFile((dir_ / "none").string())), 0);
+  EXPECT_EQ(keep(readConfigurationFile((dir / "none").string())), 0);
   EXPECT_EQ(state.languageoverride, 1031);
   EXPECT_EQ(read("no language here\n"), 1);
   EXPECT_EQ(state.languageoverride, 1031);  // never cleared by the file
@@ -120,7 +102,7 @@ class WorkingDirectory {
 };
 
 TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
-  WorkingDirectory cd(dir_);
+  WorkingDirectory cd(dir);
   EXPECT_EQ(keep(readConfiguration()), 0);
   write("QUENDAL5.INI", "40 N 25   003W 42 Madrid\n");
   EXPECT_EQ(keep(readConfiguration()), 1);
@@ -133,6 +115,11 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   write("QUENDAL6.INI", std::string(65541, ' '));
   EXPECT_EQ(keep(readConfiguration()), -1);
   EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
+  // One that cannot be read (here a directory) counts as missing.
+  fs::remove(dir / "QUENDAL6.INI");
+  fs::create_directory(dir / "QUENDAL6.INI");
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(c.locationTable[0].name, "Madrid");
 }
 
 // ---- Language lines -------------------------------------------------------------
@@ -313,6 +300,11 @@ TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   EXPECT_EQ(c.locationTable[1].name, "lued");  // column 18 is not part of the name
   EXPECT_EQ(c.locationTable[2].name, "Ä  b");
   EXPECT_EQ(c.locationTable[3].name, "A B C D");  // control characters count as blanks
+  // Only 55 characters from column 19 are examined.
+  ASSERT_EQ(read("48 N 12   015E 37 " + std::string(54, ' ') + "XYZ\n"), 1);
+  EXPECT_EQ(c.locationTable[0].name, "X");
+  ASSERT_EQ(read("48 N 12   015E 37 " + std::string(55, ' ') + "XYZ\n"), 1);
+  EXPECT_EQ(c.locationTable[0].name, "");
 
   std::string content;
   for (int i = 0; i < 40; ++i) content += "10 N " + std::to_string(10 + i) + "   010E 00 P" + std::to_string(i) + "\n";
@@ -340,6 +332,23 @@ TEST_F(ConfigurationTest, LineEndsAndEncodings) {
   // Columns count characters: a UTF-8 name keeps its place in the columns.
   ASSERT_EQ(read("2024-01-01 Ä" + std::string(38, 'b') + "c\n"), 1);
   EXPECT_EQ(c.personalDateTable[0].text, "Ä" + std::string(38, 'b'));
+}
+
+// The system's name for pages 30 and 97 of the main report, from an
+// os-release file.
+TEST_F(ConfigurationTest, OsReleaseName) {
+  const struct {
+    const char* file;
+    const char* name;
+  } files[] = {
+      {"NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n", "Debian GNU/Linux 12 (bookworm)"},
+      {"NAME='Alpine Linux'\nID=alpine\n", "Alpine Linux"},      // no PRETTY_NAME: NAME, single quotes
+      {"PRETTY_NAME=Plain\nPRETTY_NAME=Second\n", "Plain"},     // unquoted; the first one counts
+      {"PRETTY_NAME=\"unbalanced\nNAME=x\n", "\"unbalanced"},  // quotes only when they enclose
+      {"ID=none\n", ""},
+  };
+  for (const auto& f : files) EXPECT_EQ(osreleasename(write("os-release", f.file).c_str()), f.name) << f.file;
+  EXPECT_EQ(osreleasename((dir / "missing").c_str()), "");
 }
 
 }  // namespace
