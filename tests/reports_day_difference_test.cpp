@@ -2,6 +2,7 @@
 // the edge cases of the calculator, and day counts over the whole range.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <string>
 
@@ -86,19 +87,15 @@ TEST(DayDifference, ReformGapIsOneDay) {
 
 TEST(DayDifference, InputCorrection) {
   const DayDifferenceReport a = builddaydifference(difference(2023, 4, 31, 2023, 2, 29), 0);
-  EXPECT_EQ(a.month1, 4);
-  EXPECT_EQ(a.day1, 30);
-  EXPECT_EQ(a.day2, 28);
+  EXPECT_EQ((std::array{a.month1, a.day1, a.day2}),
+            (std::array{4, 30, 28}));
   const DayDifferenceReport b = builddaydifference(difference(1582, 10, 10, 50, 0, 0), 0);
   EXPECT_EQ(b.day1, 4);  // 5..14 October 1582 do not exist
-  EXPECT_EQ(b.year2, 100);
-  EXPECT_EQ(b.month2, 1);
-  EXPECT_EQ(b.day2, 1);
+  EXPECT_EQ((std::array{b.year2, b.month2, b.day2}),
+            (std::array{100, 1, 1}));
   const DayDifferenceReport c = builddaydifference(difference(12000, 13, 40, -5, 2, 30), 0);
-  EXPECT_EQ(c.year1, 9999);
-  EXPECT_EQ(c.month1, 12);
-  EXPECT_EQ(c.day1, 31);
-  EXPECT_EQ(c.year2, 100);
+  EXPECT_EQ((std::array{c.year1, c.month1, c.day1, c.year2}),
+            (std::array{9999, 12, 31, 100}));
   EXPECT_EQ(c.day2, 29);  // 100 is a Julian leap year
   EXPECT_EQ(builddaydifference(difference(100, 1, 1, 9999, 12, 31), 0).days,
             civiljdn(9999, 12, 31) - civiljdn(100, 1, 1));

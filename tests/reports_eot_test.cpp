@@ -3,6 +3,7 @@
 // of the equation of time.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -126,17 +127,13 @@ TEST(ReportsEot, InputsAreClamped) {
   const EquationOfTimeReport r = report(999, 2, 31, 25, 13, 0, 7, english);
   EXPECT_EQ(r.corrected.year, 1000);
   EXPECT_EQ(r.corrected.day, 29);  // 1000 is a leap year of the Julian calendar
-  EXPECT_EQ(r.corrected.hour, 23);
-  EXPECT_EQ(r.corrected.zone, 12);
-  EXPECT_EQ(r.corrected.step, 1);
+  EXPECT_EQ((std::array{r.corrected.hour, r.corrected.zone, r.corrected.step}),
+            (std::array{23, 12, 1}));
   EXPECT_EQ(r.corrected.mode, eotlist);
   const EquationOfTimeReport high = report(5000, 13, 0, -1, -13, 10000, eotlist, english);
-  EXPECT_EQ(high.corrected.year, 4000);
-  EXPECT_EQ(high.corrected.month, 12);
-  EXPECT_EQ(high.corrected.day, 1);
-  EXPECT_EQ(high.corrected.hour, 0);
-  EXPECT_EQ(high.corrected.zone, -12);
-  EXPECT_EQ(high.corrected.step, 9999);
+  EXPECT_EQ((std::array{high.corrected.year, high.corrected.month, high.corrected.day, high.corrected.hour,
+                         high.corrected.zone, high.corrected.step}),
+            (std::array{4000, 12, 1, 0, -12, 9999}));
   EXPECT_EQ(report(2023, 2, 30, 12, 0, 12, eotlist, german).corrected.day, 28);
   EXPECT_EQ(report(2024, 4, 31, 12, 0, 12, eotlist, german).corrected.day, 30);
   EXPECT_EQ(report(1582, 10, 10, 12, 0, 12, eotlist, german).corrected.day, 4);

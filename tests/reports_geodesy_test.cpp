@@ -2,6 +2,7 @@
 // satellite names, the out-of-range warning, place recognition, clamping.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -93,10 +94,9 @@ TEST(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   EXPECT_EQ(r.corrected.satellitedegrees, 180);
   EXPECT_EQ(r.corrected.satellitetenths, 9);  // 180.9 degrees is a position like any other
   EXPECT_TRUE(contains(r.text, "\r\n SAT-Position 180.9 Degree East: "));
-  EXPECT_EQ(r.corrected.place.latitudedegrees, 90);
-  EXPECT_EQ(r.corrected.place.latitudeminutes, 0);
-  EXPECT_EQ(r.corrected.place.longitudedegrees, 180);
-  EXPECT_EQ(r.corrected.place.longitudeminutes, 0);
+  EXPECT_EQ((std::array{r.corrected.place.latitudedegrees, r.corrected.place.latitudeminutes,
+                         r.corrected.place.longitudedegrees, r.corrected.place.longitudeminutes}),
+            (std::array{90, 0, 180, 0}));
   EXPECT_TRUE(contains(r.text, "\r\n  90 Deg.  0 Min. South   90.000 Deg. South "));
   // Position mode loads the indexed place; an index beyond the places in use means entry 0.
   const Configuration c = readConfigurationContent("51 N 28   000E 00 Greenwich\n52 N 31   013E 24 Berlin\n");
@@ -159,9 +159,9 @@ TEST(ReportsGeodesy, DistancePlacesAndClamping) {
   // Fields are limited, the values to 90 and 180 degrees.
   in.first = GeoPlace{95, 70, 70, 1, 185, 99, 99, 0};
   const DistanceReport c = builddistancereport(in, german);
-  EXPECT_EQ(c.corrected.first.latitudedegrees, 90);
-  EXPECT_EQ(c.corrected.first.latitudeminutes, 59);
-  EXPECT_EQ(c.corrected.first.longitudeseconds, 59);
+  EXPECT_EQ((std::array{c.corrected.first.latitudedegrees, c.corrected.first.latitudeminutes,
+                         c.corrected.first.longitudeseconds}),
+            (std::array{90, 59, 59}));
   EXPECT_EQ(c.latitude1, 90.0);
   EXPECT_EQ(c.longitude1, -180.0);
   EXPECT_TRUE(contains(c.text, "\r\n Breitengrad Eins:      90.00000 Grad Nord "));

@@ -1,6 +1,7 @@
 // The main report, byte for byte, with today fixed (goldens in tests/golden/).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "calendar/text.h"
@@ -157,9 +158,8 @@ TEST(ReportsMain, LanguageSwitchPage) {
   in.languageoverride = 0;
   in.userlanguage = 1031;
   MainReport r = buildmainreport(in, german);
-  EXPECT_EQ(r.languagemode, 0);
-  EXPECT_EQ(r.year, 2024);
-  EXPECT_EQ(r.page, 0);
+  EXPECT_EQ((std::array{r.languagemode, r.year, r.page}),
+            (std::array{0, 2024, 0}));
   EXPECT_EQ(r.language, english);
   EXPECT_EQ(r.text, text(2024, 0, english));
   in.languagemode = r.languagemode;

@@ -3,6 +3,8 @@
 // against the lunar phases converted independently.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -101,12 +103,9 @@ TEST(ReportsMoon, AgeCarriesAtSixtyMinutes) {
 
 TEST(ReportsMoon, InputLimits) {
   MoonReport r = buildmoonreport(inputs(1500, 13, 40, 30, 70, 15), german);
-  EXPECT_EQ(r.corrected.year, 1600);
-  EXPECT_EQ(r.corrected.month, 12);
-  EXPECT_EQ(r.corrected.day, 31);
-  EXPECT_EQ(r.corrected.hour, 23);
-  EXPECT_EQ(r.corrected.minute, 59);
-  EXPECT_EQ(r.corrected.zone, 12);
+  EXPECT_EQ((std::array{r.corrected.year, r.corrected.month, r.corrected.day, r.corrected.hour, r.corrected.minute,
+                         r.corrected.zone}),
+            (std::array{1600, 12, 31, 23, 59, 12}));
   EXPECT_TRUE(contains(r.text, " Datum: Sonntag, 31. Dezember 1600 "));
   EXPECT_EQ(buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected.year, 2400);
   EXPECT_EQ(buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected.zone, -12);

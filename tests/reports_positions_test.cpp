@@ -3,6 +3,7 @@
 // option rules, and the planet report's numbers against the engine.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -116,12 +117,9 @@ TEST(ReportsPositions, SiderealInstantZonesAndClamps) {
   EXPECT_TRUE(contains(buildsiderealreport(sidereal(2024, 3, 15, 12, 0, -3, 1), german).text, "um 12:00 UTC-3 1/2"));
   // Clamps like the planet dialog; no place means place entry 0 with its name.
   const SiderealReport r = buildsiderealreport(sidereal(3500, 2, 31, 24, 61, 13, 1), english);
-  EXPECT_EQ(r.corrected.year, 3000);
-  EXPECT_EQ(r.corrected.day, 28);
-  EXPECT_EQ(r.corrected.hour, 23);
-  EXPECT_EQ(r.corrected.minute, 59);
-  EXPECT_EQ(r.corrected.zone, 12);
-  EXPECT_EQ(r.corrected.halfzone, 0);
+  EXPECT_EQ((std::array{r.corrected.year, r.corrected.day, r.corrected.hour, r.corrected.minute, r.corrected.zone,
+                         r.corrected.halfzone}),
+            (std::array{3000, 28, 23, 59, 12, 0}));
   EXPECT_EQ(r.placename, "Sankt Pölten (Austria)");
   EXPECT_EQ(r.corrected.place.latitudeminutes, 12);
 }
@@ -284,19 +282,12 @@ TEST(ReportsPositions, PlanetInputsAreClampedAndPacked) {
   in.azimuthnorth = true;
   in.place = place(99, 30, 0, 200, 10, 1);
   const PlanetReport r = buildplanetreport(in, english);
-  EXPECT_EQ(r.corrected.year, 1000);
-  EXPECT_EQ(r.corrected.day, 30);
-  EXPECT_EQ(r.corrected.hour, 23);
-  EXPECT_EQ(r.corrected.minute, 59);
-  EXPECT_EQ(r.corrected.zone, -12);
-  EXPECT_EQ(r.corrected.deltat, -9999);
-  EXPECT_EQ(r.corrected.step, 1);
-  EXPECT_EQ(r.corrected.pressure, 0);
-  EXPECT_EQ(r.corrected.temperature, -99);
-  EXPECT_EQ(r.corrected.place.latitudedegrees, 90);
-  EXPECT_EQ(r.corrected.place.latitudeminutes, 0);
-  EXPECT_EQ(r.corrected.place.longitudedegrees, 180);
-  EXPECT_EQ(r.corrected.place.longitudeminutes, 0);
+  EXPECT_EQ((std::array{r.corrected.year, r.corrected.day, r.corrected.hour, r.corrected.minute, r.corrected.zone,
+                         r.corrected.deltat, r.corrected.step, r.corrected.pressure, r.corrected.temperature}),
+            (std::array{1000, 30, 23, 59, -12, -9999, 1, 0, -99}));
+  EXPECT_EQ((std::array{r.corrected.place.latitudedegrees, r.corrected.place.latitudeminutes,
+                         r.corrected.place.longitudedegrees, r.corrected.place.longitudeminutes}),
+            (std::array{90, 0, 180, 0}));
   // The display word of the sky chart: pressure, temperature + 200, north-based azimuth, sexagesimal.
   EXPECT_EQ(r.displayword, 0 | 101 << 12 | 1 << 24);
   in.deltat = 200000;
