@@ -245,19 +245,6 @@ TEST(InstantFrame, TimeScalesAndLongitude) {
   EXPECT_NEAR((InstantFromUT(2460000.5, 69.2).tt - 2460000.5) * 86400.0, 69.2, 1e-4);
 }
 
-TEST(MoonChartPosition, OffsetsFollowTheLunarAge) {
-  for (double jd = 2460000.5; jd < 2460030.5; jd += 1.7) {
-    const HeliocentricState chart = MoonChartPosition(jd, jd - 0.0008);
-    const HeliocentricState earth = PlanetHeliocentric(jd, Earth);
-    ASSERT_EQ(chart.status, AstroStatus::Ok);
-    const double a = MoonAgeAngle(jd - 0.0008) * RadiansPerDegree;
-    EXPECT_NEAR(earth.l - chart.l, 360.0 / 56.0 * std::sin(a), 1e-12);
-    EXPECT_NEAR(earth.r - chart.r, std::cos(a) / 7, 1e-15);
-    EXPECT_EQ(earth.b, chart.b);
-    EXPECT_EQ(earth.dl, chart.dl);
-  }
-}
-
 TEST(AltitudeParallax, MoonAndOtherBodies) {
   // The Moon at 384400 km with a 1865" disc, on the horizon.
   const double distance = 384400.0 / KilometresPerAU;

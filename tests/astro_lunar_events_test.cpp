@@ -171,26 +171,11 @@ TEST(AstroEclipse, OnlyFiveCombinationsAreAccepted) {
   EXPECT_EQ(EclipseMaximum(-29, -1, TotalEclipse), 0.0);
 }
 
-// The eclipses of 2017..2025 as listed in the eclipse canons (greatest
-// eclipse, UT, to the minute); penumbral lunar eclipses are not reported,
-// the hybrid eclipse of 2023 April 20 counts as total.
+// The eclipses of 2017..2025 as listed in the eclipse canons
+// (tests/data/eclipses_2017_2025.txt); penumbral lunar eclipses are not
+// reported, the hybrid eclipse of 2023 April 20 counts as total.
 TEST(AstroEclipse, EclipsesOf2017To2025) {
-  struct Known {
-    int kind, type, y, m, d, h, mi;
-  };
-  const Known known[] = {
-      {0, 2, 2017, 2, 26, 14, 54}, {0, 1, 2017, 8, 21, 18, 26}, {1, 0, 2017, 8, 7, 18, 20},
-      {0, 0, 2018, 2, 15, 20, 52}, {0, 0, 2018, 7, 13, 3, 2},   {0, 0, 2018, 8, 11, 9, 47},
-      {1, 1, 2018, 1, 31, 13, 30}, {1, 1, 2018, 7, 27, 20, 22}, {0, 0, 2019, 1, 6, 1, 42},
-      {0, 1, 2019, 7, 2, 19, 24},  {0, 2, 2019, 12, 26, 5, 18}, {1, 1, 2019, 1, 21, 5, 12},
-      {1, 0, 2019, 7, 16, 21, 31}, {0, 2, 2020, 6, 21, 6, 41},  {0, 1, 2020, 12, 14, 16, 14},
-      {0, 2, 2021, 6, 10, 10, 42}, {0, 1, 2021, 12, 4, 7, 34},  {1, 1, 2021, 5, 26, 11, 19},
-      {1, 0, 2021, 11, 19, 9, 3},  {0, 0, 2022, 4, 30, 20, 42}, {0, 0, 2022, 10, 25, 11, 1},
-      {1, 1, 2022, 5, 16, 4, 12},  {1, 1, 2022, 11, 8, 10, 59}, {0, 2, 2023, 10, 14, 18, 0},
-      {0, 1, 2023, 4, 20, 4, 17},  {1, 0, 2023, 10, 28, 20, 14}, {0, 1, 2024, 4, 8, 18, 17}, {0, 2, 2024, 10, 2, 18, 46},
-      {1, 0, 2024, 9, 18, 2, 44},  {0, 0, 2025, 3, 29, 10, 48}, {0, 0, 2025, 9, 21, 19, 43},
-      {1, 1, 2025, 3, 14, 6, 59},  {1, 1, 2025, 9, 7, 18, 12},
-  };
+  const auto known = testsupport::table("eclipses_2017_2025.txt");
   int found = 0;
   const int first = FirstLunationToTry(2017, 1), last = FirstLunationToTry(2025, 12) + 1;
   for (int k = first; k <= last; ++k) {
@@ -200,16 +185,16 @@ TEST(AstroEclipse, EclipsesOf2017To2025) {
         if (jd == 0.0 || jd < datetojd(2017, 1, 1) || jd >= datetojd(2026, 1, 1)) continue;
         ++found;
         bool listed = false;
-        for (const Known& e : known)
-          if (e.kind == kind && e.type == type && std::fabs(jd - utc(e.y, e.m, e.d, e.h, e.mi)) < 3.0 / 1440.0)
-            listed = true;
+        for (const auto& e : known)
+          listed = listed || (e[0] == kind && e[1] == type &&
+                              std::fabs(jd - utc(int(e[2]), int(e[3]), int(e[4]), int(e[5]), int(e[6]))) < 3.0 / 1440.0);
         int y, m, d, h, mi, s;
         jdtodate(jd, y, m, d, h, mi, s);
         EXPECT_TRUE(listed) << kind << " " << type << " " << y << "-" << m << "-" << d << " " << h << ":" << mi;
       }
     }
   }
-  EXPECT_EQ(found, static_cast<int>(sizeof(known) / sizeof(known[0])));
+  EXPECT_EQ(found, static_cast<int>(known.size()));
 }
 
 // Laws over 1800..2200: every solar eclipse falls within an hour of a new

@@ -8,24 +8,6 @@
 
 using namespace quendal;
 
-TEST(AstroHorizontal, MeridianStarSouthOfTheZenith) {
-  HorizontalPlace h = HorizontalFromEquatorial(5.0, 10.0, 5.0, 48.0);
-  EXPECT_NEAR(h.azimuth, 180.0, 1e-9);
-  EXPECT_NEAR(h.altitude, 52.0, 1e-9);
-  // North of the zenith: azimuth 0.
-  h = HorizontalFromEquatorial(5.0, 70.0, 5.0, 48.0);
-  EXPECT_NEAR(h.azimuth, 0.0, 1e-9);
-  EXPECT_NEAR(h.altitude, 68.0, 1e-9);
-}
-
-TEST(AstroHorizontal, RisingInTheEastSettingInTheWest) {
-  // Hour angle -6 h on the equator for a star of declination 0: due east on the horizon.
-  const HorizontalPlace east = HorizontalFromEquatorial(12.0, 0.0, 6.0, 0.0);
-  EXPECT_NEAR(east.azimuth, 90.0, 1e-9);
-  EXPECT_NEAR(east.altitude, 0.0, 1e-9);
-  EXPECT_NEAR(HorizontalFromEquatorial(12.0, 0.0, 18.0, 0.0).azimuth, 270.0, 1e-9);
-}
-
 TEST(AstroHorizontal, AgreesWithVectorRotation) {
   for (double lat = -80.0; lat <= 80.0; lat += 20.0) {
     for (double ha = 0.0; ha < 24.0; ha += 1.5) {
@@ -364,9 +346,9 @@ TEST(AstroBodyAltitude, AzimuthCountsFromNorth) {
   EXPECT_GT(a.diameter, 30.0);
 }
 
-// Laws over every day of 2024 at mid-latitude places, refined mode: the Sun
-// rises before it sets, and its altitude at the refined instants is -50'
-// within a few arcseconds.
+// Laws over every day of 2024 at mid-latitude places, refined mode (full
+// precision on every tenth day): the Sun rises before it sets, and its
+// altitude at the refined instants is -50' within a few arcseconds.
 TEST(AstroDayEvents, EveryDayOfAYearAtMidLatitudes) {
   struct Place {
     double lat, lon, zone;
@@ -378,7 +360,8 @@ TEST(AstroDayEvents, EveryDayOfAYearAtMidLatitudes) {
   double worst = 0.0;
   for (const Place& p : places) {
     for (int mjd = datetomjd(2024, 1, 1); mjd < datetomjd(2025, 1, 1); ++mjd) {
-      const DayEventsResult e = events(mjd, p.zone, p.lon, p.lat, 0, 20);
+      const int mode = mjd % 10 == 0 ? 21 : 20;
+      const DayEventsResult e = events(mjd, p.zone, p.lon, p.lat, 0, mode);
       const double rise = e.rise, set = e.set, culmination = e.culmination;
       ASSERT_EQ(e.events & 3, 3) << p.lat << " " << mjd;
       ASSERT_LT(rise, set) << p.lat << " " << mjd;
@@ -386,24 +369,10 @@ TEST(AstroDayEvents, EveryDayOfAYearAtMidLatitudes) {
       ASSERT_LT(culmination, set);
       const double mjd0 = mjd - p.zone / 24.0;
       for (double t : {rise, set}) {
-        const double h = altitude(0, mjd0, t, p.lon, p.lat, 20).altitude;
+        const double h = altitude(0, mjd0, t, p.lon, p.lat, mode).altitude;
         worst = std::max(worst, std::fabs(h - h0) * 3600.0);
       }
     }
   }
   EXPECT_LT(worst, 4.0);  // arcseconds
-}
-
-// The same law in full precision on every tenth day.
-TEST(AstroDayEvents, FullPrecisionRefinedEvents) {
-  const double h0 = -50.0 / 60.0;
-  double worst = 0.0;
-  for (int mjd = datetomjd(2024, 1, 1); mjd < datetomjd(2025, 1, 1); mjd += 10) {
-    const DayEventsResult e = events(mjd, 1.0, 16.37, 48.2, 0, 21);
-    ASSERT_EQ(e.events & 3, 3);
-    ASSERT_LT(e.rise, e.set);
-    for (double t : {e.rise, e.set})
-      worst = std::max(worst, std::fabs(altitude(0, mjd - 1.0 / 24.0, t, 16.37, 48.2, 21).altitude - h0) * 3600.0);
-  }
-  EXPECT_LT(worst, 4.0);
 }
