@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -254,21 +255,16 @@ TEST_F(ConfigurationTest, LimitsAndNormalisation) {
   EXPECT_EQ(t[0].latitudedegrees, 90);
   EXPECT_EQ(t[0].latitudeminutes, 0);
   EXPECT_DOUBLE_EQ(latitudeof(t[0]), 90.0);
-  EXPECT_EQ(t[1].latitudedegrees, 90);
-  EXPECT_EQ(t[1].latitudeminutes, 0);
-  EXPECT_EQ(t[1].longitudedegrees, 180);
-  EXPECT_EQ(t[1].longitudeminutes, 0);
+  EXPECT_EQ((std::array{t[1].latitudedegrees, t[1].latitudeminutes, t[1].longitudedegrees, t[1].longitudeminutes}),
+            (std::array{90, 0, 180, 0}));
   EXPECT_DOUBLE_EQ(latitudeof(t[1]), -90.0);
   EXPECT_DOUBLE_EQ(longitudeof(t[1]), -180.0);
   // All four numbers 0: 0° 0' N, 0° 1' E.
-  EXPECT_EQ(t[2].north, 1);
-  EXPECT_EQ(t[2].east, 1);
-  EXPECT_EQ(t[2].longitudeminutes, 1);
+  EXPECT_EQ((std::array{t[2].north, t[2].east, t[2].longitudeminutes}),
+            (std::array{1, 1, 1}));
   EXPECT_NEAR(longitudeof(t[2]), 1 / 60.0, 1e-15);
-  EXPECT_EQ(t[3].latitudedegrees, 0);
-  EXPECT_EQ(t[3].latitudeminutes, 0);
-  EXPECT_EQ(t[3].longitudedegrees, 0);
-  EXPECT_EQ(t[3].longitudeminutes, 1);
+  EXPECT_EQ((std::array{t[3].latitudedegrees, t[3].latitudeminutes, t[3].longitudedegrees, t[3].longitudeminutes}),
+            (std::array{0, 0, 0, 1}));
   EXPECT_EQ(t[4].longitudeminutes, 0);
   EXPECT_DOUBLE_EQ(longitudeof(t[4]), 180.0);
 }

@@ -5,31 +5,21 @@
 
 #include "astro/numeric.h"
 #include "astro/riseset.h"
+#include "support.h"
 
 using namespace quendal;
 
-TEST(AstroHorizontal, AgreesWithVectorRotation) {
-  for (double lat = -80.0; lat <= 80.0; lat += 20.0) {
-    for (double ha = 0.0; ha < 24.0; ha += 1.5) {
-      for (double dec = -60.0; dec <= 60.0; dec += 30.0) {
-        const HorizontalPlace hp = HorizontalFromEquatorial(0.0, dec, ha, lat);
-        const double az = hp.azimuth, alt = hp.altitude;
-        // Equatorial unit vector (x toward the meridian's equator point, y west, z pole),
-        // rotated about y by the colatitude into (south, west, zenith).
-        const double h = ha * 15.0 * RadiansPerDegree, d = dec * RadiansPerDegree,
-                     p = lat * RadiansPerDegree;
-        const double x = std::cos(d) * std::cos(h), y = std::cos(d) * std::sin(h), z = std::sin(d);
-        const double south = x * std::sin(p) - z * std::cos(p), west = y,
-                     up = x * std::cos(p) + z * std::sin(p);
-        EXPECT_NEAR(alt, std::asin(up) * DegreesPerRadian, 1e-9);
-        if (std::fabs(up) < 0.999) {
-          const double azs = std::atan2(west, south) * DegreesPerRadian;  // from south through west
-          EXPECT_NEAR(std::remainder(az - (azs + 180.0), 360.0), 0.0, 1e-7);
-        }
-        EXPECT_GE(az, 0.0);
-        EXPECT_LT(az, 360.0);
-      }
+// Azimuth (from north) and altitude against ERFA (tests/data/earth_erfa.txt,
+// tools/gen_erfa_reference.py).
+TEST(AstroHorizontal, AgreesWithErfa) {
+  for (const auto& r : testsupport::table("earth_erfa.txt", 3)) {
+    const HorizontalPlace h = HorizontalFromEquatorial(0.0, r[2], r[1], r[0]);
+    EXPECT_NEAR(h.altitude, r[4], 1e-9) << r[0] << " " << r[1] << " " << r[2];
+    if (std::fabs(r[4]) < 89.9) {
+      EXPECT_NEAR(testsupport::wrap(h.azimuth, r[3]), 0.0, 1e-7) << r[0] << " " << r[1];
     }
+    EXPECT_GE(h.azimuth, 0.0);
+    EXPECT_LT(h.azimuth, 360.0);
   }
 }
 

@@ -3,6 +3,7 @@
 // midnight.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -99,9 +100,9 @@ TEST(ReportsRises, InputLimits) {
   EXPECT_EQ(pole.corrected.place.latitudeminutes, 0);
   EXPECT_TRUE(contains(pole.text, "\r\n  90 Deg.  0 Min. North =  90.000 Deg. North "));
   const RisesReport far = buildrisesreport(at(inputs(2024, 6, 21, 0), 95, 70, 1, 200, 70, 0), english);
-  EXPECT_EQ(far.corrected.place.latitudedegrees, 90);
-  EXPECT_EQ(far.corrected.place.longitudedegrees, 180);
-  EXPECT_EQ(far.corrected.place.longitudeminutes, 0);
+  EXPECT_EQ((std::array{far.corrected.place.latitudedegrees, far.corrected.place.longitudedegrees,
+                         far.corrected.place.longitudeminutes}),
+            (std::array{90, 180, 0}));
   // Years: 1600..2400, in precise mode 1000..3000; zone -12..12; individual -30..30.
   EXPECT_EQ(buildrisesreport(inputs(1000, 6, 1, 0), english).corrected.year, 1600);
   EXPECT_EQ(buildrisesreport(precise(inputs(1000, 6, 1, 0), 0), english).corrected.year, 1000);
@@ -149,9 +150,8 @@ TEST(ReportsRises, PlaceLookup) {
   in.locationindex = 2;
   r = buildrisesreport(in, english);
   EXPECT_EQ(r.placename, "Santiago de Chile");
-  EXPECT_EQ(r.corrected.place.north, 0);
-  EXPECT_EQ(r.corrected.place.east, 0);
-  EXPECT_EQ(r.corrected.positionmode, 0);
+  EXPECT_EQ((std::array{r.corrected.place.north, r.corrected.place.east, r.corrected.positionmode}),
+            (std::array{0, 0, 0}));
   EXPECT_TRUE(contains(r.text, " For the Location Santiago de Chile \r\n  33 Deg. 27 Min. South =  33.450 Deg. South "
                                "\r\n  70 Deg. 40 Min. West  =  70.667 Deg. West   (Time in UTC-4) "));
   // Typed coordinates of a configured place find its name, hemispheres included.

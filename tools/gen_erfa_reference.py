@@ -14,7 +14,10 @@ kind 1, every ten years from 1000 to 3000: the IAU 1976 mean obliquity;
 
 kind 2: the refraction at apparent altitudes from 15 to 89 degrees for four
 atmospheres, by the constants of eraRefco (dry air, 0.55 micrometres):
-R = A tan z + B tan^3 z.
+R = A tan z + B tan^3 z;
+
+kind 3: azimuth (from north through east) and altitude for hour angles,
+declinations and latitudes (eraHd2ae).
 
     /usr/bin/python3 tools/gen_erfa_reference.py
 
@@ -37,7 +40,8 @@ def main():
             "# kind 0: JD, nutation in longitude and obliquity (arcsec, Nut80), mean obliquity (arcsec, Obl80),",
             "#   mean sidereal time (hours, Gmst82), equation of the equinoxes (seconds of time, Eqeq94)",
             "# kind 1: JD, mean obliquity (arcsec, Obl80)",
-            "# kind 2: pressure (hPa), temperature (C), apparent altitude (degrees), refraction (arcmin)"]
+            "# kind 2: pressure (hPa), temperature (C), apparent altitude (degrees), refraction (arcmin)",
+            "# kind 3: latitude, hour angle (hours), declination, azimuth, altitude (degrees)"]
     for i in range(1969):
         jd = round(2415020.5 + 37.1 * i, 5)  # the JD as written
         dpsi, deps = erfa.nut80(jd, 0.0)
@@ -54,6 +58,11 @@ def main():
         for h in range(15, 90):
             t = math.tan(math.radians(90.0 - h))
             rows.append("2 %.1f %.1f %d %.5f" % (pressure, temperature, h, math.degrees(a * t + b * t ** 3) * 60.0))
+    for lat in range(-80, 81, 20):
+        for ha in [k * 1.5 for k in range(16)]:
+            for dec in range(-60, 61, 30):
+                az, alt = erfa.hd2ae(math.radians(ha * 15.0), math.radians(dec), math.radians(lat))
+                rows.append("3 %d %.1f %d %.9f %.9f" % (lat, ha, dec, math.degrees(az), math.degrees(alt)))
     write(os.path.join(ROOT, "tests", "data"), "earth_erfa.txt", rows)
 
 
