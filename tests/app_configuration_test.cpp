@@ -232,12 +232,8 @@ TEST_F(ConfigurationTest, PlaceLinesBothLayoutsAndHemispheres) {
     const LocationRecord& r = c.locationTable[i];
     const auto& e = expected[i];
     EXPECT_EQ(r.name, e.name);
-    EXPECT_EQ(r.latitudedegrees, e.latd) << e.name;
-    EXPECT_EQ(r.latitudeminutes, e.latm) << e.name;
-    EXPECT_EQ(r.north, e.north) << e.name;
-    EXPECT_EQ(r.longitudedegrees, e.lond) << e.name;
-    EXPECT_EQ(r.longitudeminutes, e.lonm) << e.name;
-    EXPECT_EQ(r.east, e.east) << e.name;
+    EXPECT_EQ((std::array{r.latitudedegrees, r.latitudeminutes, r.north, r.longitudedegrees, r.longitudeminutes, r.east}),
+              (std::array{e.latd, e.latm, e.north, e.lond, e.lonm, e.east})) << e.name;
     EXPECT_NEAR(latitudeof(r), (e.latd + e.latm / 60.0) * (e.north ? 1 : -1), 1e-12) << e.name;
     EXPECT_NEAR(longitudeof(r), (e.lond + e.lonm / 60.0) * (e.east ? 1 : -1), 1e-12) << e.name;
   }

@@ -264,11 +264,6 @@ TEST(AltitudeParallax, MoonAndOtherBodies) {
 int Zodiac2000(double lambda) { return ZodiacConstellation(lambda, 0.0, 2451545.0); }
 
 TEST(ZodiacConstellation, Boundaries) {
-  EXPECT_EQ(Zodiac2000(28.8), 12);
-  EXPECT_EQ(Zodiac2000(28.81), 1);
-  EXPECT_EQ(Zodiac2000(247.7), 8);
-  EXPECT_EQ(Zodiac2000(250.0), 13);
-  EXPECT_EQ(Zodiac2000(359.0), 12);
   const struct {
     double upper;
     int below, above;

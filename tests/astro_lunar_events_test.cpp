@@ -1,4 +1,5 @@
-// Lunar phases (Meeus ch. 49), eclipses (ch. 54) and seasons (ch. 27).
+// Lunar phases (Meeus ch. 49), eclipses (ch. 54), seasons (ch. 27) and
+// apsides: worked examples, PyEphem, published lists, laws.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // The Moon: phase names, Kepler's equation, age and illumination against
 // Meeus' worked examples (48.a, 49.a, 49.b), the precise position against
 // Meeus 47.a and the check values of the lunar data, the classical and the
-// DE404 series against each other, the low-precision Moon against the
-// precise one, and the libration against Meeus' optical libration (ch. 53).
+// DE404 series against each other, libration and illumination against
+// PyEphem.
 #include <cmath>
 
 #include <gtest/gtest.h>

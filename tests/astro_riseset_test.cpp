@@ -1,4 +1,4 @@
-// Horizontal coordinates, quadratic interpolation, the day scan.
+// Horizontal coordinates (ERFA), quadratic interpolation, the day scan.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,6 +1,6 @@
-// The equation of time report: golden texts, the value and step formatting,
-// the statistics interval, and the year's turning points against a dense scan
-// of the equation of time.
+// The equation of time report: golden texts (tests/golden/), the value and
+// step formatting, the statistics interval, and the year's turning points
+// against a dense scan of the equation of time.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,4 +1,5 @@
-// The large view of the Easter report, byte for byte, and its limits.
+// The large view of the Easter report, byte for byte (tests/golden/), and its
+// limits.
 #include <gtest/gtest.h>
 
 #include <cstdio>

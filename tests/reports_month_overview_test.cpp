@@ -1,4 +1,4 @@
-// The month overview: golden texts in both languages, places at the pole,
+// The month overview: golden texts (tests/golden/), places at the pole,
 // the limits, and the sun times checked against the rises report.
 #include <gtest/gtest.h>
 

@@ -3,16 +3,13 @@
 // against the lunar phases converted independently.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "astro/lunar_events.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "reports/moon_report.h"
