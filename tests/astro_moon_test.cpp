@@ -153,31 +153,6 @@ TEST(MoonPosition, ReproducesTheCheckValuesOfTheLunarData) {
   }
 }
 
-TEST(MoonPosition, ChoosesTheSeriesByTheRangeOfTheHarmonicSeries) {
-  double l, b, r, cl, cb, cr;
-  // Last day inside: the harmonic series at JDE minus the light time.
-  MoonRadians(383505.5, l, b, r);
-  ClassicalRadians(383505.5, cl, cb, cr);
-  EXPECT_NE(l, cl);
-  double hl, hb, hr;
-  HarmonicRadians(383505.5 + 2415020.0 - 0.0057755183 * cr, hl, hb, hr);
-  EXPECT_EQ(l, hl);
-  EXPECT_EQ(b, hb);
-  EXPECT_EQ(r, hr);
-  // Just outside: the classical series alone, without light time.
-  MoonRadians(383506.0, l, b, r);
-  ClassicalRadians(383506.0, cl, cb, cr);
-  EXPECT_EQ(l, cl);
-  EXPECT_EQ(b, cb);
-  EXPECT_EQ(r, cr);
-  MoonRadians(-1194019.5, l, b, r);
-  ClassicalRadians(-1194019.5, cl, cb, cr);
-  EXPECT_NE(l, cl);
-  MoonRadians(-1194020.0, l, b, r);
-  ClassicalRadians(-1194020.0, cl, cb, cr);
-  EXPECT_EQ(l, cl);
-}
-
 TEST(MoonPosition, ClassicalAndHarmonicSeriesAgreeOver1900To2100) {
   // Both geometric; the classical theory is good to a few arcseconds near its epoch.
   double worstL = 0.0, worstB = 0.0, worstR = 0.0;

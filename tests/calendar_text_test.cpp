@@ -43,10 +43,6 @@ TEST(CalendarText, NameTablesLineUp) {
   for (int row = 0; row < 2; ++row)
     for (int m = 1; m <= 12; ++m) EXPECT_EQ(utf8length(shortmonthnames[row][m]), 4u) << m;
   EXPECT_EQ(utf8length(shortmonthnames[0][0]), 4u);
-  EXPECT_STREQ(feastwords[1][1], "Quendal");
-  EXPECT_STREQ(zodiacnames[0][5], "Löwe");
-  EXPECT_STREQ(bodynames[1][10], "Sun");
-  EXPECT_STREQ(shortbodynames[1][10], "Sun ");
 }
 
 TEST(CalendarText, Ordinals) {
