@@ -21,11 +21,8 @@ using namespace testsupport;
 long long civiljdn(int y, int m, int d) { return datetomjd(y, m, d) + 2400001LL; }
 
 DayDifferenceInputs difference(int y1, int m1, int d1, int y2, int m2, int d2) {
-  DayDifferenceInputs in;
-  in.year1 = y1, in.month1 = m1, in.day1 = d1;
-  in.year2 = y2, in.month2 = m2, in.day2 = d2;
-  in.todayyear = 2024, in.todaymonth = 6, in.todayday = 1;
-  return in;
+  return {.year1 = y1, .month1 = m1, .day1 = d1, .year2 = y2, .month2 = m2, .day2 = d2,
+          .todayyear = 2024, .todaymonth = 6, .todayday = 1};
 }
 
 // ---- Day difference -------------------------------------------------------------
@@ -119,11 +116,7 @@ TEST(DayDifference, AgreesWithAnIndependentDayNumber) {
 
 // ---- Date shift ---------------------------------------------------------------
 
-DateShiftInputs shift(int y, int m, int d, int days) {
-  DateShiftInputs in;
-  in.year = y, in.month = m, in.day = d, in.days = days;
-  return in;
-}
+DateShiftInputs shift(int y, int m, int d, int days) { return {y, m, d, days}; }
 
 TEST(DateShift, GermanFromTheFirstYear) {
   EXPECT_EQ(builddateshift(shift(100, 1, 1, 1), 1).text,

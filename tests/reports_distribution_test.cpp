@@ -42,11 +42,7 @@ int countlines(const std::string& text, const std::string& start) {
   return n;
 }
 
-EasterDistributionInputs easter(int first, int last, int feast = distributioneaster) {
-  EasterDistributionInputs in;
-  in.firstyear = first, in.lastyear = last, in.feast = feast;
-  return in;
-}
+EasterDistributionInputs easter(int first, int last, int feast = distributioneaster) { return {first, last, feast}; }
 
 // ---- Easter distribution -------------------------------------------------------
 
@@ -122,17 +118,9 @@ TEST(EasterDistribution, ClampsAndSwaps) {
 
 // ---- Weekday distribution ---------------------------------------------------------
 
-WeekdayDistributionInputs months(int y1, int m1, int y2, int m2, int day) {
-  WeekdayDistributionInputs in;
-  in.firstyear = y1, in.firstmonth = m1, in.lastyear = y2, in.lastmonth = m2, in.day = day;
-  return in;
-}
+WeekdayDistributionInputs months(int y1, int m1, int y2, int m2, int day) { return {y1, m1, y2, m2, day}; }
 
-WeekdayDistributionInputs year(int y, int day) {
-  WeekdayDistributionInputs in = months(y, 1, y, 12, day);
-  in.singleyear = true;
-  return in;
-}
+WeekdayDistributionInputs year(int y, int day) { return {y, 1, y, 12, day, true}; }
 
 TEST(WeekdayDistribution, ThirteenthOf2024) {
   const WeekdayDistributionReport r = buildweekdaydistribution(year(2024, 13), 1);

@@ -20,15 +20,7 @@ namespace {
 
 EquationOfTimeReport report(int year, int month, int day, int hour, int zone, int step, int mode,
                             int language) {
-  EquationOfTimeInputs in;
-  in.year = year;
-  in.month = month;
-  in.day = day;
-  in.hour = hour;
-  in.zone = zone;
-  in.step = step;
-  in.mode = mode;
-  return buildequationoftimereport(in, language);
+  return buildequationoftimereport({year, month, day, hour, zone, step, mode}, language);
 }
 
 }  // namespace

@@ -22,17 +22,7 @@ namespace {
 
 MoonReportInputs inputs(int year, int month, int day, int hour, int minute, int zone, int page = 0,
                         int seconds = 0, int half = 0) {
-  MoonReportInputs in;
-  in.year = year;
-  in.month = month;
-  in.day = day;
-  in.hour = hour;
-  in.minute = minute;
-  in.zone = zone;
-  in.half = half;
-  in.page = page;
-  in.seconds = seconds;
-  return in;
+  return {year, month, day, hour, minute, zone, half, page, seconds};
 }
 
 std::string text(const MoonReportInputs& in, int language) { return buildmoonreport(in, language).text; }

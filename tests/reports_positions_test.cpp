@@ -34,16 +34,7 @@ double numberafter(const std::string& s, const std::string& label, std::size_t f
 }
 
 SiderealInputs sidereal(int y, int mo, int d, int h, int mi, int zone, int half = 0) {
-  SiderealInputs in;
-  in.year = y, in.month = mo, in.day = d, in.hour = h, in.minute = mi, in.zone = zone, in.halfzone = half;
-  return in;
-}
-
-GeoPlace place(int latd, int latm, int north, int lond, int lonm, int east) {
-  GeoPlace p;
-  p.latitudedegrees = latd, p.latitudeminutes = latm, p.north = north;
-  p.longitudedegrees = lond, p.longitudeminutes = lonm, p.east = east;
-  return p;
+  return {.year = y, .month = mo, .day = d, .hour = h, .minute = mi, .zone = zone, .halfzone = half};
 }
 
 // Planet inputs with delta T given (the second half of the hand-shake).
@@ -61,7 +52,6 @@ void options(PlanetInputs& in, bool orbit, bool radec, bool altaz, bool magnitud
   in.orbit = orbit, in.radec = radec, in.altaz = altaz, in.magnitude = magnitude;
 }
 
-
 }  // namespace
 
 // ---- Sidereal time ------------------------------------------------------------
@@ -73,7 +63,7 @@ TEST(ReportsPositions, SiderealGoldenGerman) {
 
 TEST(ReportsPositions, SiderealGoldenEnglishHalfZoneNorthBased) {
   SiderealInputs in = sidereal(2000, 1, 1, 12, 0, -5, 1);
-  in.place = place(40, 43, 1, 74, 0, 0);
+  in.place = GeoPlace{40, 43, 0, 1, 74, 0, 0, 0};
   in.azimuthnorth = 1;
   EXPECT_EQ(buildsiderealreport(in, english).text,
             golden("sidereal_half_zone_en.txt"));
@@ -83,7 +73,7 @@ TEST(ReportsPositions, SiderealGreenwichWorkedExample) {
   // Meeus, Astronomical Algorithms, example 12.a: 1987 April 10, 0h UT at
   // Greenwich, mean sidereal time 13h10m46.3668s, apparent 13h10m46.1351s.
   SiderealInputs in = sidereal(1987, 4, 10, 0, 0, 0);
-  in.place = place(51, 28, 1, 0, 0, 1);
+  in.place = GeoPlace{51, 28, 0, 1, 0, 0, 0, 1};
   const std::string en = buildsiderealreport(in, english).text;
   EXPECT_TRUE(contains(en, "\r\n\r\n Local Mean Sidereal Time for the Longitude = Greenwich Zero Meridian \r\n"
                            "  0.000 Deg. East at 00:00 UTC\r\n\r\n"
@@ -152,7 +142,7 @@ TEST(ReportsPositions, PlanetGoldenEnglishSexagesimal) {
   PlanetInputs in = planets(2000, 1, 1, 12, 0, 0, 639, {2, 10});
   in.sexagesimal = true;
   in.azimuthnorth = true;
-  in.place = place(51, 28, 1, 0, 0, 0);
+  in.place = GeoPlace{51, 28, 0, 1, 0, 0, 0, 0};
   EXPECT_EQ(buildplanetreport(in, english).text,
             golden("planets_sexagesimal_en.txt"));
 }
@@ -280,7 +270,7 @@ TEST(ReportsPositions, PlanetInputsAreClampedAndPacked) {
   in.pressure = -5;
   in.temperature = -200;
   in.azimuthnorth = true;
-  in.place = place(99, 30, 0, 200, 10, 1);
+  in.place = GeoPlace{99, 30, 0, 0, 200, 10, 0, 1};
   const PlanetReport r = buildplanetreport(in, english);
   EXPECT_EQ((std::array{r.corrected.year, r.corrected.day, r.corrected.hour, r.corrected.minute, r.corrected.zone,
                          r.corrected.deltat, r.corrected.step, r.corrected.pressure, r.corrected.temperature}),

@@ -21,23 +21,12 @@ namespace {
 LocationTable places = presetlocationtable();
 
 RisesInputs inputs(int year, int month, int day, int zone) {
-  RisesInputs in;
-  in.places = places;
-  in.year = year;
-  in.month = month;
-  in.day = day;
-  in.zone = zone;
-  return in;
+  return {.year = year, .month = month, .day = day, .zone = zone, .places = places};
 }
 
 RisesInputs at(RisesInputs in, int latitude, int latitudeminutes, int north, int longitude, int longitudeminutes,
                int east) {
-  in.place.latitudedegrees = latitude;
-  in.place.latitudeminutes = latitudeminutes;
-  in.place.north = north;
-  in.place.longitudedegrees = longitude;
-  in.place.longitudeminutes = longitudeminutes;
-  in.place.east = east;
+  in.place = {latitude, latitudeminutes, 0, north, longitude, longitudeminutes, 0, east};
   return in;
 }
 
