@@ -12,7 +12,7 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps configure build run install screenshots test bench fuzz clean
+.PHONY: all deps configure build run install screenshots test coverage bench fuzz clean
 
 all: build
 
@@ -43,8 +43,28 @@ screenshots: configure
 	  $(abspath $(BUILD))/quendal-screenshots $(CURDIR)/docs/screenshots >/dev/null; \
 	  status=$$?; rm -rf $$dir; exit $$status
 
+# Every test; one that runs longer than TEST_TIMEOUT seconds fails.
+TEST_TIMEOUT ?= 300
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
+
+# Line coverage of the program code (calendar, astro without the generated
+# astro/data, almanac, app, reports, cli) by the tests: a separate build in
+# build-coverage compiled with --coverage, the tests without the GUI ones
+# (and without the check for mutable state, which the coverage counters
+# would fail), then gcovr's summary; fails below COVERAGE_MIN percent.
+COVERAGE_MIN ?= 95
+coverage:
+	@sh tools/install-deps.sh gcovr
+	@cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DQUENDAL_WERROR=$(WERROR) -DQUENDAL_TSAN=OFF \
+	  -DQUENDAL_SANITIZE=OFF -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
+	@cmake --build build-coverage -j $(JOBS) >/dev/null
+	@find build-coverage -name '*.gcda' -delete
+	@cd build-coverage && ctest -j $(JOBS) --timeout 1200 -LE gui -E engine.no_mutable_state --output-on-failure >/dev/null || \
+	  { echo "coverage: some tests failed (run make test)"; exit 1; }
+	@gcovr -r . build-coverage -j $(JOBS) --exclude-unreachable-branches \
+	  -f 'calendar/' -f 'astro/' -e 'astro/data/' -f 'almanac/' -f 'app/' -f 'reports/' -f 'cli/' \
+	  --print-summary --fail-under-line $(COVERAGE_MIN) -o build-coverage/coverage.txt
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
@@ -61,4 +81,4 @@ fuzz: deps
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
 
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-fuzz build-coverage

@@ -26,9 +26,6 @@ LocalDateTime localdatetime() {
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-namespace {
-
-// PRETTY_NAME (else NAME) of an os-release file, quotes removed.
 std::string osreleasename(const char* path) {
   std::ifstream in(path);
   std::string line, pretty, name;
@@ -46,8 +43,6 @@ std::string osreleasename(const char* path) {
   }
   return pretty.empty() ? name : pretty;
 }
-
-}  // namespace
 
 SystemVersion systemversion() {
   SystemVersion v;

@@ -26,6 +26,10 @@ struct SystemVersion {
 // 6.1) and its name (PRETTY_NAME of /etc/os-release).
 SystemVersion systemversion();
 
+// The system's name in an os-release file: PRETTY_NAME, else NAME, without
+// enclosing quotes; "" when the file has neither or cannot be read.
+std::string osreleasename(const char* path);
+
 // The user's default language id (Windows locale id numbering), from the
 // environment (LC_ALL, then LC_MESSAGES, then LANG): de_DE 1031, de_AT 3079,
 // de_CH 2055, de_LI 5127, de_LU 4103, anything else 1033.

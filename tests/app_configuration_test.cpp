@@ -3,39 +3,23 @@
 #include "app/configuration.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <cstdio>
+#include <array>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/application_state.h"
+#include "app/platform.h"
+#include "support.h"
 
 namespace quendal {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh directory per test, removed afterwards.
-class ConfigurationTest : public ::testing::Test {
+// Configuration files in a fresh directory.
+class ConfigurationTest : public testsupport::TempDir {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quendal-config-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  std::string write(const std::string& name, const std::string& bytes) {
-    const fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << bytes;
-    return p.string();
-  }
   // Keeps a reading as the program does; the result code.
   int keep(const Configuration& reading) {
     c = reading;
@@ -44,7 +28,6 @@ class ConfigurationTest : public ::testing::Test {
   }
   int read(const std::string& bytes) { return keep(readConfigurationFile(write("QUENDAL6.INI", bytes))); }
 
-  fs::path dir_;
   Configuration c;         // the last reading
   ApplicationState state;  // languageoverride as the program keeps it
 };
@@ -71,8 +54,8 @@ TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
   EXPECT_NEAR(longitudeof(c.locationTable[0]), 15.0 + 37.0 / 60.0, 1e-12);
   EXPECT_EQ(datesinuse(c.personalDateTable), 0);
 
-  EXPECT_EQ(keep(readConfigurationFile((dir_ / "nothing.ini").string())), 0);
-  EXPECT_EQ(keep(readConfigurationFile(dir_.string())), 0);  // a directory cannot be read
+  EXPECT_EQ(keep(readConfigurationFile((dir / "nothing.ini").string())), 0);
+  EXPECT_EQ(keep(readConfigurationFile(dir.string())), 0);  // a directory cannot be read
   EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
 
   // 65,540 bytes are read, one more is refused.
@@ -92,7 +75,7 @@ TEST_F(ConfigurationTest, TooLargeAndMissingLeaveTheLanguageAlone) {
   state.languageoverride = 1031;
   EXPECT_EQ(read("E \n" + std::string(70000, ' ')), -1);
   EXPECT_EQ(state.languageoverride, 1031);
-  EXPECT_EQ(keep(readConfigurationFile((dir_ / "none").string())), 0);
+  EXPECT_EQ(keep(readConfigurationFile((dir / "none").string())), 0);
   EXPECT_EQ(state.languageoverride, 1031);
   EXPECT_EQ(read("no language here\n"), 1);
   EXPECT_EQ(state.languageoverride, 1031);  // never cleared by the file
@@ -120,7 +103,7 @@ class WorkingDirectory {
 };
 
 TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
-  WorkingDirectory cd(dir_);
+  WorkingDirectory cd(dir);
   EXPECT_EQ(keep(readConfiguration()), 0);
   write("QUENDAL5.INI", "40 N 25   003W 42 Madrid\n");
   EXPECT_EQ(keep(readConfiguration()), 1);
@@ -133,6 +116,11 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   write("QUENDAL6.INI", std::string(65541, ' '));
   EXPECT_EQ(keep(readConfiguration()), -1);
   EXPECT_TRUE(isdefaultplace(c.locationTable[0]));
+  // One that cannot be read (here a directory) counts as missing.
+  fs::remove(dir / "QUENDAL6.INI");
+  fs::create_directory(dir / "QUENDAL6.INI");
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(c.locationTable[0].name, "Madrid");
 }
 
 // ---- Language lines -------------------------------------------------------------
@@ -244,12 +232,8 @@ TEST_F(ConfigurationTest, PlaceLinesBothLayoutsAndHemispheres) {
     const LocationRecord& r = c.locationTable[i];
     const auto& e = expected[i];
     EXPECT_EQ(r.name, e.name);
-    EXPECT_EQ(r.latitudedegrees, e.latd) << e.name;
-    EXPECT_EQ(r.latitudeminutes, e.latm) << e.name;
-    EXPECT_EQ(r.north, e.north) << e.name;
-    EXPECT_EQ(r.longitudedegrees, e.lond) << e.name;
-    EXPECT_EQ(r.longitudeminutes, e.lonm) << e.name;
-    EXPECT_EQ(r.east, e.east) << e.name;
+    EXPECT_EQ((std::array{r.latitudedegrees, r.latitudeminutes, r.north, r.longitudedegrees, r.longitudeminutes, r.east}),
+              (std::array{e.latd, e.latm, e.north, e.lond, e.lonm, e.east})) << e.name;
     EXPECT_NEAR(latitudeof(r), (e.latd + e.latm / 60.0) * (e.north ? 1 : -1), 1e-12) << e.name;
     EXPECT_NEAR(longitudeof(r), (e.lond + e.lonm / 60.0) * (e.east ? 1 : -1), 1e-12) << e.name;
   }
@@ -267,21 +251,16 @@ TEST_F(ConfigurationTest, LimitsAndNormalisation) {
   EXPECT_EQ(t[0].latitudedegrees, 90);
   EXPECT_EQ(t[0].latitudeminutes, 0);
   EXPECT_DOUBLE_EQ(latitudeof(t[0]), 90.0);
-  EXPECT_EQ(t[1].latitudedegrees, 90);
-  EXPECT_EQ(t[1].latitudeminutes, 0);
-  EXPECT_EQ(t[1].longitudedegrees, 180);
-  EXPECT_EQ(t[1].longitudeminutes, 0);
+  EXPECT_EQ((std::array{t[1].latitudedegrees, t[1].latitudeminutes, t[1].longitudedegrees, t[1].longitudeminutes}),
+            (std::array{90, 0, 180, 0}));
   EXPECT_DOUBLE_EQ(latitudeof(t[1]), -90.0);
   EXPECT_DOUBLE_EQ(longitudeof(t[1]), -180.0);
   // All four numbers 0: 0° 0' N, 0° 1' E.
-  EXPECT_EQ(t[2].north, 1);
-  EXPECT_EQ(t[2].east, 1);
-  EXPECT_EQ(t[2].longitudeminutes, 1);
+  EXPECT_EQ((std::array{t[2].north, t[2].east, t[2].longitudeminutes}),
+            (std::array{1, 1, 1}));
   EXPECT_NEAR(longitudeof(t[2]), 1 / 60.0, 1e-15);
-  EXPECT_EQ(t[3].latitudedegrees, 0);
-  EXPECT_EQ(t[3].latitudeminutes, 0);
-  EXPECT_EQ(t[3].longitudedegrees, 0);
-  EXPECT_EQ(t[3].longitudeminutes, 1);
+  EXPECT_EQ((std::array{t[3].latitudedegrees, t[3].latitudeminutes, t[3].longitudedegrees, t[3].longitudeminutes}),
+            (std::array{0, 0, 0, 1}));
   EXPECT_EQ(t[4].longitudeminutes, 0);
   EXPECT_DOUBLE_EQ(longitudeof(t[4]), 180.0);
 }
@@ -313,6 +292,11 @@ TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   EXPECT_EQ(c.locationTable[1].name, "lued");  // column 18 is not part of the name
   EXPECT_EQ(c.locationTable[2].name, "Ä  b");
   EXPECT_EQ(c.locationTable[3].name, "A B C D");  // control characters count as blanks
+  // Only 55 characters from column 19 are examined.
+  ASSERT_EQ(read("48 N 12   015E 37 " + std::string(54, ' ') + "XYZ\n"), 1);
+  EXPECT_EQ(c.locationTable[0].name, "X");
+  ASSERT_EQ(read("48 N 12   015E 37 " + std::string(55, ' ') + "XYZ\n"), 1);
+  EXPECT_EQ(c.locationTable[0].name, "");
 
   std::string content;
   for (int i = 0; i < 40; ++i) content += "10 N " + std::to_string(10 + i) + "   010E 00 P" + std::to_string(i) + "\n";
@@ -340,6 +324,23 @@ TEST_F(ConfigurationTest, LineEndsAndEncodings) {
   // Columns count characters: a UTF-8 name keeps its place in the columns.
   ASSERT_EQ(read("2024-01-01 Ä" + std::string(38, 'b') + "c\n"), 1);
   EXPECT_EQ(c.personalDateTable[0].text, "Ä" + std::string(38, 'b'));
+}
+
+// The system's name for pages 30 and 97 of the main report, from an
+// os-release file.
+TEST_F(ConfigurationTest, OsReleaseName) {
+  const struct {
+    const char* file;
+    const char* name;
+  } files[] = {
+      {"NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n", "Debian GNU/Linux 12 (bookworm)"},
+      {"NAME='Alpine Linux'\nID=alpine\n", "Alpine Linux"},      // no PRETTY_NAME: NAME, single quotes
+      {"PRETTY_NAME=Plain\nPRETTY_NAME=Second\n", "Plain"},     // unquoted; the first one counts
+      {"PRETTY_NAME=\"unbalanced\nNAME=x\n", "\"unbalanced"},  // quotes only when they enclose
+      {"ID=none\n", ""},
+  };
+  for (const auto& f : files) EXPECT_EQ(osreleasename(write("os-release", f.file).c_str()), f.name) << f.file;
+  EXPECT_EQ(osreleasename((dir / "missing").c_str()), "");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/application_state.h"
 #include "app/platform.h"
 
@@ -11,25 +13,14 @@ namespace quendal {
 namespace {
 
 TEST(StartupKeyword, CharactersTwoToFourUpperCased) {
-  EXPECT_EQ(commandkeyword("/KAL"), CommandKeyword::calendar);
-  EXPECT_EQ(commandkeyword("-cal"), CommandKeyword::calendar);
-  EXPECT_EQ(commandkeyword("xCaLendar please"), CommandKeyword::calendar);
-  EXPECT_EQ(commandkeyword("/bio"), CommandKeyword::equationoftime);
-  EXPECT_EQ(commandkeyword("/DRU"), CommandKeyword::printing);
-  EXPECT_EQ(commandkeyword("-pri"), CommandKeyword::printing);
-  EXPECT_EQ(commandkeyword("/TZ"), CommandKeyword::zodiac);
-  EXPECT_EQ(commandkeyword("/tzx"), CommandKeyword::zodiac);
-}
-
-TEST(StartupKeyword, NothingElseMatches) {
-  EXPECT_EQ(commandkeyword(""), CommandKeyword::none);
-  EXPECT_EQ(commandkeyword("CAL"), CommandKeyword::none);  // no prefix character
-  EXPECT_EQ(commandkeyword("/CA"), CommandKeyword::none);  // shorter than the keyword
-  EXPECT_EQ(commandkeyword("/T"), CommandKeyword::none);
-  EXPECT_EQ(commandkeyword("//CAL"), CommandKeyword::none);
-  EXPECT_EQ(commandkeyword(" /CAL"), CommandKeyword::none);
-  EXPECT_EQ(commandkeyword("/XTZ"), CommandKeyword::none);
-  EXPECT_EQ(commandkeyword("/äCAL"), CommandKeyword::none);
+  using enum CommandKeyword;
+  const std::pair<const char*, CommandKeyword> words[] = {
+      {"/KAL", calendar},  {"-cal", calendar}, {"xCaLendar please", calendar}, {"/bio", equationoftime},
+      {"/DRU", printing},  {"-pri", printing}, {"/TZ", zodiac},                {"/tzx", zodiac},
+      {"", none},          {"CAL", none} /* no prefix character */,             {"/CA", none} /* too short */,
+      {"/T", none},        {"//CAL", none},    {" /CAL", none},                 {"/XTZ", none},
+      {"/äCAL", none}};
+  for (const auto& [word, keyword] : words) EXPECT_EQ(commandkeyword(word), keyword) << word;
 }
 
 TEST(StartupKeyword, EffectsOnTheStartState) {
@@ -47,15 +38,10 @@ TEST(StartupKeyword, EffectsOnTheStartState) {
 }
 
 TEST(StartupLanguage, LocaleIds) {
-  EXPECT_EQ(languageidfromlocale("de_DE.UTF-8"), 1031);
-  EXPECT_EQ(languageidfromlocale("de_AT.UTF-8"), 3079);
-  EXPECT_EQ(languageidfromlocale("de_CH"), 2055);
-  EXPECT_EQ(languageidfromlocale("de_LI.utf8"), 5127);
-  EXPECT_EQ(languageidfromlocale("de_LU@euro"), 4103);
-  EXPECT_EQ(languageidfromlocale("de_BE.UTF-8"), 1033);
-  EXPECT_EQ(languageidfromlocale("de_DEX"), 1033);
-  EXPECT_EQ(languageidfromlocale("C"), 1033);
-  EXPECT_EQ(languageidfromlocale(nullptr), 1033);
+  const std::pair<const char*, int> locales[] = {{"de_DE.UTF-8", 1031}, {"de_AT.UTF-8", 3079}, {"de_CH", 2055},
+                                                 {"de_LI.utf8", 5127},  {"de_LU@euro", 4103},  {"de_BE.UTF-8", 1033},
+                                                 {"de_DEX", 1033},      {"C", 1033},           {nullptr, 1033}};
+  for (const auto& [locale, id] : locales) EXPECT_EQ(languageidfromlocale(locale), id) << (locale ? locale : "null");
 }
 
 TEST(StartupLanguage, TheStateKeepsTheFilesLanguageAndToggles) {

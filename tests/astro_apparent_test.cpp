@@ -1,10 +1,8 @@
 // Apparent places: Meeus' worked examples 25.b (Sun), 33.a (Venus), 45.a
-// (Saturn's rings), 47.a (Moon); the low-precision Sun and Moon as second
-// algorithms over 1900..2100; light-time consistency, continuity, the
-// ecliptic-equatorial round trip, the Sun's aberration, parallax, the zodiac
-// boundaries, and two threads computing at once.
+// (Saturn's rings), 47.a (Moon); PyEphem over 1900..2100; the low-precision
+// Sun and Moon against the precise ones; continuity, the ecliptic-equatorial
+// round trip, parallax, the zodiac boundaries.
 #include <cmath>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -20,6 +18,7 @@
 #include "astro/timescales.h"
 #include "astro/zodiac.h"
 #include "calendar/calendar.h"
+#include "support.h"
 
 namespace quendal {
 namespace {
@@ -39,20 +38,10 @@ Place Position(double jde, BodyCode body, bool lightTime = true) {
   return BodyPosition(FrameAt(InstantFromTT(jde)), body, lightTime);
 }
 
-// The heliocentric state with l and b in radians.
-HeliocentricState Radians(HeliocentricState s) {
-  s.l *= RadiansPerDegree, s.b *= RadiansPerDegree;
-  return s;
-}
-
 double Hours(int h, int m, double s) { return h + m / 60.0 + s / 3600.0; }
 double Degrees(int d, int m, double s) { return d < 0 ? -(-d + m / 60.0 + s / 3600.0) : d + m / 60.0 + s / 3600.0; }
 
-// Angular separation of two equatorial places (hours, degrees), degrees.
-double Separation(double ra1, double dec1, double ra2, double dec2) {
-  const double c = SinDeg(dec1) * SinDeg(dec2) + CosDeg(dec1) * CosDeg(dec2) * CosDeg(15 * (ra1 - ra2));
-  return std::acos(c > 1.0 ? 1.0 : c) * DegreesPerRadian;
-}
+using testsupport::separation;
 
 TEST(BodyPosition, MeeusExample25bSun) {
   // 1992 October 13.0 TD: alpha = 13h13m30.749s, delta = -7 deg 47' 01.74"
@@ -72,39 +61,31 @@ TEST(BodyPosition, MeeusExample33aVenus) {
   // distance 0.910947 AU (Meeus 33.a: light time, FK5, aberration, nutation);
   // k = 0.647 (41.a).
   const Place p = Position(2448976.5, Venus);
-  EXPECT_LT(Separation(p.ra, p.dec, Hours(21, 4, 41.454), Degrees(-18, 53, 16.84)) * 3600, 1.0);
+  EXPECT_LT(separation(p.ra, p.dec, Hours(21, 4, 41.454), Degrees(-18, 53, 16.84)) * 3600, 1.0);
   EXPECT_NEAR(p.distance, 0.910947, 0.000002);
   EXPECT_NEAR(p.illuminated, 64.7, 0.05);
 }
 
-TEST(BodyPosition, PlanetaryAberration) {
-  // The place seen from the Earth at jd - tau differs from the light-time
-  // place seen from the Earth at jd by the annual aberration of Meeus eq.
-  // 23.2 (constant 20.49552", the Earth's orbital eccentricity and perihelion).
-  for (double jde = 2415020.5; jde < 2488070.5; jde += 1001.7) {
-    const double t = (jde - 2451545.0) / 36525;
-    const double e = 0.016708634 - 0.000042037 * t;
-    const double perihelion = 102.93735 + 1.71946 * t;
-    const double kappa = 20.49552 / 3600;
-    const HeliocentricState earth = Radians(PlanetHeliocentric(jde, Earth));
-    ASSERT_EQ(earth.status, AstroStatus::Ok);
-    const double sun = NormalizeDegrees(earth.l * DegreesPerRadian + 180.0);
-    const double deltapsi = Nutation(jde).longitude;
-    for (BodyCode body : planets) {
-      const Place p = Position(jde, body);
-      const HeliocentricState s =
-          Radians(PlanetHeliocentric(jde - LightTimePerAU * Position(jde, body, false).distance, body));
-      ASSERT_EQ(s.status, AstroStatus::Ok);
-      const double x = s.r * std::cos(s.b) * std::cos(s.l) - earth.r * std::cos(earth.b) * std::cos(earth.l);
-      const double y = s.r * std::cos(s.b) * std::sin(s.l) - earth.r * std::cos(earth.b) * std::sin(earth.l);
-      const double z = s.r * std::sin(s.b) - earth.r * std::sin(earth.b);
-      const double l = std::atan2(y, x) * DegreesPerRadian, b = std::atan2(z, std::hypot(x, y)) * DegreesPerRadian;
-      const double dl = (-kappa * CosDeg(sun - l) + e * kappa * CosDeg(perihelion - l)) / CosDeg(b);
-      const double db = -kappa * SinDeg(b) * (SinDeg(sun - l) - e * SinDeg(perihelion - l));
-      const double apparent = p.lambda - deltapsi;
-      EXPECT_NEAR(std::remainder(apparent - l - dl, 360.0) * 3600, 0.0, 0.1) << static_cast<int>(body) << " " << jde;
-      EXPECT_NEAR((p.beta - b - db) * 3600, 0.0, 0.1) << static_cast<int>(body) << " " << jde;
-    }
+// Apparent places of the Sun, the Moon and the planets every 97 days of
+// 1900..2100 against PyEphem (tests/data/positions_pyephem.txt,
+// tools/gen_ephem_reference.py): light time, aberration and nutation
+// included on both sides.
+TEST(BodyPosition, AgreesWithPyEphem) {
+  const double limits[10] = {0.1, 1.0, 2.0, 2.0, 0.0, 2.0, 2.0, 2.0, 2.0, 2.0};  // arcseconds: Moon, Sun, planets
+  double worst[10] = {}, worstDistance[10] = {};
+  for (const auto& r : testsupport::table("positions_pyephem.txt")) {
+    const int k = static_cast<int>(r[1]) + 1;
+    const Place p = Position(r[0], static_cast<BodyCode>(r[1]));
+    ASSERT_EQ(p.status, AstroStatus::Ok) << r[1];
+    worst[k] = std::fmax(worst[k], separation(p.ra, p.dec, r[2], r[3]) * 3600.0);
+    // PyEphem's distance is the geometric one, without light time.
+    const double distance = Position(r[0], static_cast<BodyCode>(r[1]), false).distance;
+    worstDistance[k] = std::fmax(worstDistance[k], std::fabs(distance / r[4] - 1.0));
+  }
+  for (int k = 0; k < 10; ++k) {
+    if (k == 4) continue;  // the Earth
+    EXPECT_LT(worst[k], limits[k]) << k - 1;
+    EXPECT_LT(worstDistance[k], 2e-6) << k - 1;
   }
 }
 
@@ -126,7 +107,7 @@ TEST(BodyPosition, MeeusExample47aMoon) {
   // 1992 April 12, 0h TD: alpha = 134.688470 deg, delta = 13.768368 deg,
   // distance 368409.7 km (Meeus' abridged ELP-2000/82; nutation, no aberration).
   const Place p = Position(2448724.5, Moon);
-  EXPECT_LT(Separation(p.ra, p.dec, 134.688470 / 15, 13.768368) * 3600, 10.0);
+  EXPECT_LT(separation(p.ra, p.dec, 134.688470 / 15, 13.768368) * 3600, 10.0);
   EXPECT_NEAR(p.distance * KilometresPerAU, 368409.7, 5.0);
   // Illuminated fraction k = 0.68 (Meeus 48.a), elongation = 180 - phase angle.
   EXPECT_NEAR(p.illuminated, 68.0, 0.5);
@@ -142,7 +123,7 @@ TEST(BodyPosition, SunAgreesWithTheLowPrecisionSun) {
     const Place p = Position(jde, Sun);
     double ra, dec;
     LowPrecisionSun((jd - 2451545.0) / 36525, ra, dec);
-    worst = std::fmax(worst, Separation(p.ra, p.dec, ra, dec));
+    worst = std::fmax(worst, separation(p.ra, p.dec, ra, dec));
   }
   EXPECT_LT(worst, 0.025);
 }
@@ -161,47 +142,13 @@ TEST(BodyPosition, MoonAgreesWithTheLowPrecisionMoon) {
     const Place p = Position(jde, Moon);
     double ra, dec;
     LowPrecisionMoon((jd - 2451545.0) / 36525, ra, dec);
-    worst = std::fmax(worst, Separation(p.ra, p.dec, ra, dec));
+    ASSERT_GE(ra, 0.0);
+    ASSERT_LT(ra, 24.0);
+    worst = std::fmax(worst, separation(p.ra, p.dec, ra, dec));
     ++compared;
   }
   EXPECT_LT(worst, 0.3);
   EXPECT_GT(compared, 17680);
-}
-
-TEST(BodyPosition, SunsAberrationFromTheLightTime) {
-  // The Earth taken at the instant the light left the Sun moves the Sun by the
-  // annual aberration, -20.4955"/R in longitude (Meeus eq. 25.10) up to the
-  // eccentricity term.
-  for (double jde = 2415020.5; jde < 2488070.5; jde += 401.3) {
-    const Place apparent = Position(jde, Sun, true);
-    const Place geometric = Position(jde, Sun, false);
-    const double dl = std::remainder(apparent.lambda - geometric.lambda, 360.0) * 3600;
-    EXPECT_NEAR(dl, -20.4955 / geometric.distance, 0.4) << jde;
-    EXPECT_NEAR(apparent.beta, geometric.beta, 1e-6);
-  }
-}
-
-TEST(BodyPosition, LightTimeIsConsistent) {
-  // The corrected distance is the light path from the planet at jd - tau to
-  // the Earth at jd, and tau from that distance differs from the one used
-  // (from the geometric distance) by far less than the motion could show.
-  const double jde = 2460000.5;
-  const HeliocentricState earth = Radians(PlanetHeliocentric(jde, Earth));
-  ASSERT_EQ(earth.status, AstroStatus::Ok);
-  for (BodyCode body : planets) {
-    const Place geometric = Position(jde, body, false);
-    const Place corrected = Position(jde, body, true);
-    const HeliocentricState s = Radians(PlanetHeliocentric(jde - LightTimePerAU * geometric.distance, body));
-    ASSERT_EQ(s.status, AstroStatus::Ok);
-    const double x = s.r * std::cos(s.b) * std::cos(s.l) - earth.r * std::cos(earth.b) * std::cos(earth.l);
-    const double y = s.r * std::cos(s.b) * std::sin(s.l) - earth.r * std::cos(earth.b) * std::sin(earth.l);
-    const double z = s.r * std::sin(s.b) - earth.r * std::sin(earth.b);
-    EXPECT_NEAR(corrected.distance, std::sqrt(x * x + y * y + z * z), 1e-12) << static_cast<int>(body);
-    EXPECT_LT(std::fabs(corrected.distance - geometric.distance) * LightTimePerAU, 1e-4) << static_cast<int>(body);
-    // The correction displaces the planet by its geocentric motion during tau
-    // and the aberration (20.5" at most).
-    EXPECT_LT(std::fabs(std::remainder(corrected.lambda - geometric.lambda, 360.0)), 0.02) << static_cast<int>(body);
-  }
 }
 
 TEST(BodyPosition, NoJumpsBetweenNeighbouringInstants) {
@@ -212,7 +159,7 @@ TEST(BodyPosition, NoJumpsBetweenNeighbouringInstants) {
     Place previous = Position(2460310.5, body);
     for (double jde = 2460310.5 + 0.125; jde < 2460676.5; jde += 0.125) {
       const Place p = Position(jde, body);
-      const double step = Separation(p.ra, p.dec, previous.ra, previous.dec);
+      const double step = separation(p.ra, p.dec, previous.ra, previous.dec);
       EXPECT_LT(step, body == Moon ? 2.2 : 0.35) << static_cast<int>(body) << " " << jde;
       EXPECT_LT(std::fabs(p.distance - previous.distance), body == Moon ? 7e-6 : 0.005) << static_cast<int>(body);
       EXPECT_LT(std::fabs(p.magnitude - previous.magnitude), body == Moon ? 0.3 : 0.15) << static_cast<int>(body);
@@ -289,58 +236,13 @@ TEST(BodyPosition, MoonMagnitude) {
   EXPECT_NEAR(Position(2460335.24, Moon).magnitude, -12.7, 0.15);
 }
 
-// Two threads computing every body over a year at once get what one thread
-// gets.
-TEST(BodyPosition, TwoThreadsAgreeWithOne) {
-  const auto run = [](double start, std::vector<double>& out) {
-    for (double jde = start; jde < start + 365.0; jde += 3.7) {
-      const InstantFrame frame = FrameAt(InstantFromTT(jde));
-      for (BodyCode body : bodies) {
-        const Place p = BodyPosition(frame, body);
-        out.insert(out.end(), {p.ra, p.dec, p.distance, p.magnitude});
-      }
-    }
-  };
-  std::vector<double> alone1, alone2, together1, together2;
-  run(2460000.5, alone1);
-  run(2440000.5, alone2);
-  std::thread first([&] { run(2460000.5, together1); });
-  std::thread second([&] { run(2440000.5, together2); });
-  first.join();
-  second.join();
-  EXPECT_EQ(together1, alone1);
-  EXPECT_EQ(together2, alone2);
-}
-
-TEST(InstantFrame, SharedQuantitiesOfTheInstant) {
-  // The frame holds what every body of the instant shares; the apparent
-  // sidereal time differs from the mean one by the equation of the equinoxes.
+TEST(InstantFrame, TimeScalesAndLongitude) {
   const Instant at = InstantFromUT(2460000.5);
   EXPECT_NEAR((at.tt - at.ut) * 86400.0, DeltaTForJD(2460000.5), 1e-4);  // a JD resolves 40 microseconds
   const InstantFrame f = FrameAt(at);
-  EXPECT_EQ(f.earth.l, PlanetHeliocentric(at.tt, Earth).l);
-  EXPECT_EQ(f.nutation.longitude, Nutation(at.tt).longitude);
-  EXPECT_EQ(f.trueObliquity, TrueObliquity(at.tt));
-  EXPECT_NEAR(f.trueObliquity - f.meanObliquity, Nutation(at.tt).obliquity, 1e-12);
-  EXPECT_EQ(f.meanSiderealTime, MeanSiderealTime(at.ut, 0.0));
-  EXPECT_NEAR((f.apparentSiderealTime - f.meanSiderealTime) * 3600.0,
-              f.nutation.longitude / 15.0 * CosDeg(f.trueObliquity) * 3600.0, 1e-6);
   EXPECT_NEAR(ApparentSiderealTime(f, 15.0), f.apparentSiderealTime + 1.0, 1e-9);
   // Delta T given: the planet report's own.
   EXPECT_NEAR((InstantFromUT(2460000.5, 69.2).tt - 2460000.5) * 86400.0, 69.2, 1e-4);
-}
-
-TEST(MoonChartPosition, OffsetsFollowTheLunarAge) {
-  for (double jd = 2460000.5; jd < 2460030.5; jd += 1.7) {
-    const HeliocentricState chart = MoonChartPosition(jd, jd - 0.0008);
-    const HeliocentricState earth = PlanetHeliocentric(jd, Earth);
-    ASSERT_EQ(chart.status, AstroStatus::Ok);
-    const double a = MoonAgeAngle(jd - 0.0008) * RadiansPerDegree;
-    EXPECT_NEAR(earth.l - chart.l, 360.0 / 56.0 * std::sin(a), 1e-12);
-    EXPECT_NEAR(earth.r - chart.r, std::cos(a) / 7, 1e-15);
-    EXPECT_EQ(earth.b, chart.b);
-    EXPECT_EQ(earth.dl, chart.dl);
-  }
 }
 
 TEST(AltitudeParallax, MoonAndOtherBodies) {
@@ -362,11 +264,6 @@ TEST(AltitudeParallax, MoonAndOtherBodies) {
 int Zodiac2000(double lambda) { return ZodiacConstellation(lambda, 0.0, 2451545.0); }
 
 TEST(ZodiacConstellation, Boundaries) {
-  EXPECT_EQ(Zodiac2000(28.8), 12);
-  EXPECT_EQ(Zodiac2000(28.81), 1);
-  EXPECT_EQ(Zodiac2000(247.7), 8);
-  EXPECT_EQ(Zodiac2000(250.0), 13);
-  EXPECT_EQ(Zodiac2000(359.0), 12);
   const struct {
     double upper;
     int below, above;

@@ -1,11 +1,13 @@
-// Nutation and obliquity: Meeus' example 22.a, the IAU 1976 obliquity and
-// Meeus' short nutation formula as second algorithms.
+// Nutation, obliquity and sidereal time: Meeus' example 22.a and ERFA.
 #include <cmath>
 
 #include <gtest/gtest.h>
 
 #include "astro/numeric.h"
+#include "astro/frame.h"
 #include "astro/nutation.h"
+#include "astro/timescales.h"
+#include "support.h"
 
 namespace quendal {
 namespace {
@@ -25,33 +27,23 @@ TEST(Nutation, MeeusExample22a) {
   EXPECT_NEAR(TrueObliquity(2446895.5), MeanObliquity(2446895.5) + n.obliquity, 1e-12);
 }
 
-TEST(Nutation, AgreesWithMeeusShortFormulaOverTwoCenturies) {
-  // Meeus ch. 22, accuracy 0.5" in dpsi and 0.1" in deps.
-  double worstPsi = 0.0, worstEps = 0.0;
-  for (double jde = 2415020.5; jde < 2488070.5; jde += 3.17) {
-    const double t = (jde - 2451545.0) / 36525.0;
-    const double om = (125.04452 - 1934.136261 * t) * RadiansPerDegree;
-    const double l = (280.4665 + 36000.7698 * t) * RadiansPerDegree;
-    const double lm = (218.3165 + 481267.8813 * t) * RadiansPerDegree;
-    const double psi = -17.20 * std::sin(om) - 1.32 * std::sin(2 * l) - 0.23 * std::sin(2 * lm) +
-                       0.21 * std::sin(2 * om);
-    const double eps = 9.20 * std::cos(om) + 0.57 * std::cos(2 * l) + 0.10 * std::cos(2 * lm) -
-                       0.09 * std::cos(2 * om);
-    const NutationAngles n = Nutation(jde);
-    worstPsi = std::fmax(worstPsi, std::fabs(n.longitude * ArcsecPerDegree - psi));
-    worstEps = std::fmax(worstEps, std::fabs(n.obliquity * ArcsecPerDegree - eps));
+// Nutation (IAU 1980), mean obliquity, mean sidereal time (IAU 1982) and the
+// equation of the equinoxes against ERFA over 1900..2100, and Laskar's
+// obliquity against the IAU 1976 one over 1000..3000 (tests/data/earth_erfa.txt,
+// tools/gen_erfa_reference.py).
+TEST(Nutation, AgreesWithErfa) {
+  for (const auto& r : testsupport::table("earth_erfa.txt", 0)) {
+    const double jd = r[0];
+    const NutationAngles n = Nutation(jd);
+    ASSERT_NEAR(n.longitude * ArcsecPerDegree, r[1], 0.0005) << jd;
+    ASSERT_NEAR(n.obliquity * ArcsecPerDegree, r[2], 0.0005) << jd;
+    ASSERT_NEAR(MeanObliquity(jd) * ArcsecPerDegree, r[3], 0.01) << jd;
+    ASSERT_NEAR(std::remainder(MeanSiderealTime(jd, 0.0) - r[4], 24.0) * 3600.0, 0.0, 0.001) << jd;
+    const InstantFrame f = FrameAt(InstantFromUT(jd));
+    ASSERT_NEAR(std::remainder(f.apparentSiderealTime - f.meanSiderealTime, 24.0) * 3600.0, r[5], 0.001) << jd;
   }
-  EXPECT_LT(worstPsi, 0.5);
-  EXPECT_LT(worstEps, 0.15);
-}
-
-TEST(Obliquity, LaskarAgreesWithIau1976WithinAMillennium) {
-  // Meeus eq. 22.2: 84381.448 - 46.8150 T - 0.00059 T^2 + 0.001813 T^3 arcsec.
-  for (double jde = 2451545.0 - 365250.0; jde <= 2451545.0 + 365250.0; jde += 3652.5) {
-    const double t = (jde - 2451545.0) / 36525.0;
-    const double iau = 84381.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t;
-    EXPECT_NEAR(MeanObliquity(jde) * ArcsecPerDegree, iau, 0.35) << jde;
-  }
+  for (const auto& r : testsupport::table("earth_erfa.txt", 1))
+    EXPECT_NEAR(MeanObliquity(r[0]) * ArcsecPerDegree, r[1], 0.35) << r[0];
 }
 
 }  // namespace

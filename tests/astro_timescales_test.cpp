@@ -1,6 +1,6 @@
 // Delta T and sidereal time: interval rules, worked examples of Meeus'
-// Astronomical Algorithms (ch. 12), the IAU 1982 expression as a second
-// algorithm, and continuity laws.
+// Astronomical Algorithms (ch. 12), continuity laws (ERFA's sidereal time:
+// astro_nutation_test).
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -21,30 +21,14 @@ double secondsBetween(double a, double b) {
   return d * 3600.0;
 }
 
-TEST(DeltaT, IntervalFollowsTheIntegerYear) {
+TEST(DeltaT, PublishedValuesAndTheYearsAfter2150) {
   EXPECT_NEAR(DeltaT(2000, 1), 63.874, 0.001);
-  // 2005 December still uses the 1987..2005 polynomial, 2006 January the next one.
-  const double t2005 = 2005.0 + 11.5 / 12.0 - 2000.0;
-  const double old = 63.86 + t2005 * (0.3345 + t2005 * (-0.060374 + t2005 * (0.0017275 +
-                     t2005 * (0.000651814 + t2005 * 0.00002373599))));
-  EXPECT_NEAR(DeltaT(2005, 12), old, 1e-9);
-  const double t2006 = 2006.0 + 0.5 / 12.0 - 2000.0;
-  EXPECT_NEAR(DeltaT(2006, 1), 62.92 + 0.32217 * t2006 + 0.005589 * t2006 * t2006, 1e-9);
-  // 2051..2150 carries the extra linear term; after 2150 u comes from the integer year.
-  const double y2100 = 2100.0 + 5.5 / 12.0;
-  const double u2100 = (y2100 - 1820.0) / 100.0;
-  EXPECT_NEAR(DeltaT(2100, 6), -20.0 + 32.0 * u2100 * u2100 - 0.5628 * (2150.0 - y2100), 1e-9);
-  EXPECT_NEAR(DeltaT(2151, 6), -20.0 + 32.0 * 3.31 * 3.31, 1e-9);
-  EXPECT_DOUBLE_EQ(DeltaT(2151, 1), DeltaT(2151, 12));
-  EXPECT_GT(DeltaT(-500, 1), 17000.0);
-  // Published anchors: the constant terms at the centre of their intervals.
+  // The constant terms at the centre of their intervals.
   EXPECT_NEAR(DeltaT(1950, 1), 29.07, 0.05);
   EXPECT_NEAR(DeltaT(1975, 1), 45.45, 0.06);
-  // 1800 December still belongs to the 1701..1800 polynomial, a year past its
-  // published limit.
-  const double t1800 = 100.0 + 11.5 / 12.0;
-  EXPECT_NEAR(DeltaT(1800, 12), 8.83 + t1800 * (0.1603 + t1800 * (-0.0059285 + t1800 *
-              (0.00013336 - t1800 / 1174000.0))), 1e-9);
+  // After 2150 u comes from the integer year.
+  EXPECT_NEAR(DeltaT(2151, 6), -20.0 + 32.0 * 3.31 * 3.31, 1e-9);
+  EXPECT_DOUBLE_EQ(DeltaT(2151, 1), DeltaT(2151, 12));
 }
 
 TEST(DeltaT, NeighbouringMonthsJoinSmoothlyOverTwoAndAHalfMillennia) {
@@ -105,12 +89,6 @@ TEST(DeltaT, ForJulianDateIsConstantWithinTheCalendarMonth) {
   EXPECT_GT(DeltaTForJD(1.0e13), 1.0e9);  // far future: the parabola, no overflow
 }
 
-TEST(SiderealTime, MeanAtJ2000IsTheConstantTerm) {
-  EXPECT_NEAR(MeanSiderealTime(2451545.0, 0.0), 280.46061837 / 15.0, 1e-9);
-  EXPECT_NEAR(MeanSiderealTime(2451545.0, 15.0), 280.46061837 / 15.0 + 1.0, 1e-9);
-  EXPECT_NEAR(MeanSiderealTime(2451545.0, 90.0), 280.46061837 / 15.0 + 6.0 - 24.0, 1e-9);
-}
-
 TEST(SiderealTime, MeeusExample12a) {
   // 1987 April 10, 0h UT: mean 13h10m46.3668s, apparent 13h10m46.1351s.
   EXPECT_NEAR(secondsBetween(MeanSiderealTime(2446895.5, 0.0), hms(13, 10, 46.3668)), 0.0, 0.0005);
@@ -122,21 +100,6 @@ TEST(SiderealTime, MeeusExample12b) {
   // 1987 April 10, 19h21m00s UT: 128.7378734 degrees = 8h34m57.0896s.
   const double jd = 2446895.5 + (19.0 + 21.0 / 60.0) / 24.0;
   EXPECT_NEAR(secondsBetween(MeanSiderealTime(jd, 0.0), 128.7378734 / 15.0), 0.0, 0.0005);
-}
-
-TEST(SiderealTime, AgreesWithTheIau1982ExpressionOverTwoCenturies) {
-  // GMST at 0h UT = 24110.54841 + 8640184.812866 T + 0.093104 T^2 - 6.2e-6 T^3 s,
-  // advanced by 1.00273790935 sidereal seconds per UT second.
-  double worst = 0.0;
-  for (double jd0 = 2415020.5; jd0 < 2488070.5; jd0 += 97.0) {
-    const double t = (jd0 - 2451545.0) / 36525.0;
-    for (double ut = 0.0; ut < 1.0; ut += 0.37) {
-      const double s = 24110.54841 + 8640184.812866 * t + 0.093104 * t * t - 6.2e-6 * t * t * t +
-                       1.00273790935 * ut * 86400.0;
-      worst = std::fmax(worst, std::fabs(secondsBetween(MeanSiderealTime(jd0 + ut, 0.0), s / 3600.0)));
-    }
-  }
-  EXPECT_LT(worst, 0.001);
 }
 
 TEST(SiderealTime, ApparentStaysInRangeAndWithinTheEquationOfTheEquinoxes) {
@@ -160,7 +123,6 @@ TEST(SiderealTime, ApparentStaysInRangeAndWithinTheEquationOfTheEquinoxes) {
 
 TEST(SiderealTime, LocalMeanTakesEastLongitudes) {
   const double mjd = 60384.8125;
-  EXPECT_DOUBLE_EQ(LocalMeanSiderealTime(mjd, 15.62), MeanSiderealTime(mjd + 2400000.5, 15.62));
   const double diff = LocalMeanSiderealTime(mjd, 30.0) - MeanSiderealTime(mjd + 2400000.5, 0.0);
   EXPECT_NEAR(diff - 24.0 * std::floor(diff / 24.0), 2.0, 1e-9);
 }

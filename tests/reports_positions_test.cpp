@@ -1,10 +1,9 @@
 // The sidereal time and planet position reports and the ephemeris list:
-// golden texts in both languages, the delta T hand-shake, the chart state,
-// the option rules, and the numbers against the engine (BodyPosition,
-// PlanetHeliocentric, SiderealTime) and against an independent sidereal-time
-// formula.
+// golden texts (tests/golden/), the delta T hand-shake, the chart state, the
+// option rules, and the planet report's numbers against the engine.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -12,6 +11,7 @@
 #include "app/configuration.h"
 #include "app/startup.h"
 #include "astro/apparent.h"
+#include "astro/frame.h"
 #include "astro/nutation.h"
 #include "astro/planets.h"
 #include "astro/timescales.h"
@@ -19,39 +19,22 @@
 #include "calendar/text.h"
 #include "reports/planet_report.h"
 #include "reports/sidereal_report.h"
+#include "support.h"
 
 using namespace quendal;
+using namespace testsupport;
 
 namespace {
 
-bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
-bool startswith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
-bool endswith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-int countof(const std::string& s, const std::string& what) {
-  int n = 0;
-  for (std::size_t i = s.find(what); i != std::string::npos; i = s.find(what, i + 1)) ++n;
-  return n;
-}
-// The number that follows the first occurrence of label.
-double numberafter(const std::string& s, const std::string& label) {
-  const std::size_t i = s.find(label);
+// The number that follows the first occurrence of label at or after from.
+double numberafter(const std::string& s, const std::string& label, std::size_t from = 0) {
+  const std::size_t i = s.find(label, from);
   if (i == std::string::npos) return NAN;
   return std::strtod(s.c_str() + i + label.size(), nullptr);
 }
 
 SiderealInputs sidereal(int y, int mo, int d, int h, int mi, int zone, int half = 0) {
-  SiderealInputs in;
-  in.year = y, in.month = mo, in.day = d, in.hour = h, in.minute = mi, in.zone = zone, in.halfzone = half;
-  return in;
-}
-
-GeoPlace place(int latd, int latm, int north, int lond, int lonm, int east) {
-  GeoPlace p;
-  p.latitudedegrees = latd, p.latitudeminutes = latm, p.north = north;
-  p.longitudedegrees = lond, p.longitudeminutes = lonm, p.east = east;
-  return p;
+  return {.year = y, .month = mo, .day = d, .hour = h, .minute = mi, .zone = zone, .halfzone = half};
 }
 
 // Planet inputs with delta T given (the second half of the hand-shake).
@@ -69,61 +52,28 @@ void options(PlanetInputs& in, bool orbit, bool radec, bool altaz, bool magnitud
   in.orbit = orbit, in.radec = radec, in.altaz = altaz, in.magnitude = magnitude;
 }
 
-
 }  // namespace
 
 // ---- Sidereal time ------------------------------------------------------------
 
 TEST(ReportsPositions, SiderealGoldenGerman) {
   EXPECT_EQ(buildsiderealreport(sidereal(2024, 3, 15, 21, 30, 1), german).text,
-            "\r\n"
-            " Datum: Freitag, 15. März 2024 \r\n\r\n"
-            " Für den Ort Sankt Pölten (Austria) \r\n"
-            "  48 Grad 12 Min. Nord   48.200 Grad Nord (nicht relevant für Ortssternzeit) \r\n"
-            "  15 Grad 37 Min. Ost    15.617 Grad Ost  (relevant für Ortssternzeit) \r\n\r\n"
-            " Julianisches Datum: 2460385.35417\r\n\r\n"
-            " Mittlere Ortssternzeit für Sankt Pölten (Austria) \r\n"
-            " 15.617 Grad Ost um 21:30 UTC+1 (MEZ)\r\n\r\n"
-            "  9.13661 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (ohne  Nutation) \r\n"
-            "  9.13653 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (inkl. Nutation) \r\n\r\n"
-            " Sonne: Rektaszension (Std./Grad):  23.7 / 356.1 - Deklination:  -1.7 Grad \r\n"
-            " Mond:  Rektaszension (Std./Grad):   4.5 /  67.4 - Deklination:  26.1 Grad \r\n\r\n"
-            " Sonne: Azimuth 131.6 Grad - Höhe über Horizont -32.6 Grad (mit Refraktion -32.6 Grad) \r\n"
-            " Mond:  Azimuth  94.1 Grad - Höhe über Horizont  31.9 Grad (mit Refraktion  31.9 Grad) \r\n\r\n"
-            " (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) \r\n\r\n"
-            " Mondbeleuchtung um 21:30 UTC+1 (MEZ): 36.4 Prozent\r\n"
-            " Mondphase = Zunehmende Sichel");
+            golden("sidereal_de.txt"));
 }
 
 TEST(ReportsPositions, SiderealGoldenEnglishHalfZoneNorthBased) {
   SiderealInputs in = sidereal(2000, 1, 1, 12, 0, -5, 1);
-  in.place = place(40, 43, 1, 74, 0, 0);
+  in.place = GeoPlace{40, 43, 0, 1, 74, 0, 0, 0};
   in.azimuthnorth = 1;
   EXPECT_EQ(buildsiderealreport(in, english).text,
-            "\r\n"
-            " Date: Saturday, January 1st, 2000 \r\n\r\n"
-            " For the Coordinates \r\n"
-            "  40 Deg. 43 Min. North   40.717 Deg. North (not relevant for Local Sidereal Time) \r\n"
-            "  74 Deg.  0 Min. West    74.000 Deg. West  (relevant for Local Sidereal Time) \r\n\r\n"
-            " Julian Date: 2451545.22917\r\n\r\n"
-            " Local Mean Sidereal Time for the Longitude \r\n"
-            " 74.000 Deg. West at 12:00 UTC-5 1/2\r\n\r\n"
-            " 19.27910 Hours Local Sidereal Time corresponding 19 Hours 16 Minutes 45 Seconds (void  Nutation) \r\n"
-            " 19.27886 Hours Local Sidereal Time corresponding 19 Hours 16 Minutes 44 Seconds (incl. Nutation) \r\n\r\n"
-            " Sun:  Right Ascension (Hours/Deg.):  18.8 / 281.5 - Declination: -23.0 Deg. \r\n"
-            " Moon: Right Ascension (Hours/Deg.):  15.0 / 225.1 - Declination: -11.7 Deg. \r\n\r\n"
-            " Sun:  Azimuth 187.8 Degree - Height over Horizon  25.9 Deg. (with Refraction  25.9 Deg.) \r\n"
-            " Moon: Azimuth 243.8 Degree - Height over Horizon  10.6 Deg. (with Refraction  10.6 Deg.) \r\n\r\n"
-            " (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) \r\n\r\n"
-            " Moon's Illumination at 12:00 UTC-5 1/2: 21.1 Percent\r\n"
-            " Moon's Phase = Waning Crescent Moon");
+            golden("sidereal_half_zone_en.txt"));
 }
 
 TEST(ReportsPositions, SiderealGreenwichWorkedExample) {
   // Meeus, Astronomical Algorithms, example 12.a: 1987 April 10, 0h UT at
   // Greenwich, mean sidereal time 13h10m46.3668s, apparent 13h10m46.1351s.
   SiderealInputs in = sidereal(1987, 4, 10, 0, 0, 0);
-  in.place = place(51, 28, 1, 0, 0, 1);
+  in.place = GeoPlace{51, 28, 0, 1, 0, 0, 0, 1};
   const std::string en = buildsiderealreport(in, english).text;
   EXPECT_TRUE(contains(en, "\r\n\r\n Local Mean Sidereal Time for the Longitude = Greenwich Zero Meridian \r\n"
                            "  0.000 Deg. East at 00:00 UTC\r\n\r\n"
@@ -157,41 +107,11 @@ TEST(ReportsPositions, SiderealInstantZonesAndClamps) {
   EXPECT_TRUE(contains(buildsiderealreport(sidereal(2024, 3, 15, 12, 0, -3, 1), german).text, "um 12:00 UTC-3 1/2"));
   // Clamps like the planet dialog; no place means place entry 0 with its name.
   const SiderealReport r = buildsiderealreport(sidereal(3500, 2, 31, 24, 61, 13, 1), english);
-  EXPECT_EQ(r.corrected.year, 3000);
-  EXPECT_EQ(r.corrected.day, 28);
-  EXPECT_EQ(r.corrected.hour, 23);
-  EXPECT_EQ(r.corrected.minute, 59);
-  EXPECT_EQ(r.corrected.zone, 12);
-  EXPECT_EQ(r.corrected.halfzone, 0);
+  EXPECT_EQ((std::array{r.corrected.year, r.corrected.day, r.corrected.hour, r.corrected.minute, r.corrected.zone,
+                         r.corrected.halfzone}),
+            (std::array{3000, 28, 23, 59, 12, 0}));
   EXPECT_EQ(r.placename, "Sankt Pölten (Austria)");
   EXPECT_EQ(r.corrected.place.latitudeminutes, 12);
-}
-
-TEST(ReportsPositions, SiderealTimesAgainstIndependentFormula) {
-  // GMST = 18.697374558 + 24.06570982441908 D hours (D days from J2000.0, UT),
-  // the USNO approximation, good to 0.1 s within this range; apparent minus
-  // mean is the equation of the equinoxes dpsi cos(eps) / 15.
-  double worst = 0.0, worstequinoxes = 0.0;
-  for (int year = 1900; year <= 2100; year += 7)
-    for (int month = 1; month <= 12; month += 5) {
-      SiderealInputs in = sidereal(year, month, 11, (year + month) % 24, (year * month) % 60, 0);
-      in.place = place(30, 0, 1, (year * 7) % 180, month * 4, year % 2);
-      const SiderealReport r = buildsiderealreport(in, english);
-      const double longitude = (year * 7) % 180 + month * 4 / 60.0;
-      double gmst = 18.697374558 + 24.06570982441908 * (r.jd - 2451545.0) + (year % 2 ? longitude : -longitude) / 15.0;
-      gmst -= 24.0 * std::floor(gmst / 24.0);
-      double d = r.meansiderealtime - gmst;
-      d -= 24.0 * std::floor(d / 24.0 + 0.5);
-      worst = std::fmax(worst, std::fabs(d) * 3600.0);
-      const double jde = r.jd + DeltaTForJD(r.jd) / 86400.0;
-      const double dpsi = Nutation(jde).longitude;
-      double equinoxes = r.apparentsiderealtime - r.meansiderealtime;
-      equinoxes -= 24.0 * std::floor(equinoxes / 24.0 + 0.5);
-      worstequinoxes = std::fmax(
-          worstequinoxes, std::fabs(equinoxes - dpsi / 15.0 * std::cos(TrueObliquity(jde) * M_PI / 180.0)) * 3600.0);
-    }
-  EXPECT_LT(worst, 0.2);           // seconds of time
-  EXPECT_LT(worstequinoxes, 1e-6);  // seconds of time
 }
 
 TEST(ReportsPositions, SiderealSunAtNoonOfTheEquinox) {
@@ -215,72 +135,41 @@ TEST(ReportsPositions, PlanetGoldenGerman) {
   in.orbit = true;
   in.visibleonly = true;
   EXPECT_EQ(buildplanetreport(in, german).text,
-            "\r\n"
-            " Freitag, 15. März 2024 um 21:30 UTC+1 (MEZ)\r\n"
-            " Julianisches Datum (UTC): 2460385.35417\r\n\r\n"
-            " Für den Ort Sankt Pölten (Austria) \r\n"
-            "  48 Grad 12 Min. Nord   48.200 Grad Nord \r\n"
-            "  15 Grad 37 Min. Ost    15.617 Grad Ost  \r\n\r\n"
-            "  9.13661 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (ohne  Nutation) \r\n"
-            "  9.13653 Stunden Ortssternzeit entsprechend  9 Stunden  8 Minuten 12 Sekunden (inkl. Nutation) \r\n\r\n"
-            " Schiefe der Ekliptik (inkl. Nutation): 23.43870Grad =  23°26'19\"\r\n"
-            " Nutation in Schiefe: 9.213\"   Nutation in Länge: -4.637\" \r\n\r\n"
-            " Refraktion: 10 Grad Celsius 1015 mBar - bei Höhe Horizont 0.0 Grad - Refr.: +0.480 Grad \r\n\r\n"
-            " Julianisches Datum (TDB): 2460385.35502 | Differenz TDB <-> UTC deltaT (Sek.): 74.0\r\n"
-            " Ekliptiksternbilder gem. Internationaler Astronomischer Union (eL / eB = Ekliptikale Länge / Breite) \r\n\r\n"
-            " Daten von Erde:    \r\n"
-            " Längengr.:   3.06748 Rad.  175.75385 Grad    Änd./Tag:   0.01739 Rad.    0.99617 Grad   \r\n"
-            " Breitengr.: -0.00000 Rad.   -0.00009 Grad    Änd./Tag:  -0.00000 Rad.   -0.00002 Grad   \r\n"
-            " Radius:      0.99471 AU    148.80618 Mio. km Änd./Tag:   0.00027 AU      0.03998 Mio. km\r\n\r\n"
-            " Daten von Jupiter: Widder     - eL:  44.04 Grad / eB:  -0.87 Grad \r\n"
-            " Längengr.:   0.91784 Rad.   52.58819 Grad    Änd./Tag:   0.00157 Rad.    0.08988 Grad   \r\n"
-            " Breitengr.: -0.01693 Rad.   -0.97023 Grad    Änd./Tag:   0.00002 Rad.    0.00136 Grad   \r\n"
-            " Radius:      5.00050 AU    748.06467 Mio. km Änd./Tag:   0.00023 AU      0.03379 Mio. km\r\n"
-            " Rekt. (Std./Grad):  2.79 /  41.85 - Dekl.:  15.23 Grad - Entf.: (AU / Mio. km) 5.60680 / 838.766\r\n"
-            " Azimuth: 104.04 Grad - Höhe über Horizont:   7.90 Grad (mit Refraktion   8.01 Grad) \r\n"
-            " Elongation:  48.3 Grad - Beleuchtung:  99.4 %  - Magnitude:  -2.1 - Durchmesser: 32.8\" \r\n\r\n"
-            " Daten von Jupiter: Widder     - eL:  44.04 Grad / eB:  -0.87 Grad \r\n"
-            " Azimuth: 104.0 Grad - Höhe über Horizont:   7.9 Grad (mit Refraktion   8.0 Grad) \r\n"
-            " Elongation:  48.3 Grad - Beleuchtung:  99.4 %  - Magnitude:  -2.1 - Durchmesser: 32.8\" \r\n\r\n"
-            " Daten von Mond:    Stier      - eL:  69.73 Grad / eB:   4.26 Grad \r\n"
-            " (Geozentrische Polarkoordinaten) \r\n"
-            " Längengr.:   1.21711 Rad.   69.73515 Grad    Änd./Tag:   0.23021 Rad.   13.18986 Grad   \r\n"
-            " Breitengr.:  0.07437 Rad.    4.26086 Grad    Änd./Tag:   0.01034 Rad.    0.59245 Grad   \r\n"
-            " Radius:      0.00254 AU    380.31951 Tsd. km Änd./Tag:   0.00004 AU      6.02785 Tsd. km\r\n"
-            " Rekt. (Std./Grad):  4.49 /  67.37 - Dekl.:  26.12 Grad - Entf.: (AU / Tsd. km) 0.00254 / 380.320\r\n"
-            " Azimuth:  94.14 Grad - Höhe über Horizont:  31.08 Grad (mit Refraktion  31.11 Grad) \r\n"
-            " Elongation:  74.3 Grad - Beleuchtung:  36.4 %  - Magnitude:  -9.5 - Durchmesser: 31.4' \r\n\r\n"
-            " Daten von Mond:    Stier      - eL:  69.73 Grad / eB:   4.26 Grad \r\n"
-            " Azimuth:  94.1 Grad - Höhe über Horizont:  31.1 Grad (mit Refraktion  31.1 Grad) \r\n"
-            " Elongation:  74.3 Grad - Beleuchtung:  36.4 %  - Magnitude:  -9.5 - Durchmesser: 31.4' \r\n\r\n"
-            " (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) \r\n\r\n"
-            " Mondbeleuchtung um 21:30 UTC+1 (MEZ): 36.4 Prozent\r\n"
-            " Mondphase = Zunehmende Sichel");
+            golden("planets_de.txt"));
 }
 
 TEST(ReportsPositions, PlanetGoldenEnglishSexagesimal) {
   PlanetInputs in = planets(2000, 1, 1, 12, 0, 0, 639, {2, 10});
   in.sexagesimal = true;
   in.azimuthnorth = true;
-  in.place = place(51, 28, 1, 0, 0, 0);
+  in.place = GeoPlace{51, 28, 0, 1, 0, 0, 0, 0};
   EXPECT_EQ(buildplanetreport(in, english).text,
-            "\r\n"
-            " Saturday, January 1st, 2000 at 12:00 UTC\r\n"
-            " Julian Date (UTC): 2451545.00000\r\n\r\n"
-            " For the Coordinates \r\n\r\n"
-            " Julian Date (TDB): 2451545.00074 | Difference TDB <-> UTC deltaT (Sec.): 63.9\r\n"
-            " Zodiacal Constellations acc. with Int. Astronomical Union \r\n\r\n"
-            " Data of Venus:   Scorpio    - eLo:  241°33'57\" Degree / eLa:    2°03'59\" Degree \r\n"
-            " Right Asc.:  15h59'34\" /  239°53'34\" - Decl.:  -18°26'56\" Deg. - Dist.: (AU / Mio. km) 1.13758 / 170.179\r\n"
-            " Azimuth:  219°02'03\" - Height over Horizon:   11°36'57\" (with Refraction   11°41'31\") \r\n"
-            " Elongation:  38.9 Deg. - Illumination:  75.8 %  - Magnitude:  -4.1 - Diameter: 14.8\" \r\n\r\n"
-            " Data of Sun:     Sagittarius - eLo:  280°22'08\" Degree / eLa:    0°00'01\" Degree \r\n"
-            " Right Asc.:  18h45'07\" /  281°16'42\" - Decl.:  -23°01'57\" Deg. - Dist.: (AU / Mio. km) 0.98333 / 147.104\r\n"
-            " Azimuth:  179°12'56\" - Height over Horizon:   15°29'42\" (with Refraction   15°33'12\") \r\n"
-            " Elongation:   0.0 Deg. - Illumination: 100.0 %  - Magnitude: -26.8 - Diameter: 32.5' \r\n\r\n"
-            " (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) \r\n\r\n"
-            " Moon's Illumination at 12:00 UTC: 22.9 Percent\r\n"
-            " Moon's Phase = Waning Crescent Moon");
+            golden("planets_sexagesimal_en.txt"));
+}
+
+// The numbers of the orbit and position lines are the engine's at the
+// report's instant (UT and the delta T given), rounded as printed.
+TEST(ReportsPositions, PlanetNumbersAreTheEnginesOwn) {
+  const int when[][5] = {{1950, 6, 1, 0, 0}, {2000, 1, 1, 12, 0}, {2024, 3, 15, 21, 30}, {2090, 11, 30, 6, 45}};
+  for (const auto& w : when) {
+    PlanetInputs in = planets(w[0], w[1], w[2], w[3], w[4], 0, 700, {1, 4, 5, 6, 9});
+    options(in, true, true, false, false);
+    in.details = true;
+    const PlanetReport r = buildplanetreport(in, english);
+    const InstantFrame frame = FrameAt(InstantFromUT(r.jd, 70.0));
+    for (BodyCode body : {BodyCode::Mercury, BodyCode::Mars, BodyCode::Jupiter, BodyCode::Saturn, BodyCode::Pluto}) {
+      const std::size_t at = r.text.find(std::string("Data of ") + bodynames[1][static_cast<int>(body)]);
+      ASSERT_NE(at, std::string::npos) << static_cast<int>(body);
+      const HeliocentricState h = PlanetHeliocentric(r.jde, body);
+      const ApparentPlace p = BodyPosition(frame, body);
+      EXPECT_NEAR(numberafter(r.text, "Longitude: ", at), h.l * M_PI / 180.0, 6e-6) << w[0];
+      EXPECT_NEAR(numberafter(r.text, "Latitude:  ", at), h.b * M_PI / 180.0, 6e-6) << w[0];
+      EXPECT_NEAR(numberafter(r.text, "Radius:    ", at), h.r, 6e-6) << w[0];
+      EXPECT_NEAR(numberafter(r.text, "Right Asc. (Hours/Deg.): ", at), p.ra, 0.006) << w[0];
+      EXPECT_NEAR(numberafter(r.text, " - Decl.: ", at), p.dec, 0.006) << w[0];
+      EXPECT_NEAR(numberafter(r.text, " - Dist.: (AU / Mio. km) ", at), p.distance, 6e-6) << w[0];
+    }
+  }
 }
 
 TEST(ReportsPositions, PlanetDeltaTHandShake) {
@@ -290,7 +179,6 @@ TEST(ReportsPositions, PlanetDeltaTHandShake) {
   EXPECT_TRUE(first.deltatcomputed);
   EXPECT_TRUE(first.text.empty());
   EXPECT_TRUE(first.corrected.deltaTPending);
-  EXPECT_EQ(first.corrected.deltat, roundnearest(DeltaTForJD(first.jd) * 10.0));
   EXPECT_EQ(first.corrected.deltat, 740);
   // The dialog keeps the flag handed back, writes the value into its field
   // and runs the report again.
@@ -382,21 +270,14 @@ TEST(ReportsPositions, PlanetInputsAreClampedAndPacked) {
   in.pressure = -5;
   in.temperature = -200;
   in.azimuthnorth = true;
-  in.place = place(99, 30, 0, 200, 10, 1);
+  in.place = GeoPlace{99, 30, 0, 0, 200, 10, 0, 1};
   const PlanetReport r = buildplanetreport(in, english);
-  EXPECT_EQ(r.corrected.year, 1000);
-  EXPECT_EQ(r.corrected.day, 30);
-  EXPECT_EQ(r.corrected.hour, 23);
-  EXPECT_EQ(r.corrected.minute, 59);
-  EXPECT_EQ(r.corrected.zone, -12);
-  EXPECT_EQ(r.corrected.deltat, -9999);
-  EXPECT_EQ(r.corrected.step, 1);
-  EXPECT_EQ(r.corrected.pressure, 0);
-  EXPECT_EQ(r.corrected.temperature, -99);
-  EXPECT_EQ(r.corrected.place.latitudedegrees, 90);
-  EXPECT_EQ(r.corrected.place.latitudeminutes, 0);
-  EXPECT_EQ(r.corrected.place.longitudedegrees, 180);
-  EXPECT_EQ(r.corrected.place.longitudeminutes, 0);
+  EXPECT_EQ((std::array{r.corrected.year, r.corrected.day, r.corrected.hour, r.corrected.minute, r.corrected.zone,
+                         r.corrected.deltat, r.corrected.step, r.corrected.pressure, r.corrected.temperature}),
+            (std::array{1000, 30, 23, 59, -12, -9999, 1, 0, -99}));
+  EXPECT_EQ((std::array{r.corrected.place.latitudedegrees, r.corrected.place.latitudeminutes,
+                         r.corrected.place.longitudedegrees, r.corrected.place.longitudeminutes}),
+            (std::array{90, 0, 180, 0}));
   // The display word of the sky chart: pressure, temperature + 200, north-based azimuth, sexagesimal.
   EXPECT_EQ(r.displayword, 0 | 101 << 12 | 1 << 24);
   in.deltat = 200000;
@@ -480,12 +361,7 @@ TEST(ReportsPositions, ListVisibleOnlyWithEverythingBelowTheHorizon) {
   in.step = 1;
   const std::string t = buildephemerislist(in, german).text;
   EXPECT_EQ(t,
-            "\r\n\r\n Für den Ort Sankt Pölten (Austria) "
-            "\r\n\r\n Schrittweite: 1 Minuten"
-            "\r\n\r\n      Datum          Zeit        Rekt.      Dekl.   Mag Elong    Bel  Azim.   Höhe (Refr.)  Dia.  [Sonne] "
-            "\r\n -------------------------------------------------------------------------------------------------------- "
-            "\r\n Zeitangaben in UTC+1 (MEZ)"
-            "\r\n\r\n (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) ");
+            golden("ephemeris_nothing_visible_de.txt"));
   // The same instant in English, 18:30 in zone -4 1/2, with the coordinate
   // lines and every column: the heading and the rule are put together from
   // their parts.
@@ -494,22 +370,7 @@ TEST(ReportsPositions, ListVisibleOnlyWithEverythingBelowTheHorizon) {
   in.visibleonly = in.orbit = in.details = true;
   in.step = 1;
   EXPECT_EQ(buildephemerislist(in, english).text,
-            "\r\n\r\n For the Location Sankt Pölten (Austria) "
-            "\r\n  48 Deg. 12 Min. North   48.200 Deg. North "
-            "\r\n  15 Deg. 37 Min. East    15.617 Deg. East  "
-            "\r\n\r\n Step Size: 1 Minutes"
-            "\r\n\r\n"
-            "      Date           Time   "
-            "Right Asc.      Decl.  "
-            "   Lambda   Dist.  "
-            " Mag Elong   Ill.  Azim. Height (Refr.)  Dia.    [Sun] "
-            "\r\n"
-            " ------------------------------"
-            "---------------------"
-            "-------------------"
-            "----------------------------------------------------- "
-            "\r\n Zeitangaben in UTC-4 1/2"
-            "\r\n\r\n (South = 0 Deg., West = 90 Deg., North = 180 Deg., East = 270 Deg.) ");
+            golden("ephemeris_nothing_visible_en.txt"));
 }
 
 TEST(ReportsPositions, ListTicksAzimuthWhenNothingIsTicked) {

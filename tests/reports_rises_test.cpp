@@ -1,16 +1,19 @@
-// The rises and twilight report: golden texts in both languages, the input
+// The rises and twilight report: golden texts (tests/golden/), the input
 // limits, the place lookup, polar days and nights, day lengths across
 // midnight.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
 #include "app/configuration.h"
 #include "calendar/text.h"
 #include "reports/rises_report.h"
+#include "support.h"
 
 using namespace quendal;
+using namespace testsupport;
 
 namespace {
 
@@ -18,23 +21,12 @@ namespace {
 LocationTable places = presetlocationtable();
 
 RisesInputs inputs(int year, int month, int day, int zone) {
-  RisesInputs in;
-  in.places = places;
-  in.year = year;
-  in.month = month;
-  in.day = day;
-  in.zone = zone;
-  return in;
+  return {.year = year, .month = month, .day = day, .zone = zone, .places = places};
 }
 
 RisesInputs at(RisesInputs in, int latitude, int latitudeminutes, int north, int longitude, int longitudeminutes,
                int east) {
-  in.place.latitudedegrees = latitude;
-  in.place.latitudeminutes = latitudeminutes;
-  in.place.north = north;
-  in.place.longitudedegrees = longitude;
-  in.place.longitudeminutes = longitudeminutes;
-  in.place.east = east;
+  in.place = {latitude, latitudeminutes, 0, north, longitude, longitudeminutes, 0, east};
   return in;
 }
 
@@ -45,8 +37,6 @@ RisesInputs precise(RisesInputs in, int seconds) {
 }
 
 std::string text(const RisesInputs& in, int language) { return buildrisesreport(in, language).text; }
-
-bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
 
 void configureplaces() {
   places = readConfigurationContent(
@@ -65,94 +55,24 @@ RisesInputs withplanets(RisesInputs in) {
 
 }  // namespace
 
-TEST(ReportsRises, StPoeltenGerman) {
-  // Written piece by piece from the report's format strings. An independent
-  // ephemeris gives sunrise 06:10:05, sunset 18:03:24, moonrise 08:20:54
-  // (moonset only after midnight), the Sun's transit 12:06:18 at 40.0°, the
-  // twilights 05:39/18:34, 05:03/19:11, 04:26/19:48 and at -4° 05:51/18:22,
-  // the Moon 32.4 % illuminated at noon.
+// Whole reports written piece by piece from the format strings
+// (tests/golden/). An independent ephemeris gives for Sankt Pölten on 15 March
+// 2024 (UTC+1) sunrise 06:10:05, sunset 18:03:24, moonrise 08:20:54 (moonset
+// only after midnight), the Sun's transit 12:06:18 at 40.0°, the twilights
+// 05:39/18:34, 05:03/19:11, 04:26/19:48 and at -4° 05:51/18:22, the Moon 32.4 %
+// illuminated at noon; for 12°58' S 77°38' E on 21 June 2024 (UTC+5 1/2)
+// sunrise 06:40:28, sunset 18:02:13, moonrise 17:22:38, moonset 05:50:10, the
+// Sun's transit 12:21:21 at 53.6°, the Moon's 00:06 of the next day (so none
+// on this day, whose greatest lunar altitude, 74.1°, is at its end), the
+// twilights 06:17/18:25, 05:51/18:52 and 05:24/19:18.
+TEST(ReportsRises, Goldens) {
   resetplaces();
-  EXPECT_EQ(text(inputs(2024, 3, 15, 1), german),
-            "\r\n Datum: Freitag, 15. März 2024 "
-            "\r\n\r\n" " Für den Ort Sankt Pölten (Austria) "
-            "\r\n  48 Grad 12 Min. Nord " "=" "  48,200" " Grad Nord "
-            "\r\n  15 Grad 37 Min. Ost  " "=" "  15,617" " Grad Ost  "
-            " (Zeiten in " "UTC+1 (MEZ)" ") "
-            "\r\n\r\n Aufgang / Untergang" "\r\n Sonne          Mond           "
-            "\r\n " "06:10 / " "18:03  " "08:21 / " "-----  "
-            "\r\n\r\n Maximale Höhe über Horizont (ohne Refraktion): " "\r\n Sonne          Mond           "
-            "\r\n " "12:07 = " "(" "40,0" ") " "16:42 = " "(" "66,8" ") "
-            "\r\n\r\n Morgen-Dämmerung     / Abend-Dämmerung "
-            "\r\n bürgerlich     nautisch       astronomisch   individuell"
-            "\r\n " "05:39 / 18:34  " "05:03 / 19:11  " "04:26 / 19:48  " "05:51 / 18:22  "
-            "\r\n\r\n" " Tageslänge: 11 Stunden 53 Minuten (Aufgang -> Untergang)"
-            "\r\n Individuell = Sonne bei -4 Grad "
-            "\r\n\r\n Mondphase um 12 Uhr " "UTC+1 (MEZ): " "Zunehmende Sichel"
-            "\r\n Mondbeleuchtung: " "32,3 " "Prozent"
-            "\r\n\r\n Die tatsächlichen Auf- und Untergänge sind abhängig vom Gelände! ");
-}
-
-TEST(ReportsRises, StPoeltenEnglishPreciseWithPlanetsAndSeconds) {
-  resetplaces();
-  EXPECT_EQ(text(withplanets(precise(inputs(2024, 3, 15, 1), 1)), english),
-            "\r\n"
-            " Date: Friday, March 15th, 2024 \r\n"
-            "\r\n"
-            " For the Location Sankt Pölten (Austria) \r\n"
-            "  48 Deg. 12 Min. North =  48.200 Deg. North \r\n"
-            "  15 Deg. 37 Min. East  =  15.617 Deg. East   (Time in UTC+1 (CET)) \r\n"
-            "\r\n"
-            " Rise     / Set      \r\n"
-            " Sun                  Moon                 Venus                Jupiter              \r\n"
-            " 06:09:58 / 18:03:22  08:20:43 / --------  05:37:19 / 16:03:56  07:56:37 / 22:23:30  \r\n"
-            "\r\n"
-            " Maximum Height over Horizon (without Refraction): \r\n"
-            " Sun                  Moon                 Venus                Jupiter              \r\n"
-            " 12:06:35 = (40.0)    16:41:44 = (66.8)    10:50:29 = (30.8)    15:10:04 = (57.0)    \r\n"
-            "\r\n"
-            " Dawn                 / Twilight \r\n"
-            " civil          nautical       astronomical   individual\r\n"
-            " 05:39 / 18:34  05:03 / 19:11  04:26 / 19:48  05:51 / 18:22  \r\n"
-            "\r\n"
-            " Length of the Day: 11 Hours 54 Minutes (Sunrise -> Sunset)\r\n"
-            " Individual = Sun at -4 Degree \r\n"
-            "\r\n"
-            " Moon's Phase at 12 o'clock UTC+1 (CET): Waxing Crescent Moon\r\n"
-            " Moon's Illumination: 32.3 Percent\r\n"
-            "\r\n"
-            " De facto Rises and Sets depend on the Terrain! "
-  );
-}
-
-TEST(ReportsRises, SouthernEnglishHalfZone) {
-  // Written piece by piece from the report's format strings. An independent
-  // ephemeris gives sunrise 06:40:28, sunset 18:02:13, moonrise 17:22:38,
-  // moonset 05:50:10, the Sun's transit 12:21:21 at 53.6°, the Moon's
-  // 00:06 of the next day (so none on this day, whose greatest lunar
-  // altitude, 74.1°, is at its end), the twilights 06:17/18:25, 05:51/18:52 and
-  // 05:24/19:18.
-  resetplaces();
+  EXPECT_EQ(text(inputs(2024, 3, 15, 1), german), golden("rises_de.txt"));
+  EXPECT_EQ(text(withplanets(precise(inputs(2024, 3, 15, 1), 1)), english), golden("rises_precise_en.txt"));
   RisesInputs in = at(inputs(2024, 6, 21, 5), 12, 58, 0, 77, 38, 1);
   in.half = 1;
   in.individual = -9;
-  EXPECT_EQ(text(in, english),
-            "\r\n Date: Friday, June 21st, 2024 "
-            "\r\n\r\n" " For the Coordinates "
-            "\r\n  12 Deg. 58 Min. South " "=" "  12.967" " Deg. South "
-            "\r\n  77 Deg. 38 Min. East  " "=" "  77.633" " Deg. East  "
-            " (Time in " "UTC+5 1/2" ") "
-            "\r\n\r\n Rise  / Set   " "\r\n Sun            Moon           "
-            "\r\n " "06:40 / " "18:02  " "17:23 / " "05:50  "
-            "\r\n\r\n Maximum Height over Horizon (without Refraction): " "\r\n Sun            Moon           "
-            "\r\n " "12:21 = " "(" "53.6" ") " "--:-- = " "(" "74.1" ") "
-            "\r\n\r\n Dawn                 / Twilight "
-            "\r\n civil          nautical       astronomical   individual"
-            "\r\n " "06:17 / 18:25  " "05:51 / 18:52  " "05:24 / 19:18  " "06:04 / 18:39  "
-            "\r\n\r\n" " Length of the Day: 11 Hours 22 Minutes (Sunrise -> Sunset)"
-            "\r\n Individual = Sun at -9 Degree "
-            "\r\n\r\n Moon's Phase at 12 o'clock " "UTC+5 1/2: " "Waxing Gibbous Moon"
-            "\r\n Moon's Illumination: " "99.3 " "Percent"
-            "\r\n\r\n De facto Rises and Sets depend on the Terrain! ");
+  EXPECT_EQ(text(in, english), golden("rises_south_half_zone_en.txt"));
 }
 
 TEST(ReportsRises, InputLimits) {
@@ -169,9 +89,9 @@ TEST(ReportsRises, InputLimits) {
   EXPECT_EQ(pole.corrected.place.latitudeminutes, 0);
   EXPECT_TRUE(contains(pole.text, "\r\n  90 Deg.  0 Min. North =  90.000 Deg. North "));
   const RisesReport far = buildrisesreport(at(inputs(2024, 6, 21, 0), 95, 70, 1, 200, 70, 0), english);
-  EXPECT_EQ(far.corrected.place.latitudedegrees, 90);
-  EXPECT_EQ(far.corrected.place.longitudedegrees, 180);
-  EXPECT_EQ(far.corrected.place.longitudeminutes, 0);
+  EXPECT_EQ((std::array{far.corrected.place.latitudedegrees, far.corrected.place.longitudedegrees,
+                         far.corrected.place.longitudeminutes}),
+            (std::array{90, 180, 0}));
   // Years: 1600..2400, in precise mode 1000..3000; zone -12..12; individual -30..30.
   EXPECT_EQ(buildrisesreport(inputs(1000, 6, 1, 0), english).corrected.year, 1600);
   EXPECT_EQ(buildrisesreport(precise(inputs(1000, 6, 1, 0), 0), english).corrected.year, 1000);
@@ -219,9 +139,8 @@ TEST(ReportsRises, PlaceLookup) {
   in.locationindex = 2;
   r = buildrisesreport(in, english);
   EXPECT_EQ(r.placename, "Santiago de Chile");
-  EXPECT_EQ(r.corrected.place.north, 0);
-  EXPECT_EQ(r.corrected.place.east, 0);
-  EXPECT_EQ(r.corrected.positionmode, 0);
+  EXPECT_EQ((std::array{r.corrected.place.north, r.corrected.place.east, r.corrected.positionmode}),
+            (std::array{0, 0, 0}));
   EXPECT_TRUE(contains(r.text, " For the Location Santiago de Chile \r\n  33 Deg. 27 Min. South =  33.450 Deg. South "
                                "\r\n  70 Deg. 40 Min. West  =  70.667 Deg. West   (Time in UTC-4) "));
   // Typed coordinates of a configured place find its name, hemispheres included.

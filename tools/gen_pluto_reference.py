@@ -6,7 +6,7 @@ ascension and declination (equator and equinox of date, with light time,
 aberration and nutation) at instants of dynamical time from 1885 to 2099,
 computed by PyEphem (Debian's python3-ephem, the XEphem library; Pluto from
 Chapront's 1995 theory of the outer planets). The engine's Pluto model is
-compared with these places in tests/astro_pluto_test.cpp.
+compared with these places in tests/astro_vsop87d_test.cpp.
 
 PyEphem takes universal time and applies its own Delta T; the UT handed to it
 is found from the TT instant by iteration, so both programs see the same

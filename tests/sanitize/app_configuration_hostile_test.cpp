@@ -2,22 +2,18 @@
 // and UndefinedBehaviorSanitizer: no crash, no access out of bounds, and the
 // tables within their limits after every read.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/configuration.h"
-#include "calendar/text.h"
 #include "configuration_invariants.h"
+#include "support.h"
 
 namespace quendal {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 struct Hostile {
@@ -77,19 +73,8 @@ std::vector<Hostile> corpus() {
   return c;
 }
 
-class HostileFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quendal-hostile-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-  fs::path dir_;
-};
+// The size and place limits themselves: app_configuration_test.
+class HostileFiles : public testsupport::TempDir {};
 
 TEST_F(HostileFiles, ReaderKeepsTheTablesWithinTheirLimits) {
   for (const Hostile& h : corpus()) {
@@ -97,26 +82,10 @@ TEST_F(HostileFiles, ReaderKeepsTheTablesWithinTheirLimits) {
     EXPECT_EQ(configurationfault(fromcontent), "") << h.name;
     EXPECT_EQ(fromcontent.result, h.bytes.size() > 65540 ? -1 : 1) << h.name;
 
-    const fs::path file = dir_ / "QUENDAL6.INI";
-    std::ofstream(file, std::ios::binary) << h.bytes;
-    const Configuration fromfile = readConfigurationFile(file.string());
+    const Configuration fromfile = readConfigurationFile(write("QUENDAL6.INI", h.bytes));
     EXPECT_EQ(fromfile.result, fromcontent.result) << h.name;
     EXPECT_EQ(configurationfault(fromfile), "") << h.name;
   }
-}
-
-TEST_F(HostileFiles, SizeLimitAndPlaceLimit) {
-  const std::string place = "48 N 12   015E 37 Sankt Pölten (Austria)\r\n";
-  Configuration c = readConfigurationContent(repeat(place, 2000).substr(0, 65540));
-  EXPECT_EQ(c.result, 1);
-  EXPECT_EQ(locationsinuse(c.locationTable), 32);
-  c = readConfigurationContent(repeat(place, 2000).substr(0, 65541));
-  EXPECT_EQ(c.result, -1);
-  EXPECT_EQ(locationsinuse(c.locationTable), 1);
-  c = readConfigurationContent(repeat("48 N 12   015E 37 Sankt Pölten (Austria) ", 200));
-  EXPECT_EQ(c.result, 1);
-  EXPECT_EQ(locationsinuse(c.locationTable), 1);  // one line is one place
-  EXPECT_EQ(utf8length(c.locationTable[0].name), 39u);
 }
 
 }  // namespace
