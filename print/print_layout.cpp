@@ -101,7 +101,7 @@ QFont printerfont(const QFont& chosen, int dpiy) {
 }
 
 bool printlines(QPrinter& printer, const QFont& chosen, const PrintSource& source, const QString& documentname,
-                int copies, bool collated) {
+                int copies, bool collated, int frompage, int topage) {
   const int lines = static_cast<int>(source.lines.size());
   if (lines == 0) return true;
   const QFont font = printerfont(chosen, printer.logicalDpiY());
@@ -117,6 +117,7 @@ bool printlines(QPrinter& printer, const QFont& chosen, const PrintSource& sourc
   const int ascent = painter.fontMetrics().ascent();
   bool first = true;
   for (int page : pageorder(layout.pages, std::max(1, copies), collated)) {
+    if ((frompage > 0 && page + 1 < frompage) || (topage > 0 && page + 1 > topage)) continue;
     if (!first && !printer.newPage()) {
       printer.abort();
       painter.end();

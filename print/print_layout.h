@@ -70,11 +70,12 @@ std::vector<PrintRun> pageruns(const PrintSource& source, const TextLayout& layo
 QFont printerfont(const QFont& chosen, int dpiy);
 
 // Prints the source in the font on the printer as the job documentname,
-// copies times (collated or not). Nothing at all for a source without
+// copies times (collated or not), the pages frompage..topage (counted from
+// 1; 0 for the first or the last). Nothing at all for a source without
 // lines (true). False when the job or a page could not be started or ended
 // (the job is aborted) or when not one line or character fits on a page.
 bool printlines(QPrinter& printer, const QFont& chosen, const PrintSource& source, const QString& documentname,
-                int copies, bool collated);
+                int copies, bool collated, int frompage = 0, int topage = 0);
 
 // A graph window's image of w x h pixels on a printable area of
 // printablewidth x printableheight pixels: the usable source is

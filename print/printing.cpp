@@ -1,7 +1,9 @@
 // Printing with the platform's dialogs; see printing.h.
 #include "print/printing.h"
 
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -20,8 +22,29 @@ bool chooseprinter(QWidget* owner, QPrinter& printer) {
 
 QFont presetprinterfont(bool german) {
   QFont font(QStringLiteral("Courier New"), 16, QFont::Normal);
+  font.setStyleHint(QFont::TypeWriter);
   font.setStyleName(german ? QStringLiteral("STANDARD") : QStringLiteral("REGULAR"));
   return font;
+}
+
+QFont installedfont(const QFont& font) {
+  QFont plain = font;
+  plain.setStyleName(QString());  // a style name no family has would not match
+  if (!QFontDatabase::families().contains(plain.family())) plain.setFamily(QFontInfo(plain).family());
+  const QString family = plain.family();
+  const QStringList styles = QFontDatabase::styles(family);
+  QFont installed = plain;
+  for (const QString& style : styles)
+    if (style.compare(font.styleName(), Qt::CaseInsensitive) == 0) {
+      installed.setStyleName(style);
+      return installed;
+    }
+  for (const QString& style : styles)
+    if (QFontDatabase::weight(family, style) == font.weight() && !QFontDatabase::italic(family, style)) {
+      installed.setStyleName(style);
+      return installed;
+    }
+  return installed;
 }
 
 bool germansystem(int userlanguage) { return currentlanguage(1, 0, userlanguage) != english; }
@@ -30,10 +53,13 @@ bool printText(QWidget* owner, const PrintSource& source, const QString& documen
   QPrinter printer(QPrinter::HighResolution);
   if (!chooseprinter(owner, printer)) return false;
   bool chosen = false;
-  const QFont font = QFontDialog::getFont(&chosen, presetprinterfont(german), owner);
+  const QFont font = QFontDialog::getFont(&chosen, installedfont(presetprinterfont(german)), owner);
   if (!chosen) return false;
   const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-  return printlines(printer, font, source, documentname, copies, printer.collateCopies());
+  // The dialog also offers a range of pages; it is honoured.
+  const bool range = printer.printRange() == QPrinter::PageRange;
+  return printlines(printer, font, source, documentname, copies, printer.collateCopies(),
+                    range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
 }
 
 bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QString& documentname, int language) {

@@ -2,6 +2,7 @@
 // with poppler: pdftotext for the lines of each page, pdftoppm for colours
 // and the place of an image. Plus the layout arithmetic on its own.
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
@@ -123,7 +124,8 @@ class PrintPagesTest : public QObject {
     QCOMPARE(QList<int>(o.begin(), o.end()), order);
   }
 
-  // 100 lines on pages of 45 lines: 45, 45 and 10, and copies of them; the
+  // 100 lines on pages of 45 lines: 45, 45 and 10, copies of them, a range of
+  // pages; the
   // PDF read back page by page (first line of each page, lines per page).
   void hundredLinesOnPagesOfFortyFive_data() {
     QTest::addColumn<int>("copies");
@@ -132,16 +134,18 @@ class PrintPagesTest : public QObject {
     QTest::newRow("one copy") << 1 << true << QList<int>{1, 46, 91};
     QTest::newRow("two collated") << 2 << true << QList<int>{1, 46, 91, 1, 46, 91};
     QTest::newRow("two uncollated") << 2 << false << QList<int>{1, 1, 46, 46, 91, 91};
+    QTest::newRow("pages 2 to 3, two collated") << 2 << true << QList<int>{46, 91, 46, 91};
   }
   void hundredLinesOnPagesOfFortyFive() {
     QFETCH(int, copies);
     QFETCH(bool, collated);
     QFETCH(QList<int>, firstlines);
+    const int frompage = firstlines.first() == 1 ? 0 : 2;
     const QFont font = monospace(10);
     const int lineheight = QFontMetrics(printerfont(font, 72), pdfprinter(QString(), 72, 612, 792).get()).lineSpacing();
     const QString file = path("hundred.pdf");
     auto printer = pdfprinter(file, 72, 612, 45 * lineheight + lineheight / 2);
-    QVERIFY(printlines(*printer, font, numberedlines(100), QStringLiteral("Quendal"), copies, collated));
+    QVERIFY(printlines(*printer, font, numberedlines(100), QStringLiteral("Quendal"), copies, collated, frompage));
     const QList<QStringList> pages = pdfpages(file);
     QCOMPARE(pages.size(), firstlines.size());
     for (int i = 0; i < pages.size(); ++i) {
@@ -322,6 +326,15 @@ class PrintPagesTest : public QObject {
       QCOMPARE(f.weight(), QFont::Normal);
       QCOMPARE(f.styleName(), german ? QStringLiteral("STANDARD") : QStringLiteral("REGULAR"));
     }
+    // Without "Courier New" the dialog starts from the fixed-pitch family
+    // the system puts in its place.
+    const QFont installed = installedfont(presetprinterfont(false));
+    QVERIFY(QFontDatabase::families().contains(installed.family()));
+    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
+    QCOMPARE(installed.pointSize(), 16);
+    QVERIFY(QFontDatabase::styles(installed.family()).contains(installed.styleName()));
+    QCOMPARE(QFontInfo(installed).style(), QFont::StyleNormal);
+    QCOMPARE(QFontInfo(installed).weight(), int(QFont::Normal));
     QVERIFY(germansystem(3079));
     QVERIFY(germansystem(2055));
     QVERIFY(!germansystem(1033));
