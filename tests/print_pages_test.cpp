@@ -124,9 +124,8 @@ class PrintPagesTest : public QObject {
     QCOMPARE(QList<int>(o.begin(), o.end()), order);
   }
 
-  // 100 lines on pages of 45 lines: 45, 45 and 10, copies of them, a range of
-  // pages; the
-  // PDF read back page by page (first line of each page, lines per page).
+  // 100 lines on pages of 45 lines: 45, 45 and 10, copies of them, a range
+  // of pages; the PDF read back page by page (first and last line, lines).
   void hundredLinesOnPagesOfFortyFive_data() {
     QTest::addColumn<int>("copies");
     QTest::addColumn<bool>("collated");
