@@ -67,6 +67,11 @@ struct ApplicationState {
   // further pages of the main report).
   int currentyear = 0;
   int reportpage = 0;
+  // The position taken before the large view and the month overview open,
+  // restored when they close; the main dialog starts from it when the year
+  // is not 0.
+  int savedyear = 0;
+  int savedmonth = 0;
 
   // Shared with the tool dialogs; reset to 0 when a tool dialog returns.
   int locationindex = 0;

@@ -145,6 +145,43 @@ class MainDialogTest : public QObject {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Easter Date"));
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, 0, 0));
   }
+
+  // "Erweitert..." saves the year and month before the large view opens; the
+  // large view restores them when it closes, and a main dialog opened later
+  // (after the calendar window) starts from them.
+  void savedPositionComesBack() {
+    ApplicationState s = state(-1);
+    {
+      MainDialog dialog(s);
+      dialog.show();
+      auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
+      year->setText(QString());
+      QTest::keyClicks(year, QStringLiteral("2009"));
+      QTRY_COMPARE_WITH_TIMEOUT(s.currentyear, 2009, 1000);
+      int steppedpage = -1;
+      QTimer::singleShot(0, [&] {
+        QWidget* tool = QApplication::activeModalWidget();
+        QVERIFY(tool && tool != &dialog);
+        tool->findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
+        tool->findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
+        steppedpage = s.reportpage;
+        qobject_cast<QDialog*>(tool)->accept();
+      });
+      dialog.findChild<QAbstractButton*>(QStringLiteral("largeview"))->click();
+      QCOMPARE(steppedpage, 2);
+      QCOMPARE(s.savedyear, 2009);
+      QCOMPARE(s.savedmonth, 0);
+      QCOMPARE(s.currentyear, 2009);
+      QCOMPARE(s.reportpage, 0);
+    }
+    s.savedmonth = 4;
+    s.currentyear = 2024;  // the calendar window's today
+    s.reportpage = 3;
+    MainDialog dialog(s);
+    QCOMPARE(dialog.findChild<NumberField*>(QStringLiteral("year"))->text(), QStringLiteral("2009"));
+    QCOMPARE(dialog.findChild<NumberField*>(QStringLiteral("month"))->text(), QStringLiteral("4"));
+    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 4, 1));
+  }
 };
 
 QTEST_MAIN(MainDialogTest)

@@ -3,7 +3,7 @@
 # Runs apt-get only as root; otherwise it names what is missing and stops.
 # Arguments name further packages (make coverage: gcovr).
 set -e
-PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgl-dev clang libclang-rt-dev libical-dev libhowardhinnant-date-dev $*"
+PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgl-dev clang libclang-rt-dev libical-dev libhowardhinnant-date-dev poppler-utils $*"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

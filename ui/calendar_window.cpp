@@ -11,11 +11,12 @@
 #include <algorithm>
 
 #include "calendar/text.h"
+#include "print/printing.h"
 #include "ui/about_box.h"
 #include "ui/configuration_reading.h"
+#include "ui/icalendar_export.h"
 #include "ui/platform/platform.h"
 #include "ui/tool_dialog.h"
-#include "ui/unavailable.h"
 #include "ui/window_support.h"
 
 namespace quendal {
@@ -78,6 +79,7 @@ void CalendarWindow::build() {
   if (state_.printingEnabled) print_ = addwindowcommand(this, [this] { print(); });
   font_ = addwindowcommand(this, [this] { togglefont(); });
   help_ = addwindowcommand(this, [this] { help(); });
+  icalendar_ = addwindowcommand(this, [this] { exporticalendarcommand(this, state_, state_.currentyear); });
 }
 
 void CalendarWindow::relabel() {
@@ -95,6 +97,7 @@ void CalendarWindow::relabel() {
   if (print_) print_->setText(german ? QStringLiteral("Drucken... \tF3") : QStringLiteral("Print... \tF3"));
   font_->setText(german ? QStringLiteral("Font wechseln <->\tF2") : QStringLiteral("Change Font <->\tF2"));
   help_->setText(german ? QStringLiteral("Hilfe... \tF1") : QStringLiteral("Help... \tF1"));
+  icalendar_->setText(icalendarcommandlabel(lang));
 }
 
 QFont CalendarWindow::linefont() const {
@@ -161,7 +164,8 @@ void CalendarWindow::help() {
 }
 
 void CalendarWindow::print() {
-  if (state_.printingEnabled) shownotavailable(this, Unavailable::printing, state_.language());
+  if (state_.printingEnabled)
+    printText(this, displaysource(display_), QStringLiteral("Calendar"), germansystem(state_.userlanguage));
 }
 
 void CalendarWindow::keyPressEvent(QKeyEvent* event) {

@@ -68,6 +68,7 @@ class CalendarWindow : public QWidget {
   QAction* print_ = nullptr;
   QAction* font_ = nullptr;
   QAction* help_ = nullptr;
+  QAction* icalendar_ = nullptr;
 };
 
 }  // namespace quendal

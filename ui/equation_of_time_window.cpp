@@ -12,7 +12,6 @@
 #include "reports/eot_graph.h"
 #include "reports/eot_report.h"
 #include "ui/about_box.h"
-#include "ui/unavailable.h"
 #include "ui/window_support.h"
 
 namespace quendal {
@@ -73,9 +72,7 @@ void EquationOfTimeWindow::help() {
   showwindowhelp(this, eotwindowhelp(state_.printingEnabled, aboutplatform(), language()));
 }
 
-void EquationOfTimeWindow::print() {
-  if (state_.printingEnabled) shownotavailable(this, Unavailable::printing, language());
-}
+void EquationOfTimeWindow::print() { printimage(QStringLiteral("EquationofTime")); }
 
 void EquationOfTimeWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "calendar/text.h"
+#include "print/printing.h"
 
 namespace quendal {
 
@@ -90,6 +91,11 @@ void GraphWindow::togglelanguage() {
   state_.togglelanguage();
   const int lang = language();
   for (Button& b : buttons_) b.button->setText(QString::fromUtf8(lang == english ? b.spec.english : b.spec.german));
+}
+
+void GraphWindow::printimage(const QString& documentname) {
+  if (!state_.printingEnabled) return;
+  printBitmap(this, image(), width(), height(), documentname, language());
 }
 
 bool GraphWindow::needsresize(int, int) { return false; }

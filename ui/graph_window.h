@@ -47,6 +47,9 @@ class GraphWindow : public QWidget {
   void togglebuttons();
   // F11: the other language; the buttons relabelled.
   void togglelanguage();
+  // F3: the off-screen image printed as documentname when printing is
+  // enabled; without an image the buffer message.
+  void printimage(const QString& documentname);
   int language() const { return state_.language(); }
 
   virtual void buttonclicked(int id) = 0;

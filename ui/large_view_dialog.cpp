@@ -73,6 +73,7 @@ const ToolDialogTable LargeViewDialog = {
     .english = "Easter Date and Calender Details",
     .controls = dialogcontrols,
     .calculate = calculate,
+    .closing = toolsteps::restoresavedposition,
 };
 
 }  // namespace quendal

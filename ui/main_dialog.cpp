@@ -10,16 +10,17 @@
 #include <QVBoxLayout>
 
 #include "calendar/text.h"
+#include "print/print_preview_dialog.h"
 #include "reports/main_report.h"
 #include "reports/web_addresses.h"
 #include "ui/about_box.h"
 #include "ui/configuration_reading.h"
+#include "ui/icalendar_export.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
 #include "ui/tool_dialog.h"
 #include "ui/tool_dialogs.h"
-#include "ui/unavailable.h"
 
 namespace quendal {
 
@@ -65,6 +66,14 @@ MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner)
   year_->setNumber(now.year);
   month_->setNumber(0);
   relabel();
+  // Back from the calendar window: the position saved by the large view or
+  // the month overview.
+  if (state_.savedyear != 0) {
+    state_.currentyear = state_.savedyear;
+    state_.reportpage = state_.savedmonth;
+    year_->setNumber(state_.currentyear);
+    month_->setNumber(state_.reportpage);
+  }
   evaluate();
 }
 
@@ -169,10 +178,13 @@ void MainDialog::build() {
   commands.wikipedia = true;
   commands.print = state_.printingEnabled;
   commands.about = true;
+  commands.icalendar = true;
   menu_ = new WindowMenu(this, commands);
   connect(menu_, &WindowMenu::wikipediaRequested, this, &MainDialog::wikipedia);
   connect(menu_, &WindowMenu::printRequested, this, &MainDialog::print);
   connect(menu_, &WindowMenu::aboutRequested, this, &MainDialog::about);
+  connect(menu_, &WindowMenu::icalendarRequested, this,
+          [this] { exporticalendarcommand(this, state_, state_.currentyear); });
   report_->setWindowCommands(menu_->actions());
 
   resize(dialogunits(font(), 282, 255).expandedTo(minimumSizeHint()));
@@ -300,9 +312,7 @@ void MainDialog::togglefont() {
   buildreport();
 }
 
-void MainDialog::print() {
-  if (state_.printingEnabled) shownotavailable(this, Unavailable::printing, language());
-}
+void MainDialog::print() { showPrintPreview(this, state_); }
 
 void MainDialog::wikipedia() {
   const int row = language() == english ? 1 : 0;
@@ -334,19 +344,16 @@ void MainDialog::runtool(const ToolDialogTable& table, int selector) {
   setmaincaption();
 }
 
-// The large view and the month overview: Gregorian years only; the year and
-// month they step are restored when they close.
+// The large view and the month overview: the year and month saved first
+// (the dialogs restore them when they close); Gregorian years only.
 void MainDialog::rungregoriantool(const ToolDialogTable& table) {
-  const int savedyear = state_.currentyear;
-  const int savedmonth = state_.reportpage;
+  state_.savedyear = state_.currentyear;
+  state_.savedmonth = state_.reportpage;
   if (state_.currentyear < 1583) {
     gregorianlimit();
     return;
   }
   runtool(table);
-  state_.currentyear = savedyear;
-  state_.reportpage = savedmonth;
-  setmaincaption();
 }
 
 void MainDialog::gregorianlimit() {

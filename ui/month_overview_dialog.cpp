@@ -87,6 +87,7 @@ const ToolDialogTable MonthOverviewDialog = {
     .controls = dialogcontrols,
     .calculate = calculate,
     .opening = opening,
+    .closing = toolsteps::restoresavedposition,
 };
 
 }  // namespace quendal

@@ -14,7 +14,6 @@
 #include "ui/platform/platform.h"
 #include "ui/tool_dialog.h"
 #include "ui/tool_dialogs.h"
-#include "ui/unavailable.h"
 #include "ui/window_support.h"
 
 namespace quendal {
@@ -115,9 +114,7 @@ void SkyChartWindow::help() {
   showwindowhelp(this, skychartwindowhelp(view_, state_.printingEnabled, aboutplatform(), language()));
 }
 
-void SkyChartWindow::print() {
-  if (state_.printingEnabled) shownotavailable(this, Unavailable::printing, language());
-}
+void SkyChartWindow::print() { printimage(QStringLiteral("PlanetPositions")); }
 
 void SkyChartWindow::changeposition() {
   {

@@ -16,13 +16,13 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
+#include "print/print_preview_dialog.h"
 #include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/sky_chart_window.h"
-#include "ui/unavailable.h"
 #include "ui/window_support.h"
 
 namespace quendal {
@@ -465,11 +465,15 @@ void opengraphwindow(ToolDialog& dialog, bool skychart) {
   if (skychart) dialog.recalculate();
 }
 
-void print(ToolDialog& dialog) {
-  if (dialog.state().printingEnabled) shownotavailable(&dialog, Unavailable::printing, dialog.language());
-}
+void print(ToolDialog& dialog) { showPrintPreview(&dialog, dialog.state()); }
 
 void close(ToolDialog& dialog) { dialog.accept(); }
+
+void restoresavedposition(ToolDialog& dialog) {
+  ApplicationState& s = dialog.state();
+  s.currentyear = s.savedyear;
+  s.reportpage = s.savedmonth;
+}
 
 }  // namespace toolsteps
 

@@ -196,9 +196,12 @@ int steppedplace(const ApplicationState& state, int index, int step);
 // "Grafik" / "Grafik...": refused while a graph window is open; otherwise
 // the window (equation of time or sky chart).
 void opengraphwindow(ToolDialog& dialog, bool skychart);
-// The print command and the print button.
+// The print command and the print button: the print preview of the report.
 void print(ToolDialog& dialog);
 void close(ToolDialog& dialog);
+// The closing of the large view and the month overview: the year and month
+// saved before they opened become the current ones again.
+void restoresavedposition(ToolDialog& dialog);
 
 }  // namespace toolsteps
 

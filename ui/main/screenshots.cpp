@@ -1,4 +1,4 @@
-// quendal-screenshots DIRECTORY: renders the main dialog, every tool dialog,
+// quendal-screenshots DIRECTORY: renders the main dialog, its print preview, every tool dialog,
 // the calendar window's four views, the equation-of-time graph, the sky chart
 // in two orientations, the two solar-system views and the position dialog in
 // German and English into DIRECTORY/<name>-<de|en>.png (make screenshots
@@ -19,6 +19,7 @@
 #include "calendar/calendar.h"
 #include "ui/calendar_window.h"
 #include "ui/equation_of_time_window.h"
+#include "print/print_preview_dialog.h"
 #include "ui/main_dialog.h"
 #include "ui/sky_chart_window.h"
 #include "ui/platform/platform.h"
@@ -122,6 +123,9 @@ int main(int argc, char** argv) {
     {
       quendal::MainDialog dialog(state);
       ok = save(dialog, directory, "main", language) && ok;
+      // The print preview of the main report just shown.
+      quendal::PrintPreviewDialog preview(state, &dialog);
+      ok = save(preview, directory, "print_preview", language) && ok;
     }
     for (const quendal::ToolDialogTable* table : quendal::tooldialogtables()) {
       state.currentyear = 2024;

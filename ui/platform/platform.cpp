@@ -21,15 +21,27 @@
 
 namespace quendal {
 
-LocalDateTime localnow() {
+namespace {
+
+QDateTime clock() {
   const QByteArray fixed = qgetenv("QUENDAL_NOW");
   QDateTime now;
   if (!fixed.isEmpty()) now = QDateTime::fromString(QString::fromLatin1(fixed), QStringLiteral("yyyy-MM-ddTHH:mm"));
   if (!now.isValid()) now = QDateTime::currentDateTime();
-  const QDate d = now.date();
-  const QTime t = now.time();
+  return now;
+}
+
+LocalDateTime datetime(const QDateTime& dt) {
+  const QDate d = dt.date();
+  const QTime t = dt.time();
   return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
+
+}  // namespace
+
+LocalDateTime localnow() { return datetime(clock()); }
+
+LocalDateTime utcnow() { return datetime(clock().toUTC()); }
 
 int userlanguageid() { return languageidfromlocale(QLocale::system().name().toLatin1().constData()); }
 

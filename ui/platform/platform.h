@@ -20,6 +20,8 @@ namespace quendal {
 // The local date and time. QUENDAL_NOW=YYYY-MM-DDTHH:MM in the environment
 // fixes it (tests, screenshots); otherwise the system clock.
 LocalDateTime localnow();
+// The same instant in UTC (QUENDAL_NOW is read as local time).
+LocalDateTime utcnow();
 
 // ---- Language and system --------------------------------------------------------
 

@@ -12,6 +12,7 @@ WindowMenu::WindowMenu(QWidget* dialog, Commands commands) : QObject(dialog) {
   if (commands.wikipedia) wikipedia_ = add(dialog, QKeySequence(Qt::Key_F1), &WindowMenu::wikipediaRequested);
   if (commands.print) print_ = add(dialog, QKeySequence::Print, &WindowMenu::printRequested);
   if (commands.about) about_ = add(dialog, QKeySequence(Qt::SHIFT | Qt::Key_F1), &WindowMenu::aboutRequested);
+  if (commands.icalendar) icalendar_ = add(dialog, QKeySequence(), &WindowMenu::icalendarRequested);
 }
 
 QAction* WindowMenu::add(QWidget* dialog, const QKeySequence& shortcut, void (WindowMenu::*signal)()) {
@@ -30,6 +31,8 @@ void WindowMenu::relabel(int language) {
   if (wikipedia_) wikipedia_->setText(QStringLiteral("Wikipedia..."));
   if (print_) print_->setText(german ? QStringLiteral("Drucken...") : QStringLiteral("Print..."));
   if (about_) about_->setText(german ? QStringLiteral("Über Quendal...") : QStringLiteral("About Quendal..."));
+  if (icalendar_)
+    icalendar_->setText(german ? QStringLiteral("iCalendar exportieren...") : QStringLiteral("Export iCalendar..."));
 }
 
 }  // namespace quendal

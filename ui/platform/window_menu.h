@@ -1,8 +1,8 @@
 // The commands a dialog adds to its window (system) menu: "Wikipedia...",
-// "Drucken..." and "Über Quendal...". Linux window managers offer no way to
+// "Drucken...", "Über Quendal..." and "iCalendar exportieren..." Linux window managers offer no way to
 // extend that menu, so the commands live in the dialog's context menu (also
 // the report field's) and have keyboard shortcuts: F1 the encyclopedia
-// article, Ctrl+P printing, Shift+F1 the about box.
+// article, Ctrl+P printing, Shift+F1 the about box (the export has none).
 #pragma once
 
 #include <QList>
@@ -21,6 +21,7 @@ class WindowMenu : public QObject {
     bool wikipedia = false;  // the dialog has an encyclopedia article
     bool print = false;      // printingEnabled
     bool about = false;      // the main dialog's about command
+    bool icalendar = false;  // the main dialog's iCalendar export
   };
 
   // Adds the commands to the dialog's context menu and shortcuts.
@@ -35,6 +36,7 @@ class WindowMenu : public QObject {
   void wikipediaRequested();
   void printRequested();
   void aboutRequested();
+  void icalendarRequested();
 
  private:
   QAction* add(QWidget* dialog, const QKeySequence& shortcut, void (WindowMenu::*signal)());
@@ -42,6 +44,7 @@ class WindowMenu : public QObject {
   QAction* wikipedia_ = nullptr;
   QAction* print_ = nullptr;
   QAction* about_ = nullptr;
+  QAction* icalendar_ = nullptr;
   QList<QAction*> actions_;
 };
 

@@ -1,0 +1,130 @@
+// The print preview; see print_preview_dialog.h.
+#include "print/print_preview_dialog.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "calendar/text.h"
+#include "print/printing.h"
+#include "ui/platform/platform.h"
+
+namespace quendal {
+
+namespace {
+
+QString choose(const char* german, const char* english, int language) {
+  return QString::fromUtf8(language == quendal::english ? english : german);
+}
+
+// Centred over the owner (or the screen), kept inside the screen.
+void centre(QWidget* dialog, const QWidget* owner) {
+  const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QRect over = owner ? owner->frameGeometry() : area;
+  QRect r(QPoint(0, 0), dialog->size());
+  r.moveCenter(over.center());
+  r.moveLeft(std::clamp(r.left(), area.left(), std::max(area.left(), area.right() - r.width())));
+  r.moveTop(std::clamp(r.top(), area.top(), std::max(area.top(), area.bottom() - r.height())));
+  dialog->move(r.topLeft());
+}
+
+}  // namespace
+
+PreviewField::PreviewField(QWidget* parent) : QPlainTextEdit(parent) {
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void PreviewField::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_M && modifiers == Qt::ControlModifier) {
+    insertPlainText(QStringLiteral("\n"));
+    return;
+  }
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->ignore();  // the dialog's
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner)
+    : QDialog(owner), state_(state) {
+  setObjectName(QStringLiteral("print_preview"));
+  const int lang = state_.language();
+  setWindowTitle(choose("Druckvorschau", "Print Preview", lang));
+  setWindowIcon(owner ? owner->windowIcon() : programicon(100));
+
+  field_ = new PreviewField(this);
+  field_->setObjectName(QStringLiteral("preview"));
+  field_->setAccessibleName(windowTitle());
+  field_->setFont(reportfont(reportfontchoice(state_.fixedFontToggle, state_.linuxFontToggle)));
+  QString text = QStringLiteral("\r\n") + QString::fromStdString(state_.reportBuffer);
+  field_->setPlainText(text.remove(QLatin1Char('\r')));
+
+  auto button = [this](const char* key, const char* german, const char* english, int language) {
+    auto* b = new QPushButton(choose(german, english, language), this);
+    b->setObjectName(QString::fromLatin1(key));
+    b->setAutoDefault(false);
+    return b;
+  };
+  QPushButton* cancel = button("cancel", "Abbruch", "Cancel", lang);
+  QPushButton* print = button("print", "Drucken...", "Print...", lang);
+  QPushButton* help = button("help", "Hilfe", "Help", lang);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(print, &QPushButton::clicked, this, &PrintPreviewDialog::print);
+  connect(help, &QPushButton::clicked, this, &PrintPreviewDialog::help);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  buttons->addWidget(print);
+  buttons->addWidget(help);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(field_, 1);
+  layout->addLayout(buttons);
+
+  const bool german = germansystem(state_.userlanguage);
+  printer_ = [german](QWidget* o, const PrintSource& source, const QString& name) {
+    return printText(o, source, name, german);
+  };
+  resize(dialogunits(font(), 510, 350).expandedTo(minimumSizeHint()));
+  centre(this, owner);
+  field_->setFocus();
+}
+
+void PrintPreviewDialog::print() { printer_(this, textsource(field_->toPlainText()), QStringLiteral("Quendal")); }
+
+void PrintPreviewDialog::help() {
+  const bool german = state_.language() != english;
+  informationbox(this, choose("Osterdatum und Kalender", "Easter Date and Calendar", state_.language()),
+                 QString::fromUtf8(german ? "\n\n Die Druckvorschau kann innerhalb "
+                                            "\n des Feldes editiert werden "
+                                            "\n\n Die Return-Taste kann nicht verwendet werden       "
+                                            "\n Ersatz ist STRG-M "
+                                            "\n\n Zum Drucken Fonts mit fixen Abstand verwenden "
+                                            "\n\n z. B. 'Courier' oder 'Lucidia Console' "
+                                            "\n\n"
+                                          : "\n\n The Print Preview can be"
+                                            "\n edited within the Field "
+                                            "\n\n Return Key cannot be used      "
+                                            "\n Use instead STRG-M "
+                                            "\n\n Fixed Pitched Fonts are recommended for Printing      "
+                                            "\n\n e.g. 'Courier' or 'Lucidia Console' "
+                                            "\n\n"));
+}
+
+void showPrintPreview(QWidget* owner, ApplicationState& state) {
+  if (!state.printingEnabled) return;
+  PrintPreviewDialog dialog(state, owner);
+  dialog.exec();
+}
+
+}  // namespace quendal

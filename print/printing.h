@@ -1,0 +1,48 @@
+// Printing with the platform's dialogs: the printer dialog first, then for
+// text the font dialog; the pages themselves are laid out by print_layout.h.
+// Cancelling a dialog ends printing silently (false).
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include "print/print_layout.h"
+
+class QPrinter;
+class QWidget;
+
+namespace quendal {
+
+// The printer dialog owned by owner: one copy, collated copies offered, no
+// choice of a selection or of pages. On Linux printing to a PDF file is one
+// of its printers. False when it was cancelled.
+bool chooseprinter(QWidget* owner, QPrinter& printer);
+
+// The font the font dialog starts from: "Courier New", 16 points, normal
+// weight (400), style name "STANDARD" when the system's language is German
+// and "REGULAR" otherwise.
+QFont presetprinterfont(bool germansystem);
+// A font as the font dialog can show it: the family the system puts in its
+// place when it is not installed (for "Courier New" a fixed-pitch one), and
+// the family's style of that name in any case, or else its style of the
+// font's weight and slant ("Book" for "REGULAR" in some families).
+QFont installedfont(const QFont& font);
+// Whether the system's language (the user's language id, any German
+// variant) is German.
+bool germansystem(int userlanguage);
+
+// Prints the source (a text field's lines or the calendar window's display
+// list) as the job documentname: printer dialog, font dialog, pages. The
+// copies the dialog asked for are made by the printing system when it can
+// and printed one by one otherwise.
+bool printText(QWidget* owner, const PrintSource& source, const QString& documentname, bool germansystem);
+
+// Prints a graph window's image of a w x h window on one page, scaled and
+// placed by bitmapplacement; without an image the buffer message.
+bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QString& documentname, int language);
+
+// The message when there is no image to print. language: 0 English, else German.
+void showbuffermessage(QWidget* owner, int language);
+
+}  // namespace quendal

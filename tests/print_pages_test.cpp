@@ -1,0 +1,344 @@
+// The printed pages through a QPrinter writing PDF (no dialogs), read back
+// with poppler: pdftotext for the lines of each page, pdftoppm for colours
+// and the place of an image. Plus the layout arithmetic on its own.
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "calendar/holidays.h"
+#include "calendar/text.h"
+#include "print/print_layout.h"
+#include "print/printing.h"
+#include "reports/calendar_display.h"
+
+using namespace quendal;
+
+namespace {
+
+// A PDF printer without margins: resolution in pixels per inch, page in
+// pixels of that resolution.
+std::unique_ptr<QPrinter> pdfprinter(const QString& file, int resolution, int width, int height) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(file);
+  printer->setResolution(resolution);
+  printer->setFullPage(true);
+  const QSizeF inches(double(width) / resolution, double(height) / resolution);
+  printer->setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  return printer;
+}
+
+QFont monospace(int points) {
+  QFont font(QStringLiteral("DejaVu Sans Mono"), points);
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+QString run(const char* program, const QStringList& arguments) {
+  QProcess p;
+  p.start(QString::fromLatin1(program), arguments);
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) return QStringLiteral("<%1 failed>").arg(QLatin1String(program));
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The non-blank lines of each page of a PDF.
+QList<QStringList> pdfpages(const QString& file) {
+  QList<QStringList> pages;
+  const QStringList texts = run(PDFTOTEXT_EXE, {QStringLiteral("-layout"), file, QStringLiteral("-")})
+                                .split(QLatin1Char('\f'));
+  for (const QString& page : texts) {
+    QStringList lines;
+    for (const QString& line : page.split(QLatin1Char('\n')))
+      if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    pages << lines;
+  }
+  if (!pages.isEmpty() && pages.last().isEmpty()) pages.removeLast();  // after the last form feed
+  return pages;
+}
+
+// The first page of a PDF as an image at dpi pixels per inch.
+QImage pdfimage(const QString& file, int dpi, const QString& prefix) {
+  run(PDFTOPPM_EXE, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
+                     QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-png"),
+                     file, prefix});
+  return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+PrintSource numberedlines(int count) {
+  QStringList lines;
+  for (int i = 1; i <= count; ++i) lines << QStringLiteral("Zeile %1").arg(i, 3, 10, QLatin1Char('0'));
+  return textsource(lines.join(QLatin1Char('\n')));
+}
+
+}  // namespace
+
+class PrintPagesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir directory_;
+  QString path(const char* name) const { return directory_.filePath(QString::fromLatin1(name)); }
+
+ private slots:
+  // Line height, characters per line, lines per page and pages, in pixels.
+  void layoutArithmetic_data() {
+    QTest::addColumn<QList<int>>("in");   // width, height, line height, average width, lines
+    QTest::addColumn<QList<int>>("out");  // characters per line, lines per page, pages
+    QTest::newRow("100 lines, 45 a page") << QList<int>{4800, 4550, 100, 50, 100} << QList<int>{96, 45, 3};
+    QTest::newRow("exactly two pages") << QList<int>{4800, 4500, 100, 50, 90} << QList<int>{96, 45, 2};
+    QTest::newRow("one line more") << QList<int>{4800, 4599, 100, 60, 91} << QList<int>{80, 45, 3};
+    QTest::newRow("no lines") << QList<int>{4800, 6600, 100, 50, 0} << QList<int>{96, 66, 0};
+    QTest::newRow("calendar, 39 lines") << QList<int>{4760, 6814, 170, 100, 39} << QList<int>{47, 40, 1};
+  }
+  void layoutArithmetic() {
+    QFETCH(QList<int>, in);
+    QFETCH(QList<int>, out);
+    const TextLayout t = textlayout(in[0], in[1], in[2], in[3], in[4]);
+    QCOMPARE(t.lineheight, in[2]);
+    QCOMPARE((QList<int>{t.charactersperline, t.linesperpage, t.pages}), out);
+  }
+
+  void pageOrder_data() {
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("collated");
+    QTest::addColumn<QList<int>>("order");
+    QTest::newRow("one copy") << 1 << true << QList<int>{0, 1, 2};
+    QTest::newRow("two collated") << 2 << true << QList<int>{0, 1, 2, 0, 1, 2};
+    QTest::newRow("two uncollated") << 2 << false << QList<int>{0, 0, 1, 1, 2, 2};
+  }
+  void pageOrder() {
+    QFETCH(int, copies);
+    QFETCH(bool, collated);
+    QFETCH(QList<int>, order);
+    const std::vector<int> o = pageorder(3, copies, collated);
+    QCOMPARE(QList<int>(o.begin(), o.end()), order);
+  }
+
+  // 100 lines on pages of 45 lines: 45, 45 and 10, copies of them, a range
+  // of pages; the PDF read back page by page (first and last line, lines).
+  void hundredLinesOnPagesOfFortyFive_data() {
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("collated");
+    QTest::addColumn<QList<int>>("firstlines");
+    QTest::newRow("one copy") << 1 << true << QList<int>{1, 46, 91};
+    QTest::newRow("two collated") << 2 << true << QList<int>{1, 46, 91, 1, 46, 91};
+    QTest::newRow("two uncollated") << 2 << false << QList<int>{1, 1, 46, 46, 91, 91};
+    QTest::newRow("pages 2 to 3, two collated") << 2 << true << QList<int>{46, 91, 46, 91};
+  }
+  void hundredLinesOnPagesOfFortyFive() {
+    QFETCH(int, copies);
+    QFETCH(bool, collated);
+    QFETCH(QList<int>, firstlines);
+    const int frompage = firstlines.first() == 1 ? 0 : 2;
+    const QFont font = monospace(10);
+    const int lineheight = QFontMetrics(printerfont(font, 72), pdfprinter(QString(), 72, 612, 792).get()).lineSpacing();
+    const QString file = path("hundred.pdf");
+    auto printer = pdfprinter(file, 72, 612, 45 * lineheight + lineheight / 2);
+    QVERIFY(printlines(*printer, font, numberedlines(100), QStringLiteral("Quendal"), copies, collated, frompage));
+    const QList<QStringList> pages = pdfpages(file);
+    QCOMPARE(pages.size(), firstlines.size());
+    for (int i = 0; i < pages.size(); ++i) {
+      const int first = firstlines[i];
+      QCOMPARE(pages[i].size(), first == 91 ? 10 : 45);
+      QCOMPARE(pages[i].first(), QStringLiteral("Zeile %1").arg(first, 3, 10, QLatin1Char('0')));
+      QCOMPARE(pages[i].last(), QStringLiteral("Zeile %1").arg(first == 91 ? 100 : first + 44, 3, 10, QLatin1Char('0')));
+    }
+  }
+
+  // A line longer than the page is cut at the characters that fit (counted
+  // as characters: the umlauts are two bytes each), not wrapped.
+  void longLineIsCut() {
+    const QFont font = monospace(10);
+    const QString file = path("long.pdf");
+    auto printer = pdfprinter(file, 72, 300, 200);
+    const QFontMetrics metrics(printerfont(font, 72), printer.get());
+    const int fit = 300 / metrics.averageCharWidth();
+    QVERIFY(fit > 10 && fit < 60);
+    const QString line = QStringLiteral("äöü0123456").repeated(20);
+    QVERIFY(printlines(*printer, font, textsource(QStringLiteral("kurz\n") + line), QStringLiteral("Quendal"), 1, true));
+    const QList<QStringList> pages = pdfpages(file);
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages[0], (QStringList{QStringLiteral("kurz"), line.left(fit)}));
+  }
+
+  // No lines (the preview emptied): nothing printed, not even a file, and
+  // success.
+  void emptyTextPrintsNothing() {
+    const QString file = path("empty.pdf");
+    auto printer = pdfprinter(file, 72, 612, 792);
+    QVERIFY(textsource(QString()).lines.empty());
+    QVERIFY(printlines(*printer, monospace(10), textsource(QString()), QStringLiteral("Quendal"), 1, true));
+    QVERIFY(!QFile::exists(file));
+  }
+
+  // The four-month view: every day cell printed in its own colour, read
+  // back from the rendered PDF (the darkest pixel of the cell's box is the
+  // cell's colour), the title green, the header's Sunday red.
+  void fourMonthViewPrintsEachCellInItsColour() {
+    constexpr int dpi = 144;
+    const int lang = german;
+    HolidayTable holidays{};
+    EventTable events{};
+    int stale = 1;
+    refreshcalendartables(2024, fourmonthview, lang, holidays, events, stale);
+    CalendarDisplayInputs in;
+    in.year = 2024;
+    in.month = 3;
+    in.view = fourmonthview;
+    const PrintSource source = displaysource(buildcalendardisplay(in, holidays, events, lang));
+    QCOMPARE(int(source.lines.size()), displayprintlines);
+
+    const QFont font = monospace(12);
+    const QString file = path("fourmonths.pdf");
+    auto printer = pdfprinter(file, dpi, 8 * dpi, 12 * dpi);
+    QVERIFY(printlines(*printer, font, source, QStringLiteral("Calendar"), 1, true));
+    const QFontMetrics metrics(printerfont(font, dpi), printer.get());
+    const TextLayout layout = textlayout(printer->width(), printer->height(), metrics.lineSpacing(),
+                                         metrics.averageCharWidth(), displayprintlines);
+    QCOMPARE(layout.pages, 1);
+    const QImage page = pdfimage(file, dpi, path("fourmonths"));
+    QVERIFY(!page.isNull());
+
+    // The darkest pixel of a box.
+    auto darkest = [&page](const QRect& box) {
+      QColor best(255, 255, 255);
+      for (int y = std::max(0, box.top()); y <= std::min(page.height() - 1, box.bottom()); ++y)
+        for (int x = std::max(0, box.left()); x <= std::min(page.width() - 1, box.right()); ++x) {
+          const QColor c = page.pixelColor(x, y);
+          if (c.red() + c.green() + c.blue() < best.red() + best.green() + best.blue()) best = c;
+        }
+      return best;
+    };
+    auto near = [](const QColor& a, const Rgb& b) {
+      return std::abs(a.red() - b.red) <= 40 && std::abs(a.green() - b.green) <= 40 && std::abs(a.blue() - b.blue) <= 40;
+    };
+
+    QSet<int> colours;
+    int cells = 0;
+    for (int n = 0; n < displayprintlines; ++n) {
+      const DisplayLine& line = source.lines[std::size_t(n)];
+      const int y = n * layout.lineheight;
+      if (line.colour != celllinecolour) {
+        if (line.colour == titlecolour) QVERIFY(near(darkest(QRect(0, y, page.width(), layout.lineheight)), displayrgb(titlecolour)));
+        continue;
+      }
+      const std::vector<std::string> pieces = displaycells(line);
+      int x = 0;
+      for (std::size_t c = 0; c < pieces.size(); ++c) {
+        const QString piece = QString::fromStdString(pieces[c]);
+        const int w = metrics.horizontalAdvance(piece);
+        if (!piece.trimmed().isEmpty()) {
+          const QColor found = darkest(QRect(x, y, w, layout.lineheight));
+          const Rgb expected = displayrgb(line.cells[c]);
+          if (!near(found, expected))
+            QFAIL(qPrintable(QStringLiteral("line %1 cell %2 \"%3\": %4 instead of rgb(%5,%6,%7)")
+                                 .arg(n).arg(c).arg(piece, found.name()).arg(expected.red).arg(expected.green).arg(expected.blue)));
+          colours.insert(line.cells[c]);
+          if (c > 0) ++cells;
+        }
+        x += w;
+      }
+    }
+    QVERIFY(cells >= 4 * 28 + 4);  // every day of March to June plus the header cells
+    QVERIFY(colours.contains(sundaycolour));
+    QVERIFY(colours.contains(saturdaycolour));
+    QVERIFY(colours.contains(blackcolour) || colours.contains(2));
+  }
+
+  // The graph window's image: 805 x 602 pixels on 4800 x 6600 is scaled by
+  // 6 (the width limits it: 4800 / 800 against 6600 / 600), centred
+  // horizontally and placed a quarter of the centring offset down.
+  void bitmapPlacement_data() {
+    QTest::addColumn<QList<int>>("in");      // page width, height, window width, height
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QRect>("target");
+    QTest::newRow("805 x 602 on 4800 x 6600")
+        << QList<int>{4800, 6600, 805, 602} << 6.0 << QRect(-15, (3300 - 1806) / 4, 4830, 3612);
+    QTest::newRow("the height limits")
+        << QList<int>{4800, 3000, 805, 602} << 5.0 << QRect(2400 - 2012, (1500 - 1505) / 4, 4025, 3010);
+  }
+  void bitmapPlacement() {
+    QFETCH(QList<int>, in);
+    QFETCH(double, scale);
+    QFETCH(QRect, target);
+    const BitmapPlacement b = bitmapplacement(in[0], in[1], in[2], in[3]);
+    QCOMPARE(b.scale, scale);
+    QCOMPARE(b.source, QRect(0, 0, in[2] - 5, in[3] - 2));
+    QCOMPARE(b.target, target);
+    QCOMPARE(b.target.left() + b.target.width() / 2, in[0] / 2);
+  }
+
+  // The same through a PDF of 4800 x 6600 pixels (8 x 11 inches at 600 per
+  // inch), rendered at a tenth: the blue image from row 37 to 398, across
+  // the whole width (it is 15 pixels wider than the page on either side).
+  void bitmapOnTheSheet() {
+    const QString file = path("image.pdf");
+    auto printer = pdfprinter(file, 600, 4800, 6600);
+    QCOMPARE(printer->width(), 4800);
+    QCOMPARE(printer->height(), 6600);
+    QImage image(805, 602, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 255));
+    bool copied = false;
+    QVERIFY(printimage(*printer, image, 805, 602, QStringLiteral("EquationofTime"), copied));
+    QVERIFY(copied);
+    const QImage page = pdfimage(file, 60, path("image"));
+    QCOMPARE(page.size(), QSize(480, 660));
+    int top = -1, bottom = -1, left = page.width(), right = -1;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x)
+        if (page.pixelColor(x, y).blue() > 200 && page.pixelColor(x, y).red() < 60) {
+          if (top < 0) top = y;
+          bottom = y;
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+    QVERIFY2(std::abs(top - 37) <= 1, qPrintable(QString::number(top)));
+    QVERIFY2(std::abs(bottom - 398) <= 1, qPrintable(QString::number(bottom)));
+    QCOMPARE(left, 0);
+    QCOMPARE(right, 479);
+  }
+
+  // No image: nothing copied, the page stays white.
+  void noImageIsNotCopied() {
+    auto printer = pdfprinter(path("none.pdf"), 72, 612, 792);
+    bool copied = true;
+    QVERIFY(printimage(*printer, QImage(), 805, 602, QStringLiteral("PlanetPositions"), copied));
+    QVERIFY(!copied);
+  }
+
+  // The font dialog's preset.
+  void presetFont() {
+    for (bool german : {true, false}) {
+      const QFont f = presetprinterfont(german);
+      QCOMPARE(f.family(), QStringLiteral("Courier New"));
+      QCOMPARE(f.pointSize(), 16);
+      QCOMPARE(f.weight(), QFont::Normal);
+      QCOMPARE(f.styleName(), german ? QStringLiteral("STANDARD") : QStringLiteral("REGULAR"));
+    }
+    // Without "Courier New" the dialog starts from the fixed-pitch family
+    // the system puts in its place.
+    const QFont installed = installedfont(presetprinterfont(false));
+    QVERIFY(QFontDatabase::families().contains(installed.family()));
+    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
+    QCOMPARE(installed.pointSize(), 16);
+    QVERIFY(QFontDatabase::styles(installed.family()).contains(installed.styleName()));
+    QCOMPARE(QFontInfo(installed).style(), QFont::StyleNormal);
+    QCOMPARE(QFontInfo(installed).weight(), int(QFont::Normal));
+    QVERIFY(germansystem(3079));
+    QVERIFY(germansystem(2055));
+    QVERIFY(!germansystem(1033));
+  }
+};
+
+QTEST_MAIN(PrintPagesTest)
+#include "print_pages_test.moc"
