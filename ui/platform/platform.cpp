@@ -48,11 +48,44 @@ int userlanguageid() { return languageidfromlocale(QLocale::system().name().toLa
 
 void openwebaddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); }
 
+namespace {
+
+// A text whose lines hold tabs, in rich text: each run of lines with a tab
+// becomes a table, the part before the first tab in the left column, so
+// that the columns line up as tab stops would (a label has none); the other
+// lines stay as they are.
+QString tabbedtext(const QString& plain) {
+  const auto pre = [](const QString& t) {
+    return QStringLiteral("<span style=\"white-space:pre\">%1</span>").arg(t.toHtmlEscaped());
+  };
+  QString html;
+  bool intable = false;
+  for (const QString& line : plain.split(QLatin1Char('\n'))) {
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    if (tab >= 0 && !intable) html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    if (tab < 0 && intable) html += QStringLiteral("</table>");
+    intable = tab >= 0;
+    if (intable) {
+      QString rest = line.mid(tab + 1);
+      rest.replace(QLatin1Char('\t'), QLatin1Char(' '));
+      html += QStringLiteral("<tr><td style=\"padding-right:12px\">%1</td><td>%2</td></tr>")
+                  .arg(pre(line.left(tab)), pre(rest));
+    } else {
+      html += QStringLiteral("<p style=\"white-space:pre; margin:0\">%1</p>").arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line.toHtmlEscaped());
+    }
+  }
+  if (intable) html += QStringLiteral("</table>");
+  return html;
+}
+
+}  // namespace
+
 void informationbox(QWidget* owner, const QString& title, const QString& text) {
   QString plain = text;
   plain.remove(QLatin1Char('\r'));
-  QMessageBox box(QMessageBox::Information, title, plain, QMessageBox::Ok, owner);
-  box.setTextFormat(Qt::PlainText);
+  const bool tabbed = plain.contains(QLatin1Char('\t'));
+  QMessageBox box(QMessageBox::Information, title, tabbed ? tabbedtext(plain) : plain, QMessageBox::Ok, owner);
+  box.setTextFormat(tabbed ? Qt::RichText : Qt::PlainText);
   box.exec();
 }
 
