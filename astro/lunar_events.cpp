@@ -43,8 +43,15 @@ double LunarPhaseJDE(int k, double q) {
     const double w = SumTerms(phaseQuarterW, e, arguments, true);
     jde += q == 0.25 ? w : -w;
   }
-  for (const AdditionalTerm& a : phaseAdditional)
-    jde += a.coefficient * std::sin(EvaluateAngle(a.argument, kq, t));
+  // The additional corrections, their fourteen sines in one vectorised call.
+  // (The arguments are not reduced to 0..360 degrees first: SinCos reduces,
+  // and the rounding of the larger radians, 1e-11, is nothing against
+  // coefficients of 3e-4 day.)
+  constexpr int count = sizeof phaseAdditional / sizeof phaseAdditional[0];
+  double angles[count], sines[count], cosines[count];
+  for (int i = 0; i < count; ++i) angles[i] = Evaluate(phaseAdditional[i].argument, kq, t) * RadiansPerDegree;
+  detail::SinCosArray(angles, sines, cosines, count);
+  for (int i = 0; i < count; ++i) jde += phaseAdditional[i].coefficient * sines[i];
   return jde;
 }
 

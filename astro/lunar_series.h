@@ -7,6 +7,7 @@
 
 #include "astro/data/lunar_event_tables.h"
 #include "astro/numeric.h"
+#include "astro/sincos.h"
 
 namespace quendal::eventdata {
 
@@ -21,16 +22,22 @@ inline double EvaluateAngle(const Polynomial& p, double k, double t) {
 }
 
 // Sum of coefficient * E^epower * sin|cos(n . arguments), arguments in
-// radians in the order M, M', F (or F1), Omega, A1.
+// radians in the order M, M', F (or F1), Omega, A1; the sines and cosines of
+// all the terms' arguments in one vectorised call.
 template <std::size_t N>
 double SumTerms(const PeriodicTerm (&terms)[N], double e, const double (&arguments)[5],
                 bool cosine) {
-  double sum = 0.0;
-  for (const PeriodicTerm& term : terms) {
+  double angles[N], sines[N], cosines[N];
+  for (std::size_t j = 0; j < N; ++j) {
     double angle = 0.0;
-    for (int i = 0; i < 5; ++i) angle += term.n[i] * arguments[i];
-    double value = term.coefficient * (cosine ? std::cos(angle) : std::sin(angle));
-    for (int i = 0; i < term.epower; ++i) value *= e;
+    for (int i = 0; i < 5; ++i) angle += terms[j].n[i] * arguments[i];
+    angles[j] = angle;
+  }
+  detail::SinCosArray(angles, sines, cosines, static_cast<int>(N));
+  double sum = 0.0;
+  for (std::size_t j = 0; j < N; ++j) {
+    double value = terms[j].coefficient * (cosine ? cosines[j] : sines[j]);
+    for (int i = 0; i < terms[j].epower; ++i) value *= e;
     sum += value;
   }
   return sum;

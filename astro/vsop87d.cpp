@@ -87,8 +87,9 @@ Vsop87dExpansion ExpandVsop87d(double tt, BodyCode code, double precision) {
   double sines[Vsop87dMaxFrequencies];
   double cosines[Vsop87dMaxFrequencies];
   if (std::fabs(tau) * Vsop87dHighestFrequency <= SinCosLimit) {
-#pragma omp simd
-    for (int f = 0; f < table.frequencycount; ++f) SinCos(table.frequencies[f] * tau, sines[f], cosines[f]);
+    double arguments[Vsop87dMaxFrequencies];
+    for (int f = 0; f < table.frequencycount; ++f) arguments[f] = table.frequencies[f] * tau;
+    SinCosArray(arguments, sines, cosines, table.frequencycount);
   } else {
     for (int f = 0; f < table.frequencycount; ++f) {
       sines[f] = std::sin(table.frequencies[f] * tau);
