@@ -4,15 +4,21 @@
 // evaluated term by term at tt + dt; BodyPosition against
 // ReferenceBodyPosition for every body over the years 100..9999: within
 // 0.001" in right ascension (as an angle, 15" per second of time) and
-// declination and 1e-10 AU in distance.
+// declination and 1e-10 AU in distance; the lunar distance of several
+// instants at once against one at a time (bit for bit); the apsis search,
+// which decides most of its comparisons from estimates, against the walk
+// over exact distances (the same instants, distances and counts).
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 
 #include <gtest/gtest.h>
 
 #include "astro/apparent.h"
 #include "astro/frame.h"
+#include "astro/lunar_events.h"
+#include "astro/moon.h"
 #include "astro/numeric.h"
 #include "astro/planets.h"
 #include "astro/sincos.h"
@@ -152,6 +158,86 @@ TEST(BodyPosition, FastPathMatchesTheDirectEvaluation) {
   char worst[80];
   std::snprintf(worst, sizeof worst, "%.2g arcseconds, %.2g AU", worstangle, worstdistance);
   RecordProperty("worst", worst);
+}
+
+TEST(MoonDistances, SeveralInstantsAsOneAtATime) {
+  // Moshier's series and the classical theory beyond it, batches of every
+  // size: the same numbers as MoonPosition, to the last bit.
+  Instants random;
+  for (int count = 1; count <= 16; ++count) {
+    double tt[16], distance[16];
+    for (int i = 0; i < count; ++i) tt[i] = i % 5 == 4 ? random.next() : 2460000.5 + 0.37 * i + count;
+    detail::MoonDistances(tt, count, distance);
+    for (int i = 0; i < count; ++i) {
+      EXPECT_EQ(distance[i], MoonPosition(tt[i]).distance) << count << " " << tt[i];
+      EXPECT_EQ(detail::MoonDistance(tt[i]), distance[i]);
+    }
+  }
+}
+
+// The apsis walk as ApsisSearch states it, over MoonPosition's distances.
+double ApsisWalkOverExactDistances(double start, double& distance, int& evaluations, int mode) {
+  const bool apogee = mode > 0;
+  const auto d = [](double tt) { return MoonPosition(tt).distance * KilometresPerAU; };
+  double x = start + DeltaTForJD(start) / 86400.0;
+  double step = 1.0, best = 0.0, bestjd = x;
+  int count = 0;
+  for (int pass = 0; pass < 12; ++pass) {
+    if (pass > 0) {
+      x = bestjd - step;
+      step /= 2.0;
+    }
+    double current = d(x);
+    ++count;
+    if (pass == 0) best = current;
+    for (int i = 0; i < (pass == 0 ? 27 : 9); ++i) {
+      if (apogee ? current > best : current < best) {
+        best = current;
+        bestjd = x;
+      }
+      x += step;
+      const double next = d(x);
+      ++count;
+      if (apogee ? next + 10000.0 < current : next - 10000.0 > current) break;
+      current = next;
+    }
+  }
+  distance = best;
+  evaluations = count;
+  return bestjd - DeltaTForJD(bestjd) / 86400.0;
+}
+
+TEST(ApsisSearch, SameAsTheWalkOverExactDistances) {
+  // Starts over -1369..9999, inside Moshier's span and beyond, apogee and
+  // perigee; then the searches of NextApsis from each result on (as the
+  // events command makes them).
+  Instants random;
+  for (int i = 0; i < 60; ++i) {
+    const double start = i < 50 ? random.next() : 2460000.5 + 3.3 * i;
+    for (int mode : {1, -1}) {
+      double fast, slow;
+      int fastcount, slowcount;
+      const double found = ApsisSearch(start, fast, fastcount, mode);
+      EXPECT_EQ(found, ApsisWalkOverExactDistances(start, slow, slowcount, mode)) << start << " " << mode;
+      EXPECT_EQ(fast, slow) << start << " " << mode;
+      EXPECT_EQ(fastcount, slowcount);
+      // NextApsis: restarts 10 days later while the result lies before jd.
+      const double jd = found + 11.0;
+      double next = 0.0, km = 0.0;
+      int total = 0;
+      for (double s = jd - 10.0;; s += 10.0) {
+        int count;
+        next = ApsisWalkOverExactDistances(s, km, count, mode);
+        total += count;
+        if (next >= jd || s > jd + 110.0) break;
+      }
+      int nextcount;
+      double nextkm;
+      EXPECT_EQ(NextApsis(jd, nextkm, nextcount, mode), next) << jd << " " << mode;
+      EXPECT_EQ(nextkm, km);
+      EXPECT_EQ(nextcount, total);
+    }
+  }
 }
 
 }  // namespace
