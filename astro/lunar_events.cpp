@@ -26,26 +26,30 @@ double LunarPhaseJDE(int k, double q) {
   const double e = Evaluate(phaseE, kq, t);
   const double arguments[5] = {EvaluateAngle(phaseM, kq, t), EvaluateAngle(phaseMp, kq, t),
                                EvaluateAngle(phaseF, kq, t), EvaluateAngle(phaseOmega, kq, t), 0.0};
+  const auto& terms = q == 0.0 ? phaseNewMoon : (q == 0.5 ? phaseFullMoon : phaseQuarter);
+  // The sines and cosines of every argument in one vectorised call: the
+  // periodic terms (25), the quarters' W (6), the additional corrections
+  // (14). (Those last are not reduced to 0..360 degrees first: SinCos
+  // reduces, and the rounding of the larger radians, 1e-11, is nothing
+  // against coefficients of 3e-4 day.)
+  constexpr int count = 25 + 6 + 14;
+  static_assert(sizeof phaseNewMoon / sizeof phaseNewMoon[0] == 25 && sizeof phaseQuarterW / sizeof phaseQuarterW[0] == 6 &&
+                sizeof phaseAdditional / sizeof phaseAdditional[0] == 14);
+  double angles[count], sines[count], cosines[count];
+  TermAngles(terms, arguments, angles);
+  if (quarter) TermAngles(phaseQuarterW, arguments, angles + 25);
+  const int additional = quarter ? 31 : 25;
+  for (int i = 0; i < 14; ++i)
+    angles[additional + i] = Evaluate(phaseAdditional[i].argument, kq, t) * RadiansPerDegree;
+  detail::SinCosArray(angles, sines, cosines, additional + 14);
+
   double jde = Evaluate(phaseMeanJDE, kq, t);
-  if (q == 0.0)
-    jde += SumTerms(phaseNewMoon, e, arguments, false);
-  else if (q == 0.5)
-    jde += SumTerms(phaseFullMoon, e, arguments, false);
-  else
-    jde += SumTerms(phaseQuarter, e, arguments, false);
+  jde += SumTerms(terms, e, sines);
   if (quarter) {
-    const double w = SumTerms(phaseQuarterW, e, arguments, true);
+    const double w = SumTerms(phaseQuarterW, e, cosines + 25);
     jde += q == 0.25 ? w : -w;
   }
-  // The additional corrections, their fourteen sines in one vectorised call.
-  // (The arguments are not reduced to 0..360 degrees first: SinCos reduces,
-  // and the rounding of the larger radians, 1e-11, is nothing against
-  // coefficients of 3e-4 day.)
-  constexpr int count = sizeof phaseAdditional / sizeof phaseAdditional[0];
-  double angles[count], sines[count], cosines[count];
-  for (int i = 0; i < count; ++i) angles[i] = Evaluate(phaseAdditional[i].argument, kq, t) * RadiansPerDegree;
-  detail::SinCosArray(angles, sines, cosines, count);
-  for (int i = 0; i < count; ++i) jde += phaseAdditional[i].coefficient * sines[i];
+  for (int i = 0; i < 14; ++i) jde += phaseAdditional[i].coefficient * sines[additional + i];
   return jde;
 }
 
