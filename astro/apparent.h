@@ -57,8 +57,8 @@ struct [[nodiscard]] ApparentPlace {
 //              tt - tau in two passes. The Moon is always geometric (its
 //              light time is part of its series).
 // Each series is evaluated once per instant (the Earth's in the frame): the
-// positions at tt - tau come from its derivatives. Within 1e-6" and 1e-12 AU
-// of ReferenceBodyPosition.
+// positions at tt - tau come from its derivatives. Within 0.0001" and about
+// 1e-10 AU of ReferenceBodyPosition.
 ApparentPlace BodyPosition(const InstantFrame& frame, BodyCode body, bool lightTime = true);
 
 // ReferenceBodyPosition: the same place by direct evaluation: the series of

@@ -134,12 +134,12 @@ Vsop87dExpansion ExpandVsop87d(double tt, BodyCode code, double precision) {
         long double power = 1.0L;
         for (int j = 0; j < k; ++j) power *= tauextended;
         meanlongitude += power * s0constant;
-        s0 += s0constant;
       }
-      e.value[v] += d0 * (v == 0 ? s0 - s0constant : s0);
-      e.first[v] += d1 * s0 + d0 * s1;
-      e.second[v] += d2 * s0 + 2.0 * d1 * s1 + d0 * s2;
-      e.third[v] += d3 * s0 + 3.0 * d2 * s1 + 3.0 * d1 * s2 + d0 * s3;
+      const double whole = s0 + s0constant;  // S itself (s0constant is 0 but for L)
+      e.value[v] += d0 * s0;
+      e.first[v] += d1 * whole + d0 * s1;
+      e.second[v] += d2 * whole + 2.0 * d1 * s1 + d0 * s2;
+      e.third[v] += d3 * whole + 3.0 * d2 * s1 + 3.0 * d1 * s2 + d0 * s3;
     }
     // Units of 1e-8, derivatives per millennium^n: to radians (AU) per day^n.
     constexpr double m = daysperjulianmillennium;
