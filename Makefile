@@ -66,9 +66,12 @@ coverage:
 	  -f 'calendar/' -f 'astro/' -e 'astro/data/' -f 'almanac/' -f 'app/' -f 'reports/' -f 'cli/' \
 	  --print-summary --fail-under-line $(COVERAGE_MIN) -o build-coverage/coverage.txt
 
+# The benchmarks (optimised: the build type is RelWithDebInfo, -O2) one
+# executable after the other; ARGS go to each, e.g.
+# make bench ARGS='--benchmark_filter=Report/ --benchmark_format=json'.
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@status=0; for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] || continue; "$$b" $(ARGS) || status=1; done; exit $$status
 
 # The configuration reader under libFuzzer (clang++), for FUZZ_SECONDS seconds;
 # new inputs collect in build-fuzz/corpus, the seeds are fuzz/corpus.

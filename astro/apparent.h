@@ -56,7 +56,17 @@ struct [[nodiscard]] ApparentPlace {
 //              aberration (planetary aberration); for the Sun the Earth at
 //              tt - tau in two passes. The Moon is always geometric (its
 //              light time is part of its series).
+// Each series is evaluated once per instant (the Earth's in the frame): the
+// positions at tt - tau come from its derivatives. Within 0.0001" and about
+// 1e-10 AU of ReferenceBodyPosition.
 ApparentPlace BodyPosition(const InstantFrame& frame, BodyCode body, bool lightTime = true);
+
+// ReferenceBodyPosition: the same place by direct evaluation: the series of
+// the planet and the Earth evaluated anew at every instant the place needs
+// (tt, tt - tau), the Earth at tt too instead of the frame's, every term by
+// the library's sine and cosine. Several times slower; BodyPosition is
+// checked against it, and it gives the full digits of a single place.
+ApparentPlace ReferenceBodyPosition(const InstantFrame& frame, BodyCode body, bool lightTime = true);
 
 // MoonChartPosition: the Earth's heliocentric state at ttEarth (dynamical
 // time) with the Moon's schematic offset for the lunar age at jdAge: the

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "astro/numeric.h"
-#include "astro/planets.h"
 #include "astro/timescales.h"
 
 namespace quendal {
@@ -12,7 +11,8 @@ namespace quendal {
 InstantFrame FrameAt(const Instant& instant) {
   InstantFrame f;
   f.instant = instant;
-  f.radians.earth = detail::PlanetRadians(instant.tt, BodyCode::Earth);
+  f.radians.earthSeries = detail::ExpandVsop87d(instant.tt, BodyCode::Earth);
+  f.radians.earth = detail::Vsop87dAt(f.radians.earthSeries, 0.0);
   f.earth = detail::InDegrees(f.radians.earth);
   double deltaEpsilon, deltaPsi;
   detail::NutationRadians(instant.tt, deltaEpsilon, deltaPsi);

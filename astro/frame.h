@@ -8,6 +8,7 @@
 #include "astro/heliocentric.h"
 #include "astro/nutation.h"
 #include "astro/units.h"
+#include "astro/vsop87d.h"
 
 namespace quendal {
 
@@ -22,8 +23,11 @@ struct InstantFrame {
 
   // The Earth, the nutation in longitude and the true obliquity as the
   // engine's routines compute with them (radians), so that their results do
-  // not depend on a conversion to degrees and back. Not for callers.
+  // not depend on a conversion to degrees and back; the Earth's series with
+  // their derivatives give it at the instants of the light time. Not for
+  // callers.
   struct Radians {
+    detail::Vsop87dExpansion earthSeries;
     detail::HeliocentricRadians earth;
     double deltaPsi = 0.0;
     double trueObliquity = 0.0;

@@ -52,4 +52,16 @@ void FundamentalArguments(const HarmonicSeriesTable& table, const FundamentalArg
 void EvaluateHarmonicSeries(const HarmonicSeriesTable& table, const double* arcsec, double jd,
                             double& longitude, double& latitude, double& radius);
 
+// The most instants EvaluateHarmonicSeriesAt takes at once.
+inline constexpr int HarmonicBatch = 16;
+
+// The same sums at count instants (1..HarmonicBatch) at once: arcsec[i]
+// holds the arguments of instant i (as for EvaluateHarmonicSeries), jd[i]
+// the instant; out longitude[i], latitude[i], radius[i]. The argument
+// stream is read once for all; each instant's numbers are the ones
+// EvaluateHarmonicSeries gives, to the last bit (the same operations in the
+// same order, side by side).
+void EvaluateHarmonicSeriesAt(const HarmonicSeriesTable& table, int count, const double (*arcsec)[18],
+                              const double* jd, double* longitude, double* latitude, double* radius);
+
 }  // namespace quendal

@@ -7,6 +7,7 @@
 
 #include "astro/data/lunar_event_tables.h"
 #include "astro/numeric.h"
+#include "astro/sincos.h"
 
 namespace quendal::eventdata {
 
@@ -20,20 +21,40 @@ inline double EvaluateAngle(const Polynomial& p, double k, double t) {
   return NormalizeDegrees(Evaluate(p, k, t)) * RadiansPerDegree;
 }
 
-// Sum of coefficient * E^epower * sin|cos(n . arguments), arguments in
-// radians in the order M, M', F (or F1), Omega, A1.
+// The arguments n . arguments of a table's terms, into angles[0..N);
+// arguments in radians in the order M, M', F (or F1), Omega, A1.
 template <std::size_t N>
-double SumTerms(const PeriodicTerm (&terms)[N], double e, const double (&arguments)[5],
-                bool cosine) {
-  double sum = 0.0;
-  for (const PeriodicTerm& term : terms) {
+void TermAngles(const PeriodicTerm (&terms)[N], const double (&arguments)[5], double* angles) {
+  for (std::size_t j = 0; j < N; ++j) {
     double angle = 0.0;
-    for (int i = 0; i < 5; ++i) angle += term.n[i] * arguments[i];
-    double value = term.coefficient * (cosine ? std::cos(angle) : std::sin(angle));
-    for (int i = 0; i < term.epower; ++i) value *= e;
-    sum += value;
+    for (int i = 0; i < 5; ++i) angle += terms[j].n[i] * arguments[i];
+    angles[j] = angle;
+  }
+}
+
+// Sum of coefficient * E^epower * value[j] over the terms (epower 0..2: E
+// and E^2 are all the tables use), value[j] the
+// sine or cosine of term j's argument.
+template <std::size_t N>
+double SumTerms(const PeriodicTerm (&terms)[N], double e, const double* value) {
+  double sum = 0.0;
+  for (std::size_t j = 0; j < N; ++j) {
+    double v = terms[j].coefficient * value[j];
+    if (terms[j].epower >= 1) v *= e;
+    if (terms[j].epower >= 2) v *= e;
+    sum += v;
   }
   return sum;
+}
+
+// Sum of coefficient * E^epower * sin|cos(n . arguments): the sines and
+// cosines of all the terms' arguments in one vectorised call.
+template <std::size_t N>
+double SumTerms(const PeriodicTerm (&terms)[N], double e, const double (&arguments)[5], bool cosine) {
+  double angles[N], sines[N], cosines[N];
+  TermAngles(terms, arguments, angles);
+  detail::SinCosArray(angles, sines, cosines, static_cast<int>(N));
+  return SumTerms(terms, e, cosine ? cosines : sines);
 }
 
 }  // namespace quendal::eventdata

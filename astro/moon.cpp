@@ -8,6 +8,7 @@
 #include "astro/data/moon_de404_data.h"
 #include "astro/harmonic_series.h"
 #include "astro/numeric.h"
+#include "astro/sincos.h"
 #include "astro/timescales.h"
 
 namespace quendal {
@@ -28,6 +29,13 @@ double classicalSeries(const ClassicalMoonTerm* terms, int count, bool cosine, d
     sum += v;
   }
   return sum;
+}
+
+// Whether Moshier's series cover the instant d days from the classical epoch.
+bool InHarmonicSpan(double d) {
+  constexpr double first = De404FirstJD - ClassicalEpochJD;  // -1194019.5
+  constexpr double last = De404LastJD - ClassicalEpochJD;    // 383505.5
+  return d >= first && d <= last;
 }
 
 // Kepler's equation as SolveKepler, E in radians.
@@ -142,39 +150,65 @@ void LowPrecisionMoon(double t, double& rightAscension, double& declination) {
 
 namespace {
 
-void ClassicalRadians(double d, double& longitude, double& latitude, double& distance) {
+// The corrected mean elements and angles of the classical theory at d days
+// from its epoch, as every one of its series takes them.
+struct ClassicalArguments {
+  double t;
+  double element[6];
+  double angle[4];
+  double e;
+  double dr, mr, mpr, fr;  // D, M, M', F in radians
+};
+
+ClassicalArguments ClassicalArgumentsAt(double d) {
+  ClassicalArguments a;
   const double t = d / DaysPerJulianCentury;
   const double t2 = t * t;
-  double element[6];
+  a.t = t;
+  double* element = a.element;
+  double* angle = a.angle;
   for (int k = 0; k < 6; ++k) {
     const ClassicalElement& e = ClassicalMoonElements[k];
     element[k] = e.c0 + e.sign * 360.0 * Frac(e.rate * d) + e.t2 * t2 + e.t3 * t2 * t;
   }
-  double angle[4];
   for (int k = 0; k < 3; ++k) {
-    const ClassicalAngle& a = ClassicalMoonAngles[k];
-    angle[k] = (a.addOmega ? element[ElementOmega] : 0.0) + a.c0 + a.c1 * t + a.c2 * t2;
+    const ClassicalAngle& c = ClassicalMoonAngles[k];
+    angle[k] = (c.addOmega ? element[ElementOmega] : 0.0) + c.c0 + c.c1 * t + c.c2 * t2;
   }
   angle[AngleOmega] = element[ElementOmega];
+  // The additive terms take the sines of these four angles (13 terms).
+  double sines[4];
+  for (int k = 0; k < 4; ++k) sines[k] = SinDeg(angle[k]);
   for (const ClassicalAdditiveTerm& term : ClassicalMoonAdditiveTerms) {
-    element[term.element] += term.coefficient * SinDeg(angle[term.angle]);
+    element[term.element] += term.coefficient * sines[term.angle];
   }
-  const double e = 1.0 + ClassicalEccentricity1 * t + ClassicalEccentricity2 * t2;
-  const double dr = element[ElementD] * RadiansPerDegree;
-  const double mr = element[ElementM] * RadiansPerDegree;
-  const double mpr = element[ElementMp] * RadiansPerDegree;
-  const double fr = element[ElementF] * RadiansPerDegree;
-  const double lambda = element[ElementLp] + classicalSeries(ClassicalLongitudeTerms, ClassicalLongitudeTermCount,
-                                                             false, dr, mr, mpr, fr, e);
-  const double beta = classicalSeries(ClassicalLatitudeTerms, ClassicalLatitudeTermCount, false, dr, mr, mpr, fr, e) *
-                      (1.0 - ClassicalLatitudeFactor1 * CosDeg(element[ElementOmega]) -
-                       ClassicalLatitudeFactor2 * CosDeg(angle[AngleC]));
+  a.e = 1.0 + ClassicalEccentricity1 * t + ClassicalEccentricity2 * t2;
+  a.dr = element[ElementD] * RadiansPerDegree;
+  a.mr = element[ElementM] * RadiansPerDegree;
+  a.mpr = element[ElementMp] * RadiansPerDegree;
+  a.fr = element[ElementF] * RadiansPerDegree;
+  return a;
+}
+
+// The classical distance (AU): the Earth's radius over the sine of the parallax.
+double ClassicalDistance(const ClassicalArguments& a) {
   const double parallax = ClassicalParallaxConstant + classicalSeries(ClassicalParallaxTerms,
-                                                                      ClassicalParallaxTermCount, true, dr, mr,
-                                                                      mpr, fr, e);
+                                                                      ClassicalParallaxTermCount, true, a.dr, a.mr,
+                                                                      a.mpr, a.fr, a.e);
+  return EarthRadiusAU / SinDeg(parallax);
+}
+
+void ClassicalRadians(double d, double& longitude, double& latitude, double& distance) {
+  const ClassicalArguments a = ClassicalArgumentsAt(d);
+  const double lambda = a.element[ElementLp] + classicalSeries(ClassicalLongitudeTerms, ClassicalLongitudeTermCount,
+                                                               false, a.dr, a.mr, a.mpr, a.fr, a.e);
+  const double beta =
+      classicalSeries(ClassicalLatitudeTerms, ClassicalLatitudeTermCount, false, a.dr, a.mr, a.mpr, a.fr, a.e) *
+      (1.0 - ClassicalLatitudeFactor1 * CosDeg(a.element[ElementOmega]) -
+       ClassicalLatitudeFactor2 * CosDeg(a.angle[AngleC]));
   longitude = NormalizeRadians(lambda * RadiansPerDegree);
   latitude = beta * RadiansPerDegree;
-  distance = EarthRadiusAU / SinDeg(parallax);
+  distance = ClassicalDistance(a);
 }
 
 void HarmonicRadians(double jde, double& longitude, double& latitude, double& distance) {
@@ -198,12 +232,62 @@ namespace detail {
 void MoonPositionRadians(double tt, double& longitude, double& latitude, double& distance) {
   const double d = tt - ClassicalEpochJD;
   ClassicalRadians(d, longitude, latitude, distance);
-  constexpr double first = De404FirstJD - ClassicalEpochJD;  // -1194019.5
-  constexpr double last = De404LastJD - ClassicalEpochJD;    // 383505.5
-  if (!(d >= first && d <= last)) return;
+  if (!InHarmonicSpan(d)) return;
   const double lightTime = LightTimeDaysPerAU * distance;
   HarmonicRadians(d + ClassicalEpochJD - lightTime, longitude, latitude, distance);
 }
+
+double MoonDistance(double tt) {
+  double distance;
+  MoonDistances(&tt, 1, &distance, false);
+  return distance;
+}
+
+void MoonDistances(const double* tt, int count, double* distance, bool estimatedLightTime) {
+  HarmonicSeriesTable radiusonly = MoonLongitudeRadiusTable;
+  radiusonly.longitude = nullptr;
+  double arcsec[HarmonicBatch][18];
+  double jde[HarmonicBatch];
+  int which[HarmonicBatch];
+  int harmonic = 0;
+  for (int i = 0; i < count && i < HarmonicBatch; ++i) {
+    const double d = tt[i] - ClassicalEpochJD;
+    if (estimatedLightTime && InHarmonicSpan(d))
+      distance[i] = ClassicalMoonDistanceEstimate(tt[i]);
+    else
+      distance[i] = ClassicalDistance(ClassicalArgumentsAt(d));
+    if (!InHarmonicSpan(d)) continue;
+    jde[harmonic] = d + ClassicalEpochJD - LightTimeDaysPerAU * distance[i];
+    FundamentalArguments(radiusonly, MoonArguments, jde[harmonic], arcsec[harmonic]);
+    which[harmonic++] = i;
+  }
+  if (harmonic == 0) return;
+  double unused[HarmonicBatch], rad[HarmonicBatch];
+  EvaluateHarmonicSeriesAt(radiusonly, harmonic, arcsec, jde, unused, unused, rad);
+  for (int h = 0; h < harmonic; ++h)
+    distance[which[h]] = MoonLongitudeRadiusTable.distance * (1.0 + RadiansPerArcsecond * rad[h]);
+}
+
+double ClassicalMoonDistance(double tt) { return ClassicalDistance(ClassicalArgumentsAt(tt - ClassicalEpochJD)); }
+
+double ClassicalMoonDistanceEstimate(double tt) {
+  const ClassicalArguments a = ClassicalArgumentsAt(tt - ClassicalEpochJD);
+  double angles[ClassicalParallaxTermCount], sines[ClassicalParallaxTermCount], cosines[ClassicalParallaxTermCount];
+  for (int i = 0; i < ClassicalParallaxTermCount; ++i) {
+    const ClassicalMoonTerm& term = ClassicalParallaxTerms[i];
+    angles[i] = term.d * a.dr + term.m * a.mr + term.mp * a.mpr + term.f * a.fr;
+  }
+  SinCosArray(angles, sines, cosines, ClassicalParallaxTermCount);
+  double parallax = 0.0;
+  for (int i = 0; i < ClassicalParallaxTermCount; ++i) {
+    double v = ClassicalParallaxTerms[i].coefficient * cosines[i];
+    for (int k = 0; k < ClassicalParallaxTerms[i].ePower; ++k) v *= a.e;
+    parallax += v;
+  }
+  return EarthRadiusAU / SinDeg(ClassicalParallaxConstant + parallax);
+}
+
+bool MoonDistanceIsClassical(double tt) { return !InHarmonicSpan(tt - ClassicalEpochJD); }
 
 }  // namespace detail
 

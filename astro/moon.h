@@ -73,6 +73,21 @@ void MoonLibration(double jd, double& latitude, double& longitude);
 namespace detail {
 // MoonPosition in radians: out longitude [0, 2 pi), latitude; distance in AU.
 void MoonPositionRadians(double tt, double& longitude, double& latitude, double& distance);
+// MoonPosition's distance alone (AU), the same number at less cost.
+double MoonDistance(double tt);
+// MoonDistance at count instants (1..16): the same numbers, Moshier's
+// series evaluated for all of them at once (about a third of the cost
+// each). With estimatedLightTime the light time comes from
+// ClassicalMoonDistanceEstimate: the distances then differ from
+// MoonDistance's by 1e-16 of themselves (for interpolation).
+void MoonDistances(const double* tt, int count, double* distance, bool estimatedLightTime = false);
+// The classical series' distance alone (AU), with MoonDistanceIsClassical:
+// whether MoonDistance is this one at tt (outside Moshier's span).
+double ClassicalMoonDistance(double tt);
+bool MoonDistanceIsClassical(double tt);
+// ClassicalMoonDistance with the sines and cosines of SinCosArray, within
+// 1e-15 of itself, at a third of the cost: an estimate for searches.
+double ClassicalMoonDistanceEstimate(double tt);
 }  // namespace detail
 
 }  // namespace quendal

@@ -19,6 +19,12 @@ HeliocentricRadians PlanetRadians(double tt, BodyCode body, double precision) {
   return Vsop87dRadians(tt, body, precision);
 }
 
+HeliocentricRadians PlanetReferenceRadians(double tt, BodyCode body, double precision) {
+  if (body == BodyCode::Pluto) return PlutoRadians(tt);
+  if (!IsPlanet(body)) return HeliocentricRadians{AstroStatus::NoPosition};
+  return Vsop87dReferenceRadians(tt, body, precision);
+}
+
 HeliocentricState InDegrees(const HeliocentricRadians& s) {
   if (!HasValue(s.status)) return HeliocentricState{s.status};
   return {s.status,

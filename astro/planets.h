@@ -18,6 +18,9 @@ HeliocentricState PlanetHeliocentric(double tt, BodyCode body, double precision 
 namespace detail {
 // The same in radians.
 HeliocentricRadians PlanetRadians(double tt, BodyCode body, double precision = 0.0);
+// The same by the direct evaluation of the VSOP87D series (the reference of
+// the fast one; Pluto is the same).
+HeliocentricRadians PlanetReferenceRadians(double tt, BodyCode body, double precision = 0.0);
 }  // namespace detail
 
 }  // namespace quendal

@@ -157,5 +157,12 @@ HeliocentricRadians PlutoRadians(double tt) {
   return state;
 }
 
+HeliocentricRadians PlutoPositionRadians(double tt) {
+  HeliocentricRadians state;
+  state.status = PositionOfDate(tt, state.l, state.b, state.r);
+  if (state.status != AstroStatus::Ok) return HeliocentricRadians{state.status};
+  return state;
+}
+
 }  // namespace detail
 }  // namespace quendal

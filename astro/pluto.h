@@ -33,6 +33,10 @@ namespace detail {
 // PlutoHeliocentric in radians.
 HeliocentricRadians PlutoRadians(double tt);
 
+// The position alone (l, b, r as PlutoRadians gives them; rates 0): one
+// evaluation of the model instead of two. Status Ok or KeplerFailed.
+HeliocentricRadians PlutoPositionRadians(double tt);
+
 // An orbit described by osculating-style mean elements that two callbacks
 // fill: `elements` sets i, node, perihelion, a, e, m (and jd) for an instant
 // and clears the perturbation outputs; `perturbation` adjusts the longitude

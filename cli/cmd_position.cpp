@@ -71,7 +71,8 @@ std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
   // Delta T is looked up by the UT month: from a TT instant it is settled.
   const Instant at = dynamical ? InstantFromTT(instant)
                                : Instant{instant, instant + DeltaTForJD(instant) / 86400.0};
-  const ApparentPlace p = BodyPosition(FrameAt(at), body);
+  // The direct evaluation: full digits of one place, whose cost does not matter.
+  const ApparentPlace p = ReferenceBodyPosition(FrameAt(at), body);
 
   std::string out;
   line(out, "jd_ut", at.ut);

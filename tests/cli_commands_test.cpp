@@ -403,7 +403,7 @@ TEST(CliCommands, PositionMatchesTheEngine) {
   ASSERT_EQ(got.size(), 14u);
   const double jdut = 2460384.5 + (21 * 3600 + 30 * 60 + 15) / 86400.0;
   const double jde = jdut + DeltaTForJD(jdut) / 86400.0;
-  const ApparentPlace p = BodyPosition(FrameAt({jdut, jde}), BodyCode::Saturn);
+  const ApparentPlace p = ReferenceBodyPosition(FrameAt({jdut, jde}), BodyCode::Saturn);
   const double v[14] = {jdut, jde, p.ra, p.dec, p.distance, p.lambda, p.beta, p.elongation, p.illuminated,
                         p.magnitude, p.diameter, p.heliocentric.l, p.heliocentric.b, p.heliocentric.r};
   const char* const names[14] = {"jd_ut", "jde", "ra_hours", "dec_deg", "distance_au", "lambda_deg", "beta_deg",

@@ -15,11 +15,31 @@ namespace quendal {
 // last power holds the end index; later rows are 0. The series of variable v
 // and power k runs from index[k][v] to index[k + 1][v] while the latter is
 // non-zero.
+//
+// The same terms for the fast evaluation, in the same order: harmonics[n]
+// holds A, A cos B, A sin B of term n and the index of its frequency C in
+// frequencies (the body's distinct frequencies, at most
+// Vsop87dMaxFrequencies), so that A cos(B + C tau) = A cos B cos C tau -
+// A sin B sin C tau needs one sine and cosine per distinct frequency.
+struct Vsop87dHarmonic {
+  double amplitude;  // A
+  double cosine;     // A cos B
+  double sine;       // A sin B
+  int frequency;     // index into frequencies
+};
+
 struct Vsop87dBodyTable {
   const double (*terms)[3];
   int termcount;
   int index[8][3];
+  const Vsop87dHarmonic* harmonics;
+  const double* frequencies;
+  int frequencycount;
 };
+
+inline constexpr int Vsop87dMaxFrequencies = 441;
+// The highest frequency of all bodies (rad per Julian millennium).
+inline constexpr double Vsop87dHighestFrequency = 260879.03141574195;
 
 // Entries 1..8 = Mercury..Neptune (BodyCode); entry 0 is empty.
 extern const Vsop87dBodyTable vsop87dtables[9];
