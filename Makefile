@@ -12,7 +12,7 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps configure build run install screenshots test coverage bench fuzz clean
+.PHONY: all deps configure build run install screenshots timing test coverage bench fuzz clean
 
 all: build
 
@@ -42,6 +42,12 @@ screenshots: configure
 	@dir=$$(mktemp -d) && cd $$dir && QT_QPA_PLATFORM=offscreen QUENDAL_NOW=$(SCREENSHOT_NOW) LC_ALL= LANG=C.UTF-8 \
 	  $(abspath $(BUILD))/quendal-screenshots $(CURDIR)/docs/screenshots >/dev/null; \
 	  status=$$?; rm -rf $$dir; exit $$status
+
+# The desktop program's start-up and recomputation times (offscreen, fixed clock).
+timing: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quendal-timing >/dev/null
+	@dir=$$(mktemp -d) && cd $$dir && QT_QPA_PLATFORM=offscreen QUENDAL_NOW=$(SCREENSHOT_NOW) \
+	  $(abspath $(BUILD))/quendal-timing 2>/dev/null; status=$$?; rm -rf $$dir; exit $$status
 
 # Every test; one that runs longer than TEST_TIMEOUT seconds fails.
 TEST_TIMEOUT ?= 300

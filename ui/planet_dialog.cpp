@@ -65,8 +65,9 @@ void calculate(ToolDialog& d) {
   s.deltaTPending = c.deltaTPending;
   if (r.deltatcomputed) {
     // The first half of the delta T hand-shake: the field now holds the
-    // computed value, and the report runs again with it.
-    d.restarttimer();
+    // computed value, and the report runs again with it at once (the
+    // hand-back set deltaTPending, so this second run builds the report).
+    if (c.deltaTPending) d.recalculate();
     return;
   }
   s.chart = {r.jd, r.longitude, r.latitude, r.displayword};
