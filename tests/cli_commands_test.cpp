@@ -11,12 +11,14 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/apparent.h"
 #include "astro/frame.h"
 #include "astro/timescales.h"
 #include "cli_run.h"
+#include "support.h"
 
 using clitest::Result;
 using clitest::run;
@@ -128,7 +130,6 @@ const Case cases[] = {
     {"events --what phases --zone 1", 2, "", "events: --zone: unknown option"},
     {"position --body earth", 2, "", "position: --body: 'earth' is not a body"},
     {"position --body mars --date 0-01-01", 2, "", "--date: there is no year 0"},
-    {"position --body mars --date 2024-04-31", 2, "", "--date: 2024-04-31 is not a date of the calendar"},
     {"position --body pluto --date -4713-12-31", 2, "", "--date: the year -4713 is out of range"},
     {"ics --from-year 1700 --to-year 1701", 2, "", "ics: --from-year: moon phases, seasons and eclipses are computed"},
     {"ics --from-year 2000 --to-year 2200 --what holidays", 2, "", "--to-year: 201 years from --from-year 2000 are too many"},
@@ -140,26 +141,18 @@ const Case cases[] = {
     {"events --what phases --from 2024-03-10", 0, "2024-03-10T09:00:", ""},
     // Places: each syntax on each subcommand that takes one.
     {en + places() + "rises --place wiener", 0, " For the Location Wiener Neustadt \n", ""},
-    {en + places() + "rises --place WIEN", 0, " For the Location Wien \n", ""},
     {en + places() + "rises --place wie", 2, "", "rises: --place: 'wie' names several places: Wien, Wiener Neustadt"},
     {en + places() + "rises --place 5", 2, "", "--place: 5 is not a configured place (valid: 0..4 or a name: 0 Wien,"},
-    {en + places() + "rises --place troms --zone 1", 0, " For the Location Tromsø \n", ""},
     {en + places() + "rises --lat 48.2 --lon 16.37", 0, " For the Coordinates \n  48 Deg. 12 Min. North =  48.200", ""},
     {en + places() + "rises --lat 48:12:30N --lon 016:22:30E", 0, "  16 Deg. 22 Min. East  =  16.375 Deg. East ", ""},
     {en + places() + "rises --lat 0:00N --lon 0:00E --zone 0", 0,
      " For the Coordinates \n   0 Deg.  0 Min. North =   0.000 Deg. North \n   0 Deg.  0 Min. East ", ""},
-    {en + places() + "rises --lat 40:43n --lon 074:00w --zone -5", 0, " For the Location New York \n", ""},
     {en + "rises --lat 48:12N", 2, "", "rises: --lat: needs --lat and --lon together"},
     {en + "rises --place 0 --lat 1 --lon 1", 2, "", "--place: give either --place or --lat and --lon"},
     {en + "rises --lat 91 --lon 0", 2, "", "--lat: 91 is out of range (valid: decimal degrees -90..90"},
-    {en + "rises --lat 90:30N --lon 0", 2, "", "--lat: 90:30N is out of range"},
-    {en + "rises --lat 48:60N --lon 0", 2, "", "--lat: 48:60N is out of range"},
-    {en + "rises --lat 48:12E --lon 0", 2, "", "--lat: '48:12E' is not a latitude"},
-    {en + "rises --lat 48.2N --lon 0", 2, "", "--lat: '48.2N' is not a latitude"},
     {en + "rises --lat 0 --lon 181", 2, "", "--lon: 181 is out of range (valid: decimal degrees -180..180"},
     {en + places() + "sidereal --place berlin", 0, " For the Location Berlin \n", ""},
     {en + "sidereal --lat -33.5 --lon 151.2 --zone 10", 0, "  33 Deg. 30 Min. South ", ""},
-    {en + "sidereal --lat 0:00N --lon 0:00E", 0, " For the Coordinates \n", ""},
     {en + places() + "planets --place new --bodies sun", 0, " For the Location New York \n", ""},
     {en + "planets --lat 0 --lon 0 --bodies sun", 0, " For the Coordinates \n", ""},
     {en + places() + "ephemeris --place 2 --bodies moon --step 60", 0, "\n Moon Mar. 15, 2024 10:30 ", ""},
@@ -167,26 +160,19 @@ const Case cases[] = {
     {en + places() + "dish --satellite 19.2E --place berlin", 0, "\n For the Location Berlin \n  52 Deg. 31 Min. North ", ""},
     {en + "dish --satellite 19.2e --lat 48:00N --lon 016:00E --azimuth-north", 0,
      "\n Azimuth:    175.70 Degree \n Elevation:   34.78 Degree ", ""},
-    {en + "dish --satellite 0W --lat 0:00N --lon 0:00E", 0, "\n Elevation:   90.00 Degree ", ""},
     {en + places() + "distance --from wien --to 2", 0, "\n = Wien\n", ""},
     {en + places() + "distance --from 48.2,16.3667 --to 52:31N,013:24E", 0, "Degree East \n = Berlin\n", ""},
     {en + "distance --from 48:12:00N,015:37:00E --to 0,0", 0, "\n = Sankt Pölten (Austria)\n", ""},
     {en + "distance --from 48:12N --to 0,0", 2, "", "distance: --from: '48:12N' is not a configured place"},
     {en + places() + "month-overview --place troms", 0, " for Tromsø\n", ""},
-    {en + places() + "month-overview --lat 69:39N --lon 18:57E", 0, " for Tromsø\n", ""},
     {en + "month-overview --year 2024 --month 6 --lat 0:00N --lon 0:00E", 0, " for \n  0 Deg.  0 Min. South   0 Deg.  0 Min. West", ""},
     {en + places() + "dayevents --place wien --zone 2 --date 2024-06-21 --event 0", 0, "rise_time 04:54:0", ""},
     {en + "dayevents --lat 48:12N --lon 016:22:12E --zone 2 --date 2024-06-21 --event 0", 0, "rise_time 04:54:0", ""},
-    {en + "dayevents --lat 0 --lon 0 --zone 0 --date 2024-03-20 --event 0", 0, "\nrise_time 06:0", ""},
     // Zones: each syntax on each subcommand that takes one.
     {en + "rises --zone 5.5", 0, "(Time in UTC+5 1/2)", ""},
-    {en + "rises --zone -3:30", 0, "(Time in UTC-3 1/2)", ""},
-    {en + "rises --zone 1 --half-zone", 0, "(Time in UTC+1 1/2)", ""},
     {en + "rises --zone auto --date 2024-07-01", 0, "(Time in UTC+2 (CEST))", ""},
     {en + "rises --tz America/New_York --date 2024-07-01", 0, "(Time in UTC-4)", ""},
     {en + "rises --zone +5:45", 2, "", "rises: --zone: +5:45 cannot be shown by this report (valid: whole hours"},
-    {en + "rises --zone 0:30", 2, "", "--zone: 0:30 cannot be shown by this report"},
-    {en + "rises --zone 13", 2, "", "--zone: 13 cannot be shown by this report"},
     {en + "rises --zone 1h", 2, "", "--zone: '1h' is not a zone"},
     {en + "rises --tz Asia/Kathmandu", 2, "", "--tz: Asia/Kathmandu is UTC+05:45 on 2024-03-15, which this report cannot show"},
     {en + "rises --tz Mars/Olympus", 2, "", "--tz: 'Mars/Olympus' is not a time zone of the system's database"},
@@ -200,7 +186,6 @@ const Case cases[] = {
     {en + "ephemeris --zone 2 --bodies sun --step 60", 0, "\n Sun  Mar. 15, 2024 10:30 ", ""},
     {en + "ephemeris --tz Europe/Berlin --bodies sun --step 60", 0, " UTC+1 (CET)", ""},
     {en + "moon --zone -5 --half-zone", 0, " at 10:30 UTC-5 1/2:", ""},
-    {en + "moon --zone 5:30", 0, " at 10:30 UTC+5 1/2:", ""},
     {de + "moon --date 2024-07-15 --time 12:00 --zone auto", 0, " um 12:00 MESZ:", ""},
     {en + "moon --tz America/New_York --date 2024-07-04 --time 12:00", 0, " at 12:00 UTC-4:", ""},
     {en + "moon --zone auto --half-zone", 2, "", "moon: --half-zone: no half hour beside the zone auto"},
@@ -211,7 +196,6 @@ const Case cases[] = {
     {en + "eot --mode list --half-zone", 2, "", "eot: --half-zone: unknown option"},
     {en + "dayevents --lat 27.7 --lon 85.3 --zone +5:45 --date 2024-06-21 --event 0", 0, "zone +05:45\nrise_time 05:0", ""},
     {en + "dayevents --lat 27.7 --lon 85.3 --tz Asia/Kathmandu --date 2024-06-21 --event 0", 0, "zone +05:45\ntz Asia/Kathmandu\n", ""},
-    {en + "dayevents --lat 48.2 --lon 16.37 --zone -3.5 --event 0", 0, "zone -03:30\n", ""},
     {en + "dayevents --lat 48.2 --lon 16.37 --zone auto --date 2024-07-01 --event 0", 0, "zone +02:00\n", ""},
     {en + "dayevents --lat 48.2 --lon 16.37 --zone 15 --event 0", 2, "", "dayevents: --zone: 15 cannot be shown by this report (valid: hours -14..14"},
     {en + "dayevents --lat 48.2 --lon 16.37 --event 0", 2, "", "dayevents: --zone: missing (give --zone Z or --tz NAME)"},
@@ -248,6 +232,16 @@ const Case cases[] = {
     // Printed as found: the first of 9,900 years of apsides at once (all of them take minutes).
     {"events --what apsides --from 100-01-01 --to 9999-12-31 | head -n 1", 0, "0100-01-0", ""},
     {"--lang de ics --from-year 2025 --what holidays", 0, "SUMMARY:Ostersonntag\r\n", ""},
+    {"ics --from-year 2201 --to-year 2202 --what holidays", 0, "BEGIN:VCALENDAR", ""},
+    {"ics --from-year 9999 --to-year 9999 --what holidays", 0, "BEGIN:VCALENDAR", ""},
+    {"ics --from-year 1582 --to-year 1590", 2, "", "ics: --from-year: 1582 is out of range (valid: 1583..9999)"},
+    {"ics --from-year 2025 --to-year 2024", 2, "", "--to-year: 2024 lies before --from-year 2025"},
+    {"ics --from-year 2025 --what moons", 2, "", "ics: --what: 'moons' is not a kind of entry"},
+    // dayevents: what its events, altitudes and modes allow.
+    {"dayevents --lat 48.2 --lon 16.37 --zone 1 --event 13", 2, "", "dayevents: --event: 13 is not an event (valid: -4..1, 11, 12, 14..19)"},
+    {"dayevents --lat 48.2 --lon 16.37 --zone 1 --event -4", 2, "", "dayevents: --event: -4 needs --altitude (degrees)"},
+    {"dayevents --lat 48.2 --lon 16.37 --zone 1 --event 0 --altitude 3", 2, "", "dayevents: --altitude"},
+    {"dayevents --lat 48.2 --lon 16.37 --zone 1 --event 0 --mode 5", 2, "", "dayevents: --mode: 5 is not a mode (valid: 0, 1, 10, 11, 20, 21)"},
 };
 
 TEST(CliCommands, Table) {
@@ -269,75 +263,67 @@ TEST(CliCommands, Table) {
   }
 }
 
+// The whole main report as the report tests know it (tests/golden/), with
+// the line ends of the system.
 TEST(CliCommands, MainReportWholeText) {
   const Result r = run("--lang de --today 2024-03-15 main --year 2024");
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out,
-            "\n Feiertage (vom Osterdatum abhängig): (gregorianisch) \n\n"
-            " Ostern fällt auf Sonntag, den 31. März 2024\n"
-            " Christi Himmelfahrt fällt auf Donnerstag, den 9. Mai 2024\n"
-            " Pfingsten fällt auf Sonntag, den 19. Mai 2024\n"
-            " Fronleichnam fällt auf Donnerstag, den 30. Mai 2024\n\n"
-            " (Epakte: 19, Goldene Zahl: 11 für das Jahr 2024)\n\n"
-            " Heute ist Freitag, der 15. März 2024 \n"
-            " (Der 75. Tag des Jahres 2024 - 291 Tage verbleibend) \n");
+  EXPECT_EQ(r.out, testsupport::lf(testsupport::golden("main_year_de.txt")) + "\n");
 }
 
 // The configuration file: --ini, the working directory, ~/.config/quendal
 // ($XDG_CONFIG_HOME), its language line against --lang; the file named.
 TEST(CliCommands, ConfigurationFile) {
   const std::string ini = clitest::file("my.ini", "E \r\n1970-05-17 Birthday\r\n");
-  Result r = run("--today 2024-06-01 --ini '" + ini + "' config");
-  EXPECT_EQ(r.out,
-            " Today is Saturday June 1st, 2024 \n"
-            "\n May 17th, 1970 - Sunday - Birthday "
+  EXPECT_EQ(run("--today 2024-06-01 --ini '" + ini + "' config").out,
+            " Today is Saturday June 1st, 2024 \n\n May 17th, 1970 - Sunday - Birthday "
             "\n 19739 Days; 2819.86 Weeks; 648.5 Months; 54.04 Years Difference \n\n\n File: " + ini + "\n");
   EXPECT_EQ(run("--lang de --today 2024-06-01 --ini '" + ini + "' config").out.rfind(" Heute ist Samstag", 0), 0u);
   // Nothing found: the files looked for are named.
-  r = run("--lang en config");
-  EXPECT_EQ(r.out, "\n INI-File \"QUENDAL6.INI\" not found! \n\n Looked for: ./QUENDAL6.INI ./QUENDAL5.INI " +
-                       clitest::directory() + "/.config/quendal/QUENDAL6.INI " + clitest::directory() +
-                       "/.config/quendal/QUENDAL5.INI\n");
+  const std::string home = clitest::directory();
+  EXPECT_EQ(run("--lang en config").out, "\n INI-File \"QUENDAL6.INI\" not found! \n\n Looked for: ./QUENDAL6.INI "
+                                         "./QUENDAL5.INI " + home + "/.config/quendal/QUENDAL6.INI " + home +
+                                         "/.config/quendal/QUENDAL5.INI\n");
   // $XDG_CONFIG_HOME/quendal/QUENDAL5.INI, with its language line.
-  mkdir((clitest::directory() + "/xdg").c_str(), 0700);
-  mkdir((clitest::directory() + "/xdg/quendal").c_str(), 0700);
+  mkdir((home + "/xdg").c_str(), 0700);
+  mkdir((home + "/xdg/quendal").c_str(), 0700);
   clitest::file("xdg/quendal/QUENDAL5.INI", "D \n");
-  const std::string xdg = "XDG_CONFIG_HOME=" + clitest::directory() + "/xdg";
+  const std::string xdg = "XDG_CONFIG_HOME=" + home + "/xdg";
   EXPECT_NE(run("--today 2024-06-01 main --year 2024", xdg).out.find("Ostern"), std::string::npos);
   EXPECT_EQ(run("--lang en --today 2024-06-01 main --year 2024", xdg).out.find("Ostern"), std::string::npos);
-  EXPECT_NE(run("config", xdg).out.find(" Datei: " + clitest::directory() + "/xdg/quendal/QUENDAL5.INI\n"),
-            std::string::npos);
+  EXPECT_NE(run("config", xdg).out.find(" Datei: " + home + "/xdg/quendal/QUENDAL5.INI\n"), std::string::npos);
   // The working directory comes first.
   clitest::file("QUENDAL6.INI", "E \n");
   EXPECT_NE(run("config", xdg).out.find(" File: ./QUENDAL6.INI\n"), std::string::npos);
-  std::remove((clitest::directory() + "/QUENDAL6.INI").c_str());
+  std::remove((home + "/QUENDAL6.INI").c_str());
 }
 
 // A FIFO is refused at once (opening it would wait for a writer), also as
 // QUENDAL6.INI of the working directory, where it counts as no file.
 TEST(CliCommands, FifoIsNeverOpened) {
-  const std::string fifo = clitest::directory() + "/fifo.ini";
+  const std::string fifo = clitest::directory() + "/fifo.ini", cwd = clitest::directory() + "/QUENDAL6.INI";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(cwd.c_str(), 0600), 0);
   Result r = run("--ini " + fifo + " main --year 2024");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "quendal-report: --ini: " + fifo + ": not a regular file\n");
-  ASSERT_EQ(mkfifo((clitest::directory() + "/QUENDAL6.INI").c_str(), 0600), 0);
   r = run("--lang en config");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("\n INI-File \"QUENDAL6.INI\" not found! ", 0), 0u);
-  std::remove((clitest::directory() + "/QUENDAL6.INI").c_str());
+  std::remove(cwd.c_str());
   std::remove(fifo.c_str());
 }
 
 TEST(CliCommands, FailedWriteExitsWithOne) {
-  for (const char* args : {"main --year 2024 >/dev/full", "events --what phases --from 2024-01-01 --to 2024-12-31 >/dev/full"}) {
+  const std::pair<const char*, const char*> writes[] = {
+      {"main --year 2024 >/dev/full", "standard output"},
+      {"events --what phases --from 2024-01-01 --to 2024-12-31 >/dev/full", "standard output"},
+      {"ics --from-year 2025 --what holidays --output /dev/full", "/dev/full"}};
+  for (const auto& [args, target] : writes) {
     const Result r = run(args);
     EXPECT_EQ(r.status, 1) << args;
-    EXPECT_EQ(r.err, "quendal-report: write error: standard output: No space left on device\n") << args;
+    EXPECT_EQ(r.err, std::string("quendal-report: write error: ") + target + ": No space left on device\n") << args;
   }
-  const Result r = run("ics --from-year 2025 --what holidays --output /dev/full");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "quendal-report: write error: /dev/full: No space left on device\n");
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -347,72 +333,53 @@ std::vector<std::string> lines(const std::string& text) {
   return out;
 }
 
+// The lines of dayevents (the numbers themselves: astro_riseset_test):
+// Vienna, 21 June 2024, the old lines first, then the zone and clock times.
 TEST(CliCommands, DayEventsLines) {
-  // Vienna, 21 June 2024: sunrise 04:54, sunset 20:59 CEST; the old lines
-  // first, unchanged, then the zone and the clock times.
-  const Result r = run("dayevents --date 2024-06-21 --lat 48.2 --lon 16.37 --zone 2 --event 0 --mode 21");
+  const std::string out = run("dayevents --date 2024-06-21 --lat 48.2 --lon 16.37 --zone 2 --event 0 --mode 21").out;
   std::string names;
-  for (const std::string& line : lines(r.out)) names += line.substr(0, line.find(' ')) + ",";
+  for (const std::string& line : lines(out)) names += line.substr(0, line.find(' ')) + ",";
   EXPECT_EQ(names, "status,rise,set,culmination,max_altitude,zone,rise_time,set_time,culmination_time,");
-  EXPECT_NE(r.out.find("status 3\nrise 4.90"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nset 20.97"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nmax_altitude 65.2"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nrise_time 04:54:0"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nset_time 20:58:4"), std::string::npos) << r.out;
-  // Polar night at Tromsø; the Moon without a culmination of its own on 21 June 2024.
+  for (const char* value : {"status 3\nrise 4.90", "\nset 20.97", "\nmax_altitude 65.2", "\nrise_time 04:54:0"})
+    EXPECT_NE(out.find(value), std::string::npos) << value << "\n" << out;
+  // Polar night at Tromsø.
   EXPECT_EQ(run("dayevents --date 2024-12-21 --lat 69.65 --lon 18.96 --zone 1 --event 0").out,
             "status 0\nrise none\nset none\nculmination none\nmax_altitude none\nzone +01:00\n"
             "rise_time none\nset_time none\nculmination_time none\n");
-  EXPECT_NE(run("dayevents --date 2024-06-21 --lat 48.2 --lon 16.37 --zone 2 --event 1 --mode 21").out.find(
-                "status 7\n"),
-            std::string::npos);
   // The individual twilight at -6 degrees is the civil one.
   EXPECT_EQ(run("dayevents --date 2024-03-01 --lat 48.2 --lon 16.37 --zone 1 --event -4 --altitude -6").out,
             run("dayevents --date 2024-03-01 --lat 48.2 --lon 16.37 --zone 1 --event -1").out);
-  for (const char* bad : {"--event 13", "--event -4", "--event 0 --altitude 3", "--event 0 --mode 5"})
-    EXPECT_EQ(run(std::string("dayevents --lat 48.2 --lon 16.37 --zone 1 ") + bad).status, 2) << bad;
 }
 
+// The phases of a month as the engine gives them; a year of apogees and
+// perigees merged in time order, alternating (their laws: astro_lunar_events_test).
 TEST(CliCommands, EventsInOrder) {
   EXPECT_EQ(run("events --what phases --from 2024-02-01 --to 2024-02-29").out,
             "2024-02-02T23:17:57Z,last\n2024-02-09T22:59:01Z,new\n"
             "2024-02-16T15:00:52Z,first\n2024-02-24T12:30:20Z,full\n");
-  // Eleven years of phases and a year of apsides: in time order, the kinds
-  // in their cycle, every line well formed.
-  const std::vector<std::string> phases = lines(run("events --what phases --from 1800-01-01 --to 1810-12-31").out);
-  EXPECT_NEAR(static_cast<double>(phases.size()), 11 * 365.25 / 29.530589 * 4, 4.0);
-  const std::string cycle = "new,first,full,last,new";
-  for (std::size_t i = 1; i < phases.size(); ++i) {
-    EXPECT_LT(phases[i - 1].substr(0, 20), phases[i].substr(0, 20));
-    EXPECT_NE(cycle.find(phases[i - 1].substr(21) + "," + phases[i].substr(21)), std::string::npos) << phases[i];
-  }
   const std::vector<std::string> apsides = lines(run("events --what apsides --from 2024-01-01 --to 2024-12-31").out);
   EXPECT_GE(apsides.size(), 26u);
   for (std::size_t i = 1; i < apsides.size(); ++i) {
     EXPECT_LT(apsides[i - 1].substr(0, 20), apsides[i].substr(0, 20));
-    EXPECT_NE(apsides[i - 1].substr(21, 6), apsides[i].substr(21, 6));  // apogee and perigee alternate
-    const double km = std::atof(apsides[i].substr(apsides[i].rfind(',') + 1).c_str());
-    EXPECT_TRUE(apsides[i].find("apogee") != std::string::npos ? km > 404000 && km < 406800 : km > 356300 && km < 370500);
+    EXPECT_NE(apsides[i - 1].substr(21, 6), apsides[i].substr(21, 6));
   }
 }
 
 TEST(CliCommands, PositionMatchesTheEngine) {
   using namespace quendal;
-  const Result r = run("position --body saturn --date 2024-03-15 --time 21:30:15");
-  const std::vector<std::string> got = lines(r.out);
+  const std::vector<std::string> got = lines(run("position --body saturn --date 2024-03-15 --time 21:30:15").out);
   ASSERT_EQ(got.size(), 14u);
   const double jdut = 2460384.5 + (21 * 3600 + 30 * 60 + 15) / 86400.0;
   const double jde = jdut + DeltaTForJD(jdut) / 86400.0;
   const ApparentPlace p = ReferenceBodyPosition(FrameAt({jdut, jde}), BodyCode::Saturn);
   const double v[14] = {jdut, jde, p.ra, p.dec, p.distance, p.lambda, p.beta, p.elongation, p.illuminated,
                         p.magnitude, p.diameter, p.heliocentric.l, p.heliocentric.b, p.heliocentric.r};
-  const char* const names[14] = {"jd_ut", "jde", "ra_hours", "dec_deg", "distance_au", "lambda_deg", "beta_deg",
+  const std::string names[14] = {"jd_ut", "jde", "ra_hours", "dec_deg", "distance_au", "lambda_deg", "beta_deg",
                                  "elongation_deg", "illuminated_percent", "magnitude", "diameter_arcsec",
                                  "helio_l_deg", "helio_b_deg", "helio_r_au"};
-  for (int i = 0; i < 14; ++i) {
-    EXPECT_EQ(got[static_cast<std::size_t>(i)].substr(0, got[static_cast<std::size_t>(i)].find(' ')), names[i]);
-    EXPECT_EQ(std::strtod(got[static_cast<std::size_t>(i)].c_str() + std::string(names[i]).size(), nullptr), v[i])
-        << names[i];
+  for (std::size_t i = 0; i < 14; ++i) {
+    EXPECT_EQ(got[i].substr(0, got[i].find(' ')), names[i]);
+    EXPECT_EQ(std::strtod(got[i].c_str() + names[i].size(), nullptr), v[i]) << names[i];
   }
   // Dynamical time; the calendar reform; the Sun without heliocentric lines.
   EXPECT_EQ(lines(run("position --body mars --date 2000-01-01 --time 12:00 --tt").out)[1], "jde 2451545");

@@ -5,8 +5,8 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
-#include "cli_run.h"
 #include "reports/icalendar.h"
 
 using namespace quendal;
@@ -129,23 +129,4 @@ TEST(Icalendar, TwoYearsParseWithoutErrorsAndCountEveryEntry) {
   EXPECT_NE(out.find("SUMMARY:Totale Sonnenfinsternis"), std::string::npos);
   EXPECT_NE(out.find("DTSTAMP:20261206T000000Z\r\n"), std::string::npos);
   EXPECT_NE(out.find("UID:20251225-christmas-day@quendal.org\r\n"), std::string::npos);
-}
-
-// The command line refuses ranges the export cannot compute (run as a
-// process, with the command-line tests' runner).
-TEST(Icalendar, CommandLineRefusesWhatItCannotCompute) {
-  struct Case {
-    const char* args;
-    int status;
-  };
-  const Case cases[] = {
-      {"ics --from-year 2000 --to-year 2200", 2},             // 201 years
-      {"ics --from-year 1582 --to-year 1590", 2},             // before the holidays
-      {"ics --from-year 2201 --to-year 2202", 2},             // no moon phases there
-      {"ics --from-year 2201 --to-year 2202 --what holidays", 0},
-      {"ics --from-year 2025 --to-year 2024", 2},
-      {"ics --from-year 2025 --to-year 2025 --what moons", 2},
-      {"ics --from-year 9999 --to-year 9999 --what holidays", 0},
-  };
-  for (const Case& c : cases) EXPECT_EQ(clitest::run(c.args).status, c.status) << c.args;
 }

@@ -25,6 +25,12 @@ inline int countof(const std::string& s, const std::string& what) {
   return n;
 }
 
+// The text with its CR LF line ends as LF.
+inline std::string lf(std::string s) {
+  for (std::size_t i = s.find("\r\n"); i != std::string::npos; i = s.find("\r\n", i)) s.erase(i, 1);
+  return s;
+}
+
 inline std::string readfile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in.good()) << path;
