@@ -27,12 +27,7 @@ class MainDialogTest : public QObject {
   }
 
   static QString reporttext(int year, int page, int language) {
-    MainReportInputs in;
-    in.year = year;
-    in.page = page;
-    in.todayyear = 2024;
-    in.todaymonth = 3;
-    in.todayday = 15;
+    const MainReportInputs in{.year = year, .page = page, .todayyear = 2024, .todaymonth = 3, .todayday = 15};
     return QString::fromStdString(buildmainreport(in, language).text).remove(QLatin1Char('\r'));
   }
 
@@ -69,22 +64,6 @@ class MainDialogTest : public QObject {
     }
     QVERIFY(report->isVisible());
     QCOMPARE(report->toPlainText(), reporttext(2009, 0, 1));
-  }
-
-  // The same debounce: four quick keys, one report 50 ms after the last.
-  void quickTypingGivesOneReport() {
-    ApplicationState s = state(-1);
-    MainDialog dialog(s);
-    dialog.show();
-    auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
-    year->setText(QString());
-    QSignalSpy reports(&dialog, &MainDialog::reportUpdated);
-    QTest::keyClicks(year, QStringLiteral("2009"));
-    QCOMPARE(reports.count(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 1000);
-    QTest::qWait(100);
-    QCOMPARE(reports.count(), 1);
-    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 0, 1));
   }
 
   // The two messages of the string table, German also in English mode.
