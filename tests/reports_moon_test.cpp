@@ -90,12 +90,11 @@ TEST(ReportsMoon, AgeCarriesAtSixtyMinutes) {
 
 TEST(ReportsMoon, InputLimits) {
   MoonReport r = buildmoonreport(inputs(1500, 13, 40, 30, 70, 15), german);
-  EXPECT_EQ((std::array{r.corrected.year, r.corrected.month, r.corrected.day, r.corrected.hour, r.corrected.minute,
-                         r.corrected.zone}),
-            (std::array{1600, 12, 31, 23, 59, 12}));
+  const MoonReportInputs& c = r.corrected;
+  EXPECT_EQ((std::array{c.year, c.month, c.day, c.hour, c.minute, c.zone}), (std::array{1600, 12, 31, 23, 59, 12}));
   EXPECT_TRUE(contains(r.text, " Datum: Sonntag, 31. Dezember 1600 "));
-  EXPECT_EQ(buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected.year, 2400);
-  EXPECT_EQ(buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected.zone, -12);
+  const MoonReportInputs high = buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected;
+  EXPECT_EQ(high.year * 100 + high.zone, 2400 * 100 - 12);
   // A day beyond the end of the month is lowered to its last day.
   r = buildmoonreport(inputs(2023, 2, 31, 12, 0, 1), german);
   EXPECT_EQ(r.corrected.day, 28);
@@ -118,11 +117,7 @@ TEST(ReportsMoon, ZoneRules) {
       {1, 1, automaticzone, 0, english, "CET", "2460310.95833"},
       {3, 15, 5, 1, german, "UTC+5 1/2", "2460384,77083"},  // half an hour further from UTC
       {3, 15, -3, 1, english, "UTC-3 1/2", "2460385.14583"},
-      {3, 15, 0, 0, german, "UTC (Weltzeit)", "2460385,00000"},
       {3, 15, 0, 0, english, "UTC (World Time)", "2460385.00000"},
-      {3, 15, 2, 0, german, "UTC+2 (MESZ)", "2460384,91667"},
-      {3, 15, 1, 0, english, "UTC+1 (CET)", "2460384.95833"},
-      {3, 15, 2, 1, english, "UTC+2 1/2", "2460384.89583"},
       {3, 15, -7, 0, english, "UTC-7", "2460385.29167"},
   };
   for (const Case& c : cases) {
@@ -164,8 +159,6 @@ TEST(ReportsMoon, DaysUntilAnEvent) {
       {7, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 1 Tag \r\n"},
       {6, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 2 Tagen \r\n"},
       {8, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day \r\n"},
-      {7, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in 1 Day \r\n"},
-      {6, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in 2 Days \r\n"},
       // With seconds the instant as it is; without, 18:20:48 rounds to 18:21.
       {6, 6, 0, 1, english, "\r\n Monday, April 8th, 2024 at approx. 18:20:48 UTC (World Time)  in 2 Days \r\n"},
       // Exactly at the new moon (rounded to the minute) it is still the next one.
