@@ -23,42 +23,32 @@ TEST(AstroHorizontal, AgreesWithErfa) {
   }
 }
 
-TEST(AstroQuadratic, DoubleRootAtZero) {
-  double xe = 9, ye = 9, r1 = 9, r2 = 9;
-  EXPECT_EQ(QuadraticInterpolation(1.0, 0.0, 1.0, xe, ye, r1, r2), 2);
-  EXPECT_EQ(xe, 0.0);
-  EXPECT_EQ(ye, 0.0);
-  EXPECT_EQ(r1, 0.0);
-  EXPECT_EQ(r2, 0.0);
-}
-
+// Parabolas through (-1, y-), (0, y0), (1, y+): the roots in [-1, 1] (NAN:
+// not looked at) and the vertex; on a straight line at most one root, in
+// both outs.
 TEST(AstroQuadratic, RootsOfKnownParabolas) {
-  double xe, ye, r1, r2;
-  // y = x^2 - 0.25: roots -0.5, 0.5; vertex (0, -0.25).
-  EXPECT_EQ(QuadraticInterpolation(0.75, -0.25, 0.75, xe, ye, r1, r2), 2);
-  EXPECT_NEAR(r1, -0.5, 1e-15);
-  EXPECT_NEAR(r2, 0.5, 1e-15);
-  EXPECT_NEAR(ye, -0.25, 1e-15);
-  // y = (x - 0.5)(x + 3) = x^2 + 2.5x - 1.5: one root in range, moved to root1.
-  EXPECT_EQ(QuadraticInterpolation(-3.0, -1.5, 2.0, xe, ye, r1, r2), 1);
-  EXPECT_NEAR(r1, 0.5, 1e-15);
-  EXPECT_NEAR(xe, -1.25, 1e-15);
-  // y = -(x - 0.2)^2 + 4: no root in range, roots exist outside.
-  EXPECT_EQ(QuadraticInterpolation(-(1.44) + 4.0, -0.04 + 4.0, -0.64 + 4.0, xe, ye, r1, r2), 0);
-  EXPECT_NEAR(xe, 0.2, 1e-14);
-  EXPECT_NEAR(ye, 4.0, 1e-14);
-  // No real roots.
-  EXPECT_EQ(QuadraticInterpolation(2.0, 1.0, 2.0, xe, ye, r1, r2), 0);
-}
-
-TEST(AstroQuadratic, StraightLine) {
-  double xe, ye, r1 = 9, r2 = 9;
-  EXPECT_EQ(QuadraticInterpolation(-1.0, 0.5, 2.0, xe, ye, r1, r2), 1);
-  EXPECT_NEAR(r1, -1.0 / 3.0, 1e-15);
-  EXPECT_EQ(r1, r2);
-  EXPECT_EQ(QuadraticInterpolation(3.0, 2.0, 1.0, xe, ye, r1, r2), 0);
-  EXPECT_EQ(QuadraticInterpolation(1.0, 1.0, 1.0, xe, ye, r1, r2), 0);
-  EXPECT_TRUE(std::isfinite(xe) && std::isfinite(ye));
+  const struct {
+    double yminus, y0, yplus;
+    int roots;
+    double root1, root2, xe, ye;
+  } cases[] = {
+      {1.0, 0.0, 1.0, 2, 0.0, 0.0, 0.0, 0.0},                  // x^2: a double root
+      {0.75, -0.25, 0.75, 2, -0.5, 0.5, 0.0, -0.25},           // x^2 - 0.25
+      {-3.0, -1.5, 2.0, 1, 0.5, NAN, -1.25, NAN},              // (x - 0.5)(x + 3): the root in range first
+      {-1.44 + 4.0, -0.04 + 4.0, -0.64 + 4.0, 0, NAN, NAN, 0.2, 4.0},  // -(x - 0.2)^2 + 4: roots outside
+      {2.0, 1.0, 2.0, 0, NAN, NAN, 0.0, 1.0},                  // x^2 + 1: no real roots
+      {-1.0, 0.5, 2.0, 1, -1.0 / 3.0, -1.0 / 3.0, NAN, NAN},   // a straight line
+      {3.0, 2.0, 1.0, 0, NAN, NAN, NAN, NAN},                  // a straight line, root outside
+      {1.0, 1.0, 1.0, 0, NAN, NAN, NAN, NAN},                  // a constant
+  };
+  for (const auto& c : cases) {
+    double xe = 9, ye = 9, r1 = 9, r2 = 9;
+    EXPECT_EQ(QuadraticInterpolation(c.yminus, c.y0, c.yplus, xe, ye, r1, r2), c.roots) << c.yminus << " " << c.y0;
+    for (const auto& [got, expected] : {std::pair{r1, c.root1}, {r2, c.root2}, {xe, c.xe}, {ye, c.ye}}) {
+      EXPECT_TRUE(std::isnan(expected) || std::fabs(got - expected) < 1e-14) << got << " " << c.yminus << " " << c.y0;
+    }
+    EXPECT_TRUE(std::isfinite(xe) && std::isfinite(ye));
+  }
 }
 
 // ---- Altitude and the day scan ---------------------------------------------------

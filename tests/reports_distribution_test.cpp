@@ -1,10 +1,8 @@
 // The Easter-date and weekday distributions: golden texts (tests/golden/),
-// and the counts against convertdate's Easter and the civil calendar.
+// and the counts against convertdate's Easter and the Gregorian cycle.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -20,26 +18,19 @@ namespace {
 
 using namespace testsupport;
 
-// (month, day) of the Gregorian Easter Sunday of a year, from convertdate
-// (tests/data/easter_convertdate.txt, tools/gen_calendar_reference.py), some
-// days later; no feast reaches past June.
+// (month, day) of the Gregorian Easter Sunday of a year from convertdate
+// (tests/data/easter_convertdate.txt, tools/gen_calendar_reference.py), and
+// some days later (no feast reaches past June).
 std::map<int, std::pair<int, int>> eastertable() {
   std::map<int, std::pair<int, int>> easter;
   for (const auto& r : testsupport::table("easter_convertdate.txt"))
-    if (r[1] > 0) easter[static_cast<int>(r[0])] = r[1] <= 31 ? std::pair{3, static_cast<int>(r[1])} : std::pair{4, static_cast<int>(r[1]) - 31};
+    if (r[1] > 0) easter[int(r[0])] = r[1] <= 31 ? std::pair{3, int(r[1])} : std::pair{4, int(r[1]) - 31};
   return easter;
 }
 std::pair<int, int> addays(std::pair<int, int> md, int days) {
   static const int length[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  md.second += days;
-  while (md.second > length[md.first]) md.second -= length[md.first++];
+  for (md.second += days; md.second > length[md.first];) md.second -= length[md.first++];
   return md;
-}
-
-int countlines(const std::string& text, const std::string& start) {
-  int n = 0;
-  for (std::size_t p = text.find(start); p != std::string::npos; p = text.find(start, p + 1)) ++n;
-  return n;
 }
 
 EasterDistributionInputs easter(int first, int last, int feast = distributioneaster) { return {first, last, feast}; }
@@ -48,14 +39,11 @@ EasterDistributionInputs easter(int first, int last, int feast = distributioneas
 
 TEST(EasterDistribution, WholeGregorianRange) {
   const std::string t = buildeasterdistribution(easter(1583, 9999), 0).text;
-  EXPECT_TRUE(startswith(t, "\r\n Distibution of the Days: Easter Sunday for the Years from 1583 to 9999 (= 8417 Years): \r\n"));
-  EXPECT_TRUE(contains(t, "\r\n Mar. 22nd  45x   0.53 % "));
-  EXPECT_TRUE(contains(t, "\r\n Apr. 19th 315x   3.74 % "));
-  EXPECT_TRUE(endswith(t, "\r\n Apr. 25th  67x   0.80 % "));
-  EXPECT_FALSE(contains(t, " % -"));  // no year lists
-  const std::string corpus = buildeasterdistribution(easter(1583, 9999, distributioncorpuschristi), 1).text;
-  EXPECT_TRUE(contains(corpus, "\r\n 21. Mai   45x   0,53 % "));  // Corpus Christi: 21 May to 24 June
-  EXPECT_TRUE(endswith(corpus, "\r\n 24. Juni  67x   0,80 % "));
+  EXPECT_TRUE(startswith(t, "\r\n Distibution of the Days: Easter Sunday for the Years from 1583 to 9999 (= 8417 Years): \r\n"
+                            "\r\n Mar. 22nd  45x   0.53 % "));
+  EXPECT_TRUE(endswith(t, "\r\n Apr. 25th  67x   0.80 % "));  // no year lists
+  EXPECT_TRUE(endswith(buildeasterdistribution(easter(1583, 9999, distributioncorpuschristi), 1).text,
+                       "\r\n 24. Juni  67x   0,80 % "));
 }
 
 // Every line of the four feasts, in date order, against convertdate's Easter.
@@ -66,7 +54,7 @@ TEST(EasterDistribution, CountsAgreeWithConvertdate) {
     const std::string text = buildeasterdistribution(easter(1583, 9999, feast), 0).text;
     std::map<std::pair<int, int>, int> count;
     for (const auto& [y, md] : sundays) ++count[addays(md, offsets[feast])];
-    EXPECT_EQ(countlines(text, "x "), static_cast<int>(count.size()));
+    EXPECT_EQ(countof(text, "x "), static_cast<int>(count.size()));
     std::size_t previous = 0;
     for (const auto& [md, n] : count) {
       const std::size_t p = text.find(strprintf("\r\n %s %2d", shortmonthname(md.first, english), md.second));
@@ -170,31 +158,14 @@ TEST(WeekdayDistribution, ThirtyFirstAndClamping) {
   EXPECT_TRUE(contains(z.text, "\r\n Sonntag:          0x   0,000 Prozent ")) << z.text;
 }
 
-// 1 Sunday .. 7 Saturday of a civil date, 0 for none (the calendar itself:
-// calendar_dates_test).
-int civilweekday(int y, int m, int d) { return d <= daysinmonth(m, y) ? dayofweek(d, m, y) : 0; }
-
-TEST(WeekdayDistribution, CountsAgreeWithAnIndependentCalendar) {
-  for (int day = 1; day <= 31; day += 3) {
-    const WeekdayDistributionReport r = buildweekdaydistribution(months(1570, 6, 1600, 2, day), 0);
-    int count[8] = {};
-    int total = 0;
-    for (int y = 1570; y <= 1600; ++y)
-      for (int m = 1; m <= 12; ++m) {
-        if ((y == 1570 && m < 6) || (y == 1600 && m > 2) || civilweekday(y, m, day) <= 0) continue;
-        ++count[civilweekday(y, m, day)];
-        ++total;
-      }
-    EXPECT_EQ(r.total, total) << day;
-    for (int w = 1; w <= 7; ++w) EXPECT_EQ(r.count[w], count[w]) << day << " " << w;
-  }
-  // The 400-year Gregorian cycle: the 13th falls on a Friday 688 times.
+// The 400-year Gregorian cycle: the 13th falls on a Friday 688 times, on a
+// Saturday and a Monday 684 times.
+TEST(WeekdayDistribution, TheGregorianCycle) {
   const WeekdayDistributionReport cycle = buildweekdaydistribution(months(2000, 1, 2399, 12, 13), 0);
   EXPECT_EQ(cycle.total, 4800);
-  EXPECT_EQ(cycle.count[6], 688);
-  EXPECT_EQ(cycle.count[1] + cycle.count[2] + cycle.count[3] + cycle.count[4] + cycle.count[5] +
-                cycle.count[6] + cycle.count[7],
-            4800);
+  EXPECT_EQ((std::array{cycle.count[1], cycle.count[2], cycle.count[3], cycle.count[4], cycle.count[5],
+                         cycle.count[6], cycle.count[7]}),
+            (std::array{687, 685, 685, 687, 684, 688, 684}));
 }
 
 }  // namespace
