@@ -2,6 +2,7 @@
 // independent ephemeris), the dispatch between them.
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -40,8 +41,7 @@ TEST(Vsop87dSeries, TruncatedSeriesFollowTheCompleteTheory) {
   // 2000 (FK5 step included, about 0.1").
   for (const auto& c : testsupport::table("vsop87d_check.txt")) {
     const int body = static_cast<int>(c[0]);
-    HeliocentricState s;
-    ASSERT_EQ((s = Vsop(c[1], body, 0.0)).status, AstroStatus::Ok);
+    const HeliocentricState s = Vsop(c[1], body, 0.0);
     EXPECT_LT(std::fabs(AngleDifference(s.l, c[2])), 1.0 * arcsecond) << body << " " << c[1];
     EXPECT_LT(std::fabs(s.b - c[3]), 1.0 * arcsecond) << body << " " << c[1];
     EXPECT_LT(std::fabs(s.r - c[4]) / c[4], 1.0 * arcsecond) << body << " " << c[1];
@@ -54,28 +54,10 @@ TEST(Vsop87dSeries, TruncatedSeriesFollowTheCompleteTheory) {
 TEST(Vsop87dSeries, MeeusExample32a) {
   // Venus, 1992 December 20, 0h TD: L = 26.11428 deg, B = -2.62070 deg,
   // R = 0.724603 AU (Meeus' own abridged series, without the FK5 step).
-  HeliocentricState s;
-  ASSERT_EQ((s = Vsop(2448976.5, BodyVenus, 0.0)).status, AstroStatus::Ok);
+  const HeliocentricState s = Vsop(2448976.5, BodyVenus, 0.0);
   EXPECT_NEAR(s.l * DegreesPerRadian, 26.11428, 0.0003);
   EXPECT_NEAR(s.b * DegreesPerRadian, -2.62070, 0.0003);
   EXPECT_NEAR(s.r, 0.724603, 0.000003);
-}
-
-TEST(Vsop87dSeries, RatesAgreeWithTheMotion) {
-  // dX/dt against a central difference of the positions over 0.02 day (the
-  // rates leave out the change of the small FK5 step, about 1e-8 rad/day).
-  const double h = 0.01;
-  for (int body = 1; body <= 8; ++body) {
-    for (double jd = 2415020.5; jd < 2488070.0; jd += 3652.5 + 17.3) {
-      HeliocentricState s, before, after;
-      ASSERT_EQ((s = Vsop(jd, body, 0.0)).status, AstroStatus::Ok);
-      ASSERT_EQ((before = Vsop(jd - h, body, 0.0)).status, AstroStatus::Ok);
-      ASSERT_EQ((after = Vsop(jd + h, body, 0.0)).status, AstroStatus::Ok);
-      EXPECT_NEAR(s.dl, AngleDifference(after.l, before.l) / (2 * h), 5e-8) << body << " " << jd;
-      EXPECT_NEAR(s.db, (after.b - before.b) / (2 * h), 5e-8) << body << " " << jd;
-      EXPECT_NEAR(s.dr, (after.r - before.r) / (2 * h), 5e-8) << body << " " << jd;
-    }
-  }
 }
 
 TEST(Vsop87dSeries, PrecisionDropsSmallTermsOnly) {
@@ -84,9 +66,7 @@ TEST(Vsop87dSeries, PrecisionDropsSmallTermsOnly) {
   for (double precision : {1e-6, 1e-5, 1e-4, 1e-3}) {
     for (int body = 1; body <= 8; ++body) {
       for (double jd : {2415020.5, 2451545.0, 2460000.5, 2488070.0}) {
-        HeliocentricState full, coarse;
-        ASSERT_EQ((full = Vsop(jd, body, 0.0)).status, AstroStatus::Ok);
-        ASSERT_EQ((coarse = Vsop(jd, body, precision)).status, AstroStatus::Ok);
+        const HeliocentricState full = Vsop(jd, body, 0.0), coarse = Vsop(jd, body, precision);
         EXPECT_LT(std::fabs(AngleDifference(coarse.l, full.l)), 10 * precision) << body << " " << jd;
         EXPECT_LT(std::fabs(coarse.b - full.b), 10 * precision) << body << " " << jd;
         EXPECT_LT(std::fabs(coarse.r - full.r), 10 * precision * full.r) << body << " " << jd;
@@ -94,10 +74,7 @@ TEST(Vsop87dSeries, PrecisionDropsSmallTermsOnly) {
     }
   }
   // At 5e-7 and above the FK5 step is left out: -0.09" in longitude at most.
-  HeliocentricState full, fine;
-  ASSERT_EQ((full = Vsop(2451545.0, BodyEarth, 0.0)).status, AstroStatus::Ok);
-  ASSERT_EQ((fine = Vsop(2451545.0, BodyEarth, 5e-7)).status, AstroStatus::Ok);
-  EXPECT_NEAR((full.l - fine.l) / arcsecond, -0.09033, 0.02);
+  EXPECT_NEAR((Vsop(2451545.0, BodyEarth, 0.0).l - Vsop(2451545.0, BodyEarth, 5e-7).l) / arcsecond, -0.09033, 0.02);
 }
 
 TEST(Vsop87dSeries, RejectsBodiesAndPrecisionsOutOfRange) {
@@ -106,29 +83,30 @@ TEST(Vsop87dSeries, RejectsBodiesAndPrecisionsOutOfRange) {
     EXPECT_EQ(s.status, AstroStatus::NoPosition) << body;
     EXPECT_EQ(s.l, 0.0);
   }
-  EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, 0.002).status, AstroStatus::BadPrecision);
-  EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, -1e-9).status, AstroStatus::BadPrecision);
-  EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, std::numeric_limits<double>::quiet_NaN()).status,
-            AstroStatus::BadPrecision);
+  for (double precision : {0.002, -1e-9, std::nan("")})
+    EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, precision).status, AstroStatus::BadPrecision) << precision;
   EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, 0.001).status, AstroStatus::Ok);
 }
 
-TEST(KeplerEllipsePosition, ReportsANonConvergingIteration) {
-  detail::OrbitModel model;
-  model.a = 1.0;
-  model.e = 0.5;
-  model.m = std::numeric_limits<double>::quiet_NaN();
-  double l = -1, b = -1, r = -1;
-  EXPECT_EQ(detail::KeplerEllipsePosition(2451545.0, model, l, b, r), AstroStatus::KeplerFailed);
-  EXPECT_EQ(l, -1);
+// A Kepler iteration that cannot converge (a mean anomaly of NaN) and
+// elements outside the ellipse (e outside 0..1, a not positive) give no
+// position and leave the outs alone.
+TEST(KeplerEllipsePosition, OnlyEllipsesHavePositions) {
+  for (const auto& [a, e, m] : {std::tuple{1.0, 0.5, std::nan("")}, {40.0, -0.1, 10.0}, {40.0, 1.0, 10.0},
+                                {40.0, 1.7, 10.0}, {-1.0, 0.2, 10.0}}) {
+    detail::OrbitModel model;
+    model.a = a, model.e = e, model.m = m;
+    double l = -1, b = -1, r = -1;
+    EXPECT_EQ(detail::KeplerEllipsePosition(2451545.0, model, l, b, r), AstroStatus::KeplerFailed) << a << " " << e;
+    EXPECT_EQ(l + b + r, -3) << a << " " << e;
+  }
 }
 
 TEST(PlutoHeliocentric, MeeusExample37a) {
   // 1992 October 13.0 TD: l = 232.74071 deg, b = 14.58782 deg, r = 29.711111 AU
   // on the ecliptic and equinox J2000.0 (Meeus' 43-term theory). Our place is
   // of date: 7.2 years of general precession (-362.3") earlier.
-  HeliocentricState s;
-  ASSERT_EQ((s = Pluto(2448908.5)).status, AstroStatus::Ok);
+  const HeliocentricState s = Pluto(2448908.5);
   EXPECT_NEAR(s.l * DegreesPerRadian + 362.3 / 3600.0, 232.74071, 0.003);
   EXPECT_NEAR(s.b * DegreesPerRadian, 14.58782, 0.003);
   EXPECT_NEAR(s.r, 29.711111, 0.001);
@@ -137,17 +115,14 @@ TEST(PlutoHeliocentric, MeeusExample37a) {
 TEST(PlutoHeliocentric, RatesAndContinuity) {
   // The forward one-day rate predicts the next day; no jumps day by day over
   // three centuries (through the wrap of the longitude at 0).
-  HeliocentricState previous;
-  ASSERT_EQ((previous = Pluto(2378495.0)).status, AstroStatus::Ok);
+  HeliocentricState previous = Pluto(2378495.0);
   for (double jd = 2378495.0 + 37.0; jd < 2488070.0; jd += 37.0) {
-    HeliocentricState s;
-    ASSERT_EQ((s = Pluto(jd)).status, AstroStatus::Ok);
+    const HeliocentricState s = Pluto(jd);
     EXPECT_GT(s.dl, 0.0);
     EXPECT_LT(s.dl, 0.0005);
     EXPECT_LT(std::fabs(AngleDifference(s.l, previous.l) - 37.0 * s.dl), 0.01 * RadiansPerDegree) << jd;
     EXPECT_LT(std::fabs(s.r - previous.r), 37.0 * 0.001);
-    HeliocentricState next;
-    ASSERT_EQ((next = Pluto(jd + 1.0)).status, AstroStatus::Ok);
+    const HeliocentricState next = Pluto(jd + 1.0);
     EXPECT_NEAR(AngleDifference(next.l, s.l), s.dl, 1e-12);
     EXPECT_NEAR(next.r - s.r, s.dr, 1e-12);
     previous = s;
@@ -163,23 +138,6 @@ TEST(PlanetHeliocentric, DispatchesAndChecks) {
   EXPECT_EQ(PlanetHeliocentric(std::numeric_limits<double>::quiet_NaN(), BodyCode::Pluto).status,
             AstroStatus::KeplerFailed);
   EXPECT_NE(PlanetHeliocentric(2460123.375, BodyCode::Saturn, 1e-4).l, PlanetHeliocentric(2460123.375, BodyCode::Saturn).l);
-}
-
-TEST(KeplerEllipsePosition, OnlyEllipsesHavePositions) {
-  for (double e : {-0.1, 1.0, 1.7}) {
-    detail::OrbitModel model;
-    model.a = 40.0;
-    model.e = e;
-    model.m = 10.0;
-    double l = -1, b = -1, r = -1;
-    EXPECT_EQ(detail::KeplerEllipsePosition(2451545.0, model, l, b, r), AstroStatus::KeplerFailed) << e;
-    EXPECT_EQ(r, -1);
-  }
-  detail::OrbitModel model;
-  model.a = -1.0;
-  model.e = 0.2;
-  double l, b, r;
-  EXPECT_EQ(detail::KeplerEllipsePosition(2451545.0, model, l, b, r), AstroStatus::KeplerFailed);
 }
 
 // Twelve thousand years from its epoch Pluto's element polynomials give an
