@@ -24,44 +24,21 @@ ConfigurationReportInputs withdates() {
   return in;
 }
 
-TEST(ConfigurationReport, NoFile) {
-  EXPECT_EQ(buildconfigurationevaluation(inputs(0), 1).text,
-            "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! ");
-  EXPECT_EQ(buildconfigurationevaluation(inputs(0), 0).text,
-            "\n INI-File \"QUENDAL6.INI\" not found! ");
-}
-
-TEST(ConfigurationReport, FileTooLarge) {
-  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), 2).text,
-            "\n Die INI-Datei \"QUENDAL6.INI\" ist zu groß! "
-            "\n (größer als 64 kB) "
-            "\n Verarbeitung aus Sicherheitsgründen abgebrochen ");
-  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), 0).text,
-            "\n INI-File \"QUENDAL6.INI\" is too big! "
-            "\n (more than 64 kB) "
-            "\n Processing stopped due to safety reasons ");
-}
-
-TEST(ConfigurationReport, NoDates) {
-  EXPECT_EQ(buildconfigurationevaluation(inputs(1), 1).text,
-            " Heute ist Samstag, der 1. Juni 2024 \r\n"
-            "\r\n Keine Daten (Datum) in INI-Datei         "
-            "\r\n \"QUENDAL6.INI\" gefunden! ");
-  EXPECT_EQ(buildconfigurationevaluation(inputs(1), 0).text,
-            " Today is Saturday June 1st, 2024 \r\n"
-            "\r\n No Data (Dates) found in         "
-            "\r\n INI-File \"QUENDAL6.INI\"!   ");
+// Whole boxes written by hand from the format strings (tests/golden/).
+TEST(ConfigurationReport, Goldens) {
+  EXPECT_EQ(buildconfigurationevaluation(inputs(0), 1).text, "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! ");
+  EXPECT_EQ(buildconfigurationevaluation(inputs(0), 0).text, "\n INI-File \"QUENDAL6.INI\" not found! ");
+  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), 2).text, golden("configuration_too_large_at.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), 0).text, golden("configuration_too_large_en.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(inputs(1), 1).text, golden("configuration_no_dates_de.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(inputs(1), 0).text, golden("configuration_no_dates_en.txt"));
+  const ConfigurationReport r = buildconfigurationevaluation(withdates(), 1);
+  EXPECT_EQ(r.text, golden("configuration_dates_de.txt"));
+  EXPECT_STREQ(r.title, "Auswertung der INI-Datei");
   // Invalid entries count as empty.
   ConfigurationReportInputs in = inputs(1);
   in.dates[5] = PersonalDate{29, 2, 2023, "no such day"};
-  EXPECT_EQ(buildconfigurationevaluation(in, 1).text, buildconfigurationevaluation(inputs(1), 1).text);
-}
-
-TEST(ConfigurationReport, GermanDates) {
-  EXPECT_EQ(buildconfigurationevaluation(withdates(), 1).text,
-            golden("configuration_dates_de.txt"));
-  ConfigurationReport r = buildconfigurationevaluation(withdates(), 1);
-  EXPECT_STREQ(r.title, "Auswertung der INI-Datei");
+  EXPECT_EQ(buildconfigurationevaluation(in, 1).text, golden("configuration_no_dates_de.txt"));
 }
 
 TEST(ConfigurationReport, EnglishDates) {

@@ -68,15 +68,7 @@ TEST(DayDifference, TodayMark) {
 TEST(DayDifference, ReformGapIsOneDay) {
   const DayDifferenceReport r = builddaydifference(difference(1582, 10, 4, 1582, 10, 15), 1);
   EXPECT_EQ(r.days, 1);
-  EXPECT_EQ(r.text,
-            "\r\n 04. Okt. 1582 (jul.) ist ein Donnerstag "
-            "\r\n 15. Okt. 1582 (greg) ist ein Freitag "
-            "\r\n\r\n"
-            "             1 Tag     Differenz \r\n"
-            "            24 Stunden Differenz \r\n"
-            "          0,14 Wochen  Differenz \r\n"
-            "          0,0  Monate  Differenz \r\n"
-            "          0,00 Jahre   Differenz ");
+  EXPECT_EQ(r.text, golden("day_difference_reform_de.txt"));
   const std::string english = builddaydifference(difference(1582, 10, 4, 1582, 10, 15), 0).text;
   EXPECT_TRUE(contains(english, "\r\n Oct.  4th, 1582 (jul.) is a Thursday "));
   EXPECT_TRUE(contains(english, "          1 Day    Difference \r\n")) << english;
@@ -84,18 +76,11 @@ TEST(DayDifference, ReformGapIsOneDay) {
 
 TEST(DayDifference, InputCorrection) {
   const DayDifferenceReport a = builddaydifference(difference(2023, 4, 31, 2023, 2, 29), 0);
-  EXPECT_EQ((std::array{a.month1, a.day1, a.day2}),
-            (std::array{4, 30, 28}));
+  EXPECT_EQ((std::array{a.month1, a.day1, a.day2}), (std::array{4, 30, 28}));
   const DayDifferenceReport b = builddaydifference(difference(1582, 10, 10, 50, 0, 0), 0);
-  EXPECT_EQ(b.day1, 4);  // 5..14 October 1582 do not exist
-  EXPECT_EQ((std::array{b.year2, b.month2, b.day2}),
-            (std::array{100, 1, 1}));
+  EXPECT_EQ((std::array{b.day1, b.year2, b.month2, b.day2}), (std::array{4, 100, 1, 1}));  // 5..14 October 1582 do not exist
   const DayDifferenceReport c = builddaydifference(difference(12000, 13, 40, -5, 2, 30), 0);
-  EXPECT_EQ((std::array{c.year1, c.month1, c.day1, c.year2}),
-            (std::array{9999, 12, 31, 100}));
-  EXPECT_EQ(c.day2, 29);  // 100 is a Julian leap year
-  EXPECT_EQ(builddaydifference(difference(100, 1, 1, 9999, 12, 31), 0).days,
-            civiljdn(9999, 12, 31) - civiljdn(100, 1, 1));
+  EXPECT_EQ((std::array{c.year1, c.month1, c.day1, c.year2, c.day2}), (std::array{9999, 12, 31, 100, 29}));  // a Julian leap year
 }
 
 TEST(DayDifference, AgreesWithAnIndependentDayNumber) {
@@ -118,14 +103,9 @@ TEST(DayDifference, AgreesWithAnIndependentDayNumber) {
 
 DateShiftInputs shift(int y, int m, int d, int days) { return {y, m, d, days}; }
 
-TEST(DateShift, GermanFromTheFirstYear) {
-  EXPECT_EQ(builddateshift(shift(100, 1, 1, 1), 1).text,
-            golden("date_shift_100_de.txt"));
-}
-
-TEST(DateShift, EnglishToTheLastYear) {
-  EXPECT_EQ(builddateshift(shift(9999, 12, 31, 1), 0).text,
-            golden("date_shift_9999_en.txt"));
+TEST(DateShift, Goldens) {
+  EXPECT_EQ(builddateshift(shift(100, 1, 1, 1), 1).text, golden("date_shift_100_de.txt"));
+  EXPECT_EQ(builddateshift(shift(9999, 12, 31, 1), 0).text, golden("date_shift_9999_en.txt"));
 }
 
 TEST(DateShift, AcrossTheReform) {
