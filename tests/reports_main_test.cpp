@@ -14,13 +14,7 @@ using namespace testsupport;
 namespace {
 
 MainReport page(int year, int p, int language, int ty = 2024, int tm = 3, int td = 15) {
-  MainReportInputs in;
-  in.year = year;
-  in.page = p;
-  in.todayyear = ty;
-  in.todaymonth = tm;
-  in.todayday = td;
-  return buildmainreport(in, language);
+  return buildmainreport({.year = year, .page = p, .todayyear = ty, .todaymonth = tm, .todayday = td}, language);
 }
 
 std::string text(int year, int p, int language, int ty = 2024, int tm = 3, int td = 15) {
@@ -50,40 +44,27 @@ TEST(ReportsMain, Goldens) {
 }
 
 TEST(ReportsMain, YearOverviewEndOfYear) {
-  const std::string last = text(2024, 0, german, 2024, 12, 31);
-  EXPECT_TRUE(contains(last, " (Der 366. Tag des Jahres 2024 - Der letzte Tag des Jahres) "));
-  EXPECT_TRUE(endswith(last, " Der letzte Tag des Jahres) "));
-  const std::string before = text(2024, 0, german, 2024, 12, 30);
-  EXPECT_TRUE(endswith(before, " 1 Tag verbleibend) "));
-  const std::string english1 = text(2024, 0, english, 2024, 12, 30);
-  EXPECT_TRUE(endswith(english1, "Day of the Year 2024 - 1 Day remaining) "));
+  EXPECT_TRUE(endswith(text(2024, 0, german, 2024, 12, 31),
+                       " (Der 366. Tag des Jahres 2024 - Der letzte Tag des Jahres) "));
+  EXPECT_TRUE(endswith(text(2024, 0, german, 2024, 12, 30), " 1 Tag verbleibend) "));
+  EXPECT_TRUE(endswith(text(2024, 0, english, 2024, 12, 30), "Day of the Year 2024 - 1 Day remaining) "));
 }
 
-TEST(ReportsMain, ReformMonth) {
+// The months around the reform, the weeks across the year's end (January
+// 2021 starts in week 53 of 2020, December 2024 ends in week 1 of 2025), the
+// Julian calendar before the reform.
+TEST(ReportsMain, MonthsWeeksAndCalendars) {
   EXPECT_TRUE(contains(text(1582, 9, english), "September 1582 (jul.)"));
   EXPECT_TRUE(contains(text(1582, 11, english), "November 1582 (greg.)"));
-}
-
-TEST(ReportsMain, WeekNumbersAcrossTheYear) {
-  // January 2021 starts in week 53 of 2020.
-  const std::string jan = text(2021, 1, german);
-  EXPECT_TRUE(contains(jan, "\r\n 53                      1   2   3 \r\n 01      4 "));
-  // December 2024 ends in week 1 of 2025.
-  const std::string dec = text(2024, 12, german);
-  EXPECT_TRUE(contains(dec, "\r\n 01     30  31 \r\n"));
-}
-
-TEST(ReportsMain, ShortOverviewBeforeTheReform) {
+  EXPECT_TRUE(contains(text(2021, 1, german), "\r\n 53                      1   2   3 \r\n 01      4 "));
+  EXPECT_TRUE(contains(text(2024, 12, german), "\r\n 01     30  31 \r\n"));
   // Before the reform both columns hold the Julian date, unconverted.
   EXPECT_TRUE(contains(text(1500, 14, german), " Ostern So 19.4.  So 19.4.  -> 19.4. "));
-}
-
-TEST(ReportsMain, JulianFebruary1700) {
-  const std::string german1 = text(1700, 16, german);
-  EXPECT_TRUE(startswith(german1, "     Februar 1700 (julianisch)"));
-  EXPECT_TRUE(contains(german1, "\r\n\r\n     Achtung: Julianischer Kalender! \r\n     (Jul.  1.2. = Greg. 11.2.) "));
-  EXPECT_TRUE(contains(text(1400, 15, austrian), "(Jul. 31.1. = Greg. 31.1.) "));
+  const std::string february = text(1700, 16, german);
+  EXPECT_TRUE(startswith(february, "     Februar 1700 (julianisch)"));
+  EXPECT_TRUE(contains(february, "\r\n\r\n     Achtung: Julianischer Kalender! \r\n     (Jul.  1.2. = Greg. 11.2.) "));
   EXPECT_TRUE(startswith(text(1400, 15, austrian), "     Jänner 1400"));
+  EXPECT_TRUE(contains(text(1400, 15, austrian), "(Jul. 31.1. = Greg. 31.1.) "));
 }
 
 TEST(ReportsMain, IdenticalYears) {
@@ -95,16 +76,9 @@ TEST(ReportsMain, IdenticalYears) {
 }
 
 TEST(ReportsMain, SystemVersion) {
-  MainReportInputs in;
-  in.year = 2024;
-  in.page = 30;
-  in.system.major = 6;
-  in.system.minor = 1;
-  in.system.windows = false;
-  in.system.name = "Debian GNU/Linux 12 (bookworm)";
+  MainReportInputs in{.year = 2024, .page = 30, .system = {6, 1, false, "Debian GNU/Linux 12 (bookworm)"}};
   const std::string linux1 = buildmainreport(in, german).text;
-  EXPECT_EQ(linux1,
-            golden("main_system_de.txt"));
+  EXPECT_EQ(linux1, golden("main_system_de.txt"));
   EXPECT_EQ(linux1.find("Windows"), std::string::npos);  // 6.1 is not Windows 7 here
   in.system.windows = true;
   in.page = 97;
@@ -149,24 +123,15 @@ TEST(ReportsMain, PagesCaptionsAndFonts) {
 
 TEST(ReportsMain, LanguageSwitchPage) {
   // A German user in automatic mode: page 66 hands back English forced, then
-  // German forced; the caller stores the mode.
-  MainReportInputs in;
-  in.year = 2024;
-  in.page = 66;
-  in.todayyear = 2024, in.todaymonth = 3, in.todayday = 15;
-  in.languagemode = 1;
-  in.languageoverride = 0;
-  in.userlanguage = 1031;
+  // German forced; the caller stores the mode. Other pages leave it.
+  MainReportInputs in{.year = 2024, .page = 66, .todayyear = 2024, .todaymonth = 3, .todayday = 15, .userlanguage = 1031};
   MainReport r = buildmainreport(in, german);
-  EXPECT_EQ((std::array{r.languagemode, r.year, r.page}),
-            (std::array{0, 2024, 0}));
-  EXPECT_EQ(r.language, english);
+  EXPECT_EQ((std::array{r.languagemode, r.year, r.page, int(r.language)}), (std::array{0, 2024, 0, int(english)}));
   EXPECT_EQ(r.text, text(2024, 0, english));
   in.languagemode = r.languagemode;
   r = buildmainreport(in, english);
   EXPECT_EQ(r.languagemode, -1);
   EXPECT_EQ(r.text, text(2024, 0, german));
-  // Other pages leave the mode as it was.
   in.languagemode = r.languagemode;
   in.page = 3;
   EXPECT_EQ(buildmainreport(in, german).languagemode, -1);
