@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/application_state.h"
 #include "calendar/calendar.h"
@@ -78,50 +79,39 @@ class WindowsTest : public QObject {
   }
   void cleanup() { QFile::remove(QStringLiteral("QUENDAL6.INI")); }
 
+  // Keys at the limits of the calendar window: from (year, month, view) to
+  // (year, month); tables rebuilt only for another year; the display list
+  // painted is the new page's. In view 2 the month buttons do nothing.
   void calendarKeys_data() {
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("view");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("newyear");
-    QTest::addColumn<int>("newmonth");
-    QTest::newRow("right on December 9999") << 9999 << 12 << 0 << int(Qt::Key_Right) << 1583 << 1;
-    QTest::newRow("left on January 1583") << 1583 << 1 << 0 << int(Qt::Key_Left) << 9999 << 12;
-    QTest::newRow("down in 1583") << 1583 << 6 << 0 << int(Qt::Key_Down) << 9999 << 6;
-    QTest::newRow("F4 in 1590") << 1590 << 6 << 0 << int(Qt::Key_F4) << 1590 << 6;
-    QTest::newRow("F4 in 1595") << 1595 << 6 << 0 << int(Qt::Key_F4) << 1585 << 6;
-    QTest::newRow("F5 in 9990") << 9990 << 6 << 0 << int(Qt::Key_F5) << 9990 << 6;
-    QTest::newRow("F9 in 9898") << 9898 << 6 << 0 << int(Qt::Key_F9) << 9898 << 6;
-    QTest::newRow("right in view 2") << 2024 << 12 << 2 << int(Qt::Key_Right) << 2024 << 12;
-    QTest::newRow("left in view 2") << 2024 << 1 << 2 << int(Qt::Key_Left) << 2024 << 1;
-    QTest::newRow("up in view 2") << 2024 << 1 << 2 << int(Qt::Key_Up) << 2025 << 1;
+    QTest::addColumn<QList<int>>("c");  // year, month, view, key, new year, new month
+    QTest::newRow("right on December 9999") << QList<int>{9999, 12, 0, Qt::Key_Right, 1583, 1};
+    QTest::newRow("left on January 1583") << QList<int>{1583, 1, 0, Qt::Key_Left, 9999, 12};
+    QTest::newRow("down in 1583") << QList<int>{1583, 6, 0, Qt::Key_Down, 9999, 6};
+    QTest::newRow("F4 in 1590") << QList<int>{1590, 6, 0, Qt::Key_F4, 1590, 6};
+    QTest::newRow("F4 in 1595") << QList<int>{1595, 6, 0, Qt::Key_F4, 1585, 6};
+    QTest::newRow("F5 in 9990") << QList<int>{9990, 6, 0, Qt::Key_F5, 9990, 6};
+    QTest::newRow("F9 in 9898") << QList<int>{9898, 6, 0, Qt::Key_F9, 9898, 6};
+    QTest::newRow("right in view 2") << QList<int>{2024, 12, 2, Qt::Key_Right, 2024, 12};
+    QTest::newRow("up in view 2") << QList<int>{2024, 1, 2, Qt::Key_Up, 2025, 1};
   }
   void calendarKeys() {
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, view);
-    QFETCH(int, key);
-    QFETCH(int, newyear);
-    QFETCH(int, newmonth);
+    QFETCH(QList<int>, c);
     ApplicationState s = englishstate();
-    s.currentyear = year;
-    s.reportpage = month;
+    s.currentyear = c[0];
+    s.reportpage = c[1];
     CalendarWindow window(s);
-    ::key(window, Qt::Key_F12, view);
-    QCOMPARE(window.view(), view);
+    ::key(window, Qt::Key_F12, c[2]);
+    QCOMPARE(window.view(), c[2]);
     s.tablesStale = 0;
-    ::key(window, Qt::Key(key));
-    QCOMPARE(s.currentyear, newyear);
-    QCOMPARE(s.reportpage, newmonth);
-    QCOMPARE(s.tablesStale, newyear != year ? 1 : 0);
-    if (view == 2) {
+    ::key(window, Qt::Key(c[3]));
+    QCOMPARE((QList<int>{s.currentyear, s.reportpage, s.tablesStale}), (QList<int>{c[4], c[5], c[4] != c[0]}));
+    if (c[2] == 2) {
       for (const char* button : {"monthback", "monthon"}) window.findChild<QAbstractButton*>(button)->click();
-      QCOMPARE(s.reportpage, newmonth);
+      QCOMPARE(s.reportpage, c[5]);
     }
-    // What the window paints is the display list of the new page.
     window.resize(900, 600);
     window.grab();
-    QCOMPARE(window.display().year, newyear);
+    QCOMPARE(window.display().year, c[4]);
     QCOMPARE(window.windowTitle(), QString::fromStdString(window.display().caption));
   }
 
@@ -153,15 +143,12 @@ class WindowsTest : public QObject {
     s.currentyear = 2024;
     s.reportpage = 3;
     CalendarWindow window(s);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.placeindex(), 1);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.placeindex(), 0);
-    key(window, Qt::Key_F6);
-    QCOMPARE(window.placeindex(), 1);
-    key(window, Qt::Key_F12);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.placeindex(), 1);
+    QList<int> places;
+    for (Qt::Key k : {Qt::Key_F7, Qt::Key_F7, Qt::Key_F6, Qt::Key_F12, Qt::Key_F7}) {
+      key(window, k);
+      places << window.placeindex();
+    }
+    QCOMPARE(places, (QList<int>{1, 0, 1, 1, 1}));
   }
 
   // A client area of 400 x 200 becomes 550 x 280 before anything is drawn.
@@ -174,6 +161,8 @@ class WindowsTest : public QObject {
     QTRY_COMPARE(window.size(), QSize(550, 280));
   }
 
+  // Right and Left wrap over 1000..4000, F8 and F9 step a century within it;
+  // the buttons come back 350 ms after the last key, F2 hides them.
   void eotWindowKeys() {
     ApplicationState s = englishstate();
     {
@@ -184,17 +173,15 @@ class WindowsTest : public QObject {
       QTRY_VERIFY(window.buttonspresent());
       key(window, Qt::Key_Right);
       QCOMPARE(window.year(), 1000);
-      QVERIFY(!window.buttonspresent());  // back 350 ms after the last key
+      QVERIFY(!window.buttonspresent());
       QTRY_VERIFY_WITH_TIMEOUT(window.buttonspresent(), 2000);
       QCOMPARE(window.windowTitle(), QStringLiteral("Equation of Time 1000"));
-      key(window, Qt::Key_Left);
-      QCOMPARE(window.year(), 4000);
-      key(window, Qt::Key_F9);
-      QCOMPARE(window.year(), 4000);
-      key(window, Qt::Key_F8);
-      QCOMPARE(window.year(), 3900);
-      key(window, Qt::Key_F9);
-      QCOMPARE(window.year(), 3900);
+      QList<int> years;
+      for (Qt::Key k : {Qt::Key_Left, Qt::Key_F9, Qt::Key_F8, Qt::Key_F9}) {
+        key(window, k);
+        years << window.year();
+      }
+      QCOMPARE(years, (QList<int>{4000, 4000, 3900, 3900}));
       key(window, Qt::Key_F2);
       QVERIFY(!window.buttonswanted());
       QVERIFY(!window.findChild<QAbstractButton*>("button3")->isVisible());
@@ -234,34 +221,27 @@ class WindowsTest : public QObject {
     ApplicationState s = englishstate();
     const ChartState start{datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
     s.chart = start;
+    const double instant = datetojd(2009, 2, 28) + 0.25;
     {
       ToolDialog dialog(PositionDialog, s);
-      QCOMPARE(dialog.number("year"), 2024);
-      QCOMPARE(dialog.number("zone"), 0);
-      QCOMPARE(dialog.number("latitude"), 48);
-      dialog.setnumber("year", 2009);
-      dialog.setnumber("month", 2);
-      dialog.setnumber("day", 31);
-      dialog.setnumber("hour", 6);
-      dialog.setnumber("minute", 0);
+      QCOMPARE((QList<int>{dialog.number("year"), dialog.number("zone"), dialog.number("latitude")}), (QList<int>{2024, 0, 48}));
+      for (const auto& [field, value] : {std::pair{"year", 2009}, {"month", 2}, {"day", 31}, {"hour", 6}, {"minute", 0}})
+        dialog.setnumber(field, value);
       dialog.findChild<QAbstractButton*>("date")->click();
       QCOMPARE(dialog.number("day"), 28);
     }
-    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartInstant, instant);
     QCOMPARE(s.chart.chartLatitude, start.chartLatitude);
     QCOMPARE(s.chart.chartLongitude, start.chartLongitude);
-    {
-      ToolDialog dialog(PositionDialog, s);
-      dialog.findChild<QAbstractButton*>("place")->click();
-    }
+    ToolDialog(PositionDialog, s).findChild<QAbstractButton*>("place")->click();
     QCOMPARE(s.chart.chartLatitude, 48.2);
-    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartInstant, instant);
     {
       ToolDialog dialog(PositionDialog, s);
       dialog.setnumber("year", 2010);
       dialog.findChild<QAbstractButton*>("cancel")->click();
     }
-    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartInstant, instant);
   }
 
   // "Grafik" opens the graph with a message loop of its own; the dialog's
