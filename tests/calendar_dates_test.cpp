@@ -2,79 +2,68 @@
 // over every day 100..9999.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "calendar/calendar.h"
 #include "support.h"
 
 using namespace quendal;
 
+// Weekdays 1 Sunday .. 7 Saturday, 0 for no date, -1 for a year out of range.
 TEST(CalendarDates, ReformAndWeekdays) {
-  EXPECT_EQ(dayofweek(4, 10, 1582), 5);   // Thursday
-  EXPECT_EQ(dayofweek(15, 10, 1582), 6);  // Friday
-  EXPECT_EQ(dayofweek(10, 10, 1582), 0);
-  EXPECT_EQ(dayofweek(29, 2, 1700), 0);   // Gregorian: no leap day
-  EXPECT_GT(dayofweek(29, 2, 1500), 0);   // Julian leap year
+  const int cases[][4] = {{4, 10, 1582, 5}, {15, 10, 1582, 6}, {10, 10, 1582, 0}, {29, 2, 1700, 0} /* Gregorian */,
+                          {1, 1, 99, -1},   {1, 13, 2000, 0},  {0, 1, 2000, 0},   {1, 1, 2000, 7}};
+  for (const auto& c : cases) EXPECT_EQ(dayofweek(c[0], c[1], c[2]), c[3]) << c[2] << "-" << c[1] << "-" << c[0];
+  EXPECT_GT(dayofweek(29, 2, 1500), 0);  // a Julian leap year
+  EXPECT_GT(dayofweek(1, 1, 10000), 0);
   EXPECT_GT(dayofweekjulian(29, 2, 1700), 0);
   EXPECT_GT(dayofweekjulian(10, 10, 1582), 0);  // no gap in the Julian calendar
-  EXPECT_EQ(dayofweek(1, 1, 99), -1);
-  EXPECT_GT(dayofweek(1, 1, 10000), 0);
-  EXPECT_EQ(dayofweek(1, 13, 2000), 0);
-  EXPECT_EQ(dayofweek(0, 1, 2000), 0);
-  EXPECT_EQ(dayofweek(1, 1, 2000), 7);  // Saturday
-  EXPECT_EQ(dayofyear(1, 1, 1582), -1);
-  EXPECT_EQ(dayofyear(31, 12, 2024), 366);
-  EXPECT_EQ(dayofyear(31, 4, 2024), 0);
+  EXPECT_EQ((std::array{dayofyear(1, 1, 1582), dayofyear(31, 12, 2024), dayofyear(31, 4, 2024)}), (std::array{-1, 366, 0}));
+  EXPECT_EQ((std::array{weeknumber(1, 1, 1583), weeknumber(1, 1, 1582), weeknumber(30, 2, 2024)}), (std::array{1, -1, 0}));
+  EXPECT_EQ((std::array{daysinmonth(2, 1700), daysinmonth(2, 1600), daysinmonth(2, 1500), daysinmonth(10, 1582),
+                         daysinmonth(0, 2024), daysinmonth(13, 2024)}),
+            (std::array{28, 29, 29, 31, 0, 0}));
 }
 
+// Meeus ch. 7: JD 0 is noon of 1 January -4712 (astronomical), historical
+// year -4713; examples 7.a, 7.b and 7.c. Dates as yyyymmdd, times as hhmmss.
 TEST(CalendarDates, DayNumbers) {
-  EXPECT_EQ(datetomjd(2000, 1, 1), 51544);
-  EXPECT_EQ(datetomjd(1858, 11, 17), 0);
-  EXPECT_EQ(datetomjd(1582, 10, 15), -100840);
-  EXPECT_EQ(datetomjd(1582, 10, 4), -100841);
+  EXPECT_EQ((std::array{datetomjd(2000, 1, 1), datetomjd(1858, 11, 17), datetomjd(1582, 10, 15), datetomjd(1582, 10, 4)}),
+            (std::array{51544, 0, -100840, -100841}));
   EXPECT_DOUBLE_EQ(datetojd(1582, 10, 15), 2299160.5);
-  // Meeus ch. 7: JD 0 is noon of 1 January -4712 (astronomical), historical year -4713.
   EXPECT_DOUBLE_EQ(juliancalendartojd(-4713, 1, 1), -0.5);
-  EXPECT_NEAR(datetojd(1957, 10, 4) + 0.81, 2436116.31, 1e-9);  // Meeus example 7.a
-  EXPECT_DOUBLE_EQ(datetojd(333, 1, 27) + 0.5, 1842713.0);    // Meeus example 7.b
-
+  EXPECT_NEAR(datetojd(1957, 10, 4) + 0.81, 2436116.31, 1e-9);
+  EXPECT_DOUBLE_EQ(datetojd(333, 1, 27) + 0.5, 1842713.0);
   int y, m, d, h, mi, s;
+  auto date = [&] { return (y * 100 + m) * 100 + d; };
+  auto time = [&] { return (h * 100 + mi) * 100 + s; };
   jdtodate(2299160.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15821015);
-  EXPECT_EQ(h + mi + s, 0);
+  EXPECT_EQ(date() * 1000000LL + time(), 15821015000000LL);
   jdtodate(2299159.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15821004);
-  jdtodate(2436116.31, y, m, d, h, mi, s);  // Meeus example 7.c
-  EXPECT_EQ((y * 100 + m) * 100 + d, 19571004);
-  EXPECT_EQ(h, 19);
-  EXPECT_EQ(mi, 26);
+  EXPECT_EQ(date(), 15821004);
+  jdtodate(2436116.31, y, m, d, h, mi, s);
+  EXPECT_EQ(date() * 10000LL + time() / 100, 195710041926LL);
   jdtojuliancalendar(2299160.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15821005);
-
+  EXPECT_EQ(date(), 15821005);
   mjdtodatetime(51544.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 20000101);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 120000);
+  EXPECT_EQ(date() * 1000000LL + time(), 20000101120000LL);
   // 0.4 s before a full minute: truncated, unless rounded first.
   const double jd = datetojd(2000, 1, 1) + (10 * 3600 + 59 * 60 + 59.6) / 86400.0;
   jdtodate(jd, y, m, d, h, mi, s);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 105959);
+  EXPECT_EQ(time(), 105959);
   jdtodate(roundjdtominute(jd), y, m, d, h, mi, s);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 110000);
-
+  EXPECT_EQ(time(), 110000);
   h = 23, mi = 59, s = 30;
   roundtominute(h, mi, s);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 0);
-
+  EXPECT_EQ(time(), 0);
   y = 1700, m = 3, d = 1;
   juliancalendartogregorian(y, m, d);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 17000312);
+  EXPECT_EQ(date(), 17000312);
   y = 1500, m = 3, d = 1;
   juliancalendartogregorian(y, m, d);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15000301);
-
-  EXPECT_DOUBLE_EQ(centuriessincej2000(51544.5), 0.0);
+  EXPECT_EQ(date(), 15000301);
   EXPECT_DOUBLE_EQ(centuriessincej2000(51544.5 + 36525.0), 1.0);
-  EXPECT_EQ(astronomicalyear(0), 1);
-  EXPECT_EQ(astronomicalyear(-1), 0);
-  EXPECT_EQ(astronomicalyear(5), 5);
+  EXPECT_EQ((std::array{astronomicalyear(0), astronomicalyear(-1), astronomicalyear(5)}), (std::array{1, 0, 5}));
 }
 
 TEST(CalendarDates, NegativeJulianDayNumbers) {
@@ -86,30 +75,14 @@ TEST(CalendarDates, NegativeJulianDayNumbers) {
   }
 }
 
-TEST(CalendarDates, WeekNumbersAndMonthLengths) {
-  // More weeks: AgreeWithConvertdate below.
-  EXPECT_EQ(weeknumber(1, 1, 1583), 1);
-  EXPECT_EQ(weeknumber(1, 1, 1582), -1);
-  EXPECT_EQ(weeknumber(30, 2, 2024), 0);
-  EXPECT_EQ(daysinmonth(2, 1700), 28);
-  EXPECT_EQ(daysinmonth(2, 1600), 29);
-  EXPECT_EQ(daysinmonth(2, 1500), 29);  // Julian
-  EXPECT_EQ(daysinmonth(10, 1582), 31);
-  EXPECT_EQ(daysinmonth(0, 2024), 0);
-  EXPECT_EQ(daysinmonth(13, 2024), 0);
-}
-
+// Central European summer time (1 on a day of summer time at noon): from 1980
+// the last Sunday of March to the last Sunday of September (until 1995) or
+// October; none in 1979.
 TEST(CalendarDates, SummerTime) {
-  EXPECT_EQ(summertime(24, 9, 1995), 0);
-  EXPECT_EQ(summertime(23, 9, 1995), 1);
-  EXPECT_EQ(summertime(27, 10, 1996), 0);
-  EXPECT_EQ(summertime(26, 10, 1996), 1);
-  EXPECT_EQ(summertime(30, 3, 1980), 1);
-  EXPECT_EQ(summertime(29, 3, 1980), 0);
-  EXPECT_EQ(summertime(31, 3, 2024), 1);
-  EXPECT_EQ(summertime(30, 3, 2024), 0);
-  EXPECT_EQ(summertime(27, 10, 2024), 0);
-  EXPECT_EQ(summertime(26, 10, 2024), 1);
+  const int days[][4] = {{24, 9, 1995, 0},  {23, 9, 1995, 1},  {27, 10, 1996, 0}, {26, 10, 1996, 1},
+                         {30, 3, 1980, 1},  {29, 3, 1980, 0},  {31, 3, 2024, 1},  {30, 3, 2024, 0},
+                         {27, 10, 2024, 0}, {26, 10, 2024, 1}};
+  for (const auto& c : days) EXPECT_EQ(summertime(c[0], c[1], c[2]), c[3]) << c[2] << "-" << c[1] << "-" << c[0];
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= daysinmonth(m, 1979); ++d) ASSERT_EQ(summertime(d, m, 1979), 0);
 }
