@@ -91,38 +91,29 @@ class PrintPagesTest : public QObject {
 
  private slots:
   // Line height, characters per line, lines per page and pages, in pixels.
-  void layoutArithmetic_data() {
-    QTest::addColumn<QList<int>>("in");   // width, height, line height, average width, lines
-    QTest::addColumn<QList<int>>("out");  // characters per line, lines per page, pages
-    QTest::newRow("100 lines, 45 a page") << QList<int>{4800, 4550, 100, 50, 100} << QList<int>{96, 45, 3};
-    QTest::newRow("exactly two pages") << QList<int>{4800, 4500, 100, 50, 90} << QList<int>{96, 45, 2};
-    QTest::newRow("one line more") << QList<int>{4800, 4599, 100, 60, 91} << QList<int>{80, 45, 3};
-    QTest::newRow("no lines") << QList<int>{4800, 6600, 100, 50, 0} << QList<int>{96, 66, 0};
-    QTest::newRow("calendar, 39 lines") << QList<int>{4760, 6814, 170, 100, 39} << QList<int>{47, 40, 1};
-  }
   void layoutArithmetic() {
-    QFETCH(QList<int>, in);
-    QFETCH(QList<int>, out);
-    const TextLayout t = textlayout(in[0], in[1], in[2], in[3], in[4]);
-    QCOMPARE(t.lineheight, in[2]);
-    QCOMPARE((QList<int>{t.charactersperline, t.linesperpage, t.pages}), out);
+    const QList<int> cases[] = {
+        // width, height, line height, average width, lines -> characters per line, lines per page, pages
+        {4800, 4550, 100, 50, 100, 96, 45, 3}, {4800, 4500, 100, 50, 90, 96, 45, 2}, {4800, 4599, 100, 60, 91, 80, 45, 3},
+        {4800, 6600, 100, 50, 0, 96, 66, 0},   {4760, 6814, 170, 100, 39, 47, 40, 1}};
+    for (const QList<int>& c : cases) {
+      const TextLayout t = textlayout(c[0], c[1], c[2], c[3], c[4]);
+      QCOMPARE((QList<int>{t.lineheight, t.charactersperline, t.linesperpage, t.pages}), (QList<int>{c[2], c[5], c[6], c[7]}));
+    }
   }
 
   // 100 lines on pages of 45 lines: 45, 45 and 10, copies of them, a range
   // of pages; the PDF read back page by page (first and last line, lines).
   void hundredLinesOnPagesOfFortyFive_data() {
-    QTest::addColumn<int>("copies");
-    QTest::addColumn<bool>("collated");
-    QTest::addColumn<QList<int>>("firstlines");
-    QTest::newRow("one copy") << 1 << true << QList<int>{1, 46, 91};
-    QTest::newRow("two collated") << 2 << true << QList<int>{1, 46, 91, 1, 46, 91};
-    QTest::newRow("two uncollated") << 2 << false << QList<int>{1, 1, 46, 46, 91, 91};
-    QTest::newRow("pages 2 to 3, two collated") << 2 << true << QList<int>{46, 91, 46, 91};
+    QTest::addColumn<QList<int>>("firstlines");  // copies, collated, then the first line of each page
+    QTest::newRow("one copy") << QList<int>{1, 1, 1, 46, 91};
+    QTest::newRow("two collated") << QList<int>{2, 1, 1, 46, 91, 1, 46, 91};
+    QTest::newRow("two uncollated") << QList<int>{2, 0, 1, 1, 46, 46, 91, 91};
+    QTest::newRow("pages 2 to 3, two collated") << QList<int>{2, 1, 46, 91, 46, 91};
   }
   void hundredLinesOnPagesOfFortyFive() {
-    QFETCH(int, copies);
-    QFETCH(bool, collated);
     QFETCH(QList<int>, firstlines);
+    const int copies = firstlines.takeFirst(), collated = firstlines.takeFirst();
     const int frompage = firstlines.first() == 1 ? 0 : 2;
     const QFont font = monospace(10);
     const int lineheight = QFontMetrics(printerfont(font, 72), pdfprinter(QString(), 72, 612, 792).get()).lineSpacing();
