@@ -35,25 +35,6 @@ std::string places() {
   return "--ini " + path;
 }
 
-// A piece of text with \n, \r, \t, \\ and \xHH for their bytes.
-std::string unescape(const std::string& s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\' || i + 1 == s.size()) {
-      out += s[i];
-      continue;
-    }
-    const char c = s[++i];
-    if (c == 'x') {
-      out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
-      i += 2;
-    } else {
-      out += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
-    }
-  }
-  return out;
-}
-
 struct Case {
   std::string args;
   int status = 0;
@@ -74,7 +55,7 @@ std::vector<Case> cases() {
     }
     f.resize(5);
     if (const std::size_t p = f[0].find("{places}"); p != std::string::npos) f[0].replace(p, 8, places());
-    all.push_back({f[0], std::stoi(f[1]), unescape(f[2]), unescape(f[3]), f[4]});
+    all.push_back({f[0], std::stoi(f[1]), testsupport::unescape(f[2]), testsupport::unescape(f[3]), f[4]});
   }
   EXPECT_GT(all.size(), 150u);
   return all;

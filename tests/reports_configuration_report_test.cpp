@@ -44,10 +44,7 @@ TEST(ConfigurationReport, Goldens) {
 TEST(ConfigurationReport, EnglishDates) {
   // The German layout, its own words.
   const ConfigurationReport r = buildconfigurationevaluation(withdates(), 0);
-  for (const char* line : {" Today is Saturday June 1st, 2024 \r\n\r\n May 17th, 1970 - Sunday - Birthday ",
-                           "\r\n 19739 Days; 2819.86 Weeks; 648.5 Months; 54.04 Years Difference \r\n",
-                           "\r\n -206 Days; -29.43 Weeks; -6.8 Months; -0.56 Years Difference \r\n"})
-    EXPECT_TRUE(contains(r.text, line)) << line;
+  expectpieces(r.text, "configuration_report_pieces.txt", "EnglishDates/r.text");
   EXPECT_STREQ(r.title, "Interpretation of the INI-File");
 }
 
@@ -57,7 +54,7 @@ TEST(ConfigurationReport, AustrianJanuary) {
   in.todayday = 22;
   const std::string text = buildconfigurationevaluation(in, 2).text;
   EXPECT_EQ(text.rfind(" Heute ist Montag, der 22. Jänner 2024 \r\n", 0), 0u) << text;
-  EXPECT_TRUE(contains(text, "\r\n 13. Jänner 2011 - Donnerstag - Thirteenth "));
+  expectpieces(text, "configuration_report_pieces.txt", "AustrianJanuary/text");
   EXPECT_EQ(buildconfigurationevaluation(in, 1).text.find("Jänner"), std::string::npos);
 }
 

@@ -36,10 +36,7 @@ TEST(DayDifference, LeapYearBothWays) {
   in.direction = 1;
   const DayDifferenceReport e = builddaydifference(in, english);
   EXPECT_EQ(e.days, -366);
-  for (const char* line : {"\r\n Jan.  1st, 2024 (greg) is a Monday \r\n Jan.  1st, 2025 (greg) is a Wednesday \r\n\r\n",
-                           "       -366 Days   Difference \r\n", "     -52.29 Weeks  Difference \r\n",
-                           "      -1.00 Years  Difference "})
-    EXPECT_TRUE(contains(e.text, line)) << line;
+  expectpieces(e.text, "day_difference_pieces.txt", "LeapYearBothWays/e.text");
 }
 
 TEST(DayDifference, TodayMark) {
@@ -51,7 +48,7 @@ TEST(DayDifference, TodayMark) {
   DayDifferenceInputs reversed = in;
   reversed.direction = 1;
   const std::string de = builddaydifference(reversed, 2).text;
-  EXPECT_TRUE(contains(de, "\r\n\r\n          -153 Tage    Differenz (*) \r\n")) << de;
+  expectpieces(de, "day_difference_pieces.txt", "TodayMark/de");
   EXPECT_EQ(de.substr(de.size() - 46), "\r\n (*) Heute ist der 153. Tag des Jahres 2024 ");
   // Other dates carry no mark.
   EXPECT_FALSE(builddaydifference(difference(2023, 12, 30, 2024, 6, 1), 0).todaymark);
@@ -61,8 +58,7 @@ TEST(DayDifference, TodayMark) {
   DayDifferenceInputs newyear = difference(2023, 12, 31, 2024, 1, 1);
   newyear.todaymonth = 1, newyear.todayday = 1;
   const std::string text = builddaydifference(newyear, 0).text;
-  EXPECT_TRUE(contains(text, "          1 Day    Difference (*) \r\n")) << text;
-  EXPECT_TRUE(contains(text, "(*) Today is the 1st Day of the Year 2024 "));
+  expectpieces(text, "day_difference_pieces.txt", "TodayMark/text");
 }
 
 TEST(DayDifference, ReformGapIsOneDay) {
@@ -70,8 +66,7 @@ TEST(DayDifference, ReformGapIsOneDay) {
   EXPECT_EQ(r.days, 1);
   EXPECT_EQ(r.text, golden("day_difference_reform_de.txt"));
   const std::string english = builddaydifference(difference(1582, 10, 4, 1582, 10, 15), 0).text;
-  EXPECT_TRUE(contains(english, "\r\n Oct.  4th, 1582 (jul.) is a Thursday "));
-  EXPECT_TRUE(contains(english, "          1 Day    Difference \r\n")) << english;
+  expectpieces(english, "day_difference_pieces.txt", "ReformGapIsOneDay/english");
 }
 
 TEST(DayDifference, InputCorrection) {
@@ -110,15 +105,10 @@ TEST(DateShift, Goldens) {
 
 TEST(DateShift, AcrossTheReform) {
   const std::string t = builddateshift(shift(1582, 10, 10, 1000), 0).text;
-  EXPECT_TRUE(contains(t, "\r\n Start Day: \r\n Oct. 04th, 1582 (jul.) is a Thursday \r\n Julian Date: 2299160 "))
-      << t;
-  EXPECT_TRUE(contains(t, "\r\n 1000 Days into the Past: \r\n Jan. 08th, 1580 (jul.) is a Friday \r\n Julian Date: 2298160 "));
-  EXPECT_TRUE(contains(t, "\r\n 1000 Days into the Future: \r\n July 10th, 1585 (greg) is a Wednesday "
-                   "\r\n Julian Date: 2300160 "));
+  expectpieces(t, "day_difference_pieces.txt", "AcrossTheReform/t");
   const DateShiftReport r = builddateshift(shift(1582, 10, 10, 1000), 2);
   EXPECT_EQ(r.day, 4);  // written back to the dialog
-  EXPECT_TRUE(contains(r.text, "\r\n 1000 Tage in die Vergangenheit: \r\n 08. Jän. 1580 (jul.) ist ein Freitag "))
-      << r.text;
+  expectpieces(r.text, "day_difference_pieces.txt", "AcrossTheReform/r.text");
 }
 
 TEST(DateShift, DayCountIsClamped) {
@@ -127,10 +117,7 @@ TEST(DateShift, DayCountIsClamped) {
   EXPECT_EQ(big.text, builddateshift(shift(2000, 1, 1, 999999), 0).text);
   const DateShiftReport negative = builddateshift(shift(2000, 1, 1, -5), 1);
   EXPECT_EQ(negative.days, 0);
-  EXPECT_TRUE(contains(negative.text, "\r\n 0 Tage in die Vergangenheit: \r\n 01. Jan. 2000 (greg) ist ein Samstag "
-                               "\r\n Julianisches Datum: 2451545 "))
-      << negative.text;
-  EXPECT_TRUE(contains(negative.text, "\r\n 0 Tage in die Zukunft: \r\n 01. Jan. 2000"));
+  expectpieces(negative.text, "day_difference_pieces.txt", "DayCountIsClamped/negative.text");
 }
 
 TEST(DateShift, ResultsAgreeWithTheDayDifference) {

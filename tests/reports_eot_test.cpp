@@ -35,17 +35,11 @@ TEST(ReportsEot, Year2000) {
 
 TEST(ReportsEot, ListGolden) {
   const std::string t = report(2024, 3, 15, 12, 1, 9, eotlist, german).text;
-  EXPECT_TRUE(startswith(t,
-            "\r\n Schrittweite: 2 1/4 Stunden \r\n"
-            "\r\n JD 2460384.95833 (Fr) 2024-03-15 12:00 UTC+1 (MEZ)  -8.758 Min.=  8 Min. 45 Sek. - "
-            "\r\n JD 2460385.05208 (Fr) 2024-03-15 14:15 UTC+1 (MEZ)  -8.731 Min.=  8 Min. 44 Sek. - "));
+  expectpieces(t, "eot_pieces.txt", "ListGolden/t");
   EXPECT_EQ(countof(t, "\r\n JD "), 30);
   // The last line is 29 steps of 2 1/4 hours later.
-  EXPECT_TRUE(contains(t, "\r\n JD 2460387.67708 (Mo) 2024-03-18 05:15 UTC+1 (MEZ)"));
   const std::string e = report(2024, 3, 15, 12, -5, 96, eotlist, english).text;
-  EXPECT_TRUE(startswith(e,
-            "\r\n Step Size: 24 Hours \r\n"
-            "\r\n JD 2460385.20833 (Fri) 2024-03-15 12:00 UTC-5  -8.687 Min.=  8 Min. 41 Sec. - "));
+  expectpieces(e, "eot_pieces.txt", "ListGolden/e");
 }
 
 TEST(ReportsEot, StepLines) {
@@ -90,19 +84,15 @@ TEST(ReportsEot, StatisticsOverOneTropicalYear) {
   // Step 1209: the interval is one tropical year, sampled about 105,000 times.
   const EquationOfTimeReport r = report(2024, 3, 15, 12, 0, 1209, eotstatistics, german);
   EXPECT_EQ(r.evaluations, 105190);
-  EXPECT_TRUE(contains(r.text, "\r\n\r\n\r\n Endwert: \r\n JD 2460750.24250 (Sa) 2025-03-15 17:49 UTC\r\n"));
+  expectpieces(r.text, "eot_pieces.txt", "StatisticsOverOneTropicalYear/r.text");
   // The year's extremes: the great maximum in early November, the great
   // minimum in mid-February.
-  EXPECT_TRUE(contains(r.text, "Abweichung Minimum: \r\n JD 24607"));
-  EXPECT_TRUE(contains(r.text, "2025-02-1"));
-  EXPECT_TRUE(contains(r.text, "Abweichung Maximum: \r\n JD 24606"));
-  EXPECT_TRUE(contains(r.text, "2024-11-0"));
   // From a date before a leap day the end is the same date of the next year.
   const std::string leap = report(2023, 3, 1, 12, 0, 1209, eotstatistics, german).text;
-  EXPECT_TRUE(contains(leap, "\r\n\r\n\r\n Endwert: \r\n JD 2460371.24250 (Fr) 2024-03-01 17:49 UTC"));
+  expectpieces(leap, "eot_pieces.txt", "StatisticsOverOneTropicalYear/leap");
   // An evening start whose year ends after midnight is not stretched by a day.
   const std::string evening = report(2025, 3, 15, 20, 0, 1209, eotstatistics, german).text;
-  EXPECT_TRUE(contains(evening, "\r\n\r\n\r\n Endwert: \r\n JD 2461115.57583 (Mo) 2026-03-16 01:49 UTC"));
+  expectpieces(evening, "eot_pieces.txt", "StatisticsOverOneTropicalYear/evening");
 }
 
 TEST(ReportsEot, InputsAreClamped) {

@@ -60,7 +60,7 @@ TEST(ReportsGeodesy, DishOutOfRange) {
   // 90 degrees west of an observer at 16 E: the satellite stands at 74 W.
   const DishReport r = builddishreport(dish(74, 0, 0, 48, 0, 1, 16, 0, 1), german);
   EXPECT_TRUE(r.outofrange);
-  EXPECT_TRUE(contains(r.text, " Grad      Satellit ist außer Reichweite! \r\n\r\n Elevation = Höhenwinkel "));
+  expectpieces(r.text, "geodesy_pieces.txt", "DishOutOfRange/r.text");
   EXPECT_TRUE(contains(builddishreport(dish(74, 0, 0, 48, 0, 1, 16, 0, 1), english).text, "     Satellite is out of Range! "));
   EXPECT_FALSE(builddishreport(dish(19, 2, 1, 48, 0, 1, 16, 0, 1), german).outofrange);
 }
@@ -75,11 +75,10 @@ TEST(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   const DishReport r = builddishreport(dish(200, 12, 1, 95, 30, 0, 190, 70, 0), english);
   EXPECT_EQ(r.corrected.satellitedegrees, 180);
   EXPECT_EQ(r.corrected.satellitetenths, 9);  // 180.9 degrees is a position like any other
-  EXPECT_TRUE(contains(r.text, "\r\n SAT-Position 180.9 Degree East: "));
+  expectpieces(r.text, "geodesy_pieces.txt", "DishInputsAreClampedAndFilled/r.text");
   EXPECT_EQ((std::array{r.corrected.place.latitudedegrees, r.corrected.place.latitudeminutes,
                          r.corrected.place.longitudedegrees, r.corrected.place.longitudeminutes}),
             (std::array{90, 0, 180, 0}));
-  EXPECT_TRUE(contains(r.text, "\r\n  90 Deg.  0 Min. South   90.000 Deg. South "));
   // Position mode loads the indexed place; an index beyond the places in use means entry 0.
   const Configuration c = readConfigurationContent("51 N 28   000E 00 Greenwich\n52 N 31   013E 24 Berlin\n");
   ASSERT_EQ(c.result, 1);
@@ -99,7 +98,7 @@ TEST(ReportsGeodesy, DistanceWorkedExample) {
   const DistanceReport r = builddistancereport({.first = {48, 12, 36, 1, 16, 22, 12, 1}, .second = {52, 31, 12, 1, 13, 24, 0, 1}}, german);
   EXPECT_NEAR(r.simple, 523.98, 0.01);
   EXPECT_NEAR(r.exact, 523.82, 0.01);
-  EXPECT_TRUE(contains(r.text, "\r\n\r\n Entfernung einfach:   325.5"));
+  expectpieces(r.text, "geodesy_pieces.txt", "DistanceWorkedExample/r.text");
   EXPECT_TRUE(contains(r.text, "\r\n Entfernung exakt:   " + formatdecimal(r.exact / 1.609344, 11, 0, 5) + " Landmeilen "));
   EXPECT_TRUE(contains(r.text, formatdecimal(r.simple / 1.852, 11, 0, 5) + " Nautische Meilen "));
   // Identical points: no divergence.
@@ -109,8 +108,7 @@ TEST(ReportsGeodesy, DistanceWorkedExample) {
     EXPECT_EQ(same.simple + same.exact, 0.0);
     EXPECT_TRUE(contains(same.text, language == german ? "\r\n\r\n keine Abweichung \r\n\r\n 1 Landmeile"
                                                        : "\r\n\r\n no Divergence \r\n\r\n 1 Statute Mile"));
-    EXPECT_FALSE(contains(same.text, "Diff."));
-    EXPECT_TRUE(contains(same.text, "       0.00000 "));
+    expectpieces(same.text, "geodesy_pieces.txt", "DistanceWorkedExample/same.text");
   }
 }
 
@@ -124,8 +122,7 @@ TEST(ReportsGeodesy, DistancePlacesAndClamping) {
   const DistanceReport r = builddistancereport(in, english);
   EXPECT_EQ(r.placename1, "Greenwich");
   EXPECT_EQ(r.placename2, "Sydney");
-  EXPECT_TRUE(contains(r.text, "Degree West \r\n = Greenwich\r\n\r\n Second Latitude: "));
-  EXPECT_TRUE(contains(r.text, "Degree East \r\n = Sydney\r\n\r\n Simple Distance: "));
+  expectpieces(r.text, "geodesy_pieces.txt", "DistancePlacesAndClamping/r.text");
   // A second more is another point.
   in.second.latitudeseconds = 1;
   EXPECT_EQ(builddistancereport(in, english).placename2, "");
@@ -137,6 +134,5 @@ TEST(ReportsGeodesy, DistancePlacesAndClamping) {
             (std::array{90, 59, 59}));
   EXPECT_EQ(c.latitude1, 90.0);
   EXPECT_EQ(c.longitude1, -180.0);
-  EXPECT_TRUE(contains(c.text, "\r\n Breitengrad Eins:      90.00000 Grad Nord "));
-  EXPECT_TRUE(contains(c.text, "\r\n Längengrad  Eins:     180.00000 Grad West "));
+  expectpieces(c.text, "geodesy_pieces.txt", "DistancePlacesAndClamping/c.text");
 }

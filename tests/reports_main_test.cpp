@@ -61,17 +61,15 @@ TEST(ReportsMain, MonthsWeeksAndCalendars) {
   // Before the reform both columns hold the Julian date, unconverted.
   EXPECT_TRUE(contains(text(1500, 14, german), " Ostern So 19.4.  So 19.4.  -> 19.4. "));
   const std::string february = text(1700, 16, german);
-  EXPECT_TRUE(startswith(february, "     Februar 1700 (julianisch)"));
-  EXPECT_TRUE(contains(february, "\r\n\r\n     Achtung: Julianischer Kalender! \r\n     (Jul.  1.2. = Greg. 11.2.) "));
+  expectpieces(february, "main_pieces.txt", "MonthsWeeksAndCalendars/february");
   EXPECT_TRUE(startswith(text(1400, 15, austrian), "     Jänner 1400"));
   EXPECT_TRUE(contains(text(1400, 15, austrian), "(Jul. 31.1. = Greg. 31.1.) "));
 }
 
 TEST(ReportsMain, IdenticalYears) {
   const std::string t = text(2024, 29, german);
-  EXPECT_TRUE(startswith(t, "\r\n Identische Jahre: \r\n (Wochentage + Feiertage) \r\n\r\n 1652 1720 1872 20"));
+  expectpieces(t, "main_pieces.txt", "IdenticalYears/t");
   EXPECT_EQ(countof(t, "\r\n"), 4 + 8);  // 72 years, eight lines of nine
-  EXPECT_TRUE(endswith(t, " 9996\r\n"));
   EXPECT_TRUE(startswith(text(2024, 29, english), "\r\n Identic Years: \r\n "));
 }
 
@@ -95,12 +93,10 @@ TEST(ReportsMain, SystemVersion) {
 
 TEST(ReportsMain, ProgramTextPages) {
   const std::string rule = text(2024, 98, english);
-  EXPECT_TRUE(startswith(rule, "\r\n int dayofweek(int d, int m, int y)      // Day, Month, Year \r\n"));
-  EXPECT_TRUE(endswith(rule, "// 0=invalid Date or Year is out of Range"));
+  expectpieces(rule, "main_pieces.txt", "ProgramTextPages/rule");
   EXPECT_TRUE(contains(text(2024, 98, german), "// Jahr ist außerhalb des Bereichs \r\n"));
   const std::string easter = text(2024, 99, german);
-  EXPECT_TRUE(startswith(easter, "\r\n int eastersundaygregorian(int y) \r\n"));
-  EXPECT_TRUE(endswith(easter, " // ab 32 Monat April z.B. 35 = (35-31) = 4. April"));
+  expectpieces(easter, "main_pieces.txt", "ProgramTextPages/easter");
   EXPECT_TRUE(contains(text(2024, 99, english), " // until 31 month is March e.g. 30 = March 30th \r\n"));
 }
 

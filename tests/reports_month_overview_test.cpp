@@ -62,15 +62,14 @@ TEST(ReportsMonthOverview, TwoNamesOnOneDay) {
 
 TEST(ReportsMonthOverview, PolarPlace) {
   const std::string june = text(2024, 6, german, 0);
-  EXPECT_TRUE(contains(june, " Sa  1 KW 22 im. sichtb.          \r\n"));
-  EXPECT_TRUE(contains(june, "Sonnenauf- und -untergang (Zeit in MEZ/MESZ) für Longyearbyen\r\n 78 Grad 13 Min. Nord  15 Grad 38 Min. Ost"));
+  expectpieces(june, "month_overview_pieces.txt", "PolarPlace/june");
   EXPECT_TRUE(contains(text(2024, 6, english, 0), " Sat  1 WK 22 alw. visib.          \r\n"));
   const std::string december = text(2024, 12, english, 0);
-  EXPECT_TRUE(contains(december, " Sun  1 WK 48 nev. visib. NM(06:21) 1st Advent Sunday\r\n"));
+  expectpieces(december, "month_overview_pieces.txt", "PolarPlace/december");
   EXPECT_TRUE(contains(text(2024, 12, german, 0), " Mo  2 KW 49 nie sichtb.          \r\n"));
   // A southern place west of Greenwich.
   const std::string santiago = text(2024, 6, english, 2);
-  EXPECT_TRUE(contains(santiago, " for Santiago de Chile\r\n 33 Deg. 27 Min. South  70 Deg. 40 Min. West\r\n"));
+  expectpieces(santiago, "month_overview_pieces.txt", "PolarPlace/santiago");
   EXPECT_TRUE(contains(text(2024, 6, german, 2), " 33 Grad 27 Min. Süd  70 Grad 40 Min. West\r\n"));
   // Its sun times are those of the rises report (in UTC for English).
   const RisesInputs in{.year = 2024, .month = 6, .day = 21, .positionmode = 1, .locationindex = 2, .places = configured};
@@ -84,7 +83,7 @@ TEST(ReportsMonthOverview, Limits) {
   const MonthOverview high = buildmonthoverview({12000, 13}, english);
   EXPECT_EQ(high.year, 9999);
   EXPECT_EQ(high.month, 12);
-  EXPECT_TRUE(contains(high.text, " Calendar for the Month December 9999 \r\n"));
+  expectpieces(high.text, "month_overview_pieces.txt", "Limits/high.text");
   const MonthOverview low = buildmonthoverview({1500, 0}, german);
   EXPECT_EQ(low.year, 1583);
   EXPECT_EQ(low.month, 1);

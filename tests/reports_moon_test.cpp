@@ -51,32 +51,18 @@ TEST(ReportsMoon, Goldens) {
     EXPECT_EQ(text(inputs(2024, 3, 15, 12, 0, p.zone, p.page, p.seconds), p.language), golden(p.file)) << p.file;
   // The same layouts in the other language: its own words and zone labels.
   const std::string eclipses = text(inputs(2024, 3, 15, 12, 0, 0, mooneclipses), english);
-  for (const char* line : {"\r\n Date: Friday, March 15th, 2024\r\n Julian Date: (JD) 2460385.00000\r\n\r\n The next Eclipses: ",
-                           "\r\n Next Circular Eclipse of the Sun: JD 2460586.28162\r\n Wednesday, October 2nd, 2024 at "
-                           "approx. 18:46 UTC (World Time)  in 201 Days \r\n",
-                           "\r\n Time is approx. Maximum of the Eclipse \r\n Exactness approx. 1/4 - 1 1/2 Minutes \r\n"
-                           " (Within the Period from 1950 to 2050) "})
-    EXPECT_TRUE(contains(eclipses, line)) << line;
+  expectpieces(eclipses, "moon_pieces.txt", "Goldens/eclipses");
   const std::string seasons = text(inputs(2024, 3, 15, 12, 0, 0, moonseasons), german);
-  for (const char* line : {"\r\n Beginn der Jahreszeiten \r\n\r\n für das Jahr 2024: UTC \r\n",
-                           " 20. März (Mi.) ca. 03:07 UTC Frühling (Nordhalbkugel) \r\n",
-                           " 22. September (So.) ca. 12:44 UTC Herbst   (Nordhalbkugel) \r\n",
-                           "\r\n Typische Genauigkeit von 1/4 - 1 1/2 Minuten!\r\n (Innerhalb des Zeitraumes von 1900 bis 2100) "})
-    EXPECT_TRUE(contains(seasons, line)) << line;
+  expectpieces(seasons, "moon_pieces.txt", "Goldens/seasons");
 }
 
 // German with seconds: sexagesimal angles, times to the second, intervals in
 // "Sek".
 TEST(ReportsMoon, GermanWithSeconds) {
   const std::string now = text(inputs(2024, 3, 15, 12, 0, 0, moonnow, 1), german);
-  for (const char* line : {"\r\n Libration in Länge:    7°10'12\" \r\n Libration in Breite:   -5°07'50\" ",
-                           "\r\n Montag, 8. April 2024 um ca. 18:20:48 UTC (Weltzeit)  in 24 Tagen \r\n"})
-    EXPECT_TRUE(contains(now, line)) << line;
+  expectpieces(now, "moon_pieces.txt", "GermanWithSeconds/now");
   const std::string newmoons = text(inputs(2024, 3, 15, 12, 0, 0, moonnewmoons, 1), german);
-  for (const char* line : {" 15. September (Fr.) ca. 01:39:46 UTC + 29 Tg 16 Std 15 Min 22 Sek = \r\n",
-                           " 13. November (Mo.) ca. 09:27:18 UTC + 29 Tg 14 Std  4 Min 37 Sek = \r\n",
-                           " 29. März (Sa.) ca. 10:57:39 UTC \r\n"})
-    EXPECT_TRUE(contains(newmoons, line)) << line;
+  expectpieces(newmoons, "moon_pieces.txt", "GermanWithSeconds/newmoons");
 }
 
 // The age in days, hours and minutes: 30 seconds and more carry into the
@@ -92,13 +78,13 @@ TEST(ReportsMoon, InputLimits) {
   MoonReport r = buildmoonreport(inputs(1500, 13, 40, 30, 70, 15), german);
   const MoonReportInputs& c = r.corrected;
   EXPECT_EQ((std::array{c.year, c.month, c.day, c.hour, c.minute, c.zone}), (std::array{1600, 12, 31, 23, 59, 12}));
-  EXPECT_TRUE(contains(r.text, " Datum: Sonntag, 31. Dezember 1600 "));
+  expectpieces(r.text, "moon_pieces.txt", "InputLimits/r.text");
   const MoonReportInputs high = buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected;
   EXPECT_EQ(high.year * 100 + high.zone, 2400 * 100 - 12);
   // A day beyond the end of the month is lowered to its last day.
   r = buildmoonreport(inputs(2023, 2, 31, 12, 0, 1), german);
   EXPECT_EQ(r.corrected.day, 28);
-  EXPECT_TRUE(contains(r.text, " Datum: Dienstag, 28. Februar 2023 "));
+  expectpieces(r.text, "moon_pieces.txt", "InputLimits/february");
   EXPECT_EQ(buildmoonreport(inputs(2024, 2, 30, 12, 0, 1), german).corrected.day, 29);
   // Unknown pages show page 0.
   EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, 1, 9), german).corrected.page, 0);
@@ -144,8 +130,7 @@ TEST(ReportsMoon, ZoneRules) {
   EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 3, moonnewmoons), german), " Neumonde des Jahres 2024: UTC+3\r\n"));
   // Event time lines in the automatic zone follow the event's own date.
   const std::string automatic = text(inputs(2024, 3, 15, 12, 0, automaticzone), german);
-  EXPECT_TRUE(contains(automatic, "\r\n Montag, 25. März 2024 um ca. 08:00 MEZ  in 9 Tagen "));
-  EXPECT_TRUE(contains(automatic, "\r\n Montag, 8. April 2024 um ca. 20:21 MESZ  in 24 Tagen "));
+  expectpieces(automatic, "moon_pieces.txt", "ZoneRules/automatic");
 }
 
 TEST(ReportsMoon, DaysUntilAnEvent) {
@@ -172,11 +157,9 @@ TEST(ReportsMoon, DaysUntilAnEvent) {
 
 TEST(ReportsMoon, AustrianJanuary) {
   const std::string at = text(inputs(2025, 1, 10, 21, 30, automaticzone), austrian);
-  EXPECT_TRUE(contains(at, "\r\n Datum: Freitag, 10. Jänner 2025 "));
-  EXPECT_TRUE(contains(at, "\r\n Umlaufperiode (k-Wert) (0 = Neumond vom 6. Jän. 2000): 309 "));
+  expectpieces(at, "moon_pieces.txt", "AustrianJanuary/at");
   const std::string de = text(inputs(2025, 1, 10, 21, 30, automaticzone), german);
-  EXPECT_TRUE(contains(de, "\r\n Datum: Freitag, 10. Januar 2025 "));
-  EXPECT_TRUE(contains(de, "(0 = Neumond vom 6. Jan. 2000): 309 "));
+  expectpieces(de, "moon_pieces.txt", "AustrianJanuary/de");
   EXPECT_TRUE(contains(text(inputs(2025, 1, 10, 21, 30, automaticzone, moonfullmoons), austrian),
                        "\r\n 13. Jänner (Mo.) ca. 23:27 MEZ "));
 }

@@ -152,7 +152,7 @@ TEST(ReportsPositions, PlanetDeltaTHandShake) {
   const PlanetReport second = buildplanetreport(in, german);
   EXPECT_FALSE(second.deltatcomputed);
   EXPECT_FALSE(second.corrected.deltaTPending);
-  EXPECT_TRUE(contains(second.text, " | Differenz TDB <-> UTC deltaT (Sek.): 123.4"));
+  expectpieces(second.text, "positions_pieces.txt", "PlanetDeltaTHandShake/second.text");
   EXPECT_DOUBLE_EQ(second.jde, second.jd + 123.4 / 86400.0);
   // What the sky chart starts from.
   EXPECT_NEAR(second.latitude, 48.2, 1e-12);
@@ -173,42 +173,33 @@ TEST(ReportsPositions, PlanetBlocks) {
   EXPECT_FALSE(contains(buildplanetreport(in, german).text, "Daten von"));
   in.radec = true;
   const std::string sun = buildplanetreport(in, german).text;
-  EXPECT_TRUE(contains(sun, "\r\n\r\n Daten von Sonne:   Fische     - eL: 355.75 Grad / eB:   0.00 Grad \r\n Rekt. "));
-  EXPECT_FALSE(contains(sun, "Längengr."));
+  expectpieces(sun, "positions_pieces.txt", "PlanetBlocks/sun");
   in = planets(2024, 3, 15, 21, 30, 1, 740, {3});
   in.altaz = in.magnitude = false;
   EXPECT_FALSE(contains(buildplanetreport(in, english).text, "Earth"));
   in.orbit = true;
   const std::string earth = buildplanetreport(in, english).text;
-  EXPECT_TRUE(contains(earth, "\r\n\r\n Data of Earth:   \r\n Longitude: "));
-  EXPECT_FALSE(contains(earth, "Right Asc."));
+  expectpieces(earth, "positions_pieces.txt", "PlanetBlocks/earth");
   in.zodiacEnabled = false;
   in.bodies[5] = true;
   const std::string plain = buildplanetreport(in, english).text;
-  EXPECT_TRUE(contains(plain, "\r\n\r\n Data of Jupiter: \r\n Longitude: "));
-  EXPECT_FALSE(contains(plain, "Zodiacal"));
+  expectpieces(plain, "positions_pieces.txt", "PlanetBlocks/plain");
   in = planets(2024, 3, 15, 21, 30, 1, 740, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
   in.radec = in.altaz = in.magnitude = false;
   const std::string none = buildplanetreport(in, german).text;
-  EXPECT_FALSE(contains(none, "Daten von"));
-  EXPECT_FALSE(contains(none, "(Süd = 0"));
-  EXPECT_TRUE(endswith(none, "\r\n\r\n Mondbeleuchtung um 21:30 UTC+1 (MEZ): 36.4 Prozent\r\n Mondphase = Zunehmende Sichel"));
+  expectpieces(none, "positions_pieces.txt", "PlanetBlocks/none");
   // Only the visible bodies with their short block: Jupiter, Uranus and the Moon.
   in.visibleonly = true;
   const std::string visible = buildplanetreport(in, german).text;
   EXPECT_EQ(countof(visible, "Daten von"), 3);
-  EXPECT_TRUE(contains(visible, "\r\n\r\n Daten von Uranus:  Widder     - eL:  50.08 Grad / eB:  -0.28 Grad "
-                                "\r\n Azimuth: 101.4 Grad - Höhe über Horizont:  13.4 Grad (mit Refraktion  13.5 Grad) "
-                                "\r\n Elongation:  54.3 Grad - Beleuchtung: 100.0 %  - Magnitude:   5.8 - Durchmesser: 3.5\" "));
-  EXPECT_TRUE(contains(visible, "(Süd = 0"));
+  expectpieces(visible, "positions_pieces.txt", "PlanetBlocks/visible");
 }
 
 TEST(ReportsPositions, PlanetZoneLabels) {
   PlanetInputs in = planets(2024, 7, 1, 12, 0, 5, 740, {5});
   in.halfzone = 1;
   const PlanetReport half = buildplanetreport(in, german);
-  EXPECT_TRUE(contains(half.text, "\r\n Montag, 1. Juli 2024 um 12:00 UTC+5 1/2\r\n"));
-  EXPECT_TRUE(contains(half.text, "\r\n\r\n Mondbeleuchtung um 12:00 UTC+5 1/2: "));
+  expectpieces(half.text, "positions_pieces.txt", "PlanetZoneLabels/half.text");
   EXPECT_NEAR(half.jd, datetojd(2024, 7, 1) + 0.5 - 5.5 / 24.0, 1e-9);
   // Austrian German names January "Jänner".
   in = planets(2024, 1, 2, 12, 0, 1, 740, {5});
@@ -278,10 +269,8 @@ TEST(ReportsPositions, ListTrailerAndZone) {
   in.zone = -4;
   in.halfzone = 1;
   const std::string t = buildephemerislist(in, english).text;
-  EXPECT_TRUE(contains(t, "\r\n Zeitangaben in UTC-4 1/2\r\n"));
+  expectpieces(t, "positions_pieces.txt", "ListTrailerAndZone/t");
   // Local times of the lines: 21:30 in the zone, one hour apart.
-  EXPECT_TRUE(contains(t, "\r\n Jup. Mar. 15, 2024 21:30   "));
-  EXPECT_TRUE(contains(t, "\r\n Jup. Mar. 15, 2024 22:30   "));
   EXPECT_EQ(countof(t, "\r\n Jup. "), 100);
 }
 
@@ -307,7 +296,7 @@ TEST(ReportsPositions, ListTicksAzimuthWhenNothingIsTicked) {
   const PlanetReport r = buildephemerislist(in, english);
   EXPECT_TRUE(r.corrected.altaz);
   EXPECT_FALSE(r.corrected.radec);
-  EXPECT_TRUE(contains(r.text, "      Date           Time    Mag Elong   Ill.  Azim. Height (Refr.)  Dia.    [Sun] "));
+  expectpieces(r.text, "positions_pieces.txt", "ListTicksAzimuthWhenNothingIsTicked/r.text");
   in.visibleonly = true;
   EXPECT_FALSE(buildephemerislist(in, english).corrected.altaz);
 }

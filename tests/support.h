@@ -45,6 +45,44 @@ inline std::string golden(const std::string& name) {
   return readfile(std::string(QUENDAL_SOURCE_DIR) + "/tests/golden/" + name);
 }
 
+// A piece of text with \n, \r, \t, \\ and \xHH for their bytes.
+inline std::string unescape(const std::string& s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\' || i + 1 == s.size()) {
+      out += s[i];
+    } else if (s[++i] == 'x') {
+      out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      out += s[i] == 'n' ? '\n' : s[i] == 'r' ? '\r' : s[i] == 't' ? '\t' : s[i];
+    }
+  }
+  return out;
+}
+
+// Checks text against the expected pieces of one case in tests/golden/NAME,
+// written by hand from the format strings: rows of the case's name, a tab,
+// + (contained), - (absent), ^ (at the beginning) or $ (at the end), a tab,
+// and the piece (escaped as for unescape).
+inline void expectpieces(const std::string& text, const std::string& name, const std::string& key) {
+  std::istringstream in(golden(name));
+  int found = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(key + "\t", 0) != 0) continue;
+    ++found;
+    const char how = line[key.size() + 1];
+    const std::string piece = unescape(line.substr(key.size() + 3));
+    const std::size_t at = how == '$' ? (text.size() >= piece.size() ? text.size() - piece.size() : std::string::npos)
+                                      : text.find(piece);
+    const bool ok = how == '-' ? at == std::string::npos
+                               : at != std::string::npos && (how == '+' || text.compare(at, piece.size(), piece) == 0) &&
+                                     (how != '^' || at == 0);
+    EXPECT_TRUE(ok) << key << " " << how << " \"" << piece << "\"\nin:\n" << text;
+  }
+  EXPECT_GT(found, 0) << key;
+}
+
 // The rows of a reference table tests/data/NAME (made by a script in tools/
 // from an independent library): numbers separated by blanks; lines starting
 // with '#' are comments. With kind >= 0 only the rows whose first number is
