@@ -1,10 +1,7 @@
 // The calendar window, the equation-of-time graph, the sky chart and the
 // position dialog through their real widgets (offscreen, clock fixed by
-// QUENDAL_NOW): the calendar's wrap-around and key limits, the language that
-// lasts while a window is open, the graph's size rule and its buttons coming
-// back after keys, the chart's orientation, zoom and views, the position
-// dialog's endings, and the windows opened by the start-up loop and by the
-// tool dialogs with message loops of their own.
+// QUENDAL_NOW), and the windows opened by the start-up loop and by the tool
+// dialogs with message loops of their own.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -29,10 +26,12 @@ using namespace quendal;
 
 namespace {
 
-ApplicationState englishstate() {
+ApplicationState englishstate(int year = 0, int page = 0) {
   ApplicationState s;
   s.userlanguage = 1033;
   s.languagemode = 0;
+  s.currentyear = year;
+  s.reportpage = page;
   return s;
 }
 
@@ -96,9 +95,7 @@ class WindowsTest : public QObject {
   }
   void calendarKeys() {
     QFETCH(QList<int>, c);
-    ApplicationState s = englishstate();
-    s.currentyear = c[0];
-    s.reportpage = c[1];
+    ApplicationState s = englishstate(c[0], c[1]);
     CalendarWindow window(s);
     ::key(window, Qt::Key_F12, c[2]);
     QCOMPARE(window.view(), c[2]);
@@ -117,9 +114,7 @@ class WindowsTest : public QObject {
 
   // F11 in English shows German labels; closing the window restores English.
   void calendarLanguageLastsWhileOpen() {
-    ApplicationState s = englishstate();
-    s.currentyear = 2024;
-    s.reportpage = 3;
+    ApplicationState s = englishstate(2024, 3);
     {
       CalendarWindow window(s);
       QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Month +"));
@@ -129,8 +124,7 @@ class WindowsTest : public QObject {
       window.grab();
       QCOMPARE(window.windowTitle(), QStringLiteral(" März 2024 "));
     }
-    QCOMPARE(s.languagemode, 0);
-    QCOMPARE(s.language(), 0);
+    QCOMPARE((QList<int>{s.languagemode, s.language()}), (QList<int>{0, 0}));
   }
 
   // F6 and F7 step through the configured places, in view 0 only.
@@ -139,9 +133,7 @@ class WindowsTest : public QObject {
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("51 N 28   000W 00 Greenwich\r\n52 N 31   013E 24 Berlin\r\n");
     ini.close();
-    ApplicationState s = englishstate();
-    s.currentyear = 2024;
-    s.reportpage = 3;
+    ApplicationState s = englishstate(2024, 3);
     CalendarWindow window(s);
     QList<int> places;
     for (Qt::Key k : {Qt::Key_F7, Qt::Key_F7, Qt::Key_F6, Qt::Key_F12, Qt::Key_F7}) {
@@ -152,24 +144,18 @@ class WindowsTest : public QObject {
   }
 
   // A client area of 400 x 200 becomes 550 x 280 before anything is drawn.
-  void eotWindowGrowsToItsMinimum() {
-    ApplicationState s = englishstate();
-    EquationOfTimeWindow window(s, 2024);
-    window.show();
-    window.resize(400, 200);
-    window.update();
-    QTRY_COMPARE(window.size(), QSize(550, 280));
-  }
-
   // Right and Left wrap over 1000..4000, F8 and F9 step a century within it;
   // the buttons come back 350 ms after the last key, F2 hides them.
-  void eotWindowKeys() {
+  void eotWindow() {
     ApplicationState s = englishstate();
     {
       EquationOfTimeWindow window(s, 4000);
       QVERIFY(s.graphWindowOpen);
-      window.resize(800, 500);
       window.show();
+      window.resize(400, 200);
+      window.update();
+      QTRY_COMPARE(window.size(), QSize(550, 280));
+      window.resize(800, 500);
       QTRY_VERIFY(window.buttonspresent());
       key(window, Qt::Key_Right);
       QCOMPARE(window.year(), 1000);
@@ -270,44 +256,37 @@ class WindowsTest : public QObject {
   }
 
   // "Kalender..." closes the main dialog and opens the calendar window;
-  // closing it brings the main dialog back.
-  void startupLoopCalendarAndBack() {
+  // closing it brings the main dialog back. With CAL on the command line
+  // (mode 2): the calendar window only.
+  void startupLoop() {
     ApplicationState s = englishstate();
     int mode = -1;
-    Script script({[] {
-                     auto* dialog = visible<MainDialog>();
-                     if (dialog) dialog->findChild<QAbstractButton*>("calendar")->click();
-                     return dialog != nullptr;
-                   },
-                   [&] {
-                     auto* window = visible<CalendarWindow>();
-                     if (window) {
-                       mode = s.appMode;
-                       window->close();
-                     }
-                     return window != nullptr;
-                   },
-                   [] {
-                     auto* dialog = visible<MainDialog>();
-                     if (dialog) dialog->reject();
-                     return dialog != nullptr;
-                   }});
-    QCOMPARE(runstartuploop(s), 0);
-    QCOMPARE(script.done, 3);
-    QCOMPARE(mode, 1);
-    QCOMPARE(s.appMode, 0);
-  }
-
-  // CAL on the command line: the calendar window only.
-  void startupLoopCalendarOnly() {
-    ApplicationState s = englishstate();
-    s.appMode = 2;
     bool dialogseen = false;
+    const auto closecalendar = [&] {
+      auto* window = visible<CalendarWindow>();
+      if (window) mode = s.appMode, window->close();
+      return window != nullptr;
+    };
+    {
+      Script script({[] {
+                       auto* dialog = visible<MainDialog>();
+                       if (dialog) dialog->findChild<QAbstractButton*>("calendar")->click();
+                       return dialog != nullptr;
+                     },
+                     closecalendar,
+                     [] {
+                       auto* dialog = visible<MainDialog>();
+                       if (dialog) dialog->reject();
+                       return dialog != nullptr;
+                     }});
+      QCOMPARE(runstartuploop(s), 0);
+      QCOMPARE(script.done, 3);
+    }
+    QCOMPARE((QList<int>{mode, s.appMode}), (QList<int>{1, 0}));
+    s.appMode = 2;
     Script script({[&] {
       dialogseen = dialogseen || visible<MainDialog>();
-      auto* window = visible<CalendarWindow>();
-      if (window) window->close();
-      return window != nullptr;
+      return closecalendar();
     }});
     QCOMPARE(runstartuploop(s), 0);
     QCOMPARE(script.done, 1);
