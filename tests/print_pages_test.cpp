@@ -44,9 +44,9 @@ QFont monospace(int points) {
   return font;
 }
 
-QString run(const char* program, const QStringList& arguments) {
+QString run(const char* program, const QString& arguments) {
   QProcess p;
-  p.start(QString::fromLatin1(program), arguments);
+  p.start(QString::fromLatin1(program), arguments.split(QLatin1Char(' ')));
   if (!p.waitForFinished(60000) || p.exitCode() != 0) return QStringLiteral("<%1 failed>").arg(QLatin1String(program));
   return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -54,9 +54,7 @@ QString run(const char* program, const QStringList& arguments) {
 // The non-blank lines of each page of a PDF.
 QList<QStringList> pdfpages(const QString& file) {
   QList<QStringList> pages;
-  const QStringList texts = run(PDFTOTEXT_EXE, {QStringLiteral("-layout"), file, QStringLiteral("-")})
-                                .split(QLatin1Char('\f'));
-  for (const QString& page : texts) {
+  for (const QString& page : run(PDFTOTEXT_EXE, QStringLiteral("-layout %1 -").arg(file)).split(QLatin1Char('\f'))) {
     QStringList lines;
     for (const QString& line : page.split(QLatin1Char('\n')))
       if (!line.trimmed().isEmpty()) lines << line.trimmed();
@@ -68,9 +66,7 @@ QList<QStringList> pdfpages(const QString& file) {
 
 // The first page of a PDF as an image at dpi pixels per inch.
 QImage pdfimage(const QString& file, int dpi, const QString& prefix) {
-  run(PDFTOPPM_EXE, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
-                     QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                     file, prefix});
+  run(PDFTOPPM_EXE, QStringLiteral("-r %1 -f 1 -l 1 -singlefile -png %2 %3").arg(dpi).arg(file, prefix));
   return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -208,8 +204,7 @@ class PrintPagesTest : public QObject {
       }
     }
     QVERIFY(cells >= 4 * 28 + 4);  // every day of March to June plus the header cells
-    QVERIFY(colours.contains(sundaycolour));
-    QVERIFY(colours.contains(saturdaycolour));
+    QVERIFY(colours.contains(sundaycolour) && colours.contains(saturdaycolour));
     QVERIFY(colours.contains(blackcolour) || colours.contains(2));
   }
 
@@ -231,8 +226,7 @@ class PrintPagesTest : public QObject {
   void bitmapOnTheSheet() {
     const QString file = path("image.pdf");
     auto printer = pdfprinter(file, 600, 4800, 6600);
-    QCOMPARE(printer->width(), 4800);
-    QCOMPARE(printer->height(), 6600);
+    QCOMPARE(QSize(printer->width(), printer->height()), QSize(4800, 6600));
     QImage image(805, 602, QImage::Format_RGB32);
     image.fill(QColor(0, 0, 255));
     bool copied = false;
@@ -249,10 +243,8 @@ class PrintPagesTest : public QObject {
           left = std::min(left, x);
           right = std::max(right, x);
         }
-    QVERIFY2(std::abs(top - 37) <= 1, qPrintable(QString::number(top)));
-    QVERIFY2(std::abs(bottom - 398) <= 1, qPrintable(QString::number(bottom)));
-    QCOMPARE(left, 0);
-    QCOMPARE(right, 479);
+    QVERIFY2(std::abs(top - 37) <= 1 && std::abs(bottom - 398) <= 1, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
+    QCOMPARE((QList<int>{left, right}), (QList<int>{0, 479}));
   }
 
   // No image: nothing copied, the page stays white.
@@ -267,20 +259,17 @@ class PrintPagesTest : public QObject {
   void presetFont() {
     for (bool german : {true, false}) {
       const QFont f = presetprinterfont(german);
-      QCOMPARE(f.family(), QStringLiteral("Courier New"));
-      QCOMPARE(f.pointSize(), 16);
-      QCOMPARE(f.weight(), QFont::Normal);
-      QCOMPARE(f.styleName(), german ? QStringLiteral("STANDARD") : QStringLiteral("REGULAR"));
+      QCOMPARE((QStringList{f.family(), QString::number(f.pointSize()), QString::number(f.weight()), f.styleName()}),
+               (QStringList{"Courier New", "16", QString::number(QFont::Normal), german ? "STANDARD" : "REGULAR"}));
     }
     // Without "Courier New" the dialog starts from the fixed-pitch family
     // the system puts in its place.
     const QFont installed = installedfont(presetprinterfont(false));
     QVERIFY(QFontDatabase::families().contains(installed.family()));
-    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
-    QCOMPARE(installed.pointSize(), 16);
     QVERIFY(QFontDatabase::styles(installed.family()).contains(installed.styleName()));
-    QCOMPARE(QFontInfo(installed).style(), QFont::StyleNormal);
-    QCOMPARE(QFontInfo(installed).weight(), int(QFont::Normal));
+    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
+    QCOMPARE((QList<int>{installed.pointSize(), QFontInfo(installed).style(), QFontInfo(installed).weight()}),
+             (QList<int>{16, QFont::StyleNormal, QFont::Normal}));
   }
 };
 
