@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "calendar/calendar.h"
 #include "calendar/easter.h"
@@ -16,21 +17,13 @@ int mjdof(int year, DayMonth dm) { return datetomjd(year, dm.month, dm.day); }
 
 }  // namespace
 
-TEST(CalendarEaster, PublishedCases) {
-  EXPECT_EQ(eastersundaygregorian(1981), 50);
-  EXPECT_EQ(eastersundaygregorian(1954), 49);
-  EXPECT_EQ(eastersundaygregorian(2019), 52);
-  EXPECT_EQ(eastersundaygregorian(2024), 31);
-  EXPECT_EQ(eastersundaygregorian(2025), 51);
-  EXPECT_EQ(eastersundaygregorian(99), -1);
-  EXPECT_EQ(eastersundaygregorian(10001), -1);
+// Outside 100..9999 no Easter; before the reform the Julian one; the epact
+// and golden number as published (2024: 19 and 11).
+TEST(CalendarEaster, RangeEpactAndGoldenNumber) {
+  EXPECT_EQ((std::array{eastersundaygregorian(99), eastersundaygregorian(10001), eastersundayjulian(99)}),
+            (std::array{-1, -1, -1}));
   EXPECT_EQ(eastersundaygregorian(1582), eastersundayjulian(1582));
-  EXPECT_EQ(eastersundayjulian(2024), 53);
-  EXPECT_EQ(eastersundayjulian(99), -1);
-  EXPECT_EQ(epact(2024), 19);
-  EXPECT_EQ(epact(2025), 0);
-  EXPECT_EQ(epact(2000), 25);
-  EXPECT_EQ(goldennumber(2024), 11);
+  EXPECT_EQ((std::array{epact(2024), epact(2025), epact(2000), goldennumber(2024)}), (std::array{19, 0, 25, 11}));
 }
 
 // Both computus against convertdate (tests/data/easter_convertdate.txt,
@@ -50,6 +43,9 @@ TEST(CalendarEaster, AgreesWithConvertdate) {
   }
 }
 
+// Every feast at its distance from Easter over 1583..9999, across month
+// ends and leap days (published dates of the feasts and of Advent:
+// calendar_holidays_test).
 TEST(CalendarEaster, FeastsAreEasterPlusTheirOffsets) {
   const int offsets[] = {ashwednesday, palmsunday, maundythursday, goodfriday, eastersunday,
                          eastermonday, ascensionday, whitsunday, whitmonday, corpuschristi};
@@ -58,20 +54,10 @@ TEST(CalendarEaster, FeastsAreEasterPlusTheirOffsets) {
     const int easter = mjdof(y, feastdate(s, eastersunday, y));
     for (int k : offsets) ASSERT_EQ(mjdof(y, feastdate(s, k, y)), easter + k) << y << " " << k;
   }
-  // Ash Wednesday for Easter on 22 March.
-  EXPECT_EQ(feastdate(22, ashwednesday, 2023).day, 4);
-  EXPECT_EQ(feastdate(22, ashwednesday, 2024).day, 5);
-  EXPECT_EQ(feastdate(22, ashwednesday, 2024).month, 2);
-  // Easter 22 April: Ascension 31 May, Whit Sunday 10 June, Corpus Christi 21 June.
-  const DayMonth a = feastdate(53, ascensionday, 1984), w = feastdate(53, whitsunday, 1984),
-                 c = feastdate(53, corpuschristi, 1984);
-  EXPECT_EQ(a.day * 100 + a.month, 3105);
-  EXPECT_EQ(w.day * 100 + w.month, 1006);
-  EXPECT_EQ(c.day * 100 + c.month, 2106);
-  const DayMonth latest = feastdate(56, corpuschristi, 1943);
-  EXPECT_EQ(latest.day * 100 + latest.month, 2406);
 }
 
+// The fourth Advent Sunday is the last Sunday before Christmas Day, the
+// others a week apart.
 TEST(CalendarEaster, Advent) {
   for (int y = 1583; y <= 9999; ++y) {
     DayMonth s[4];
@@ -84,12 +70,6 @@ TEST(CalendarEaster, Advent) {
     for (int i = 0; i < 3; ++i)
       ASSERT_EQ(datetomjd(y, s[i + 1].month, s[i + 1].day) - datetomjd(y, s[i].month, s[i].day), 7);
   }
-  DayMonth s[4];
-  adventsundays(2023, s);  // 24 December 2023 is a Sunday
-  EXPECT_EQ(s[0].day * 100 + s[0].month, 312);
-  EXPECT_EQ(s[3].day * 100 + s[3].month, 2412);
-  adventsundays(2022, s);  // 24 December 2022 is a Saturday
-  EXPECT_EQ(s[0].day * 100 + s[0].month, 2711);
 }
 
 TEST(CalendarEaster, IdenticalYears) {
