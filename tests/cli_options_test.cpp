@@ -2,12 +2,15 @@
 // coordinates, configured places, zones and IANA time zones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "cli/place_options.h"
 #include "cli/time_zone.h"
+#include "support.h"
 
 namespace quendal::cli {
 namespace {
@@ -55,38 +58,33 @@ TEST(CliOptions, DatesAndTimes) {
   EXPECT_EQ(refusalof([] { checkcalendardate("d", {1500, 2, 29}, 100, 9999); }), "");  // Julian leap year
 }
 
+// The rows of one kind of tests/data/cli_options.txt, as words.
+std::vector<std::vector<std::string>> rows(const std::string& kind) {
+  std::vector<std::vector<std::string>> all;
+  std::istringstream in(testsupport::readfile(std::string(QUENDAL_SOURCE_DIR) + "/tests/data/cli_options.txt"));
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::vector<std::string> row;
+    for (std::string w; words >> w;) row.push_back(w);
+    if (!row.empty() && row[0] == kind) all.emplace_back(row.begin() + 1, row.end());
+  }
+  EXPECT_FALSE(all.empty()) << kind;
+  return all;
+}
+
 TEST(CliOptions, Coordinates) {
-  const struct {
-    const char* text;
-    bool latitude;
-    int degrees, minutes, seconds, positive;  // degrees -1: refused
-  } cases[] = {
-      {"48.2", true, 48, 12, 0, 1},        {"-16.37", false, 16, 22, 12, 0},   {"+0.0001", true, 0, 0, 0, 1},
-      {"48.20371", true, 48, 12, 13, 1},   {"48:12N", true, 48, 12, 0, 1},    {"48:12:30s", true, 48, 12, 30, 0},
-      {"016:22:30E", false, 16, 22, 30, 1}, {"15:37o", false, 15, 37, 0, 1},   {"180:00W", false, 180, 0, 0, 0},
-      {"0:00N", true, 0, 0, 0, 1},         {"90", true, 90, 0, 0, 1},         {"-180", false, 180, 0, 0, 0},
-      {"90.01", true, -1},   {"90:00:01N", true, -1}, {"48:60N", true, -1}, {"48:12:60N", true, -1},
-      {"123:00N", true, -1}, {"48:12E", true, -1},     {"48:12N", false, -1}, {"48.2N", true, -1},
-      {"48", false, 48, 0, 0, 1},
-      {"1e1", true, -1},     {"48:1:2:3N", true, -1}, {":12N", true, -1},   {"N", true, -1},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : rows("coordinate")) {  // text, lat|lon, degrees minutes seconds positive or "refused"
     GeoPlace p;
-    const std::string message = refusalof([&] {
-      c.latitude ? parselatitude("lat", c.text, p) : parselongitude("lon", c.text, p);
-    });
-    if (c.degrees < 0) {
-      EXPECT_NE(message, "") << c.text;
+    const bool latitude = r[1] == "lat";
+    const std::string message = refusalof([&] { latitude ? parselatitude("lat", r[0], p) : parselongitude("lon", r[0], p); });
+    if (r[2] == "refused") {
+      EXPECT_NE(message, "") << r[0];
       continue;
     }
-    ASSERT_EQ(message, "") << c.text;
-    const int got[4] = {c.latitude ? p.latitudedegrees : p.longitudedegrees,
-                        c.latitude ? p.latitudeminutes : p.longitudeminutes,
-                        c.latitude ? p.latitudeseconds : p.longitudeseconds, c.latitude ? p.north : p.east};
-    EXPECT_EQ(got[0], c.degrees) << c.text;
-    EXPECT_EQ(got[1], c.minutes) << c.text;
-    EXPECT_EQ(got[2], c.seconds) << c.text;
-    EXPECT_EQ(got[3], c.positive) << c.text;
+    ASSERT_EQ(message, "") << r[0];
+    const std::vector<int> got = latitude ? std::vector{p.latitudedegrees, p.latitudeminutes, p.latitudeseconds, p.north}
+                                          : std::vector{p.longitudedegrees, p.longitudeminutes, p.longitudeseconds, p.east};
+    EXPECT_EQ(got, (std::vector{std::stoi(r[2]), std::stoi(r[3]), std::stoi(r[4]), std::stoi(r[5])})) << r[0];
   }
   const GeoPlace point = parsepoint("from", "-33.5,151:12E");
   EXPECT_EQ(point.north, 0);
@@ -112,55 +110,24 @@ TEST(CliOptions, ConfiguredPlaces) {
 }
 
 TEST(CliOptions, Zones) {
-  const CivilDate winter{2024, 1, 15}, summer{2024, 7, 15};
-  const struct {
-    std::vector<std::string> args;
-    ZoneSupport support;
-    CivilDate date;
-    int zone, half, seconds;  // zone -99: refused
-  } cases[] = {
-      {{}, ZoneSupport::HalfHours, winter, 7, 0, 25200},  // the fallback
-      {{"--zone", "-5"}, ZoneSupport::WholeHours, winter, -5, 0, -18000},
-      {{"--zone", "5.5"}, ZoneSupport::HalfHours, winter, 5, 1, 19800},
-      {{"--zone=-3:30"}, ZoneSupport::HalfHours, winter, -3, 1, -12600},
-      {{"--zone", "+5:45"}, ZoneSupport::AnyOffset, winter, 0, 0, 20700},
-      {{"--zone", "5.75"}, ZoneSupport::AnyOffset, winter, 0, 0, 20700},
-      {{"--zone", "4", "--half-zone"}, ZoneSupport::HalfHours, winter, 4, 1, 16200},
-      {{"--zone", "-4", "--half-zone"}, ZoneSupport::HalfHours, winter, -4, 1, -16200},
-      {{"--zone", "auto"}, ZoneSupport::HalfHours, winter, 1, 0, 3600},
-      {{"--zone", "auto"}, ZoneSupport::WholeHours, summer, 2, 0, 7200},
-      {{"--zone", "auto"}, ZoneSupport::HalfHoursOrAuto, summer, 99, 0, 7200},
-      {{"--tz", "America/St_Johns"}, ZoneSupport::HalfHours, winter, -3, 1, -12600},
-      {{"--tz", "Europe/Vienna"}, ZoneSupport::WholeHours, summer, 2, 0, 7200},
-      {{"--zone", "5:30"}, ZoneSupport::WholeHours, winter, -99},
-      {{"--zone", "0.5"}, ZoneSupport::HalfHours, winter, -99},
-      {{"--zone", "12.5"}, ZoneSupport::HalfHours, winter, -99},
-      {{"--zone", "13"}, ZoneSupport::HalfHours, winter, -99},
-      {{"--zone", "14.5"}, ZoneSupport::AnyOffset, winter, -99},
-      {{"--zone", "5.1234"}, ZoneSupport::AnyOffset, winter, -99},
-      {{"--zone", "5:7"}, ZoneSupport::AnyOffset, winter, -99},
-      {{"--zone", "--5"}, ZoneSupport::AnyOffset, winter, -99},
-      {{"--zone", "12", "--half-zone"}, ZoneSupport::HalfHours, winter, -99},
-      {{"--zone", "auto", "--half-zone"}, ZoneSupport::HalfHoursOrAuto, winter, -99},
-      {{"--half-zone"}, ZoneSupport::HalfHours, winter, -99},
-      {{"--tz", "Asia/Kathmandu"}, ZoneSupport::HalfHours, winter, -99},
-      {{"--tz", "Nowhere/Atlantis"}, ZoneSupport::AnyOffset, winter, -99},
-      {{"--zone", "1", "--tz", "Europe/Vienna"}, ZoneSupport::AnyOffset, winter, -99},
-  };
-  for (const auto& c : cases) {
-    Options o = options(c.args);
+  const std::string supports[] = {"whole", "half", "auto", "any"};
+  for (const auto& r : rows("zone")) {  // support, winter|summer, arguments, "=", zone half seconds or "refused"
+    const auto equals = std::find(r.begin(), r.end(), "=");
+    Options o = options(std::vector<std::string>(r.begin() + 2, equals));
+    const auto support = static_cast<ZoneSupport>(std::find(supports, supports + 4, r[0]) - supports);
+    const CivilDate date{2024, r[1] == "winter" ? 1 : 7, 15};
     ZoneOption z;
-    const std::string message = refusalof([&] { z = zoneoption(o, c.support, c.date, {12, 0, 0}, 7); });
-    const std::string args = c.args.empty() ? "" : c.args[0] + " " + c.args.back();
-    if (c.zone == -99) {
+    const std::string message = refusalof([&] { z = zoneoption(o, support, date, {12, 0, 0}, 7); });
+    const std::string args = r[0] + " " + r[1] + " " + (equals == r.begin() + 2 ? "" : r[2] + " " + *(equals - 1));
+    if (*(equals + 1) == "refused") {
       EXPECT_NE(message, "") << args;
       continue;
     }
     ASSERT_EQ(message, "") << args;
-    EXPECT_EQ(z.seconds, c.seconds) << args;
-    if (c.support != ZoneSupport::AnyOffset) {
-      EXPECT_EQ(z.zone, c.zone) << args;
-      EXPECT_EQ(z.half, c.half) << args;
+    EXPECT_EQ(z.seconds, std::stoi(*(equals + 3))) << args;
+    if (support != ZoneSupport::AnyOffset) {
+      EXPECT_EQ(z.zone, std::stoi(*(equals + 1))) << args;
+      EXPECT_EQ(z.half, std::stoi(*(equals + 2))) << args;
     }
   }
   EXPECT_EQ(offsettext(-12600), "-03:30");
