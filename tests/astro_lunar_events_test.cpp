@@ -242,21 +242,16 @@ TEST(AstroApsis, ModeZeroLeavesTheOutsAlone) {
   EXPECT_EQ(count, -1);
 }
 
-// Apsides of early 2024 by another lunar ephemeris (UT, km): the extreme
-// distance agrees within a kilometre; the instant of so flat an extreme
-// within a quarter of an hour.
+// Apsides of early 2024 by another lunar ephemeris (tests/data/astro_published.txt):
+// the extreme distance agrees within a kilometre; the instant of so flat an
+// extreme within a quarter of an hour.
 TEST(AstroApsis, ApsidesOf2024) {
-  const struct {
-    int mode, m, d, h, mi;
-    double km;
-  } known[] = {{1, 1, 1, 15, 32, 404909.4}, {-1, 1, 13, 10, 45, 362266.6},
-               {-1, 3, 10, 7, 12, 356895.1}, {1, 3, 23, 15, 55, 406294.1}};
-  for (const auto& k : known) {
-    const double expected = utc(2024, k.m, k.d, k.h, k.mi);
+  for (const auto& k : testsupport::table("astro_published.txt", 2)) {  // mode month day hour minute km
+    const double expected = utc(2024, int(k[1]), int(k[2]), int(k[3]), int(k[4]));
     double km = 0.0;
     int count = 0;
-    EXPECT_NEAR(NextApsis(expected - 3.0, km, count, k.mode), expected, 15.0 / 1440.0) << k.m << "-" << k.d;
-    EXPECT_NEAR(km, k.km, 1.0) << k.m << "-" << k.d;
+    EXPECT_NEAR(NextApsis(expected - 3.0, km, count, int(k[0])), expected, 15.0 / 1440.0) << k[1] << "-" << k[2];
+    EXPECT_NEAR(km, k[5], 1.0) << k[1] << "-" << k[2];
   }
 }
 

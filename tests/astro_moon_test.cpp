@@ -81,20 +81,14 @@ TEST(MoonPhaseSimple, AgeGrowsDayByDayAndMatchesTheIllumination) {
   EXPECT_NEAR(MoonIllumination(2448724.5, phase), 0.6786, 0.003);
 }
 
-// Evaluation of the data files by their own check script (DE404 inside the
+// The check values of the lunar data (tests/data/astro_published.txt):
+// evaluation of the data files by their own check script (DE404 inside the
 // range with light time, classical outside); the Moon's mean anomaly
 // polynomial here is Moshier's own, 0.01" apart at -1000 at most. The first
 // is Meeus 47.a (1992 April 12, 0h TD: 133.162655, -3.229126, 368409.7 km
 // by ELP-2000/82 truncated), which the classical theory meets within 5".
 TEST(MoonPosition, ReproducesTheCheckValuesOfTheLunarData) {
-  const double checks[][4] = {
-      {2448724.5, 133.162119742, -3.229206487, 2.4626388516e-03}, {2451545.0, 223.318744179, 5.170857062, 2.6902026699e-03},
-      {2460676.5, 293.902806089, -4.610261451, 2.5517636346e-03}, {2305447.5, 104.767543094, 1.417153542, 2.5609884047e-03},
-      {1721423.5, 131.330688326, -3.567909799, 2.4131546529e-03}, {1355807.5, 152.036947217, -3.144390644, 2.5807959406e-03},
-      {2780000.5, 156.076062168, 3.149089514, 2.6880111942e-03},  {1000000.5, 172.092925027, -3.101681467, 2.7146547213e-03},
-      {2900000.5, 203.876420604, 4.541855891, 2.6983324239e-03},
-  };
-  for (const auto& c : checks) {
+  for (const auto& c : testsupport::table("astro_published.txt", 3)) {  // JDE longitude latitude distance
     const EclipticPosition p = MoonPosition(c[0]);
     EXPECT_NEAR(p.longitude, c[1], 0.02 / 3600) << c[0];
     EXPECT_NEAR(p.latitude, c[2], 0.02 / 3600) << c[0];
@@ -135,10 +129,7 @@ TEST(MoonPosition, StaysInRangeAcrossFiveThousandYears) {
 // l = -1.23, b = +4.20 degrees (the longitude series carries a constant
 // -64.0001" of its frame).
 TEST(MoonLibration, ReproducesTheCheckValuesOfTheLunarData) {
-  const double checks[][3] = {{2448724.5, -1.248778995, 4.196686233},
-                              {2451545.0, 5.005191202, -6.698813291},
-                              {2460676.5, -4.645915356, 6.073335982}};
-  for (const auto& c : checks) {
+  for (const auto& c : testsupport::table("astro_published.txt", 4)) {  // JD longitude latitude
     double latitude, longitude;
     MoonLibration(c[0], latitude, longitude);
     EXPECT_NEAR(longitude, c[1], 1e-8);
