@@ -126,19 +126,6 @@ TEST(AstroDayEvents, IndividualTwilightTakesTheGivenAltitude) {
   EXPECT_NEAR(altitude(-4, datetomjd(2024, 3, 1) - 1.0 / 24.0, c.rise, 16.37, 48.2, 20), 10.0, 5.0 / 3600.0);
 }
 
-TEST(AstroDayEvents, BodiesWithoutTheEventFindNothing) {
-  // The Earth has no altitude, the Moon and the planets no twilight.
-  const int mjd = datetomjd(2024, 3, 1);
-  const DayEventsOptions all{.fullPrecision = true, .refine = true, .culmination = Culmination::Fine};
-  for (const auto& [body, kind] : {std::pair{BodyCode::Earth, HorizonEvent::RiseSet}, {BodyCode::Moon, HorizonEvent::CivilTwilight},
-                                   {BodyCode::Jupiter, HorizonEvent::IndividualTwilight}, {static_cast<BodyCode>(12), HorizonEvent::RiseSet}}) {
-    const DayEventsResult r = DayEvents(mjd, 1.0, 16.37, 48.2, body, {kind, 7.0}, all);
-    EXPECT_EQ(r.status, AstroStatus::NoPosition) << static_cast<int>(body);
-    EXPECT_EQ(r.events + r.culmination, 0.0) << static_cast<int>(body);
-  }
-  EXPECT_EQ(BodyAltitude(BodyCode::Earth, mjd, 12.0, 16.37, 48.2, true).status, AstroStatus::NoPosition);
-}
-
 TEST(AstroDayEvents, RisesAtTheDayEdgeAreNotRefined) {
   // Sunrise in Vienna on 2024-06-21 is at 2.90 h UT; with the zone -2.85 it
   // falls at 0.05 h local time: mode 20 keeps the scanned value; at 0.15 h it

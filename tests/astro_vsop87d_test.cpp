@@ -77,31 +77,6 @@ TEST(Vsop87dSeries, PrecisionDropsSmallTermsOnly) {
   EXPECT_NEAR((Vsop(2451545.0, BodyEarth, 0.0).l - Vsop(2451545.0, BodyEarth, 5e-7).l) / arcsecond, -0.09033, 0.02);
 }
 
-TEST(Vsop87dSeries, RejectsBodiesAndPrecisionsOutOfRange) {
-  for (int body : {0, 9, -1}) {
-    const HeliocentricState s = Vsop87dSeries(2451545.0, static_cast<BodyCode>(body));
-    EXPECT_EQ(s.status, AstroStatus::NoPosition) << body;
-    EXPECT_EQ(s.l, 0.0);
-  }
-  for (double precision : {0.002, -1e-9, std::nan("")})
-    EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, precision).status, AstroStatus::BadPrecision) << precision;
-  EXPECT_EQ(Vsop87dSeries(2451545.0, BodyCode::Mercury, 0.001).status, AstroStatus::Ok);
-}
-
-// A Kepler iteration that cannot converge (a mean anomaly of NaN) and
-// elements outside the ellipse (e outside 0..1, a not positive) give no
-// position and leave the outs alone.
-TEST(KeplerEllipsePosition, OnlyEllipsesHavePositions) {
-  for (const auto& [a, e, m] : {std::tuple{1.0, 0.5, std::nan("")}, {40.0, -0.1, 10.0}, {40.0, 1.0, 10.0},
-                                {40.0, 1.7, 10.0}, {-1.0, 0.2, 10.0}}) {
-    detail::OrbitModel model;
-    model.a = a, model.e = e, model.m = m;
-    double l = -1, b = -1, r = -1;
-    EXPECT_EQ(detail::KeplerEllipsePosition(2451545.0, model, l, b, r), AstroStatus::KeplerFailed) << a << " " << e;
-    EXPECT_EQ(l + b + r, -3) << a << " " << e;
-  }
-}
-
 TEST(PlutoHeliocentric, MeeusExample37a) {
   // 1992 October 13.0 TD: l = 232.74071 deg, b = 14.58782 deg, r = 29.711111 AU
   // on the ecliptic and equinox J2000.0 (Meeus' 43-term theory). Our place is
@@ -129,14 +104,10 @@ TEST(PlutoHeliocentric, RatesAndContinuity) {
   }
 }
 
-TEST(PlanetHeliocentric, DispatchesAndChecks) {
+// The planets by VSOP87D, Pluto by its orbit model, with the precision asked.
+TEST(PlanetHeliocentric, Dispatches) {
   for (int body = 1; body <= 8; ++body) EXPECT_EQ(Planet(2455000.25, body).l, Vsop(2455000.25, body).l) << body;
   EXPECT_EQ(Planet(2455000.25, BodyPluto).l, Pluto(2455000.25).l);
-  for (BodyCode body : {BodyCode::Sun, BodyCode::Moon, static_cast<BodyCode>(10)})
-    EXPECT_EQ(PlanetHeliocentric(2451545.0, body).status, AstroStatus::NoPosition);
-  EXPECT_EQ(PlanetHeliocentric(2451545.0, BodyCode::Mars, 0.002).status, AstroStatus::BadPrecision);
-  EXPECT_EQ(PlanetHeliocentric(std::numeric_limits<double>::quiet_NaN(), BodyCode::Pluto).status,
-            AstroStatus::KeplerFailed);
   EXPECT_NE(PlanetHeliocentric(2460123.375, BodyCode::Saturn, 1e-4).l, PlanetHeliocentric(2460123.375, BodyCode::Saturn).l);
 }
 
