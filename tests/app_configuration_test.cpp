@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "app/application_state.h"
@@ -96,31 +97,7 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   fs::current_path(saved);
 }
 
-// ---- Language lines -------------------------------------------------------------
-
-TEST_F(ConfigurationTest, LanguageLinesTheLastWins) {
-  const std::pair<const char*, int> files[] = {
-      {"E nglish please\n", 2000}, {"E \nsomething\nD \n", 1031}, {"a \n", 3079}, {"d", 0} /* no blank after it */,
-      {"e\n", 0}, {"X \nEnglish\n", 0}, {"\xEF\xBB\xBF" "E \n", 2000} /* after a byte-order mark */};
-  for (const auto& [file, language] : files) {
-    EXPECT_EQ(read(file), 1);
-    EXPECT_EQ(c.languageoverride, language) << file;
-  }
-}
-
 // ---- Date lines -------------------------------------------------------------------
-
-TEST_F(ConfigurationTest, DateLinesColumnsRangeAndValidity) {
-  ASSERT_EQ(read("1970-05-17 Birthday\n2000.12.31 Dot\n1999 01 02 Blank\n"
-                 "2024/02/29\tLeap\n"  // the tab counts as a blank
-                 "2023-02-29 common year\n1900-02-29 not a leap year\n2000-02-29 leap century\n"
-                 "1600-06-01 too early\n1601-01-01 first year\n9998-12-31 last year\n9999-01-01 too late\n"
-                 "2024-04-31 no such day\n2024-13-01 no such month\n2024-00-10 no month\n"
-                 "2024-+3-+5 signs\n2024- 4- 6 blanks\n202"),
-            1);
-  EXPECT_EQ(dates(), "1970-5-17 Birthday|2000-12-31 Dot|1999-1-2 Blank|2024-2-29 Leap|2000-2-29 leap century|"
-                     "1601-1-1 first year|9998-12-31 last year|2024-3-5 signs|2024-4-6 blanks");
-}
 
 TEST_F(ConfigurationTest, DateWithoutTextAndAtMostTwelveDates) {
   std::string content = "2024-01-01\n";  // exactly ten characters: a date without text
@@ -151,42 +128,6 @@ TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
 
 // ---- Place lines ----------------------------------------------------------------
 
-TEST_F(ConfigurationTest, PlaceLinesBothLayoutsAndHemispheres) {
-  ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten\r\n33 s 52   151e 13 Sydney\n22 S 54    43w 12 Rio de Janeiro\n"
-                 "40 n 43    74W 00 New York\n47 N 04   015o 26 Graz\n47 n 16   011O 24 Innsbruck\n"
-                 // the second layout: degrees in columns 11-14, the letter in 15, minutes in 17-18
-                 "35 N 41    139E 46 Tokyo\n19 N 26    099W 08 Mexico City\n"),
-            1);
-  EXPECT_EQ(places(), "Sankt Pölten 48 12 N 15 37 E|Sydney 33 52 S 151 13 E|Rio de Janeiro 22 54 S 43 12 W|"
-                      "New York 40 43 N 74 0 W|Graz 47 4 N 15 26 E|Innsbruck 47 16 N 11 24 E|Tokyo 35 41 N 139 46 E|"
-                      "Mexico City 19 26 N 99 8 W");
-  EXPECT_NEAR(latitudeof(c.locationTable[1]), -(33 + 52 / 60.0), 1e-12);
-  EXPECT_NEAR(longitudeof(c.locationTable[2]), -(43 + 12 / 60.0), 1e-12);
-}
-
-TEST_F(ConfigurationTest, LimitsAndNormalisation) {
-  // Minutes vanish at 90 and 180 degrees; all four numbers 0 give 0° 0' N,
-  // 0° 1' E; negative numbers count as 0.
-  ASSERT_EQ(read("90 N 30   010E 00 Pole\n99 S 75   200W 99 Too large\n00 N 00   000E 00 Null Island\n"
-                 "-5 N -3    -7E -1 Negative\n10 N 20   180E 45 Date line\n"),
-            1);
-  EXPECT_EQ(places(), "Pole 90 0 N 10 0 E|Too large 90 0 S 180 0 W|Null Island 0 0 N 0 1 E|Negative 0 0 N 0 1 E|"
-                      "Date line 10 20 N 180 0 E");
-  EXPECT_DOUBLE_EQ(latitudeof(c.locationTable[1]), -90.0);
-  EXPECT_DOUBLE_EQ(longitudeof(c.locationTable[1]), -180.0);
-  EXPECT_NEAR(longitudeof(c.locationTable[2]), 1 / 60.0, 1e-15);
-}
-
-TEST_F(ConfigurationTest, CommentsShortLinesAndLinesWithoutCoordinates) {
-  ASSERT_EQ(read(";8 N 12   015E 37 Semicolon\n:8 N 12   015E 37 Colon\n,8 N 12   015E 37 Comma\n"
-                 "48 N 12   015E 3\n"  // 16 characters: still a place
-                 "48 N 12   015E \n"   // 15 characters: too short
-                 "48 N 12   015X 37 No longitude letter\n48 X 12   015E 37 No latitude letter\n"
-                 "abcdefghijklmEW 12 Two longitude letters, no latitude\n"),
-            1);
-  EXPECT_EQ(places(), " 48 12 N 15 3 E");
-}
-
 TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   std::string sixty;
   for (int i = 0; i < 60; ++i) sixty += static_cast<char>('A' + i % 26);
@@ -207,20 +148,27 @@ TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   EXPECT_EQ(places().substr(places().rfind('|')), "|P31 10 41 N 10 0 E");
 }
 
-// ---- Line ends and encodings -------------------------------------------------------
-
-TEST_F(ConfigurationTest, LineEndsAndEncodings) {
-  for (const std::string e : {"\r\n", "\n", "\r"}) {
-    ASSERT_EQ(read("E " + e + "1980-07-01 A" + e + "50 N 00   010E 00 B" + e + "51 N 00   011E 00 C"), 1);
-    EXPECT_EQ(dates() + "|" + places(), "1980-7-1 A|B 50 0 N 10 0 E|C 51 0 N 11 0 E") << e.size();
+// The files of tests/data/configuration_files.txt: their dates, places or
+// language line as read.
+TEST_F(ConfigurationTest, FilesAsRead) {
+  std::istringstream in(testsupport::readfile(std::string(QUENDAL_SOURCE_DIR) + "/tests/data/configuration_files.txt"));
+  int files = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t tab1 = line.find('\t'), tab2 = line.rfind('\t');
+    const std::string what = line.substr(0, tab1), content = testsupport::unescape(line.substr(tab1 + 1, tab2 - tab1 - 1));
+    ASSERT_EQ(read(content), 1) << content;
+    const std::string got = what == "dates" ? dates() : what == "places" ? places() : std::to_string(c.languageoverride);
+    EXPECT_EQ(got, testsupport::unescape(line.substr(tab2 + 1))) << content;
+    ++files;
   }
-  ASSERT_EQ(read("48 N 12   015E 37 Sankt P\xF6lten \x80 Stra\xDF" "e\n"), 1);  // Windows-1252
-  EXPECT_EQ(c.locationTable[0].name, "Sankt Pölten € Straße");
-  ASSERT_EQ(read("48 N 12   015E 37 Sankt Pölten € Straße\n"), 1);  // UTF-8
-  EXPECT_EQ(c.locationTable[0].name, "Sankt Pölten € Straße");
-  // Columns count characters: a UTF-8 name keeps its place in the columns.
-  ASSERT_EQ(read("2024-01-01 Ä" + std::string(38, 'b') + "c\n"), 1);
-  EXPECT_EQ(c.personalDateTable[0].text, "Ä" + std::string(38, 'b'));
+  EXPECT_GT(files, 15);
+  // Signed degrees of a place in the south and the west.
+  ASSERT_EQ(read("33 s 52   151e 13 Sydney\n22 S 54    43w 12 Rio de Janeiro\n99 S 75   200W 99 Too large\n"), 1);
+  EXPECT_NEAR(latitudeof(c.locationTable[0]), -(33 + 52 / 60.0), 1e-12);
+  EXPECT_NEAR(longitudeof(c.locationTable[1]), -(43 + 12 / 60.0), 1e-12);
+  EXPECT_DOUBLE_EQ(latitudeof(c.locationTable[2]), -90.0);
+  EXPECT_DOUBLE_EQ(longitudeof(c.locationTable[2]), -180.0);
 }
 
 // The system's name for pages 30 and 97 of the main report, from an
