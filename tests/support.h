@@ -83,6 +83,16 @@ inline void expectpieces(const std::string& text, const std::string& name, const
   EXPECT_GT(found, 0) << key;
 }
 
+// The names of the cases of tests/golden/NAME, each once, in order.
+inline std::vector<std::string> piececases(const std::string& name) {
+  std::istringstream in(golden(name));
+  std::vector<std::string> cases;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#' && (cases.empty() || line.rfind(cases.back() + "\t", 0) != 0))
+      cases.push_back(line.substr(0, line.find('\t')));
+  return cases;
+}
+
 // The rows of a reference table tests/data/NAME (made by a script in tools/
 // from an independent library): numbers separated by blanks; lines starting
 // with '#' are comments. With kind >= 0 only the rows whose first number is
