@@ -4,6 +4,7 @@
 // view's grouping.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "app/configuration.h"
@@ -36,7 +37,7 @@ int count(const CalendarDisplay& d, DisplayLine::Place place) {
 // A day's colour: its weekday, then public (red) over regional (orange) over
 // national (blue); a Saturday turns blue, a Sunday stays red.
 TEST(ReportsCalendarDisplay, ColourRule) {
-  struct Case {
+  const struct {
     int day, month, year, colour;
     const char* what;
   } cases[] = {
@@ -49,10 +50,7 @@ TEST(ReportsCalendarDisplay, ColourRule) {
       {17, 3, 2024, sundaycolour, "a plain Sunday"},
       {27, 10, 2024, sundaycolour, "Sunday, end of summer time (kind 9)"},
   };
-  for (const Case& c : cases) {
-    const HolidayTable table = buildholidays(c.year);
-    EXPECT_EQ(daycolour(table, c.day, c.month, c.year), c.colour) << c.what;
-  }
+  for (const auto& c : cases) EXPECT_EQ(daycolour(buildholidays(c.year), c.day, c.month, c.year), c.colour) << c.what;
   EXPECT_EQ(displayrgb(nationalcolour).blue, 180);
   EXPECT_EQ(displayrgb(3).red + displayrgb(3).green + displayrgb(3).blue, 0);
 }
@@ -62,18 +60,14 @@ TEST(ReportsCalendarDisplay, ColourRule) {
 TEST(ReportsCalendarDisplay, MonthView) {
   const CalendarDisplay d = display(2024, 3, monthcalendarview, german);
   EXPECT_EQ(d.caption, " März 2024 ");
-  ASSERT_EQ(d.lines.front().place, DisplayLine::title);
-  EXPECT_EQ(d.lines.front().colour, titlecolour);
-  EXPECT_EQ(count(d, DisplayLine::body), 32);
-  EXPECT_EQ(count(d, DisplayLine::footer), 4);
+  EXPECT_EQ((std::array{int(d.lines.front().place), d.lines.front().colour, count(d, DisplayLine::body), count(d, DisplayLine::footer)}),
+            (std::array{int(DisplayLine::title), int(titlecolour), 32, 4}));
   const DisplayLine& good = d.lines[29];  // 29 March 2024, Good Friday
-  EXPECT_EQ(good.index, 29);
-  EXPECT_EQ(good.colour, regionalcolour);
+  EXPECT_EQ((std::array{good.index, good.colour}), (std::array{29, int(regionalcolour)}));
   EXPECT_NE(good.text.find("Karfreitag"), std::string::npos);
   EXPECT_EQ(d.lines[32].text, "");
   EXPECT_EQ(d.lines.back().text.rfind(" Frühlingsbeginn ist am 20. März 2024 um ", 0), 0u);
-  EXPECT_EQ(displaylinetop(good, 12), 16 + 29 * 12);
-  EXPECT_EQ(displaylinetop(d.lines.back(), 12), 37 * 12);
+  EXPECT_EQ((std::array{displaylinetop(good, 12), displaylinetop(d.lines.back(), 12)}), (std::array{16 + 29 * 12, 37 * 12}));
 }
 
 // A place at 0° 0' counts as south and west.
@@ -99,12 +93,10 @@ TEST(ReportsCalendarDisplay, YearsWithoutAstronomy) {
   EXPECT_EQ(d.lines[1].text, " Fri  1 WK  9          ");
   const CalendarDisplay moon = display(2201, 3, moonphaseview);
   ASSERT_EQ(moon.lines.size(), 3u);
-  EXPECT_EQ(moon.lines[1].text, " Only for the Period ");
-  EXPECT_EQ(moon.lines[2].text, " from 1800 to 2200 ");
+  EXPECT_EQ(moon.lines[1].text + "|" + moon.lines[2].text, " Only for the Period | from 1800 to 2200 ");
   // Out-of-range months and years are limited.
   const CalendarDisplay limited = display(12000, 14, monthcalendarview);
-  EXPECT_EQ(limited.year, 9999);
-  EXPECT_EQ(limited.month, 12);
+  EXPECT_EQ((std::array{limited.year, limited.month}), (std::array{9999, 12}));
 }
 
 // Four months from November 2024: the sheets run into 2025 with the
@@ -114,15 +106,12 @@ TEST(ReportsCalendarDisplay, FourMonthCells) {
   EXPECT_EQ(d.caption, "Four Month Overview");
   EXPECT_EQ(d.lines[0].text, " November 2024 ");
   const DisplayLine& header = d.lines[1];
-  EXPECT_EQ(header.colour, celllinecolour);
   EXPECT_EQ(header.text, " WK     Mon Tue Wed Thu Fri Sat Sun");
-  EXPECT_EQ(header.cells[7], sundaycolour);
+  EXPECT_EQ((std::array{header.colour, header.cells[7]}), (std::array{int(celllinecolour), int(sundaycolour)}));
   const DisplayLine& first = d.lines[2];  // 1..3 November: Friday (All Saints' Day) to Sunday
   EXPECT_EQ(first.text, " 44                      1   2   3  ");
   EXPECT_EQ(first.cells, (std::array<int, 8>{0, 0, 0, 0, 0, sundaycolour, saturdaycolour, sundaycolour}));
-  const std::vector<std::string> pieces = displaycells(first);
-  EXPECT_EQ(pieces[0], " 44     ");
-  EXPECT_EQ(pieces[5], " 1  ");
+  EXPECT_EQ(displaycells(first)[0] + "|" + displaycells(first)[5], " 44     | 1  ");
   int titles = 0;
   for (const DisplayLine& l : d.lines) {
     titles += l.colour == titlecolour;
@@ -138,9 +127,8 @@ TEST(ReportsCalendarDisplay, FourMonthCells) {
 // the next year's block left out.
 TEST(ReportsCalendarDisplay, HolidayOverview) {
   const CalendarDisplay d = display(2024, 3, holidayview, german);
-  EXPECT_EQ(d.lines[0].text, " Jahr: 2024 ");
-  EXPECT_EQ(d.lines[1].text, " Mo  1. Jan. Neujahrstag");
-  EXPECT_EQ(d.lines.back().text, " Di 31. Dez. Silvester");
+  EXPECT_EQ(d.lines[0].text + "|" + d.lines[1].text + "|" + d.lines.back().text,
+            " Jahr: 2024 | Mo  1. Jan. Neujahrstag| Di 31. Dez. Silvester");
   EXPECT_EQ(d.lines.size(), 1u + 33u);  // 30 rows, the leap day, two summer-time changes
   for (std::size_t i = 1; i < d.lines.size(); ++i) {
     const bool national = d.lines[i].text.find("Staatsfeiertag") != std::string::npos ||
