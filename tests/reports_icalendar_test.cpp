@@ -88,22 +88,6 @@ TEST(Icalendar, FoldsAt75OctetsWithoutSplittingCharacters) {
     }
 }
 
-TEST(Icalendar, ALongGermanNameComesBackIntact) {
-  CalendarEntry e;
-  e.uid = "20250101-test@quendal.org";
-  e.summary = "Beginn der Sommerzeit (Europa), Staatsfeiertag Österreich; Mariä Empfängnis \\ Dreikönigstag";
-  e.allday = true;
-  e.year = 2025;
-  e.month = 1;
-  e.day = 1;
-  const std::string text = icalendar({e}, {2026, 12, 6, 0, 0, 0});
-  EXPECT_TRUE(validutf8lines(text));
-  const Parsed p = parse(text);
-  ASSERT_EQ(p.events, 1);
-  EXPECT_EQ(p.errors, 0);
-  EXPECT_EQ(p.summaries[0], e.summary);
-}
-
 // 2025 and 2026 as published: 4 eclipses each (2025: total lunar 14 March,
 // partial solar 29 March, total lunar 7 September, partial solar
 // 21 September; 2026: annular solar 17 February, total lunar 3 March, total
