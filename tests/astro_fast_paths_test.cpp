@@ -1,6 +1,5 @@
 // The engine's fast paths against the direct evaluations they replace, as
-// far as a user could see a difference: SinCos against the library's sine
-// and cosine; BodyPosition (the VSOP87D expansion with its Taylor step for
+// far as a user could see a difference: BodyPosition (the VSOP87D expansion with its Taylor step for
 // the light time) against ReferenceBodyPosition (the series term by term)
 // for every body over the years 100..9999: within 0.001" in right ascension
 // (as an angle) and declination and 1e-10 AU in distance; the apsis search,
@@ -19,7 +18,6 @@
 #include "astro/moon.h"
 #include "astro/numeric.h"
 #include "astro/planets.h"
-#include "astro/sincos.h"
 #include "astro/timescales.h"
 #include "astro/vsop87d.h"
 #include "calendar/calendar.h"
@@ -40,31 +38,6 @@ struct Instants {
     return jdyear100 + (jdyear9999 - jdyear100) * static_cast<double>(state >> 11) * 0x1.0p-53;
   }
 };
-
-TEST(SinCos, AgreesWithTheLibrary) {
-  // Quadrant boundaries, tiny and huge arguments, both signs; one at a time
-  // and in batches of odd counts too (SinCosArray, on this processor perhaps
-  // its AVX2 build).
-  constexpr int batch = 1000;
-  double x[batch], sines[batch], cosines[batch], s, c;
-  Instants random;
-  for (int i = 0; i < 200 * batch; ++i) {
-    const double u = (random.next() - jdyear100) / (jdyear9999 - jdyear100);  // 0..1
-    const double scale = i % 4 == 0 ? 1e-6 : (i % 4 == 1 ? 4.0 : (i % 4 == 2 ? 3e5 : detail::SinCosLimit));
-    x[i % batch] = (2.0 * u - 1.0) * scale + (i % 8 == 0 ? (i % 64) * Pi / 4.0 : 0.0);
-    detail::SinCos(x[i % batch], s, c);
-    ASSERT_LT(std::fmax(std::fabs(s - std::sin(x[i % batch])), std::fabs(c - std::cos(x[i % batch]))), 4.5e-16) << x[i % batch];
-    if (i % batch == batch - 1) {
-      const int n = batch - i / batch % 7;
-      detail::SinCosArray(x, sines, cosines, n);
-      for (int j = 0; j < n; ++j)
-        ASSERT_LT(std::fmax(std::fabs(sines[j] - std::sin(x[j])), std::fabs(cosines[j] - std::cos(x[j]))), 4.5e-16) << x[j];
-    }
-  }
-  detail::SinCos(0.0, s, c);
-  EXPECT_EQ(s, 0.0);
-  EXPECT_EQ(c, 1.0);
-}
 
 TEST(BodyPosition, FastPathMatchesTheDirectEvaluation) {
   constexpr BodyCode bodies[] = {BodyCode::Sun,     BodyCode::Moon,   BodyCode::Mercury, BodyCode::Venus,
