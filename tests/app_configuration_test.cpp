@@ -49,7 +49,6 @@ class ConfigurationTest : public testsupport::TempDir {
 
 const std::string preset = "Sankt Pölten (Austria) 48 12 N 15 37 E";
 
-// ---- Files and sizes ----------------------------------------------------------
 
 TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
   EXPECT_EQ(read(""), 1);
@@ -97,7 +96,6 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   fs::current_path(saved);
 }
 
-// ---- Date lines -------------------------------------------------------------------
 
 TEST_F(ConfigurationTest, DateWithoutTextAndAtMostTwelveDates) {
   std::string content = "2024-01-01\n";  // exactly ten characters: a date without text
@@ -126,7 +124,6 @@ TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
   EXPECT_EQ(dates(), "2024-1-1 X|2024-1-2 ");
 }
 
-// ---- Place lines ----------------------------------------------------------------
 
 TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   std::string sixty;

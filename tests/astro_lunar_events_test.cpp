@@ -35,7 +35,6 @@ int yearof(double jd) {
 
 }  // namespace
 
-// ---- Phases --------------------------------------------------------------------
 
 TEST(AstroLunarPhase, MeeusExamples49aAnd49b) {
   // k = -283: new moon, JDE 2443192.65118 (1977 February 18, 3h37m42s TD);
@@ -105,7 +104,6 @@ TEST(AstroLunarPhase, PhasesOrderedAndSynodicMonthsInRange) {
   EXPECT_GT(longest, 29.80);
 }
 
-// ---- Eclipses ------------------------------------------------------------------
 
 // Meeus 54.a (k = -82, partial solar, JDE 2449129.0979), 54.b (k = 118,
 // total solar, JDE 2455034.6088) and the lunar examples: 1973 June 15
@@ -174,7 +172,6 @@ TEST(AstroEclipse, EclipsesFallOnTheirPhase) {
   EXPECT_NEAR(count[1] / 401.0, 1.5, 0.15);
 }
 
-// ---- Seasons -------------------------------------------------------------------
 
 TEST(AstroSeasons, MeeusExample27aJuneSolstice1962) {
   // Meeus: JDE 2437837.39245 = 1962 June 21, 21h25m08s TD.
@@ -220,7 +217,6 @@ TEST(AstroSeasons, OrderedAndAboutAQuarterYearApart) {
   }
 }
 
-// ---- Apogee and perigee --------------------------------------------------------
 
 // Apsides of early 2024 by another lunar ephemeris (tests/data/astro_published.txt):
 // the extreme distance agrees within a kilometre; the instant of so flat an

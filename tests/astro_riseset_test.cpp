@@ -54,7 +54,6 @@ TEST(AstroQuadratic, RootsOfKnownParabolas) {
   }
 }
 
-// ---- Altitude and the day scan ---------------------------------------------------
 
 namespace {
 

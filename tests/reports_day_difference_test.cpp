@@ -25,7 +25,6 @@ DayDifferenceInputs difference(int y1, int m1, int d1, int y2, int m2, int d2) {
           .todayyear = 2024, .todaymonth = 6, .todayday = 1};
 }
 
-// ---- Day difference -------------------------------------------------------------
 
 TEST(DayDifference, LeapYearBothWays) {
   const DayDifferenceReport r = builddaydifference(difference(2024, 1, 1, 2025, 1, 1), 1);
@@ -82,7 +81,6 @@ TEST(DayDifference, InputCorrection) {
   EXPECT_EQ((std::array{c.year1, c.month1, c.day1, c.year2, c.day2}), (std::array{9999, 12, 31, 100, 29}));  // a Julian leap year
 }
 
-// ---- Date shift ---------------------------------------------------------------
 
 DateShiftInputs shift(int y, int m, int d, int days) { return {y, m, d, days}; }
 

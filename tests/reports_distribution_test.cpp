@@ -35,7 +35,6 @@ std::pair<int, int> addays(std::pair<int, int> md, int days) {
 
 EasterDistributionInputs easter(int first, int last, int feast = distributioneaster) { return {first, last, feast}; }
 
-// ---- Easter distribution -------------------------------------------------------
 
 TEST(EasterDistribution, WholeGregorianRange) {
   const std::string t = buildeasterdistribution(easter(1583, 9999), 0).text;
@@ -103,7 +102,6 @@ TEST(EasterDistribution, ClampsAndSwaps) {
   EXPECT_EQ(b.lastyear, 1583);
 }
 
-// ---- Weekday distribution ---------------------------------------------------------
 
 WeekdayDistributionInputs months(int y1, int m1, int y2, int m2, int day) { return {y1, m1, y2, m2, day}; }
 

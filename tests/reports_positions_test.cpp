@@ -45,7 +45,6 @@ PlanetInputs planets(int y, int mo, int d, int h, int mi, int zone, int deltat, 
 
 }  // namespace
 
-// ---- Sidereal time ------------------------------------------------------------
 
 TEST(ReportsPositions, SiderealGoldens) {
   EXPECT_EQ(buildsiderealreport(sidereal(2024, 3, 15, 21, 30, 1), german).text, golden("sidereal_de.txt"));
@@ -100,7 +99,6 @@ TEST(ReportsPositions, SiderealSunAtNoonOfTheEquinox) {
   EXPECT_LE(lift, 0.1001);
 }
 
-// ---- Planet position report -------------------------------------------------------
 
 TEST(ReportsPositions, PlanetGoldens) {
   PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {3, 5, 11});
@@ -230,7 +228,6 @@ TEST(ReportsPositions, PlanetInputsAreClampedAndPacked) {
   EXPECT_EQ(buildephemerislist(in, english).corrected.step, 99999);
 }
 
-// ---- Ephemeris list --------------------------------------------------------------
 
 // The beginning and end of a list that stops after the step in which it
 // passed 15,000 characters, keeping its trailer.
