@@ -24,11 +24,6 @@ TEST(LowPrecisionSun, MeeusExample25a) {
   EXPECT_NEAR(dec, -(7.0 + 47.0 / 60 + 1.0 / 3600), 10.0 / 3600);
 }
 
-TEST(EquationOfTime, MeeusExample28b) {
-  // 1992 October 13, 0h: E = +13m42.7s (Smart's formula).
-  EXPECT_NEAR(EquationOfTime(2448908.5), 13.0 + 42.7 / 60, 0.1 / 60);
-}
-
 // Against the equation of time of PyEphem's Sun and ERFA's sidereal time
 // (tests/data/events_pyephem.txt, tools/gen_ephem_reference.py): Smart's
 // formula is good to 5 seconds over 1900..2100.
