@@ -117,7 +117,7 @@ TEST(ReportsEotYearCache, FullCacheKeepsEachYearsOwnEvents) {
   YearEventCache cache;
   int evaluations = 0;
   for (int year = 1990; year < 2030; ++year) EotYearEvents(cache, year, evaluations);
-  for (int year : {1990, 2005, 2029}) {
+  for (int year = 1990; year < 2030; ++year) {
     YearEventCache fresh;
     const EotYearSlot& expected = eotyearslot(fresh, EotYearEvents(fresh, year));
     const EotYearSlot& got = eotyearslot(cache, EotYearEvents(cache, year));
