@@ -5,7 +5,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "reports/icalendar.h"
 
@@ -15,23 +14,18 @@ namespace {
 
 struct Parsed {
   int events = 0;
-  int errors = 0;  // X-LIC-ERROR properties anywhere
+  int errors = 0;  // X-LIC-ERROR properties anywhere, events without UID or DTSTAMP
   std::map<std::string, int> categories;
-  std::vector<std::string> summaries;
 };
 
 Parsed parse(const std::string& text) {
   Parsed p;
   icalcomponent* calendar = icalparser_parse_string(text.c_str());
-  if (calendar == nullptr) {
-    p.errors = -1;
-    return p;
-  }
+  if (calendar == nullptr) return {0, -1, {}};
   p.errors = icalcomponent_count_errors(calendar);
   for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
        e != nullptr; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
     ++p.events;
-    p.summaries.emplace_back(icalcomponent_get_summary(e));
     icalproperty* c = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
     if (c != nullptr) ++p.categories[icalproperty_get_categories(c)];
     if (icalcomponent_get_first_property(e, ICAL_UID_PROPERTY) == nullptr ||
@@ -57,16 +51,9 @@ bool validutf8lines(const std::string& text) {
   return true;
 }
 
-std::string unfold(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 3, "\r\n ") == 0) {
-      i += 2;
-      continue;
-    }
-    out += text[i];
-  }
-  return out;
+std::string unfold(std::string text) {
+  for (std::size_t i = text.find("\r\n "); i != std::string::npos; i = text.find("\r\n ", i)) text.erase(i, 3);
+  return text;
 }
 
 }  // namespace
