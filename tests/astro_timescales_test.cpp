@@ -1,13 +1,14 @@
-// Delta T and sidereal time: interval rules, worked examples of Meeus'
-// Astronomical Algorithms (ch. 12), continuity laws (ERFA's sidereal time:
-// astro_nutation_test).
+// Delta T, sidereal time, nutation and obliquity: interval rules,
+// continuity laws, ERFA.
 #include <cmath>
 
 #include <gtest/gtest.h>
 
 #include "astro/frame.h"
+#include "astro/nutation.h"
 #include "astro/timescales.h"
 #include "calendar/calendar.h"
+#include "support.h"
 
 namespace quendal {
 namespace {
@@ -84,7 +85,7 @@ TEST(DeltaT, ForJulianDateIsConstantWithinTheCalendarMonth) {
 }
 
 // Local mean sidereal time takes east longitudes (the sidereal times
-// themselves against ERFA: astro_nutation_test).
+// themselves against ERFA: below).
 TEST(SiderealTime, LocalMeanTakesEastLongitudes) {
   const double mjd = 60384.8125;
   EXPECT_NEAR(secondsBetween(LocalMeanSiderealTime(mjd, 30.0), MeanSiderealTime(mjd + 2400000.5, 0.0) + 2.0), 0.0, 1e-6);
@@ -107,6 +108,25 @@ TEST(SiderealTime, ApparentStaysInRangeAndWithinTheEquationOfTheEquinoxes) {
   const double apparent = ApparentSiderealTime(FrameAt(InstantFromUT(jd)), 0.0);
   EXPECT_GT(apparent, 23.999);
   EXPECT_LT(apparent, 24.0);
+}
+
+// Nutation (IAU 1980), mean obliquity, mean sidereal time (IAU 1982) and the
+// equation of the equinoxes against ERFA over 1900..2100, and Laskar's
+// obliquity against the IAU 1976 one over 1000..3000 (tests/data/earth_erfa.txt,
+// tools/gen_erfa_reference.py).
+TEST(Nutation, AgreesWithErfa) {
+  for (const auto& r : testsupport::table("earth_erfa.txt", 0)) {
+    const double jd = r[0];
+    const NutationAngles n = Nutation(jd);
+    ASSERT_NEAR(n.longitude * 3600.0, r[1], 0.0005) << jd;
+    ASSERT_NEAR(n.obliquity * 3600.0, r[2], 0.0005) << jd;
+    ASSERT_NEAR(MeanObliquity(jd) * 3600.0, r[3], 0.01) << jd;
+    ASSERT_NEAR(std::remainder(MeanSiderealTime(jd, 0.0) - r[4], 24.0) * 3600.0, 0.0, 0.001) << jd;
+    const InstantFrame f = FrameAt(InstantFromUT(jd));
+    ASSERT_NEAR(std::remainder(f.apparentSiderealTime - f.meanSiderealTime, 24.0) * 3600.0, r[5], 0.001) << jd;
+  }
+  for (const auto& r : testsupport::table("earth_erfa.txt", 1))
+    EXPECT_NEAR(MeanObliquity(r[0]) * 3600.0, r[1], 0.35) << r[0];
 }
 
 }  // namespace
