@@ -1,14 +1,20 @@
 // The main dialog through its real widgets (offscreen, clock fixed by
 // QUENDAL_NOW): the typing debounce, the input messages, the today button,
-// the language switch and the saved year and month.
+// the language switch, the saved year and month, the iCalendar export.
 #include <QAbstractButton>
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "reports/icalendar.h"
 #include "reports/main_report.h"
+#include "ui/calendar_window.h"
+#include "ui/icalendar_export.h"
 #include "ui/main_dialog.h"
+#include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 
 using namespace quendal;
@@ -28,6 +34,10 @@ class MainDialogTest : public QObject {
   static QString reporttext(int year, int page, int language) {
     const MainReportInputs in{.year = year, .page = page, .todayyear = 2024, .todaymonth = 3, .todayday = 15};
     return QString::fromStdString(buildmainreport(in, language).text).remove(QLatin1Char('\r'));
+  }
+  static QStringList lines(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n")) : QStringList{};
   }
   static NumberField* field(QDialog& d, const char* name) { return d.findChild<NumberField*>(QString::fromLatin1(name)); }
 
@@ -137,6 +147,53 @@ class MainDialogTest : public QObject {
     MainDialog dialog(s);
     QCOMPARE((QStringList{field(dialog, "year")->text(), field(dialog, "month")->text()}), (QStringList{"2009", "4"}));
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 4, 1));
+  }
+
+  // "iCalendar exportieren..." of the main dialog and the calendar window: the
+  // entries in their context menus, a year written through the function
+  // behind them (no dialog), and a file that cannot be written.
+  void entriesInBothContextMenus() {
+    ApplicationState s;
+    s.userlanguage = 1033;
+    s.languagemode = -1;
+    MainDialog dialog(s);
+    CalendarWindow window(s);
+    for (QWidget* w : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {
+      QStringList texts;
+      for (QAction* a : w->actions()) texts << a->text();
+      QVERIFY2(texts.contains(QStringLiteral("iCalendar exportieren...")), qPrintable(texts.join(QLatin1Char(','))));
+      QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
+    }
+  }
+
+  // 2024 with everything (1800..2200), 1700 with the holidays only; one
+  // event per entry, DTSTAMP the clock in UTC; timed entries (phases,
+  // seasons, eclipses) only where they are computed.
+  void exportsTheYear() {
+    for (const auto& [year, content] : {std::pair{2024, int(icalendareverything)}, {1700, int(icalendarholidays)}}) {
+      ApplicationState s;
+      s.userlanguage = 1031;
+      const QString file = directory_.filePath(QStringLiteral("quendal-%1.ics").arg(year));
+      QString error;
+      QVERIFY(exporticalendar(s, year, file, error));
+      const QStringList l = lines(file);
+      QCOMPARE(l.first(), QStringLiteral("BEGIN:VCALENDAR"));
+      QCOMPARE(l.filter(QStringLiteral("END:VCALENDAR")).size(), 1);
+      const int expected = int(calendarentries({year, year, content, {}}, s.language()).size());
+      QVERIFY(expected > 10);
+      for (const char* line : {"^BEGIN:VEVENT$", "^END:VEVENT$", "^DTSTAMP:"})
+        QCOMPARE(l.filter(QRegularExpression(QString::fromLatin1(line))).size(), expected);
+      const LocalDateTime u = utcnow();
+      QVERIFY(l.contains(QString::asprintf("DTSTAMP:%04d%02d%02dT%02d%02d%02dZ", u.year, u.month, u.day, u.hour, u.minute, u.second)));
+      QCOMPARE(l.filter(QRegularExpression(QStringLiteral("^DTSTART:\\d{8}T\\d{6}Z$"))).isEmpty(), content == icalendarholidays);
+    }
+  }
+
+  void writeErrorIsReported() {
+    ApplicationState s;
+    QString error;
+    QVERIFY(!exporticalendar(s, 2024, directory_.filePath(QStringLiteral("missing/quendal.ics")), error));
+    QVERIFY(!error.isEmpty());
   }
 };
 
