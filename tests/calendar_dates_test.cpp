@@ -1,80 +1,73 @@
-// Calendar arithmetic: published values, convertdate's calendars, and laws
-// over every day 100..9999.
+// Calendar arithmetic (published values, convertdate's calendars, laws over
+// every day 100..9999) and the text conventions of the reports (language
+// choice, numbers, labels, the buffer, the encodings).
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "calendar/calendar.h"
+#include "calendar/encoding.h"
+#include "calendar/text.h"
 #include "support.h"
 
 using namespace quendal;
 
+// Weekdays 1 Sunday .. 7 Saturday, 0 for no date, -1 for a year out of range.
 TEST(CalendarDates, ReformAndWeekdays) {
-  EXPECT_EQ(dayofweek(4, 10, 1582), 5);   // Thursday
-  EXPECT_EQ(dayofweek(15, 10, 1582), 6);  // Friday
-  EXPECT_EQ(dayofweek(10, 10, 1582), 0);
-  EXPECT_EQ(dayofweek(29, 2, 1700), 0);   // Gregorian: no leap day
-  EXPECT_GT(dayofweek(29, 2, 1500), 0);   // Julian leap year
+  const int cases[][4] = {{4, 10, 1582, 5}, {15, 10, 1582, 6}, {10, 10, 1582, 0}, {29, 2, 1700, 0} /* Gregorian */,
+                          {1, 1, 99, -1},   {1, 13, 2000, 0},  {0, 1, 2000, 0},   {1, 1, 2000, 7}};
+  for (const auto& c : cases) EXPECT_EQ(dayofweek(c[0], c[1], c[2]), c[3]) << c[2] << "-" << c[1] << "-" << c[0];
+  EXPECT_GT(dayofweek(29, 2, 1500), 0);  // a Julian leap year
+  EXPECT_GT(dayofweek(1, 1, 10000), 0);
   EXPECT_GT(dayofweekjulian(29, 2, 1700), 0);
   EXPECT_GT(dayofweekjulian(10, 10, 1582), 0);  // no gap in the Julian calendar
-  EXPECT_EQ(dayofweek(1, 1, 99), -1);
-  EXPECT_GT(dayofweek(1, 1, 10000), 0);
-  EXPECT_EQ(dayofweek(1, 13, 2000), 0);
-  EXPECT_EQ(dayofweek(0, 1, 2000), 0);
-  EXPECT_EQ(dayofweek(1, 1, 2000), 7);  // Saturday
-  EXPECT_EQ(dayofyear(1, 1, 1582), -1);
-  EXPECT_EQ(dayofyear(31, 12, 2024), 366);
-  EXPECT_EQ(dayofyear(31, 4, 2024), 0);
+  EXPECT_EQ((std::array{dayofyear(1, 1, 1582), dayofyear(31, 12, 2024), dayofyear(31, 4, 2024)}), (std::array{-1, 366, 0}));
+  EXPECT_EQ((std::array{weeknumber(1, 1, 1583), weeknumber(1, 1, 1582), weeknumber(30, 2, 2024)}), (std::array{1, -1, 0}));
+  EXPECT_EQ((std::array{daysinmonth(2, 1700), daysinmonth(2, 1600), daysinmonth(2, 1500), daysinmonth(10, 1582),
+                         daysinmonth(0, 2024), daysinmonth(13, 2024)}),
+            (std::array{28, 29, 29, 31, 0, 0}));
 }
 
+// Meeus ch. 7: JD 0 is noon of 1 January -4712 (astronomical), historical
+// year -4713; examples 7.a, 7.b and 7.c. Dates as yyyymmdd, times as hhmmss.
 TEST(CalendarDates, DayNumbers) {
-  EXPECT_EQ(datetomjd(2000, 1, 1), 51544);
-  EXPECT_EQ(datetomjd(1858, 11, 17), 0);
-  EXPECT_EQ(datetomjd(1582, 10, 15), -100840);
-  EXPECT_EQ(datetomjd(1582, 10, 4), -100841);
+  EXPECT_EQ((std::array{datetomjd(2000, 1, 1), datetomjd(1858, 11, 17), datetomjd(1582, 10, 15), datetomjd(1582, 10, 4)}),
+            (std::array{51544, 0, -100840, -100841}));
   EXPECT_DOUBLE_EQ(datetojd(1582, 10, 15), 2299160.5);
-  // Meeus ch. 7: JD 0 is noon of 1 January -4712 (astronomical), historical year -4713.
   EXPECT_DOUBLE_EQ(juliancalendartojd(-4713, 1, 1), -0.5);
-  EXPECT_NEAR(datetojd(1957, 10, 4) + 0.81, 2436116.31, 1e-9);  // Meeus example 7.a
-  EXPECT_DOUBLE_EQ(datetojd(333, 1, 27) + 0.5, 1842713.0);    // Meeus example 7.b
-
+  EXPECT_NEAR(datetojd(1957, 10, 4) + 0.81, 2436116.31, 1e-9);
+  EXPECT_DOUBLE_EQ(datetojd(333, 1, 27) + 0.5, 1842713.0);
   int y, m, d, h, mi, s;
+  auto date = [&] { return (y * 100 + m) * 100 + d; };
+  auto time = [&] { return (h * 100 + mi) * 100 + s; };
   jdtodate(2299160.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15821015);
-  EXPECT_EQ(h + mi + s, 0);
+  EXPECT_EQ(date() * 1000000LL + time(), 15821015000000LL);
   jdtodate(2299159.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15821004);
-  jdtodate(2436116.31, y, m, d, h, mi, s);  // Meeus example 7.c
-  EXPECT_EQ((y * 100 + m) * 100 + d, 19571004);
-  EXPECT_EQ(h, 19);
-  EXPECT_EQ(mi, 26);
+  EXPECT_EQ(date(), 15821004);
+  jdtodate(2436116.31, y, m, d, h, mi, s);
+  EXPECT_EQ(date() * 10000LL + time() / 100, 195710041926LL);
   jdtojuliancalendar(2299160.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15821005);
-
+  EXPECT_EQ(date(), 15821005);
   mjdtodatetime(51544.5, y, m, d, h, mi, s);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 20000101);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 120000);
+  EXPECT_EQ(date() * 1000000LL + time(), 20000101120000LL);
   // 0.4 s before a full minute: truncated, unless rounded first.
   const double jd = datetojd(2000, 1, 1) + (10 * 3600 + 59 * 60 + 59.6) / 86400.0;
   jdtodate(jd, y, m, d, h, mi, s);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 105959);
+  EXPECT_EQ(time(), 105959);
   jdtodate(roundjdtominute(jd), y, m, d, h, mi, s);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 110000);
-
+  EXPECT_EQ(time(), 110000);
   h = 23, mi = 59, s = 30;
   roundtominute(h, mi, s);
-  EXPECT_EQ(h * 10000 + mi * 100 + s, 0);
-
+  EXPECT_EQ(time(), 0);
   y = 1700, m = 3, d = 1;
   juliancalendartogregorian(y, m, d);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 17000312);
+  EXPECT_EQ(date(), 17000312);
   y = 1500, m = 3, d = 1;
   juliancalendartogregorian(y, m, d);
-  EXPECT_EQ((y * 100 + m) * 100 + d, 15000301);
-
-  EXPECT_DOUBLE_EQ(centuriessincej2000(51544.5), 0.0);
+  EXPECT_EQ(date(), 15000301);
   EXPECT_DOUBLE_EQ(centuriessincej2000(51544.5 + 36525.0), 1.0);
-  EXPECT_EQ(astronomicalyear(0), 1);
-  EXPECT_EQ(astronomicalyear(-1), 0);
-  EXPECT_EQ(astronomicalyear(5), 5);
+  EXPECT_EQ((std::array{astronomicalyear(0), astronomicalyear(-1), astronomicalyear(5)}), (std::array{1, 0, 5}));
 }
 
 TEST(CalendarDates, NegativeJulianDayNumbers) {
@@ -86,30 +79,14 @@ TEST(CalendarDates, NegativeJulianDayNumbers) {
   }
 }
 
-TEST(CalendarDates, WeekNumbersAndMonthLengths) {
-  // More weeks: AgreeWithConvertdate below.
-  EXPECT_EQ(weeknumber(1, 1, 1583), 1);
-  EXPECT_EQ(weeknumber(1, 1, 1582), -1);
-  EXPECT_EQ(weeknumber(30, 2, 2024), 0);
-  EXPECT_EQ(daysinmonth(2, 1700), 28);
-  EXPECT_EQ(daysinmonth(2, 1600), 29);
-  EXPECT_EQ(daysinmonth(2, 1500), 29);  // Julian
-  EXPECT_EQ(daysinmonth(10, 1582), 31);
-  EXPECT_EQ(daysinmonth(0, 2024), 0);
-  EXPECT_EQ(daysinmonth(13, 2024), 0);
-}
-
+// Central European summer time (1 on a day of summer time at noon): from 1980
+// the last Sunday of March to the last Sunday of September (until 1995) or
+// October; none in 1979.
 TEST(CalendarDates, SummerTime) {
-  EXPECT_EQ(summertime(24, 9, 1995), 0);
-  EXPECT_EQ(summertime(23, 9, 1995), 1);
-  EXPECT_EQ(summertime(27, 10, 1996), 0);
-  EXPECT_EQ(summertime(26, 10, 1996), 1);
-  EXPECT_EQ(summertime(30, 3, 1980), 1);
-  EXPECT_EQ(summertime(29, 3, 1980), 0);
-  EXPECT_EQ(summertime(31, 3, 2024), 1);
-  EXPECT_EQ(summertime(30, 3, 2024), 0);
-  EXPECT_EQ(summertime(27, 10, 2024), 0);
-  EXPECT_EQ(summertime(26, 10, 2024), 1);
+  const int days[][4] = {{24, 9, 1995, 0},  {23, 9, 1995, 1},  {27, 10, 1996, 0}, {26, 10, 1996, 1},
+                         {30, 3, 1980, 1},  {29, 3, 1980, 0},  {31, 3, 2024, 1},  {30, 3, 2024, 0},
+                         {27, 10, 2024, 0}, {26, 10, 2024, 1}};
+  for (const auto& c : days) EXPECT_EQ(summertime(c[0], c[1], c[2]), c[3]) << c[2] << "-" << c[1] << "-" << c[0];
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= daysinmonth(m, 1979); ++d) ASSERT_EQ(summertime(d, m, 1979), 0);
 }
@@ -165,5 +142,129 @@ TEST(CalendarDates, AgreeWithConvertdate) {
       ASSERT_EQ(weeknumber(1, 1, y), r[5]) << y;
       ASSERT_EQ(weeknumber(31, 12, y), r[7]) << y;
     }
+  }
+}
+
+TEST(CalendarText, LanguageChoice) {
+  // (languagemode, languageoverride, user's language) -> language
+  const int rows[][4] = {
+      {1, 0, 3079, austrian}, {-1, 0, 3079, austrian},  // forcing German keeps the Austrian variant
+      {0, 0, 3079, english},  {1, 0, 1033, english},    {-1, 0, 1033, german},
+      {1, 0, 1031, german},   {1, 0, 2055, german},     {1, 0, 5127, german},
+      {1, 0, 4103, german},
+      // An override of 2000 yields English in automatic mode, German when forced.
+      {1, 2000, 1031, english}, {-1, 2000, 1031, german}, {1, 3079, 1031, austrian},
+  };
+  for (const auto& r : rows) EXPECT_EQ(currentlanguage(r[0], r[1], r[2]), r[3]) << r[0] << " " << r[1] << " " << r[2];
+  // The toggle: automatic -> English -> German -> English; English users start with German.
+  EXPECT_EQ((std::array{togglelanguage(1, 0, 1031), togglelanguage(0, 0, 1031), togglelanguage(-1, 0, 1031),
+                         togglelanguage(1, 0, 1033)}),
+            (std::array{0, -1, 0, -1}));
+  EXPECT_STREQ(monthname(1, austrian), "Jänner");
+  EXPECT_STREQ(shortmonthname(1, austrian), "Jän.");
+  EXPECT_STREQ(monthname(1, german), "Januar");
+  EXPECT_STREQ(monthname(3, austrian), "März");
+  for (int row = 0; row < 2; ++row)
+    for (int m = row; m <= 12; ++m) EXPECT_EQ(utf8length(shortmonthnames[row][m]), 4u) << m;  // they line up (English has a name 0)
+}
+
+TEST(CalendarText, Ordinals) {
+  for (int n : {11, 12, 13, 111, 112, 113, 4, 20, 100}) EXPECT_EQ(ordinalsuffix(n), 0) << n;
+  for (int n : {1, 21, 101}) EXPECT_EQ(ordinalsuffix(n), 1) << n;
+  EXPECT_STREQ(ordinal(22), "nd");
+  EXPECT_STREQ(ordinal(23), "rd");
+}
+
+TEST(CalendarText, Sexagesimal) {
+  const std::tuple<double, int, const char*> cases[] = {
+      {-0.5, 0, " -0h30'00\""},     {23.99999, 0, "  0h00'00\""}, {12.5, 1, "  12°30'00\""},
+      {-0.25, 1, "  -0°15'00\""},   {-12.5, 1, " -12°30'00\""},   {359.99999, 1, "   0°00'00\""}};
+  for (const auto& [value, degrees, text] : cases) EXPECT_EQ(formatsexagesimal(value, degrees), text) << value;
+  int w = 7, m = 7, s = 7;
+  EXPECT_EQ(splitsexagesimal(3e9, w, m, s, 1), 0);
+  EXPECT_EQ(w + m + s, 21);  // untouched
+  EXPECT_EQ(splitsexagesimal(1.0 + 59.0 / 60 + 59.5 / 3600, w, m, s, 1), 1);
+  EXPECT_EQ(w * 10000 + m * 100 + s, 20000);
+}
+
+TEST(CalendarText, DecimalsAndRounding) {
+  // value, width, comma, decimals (clamped to 1..5) -> text
+  const std::tuple<double, int, int, int, const char*> cases[] = {
+      {2.675, 0, 0, 2, "2.68"},  {-0.004, 0, 0, 2, "-0.00"},   {9.9996, 0, 0, 3, "10.000"}, {52.2857, 0, 1, 2, "52,29"},
+      {3.14159, 8, 0, 3, "   3.142"}, {1.5, 0, 0, 0, "1.5"}, {1.5, 0, 0, 9, "1.50000"}, {3e9, 0, 0, 2, "0.00"},
+      {-3e9, 0, 0, 2, "0.00"}};
+  for (const auto& [value, width, comma, decimals, text] : cases)
+    EXPECT_EQ(formatdecimal(value, width, comma, decimals), text) << value;
+  EXPECT_EQ(formatdecimalpadded(1.25, 0, 0, 0), "1.25");
+  EXPECT_EQ(formatdecimalpadded(1.25, 5, 1, 1), "  1,3 ");
+  EXPECT_EQ((std::array{roundnearest(2.499995), roundnearest(2.49999), roundnearest(-2.5), roundnearest(-0.2),
+                         roundnearest(7.0)}),
+            (std::array{3, 2, -3, 0, 7}));
+}
+
+TEST(CalendarText, ZoneLabels) {
+  const std::tuple<int, int, int, const char*> cases[] = {
+      {0, 1, english, "UTC-0 1/2"}, {-3, 1, german, "UTC-3 1/2"},     {5, 1, german, "UTC+5 1/2"},
+      {0, 0, german, "UTC"},        {1, 0, german, "UTC+1 (MEZ)"},    {1, 0, english, "UTC+1 (CET)"},
+      {2, 0, austrian, "UTC+2 (MESZ)"}, {2, 0, english, "UTC+2 (CEST)"}, {9, 0, english, "UTC+9"},
+      {-5, 0, english, "UTC-5"}};
+  for (const auto& [zone, half, language, label] : cases) EXPECT_EQ(zonelabel(zone, half, language), label) << label;
+}
+
+TEST(CalendarText, CaptionsByPage) {
+  EXPECT_STREQ(mainreportcaption(0).english, "Easter Date");
+  EXPECT_EQ(mainreportcaption(5).icon, 102);
+  EXPECT_STREQ(mainreportcaption(20).german, "Julianischer Kalender");
+  EXPECT_EQ(mainreportcaption(28).icon, 117);
+  for (int page : {13, 14, 27, 29, 30, 98, 99}) EXPECT_STREQ(mainreportcaption(page).german, "Osterdatum und Kalender");
+}
+
+TEST(CalendarText, CharactersNotBytes) {
+  EXPECT_EQ(utf8length("Jänner"), 6u);
+  EXPECT_EQ(padright("Löwe", 6), "Löwe  ");
+  EXPECT_EQ(padleft("Löwe", 6), "  Löwe");
+  EXPECT_EQ(padleft("Löwe", 2), "Löwe");
+  EXPECT_EQ(utf8truncate("Sankt Pölten", 7), "Sankt P");
+  EXPECT_EQ(utf8truncate("Sankt Pölten", 8), "Sankt Pö");
+  // The report buffer keeps its capacity in characters.
+  ReportBuffer b;
+  for (int i = 0; i < 4000; ++i) b.append("ä1234");  // 20,000 characters offered
+  EXPECT_EQ(b.characters(), ReportBuffer::capacity);
+  EXPECT_EQ(utf8length(b.text()), ReportBuffer::capacity);
+  EXPECT_TRUE(isvalidutf8(b.text()));
+  b.clear();
+  b.printf(" %d. %s", 31, "März");
+  EXPECT_EQ(b.text(), " 31. März");
+  EXPECT_EQ(b.characters(), 9u);
+  // strprintf beyond its first buffer.
+  for (std::size_t n : {510u, 511u, 512u, 513u, 5000u}) EXPECT_EQ(strprintf("%s%d", std::string(n, 'x').c_str(), 7), std::string(n, 'x') + "7") << n;
+}
+
+TEST(CalendarText, Encodings) {
+  const std::string utf8 = "Jänner ° € ß Œ";
+  const std::string cp = utf8tocp1252(utf8);
+  EXPECT_EQ(cp, "J\xE4nner \xB0 \x80 \xDF \x8C");
+  EXPECT_EQ(cp1252toutf8(cp), utf8);
+  EXPECT_EQ(utf8tocp1252("日"), "?");
+  EXPECT_EQ(cp1252toutf8("\x81"), "\xEF\xBF\xBD");
+  EXPECT_TRUE(isvalidutf8(utf8));
+  EXPECT_FALSE(isvalidutf8(cp));
+  EXPECT_EQ(utf8toutf32(utf8), U"Jänner ° € ß Œ");
+  EXPECT_EQ(utf32toutf8(utf8toutf32(utf8)), utf8);
+  // Four bytes: U+1F600 between two letters.
+  const std::string smile = "a\xF0\x9F\x98\x80z";
+  EXPECT_TRUE(isvalidutf8(smile));
+  EXPECT_EQ(utf8toutf32(smile), U"a\U0001F600z");
+  EXPECT_EQ(utf32toutf8(U"a\U0001F600z"), smile);
+  EXPECT_EQ(utf8tocp1252(smile), "a?z");
+  EXPECT_EQ(utf8length(smile), 3u);
+  EXPECT_EQ(utf8truncate(smile, 2), "a\xF0\x9F\x98\x80");
+  EXPECT_EQ(padleft(smile, 4), " " + smile);
+  // Malformed: overlong, a surrogate, cut short, beyond U+10FFFF, a lone
+  // continuation byte: invalid, and one U+FFFD per byte.
+  for (const std::string bad : {"\xC0\xAF", "\xED\xA0\x80", "\xE4\xBD", "\xF0\x9F\x98", "\xF0\x80\x80\x80",
+                                "\xF4\x90\x80\x80", "\x80"}) {
+    EXPECT_FALSE(isvalidutf8(bad)) << bad.size();
+    EXPECT_EQ(utf8toutf32(bad + "b"), std::u32string(bad.size(), U'\uFFFD') + U"b") << bad.size();
   }
 }

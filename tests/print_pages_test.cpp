@@ -1,6 +1,9 @@
 // The printed pages through a QPrinter writing PDF (no dialogs), read back
 // with poppler: pdftotext for the lines of each page, pdftoppm for colours
-// and the place of an image. Plus the layout arithmetic on its own.
+// and the place of an image; the layout arithmetic on its own; the print
+// preview through its widgets (offscreen): the text it starts from, Return
+// and Ctrl+M, "Drucken..." printing the edited field and staying open,
+// "Abbruch" ending it, an emptied preview printing nothing (no file).
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -9,6 +12,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +21,7 @@
 #include "calendar/holidays.h"
 #include "calendar/text.h"
 #include "print/print_layout.h"
+#include "print/print_preview_dialog.h"
 #include "print/printing.h"
 #include "reports/calendar_display.h"
 
@@ -44,9 +49,9 @@ QFont monospace(int points) {
   return font;
 }
 
-QString run(const char* program, const QStringList& arguments) {
+QString run(const char* program, const QString& arguments) {
   QProcess p;
-  p.start(QString::fromLatin1(program), arguments);
+  p.start(QString::fromLatin1(program), arguments.split(QLatin1Char(' ')));
   if (!p.waitForFinished(60000) || p.exitCode() != 0) return QStringLiteral("<%1 failed>").arg(QLatin1String(program));
   return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -54,9 +59,7 @@ QString run(const char* program, const QStringList& arguments) {
 // The non-blank lines of each page of a PDF.
 QList<QStringList> pdfpages(const QString& file) {
   QList<QStringList> pages;
-  const QStringList texts = run(PDFTOTEXT_EXE, {QStringLiteral("-layout"), file, QStringLiteral("-")})
-                                .split(QLatin1Char('\f'));
-  for (const QString& page : texts) {
+  for (const QString& page : run(PDFTOTEXT_EXE, QStringLiteral("-layout %1 -").arg(file)).split(QLatin1Char('\f'))) {
     QStringList lines;
     for (const QString& line : page.split(QLatin1Char('\n')))
       if (!line.trimmed().isEmpty()) lines << line.trimmed();
@@ -68,9 +71,7 @@ QList<QStringList> pdfpages(const QString& file) {
 
 // The first page of a PDF as an image at dpi pixels per inch.
 QImage pdfimage(const QString& file, int dpi, const QString& prefix) {
-  run(PDFTOPPM_EXE, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
-                     QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                     file, prefix});
+  run(PDFTOPPM_EXE, QStringLiteral("-r %1 -f 1 -l 1 -singlefile -png %2 %3").arg(dpi).arg(file, prefix));
   return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -88,57 +89,40 @@ class PrintPagesTest : public QObject {
  private:
   QTemporaryDir directory_;
   QString path(const char* name) const { return directory_.filePath(QString::fromLatin1(name)); }
+  static ApplicationState state(int languagemode) {
+    ApplicationState s;
+    s.userlanguage = 1033;
+    s.languagemode = languagemode;
+    s.reportBuffer = "\r\n Ostersonntag 2024\r\n 31. März\r\n";
+    return s;
+  }
+
 
  private slots:
   // Line height, characters per line, lines per page and pages, in pixels.
-  void layoutArithmetic_data() {
-    QTest::addColumn<QList<int>>("in");   // width, height, line height, average width, lines
-    QTest::addColumn<QList<int>>("out");  // characters per line, lines per page, pages
-    QTest::newRow("100 lines, 45 a page") << QList<int>{4800, 4550, 100, 50, 100} << QList<int>{96, 45, 3};
-    QTest::newRow("exactly two pages") << QList<int>{4800, 4500, 100, 50, 90} << QList<int>{96, 45, 2};
-    QTest::newRow("one line more") << QList<int>{4800, 4599, 100, 60, 91} << QList<int>{80, 45, 3};
-    QTest::newRow("no lines") << QList<int>{4800, 6600, 100, 50, 0} << QList<int>{96, 66, 0};
-    QTest::newRow("calendar, 39 lines") << QList<int>{4760, 6814, 170, 100, 39} << QList<int>{47, 40, 1};
-  }
   void layoutArithmetic() {
-    QFETCH(QList<int>, in);
-    QFETCH(QList<int>, out);
-    const TextLayout t = textlayout(in[0], in[1], in[2], in[3], in[4]);
-    QCOMPARE(t.lineheight, in[2]);
-    QCOMPARE((QList<int>{t.charactersperline, t.linesperpage, t.pages}), out);
-  }
-
-  void pageOrder_data() {
-    QTest::addColumn<int>("copies");
-    QTest::addColumn<bool>("collated");
-    QTest::addColumn<QList<int>>("order");
-    QTest::newRow("one copy") << 1 << true << QList<int>{0, 1, 2};
-    QTest::newRow("two collated") << 2 << true << QList<int>{0, 1, 2, 0, 1, 2};
-    QTest::newRow("two uncollated") << 2 << false << QList<int>{0, 0, 1, 1, 2, 2};
-  }
-  void pageOrder() {
-    QFETCH(int, copies);
-    QFETCH(bool, collated);
-    QFETCH(QList<int>, order);
-    const std::vector<int> o = pageorder(3, copies, collated);
-    QCOMPARE(QList<int>(o.begin(), o.end()), order);
+    const QList<int> cases[] = {
+        // width, height, line height, average width, lines -> characters per line, lines per page, pages
+        {4800, 4550, 100, 50, 100, 96, 45, 3}, {4800, 4500, 100, 50, 90, 96, 45, 2}, {4800, 4599, 100, 60, 91, 80, 45, 3},
+        {4800, 6600, 100, 50, 0, 96, 66, 0},   {4760, 6814, 170, 100, 39, 47, 40, 1}};
+    for (const QList<int>& c : cases) {
+      const TextLayout t = textlayout(c[0], c[1], c[2], c[3], c[4]);
+      QCOMPARE((QList<int>{t.lineheight, t.charactersperline, t.linesperpage, t.pages}), (QList<int>{c[2], c[5], c[6], c[7]}));
+    }
   }
 
   // 100 lines on pages of 45 lines: 45, 45 and 10, copies of them, a range
   // of pages; the PDF read back page by page (first and last line, lines).
   void hundredLinesOnPagesOfFortyFive_data() {
-    QTest::addColumn<int>("copies");
-    QTest::addColumn<bool>("collated");
-    QTest::addColumn<QList<int>>("firstlines");
-    QTest::newRow("one copy") << 1 << true << QList<int>{1, 46, 91};
-    QTest::newRow("two collated") << 2 << true << QList<int>{1, 46, 91, 1, 46, 91};
-    QTest::newRow("two uncollated") << 2 << false << QList<int>{1, 1, 46, 46, 91, 91};
-    QTest::newRow("pages 2 to 3, two collated") << 2 << true << QList<int>{46, 91, 46, 91};
+    QTest::addColumn<QList<int>>("firstlines");  // copies, collated, then the first line of each page
+    QTest::newRow("one copy") << QList<int>{1, 1, 1, 46, 91};
+    QTest::newRow("two collated") << QList<int>{2, 1, 1, 46, 91, 1, 46, 91};
+    QTest::newRow("two uncollated") << QList<int>{2, 0, 1, 1, 46, 46, 91, 91};
+    QTest::newRow("pages 2 to 3, two collated") << QList<int>{2, 1, 46, 91, 46, 91};
   }
   void hundredLinesOnPagesOfFortyFive() {
-    QFETCH(int, copies);
-    QFETCH(bool, collated);
     QFETCH(QList<int>, firstlines);
+    const int copies = firstlines.takeFirst(), collated = firstlines.takeFirst();
     const int frompage = firstlines.first() == 1 ? 0 : 2;
     const QFont font = monospace(10);
     const int lineheight = QFontMetrics(printerfont(font, 72), pdfprinter(QString(), 72, 612, 792).get()).lineSpacing();
@@ -171,31 +155,17 @@ class PrintPagesTest : public QObject {
     QCOMPARE(pages[0], (QStringList{QStringLiteral("kurz"), line.left(fit)}));
   }
 
-  // No lines (the preview emptied): nothing printed, not even a file, and
-  // success.
-  void emptyTextPrintsNothing() {
-    const QString file = path("empty.pdf");
-    auto printer = pdfprinter(file, 72, 612, 792);
-    QVERIFY(textsource(QString()).lines.empty());
-    QVERIFY(printlines(*printer, monospace(10), textsource(QString()), QStringLiteral("Quendal"), 1, true));
-    QVERIFY(!QFile::exists(file));
-  }
-
   // The four-month view: every day cell printed in its own colour, read
   // back from the rendered PDF (the darkest pixel of the cell's box is the
   // cell's colour), the title green, the header's Sunday red.
   void fourMonthViewPrintsEachCellInItsColour() {
     constexpr int dpi = 144;
-    const int lang = german;
     HolidayTable holidays{};
     EventTable events{};
     int stale = 1;
-    refreshcalendartables(2024, fourmonthview, lang, holidays, events, stale);
-    CalendarDisplayInputs in;
-    in.year = 2024;
-    in.month = 3;
-    in.view = fourmonthview;
-    const PrintSource source = displaysource(buildcalendardisplay(in, holidays, events, lang));
+    refreshcalendartables(2024, fourmonthview, german, holidays, events, stale);
+    const PrintSource source =
+        displaysource(buildcalendardisplay({.year = 2024, .month = 3, .view = fourmonthview}, holidays, events, german));
     QCOMPARE(int(source.lines.size()), displayprintlines);
 
     const QFont font = monospace(12);
@@ -238,11 +208,8 @@ class PrintPagesTest : public QObject {
         const QString piece = QString::fromStdString(pieces[c]);
         const int w = metrics.horizontalAdvance(piece);
         if (!piece.trimmed().isEmpty()) {
-          const QColor found = darkest(QRect(x, y, w, layout.lineheight));
-          const Rgb expected = displayrgb(line.cells[c]);
-          if (!near(found, expected))
-            QFAIL(qPrintable(QStringLiteral("line %1 cell %2 \"%3\": %4 instead of rgb(%5,%6,%7)")
-                                 .arg(n).arg(c).arg(piece, found.name()).arg(expected.red).arg(expected.green).arg(expected.blue)));
+          QVERIFY2(near(darkest(QRect(x, y, w, layout.lineheight)), displayrgb(line.cells[c])),
+                   qPrintable(QStringLiteral("line %1 cell %2 \"%3\"").arg(n).arg(c).arg(piece)));
           colours.insert(line.cells[c]);
           if (c > 0) ++cells;
         }
@@ -250,42 +217,29 @@ class PrintPagesTest : public QObject {
       }
     }
     QVERIFY(cells >= 4 * 28 + 4);  // every day of March to June plus the header cells
-    QVERIFY(colours.contains(sundaycolour));
-    QVERIFY(colours.contains(saturdaycolour));
+    QVERIFY(colours.contains(sundaycolour) && colours.contains(saturdaycolour));
     QVERIFY(colours.contains(blackcolour) || colours.contains(2));
   }
 
-  // The graph window's image: 805 x 602 pixels on 4800 x 6600 is scaled by
-  // 6 (the width limits it: 4800 / 800 against 6600 / 600), centred
-  // horizontally and placed a quarter of the centring offset down.
-  void bitmapPlacement_data() {
-    QTest::addColumn<QList<int>>("in");      // page width, height, window width, height
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<QRect>("target");
-    QTest::newRow("805 x 602 on 4800 x 6600")
-        << QList<int>{4800, 6600, 805, 602} << 6.0 << QRect(-15, (3300 - 1806) / 4, 4830, 3612);
-    QTest::newRow("the height limits")
-        << QList<int>{4800, 3000, 805, 602} << 5.0 << QRect(2400 - 2012, (1500 - 1505) / 4, 4025, 3010);
-  }
+  // The graph window's image where the page's height limits the scale (the
+  // width limits it on the sheet below): 805 x 602 pixels on 4800 x 3000 are
+  // scaled by 5, centred horizontally and placed a quarter of the centring
+  // offset down.
   void bitmapPlacement() {
-    QFETCH(QList<int>, in);
-    QFETCH(double, scale);
-    QFETCH(QRect, target);
-    const BitmapPlacement b = bitmapplacement(in[0], in[1], in[2], in[3]);
-    QCOMPARE(b.scale, scale);
-    QCOMPARE(b.source, QRect(0, 0, in[2] - 5, in[3] - 2));
-    QCOMPARE(b.target, target);
-    QCOMPARE(b.target.left() + b.target.width() / 2, in[0] / 2);
+    const BitmapPlacement b = bitmapplacement(4800, 3000, 805, 602);
+    QCOMPARE(b.scale, 5.0);
+    QCOMPARE(b.source, QRect(0, 0, 800, 600));
+    QCOMPARE(b.target, QRect(2400 - 2012, (1500 - 1505) / 4, 4025, 3010));
   }
 
-  // The same through a PDF of 4800 x 6600 pixels (8 x 11 inches at 600 per
-  // inch), rendered at a tenth: the blue image from row 37 to 398, across
-  // the whole width (it is 15 pixels wider than the page on either side).
+  // Through a PDF of 4800 x 6600 pixels (8 x 11 inches at 600 per inch),
+  // scaled by 6 (4800 / 800 against 6600 / 600), rendered at a tenth: the
+  // blue image from row 37 to 398, across the whole width (it is 15 pixels
+  // wider than the page on either side).
   void bitmapOnTheSheet() {
     const QString file = path("image.pdf");
     auto printer = pdfprinter(file, 600, 4800, 6600);
-    QCOMPARE(printer->width(), 4800);
-    QCOMPARE(printer->height(), 6600);
+    QCOMPARE(QSize(printer->width(), printer->height()), QSize(4800, 6600));
     QImage image(805, 602, QImage::Format_RGB32);
     image.fill(QColor(0, 0, 255));
     bool copied = false;
@@ -302,10 +256,8 @@ class PrintPagesTest : public QObject {
           left = std::min(left, x);
           right = std::max(right, x);
         }
-    QVERIFY2(std::abs(top - 37) <= 1, qPrintable(QString::number(top)));
-    QVERIFY2(std::abs(bottom - 398) <= 1, qPrintable(QString::number(bottom)));
-    QCOMPARE(left, 0);
-    QCOMPARE(right, 479);
+    QVERIFY2(std::abs(top - 37) <= 1 && std::abs(bottom - 398) <= 1, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
+    QCOMPARE((QList<int>{left, right}), (QList<int>{0, 479}));
   }
 
   // No image: nothing copied, the page stays white.
@@ -320,23 +272,91 @@ class PrintPagesTest : public QObject {
   void presetFont() {
     for (bool german : {true, false}) {
       const QFont f = presetprinterfont(german);
-      QCOMPARE(f.family(), QStringLiteral("Courier New"));
-      QCOMPARE(f.pointSize(), 16);
-      QCOMPARE(f.weight(), QFont::Normal);
-      QCOMPARE(f.styleName(), german ? QStringLiteral("STANDARD") : QStringLiteral("REGULAR"));
+      QCOMPARE((QStringList{f.family(), QString::number(f.pointSize()), QString::number(f.weight()), f.styleName()}),
+               (QStringList{"Courier New", "16", QString::number(QFont::Normal), german ? "STANDARD" : "REGULAR"}));
     }
     // Without "Courier New" the dialog starts from the fixed-pitch family
     // the system puts in its place.
     const QFont installed = installedfont(presetprinterfont(false));
     QVERIFY(QFontDatabase::families().contains(installed.family()));
-    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
-    QCOMPARE(installed.pointSize(), 16);
     QVERIFY(QFontDatabase::styles(installed.family()).contains(installed.styleName()));
-    QCOMPARE(QFontInfo(installed).style(), QFont::StyleNormal);
-    QCOMPARE(QFontInfo(installed).weight(), int(QFont::Normal));
-    QVERIFY(germansystem(3079));
-    QVERIFY(germansystem(2055));
-    QVERIFY(!germansystem(1033));
+    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
+    QCOMPARE((QList<int>{installed.pointSize(), QFontInfo(installed).style(), QFontInfo(installed).weight()}),
+             (QList<int>{16, QFont::StyleNormal, QFont::Normal}));
+  }
+
+  // The print preview through its widgets.
+  void startsFromTheReportBuffer_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("labels");  // caption, buttons
+    QTest::newRow("German") << -1 << QStringList{"Druckvorschau", "Abbruch", "Drucken...", "Hilfe"};
+    QTest::newRow("English") << 0 << QStringList{"Print Preview", "Cancel", "Print...", "Help"};
+  }
+  void startsFromTheReportBuffer() {
+    QFETCH(int, mode);
+    QFETCH(QStringList, labels);
+    ApplicationState s = state(mode);
+    PrintPreviewDialog dialog(s);
+    QCOMPARE(dialog.field()->toPlainText(), QStringLiteral("\n\n Ostersonntag 2024\n 31. März\n"));
+    QCOMPARE(dialog.windowTitle(), labels[0]);
+    const char* const keys[] = {"cancel", "print", "help"};
+    for (int i = 1; i < 4; ++i) QCOMPARE(dialog.findChild<QPushButton*>(keys[i - 1])->text(), labels[i]);
+    QVERIFY(!dialog.field()->isReadOnly());
+  }
+
+  // Return does not break the line (and ends nothing); Ctrl+M does.
+  // "Drucken..." prints the field as edited, as "Quendal", and the dialog
+  // stays open; "Abbruch" ends it.
+  void editAndPrint() {
+    ApplicationState s = state(-1);
+    PrintPreviewDialog dialog(s);
+    dialog.show();
+    PreviewField* field = dialog.field();
+    field->setPlainText(QStringLiteral("ab"));
+    field->moveCursor(QTextCursor::End);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(field->toPlainText(), QStringLiteral("ab"));
+    QVERIFY(dialog.isVisible());
+    QTest::keyClick(field, Qt::Key_M, Qt::ControlModifier);
+    QTest::keyClicks(field, QStringLiteral("c"));
+    QCOMPARE(field->toPlainText(), QStringLiteral("ab\nc"));
+    QStringList printed;
+    dialog.setprinter([&](QWidget*, const PrintSource& source, const QString& documentname) {
+      for (const DisplayLine& l : source.lines) printed << QString::fromStdString(l.text);
+      printed << documentname;
+      return source.cut;
+    });
+    dialog.findChild<QPushButton*>(QStringLiteral("print"))->click();
+    QCOMPARE(printed, (QStringList{"ab", "c", "Quendal"}));
+    QVERIFY(dialog.isVisible());
+    dialog.findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+  }
+
+  // All text deleted: printing prints nothing (no file) and succeeds.
+  void emptiedPreviewPrintsNothing() {
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("preview.pdf"));
+    ApplicationState s = state(-1);
+    PrintPreviewDialog dialog(s);
+    bool result = false;
+    dialog.setprinter([&](QWidget*, const PrintSource& source, const QString& documentname) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(file);
+      result = printlines(printer, QFont(QStringLiteral("DejaVu Sans Mono"), 10), source, documentname, 1, true);
+      return result;
+    });
+    dialog.show();
+    dialog.field()->selectAll();
+    QTest::keyClick(dialog.field(), Qt::Key_Delete);
+    QVERIFY(dialog.field()->toPlainText().isEmpty());
+    dialog.findChild<QPushButton*>(QStringLiteral("print"))->click();
+    QVERIFY(result);
+    QVERIFY(!QFile::exists(file));
   }
 };
 

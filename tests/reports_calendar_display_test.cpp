@@ -1,15 +1,20 @@
-// The calendar window's display list: the colour rule, the footers and
-// their hemisphere words, the years without astronomy, the cell lines of the
-// four-month overview, the holiday overview's order and the moon-phase
-// view's grouping.
+// The calendar views: the window's display list (the colour rule, the
+// footers and their hemisphere words, the years without astronomy, the
+// four-month cells, the holiday overview, the moon phases) and the month
+// overview (golden texts, polar and southern places, the limits).
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <string>
 
 #include "app/configuration.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "reports/calendar_display.h"
+#include "reports/month_overview.h"
+#include "reports/rises_report.h"
+#include "support.h"
 
 using namespace quendal;
 
@@ -36,7 +41,7 @@ int count(const CalendarDisplay& d, DisplayLine::Place place) {
 // A day's colour: its weekday, then public (red) over regional (orange) over
 // national (blue); a Saturday turns blue, a Sunday stays red.
 TEST(ReportsCalendarDisplay, ColourRule) {
-  struct Case {
+  const struct {
     int day, month, year, colour;
     const char* what;
   } cases[] = {
@@ -49,10 +54,7 @@ TEST(ReportsCalendarDisplay, ColourRule) {
       {17, 3, 2024, sundaycolour, "a plain Sunday"},
       {27, 10, 2024, sundaycolour, "Sunday, end of summer time (kind 9)"},
   };
-  for (const Case& c : cases) {
-    const HolidayTable table = buildholidays(c.year);
-    EXPECT_EQ(daycolour(table, c.day, c.month, c.year), c.colour) << c.what;
-  }
+  for (const auto& c : cases) EXPECT_EQ(daycolour(buildholidays(c.year), c.day, c.month, c.year), c.colour) << c.what;
   EXPECT_EQ(displayrgb(nationalcolour).blue, 180);
   EXPECT_EQ(displayrgb(3).red + displayrgb(3).green + displayrgb(3).blue, 0);
 }
@@ -62,18 +64,14 @@ TEST(ReportsCalendarDisplay, ColourRule) {
 TEST(ReportsCalendarDisplay, MonthView) {
   const CalendarDisplay d = display(2024, 3, monthcalendarview, german);
   EXPECT_EQ(d.caption, " März 2024 ");
-  ASSERT_EQ(d.lines.front().place, DisplayLine::title);
-  EXPECT_EQ(d.lines.front().colour, titlecolour);
-  EXPECT_EQ(count(d, DisplayLine::body), 32);
-  EXPECT_EQ(count(d, DisplayLine::footer), 4);
+  EXPECT_EQ((std::array{int(d.lines.front().place), d.lines.front().colour, count(d, DisplayLine::body), count(d, DisplayLine::footer)}),
+            (std::array{int(DisplayLine::title), int(titlecolour), 32, 4}));
   const DisplayLine& good = d.lines[29];  // 29 March 2024, Good Friday
-  EXPECT_EQ(good.index, 29);
-  EXPECT_EQ(good.colour, regionalcolour);
+  EXPECT_EQ((std::array{good.index, good.colour}), (std::array{29, int(regionalcolour)}));
   EXPECT_NE(good.text.find("Karfreitag"), std::string::npos);
   EXPECT_EQ(d.lines[32].text, "");
   EXPECT_EQ(d.lines.back().text.rfind(" Frühlingsbeginn ist am 20. März 2024 um ", 0), 0u);
-  EXPECT_EQ(displaylinetop(good, 12), 16 + 29 * 12);
-  EXPECT_EQ(displaylinetop(d.lines.back(), 12), 37 * 12);
+  EXPECT_EQ((std::array{displaylinetop(good, 12), displaylinetop(d.lines.back(), 12)}), (std::array{16 + 29 * 12, 37 * 12}));
 }
 
 // A place at 0° 0' counts as south and west.
@@ -99,12 +97,10 @@ TEST(ReportsCalendarDisplay, YearsWithoutAstronomy) {
   EXPECT_EQ(d.lines[1].text, " Fri  1 WK  9          ");
   const CalendarDisplay moon = display(2201, 3, moonphaseview);
   ASSERT_EQ(moon.lines.size(), 3u);
-  EXPECT_EQ(moon.lines[1].text, " Only for the Period ");
-  EXPECT_EQ(moon.lines[2].text, " from 1800 to 2200 ");
+  EXPECT_EQ(moon.lines[1].text + "|" + moon.lines[2].text, " Only for the Period | from 1800 to 2200 ");
   // Out-of-range months and years are limited.
   const CalendarDisplay limited = display(12000, 14, monthcalendarview);
-  EXPECT_EQ(limited.year, 9999);
-  EXPECT_EQ(limited.month, 12);
+  EXPECT_EQ((std::array{limited.year, limited.month}), (std::array{9999, 12}));
 }
 
 // Four months from November 2024: the sheets run into 2025 with the
@@ -114,15 +110,12 @@ TEST(ReportsCalendarDisplay, FourMonthCells) {
   EXPECT_EQ(d.caption, "Four Month Overview");
   EXPECT_EQ(d.lines[0].text, " November 2024 ");
   const DisplayLine& header = d.lines[1];
-  EXPECT_EQ(header.colour, celllinecolour);
   EXPECT_EQ(header.text, " WK     Mon Tue Wed Thu Fri Sat Sun");
-  EXPECT_EQ(header.cells[7], sundaycolour);
+  EXPECT_EQ((std::array{header.colour, header.cells[7]}), (std::array{int(celllinecolour), int(sundaycolour)}));
   const DisplayLine& first = d.lines[2];  // 1..3 November: Friday (All Saints' Day) to Sunday
   EXPECT_EQ(first.text, " 44                      1   2   3  ");
   EXPECT_EQ(first.cells, (std::array<int, 8>{0, 0, 0, 0, 0, sundaycolour, saturdaycolour, sundaycolour}));
-  const std::vector<std::string> pieces = displaycells(first);
-  EXPECT_EQ(pieces[0], " 44     ");
-  EXPECT_EQ(pieces[5], " 1  ");
+  EXPECT_EQ(displaycells(first)[0] + "|" + displaycells(first)[5], " 44     | 1  ");
   int titles = 0;
   for (const DisplayLine& l : d.lines) {
     titles += l.colour == titlecolour;
@@ -138,9 +131,8 @@ TEST(ReportsCalendarDisplay, FourMonthCells) {
 // the next year's block left out.
 TEST(ReportsCalendarDisplay, HolidayOverview) {
   const CalendarDisplay d = display(2024, 3, holidayview, german);
-  EXPECT_EQ(d.lines[0].text, " Jahr: 2024 ");
-  EXPECT_EQ(d.lines[1].text, " Mo  1. Jan. Neujahrstag");
-  EXPECT_EQ(d.lines.back().text, " Di 31. Dez. Silvester");
+  EXPECT_EQ(d.lines[0].text + "|" + d.lines[1].text + "|" + d.lines.back().text,
+            " Jahr: 2024 | Mo  1. Jan. Neujahrstag| Di 31. Dez. Silvester");
   EXPECT_EQ(d.lines.size(), 1u + 33u);  // 30 rows, the leap day, two summer-time changes
   for (std::size_t i = 1; i < d.lines.size(); ++i) {
     const bool national = d.lines[i].text.find("Staatsfeiertag") != std::string::npos ||
@@ -165,4 +157,62 @@ TEST(ReportsCalendarDisplay, MoonPhaseView) {
   EXPECT_EQ(newmoons, 7);  // 1 Nov, 1 and 30 Dec, 29 Jan, 28 Feb, 29 Mar, 27 Apr (after April: none)
   EXPECT_EQ(empty, newmoons - 1);
   EXPECT_NE(d.lines.back().text.find("Apr. 2025"), std::string::npos);
+}
+
+using namespace testsupport;
+
+namespace {
+
+// A polar place, the default place, a southern one west of Greenwich.
+const LocationTable configured = readConfigurationContent(
+    "78 N 13   015E 38 Longyearbyen\r\n48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
+    "33 S 27   070W 40 Santiago de Chile\r\n").locationTable;
+
+std::string text(int year, int month, int language, int place = -1) {
+  return buildmonthoverview({year, month, place < 0 ? 0 : place, place < 0 ? presetlocationtable() : configured}, language).text;
+}
+
+}  // namespace
+
+// Whole months written by hand from the format strings (tests/golden/): with
+// the sun and moon columns in both languages, before 1800 and after 2200
+// without them (24 December 2209 is a Sunday and so the fourth Sunday of
+// Advent; week 48 begins on 27 November).
+TEST(ReportsMonthOverview, Goldens) {
+  EXPECT_EQ(text(2023, 2, german), golden("month_2023_02_de.txt"));
+  EXPECT_EQ(text(2024, 3, english), golden("month_2024_03_en.txt"));
+  EXPECT_EQ(text(1750, 1, english), golden("month_1750_01_en.txt"));
+  EXPECT_EQ(text(2209, 12, german), golden("month_2209_12_de.txt"));
+}
+
+// Pieces of months (tests/golden/month_overview_pieces.txt): the German
+// season line in the zone of the season's own date, short months ending with
+// empty lines (1900 no leap year, 2000 one), two names on one day, the
+// following year's holidays kept out, a polar and a southern place, the sun
+// and moon columns exactly for 1800..2200, the phases in the language's zone.
+TEST(ReportsMonthOverview, Pieces) {
+  for (const std::string& key : piececases("month_overview_pieces.txt")) {
+    int year = 0, month = 0, place = -1;
+    char language[16] = "";
+    ASSERT_GE(std::sscanf(key.c_str(), "%d-%d %15s place %d", &year, &month, language, &place), 3) << key;
+    const std::string l = language;
+    expectpieces(text(year, month, l == "english" ? english : l == "austrian" ? austrian : german, place),
+                 "month_overview_pieces.txt", key);
+  }
+  // Santiago's sun times are those of the rises report (in UTC for English).
+  const RisesInputs in{.year = 2024, .month = 6, .day = 21, .positionmode = 1, .locationindex = 2, .places = configured};
+  const std::string rises = buildrisesreport(in, english).text;
+  const std::size_t cell = rises.find("\r\n ", rises.find("\r\n Sun ") + 3) + 3;
+  EXPECT_TRUE(contains(text(2024, 6, english, 2), " Fri 21 (173) " + rises.substr(cell, 5) + "/" + rises.substr(cell + 8, 5) + " "))
+      << rises.substr(cell, 15);
+}
+
+TEST(ReportsMonthOverview, Limits) {
+  const MonthOverview high = buildmonthoverview({12000, 13}, english);
+  EXPECT_EQ((std::array{high.year, high.month}), (std::array{9999, 12}));
+  const MonthOverview low = buildmonthoverview({1500, 0}, german);
+  EXPECT_EQ((std::array{low.year, low.month}), (std::array{1583, 1}));
+  EXPECT_TRUE(low.placename.empty());
+  EXPECT_EQ(buildmonthoverview({2024, 5}, german).placename, "Sankt Pölten (Austria)");
+  EXPECT_EQ(text(1750, 3, english).find("LQ("), std::string::npos);
 }

@@ -1,10 +1,14 @@
-// The main report, byte for byte, with today fixed (goldens in tests/golden/).
+// The main report, its seasons page (28) and its large view, byte for byte,
+// with today fixed (goldens in tests/golden/).
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "calendar/text.h"
+#include "calendar/calendar.h"
+#include "reports/large_view.h"
 #include "reports/main_report.h"
 #include "support.h"
 
@@ -14,14 +18,10 @@ using namespace testsupport;
 namespace {
 
 MainReport page(int year, int p, int language, int ty = 2024, int tm = 3, int td = 15) {
-  MainReportInputs in;
-  in.year = year;
-  in.page = p;
-  in.todayyear = ty;
-  in.todaymonth = tm;
-  in.todayday = td;
-  return buildmainreport(in, language);
+  return buildmainreport({.year = year, .page = p, .todayyear = ty, .todaymonth = tm, .todayday = td}, language);
 }
+
+std::string largetext(int year, int page, int language) { return buildlargeview({year, page}, language).text; }
 
 std::string text(int year, int p, int language, int ty = 2024, int tm = 3, int td = 15) {
   return page(year, p, language, ty, tm, td).text;
@@ -49,62 +49,27 @@ TEST(ReportsMain, Goldens) {
   for (const auto& p : pages) EXPECT_EQ(text(p.year, p.page, p.language, p.ty, p.tm, p.td), golden(p.file)) << p.file;
 }
 
-TEST(ReportsMain, YearOverviewEndOfYear) {
-  const std::string last = text(2024, 0, german, 2024, 12, 31);
-  EXPECT_TRUE(contains(last, " (Der 366. Tag des Jahres 2024 - Der letzte Tag des Jahres) "));
-  EXPECT_TRUE(endswith(last, " Der letzte Tag des Jahres) "));
-  const std::string before = text(2024, 0, german, 2024, 12, 30);
-  EXPECT_TRUE(endswith(before, " 1 Tag verbleibend) "));
-  const std::string english1 = text(2024, 0, english, 2024, 12, 30);
-  EXPECT_TRUE(endswith(english1, "Day of the Year 2024 - 1 Day remaining) "));
-}
-
-TEST(ReportsMain, ReformMonth) {
-  EXPECT_TRUE(contains(text(1582, 9, english), "September 1582 (jul.)"));
-  EXPECT_TRUE(contains(text(1582, 11, english), "November 1582 (greg.)"));
-}
-
-TEST(ReportsMain, WeekNumbersAcrossTheYear) {
-  // January 2021 starts in week 53 of 2020.
-  const std::string jan = text(2021, 1, german);
-  EXPECT_TRUE(contains(jan, "\r\n 53                      1   2   3 \r\n 01      4 "));
-  // December 2024 ends in week 1 of 2025.
-  const std::string dec = text(2024, 12, german);
-  EXPECT_TRUE(contains(dec, "\r\n 01     30  31 \r\n"));
-}
-
-TEST(ReportsMain, ShortOverviewBeforeTheReform) {
-  // Before the reform both columns hold the Julian date, unconverted.
-  EXPECT_TRUE(contains(text(1500, 14, german), " Ostern So 19.4.  So 19.4.  -> 19.4. "));
-}
-
-TEST(ReportsMain, JulianFebruary1700) {
-  const std::string german1 = text(1700, 16, german);
-  EXPECT_TRUE(startswith(german1, "     Februar 1700 (julianisch)"));
-  EXPECT_TRUE(contains(german1, "\r\n\r\n     Achtung: Julianischer Kalender! \r\n     (Jul.  1.2. = Greg. 11.2.) "));
-  EXPECT_TRUE(contains(text(1400, 15, austrian), "(Jul. 31.1. = Greg. 31.1.) "));
-  EXPECT_TRUE(startswith(text(1400, 15, austrian), "     Jänner 1400"));
-}
-
-TEST(ReportsMain, IdenticalYears) {
-  const std::string t = text(2024, 29, german);
-  EXPECT_TRUE(startswith(t, "\r\n Identische Jahre: \r\n (Wochentage + Feiertage) \r\n\r\n 1652 1720 1872 20"));
-  EXPECT_EQ(countof(t, "\r\n"), 4 + 8);  // 72 years, eight lines of nine
-  EXPECT_TRUE(endswith(t, " 9996\r\n"));
-  EXPECT_TRUE(startswith(text(2024, 29, english), "\r\n Identic Years: \r\n "));
+// Pieces of pages (tests/golden/main_pieces.txt): the end of the year, the
+// months around the reform, the weeks across the year's end (January 2021
+// starts in week 53 of 2020, December 2024 ends in week 1 of 2025), the
+// Julian calendar before the reform, the identical years (72 of them, eight
+// lines of nine), the program text pages.
+TEST(ReportsMain, Pieces) {
+  for (const std::string& key : piececases("main_pieces.txt")) {
+    int year = 0, p = 0, ty = 0, tm = 0, td = 0;
+    char language[16] = "";
+    ASSERT_EQ(std::sscanf(key.c_str(), "%d page %d %15s today %d-%d-%d", &year, &p, language, &ty, &tm, &td), 6) << key;
+    const std::string l = language;
+    expectpieces(text(year, p, l == "english" ? english : l == "austrian" ? austrian : german, ty, tm, td), "main_pieces.txt",
+                 key);
+  }
+  EXPECT_EQ(countof(text(2024, 29, german), "\r\n"), 4 + 8);
 }
 
 TEST(ReportsMain, SystemVersion) {
-  MainReportInputs in;
-  in.year = 2024;
-  in.page = 30;
-  in.system.major = 6;
-  in.system.minor = 1;
-  in.system.windows = false;
-  in.system.name = "Debian GNU/Linux 12 (bookworm)";
+  MainReportInputs in{.year = 2024, .page = 30, .system = {6, 1, false, "Debian GNU/Linux 12 (bookworm)"}};
   const std::string linux1 = buildmainreport(in, german).text;
-  EXPECT_EQ(linux1,
-            golden("main_system_de.txt"));
+  EXPECT_EQ(linux1, golden("main_system_de.txt"));
   EXPECT_EQ(linux1.find("Windows"), std::string::npos);  // 6.1 is not Windows 7 here
   in.system.windows = true;
   in.page = 97;
@@ -117,17 +82,6 @@ TEST(ReportsMain, SystemVersion) {
   in.system.windows = false;
   in.system.name.clear();
   EXPECT_EQ(buildmainreport(in, english).text.find(" = "), std::string::npos);
-}
-
-TEST(ReportsMain, ProgramTextPages) {
-  const std::string rule = text(2024, 98, english);
-  EXPECT_TRUE(startswith(rule, "\r\n int dayofweek(int d, int m, int y)      // Day, Month, Year \r\n"));
-  EXPECT_TRUE(endswith(rule, "// 0=invalid Date or Year is out of Range"));
-  EXPECT_TRUE(contains(text(2024, 98, german), "// Jahr ist außerhalb des Bereichs \r\n"));
-  const std::string easter = text(2024, 99, german);
-  EXPECT_TRUE(startswith(easter, "\r\n int eastersundaygregorian(int y) \r\n"));
-  EXPECT_TRUE(endswith(easter, " // ab 32 Monat April z.B. 35 = (35-31) = 4. April"));
-  EXPECT_TRUE(contains(text(2024, 99, english), " // until 31 month is March e.g. 30 = March 30th \r\n"));
 }
 
 TEST(ReportsMain, PagesCaptionsAndFonts) {
@@ -149,25 +103,96 @@ TEST(ReportsMain, PagesCaptionsAndFonts) {
 
 TEST(ReportsMain, LanguageSwitchPage) {
   // A German user in automatic mode: page 66 hands back English forced, then
-  // German forced; the caller stores the mode.
-  MainReportInputs in;
-  in.year = 2024;
-  in.page = 66;
-  in.todayyear = 2024, in.todaymonth = 3, in.todayday = 15;
-  in.languagemode = 1;
-  in.languageoverride = 0;
-  in.userlanguage = 1031;
+  // German forced; the caller stores the mode. Other pages leave it.
+  MainReportInputs in{.year = 2024, .page = 66, .todayyear = 2024, .todaymonth = 3, .todayday = 15, .userlanguage = 1031};
   MainReport r = buildmainreport(in, german);
-  EXPECT_EQ((std::array{r.languagemode, r.year, r.page}),
-            (std::array{0, 2024, 0}));
-  EXPECT_EQ(r.language, english);
+  EXPECT_EQ((std::array{r.languagemode, r.year, r.page, int(r.language)}), (std::array{0, 2024, 0, int(english)}));
   EXPECT_EQ(r.text, text(2024, 0, english));
   in.languagemode = r.languagemode;
   r = buildmainreport(in, english);
   EXPECT_EQ(r.languagemode, -1);
   EXPECT_EQ(r.text, text(2024, 0, german));
-  // Other pages leave the mode as it was.
   in.languagemode = r.languagemode;
   in.page = 3;
   EXPECT_EQ(buildmainreport(in, german).languagemode, -1);
+}
+
+TEST(ReportsSeasonsPage, Golden2024) {
+  EXPECT_EQ(buildseasonspage(2024, german), golden("seasons_2024_de.txt"));
+  EXPECT_EQ(buildseasonspage(2024, austrian), buildseasonspage(2024, german));
+  // English: the same layout, its own words.
+  const std::string english2024 = buildseasonspage(2024, english);
+  expectpieces(english2024, "seasons_page_pieces.txt", "Golden2024/english2024");
+  // As page 28 of the main report.
+  const MainReport r = buildmainreport({.year = 2024, .page = 28, .todayyear = 2024, .todaymonth = 3, .todayday = 15}, german);
+  EXPECT_EQ(r.page, 28);
+  EXPECT_EQ(r.text, buildseasonspage(2024, german));
+  EXPECT_FALSE(r.proportionalfont);
+}
+
+TEST(ReportsSeasonsPage, RoundedToTheMinuteBeforeTheDate) {
+  // The September equinox of 1745 falls at 23:59:53 UT on the 22nd: printed
+  // as 00:00 of the 23rd.
+  EXPECT_TRUE(contains(buildseasonspage(1745, german), "\r\n 23. Sep. (Do.) ca. 00:00 UTC Herbst "));
+  EXPECT_TRUE(contains(buildseasonspage(1745, english), "\r\n Sep. 23rd (Thu) approx. 00:00 UTC Autumn "));
+}
+
+// Whole pages written by hand from the format strings (tests/golden/): the
+// holidays of 2057 (Easter on 22 April) and page 11 of 2024 (November 2024 to
+// February 2025; December ends on a Tuesday, so two line breaks follow it; a
+// month ending on Sunday gets one) in both layouts.
+TEST(ReportsLargeView, Goldens) {
+  EXPECT_EQ(largetext(2057, 0, german), golden("large_holidays_2057_de.txt"));
+  EXPECT_EQ(largetext(2024, 11, english), golden("large_months_2024_11_en.txt"));
+  EXPECT_EQ(largetext(2024, 11, austrian), golden("large_months_2024_11_at.txt"));
+  // English: the same layout, its own words and national holidays.
+  const std::string english2057 = largetext(2057, 0, english);
+  expectpieces(english2057, "large_view_pieces.txt", "Goldens/english2057");
+  EXPECT_EQ(countof(english2057, "\r\n"), countof(largetext(2057, 0, german), "\r\n"));
+}
+
+TEST(ReportsLargeView, MonthEndingOnSunday) {
+  // 31 March 2024 is a Sunday: English closes the week line and adds one line break.
+  const std::string english2024 = largetext(2024, 3, english);
+  expectpieces(english2024, "large_view_pieces.txt", "MonthEndingOnSunday/english2024");
+  const std::string german2024 = largetext(2024, 3, german);
+  expectpieces(german2024, "large_view_pieces.txt", "MonthEndingOnSunday/german2024");
+}
+
+TEST(ReportsLargeView, Limits) {
+  EXPECT_FALSE(buildlargeview({1582, 0}, german).built);
+  EXPECT_FALSE(buildlargeview({10000, 0}, german).built);
+  EXPECT_TRUE(buildlargeview({1583, 1}, german).built);
+  const LargeView high = buildlargeview({2024, 13}, english);
+  EXPECT_EQ(high.page, 12);
+  EXPECT_EQ(high.text, largetext(2024, 12, english));
+  EXPECT_EQ(buildlargeview({2024, -1}, english).page, 0);
+  EXPECT_EQ(buildlargeview({2024, -1}, english).text, largetext(2024, 0, english));
+}
+
+TEST(ReportsLargeView, EveryDayOnceInEveryGrid) {
+  // Each of the four months of any page lists its days 1..n exactly once, in order.
+  for (int year : {1583, 1600, 1900, 2000, 2023, 2100, 9998})
+    for (int page = 1; page <= 12; ++page)
+      for (int language : {english, german}) {
+        const std::string t = largetext(year, page, language);
+        std::size_t at = 0;
+        int month = page, y = year;
+        for (int m = 0; m < 4; ++m) {
+          at = t.find(std::string(monthname(month, language)) + " " + std::to_string(y), at);
+          ASSERT_NE(at, std::string::npos) << year << " " << page;
+          at = t.find(language == english ? "Sun" : "So ", at);
+          for (int d = 1; d <= daysinmonth(month, y); ++d) {
+            char cell[16];
+            std::snprintf(cell, sizeof cell, " %2d ", d);
+            const std::size_t next = t.find(cell, at);
+            ASSERT_NE(next, std::string::npos) << year << " " << page << " " << d;
+            at = next + 3;
+          }
+          if (++month > 12) {
+            month = 1;
+            ++y;
+          }
+        }
+      }
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -49,90 +50,39 @@ TEST(ReportsMoon, Goldens) {
   };
   for (const auto& p : pages)
     EXPECT_EQ(text(inputs(2024, 3, 15, 12, 0, p.zone, p.page, p.seconds), p.language), golden(p.file)) << p.file;
-  // The same layouts in the other language: its own words and zone labels.
-  const std::string eclipses = text(inputs(2024, 3, 15, 12, 0, 0, mooneclipses), english);
-  for (const char* line : {"\r\n Date: Friday, March 15th, 2024\r\n Julian Date: (JD) 2460385.00000\r\n\r\n The next Eclipses: ",
-                           "\r\n Next Circular Eclipse of the Sun: JD 2460586.28162\r\n Wednesday, October 2nd, 2024 at "
-                           "approx. 18:46 UTC (World Time)  in 201 Days \r\n",
-                           "\r\n Time is approx. Maximum of the Eclipse \r\n Exactness approx. 1/4 - 1 1/2 Minutes \r\n"
-                           " (Within the Period from 1950 to 2050) "})
-    EXPECT_TRUE(contains(eclipses, line)) << line;
-  const std::string seasons = text(inputs(2024, 3, 15, 12, 0, 0, moonseasons), german);
-  for (const char* line : {"\r\n Beginn der Jahreszeiten \r\n\r\n für das Jahr 2024: UTC \r\n",
-                           " 20. März (Mi.) ca. 03:07 UTC Frühling (Nordhalbkugel) \r\n",
-                           " 22. September (So.) ca. 12:44 UTC Herbst   (Nordhalbkugel) \r\n",
-                           "\r\n Typische Genauigkeit von 1/4 - 1 1/2 Minuten!\r\n (Innerhalb des Zeitraumes von 1900 bis 2100) "})
-    EXPECT_TRUE(contains(seasons, line)) << line;
 }
 
-// German with seconds: sexagesimal angles, times to the second, intervals in
-// "Sek".
-TEST(ReportsMoon, GermanWithSeconds) {
-  const std::string now = text(inputs(2024, 3, 15, 12, 0, 0, moonnow, 1), german);
-  for (const char* line : {"\r\n Libration in Länge:    7°10'12\" \r\n Libration in Breite:   -5°07'50\" ",
-                           "\r\n Montag, 8. April 2024 um ca. 18:20:48 UTC (Weltzeit)  in 24 Tagen \r\n"})
-    EXPECT_TRUE(contains(now, line)) << line;
-  const std::string newmoons = text(inputs(2024, 3, 15, 12, 0, 0, moonnewmoons, 1), german);
-  for (const char* line : {" 15. September (Fr.) ca. 01:39:46 UTC + 29 Tg 16 Std 15 Min 22 Sek = \r\n",
-                           " 13. November (Mo.) ca. 09:27:18 UTC + 29 Tg 14 Std  4 Min 37 Sek = \r\n",
-                           " 29. März (Sa.) ca. 10:57:39 UTC \r\n"})
-    EXPECT_TRUE(contains(newmoons, line)) << line;
-}
-
-// The age in days, hours and minutes: 30 seconds and more carry into the
-// minutes, 60 minutes into the hours, 24 hours into the days (new moon 10
-// March 2024, 09:00:18 UT).
-TEST(ReportsMoon, AgeCarriesAtSixtyMinutes) {
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 10, 10, 0, 0), english), " Days =  0 Days  1 Hours  0 Minutes  \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 11, 9, 0, 0), german), " Tage =  1 Tage  0 Stunden  0 Minuten  \r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 10, 9, 59, 0), english), " Days =  0 Days  0 Hours 59 Minutes  \r\n"));
+// Pieces of reports (tests/golden/moon_pieces.txt): the same layouts in the
+// other language, German with seconds ("Sek"), the age carried at 60
+// minutes, the zones and their labels, the days until an event, Austrian
+// January, the phase lists across the date line of the zone.
+TEST(ReportsMoon, Pieces) {
+  for (const std::string& key : piececases("moon_pieces.txt")) {
+    MoonReportInputs in;
+    char language[3] = "";
+    ASSERT_EQ(std::sscanf(key.c_str(), "%d-%d-%d %d:%d zone %d half %d page %d seconds %d %2s", &in.year, &in.month,
+                          &in.day, &in.hour, &in.minute, &in.zone, &in.half, &in.page, &in.seconds, language), 10) << key;
+    const std::string l = language;
+    expectpieces(text(in, l == "en" ? english : l == "at" ? austrian : german), "moon_pieces.txt", key);
+  }
 }
 
 TEST(ReportsMoon, InputLimits) {
   MoonReport r = buildmoonreport(inputs(1500, 13, 40, 30, 70, 15), german);
-  EXPECT_EQ((std::array{r.corrected.year, r.corrected.month, r.corrected.day, r.corrected.hour, r.corrected.minute,
-                         r.corrected.zone}),
-            (std::array{1600, 12, 31, 23, 59, 12}));
-  EXPECT_TRUE(contains(r.text, " Datum: Sonntag, 31. Dezember 1600 "));
-  EXPECT_EQ(buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected.year, 2400);
-  EXPECT_EQ(buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected.zone, -12);
+  const MoonReportInputs& c = r.corrected;
+  EXPECT_EQ((std::array{c.year, c.month, c.day, c.hour, c.minute, c.zone}), (std::array{1600, 12, 31, 23, 59, 12}));
+  const MoonReportInputs high = buildmoonreport(inputs(2401, 1, 1, 0, 0, -20), german).corrected;
+  EXPECT_EQ(high.year * 100 + high.zone, 2400 * 100 - 12);
   // A day beyond the end of the month is lowered to its last day.
   r = buildmoonreport(inputs(2023, 2, 31, 12, 0, 1), german);
   EXPECT_EQ(r.corrected.day, 28);
-  EXPECT_TRUE(contains(r.text, " Datum: Dienstag, 28. Februar 2023 "));
   EXPECT_EQ(buildmoonreport(inputs(2024, 2, 30, 12, 0, 1), german).corrected.day, 29);
   // Unknown pages show page 0.
   EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, 1, 9), german).corrected.page, 0);
   EXPECT_EQ(text(inputs(2024, 3, 15, 12, 0, 1, -1), german), text(inputs(2024, 3, 15, 12, 0, 1), german));
 }
 
-TEST(ReportsMoon, ZoneRules) {
-  // The instant (JD, UT) of 12:00 in the zone and the label of the time lines.
-  struct Case {
-    int month, day, zone, half, language;
-    const char* label;
-    const char* jd;
-  };
-  const Case cases[] = {
-      {7, 1, automaticzone, 1, german, "MESZ", "2460492,91667"},  // summer time: 10:00 UT
-      {1, 1, automaticzone, 0, english, "CET", "2460310.95833"},
-      {3, 15, 5, 1, german, "UTC+5 1/2", "2460384,77083"},  // half an hour further from UTC
-      {3, 15, -3, 1, english, "UTC-3 1/2", "2460385.14583"},
-      {3, 15, 0, 0, german, "UTC (Weltzeit)", "2460385,00000"},
-      {3, 15, 0, 0, english, "UTC (World Time)", "2460385.00000"},
-      {3, 15, 2, 0, german, "UTC+2 (MESZ)", "2460384,91667"},
-      {3, 15, 1, 0, english, "UTC+1 (CET)", "2460384.95833"},
-      {3, 15, 2, 1, english, "UTC+2 1/2", "2460384.89583"},
-      {3, 15, -7, 0, english, "UTC-7", "2460385.29167"},
-  };
-  for (const Case& c : cases) {
-    const MoonReport r = buildmoonreport(inputs(2024, c.month, c.day, 12, 0, c.zone, moonnow, 0, c.half), c.language);
-    const bool g = c.language != english;
-    const std::string expected = std::string(g ? "\r\n Julianisches Datum: (JD) " : "\r\n Julian Date: (JD) ") + c.jd +
-                                 (g ? "\r\n Mondbeleuchtung um 12:00 " : "\r\n Moon's Illumination at 12:00 ") + c.label +
-                                 ":";
-    EXPECT_TRUE(contains(r.text, expected)) << expected;
-  }
+TEST(ReportsMoon, HalfZoneRules) {
   // Zone 99 stays 99 and clears the half-hour flag; so do 0, 12 and -12; a
   // zone beyond 12 is limited first.
   MoonReport r = buildmoonreport(inputs(2024, 7, 1, 12, 0, automaticzone, moonnow, 0, 1), german);
@@ -144,48 +94,6 @@ TEST(ReportsMoon, ZoneRules) {
   EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, 0, moonnow, 0, 1), german).text,
             text(inputs(2024, 3, 15, 12, 0, 0), german));
   EXPECT_EQ(buildmoonreport(inputs(2024, 3, 15, 12, 0, 5, moonnow, 0, 1), german).corrected.half, 1);
-  // The lists: "UTC" for zone 0.
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 0, moonnewmoons), german), " Neumonde des Jahres 2024: UTC\r\n"));
-  EXPECT_TRUE(contains(text(inputs(2024, 3, 15, 12, 0, 3, moonnewmoons), german), " Neumonde des Jahres 2024: UTC+3\r\n"));
-  // Event time lines in the automatic zone follow the event's own date.
-  const std::string automatic = text(inputs(2024, 3, 15, 12, 0, automaticzone), german);
-  EXPECT_TRUE(contains(automatic, "\r\n Montag, 25. März 2024 um ca. 08:00 MEZ  in 9 Tagen "));
-  EXPECT_TRUE(contains(automatic, "\r\n Montag, 8. April 2024 um ca. 20:21 MESZ  in 24 Tagen "));
-}
-
-TEST(ReportsMoon, DaysUntilAnEvent) {
-  // New moon 8 April 2024 18:20:48 UT, asked for at 06:00 UT of the 8th, 7th and 6th.
-  struct Case {
-    int day, hour, minute, seconds, language;
-    const char* line;
-  };
-  const Case cases[] = {
-      {8, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in < 1 Tag \r\n"},
-      {7, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 1 Tag \r\n"},
-      {6, 6, 0, 0, german, "\r\n Montag, 8. April 2024 um ca. 18:21 UTC (Weltzeit)  in 2 Tagen \r\n"},
-      {8, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day \r\n"},
-      {7, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in 1 Day \r\n"},
-      {6, 6, 0, 0, english, "\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in 2 Days \r\n"},
-      // With seconds the instant as it is; without, 18:20:48 rounds to 18:21.
-      {6, 6, 0, 1, english, "\r\n Monday, April 8th, 2024 at approx. 18:20:48 UTC (World Time)  in 2 Days \r\n"},
-      // Exactly at the new moon (rounded to the minute) it is still the next one.
-      {8, 18, 20, 0, english,
-       " Next New Moon: JD 2460409.26445\r\n Monday, April 8th, 2024 at approx. 18:21 UTC (World Time)  in < 1 Day "},
-  };
-  for (const Case& c : cases)
-    EXPECT_TRUE(contains(text(inputs(2024, 4, c.day, c.hour, c.minute, 0, moonnow, c.seconds), c.language), c.line))
-        << c.line;
-}
-
-TEST(ReportsMoon, AustrianJanuary) {
-  const std::string at = text(inputs(2025, 1, 10, 21, 30, automaticzone), austrian);
-  EXPECT_TRUE(contains(at, "\r\n Datum: Freitag, 10. Jänner 2025 "));
-  EXPECT_TRUE(contains(at, "\r\n Umlaufperiode (k-Wert) (0 = Neumond vom 6. Jän. 2000): 309 "));
-  const std::string de = text(inputs(2025, 1, 10, 21, 30, automaticzone), german);
-  EXPECT_TRUE(contains(de, "\r\n Datum: Freitag, 10. Januar 2025 "));
-  EXPECT_TRUE(contains(de, "(0 = Neumond vom 6. Jan. 2000): 309 "));
-  EXPECT_TRUE(contains(text(inputs(2025, 1, 10, 21, 30, automaticzone, moonfullmoons), austrian),
-                       "\r\n 13. Jänner (Mo.) ca. 23:27 MEZ "));
 }
 
 TEST(ReportsMoon, EclipsesInTimeOrder) {
@@ -211,24 +119,4 @@ TEST(ReportsMoon, EclipsesInTimeOrder) {
       }
     }
   }
-}
-
-// The phase lists in fixed zones, half zones and across the date line of the
-// zone, written from the phases in universal time (full moons 28 October
-// 2023 20:24, 27 December 2023 00:33, 23 April 2024 23:49; first quarter 15
-// April 2024 19:13, last quarter 1 May 2024 11:27).
-TEST(ReportsMoon, PhaseListsInTheZone) {
-  const struct {
-    int zone, half, page, language;
-    const char* line;
-  } cases[] = {
-      {-5, 0, moonfullmoons, german, "\r\n 26. Dezember (Di.) ca. 19:33 UTC-5 + 29 Tg 17 Std 21 Min = \r\n"},
-      {-5, 0, moonfullmoons, german, "\r\n 23. April (Di.) ca. 18:49 UTC-5 + 29 Tg 14 Std  4 Min = \r\n"},
-      {3, 1, moonfullmoons, english, "\r\n October 28th (Sat) approx. 23:54 UTC+3 1/2 + 29 d 12 h 52 min = \r\n"},
-      {3, 1, moonfullmoons, english, "\r\n April 24th (Wed) approx. 03:19 UTC+3 1/2 + 29 d 14 h  4 min = \r\n"},
-      {-5, 0, moonfirstquarters, german, "\r\n 15. April (Mo.) ca. 14:13 UTC-5 + "},
-      {3, 1, moonlastquarters, english, "\r\n May  1st (Wed) approx. 14:57 UTC+3 1/2 + "},
-  };
-  for (const auto& c : cases)
-    EXPECT_TRUE(contains(text(inputs(2024, 6, 1, 12, 0, c.zone, c.page, 0, c.half), c.language), c.line)) << c.line;
 }

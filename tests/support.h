@@ -25,6 +25,12 @@ inline int countof(const std::string& s, const std::string& what) {
   return n;
 }
 
+// The text with its CR LF line ends as LF.
+inline std::string lf(std::string s) {
+  for (std::size_t i = s.find("\r\n"); i != std::string::npos; i = s.find("\r\n", i)) s.erase(i, 1);
+  return s;
+}
+
 inline std::string readfile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in.good()) << path;
@@ -37,6 +43,54 @@ inline std::string readfile(const std::string& path) {
 // reports' format strings).
 inline std::string golden(const std::string& name) {
   return readfile(std::string(QUENDAL_SOURCE_DIR) + "/tests/golden/" + name);
+}
+
+// A piece of text with \n, \r, \t, \\ and \xHH for their bytes.
+inline std::string unescape(const std::string& s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\' || i + 1 == s.size()) {
+      out += s[i];
+    } else if (s[++i] == 'x') {
+      out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      out += s[i] == 'n' ? '\n' : s[i] == 'r' ? '\r' : s[i] == 't' ? '\t' : s[i];
+    }
+  }
+  return out;
+}
+
+// Checks text against the expected pieces of one case in tests/golden/NAME,
+// written by hand from the format strings: rows of the case's name, a tab,
+// + (contained), - (absent), ^ (at the beginning) or $ (at the end), a tab,
+// and the piece (escaped as for unescape).
+inline void expectpieces(const std::string& text, const std::string& name, const std::string& key) {
+  std::istringstream in(golden(name));
+  int found = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(key + "\t", 0) != 0) continue;
+    ++found;
+    const char how = line[key.size() + 1];
+    const std::string piece = unescape(line.substr(key.size() + 3));
+    const std::size_t at = how == '$' ? (text.size() >= piece.size() ? text.size() - piece.size() : std::string::npos)
+                                      : text.find(piece);
+    const bool ok = how == '-' ? at == std::string::npos
+                               : at != std::string::npos && (how == '+' || text.compare(at, piece.size(), piece) == 0) &&
+                                     (how != '^' || at == 0);
+    EXPECT_TRUE(ok) << key << " " << how << " \"" << piece << "\"\nin:\n" << text;
+  }
+  EXPECT_GT(found, 0) << key;
+}
+
+// The names of the cases of tests/golden/NAME, each once, in order.
+inline std::vector<std::string> piececases(const std::string& name) {
+  std::istringstream in(golden(name));
+  std::vector<std::string> cases;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#' && (cases.empty() || line.rfind(cases.back() + "\t", 0) != 0))
+      cases.push_back(line.substr(0, line.find('\t')));
+  return cases;
 }
 
 // The rows of a reference table tests/data/NAME (made by a script in tools/

@@ -1,14 +1,20 @@
 // The main dialog through its real widgets (offscreen, clock fixed by
-// QUENDAL_NOW): the typing debounce, the input messages, the today button
-// and the language switch.
+// QUENDAL_NOW): the typing debounce, the input messages, the today button,
+// the language switch, the saved year and month, the iCalendar export.
 #include <QAbstractButton>
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "reports/icalendar.h"
 #include "reports/main_report.h"
+#include "ui/calendar_window.h"
+#include "ui/icalendar_export.h"
 #include "ui/main_dialog.h"
+#include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 
 using namespace quendal;
@@ -25,16 +31,15 @@ class MainDialogTest : public QObject {
     s.languagemode = languagemode;
     return s;
   }
-
   static QString reporttext(int year, int page, int language) {
-    MainReportInputs in;
-    in.year = year;
-    in.page = page;
-    in.todayyear = 2024;
-    in.todaymonth = 3;
-    in.todayday = 15;
+    const MainReportInputs in{.year = year, .page = page, .todayyear = 2024, .todaymonth = 3, .todayday = 15};
     return QString::fromStdString(buildmainreport(in, language).text).remove(QLatin1Char('\r'));
   }
+  static QStringList lines(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n")) : QStringList{};
+  }
+  static NumberField* field(QDialog& d, const char* name) { return d.findChild<NumberField*>(QString::fromLatin1(name)); }
 
  private slots:
   void initTestCase() {
@@ -49,74 +54,44 @@ class MainDialogTest : public QObject {
     ApplicationState s = state(-1);
     MainDialog dialog(s);
     dialog.show();
-    auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
-    ReportField* report = dialog.reportfield();
-    year->setText(QString());
+    field(dialog, "year")->setText(QString());
     QSignalSpy reports(&dialog, &MainDialog::reportUpdated);
-    const struct {
-      const char* key;
-      int reports;
-    } steps[] = {{"2", 0}, {"0", 0}, {"0", 1}, {"9", 2}};
-    for (const auto& step : steps) {
+    for (const auto& [key, count] : {std::pair{"2", 0}, {"0", 0}, {"0", 1}, {"9", 2}}) {
       const int before = reports.count();
-      QTest::keyClicks(year, QString::fromLatin1(step.key));
-      QVERIFY(!report->isVisible());
-      if (step.reports > before)
-        QTRY_COMPARE_WITH_TIMEOUT(reports.count(), step.reports, 1000);
+      QTest::keyClicks(field(dialog, "year"), QString::fromLatin1(key));
+      QVERIFY(!dialog.reportfield()->isVisible());
+      if (count > before)
+        QTRY_COMPARE_WITH_TIMEOUT(reports.count(), count, 1000);
       else
         QTest::qWait(120);
-      QCOMPARE(reports.count(), step.reports);
+      QCOMPARE(reports.count(), count);
     }
-    QVERIFY(report->isVisible());
-    QCOMPARE(report->toPlainText(), reporttext(2009, 0, 1));
-  }
-
-  // The same debounce: four quick keys, one report 50 ms after the last.
-  void quickTypingGivesOneReport() {
-    ApplicationState s = state(-1);
-    MainDialog dialog(s);
-    dialog.show();
-    auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
-    year->setText(QString());
-    QSignalSpy reports(&dialog, &MainDialog::reportUpdated);
-    QTest::keyClicks(year, QStringLiteral("2009"));
-    QCOMPARE(reports.count(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 1000);
-    QTest::qWait(100);
-    QCOMPARE(reports.count(), 1);
+    QVERIFY(dialog.reportfield()->isVisible());
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 0, 1));
   }
 
   // The two messages of the string table, German also in English mode.
-  void inputMessages_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("year 99") << "099" << QStringLiteral(" Jahr muß zwischen 1583 und 9999 liegen!");
-    QTest::newRow("not a number") << "20x4" << QStringLiteral(" Kein gültiges Datum!");
-  }
   void inputMessages() {
-    QFETCH(QString, typed);
-    QFETCH(QString, message);
-    ApplicationState s = state(0);
-    MainDialog dialog(s);
-    dialog.show();
-    auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
-    year->setText(QString());
-    QTest::keyClicks(year, typed);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.reportfield()->isVisible(), 1000);
-    QCOMPARE(dialog.reportfield()->toPlainText(), message);
+    for (const auto& [typed, message] : {std::pair{"099", " Jahr muß zwischen 1583 und 9999 liegen!"},
+                                         {"20x4", " Kein gültiges Datum!"}}) {
+      ApplicationState s = state(0);
+      MainDialog dialog(s);
+      dialog.show();
+      field(dialog, "year")->setText(QString());
+      QTest::keyClicks(field(dialog, "year"), QString::fromLatin1(typed));
+      QTRY_VERIFY_WITH_TIMEOUT(dialog.reportfield()->isVisible(), 1000);
+      QCOMPARE(dialog.reportfield()->toPlainText(), QString::fromUtf8(message));
+    }
   }
 
   // The today button alternates between today's month and today's year.
   void todayButtonAlternates() {
     ApplicationState s = state(-1);
     MainDialog dialog(s);
-    auto* today = dialog.findChild<QAbstractButton*>(QStringLiteral("today"));
-    auto* month = dialog.findChild<NumberField*>(QStringLiteral("month"));
     for (const char* expected : {"3", "0", "3"}) {
-      today->click();
-      QCOMPARE(month->text(), QString::fromLatin1(expected));
-      QCOMPARE(s.reportpage, month->text().toInt());
+      dialog.findChild<QAbstractButton*>(QStringLiteral("today"))->click();
+      QCOMPARE(field(dialog, "month")->text(), QString::fromLatin1(expected));
+      QCOMPARE(s.reportpage, field(dialog, "month")->text().toInt());
       QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, s.reportpage, 1));
     }
   }
@@ -128,20 +103,17 @@ class MainDialogTest : public QObject {
     dialog.show();
     dialog.findChild<QAbstractButton*>(QStringLiteral("language"))->click();
     QCOMPARE(s.languagemode, 0);
-    const QStringList english = {
-        "Year:",       "Month:",      "Deutsch",     "Font <->",     "Linux Font", "Print...",
-        "Close",       "Days...",     "Date...",     "More...",      "Moon...",    "Rises...",
-        "Seasons...",  "Sidereal...", "Equation...", "Distrib...",   "Month...",   "Calendar...",
-        "Weekdays...", "Planets...",  "Astra...",    "Geo...",       "W\nW\nW",    "In\nfo\n...",
-    };
+    QStringList english = {"Year:",       "Month:",     "Deutsch",     "Font <->",    "Linux Font",  "Print...",
+                           "Close",       "Days...",    "Date...",     "More...",     "Moon...",     "Rises...",
+                           "Seasons...",  "Sidereal...", "Equation...", "Distrib...", "Month...",   "Calendar...",
+                           "Weekdays...", "Planets...", "Astra...",    "Geo...",      "W\nW\nW",     "In\nfo\n..."};
     QStringList shown;
     for (QLabel* label : dialog.findChildren<QLabel*>()) shown << label->text();
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
       if (!button->text().isEmpty()) shown << button->text();
     shown.sort();
-    QStringList expected = english;
-    expected.sort();
-    QCOMPARE(shown, expected);
+    english.sort();
+    QCOMPARE(shown, english);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Easter Date"));
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, 0, 0));
   }
@@ -154,33 +126,74 @@ class MainDialogTest : public QObject {
     {
       MainDialog dialog(s);
       dialog.show();
-      auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
-      year->setText(QString());
-      QTest::keyClicks(year, QStringLiteral("2009"));
+      field(dialog, "year")->setText(QString());
+      QTest::keyClicks(field(dialog, "year"), QStringLiteral("2009"));
       QTRY_COMPARE_WITH_TIMEOUT(s.currentyear, 2009, 1000);
       int steppedpage = -1;
       QTimer::singleShot(0, [&] {
         QWidget* tool = QApplication::activeModalWidget();
         QVERIFY(tool && tool != &dialog);
-        tool->findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
-        tool->findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
+        for (int i = 0; i < 2; ++i) tool->findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
         steppedpage = s.reportpage;
         qobject_cast<QDialog*>(tool)->accept();
       });
       dialog.findChild<QAbstractButton*>(QStringLiteral("largeview"))->click();
-      QCOMPARE(steppedpage, 2);
-      QCOMPARE(s.savedyear, 2009);
-      QCOMPARE(s.savedmonth, 0);
-      QCOMPARE(s.currentyear, 2009);
-      QCOMPARE(s.reportpage, 0);
+      QCOMPARE((QList<int>{steppedpage, s.savedyear, s.savedmonth, s.currentyear, s.reportpage}),
+               (QList<int>{2, 2009, 0, 2009, 0}));
     }
     s.savedmonth = 4;
     s.currentyear = 2024;  // the calendar window's today
     s.reportpage = 3;
     MainDialog dialog(s);
-    QCOMPARE(dialog.findChild<NumberField*>(QStringLiteral("year"))->text(), QStringLiteral("2009"));
-    QCOMPARE(dialog.findChild<NumberField*>(QStringLiteral("month"))->text(), QStringLiteral("4"));
+    QCOMPARE((QStringList{field(dialog, "year")->text(), field(dialog, "month")->text()}), (QStringList{"2009", "4"}));
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 4, 1));
+  }
+
+  // "iCalendar exportieren..." of the main dialog and the calendar window: the
+  // entries in their context menus, a year written through the function
+  // behind them (no dialog), and a file that cannot be written.
+  void entriesInBothContextMenus() {
+    ApplicationState s;
+    s.userlanguage = 1033;
+    s.languagemode = -1;
+    MainDialog dialog(s);
+    CalendarWindow window(s);
+    for (QWidget* w : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {
+      QStringList texts;
+      for (QAction* a : w->actions()) texts << a->text();
+      QVERIFY2(texts.contains(QStringLiteral("iCalendar exportieren...")), qPrintable(texts.join(QLatin1Char(','))));
+      QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
+    }
+  }
+
+  // 2024 with everything (1800..2200), 1700 with the holidays only; one
+  // event per entry, DTSTAMP the clock in UTC; timed entries (phases,
+  // seasons, eclipses) only where they are computed.
+  void exportsTheYear() {
+    for (const auto& [year, content] : {std::pair{2024, int(icalendareverything)}, {1700, int(icalendarholidays)}}) {
+      ApplicationState s;
+      s.userlanguage = 1031;
+      const QString file = directory_.filePath(QStringLiteral("quendal-%1.ics").arg(year));
+      QString error;
+      QVERIFY(exporticalendar(s, year, file, error));
+      const QStringList l = lines(file);
+      QCOMPARE(l.first(), QStringLiteral("BEGIN:VCALENDAR"));
+      QCOMPARE(l.filter(QStringLiteral("END:VCALENDAR")).size(), 1);
+      const int expected = int(calendarentries({year, year, content, {}}, s.language()).size());
+      QVERIFY(expected > 10);
+      for (const char* line : {"^BEGIN:VEVENT$", "^END:VEVENT$", "^DTSTAMP:"})
+        QCOMPARE(l.filter(QRegularExpression(QString::fromLatin1(line))).size(), expected);
+      const LocalDateTime u = utcnow();
+      QVERIFY(l.contains(QString::asprintf("DTSTAMP:%04d%02d%02dT%02d%02d%02dZ", u.year, u.month, u.day, u.hour, u.minute, u.second)));
+      QCOMPARE(l.filter(QRegularExpression(QStringLiteral("^DTSTART:\\d{8}T\\d{6}Z$"))).isEmpty(), content == icalendarholidays);
+    }
+  }
+
+  void writeErrorIsReported() {
+    ApplicationState s;
+    QString error;
+    QVERIFY(!exporticalendar(s, 2024, directory_.filePath(QStringLiteral("missing/quendal.ics")), error));
+    QVERIFY(!error.isEmpty());
   }
 };
 

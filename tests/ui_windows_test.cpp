@@ -1,10 +1,7 @@
 // The calendar window, the equation-of-time graph, the sky chart and the
 // position dialog through their real widgets (offscreen, clock fixed by
-// QUENDAL_NOW): the calendar's wrap-around and key limits, the language that
-// lasts while a window is open, the graph's size rule and its buttons coming
-// back after keys, the chart's orientation, zoom and views, the position
-// dialog's endings, and the windows opened by the start-up loop and by the
-// tool dialogs with message loops of their own.
+// QUENDAL_NOW), and the windows opened by the start-up loop and by the tool
+// dialogs with message loops of their own.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -14,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/application_state.h"
 #include "calendar/calendar.h"
@@ -28,10 +26,12 @@ using namespace quendal;
 
 namespace {
 
-ApplicationState englishstate() {
+ApplicationState englishstate(int year = 0, int page = 0) {
   ApplicationState s;
   s.userlanguage = 1033;
   s.languagemode = 0;
+  s.currentyear = year;
+  s.reportpage = page;
   return s;
 }
 
@@ -78,58 +78,43 @@ class WindowsTest : public QObject {
   }
   void cleanup() { QFile::remove(QStringLiteral("QUENDAL6.INI")); }
 
+  // Keys at the limits of the calendar window: from (year, month, view) to
+  // (year, month); tables rebuilt only for another year; the display list
+  // painted is the new page's. In view 2 the month buttons do nothing.
   void calendarKeys_data() {
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("view");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("newyear");
-    QTest::addColumn<int>("newmonth");
-    QTest::newRow("right on December 9999") << 9999 << 12 << 0 << int(Qt::Key_Right) << 1583 << 1;
-    QTest::newRow("left on January 1583") << 1583 << 1 << 0 << int(Qt::Key_Left) << 9999 << 12;
-    QTest::newRow("down in 1583") << 1583 << 6 << 0 << int(Qt::Key_Down) << 9999 << 6;
-    QTest::newRow("F4 in 1590") << 1590 << 6 << 0 << int(Qt::Key_F4) << 1590 << 6;
-    QTest::newRow("F4 in 1595") << 1595 << 6 << 0 << int(Qt::Key_F4) << 1585 << 6;
-    QTest::newRow("F5 in 9990") << 9990 << 6 << 0 << int(Qt::Key_F5) << 9990 << 6;
-    QTest::newRow("F9 in 9898") << 9898 << 6 << 0 << int(Qt::Key_F9) << 9898 << 6;
-    QTest::newRow("right in view 2") << 2024 << 12 << 2 << int(Qt::Key_Right) << 2024 << 12;
-    QTest::newRow("left in view 2") << 2024 << 1 << 2 << int(Qt::Key_Left) << 2024 << 1;
-    QTest::newRow("up in view 2") << 2024 << 1 << 2 << int(Qt::Key_Up) << 2025 << 1;
+    QTest::addColumn<QList<int>>("c");  // year, month, view, key, new year, new month
+    QTest::newRow("right on December 9999") << QList<int>{9999, 12, 0, Qt::Key_Right, 1583, 1};
+    QTest::newRow("left on January 1583") << QList<int>{1583, 1, 0, Qt::Key_Left, 9999, 12};
+    QTest::newRow("down in 1583") << QList<int>{1583, 6, 0, Qt::Key_Down, 9999, 6};
+    QTest::newRow("F4 in 1590") << QList<int>{1590, 6, 0, Qt::Key_F4, 1590, 6};
+    QTest::newRow("F4 in 1595") << QList<int>{1595, 6, 0, Qt::Key_F4, 1585, 6};
+    QTest::newRow("F5 in 9990") << QList<int>{9990, 6, 0, Qt::Key_F5, 9990, 6};
+    QTest::newRow("F9 in 9898") << QList<int>{9898, 6, 0, Qt::Key_F9, 9898, 6};
+    QTest::newRow("right in view 2") << QList<int>{2024, 12, 2, Qt::Key_Right, 2024, 12};
+    QTest::newRow("up in view 2") << QList<int>{2024, 1, 2, Qt::Key_Up, 2025, 1};
   }
   void calendarKeys() {
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, view);
-    QFETCH(int, key);
-    QFETCH(int, newyear);
-    QFETCH(int, newmonth);
-    ApplicationState s = englishstate();
-    s.currentyear = year;
-    s.reportpage = month;
+    QFETCH(QList<int>, c);
+    ApplicationState s = englishstate(c[0], c[1]);
     CalendarWindow window(s);
-    ::key(window, Qt::Key_F12, view);
-    QCOMPARE(window.view(), view);
+    ::key(window, Qt::Key_F12, c[2]);
+    QCOMPARE(window.view(), c[2]);
     s.tablesStale = 0;
-    ::key(window, Qt::Key(key));
-    QCOMPARE(s.currentyear, newyear);
-    QCOMPARE(s.reportpage, newmonth);
-    QCOMPARE(s.tablesStale, newyear != year ? 1 : 0);
-    if (view == 2) {
+    ::key(window, Qt::Key(c[3]));
+    QCOMPARE((QList<int>{s.currentyear, s.reportpage, s.tablesStale}), (QList<int>{c[4], c[5], c[4] != c[0]}));
+    if (c[2] == 2) {
       for (const char* button : {"monthback", "monthon"}) window.findChild<QAbstractButton*>(button)->click();
-      QCOMPARE(s.reportpage, newmonth);
+      QCOMPARE(s.reportpage, c[5]);
     }
-    // What the window paints is the display list of the new page.
     window.resize(900, 600);
     window.grab();
-    QCOMPARE(window.display().year, newyear);
+    QCOMPARE(window.display().year, c[4]);
     QCOMPARE(window.windowTitle(), QString::fromStdString(window.display().caption));
   }
 
   // F11 in English shows German labels; closing the window restores English.
   void calendarLanguageLastsWhileOpen() {
-    ApplicationState s = englishstate();
-    s.currentyear = 2024;
-    s.reportpage = 3;
+    ApplicationState s = englishstate(2024, 3);
     {
       CalendarWindow window(s);
       QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Month +"));
@@ -139,8 +124,7 @@ class WindowsTest : public QObject {
       window.grab();
       QCOMPARE(window.windowTitle(), QStringLiteral(" März 2024 "));
     }
-    QCOMPARE(s.languagemode, 0);
-    QCOMPARE(s.language(), 0);
+    QCOMPARE((QList<int>{s.languagemode, s.language()}), (QList<int>{0, 0}));
   }
 
   // F6 and F7 step through the configured places, in view 0 only.
@@ -149,52 +133,41 @@ class WindowsTest : public QObject {
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("51 N 28   000W 00 Greenwich\r\n52 N 31   013E 24 Berlin\r\n");
     ini.close();
-    ApplicationState s = englishstate();
-    s.currentyear = 2024;
-    s.reportpage = 3;
+    ApplicationState s = englishstate(2024, 3);
     CalendarWindow window(s);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.placeindex(), 1);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.placeindex(), 0);
-    key(window, Qt::Key_F6);
-    QCOMPARE(window.placeindex(), 1);
-    key(window, Qt::Key_F12);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.placeindex(), 1);
+    QList<int> places;
+    for (Qt::Key k : {Qt::Key_F7, Qt::Key_F7, Qt::Key_F6, Qt::Key_F12, Qt::Key_F7}) {
+      key(window, k);
+      places << window.placeindex();
+    }
+    QCOMPARE(places, (QList<int>{1, 0, 1, 1, 1}));
   }
 
   // A client area of 400 x 200 becomes 550 x 280 before anything is drawn.
-  void eotWindowGrowsToItsMinimum() {
-    ApplicationState s = englishstate();
-    EquationOfTimeWindow window(s, 2024);
-    window.show();
-    window.resize(400, 200);
-    window.update();
-    QTRY_COMPARE(window.size(), QSize(550, 280));
-  }
-
-  void eotWindowKeys() {
+  // Right and Left wrap over 1000..4000, F8 and F9 step a century within it;
+  // the buttons come back 350 ms after the last key, F2 hides them.
+  void eotWindow() {
     ApplicationState s = englishstate();
     {
       EquationOfTimeWindow window(s, 4000);
       QVERIFY(s.graphWindowOpen);
-      window.resize(800, 500);
       window.show();
+      window.resize(400, 200);
+      window.update();
+      QTRY_COMPARE(window.size(), QSize(550, 280));
+      window.resize(800, 500);
       QTRY_VERIFY(window.buttonspresent());
       key(window, Qt::Key_Right);
       QCOMPARE(window.year(), 1000);
-      QVERIFY(!window.buttonspresent());  // back 350 ms after the last key
+      QVERIFY(!window.buttonspresent());
       QTRY_VERIFY_WITH_TIMEOUT(window.buttonspresent(), 2000);
       QCOMPARE(window.windowTitle(), QStringLiteral("Equation of Time 1000"));
-      key(window, Qt::Key_Left);
-      QCOMPARE(window.year(), 4000);
-      key(window, Qt::Key_F9);
-      QCOMPARE(window.year(), 4000);
-      key(window, Qt::Key_F8);
-      QCOMPARE(window.year(), 3900);
-      key(window, Qt::Key_F9);
-      QCOMPARE(window.year(), 3900);
+      QList<int> years;
+      for (Qt::Key k : {Qt::Key_Left, Qt::Key_F9, Qt::Key_F8, Qt::Key_F9}) {
+        key(window, k);
+        years << window.year();
+      }
+      QCOMPARE(years, (QList<int>{4000, 4000, 3900, 3900}));
       key(window, Qt::Key_F2);
       QVERIFY(!window.buttonswanted());
       QVERIFY(!window.findChild<QAbstractButton*>("button3")->isVisible());
@@ -216,15 +189,9 @@ class WindowsTest : public QObject {
     key(window, Qt::Key_Right);
     QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0);
     QVERIFY(window.findChild<QAbstractButton*>("button7"));
-    key(window, Qt::Key_F12);
-    QCOMPARE(window.view(), 1);
-    QVERIFY(!window.findChild<QAbstractButton*>("button7"));
-    QVERIFY(!window.findChild<QAbstractButton*>("button8"));
-    key(window, Qt::Key_F6);
-    key(window, Qt::Key_F7);
-    QCOMPARE(window.orientation(), 2);
-    QVERIFY(!window.fullcircle());
-    key(window, Qt::Key_Right);
+    for (Qt::Key k : {Qt::Key_F12, Qt::Key_F6, Qt::Key_F7, Qt::Key_Right}) key(window, k);
+    QCOMPARE((QList<int>{window.view(), window.orientation(), window.fullcircle()}), (QList<int>{1, 2, 0}));
+    QVERIFY(!window.findChild<QAbstractButton*>("button7") && !window.findChild<QAbstractButton*>("button8"));
     QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0 + 7);
   }
 
@@ -234,34 +201,27 @@ class WindowsTest : public QObject {
     ApplicationState s = englishstate();
     const ChartState start{datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
     s.chart = start;
+    const double instant = datetojd(2009, 2, 28) + 0.25;
     {
       ToolDialog dialog(PositionDialog, s);
-      QCOMPARE(dialog.number("year"), 2024);
-      QCOMPARE(dialog.number("zone"), 0);
-      QCOMPARE(dialog.number("latitude"), 48);
-      dialog.setnumber("year", 2009);
-      dialog.setnumber("month", 2);
-      dialog.setnumber("day", 31);
-      dialog.setnumber("hour", 6);
-      dialog.setnumber("minute", 0);
+      QCOMPARE((QList<int>{dialog.number("year"), dialog.number("zone"), dialog.number("latitude")}), (QList<int>{2024, 0, 48}));
+      for (const auto& [field, value] : {std::pair{"year", 2009}, {"month", 2}, {"day", 31}, {"hour", 6}, {"minute", 0}})
+        dialog.setnumber(field, value);
       dialog.findChild<QAbstractButton*>("date")->click();
       QCOMPARE(dialog.number("day"), 28);
     }
-    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartInstant, instant);
     QCOMPARE(s.chart.chartLatitude, start.chartLatitude);
     QCOMPARE(s.chart.chartLongitude, start.chartLongitude);
-    {
-      ToolDialog dialog(PositionDialog, s);
-      dialog.findChild<QAbstractButton*>("place")->click();
-    }
+    ToolDialog(PositionDialog, s).findChild<QAbstractButton*>("place")->click();
     QCOMPARE(s.chart.chartLatitude, 48.2);
-    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartInstant, instant);
     {
       ToolDialog dialog(PositionDialog, s);
       dialog.setnumber("year", 2010);
       dialog.findChild<QAbstractButton*>("cancel")->click();
     }
-    QCOMPARE(s.chart.chartInstant, datetojd(2009, 2, 28) + 0.25);
+    QCOMPARE(s.chart.chartInstant, instant);
   }
 
   // "Grafik" opens the graph with a message loop of its own; the dialog's
@@ -290,44 +250,37 @@ class WindowsTest : public QObject {
   }
 
   // "Kalender..." closes the main dialog and opens the calendar window;
-  // closing it brings the main dialog back.
-  void startupLoopCalendarAndBack() {
+  // closing it brings the main dialog back. With CAL on the command line
+  // (mode 2): the calendar window only.
+  void startupLoop() {
     ApplicationState s = englishstate();
     int mode = -1;
-    Script script({[] {
-                     auto* dialog = visible<MainDialog>();
-                     if (dialog) dialog->findChild<QAbstractButton*>("calendar")->click();
-                     return dialog != nullptr;
-                   },
-                   [&] {
-                     auto* window = visible<CalendarWindow>();
-                     if (window) {
-                       mode = s.appMode;
-                       window->close();
-                     }
-                     return window != nullptr;
-                   },
-                   [] {
-                     auto* dialog = visible<MainDialog>();
-                     if (dialog) dialog->reject();
-                     return dialog != nullptr;
-                   }});
-    QCOMPARE(runstartuploop(s), 0);
-    QCOMPARE(script.done, 3);
-    QCOMPARE(mode, 1);
-    QCOMPARE(s.appMode, 0);
-  }
-
-  // CAL on the command line: the calendar window only.
-  void startupLoopCalendarOnly() {
-    ApplicationState s = englishstate();
-    s.appMode = 2;
     bool dialogseen = false;
+    const auto closecalendar = [&] {
+      auto* window = visible<CalendarWindow>();
+      if (window) mode = s.appMode, window->close();
+      return window != nullptr;
+    };
+    {
+      Script script({[] {
+                       auto* dialog = visible<MainDialog>();
+                       if (dialog) dialog->findChild<QAbstractButton*>("calendar")->click();
+                       return dialog != nullptr;
+                     },
+                     closecalendar,
+                     [] {
+                       auto* dialog = visible<MainDialog>();
+                       if (dialog) dialog->reject();
+                       return dialog != nullptr;
+                     }});
+      QCOMPARE(runstartuploop(s), 0);
+      QCOMPARE(script.done, 3);
+    }
+    QCOMPARE((QList<int>{mode, s.appMode}), (QList<int>{1, 0}));
+    s.appMode = 2;
     Script script({[&] {
       dialogseen = dialogseen || visible<MainDialog>();
-      auto* window = visible<CalendarWindow>();
-      if (window) window->close();
-      return window != nullptr;
+      return closecalendar();
     }});
     QCOMPARE(runstartuploop(s), 0);
     QCOMPARE(script.done, 1);
