@@ -133,7 +133,9 @@ TEST_F(ConfigurationFiles, UnusableQuendal6FallsBackToQuendal5) {
     const fs::path six = dir / "QUENDAL6.INI";
     fs::remove_all(six);
     if (std::string(kind) == "directory") fs::create_directory(six);
-    if (std::string(kind) == "fifo") ASSERT_EQ(mkfifo(six.c_str(), 0600), 0);
+    if (std::string(kind) == "fifo") {
+      ASSERT_EQ(mkfifo(six.c_str(), 0600), 0);
+    }
     if (std::string(kind) == "device") fs::create_symlink("/dev/zero", six);
     fs::current_path(dir);
     const Configuration c = readConfiguration();

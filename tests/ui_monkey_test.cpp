@@ -42,6 +42,7 @@ namespace {
 constexpr unsigned seed = 17;
 constexpr int toolevents = 300;  // per tool dialog
 constexpr int mainevents = 600;
+QtMessageHandler previoushandler = nullptr;
 
 // Closes whatever a button opened: message boxes, modal dialogs, graph
 // windows, menus; counts them.
@@ -128,6 +129,14 @@ class MonkeyTest : public QObject {
     return keys[std::uniform_int_distribution<int>(0, std::size(keys) - 1)(random)];
   }
 
+  // Types the text character by character (any character, not only ASCII).
+  static void type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+      if (widget == nullptr || !widget->isVisible()) return;
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+
   Qt::KeyboardModifiers randommodifiers() {
     const int k = pick(10);
     return k == 0 ? Qt::ControlModifier : k == 1 ? Qt::ShiftModifier : k == 2 ? Qt::AltModifier : Qt::NoModifier;
@@ -151,7 +160,7 @@ class MonkeyTest : public QObject {
     if (what < 35 && !fields.isEmpty()) {  // type into a field, its text selected or not
       NumberField* field = fields[pick(static_cast<int>(fields.size()))];
       if (pick(2)) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClicks(field, randomtext());
+      type(field, randomtext());
     } else if (what < 37 && !fields.isEmpty()) {  // paste 100,000 characters
       NumberField* field = fields[pick(static_cast<int>(fields.size()))];
       QString paste;
@@ -198,7 +207,7 @@ class MonkeyTest : public QObject {
       if (field == nullptr || !field->isVisible()) continue;
       field->setFocus();
       QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-      QTest::keyClicks(field, QStringLiteral("2024"));
+      type(field, QStringLiteral("2024"));
     }
     QTest::qWait(200);
     ReportField* report = reportfield();
@@ -217,6 +226,11 @@ class MonkeyTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The offscreen platform's notes on every resize and raise of a window.
+    previoushandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+      if (!text.contains(QLatin1String("propagateSizeHints")) && !text.contains(QLatin1String("support raise()")))
+        previoushandler(type, context, text);
+    });
     qputenv("QUENDAL_NOW", "2024-03-15T10:30");
     QVERIFY(QDir::setCurrent(directory_.path()));
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &addresses_, "open");
@@ -246,6 +260,7 @@ class MonkeyTest : public QObject {
     ApplicationState state = freshstate();
     std::unique_ptr<ToolDialog> dialog;
     Watchdog watchdog([this] { return dialog_.data(); });
+    const int addresses = addresses_.opened;
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < toolevents; ++i) {
@@ -262,7 +277,7 @@ class MonkeyTest : public QObject {
     }
     finish(yearfields);
     qInfo("%s: %d events in %lld ms, %d windows and boxes closed, %d web addresses", table.name, toolevents,
-          static_cast<long long>(clock.elapsed()), watchdog.closed, addresses_.opened);
+          static_cast<long long>(clock.elapsed()), watchdog.closed, addresses_.opened - addresses);
     dialog_ = nullptr;
   }
 
