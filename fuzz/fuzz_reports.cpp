@@ -4,6 +4,7 @@
 // UTF-8 and hold no "nan", "inf" or negative minutes; a fault aborts with
 // its description. `make fuzz` runs it with a time limit of one second per
 // input.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -53,6 +54,15 @@ void check(const char* report, std::string_view text, std::size_t limit = buffer
 }
 
 int language(FuzzInput& in) { return in.byte() % 3; }
+
+// Today as the clock gives it: a date of the years 1..9999.
+struct Today {
+  int year, month, day;
+};
+Today today(FuzzInput& in) {
+  const int year = in.flag() ? 1 + static_cast<int>(in.raw32() % 9999) : 2024;
+  return {year, 1 + in.byte() % 12, 1 + in.byte() % 28};
+}
 
 GeoPlace place(FuzzInput& in) {
   GeoPlace p;
@@ -150,9 +160,8 @@ void chartposition(FuzzInput& in) {
 void configuration(FuzzInput& in) {
   ConfigurationReportInputs c;
   c.result = in.field(-1, 1);
-  c.todayyear = in.field(1601, 9999);
-  c.todaymonth = in.field(1, 12);
-  c.todayday = in.field(1, 31);
+  const Today t = today(in);
+  c.todayyear = t.year, c.todaymonth = t.month, c.todayday = t.day;
   c.dates = dates(in);
   check("configuration evaluation", buildconfigurationevaluation(c, language(in)).text);
 }
@@ -175,9 +184,8 @@ void daydifference(FuzzInput& in) {
   d.month2 = in.field(1, 12);
   d.day2 = in.field(1, 31);
   d.direction = in.field(0, 1);
-  d.todayyear = in.field(1601, 9999);
-  d.todaymonth = in.field(1, 12);
-  d.todayday = in.field(1, 31);
+  const Today t = today(in);
+  d.todayyear = t.year, d.todaymonth = t.month, d.todayday = t.day;
   check("day difference", builddaydifference(d, language(in)).text);
 }
 
@@ -210,10 +218,16 @@ void easterdistribution(FuzzInput& in) {
   check("easter distribution", buildeasterdistribution(e, language(in)).text);
 }
 
+// A side of a window: 0..16777215 pixels (the window system's limit).
+int windowside(FuzzInput& in) {
+  const long long v = in.field(0, 4000);
+  return static_cast<int>((v < 0 ? -v : v) % 16777216);
+}
+
 void eotgraph(FuzzInput& in) {
-  const int year = in.field(1000, 4000);
-  const int width = in.field(100, 4000);
-  const int height = in.field(100, 4000);
+  const int year = std::clamp(in.field(1000, 4000), 1000, 4000);  // as the window keeps it
+  const EotGraphSize size = eotgraphsize(windowside(in), windowside(in));
+  const int width = size.width, height = size.height;
   const int lang = language(in);
   const EotGraph graph = buildeotgraph(year, width, height, lang);
   check("eot graph title", graph.title.text);
@@ -221,7 +235,7 @@ void eotgraph(FuzzInput& in) {
   for (const GraphText& t : graph.markerlabels) check("eot graph marker", t.text);
   int evaluations = 0;
   const EotGraphFooter footer =
-      buildeotgraphfooter(eotturningpoints(year, evaluations), width, height, in.field(8, 40), lang);
+      buildeotgraphfooter(eotturningpoints(year, evaluations), width, height, windowside(in) % 200, lang);
   for (const GraphText& t : footer.turningpoints) check("eot graph footer", t.text);
   check("eot graph size", footer.size.text);
 }
@@ -243,8 +257,8 @@ void ics(FuzzInput& in) {
   c.firstyear = in.field(icalendarholidayfirst, icalendarholidaylast);
   c.lastyear = in.flag() ? c.firstyear + in.byte() % 3 : in.field(icalendarholidayfirst, icalendarholidaylast);
   c.content = in.field(0, 15);
-  c.stamp = {in.field(1583, 9999), in.field(1, 12), in.field(1, 31), in.field(0, 23), in.field(0, 59),
-             in.field(0, 59)};
+  const Today t = today(in);
+  c.stamp = {t.year, t.month, t.day, in.byte() % 24, in.byte() % 60, in.byte() % 60};
   const std::vector<CalendarEntry> entries = calendarentries(c, language(in));
   if (entries.size() > 200000) fail("icalendar", "too many entries", "");
   check("icalendar", icalendar(entries, c.stamp), 0);
@@ -261,9 +275,8 @@ void mainreport(FuzzInput& in) {
   MainReportInputs m;
   m.year = in.field(100, 9999);
   m.page = in.field(0, 99);
-  m.todayyear = in.field(1583, 9999);
-  m.todaymonth = in.field(1, 12);
-  m.todayday = in.field(1, 31);
+  const Today t = today(in);
+  m.todayyear = t.year, m.todaymonth = t.month, m.todayday = t.day;
   m.system.major = in.field(0, 10);
   m.system.minor = in.field(0, 10);
   m.system.windows = in.flag();
@@ -272,8 +285,7 @@ void mainreport(FuzzInput& in) {
   static constexpr int overrides[] = {0, 3079, 1031, 2000};
   m.languageoverride = overrides[in.byte() % 4];
   m.userlanguage = in.field(1031, 3079);
-  check("main", buildmainreport(m, language(in)).text);
-  check("seasons page", buildseasonspage(in.field(100, 9999), language(in)));
+  check("main", buildmainreport(m, language(in)).text);  // page 28: the seasons page
 }
 
 void monthoverview(FuzzInput& in) {
@@ -346,12 +358,12 @@ void planets(FuzzInput& in) {
     s.zoom = 0.3 + (in.byte() % 38) / 10.0;
     s.fullcircle = in.flag();
     s.places = p.places;
-    const SkyChart chart = buildskychart(s, in.field(10, 2000), lang);
+    const SkyChart chart = buildskychart(s, windowside(in) / 2, lang);
     for (const std::string& t : chart.compass) check("sky chart compass", t);
     check("sky chart time", chart.time);
     for (const std::string& t : chart.info) check("sky chart", t);
     check("sky chart title", skycharttitle(r.jd, lang));
-    (void)buildsolarsystem(r.jd, in.byte() % skychartviews, in.field(10, 2000));
+    (void)buildsolarsystem(r.jd, in.byte() % skychartviews, windowside(in) / 2);
   }
 }
 
