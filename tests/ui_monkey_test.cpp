@@ -179,7 +179,7 @@ class MonkeyTest : public QObject {
     } else if (what < 88 && dialog_) {  // a key to the dialog
       QTest::keyClick(dialog_, Qt::Key(randomkey(random_)), randommodifiers());
     } else {  // a pause: the typing timer may fire
-      QTest::qWait(pick(120));
+      QTest::qWait(pick(2) ? 5 : 60);
       checkreport();
     }
   }
