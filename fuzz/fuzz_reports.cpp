@@ -5,6 +5,7 @@
 // its description. `make fuzz` runs it with a time limit of one second per
 // input.
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -136,7 +137,8 @@ void calendardisplay(FuzzInput& in) {
   HolidayTable holidays{};
   EventTable events{};
   int stale = 1;
-  refreshcalendartables(c.year, c.view, lang, holidays, events, stale);
+  // The window builds the tables of its year limited to 1583..9999.
+  refreshcalendartables(std::clamp(c.year, 1583, 9999), c.view, lang, holidays, events, stale);
   const CalendarDisplay d = buildcalendardisplay(c, holidays, events, lang);
   if (d.lines.size() > static_cast<std::size_t>(displaylistsize)) fail("calendar", "too many lines", d.caption);
   check("calendar caption", d.caption);
@@ -257,7 +259,8 @@ void eot(FuzzInput& in) {
 void ics(FuzzInput& in) {
   IcalendarInputs c;
   c.firstyear = in.field(icalendarholidayfirst, icalendarholidaylast);
-  c.lastyear = in.flag() ? c.firstyear + in.byte() % 3 : in.field(icalendarholidayfirst, icalendarholidaylast);
+  c.lastyear = in.flag() ? std::min(c.firstyear, INT_MAX - 2) + in.byte() % 3
+                         : in.field(icalendarholidayfirst, icalendarholidaylast);
   c.content = in.field(0, 15);
   const Today t = today(in);
   c.stamp = {t.year, t.month, t.day, in.byte() % 24, in.byte() % 60, in.byte() % 60};
