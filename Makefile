@@ -12,7 +12,7 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps configure build run install screenshots timing test coverage bench fuzz clean
+.PHONY: all deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck clean
 
 all: build
 
@@ -49,10 +49,25 @@ timing: configure
 	@dir=$$(mktemp -d) && cd $$dir && QT_QPA_PLATFORM=offscreen QUENDAL_NOW=$(SCREENSHOT_NOW) \
 	  $(abspath $(BUILD))/quendal-timing 2>/dev/null; status=$$?; rm -rf $$dir; exit $$status
 
-# Every test; one that runs longer than TEST_TIMEOUT seconds fails.
+# The sanitizer build: the same libraries, programs and tests once more in
+# build-sanitize, compiled with AddressSanitizer and UndefinedBehaviorSanitizer
+# at -O1 (QUENDAL_ASAN); the slow sweeps are left out there.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
+sanitize-build: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUENDAL_WERROR=$(WERROR) -DQUENDAL_ASAN=ON \
+	  -DQUENDAL_TSAN=OFF >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+# Every test, in the normal build and in the sanitizer build; one that runs
+# longer than TEST_TIMEOUT seconds fails.
 TEST_TIMEOUT ?= 300
-test: build
+test: build sanitize-build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
+	@echo "---- the same tests under AddressSanitizer and UndefinedBehaviorSanitizer ($(SANITIZE_BUILD))"
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
 
 # Line coverage of the program code (calendar, astro without the generated
 # astro/data, almanac, app, reports, cli) by the tests: a separate build in
@@ -63,7 +78,7 @@ COVERAGE_MIN ?= 95
 coverage:
 	@sh tools/install-deps.sh gcovr
 	@cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DQUENDAL_WERROR=$(WERROR) -DQUENDAL_TSAN=OFF \
-	  -DQUENDAL_SANITIZE=OFF -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
+	  -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
 	@cmake --build build-coverage -j $(JOBS) >/dev/null
 	@find build-coverage -name '*.gcda' -delete
 	@cd build-coverage && ctest -j $(JOBS) --timeout 1200 -LE gui -E engine.no_mutable_state --output-on-failure >/dev/null || \
@@ -79,15 +94,38 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@status=0; for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] || continue; "$$b" $(ARGS) || status=1; done; exit $$status
 
-# The configuration reader under libFuzzer (clang++), for FUZZ_SECONDS seconds;
-# new inputs collect in build-fuzz/corpus, the seeds are fuzz/corpus.
+# The fuzz targets under libFuzzer (clang++, AddressSanitizer and
+# UndefinedBehaviorSanitizer), each for FUZZ_SECONDS seconds in turn, at most
+# FUZZ_TIMEOUT seconds per input (a command line FUZZ_CLI_TIMEOUT): the
+# configuration reader, quendal-report's command line and the reports. New inputs collect in build-fuzz/corpus/<target>,
+# the seeds are fuzz/corpus/<target>; a failing input is written to
+# build-fuzz/<target>-crash-... (keep it under fuzz/corpus/<target>/, where
+# make test replays it).
+FUZZ_TARGETS ?= configuration cli reports
+FUZZ_TIMEOUT ?= 1
+# A command line may ask for half a million lines (events over 9,900 years):
+# seconds, not a hang.
+FUZZ_CLI_TIMEOUT ?= 15
 fuzz: deps
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DQUENDAL_FUZZ=ON -DQUENDAL_SANITIZE=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_configuration
-	@mkdir -p build-fuzz/corpus
-	build-fuzz/fuzz_configuration -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
-	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+	  -DQUENDAL_FUZZ=ON -DQUENDAL_TSAN=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  dict=; [ -f fuzz/$$t.dict ] && dict=-dict=fuzz/$$t.dict; \
+	  quiet=; timeout=$(FUZZ_TIMEOUT); \
+	  [ $$t = cli ] && quiet=-close_fd_mask=2 timeout=$(FUZZ_CLI_TIMEOUT); \
+	  echo "---- fuzz_$$t, $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=$$timeout -max_len=8192 \
+	    $$quiet $$dict -artifact_prefix=build-fuzz/$$t- build-fuzz/corpus/$$t fuzz/corpus/$$t \
+	    || exit 1; \
+	done
+
+# valgrind memcheck over one run of every quendal-report subcommand: no
+# error, no leak.
+memcheck: build
+	@sh tools/install-deps.sh valgrind
+	@sh tools/memcheck.sh $(BUILD)/quendal-report
 
 clean:
-	rm -rf $(BUILD) build-fuzz build-coverage
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz build-coverage

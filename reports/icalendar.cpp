@@ -239,7 +239,12 @@ bool earlier(const CalendarEntry& a, const CalendarEntry& b) {
 std::vector<CalendarEntry> calendarentries(const IcalendarInputs& in, int language) {
   std::vector<CalendarEntry> out;
   const bool german = language != english;
-  for (int year = in.firstyear; year <= in.lastyear; ++year) {
+  // At most icalendarmaxyears years from the first, and of them only those
+  // anything is computed for (a wider range would run for hours).
+  const int first = std::max(in.firstyear, icalendarholidayfirst);
+  const int last = static_cast<int>(std::min<long long>(
+      {in.lastyear, static_cast<long long>(in.firstyear) + icalendarmaxyears - 1, icalendarholidaylast}));
+  for (int year = first; year <= last; ++year) {
     std::vector<CalendarEntry> entries;
     const bool events = year >= icalendareventfirst && year <= icalendareventlast;
     if ((in.content & icalendarholidays) && year >= icalendarholidayfirst &&
