@@ -267,6 +267,8 @@ class MonkeyTest : public QObject {
       if (!dialog || !dialog->isVisible()) {  // closed by a key or a button: open it again
         dialog.reset();
         state.graphWindowOpen = false;
+        state.savedyear = state.currentyear;  // as the main dialog saves them before the large
+        state.savedmonth = state.reportpage;  // view and the month overview, which restore them
         dialog = std::make_unique<ToolDialog>(table, state);
         dialog->setObjectName(QString::fromLatin1(table.name));
         dialog_ = dialog.get();
