@@ -260,10 +260,11 @@ TEST(CalendarText, Encodings) {
   EXPECT_EQ(utf8length(smile), 3u);
   EXPECT_EQ(utf8truncate(smile, 2), "a\xF0\x9F\x98\x80");
   EXPECT_EQ(padleft(smile, 4), " " + smile);
-  // Malformed: overlong, a surrogate, cut short, beyond U+10FFFF, a lone
-  // continuation byte: invalid, and one U+FFFD per byte.
+  // Malformed: overlong (also the euro sign in four bytes), a surrogate, cut
+  // short, beyond U+10FFFF, a lone continuation byte: invalid, and one U+FFFD
+  // per byte.
   for (const std::string bad : {"\xC0\xAF", "\xED\xA0\x80", "\xE4\xBD", "\xF0\x9F\x98", "\xF0\x80\x80\x80",
-                                "\xF4\x90\x80\x80", "\x80"}) {
+                                "\xF0\x82\x82\xAC", "\xF4\x90\x80\x80", "\x80"}) {
     EXPECT_FALSE(isvalidutf8(bad)) << bad.size();
     EXPECT_EQ(utf8toutf32(bad + "b"), std::u32string(bad.size(), U'\uFFFD') + U"b") << bad.size();
   }

@@ -158,6 +158,10 @@ TEST(CalendarEaster, AgreesWithConvertdate) {
     if (y < 1583) continue;
     const int s = eastersundaygregorian(y);
     ASSERT_EQ(s, r[1]) << y;
+    // Easter is the first Sunday after the paschal full moon, which the epact
+    // gives as the March day 44 - epact (from the 21st on, else a lunation later).
+    const int fullmoon = 44 - epact(y) + (44 - epact(y) < 21 ? 30 : 0);
+    ASSERT_TRUE(s - fullmoon >= 1 && s - fullmoon <= 7) << y;
     const DayMonth g = feastdate(s, eastersunday, y);
     ASSERT_EQ(dayofweek(g.day, g.month, y), 1) << y;
   }
