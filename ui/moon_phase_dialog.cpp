@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "reports/moon_report.h"
+#include "ui/datetime_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
 
@@ -15,24 +16,12 @@ constexpr int listings = 7;     // dialog selector 0..6: the report pages
 
 void calculate(ToolDialog& d) {
   MoonReportInputs in;
-  in.year = d.number("year");
-  in.month = d.number("month");
-  in.day = d.number("day");
-  in.hour = d.number("hour");
-  in.minute = d.number("minute");
-  in.zone = d.number("zone");
-  in.half = d.checked("half") ? 1 : 0;
+  readdatetime(d, in, &MoonReportInputs::half);
   in.page = d.state().dialogselector;
   in.seconds = d.flags[secondsflag];
   const MoonReport r = buildmoonreport(in, d.language());
   const MoonReportInputs& c = r.corrected;
-  d.setnumber("year", c.year);
-  d.setnumber("month", c.month);
-  d.setnumber("day", c.day);
-  d.setnumber("hour", c.hour);
-  d.setnumber("minute", c.minute);
-  d.setnumber("zone", c.zone);
-  d.setchecked("half", c.half != 0);
+  writedatetime(d, c, &MoonReportInputs::half);
   d.setcaption(r.caption);
   d.showreport(r.text);
 }

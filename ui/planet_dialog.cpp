@@ -2,6 +2,7 @@
 // ephemeris list.
 #include "reports/planet_report.h"
 #include "ui/configuration_reading.h"
+#include "ui/datetime_fields.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -21,13 +22,7 @@ void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
   PlanetInputs in;
-  in.year = d.number("year");
-  in.month = d.number("month");
-  in.day = d.number("day");
-  in.hour = d.number("hour");
-  in.minute = d.number("minute");
-  in.zone = d.number("zone");
-  in.halfzone = d.checked("half") ? 1 : 0;
+  readdatetime(d, in, &PlanetInputs::halfzone);
   in.place = readplace(d);
   in.placeindex = placeindex(d);
   in.places = s.configuration.locationTable;
@@ -48,14 +43,7 @@ void calculate(ToolDialog& d) {
   in.zodiacEnabled = s.zodiacEnabled;
   const PlanetReport r = d.flags[listflag] ? buildephemerislist(in, d.language()) : buildplanetreport(in, d.language());
   const PlanetInputs& c = r.corrected;
-  d.date = {c.year, c.month, c.day};
-  d.setnumber("year", c.year);
-  d.setnumber("month", c.month);
-  d.setnumber("day", c.day);
-  d.setnumber("hour", c.hour);
-  d.setnumber("minute", c.minute);
-  d.setnumber("zone", c.zone);
-  d.setchecked("half", c.halfzone != 0);
+  writedatetime(d, c, &PlanetInputs::halfzone);
   writeplace(d, c.place);
   d.setnumber("temperature", c.temperature);
   d.setnumber("pressure", c.pressure);
@@ -96,14 +84,8 @@ void list(ToolDialog& d) {
   d.recalculate();
 }
 
-void stepday(ToolDialog& d, int days) {
-  toolsteps::stepday(d, days, 1000, 3000);
-  d.setnumber("zone", toolsteps::dialogzone(d.language(), d.date.year, d.date.month, d.date.day));
-  d.recalculate();
-}
-
-void dayback(ToolDialog& d) { stepday(d, -1); }
-void dayon(ToolDialog& d) { stepday(d, 1); }
+void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, 1000, 3000); }
+void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, 1000, 3000); }
 
 void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, true); }
 

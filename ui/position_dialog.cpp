@@ -3,6 +3,7 @@
 // "Datum" only the instant, "Ort" only the place, "Abbruch" nothing.
 #include "reports/chart_position.h"
 #include "ui/configuration_reading.h"
+#include "ui/datetime_fields.h"
 #include "ui/platform/platform.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -52,24 +53,12 @@ void calculate(ToolDialog& d) {
   in.place = readplace(d);
   in.placeindex = d.placefromtable ? s.locationindex : -1;
   in.places = s.configuration.locationTable;
-  in.year = d.number("year");
-  in.month = d.number("month");
-  in.day = d.number("day");
-  in.hour = d.number("hour");
-  in.minute = d.number("minute");
-  in.zone = d.number("zone");
-  in.halfzone = d.checked("half") ? 1 : 0;
+  readdatetime(d, in, &ChartPositionInputs::halfzone);
   const ChartPosition r = buildchartposition(in, d.language());
   const ChartPositionInputs& c = r.corrected;
   d.placefromtable = false;
   writeplace(d, c.place);
-  d.setnumber("year", c.year);
-  d.setnumber("month", c.month);
-  d.setnumber("day", c.day);
-  d.setnumber("hour", c.hour);
-  d.setnumber("minute", c.minute);
-  d.setnumber("zone", c.zone);
-  d.setchecked("half", c.halfzone != 0);
+  writedatetime(d, c, &ChartPositionInputs::halfzone);
   s.chart.enteredInstant = r.instant;
   s.chart.enteredLatitude = r.latitude;
   s.chart.enteredLongitude = r.longitude;

@@ -41,14 +41,8 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-void stepday(ToolDialog& d, int days) {
-  toolsteps::stepday(d, days, 1800, 2200);
-  d.setnumber("zone", toolsteps::dialogzone(d.language(), d.date.year, d.date.month, d.date.day));
-  d.recalculate();
-}
-
-void dayback(ToolDialog& d) { stepday(d, -1); }
-void dayon(ToolDialog& d) { stepday(d, 1); }
+void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, 1800, 2200); }
+void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, 1800, 2200); }
 
 using namespace controls;
 

@@ -1,6 +1,7 @@
 // SiderealTimeDialog: the local sidereal time, Sun and Moon for an instant and a place.
 #include "reports/sidereal_report.h"
 #include "ui/configuration_reading.h"
+#include "ui/datetime_fields.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -13,39 +14,20 @@ void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
   SiderealInputs in;
-  in.year = d.number("year");
-  in.month = d.number("month");
-  in.day = d.number("day");
-  in.hour = d.number("hour");
-  in.minute = d.number("minute");
-  in.zone = d.number("zone");
-  in.halfzone = d.checked("half") ? 1 : 0;
+  readdatetime(d, in, &SiderealInputs::halfzone);
   in.place = readplace(d);
   in.placeindex = placeindex(d);
   in.places = s.configuration.locationTable;
   in.azimuthnorth = d.checked("azimuthnorth") ? 1 : 0;
   const SiderealReport r = buildsiderealreport(in, d.language());
   const SiderealInputs& c = r.corrected;
-  d.date = {c.year, c.month, c.day};
-  d.setnumber("year", c.year);
-  d.setnumber("month", c.month);
-  d.setnumber("day", c.day);
-  d.setnumber("hour", c.hour);
-  d.setnumber("minute", c.minute);
-  d.setnumber("zone", c.zone);
-  d.setchecked("half", c.halfzone != 0);
+  writedatetime(d, c, &SiderealInputs::halfzone);
   writeplace(d, c.place);
   d.showreport(r.text);
 }
 
-void stepday(ToolDialog& d, int days) {
-  toolsteps::stepday(d, days, 1800, 2200);
-  d.setnumber("zone", toolsteps::dialogzone(d.language(), d.date.year, d.date.month, d.date.day));
-  d.recalculate();
-}
-
-void dayback(ToolDialog& d) { stepday(d, -1); }
-void dayon(ToolDialog& d) { stepday(d, 1); }
+void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, 1800, 2200); }
+void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, 1800, 2200); }
 
 using namespace controls;
 

@@ -426,6 +426,12 @@ void stepday(ToolDialog& dialog, int days, int first, int last) {
   dialog.setnumber("day", d.day);
 }
 
+void stepdayinzone(ToolDialog& dialog, int days, int first, int last) {
+  stepday(dialog, days, first, last);
+  dialog.setnumber("zone", dialogzone(dialog.language(), dialog.date.year, dialog.date.month, dialog.date.day));
+  dialog.recalculate();
+}
+
 int dialogzone(int language, int year, int month, int day) {
   if (language == english) return 0;
   return summertime(day, month, year) == 1 ? 2 : 1;

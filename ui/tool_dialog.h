@@ -187,6 +187,9 @@ namespace toolsteps {
 // within first..last (below: 31 December of last, above: 1 January of
 // first); day, month and year written into the fields "day", "month", "year".
 void stepday(ToolDialog& dialog, int days, int first, int last);
+// The same for the dialogs whose zone follows the date: the zone of the new
+// day (dialogzone) written into "zone", and the report again.
+void stepdayinzone(ToolDialog& dialog, int days, int first, int last);
 // The zone a dialog starts with and the day buttons set: 0 in English; in
 // German 2 in European summer time, else 1.
 int dialogzone(int language, int year, int month, int day);
