@@ -41,17 +41,6 @@ QString choose(const char* german, const char* english, int language) {
   return QString::fromUtf8(language == quendal::english ? english : german);
 }
 
-// Unsigned number of a field's text; false when it is none.
-bool readnumber(const QString& text, int& value) {
-  const QString t = text.trimmed();
-  if (t.isEmpty()) return false;
-  for (QChar c : t)
-    if (!c.isDigit()) return false;
-  bool ok = false;
-  value = t.toInt(&ok);
-  return ok;
-}
-
 }  // namespace
 
 MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner), state_(state) {
@@ -223,7 +212,7 @@ void MainDialog::evaluate() {
   bool yearaccepted = false;
   if (year_->text().size() >= 3) {
     int year = 0;
-    if (!readnumber(year_->text(), year)) {
+    if (!readunsigned(year_->text(), year)) {
       showmessage(invaliddatemessage);
     } else if (year < 100 || year > 9999) {
       showmessage(yearrangemessage);
@@ -234,7 +223,7 @@ void MainDialog::evaluate() {
   }
   if (!month_->text().isEmpty()) {
     int month = 0;
-    if (!readnumber(month_->text(), month)) {
+    if (!readunsigned(month_->text(), month)) {
       // The report of the year keeps the page it had; then the page is 0.
       if (yearaccepted) buildreport();
       state_.reportpage = 0;

@@ -16,6 +16,31 @@
 
 namespace quendal {
 
+bool readunsigned(const QString& text, int& value) {
+  const QString t = text.trimmed();
+  if (t.isEmpty()) return false;
+  for (QChar c : t)
+    if (!c.isDigit()) return false;
+  bool ok = false;
+  value = t.toInt(&ok);
+  return ok;
+}
+
+bool readsigned(const QString& text, int& value) {
+  const QByteArray t = text.trimmed().toLatin1();
+  const char* p = t.constData();
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  long long v = 0;
+  bool digits = false;
+  while (*p >= '0' && *p <= '9' && v < 1000000000) {
+    v = v * 10 + (*p++ - '0');
+    digits = true;
+  }
+  value = static_cast<int>(negative ? -v : v);
+  return digits;
+}
+
 NumberField::NumberField(int maxlength, int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent), maxlength_(maxlength), minimum_(minimum), maximum_(maximum) {
   lineEdit()->setMaxLength(maxlength);

@@ -44,6 +44,12 @@ class NumberField : public QAbstractSpinBox {
   int maximum_;
 };
 
+// The number in a field's text. Unsigned: digits only (blanks around them
+// allowed). Signed: optional blanks and sign, then digits; reading stops at
+// the first other character. False when the text holds no number.
+bool readunsigned(const QString& text, int& value);
+bool readsigned(const QString& text, int& value);
+
 // Two check boxes that act as one choice ("Nord"/"Süd", "Ost"/"West"):
 // checking one clears the other, clearing one checks the other.
 class HemispherePair : public QObject {
