@@ -217,16 +217,11 @@ HeliocentricState MoonChartPosition(double ttEarth, double jdAge, double precisi
   return detail::InDegrees(state);
 }
 
-double AltitudeParallax(BodyCode body, double altitude, double distance, double diameter) {
-  double h = altitude;
-  double parallax;
-  if (body == BodyCode::Moon) {
-    parallax = SafeAsin(EarthRadiusKm / (distance * KilometresPerAU)) * DegreesPerRadian;
-    h -= diameter / 3600.0;
-  } else {
-    parallax = SolarParallax / 3600.0 / distance;
-  }
-  return h - parallax * CosDeg(h);
+double AltitudeParallax(BodyCode body, double altitude, double distance) {
+  const double parallax = body == BodyCode::Moon
+                              ? SafeAsin(EarthRadiusKm / (distance * KilometresPerAU)) * DegreesPerRadian
+                              : SolarParallax / 3600.0 / distance;
+  return altitude - parallax * CosDeg(altitude);
 }
 
 }  // namespace quendal

@@ -76,13 +76,14 @@ ApparentPlace ReferenceBodyPosition(const InstantFrame& frame, BodyCode body, bo
 // Earth's.
 HeliocentricState MoonChartPosition(double ttEarth, double jdAge, double precision = 0.0);
 
-// AltitudeParallax: geocentric altitude (degrees) corrected for parallax.
-//   altitude  geocentric altitude (degrees)
+// AltitudeParallax: the topocentric altitude of a body's centre from its
+// geocentric altitude, to first order in the horizontal parallax (for the
+// Moon the neglected terms and the Earth's flattening, which Meeus,
+// Astronomical Algorithms, ch. 40 keeps, make up to about 0.016 degrees).
+//   altitude  geocentric altitude of the centre (degrees)
 //   distance  geocentric distance (AU)
-//   diameter  apparent diameter (arcseconds); for the Moon the altitude is
-//             first lowered by diameter / 3600 degrees
 // Returns h - p cos h (degrees), p the horizontal parallax: asin(Earth radius /
 // distance) for the Moon, 8.794"/distance for every other body.
-double AltitudeParallax(BodyCode body, double altitude, double distance, double diameter);
+double AltitudeParallax(BodyCode body, double altitude, double distance);
 
 }  // namespace quendal

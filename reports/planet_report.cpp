@@ -50,7 +50,7 @@ Place bodyplace(int body, const InstantFrame& frame, double siderealtime, double
   p.heliocentric = a.heliocentric;
   const HorizontalPlace h = HorizontalFromEquatorial(p.ra, p.dec, siderealtime, latitude);
   p.azimuth = shownazimuth(h.azimuth, in.azimuthnorth);
-  p.altitude = AltitudeParallax(code, h.altitude, p.distance, p.diameter);
+  p.altitude = AltitudeParallax(code, h.altitude, p.distance);
   p.refracted = ApparentAltitude(in.pressure, in.temperature, p.altitude);
   return p;
 }

@@ -198,7 +198,7 @@ SkyChart buildskychart(const SkyChartInputs& in, int centre, int language) {
     b.body = body;
     b.azimuth = h.azimuth;
     b.altitude = ApparentAltitude(word.pressure, word.temperature,
-                                  AltitudeParallax(code, h.altitude, a.distance, a.diameter));
+                                  AltitudeParallax(code, h.altitude, a.distance));
     b.magnitude = a.magnitude;
     b.point = skychartpoint(b.azimuth, b.altitude, centre, in.zoom, orientation);
     b.labelx = b.point.x;

@@ -1,11 +1,14 @@
 // The sidereal time and planet position reports and the ephemeris list:
 // golden texts (tests/golden/), the delta T hand-shake, the chart state, the
-// option rules, and the planet report's numbers against the engine.
+// option rules, the planet report's numbers against the engine, and the
+// azimuths and altitudes of the reports and the sky chart against PyEphem.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "app/configuration.h"
@@ -17,6 +20,7 @@
 #include "calendar/text.h"
 #include "reports/planet_report.h"
 #include "reports/sidereal_report.h"
+#include "reports/sky_chart.h"
 #include "support.h"
 
 using namespace quendal;
@@ -43,8 +47,127 @@ PlanetInputs planets(int y, int mo, int d, int h, int mi, int zone, int deltat, 
   return in;
 }
 
+// The angle printed at `at` (blanks skipped): decimal degrees, or degrees,
+// minutes and seconds (" -18°34'05\"").
+double printedangle(const std::string& s, std::size_t at) {
+  if (at == std::string::npos) return NAN;
+  char* end = nullptr;
+  const double degrees = std::strtod(s.c_str() + at, &end);
+  if (std::strncmp(end, "°", 2) != 0) return degrees;
+  int minutes = 0, seconds = 0;
+  if (std::sscanf(end + 2, "%d'%d", &minutes, &seconds) != 2) return NAN;
+  const double magnitude = std::fabs(degrees) + minutes / 60.0 + seconds / 3600.0;
+  return s.find('-', at) < static_cast<std::size_t>(end - s.c_str()) ? -magnitude : magnitude;
+}
+
+// Topocentric azimuth (from north) and altitude of each body at one place
+// and instant by PyEphem (tests/data/topocentric_pyephem.txt, made by
+// tools/gen_topocentric_reference.py).
+struct SkyPlace {
+  double jd;            // UT, a whole minute
+  int latitude, longitude;  // arcminutes, north and east positive
+  int body;             // the reports' numbering, 1..11
+  double azimuth, altitude, refracted;  // degrees; refracted for 10 C and 1015 mbar
+};
+std::vector<std::vector<SkyPlace>> skyplaces() {
+  std::vector<std::vector<SkyPlace>> instants;
+  for (const auto& r : table("topocentric_pyephem.txt")) {
+    const SkyPlace p{r[0], static_cast<int>(r[1]), static_cast<int>(r[2]), static_cast<int>(r[3]), r[4], r[5], r[6]};
+    if (instants.empty() || instants.back().front().jd != p.jd) instants.emplace_back();
+    instants.back().push_back(p);
+  }
+  return instants;
+}
+
+GeoPlace geoplace(int latitude, int longitude) {
+  return GeoPlace{std::abs(latitude) / 60, std::abs(latitude) % 60, 0, latitude >= 0 ? 1 : 0,
+                  std::abs(longitude) / 60, std::abs(longitude) % 60, 0, longitude >= 0 ? 1 : 0};
+}
+
+// Checks a printed azimuth (from north) and altitude against PyEphem's:
+// within tolerance degrees on the sky, plus half the printed resolution;
+// the refracted altitude within 0.03 degrees above 5 degrees.
+void expectsky(const SkyPlace& p, double azimuth, double altitude, double refracted, double resolution,
+               const std::string& where) {
+  const double tolerance = (p.body == 11 ? 0.03 : 0.01) + resolution / 2.0;
+  const std::string what = where + " body " + std::to_string(p.body) + " at JD " + std::to_string(p.jd);
+  if (!std::isnan(altitude)) {
+    EXPECT_NEAR(altitude, p.altitude, tolerance) << what;
+  }
+  if (!std::isnan(azimuth)) {
+    EXPECT_LE(std::fabs(wrap(azimuth, p.azimuth)) * std::cos(rad(p.altitude)), tolerance) << what;
+  }
+  if (!std::isnan(refracted) && p.refracted > 5.0) {
+    EXPECT_NEAR(refracted, p.refracted, 0.03 + resolution / 2.0) << what;
+  }
+}
+
 }  // namespace
 
+
+// Where the Sun, the Moon and the planets stand for an observer, against an
+// independent library at 200 places (both hemispheres) and instants of
+// 1900..2100: the planet report (degrees, minutes and seconds), the first
+// step of the ephemeris list (two decimals) and the sky chart's information
+// lines (the bodies above the horizon, refracted altitude).
+TEST(ReportsPositions, TopocentricPlacesAgainstPyEphem) {
+  const auto instants = skyplaces();
+  ASSERT_EQ(instants.size(), 200u);
+  int moonabove = 0;
+  for (const auto& bodies : instants) {
+    const SkyPlace& first = bodies.front();
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    jdtodate(first.jd + 0.5 / 86400.0, year, month, day, hour, minute, second);
+    PlanetInputs in = planets(year, month, day, hour, minute, 0, 0, {1, 2, 4, 5, 6, 7, 8, 9, 10, 11});
+    in.place = geoplace(first.latitude, first.longitude);
+    in.explicitplace = in.azimuthnorth = in.sexagesimal = true;
+    in.deltaTPending = false;  // the report's own delta T
+    in = buildplanetreport(in, english).corrected;
+    const std::string report = buildplanetreport(in, english).text;
+    in.sexagesimal = in.radec = in.magnitude = false;
+    in.deltaTPending = true;
+    const std::string list = buildephemerislist(in, english).text;
+    const SkyChart chart = buildskychart({.instant = first.jd, .longitude = first.longitude / 60.0,
+                                          .latitude = first.latitude / 60.0, .displayword = 1015 | 210 << 12 | 1 << 24},
+                                         200, english);
+    for (const SkyPlace& p : bodies) {
+      const std::string name = bodynames[namerow(english)][p.body];
+      // The report's block: "Azimuth:  149°27'53\" - Height over Horizon:   14°20'10\" (with Refraction ...".
+      const std::size_t block = report.find("Data of " + name);
+      ASSERT_NE(block, std::string::npos) << name;
+      const std::size_t az = report.find("Azimuth: ", block) + 9;
+      const std::size_t alt = report.find("Height over Horizon: ", az) + 21;
+      const std::size_t refr = report.find("(with Refraction ", alt) + 17;
+      expectsky(p, printedangle(report, az), printedangle(report, alt), printedangle(report, refr), 1.0 / 3600.0,
+                "report");
+      // The list's line: "Moon Mar. 15, 2026 06:00     -8.0  47.1  16.0 149.47  14.34 (14.40)  30.5' [  7.87]";
+      // the refracted altitude only above 0.
+      const std::size_t line = list.find("\r\n " + std::string(shortbodynames[namerow(english)][p.body]));
+      ASSERT_NE(line, std::string::npos) << name;
+      // After the time: magnitude, elongation, illumination, azimuth, altitude.
+      char* end = const_cast<char*>(list.c_str() + list.find(':', line) + 3);
+      double columns[5];
+      for (double& column : columns) column = std::strtod(end, &end);
+      const double listrefr = std::strncmp(end, " (", 2) == 0 ? std::strtod(end + 2, nullptr) : NAN;
+      expectsky(p, columns[3], columns[4], listrefr, 0.01, "list");
+      // The chart's line: "Moon:    Azimuth: 149.47 Deg. - Height over Horizon (inkl. Refr.):  14.40 Deg. ...".
+      bool charted = false;
+      for (const std::string& info : chart.info) {
+        if (!startswith(info, name + ":")) continue;
+        charted = true;
+        expectsky(p, printedangle(info, info.find("Azimuth:") + 8), NAN, printedangle(info, info.find("Refr.):") + 7),
+                  0.01, "chart");
+      }
+      // Drawn when above the horizon, refraction included (a body within
+      // the tolerance of the horizon may go either way).
+      if (std::fabs(p.refracted) > 0.05) {
+        EXPECT_EQ(charted, p.refracted > 0.0) << name << " at JD " << p.jd;
+      }
+      if (p.body == 11 && p.altitude > 0.0) ++moonabove;
+    }
+  }
+  EXPECT_GT(moonabove, 60);  // the Moon's parallax is tested, not only its absence
+}
 
 TEST(ReportsPositions, SiderealGoldens) {
   EXPECT_EQ(buildsiderealreport(sidereal(2024, 3, 15, 21, 30, 1), german).text, golden("sidereal_de.txt"));
