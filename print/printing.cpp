@@ -27,24 +27,59 @@ QFont presetprinterfont(bool german) {
   return font;
 }
 
-QFont installedfont(const QFont& font) {
-  QFont plain = font;
-  plain.setStyleName(QString());  // a style name no family has would not match
-  if (!QFontDatabase::families().contains(plain.family())) plain.setFamily(QFontInfo(plain).family());
-  const QString family = plain.family();
+namespace {
+
+// The font in the family: its style of the font's style name (in any case),
+// or else its upright style of the font's weight, or else no style name.
+// (QFontDatabase::italic() is false for an oblique style such as DejaVu
+// Sans Mono's "Oblique"; the style's font tells.)
+QFont infamily(const QFont& font, const QString& family) {
+  QFont installed = font;
+  installed.setFamily(family);
+  installed.setStyleName(QString());  // a style name no family has would not match
   const QStringList styles = QFontDatabase::styles(family);
-  QFont installed = plain;
   for (const QString& style : styles)
     if (style.compare(font.styleName(), Qt::CaseInsensitive) == 0) {
       installed.setStyleName(style);
       return installed;
     }
   for (const QString& style : styles)
-    if (QFontDatabase::weight(family, style) == font.weight() && !QFontDatabase::italic(family, style)) {
+    if (QFontDatabase::weight(family, style) == font.weight() &&
+        QFontDatabase::font(family, style, font.pointSize()).style() == QFont::StyleNormal) {
       installed.setStyleName(style);
       return installed;
     }
   return installed;
+}
+
+// Whether the font database calls the font fixed pitch and the face the
+// system gives for it is of the font's family and fixed pitch too. The two
+// can differ: the database calls the generic "Monospace" fixed pitch
+// whatever face fontconfig puts in its place.
+bool fixedpitch(const QFont& font) {
+  if (!QFontDatabase::isFixedPitch(font.family(), font.styleName())) return false;
+  const QFontInfo info(font);
+  return info.fixedPitch() && info.family() == font.family();
+}
+
+}  // namespace
+
+QFont installedfont(const QFont& font) {
+  if (QFontDatabase::families().contains(font.family())) return infamily(font, font.family());
+  QFont plain = font;
+  plain.setStyleName(QString());
+  const QFont substitute = infamily(font, QFontInfo(plain).family());
+  if (font.styleHint() != QFont::TypeWriter || fixedpitch(substitute)) return substitute;
+  // Fontconfig's substitute need not be fixed pitch (it calls Noto Sans
+  // Mono proportional, for its double-width glyphs): then the first
+  // fixed-pitch one of the system's fixed font and the installed families.
+  QStringList families = QFontDatabase::families();
+  families.prepend(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
+  for (const QString& family : families) {
+    const QFont other = infamily(font, family);
+    if (fixedpitch(other)) return other;
+  }
+  return substitute;  // no fixed-pitch font installed
 }
 
 bool germansystem(int userlanguage) { return currentlanguage(1, 0, userlanguage) != english; }

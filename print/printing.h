@@ -23,9 +23,12 @@ bool chooseprinter(QWidget* owner, QPrinter& printer);
 // weight (400), style name "STANDARD" when the system's language is German
 // and "REGULAR" otherwise.
 QFont presetprinterfont(bool germansystem);
-// A font as the font dialog can show it: the family the system puts in its
-// place when it is not installed (for "Courier New" a fixed-pitch one), and
-// the family's style of that name in any case, or else its style of the
+// A font as the font dialog can show it: its family when installed, else
+// the family the system puts in its place. For a fixed-pitch font (the
+// TypeWriter hint, as "Courier New" has) that family only when the font
+// database and the face agree that it is fixed pitch, else the system's
+// fixed font, else the first installed family, that is fixed pitch. In the
+// family its style of that name in any case, or else its style of the
 // font's weight and slant ("Book" for "REGULAR" in some families).
 QFont installedfont(const QFont& font);
 // Whether the system's language (the user's language id, any German

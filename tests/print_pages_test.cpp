@@ -3,7 +3,9 @@
 // and the place of an image; the layout arithmetic on its own; the print
 // preview through its widgets (offscreen): the text it starts from, Return
 // and Ctrl+M, "Drucken..." printing the edited field and staying open,
-// "Abbruch" ending it, an emptied preview printing nothing (no file).
+// "Abbruch" ending it, an emptied preview printing nothing (no file); the
+// font dialog's preset, also under font sets of its own (CMakeLists.txt).
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "calendar/holidays.h"
@@ -275,14 +278,67 @@ class PrintPagesTest : public QObject {
       QCOMPARE((QStringList{f.family(), QString::number(f.pointSize()), QString::number(f.weight()), f.styleName()}),
                (QStringList{"Courier New", "16", QString::number(QFont::Normal), german ? "STANDARD" : "REGULAR"}));
     }
-    // Without "Courier New" the dialog starts from the fixed-pitch family
-    // the system puts in its place.
+    // The dialog starts from an installed face: "Courier New", else the
+    // family the system puts in its place when that is fixed pitch, else the
+    // system's fixed font, else the first installed fixed-pitch family.
+    // Fixed pitch by the font database and by the face alike, whenever the
+    // machine has such a face at all.
     const QFont installed = installedfont(presetprinterfont(false));
-    QVERIFY(QFontDatabase::families().contains(installed.family()));
+    const QStringList families = QFontDatabase::families();
+    QVERIFY(families.contains(installed.family()));
     QVERIFY(QFontDatabase::styles(installed.family()).contains(installed.styleName()));
-    QVERIFY2(QFontInfo(installed).fixedPitch(), qPrintable(installed.family()));
-    QCOMPARE((QList<int>{installed.pointSize(), QFontInfo(installed).style(), QFontInfo(installed).weight()}),
-             (QList<int>{16, QFont::StyleNormal, QFont::Normal}));
+    const QFontInfo info(installed);
+    const bool fixedinstalled = std::any_of(families.begin(), families.end(), [](const QString& family) {
+      const QFontInfo resolved{QFont(family)};
+      return QFontDatabase::isFixedPitch(family) && resolved.fixedPitch() && resolved.family() == family;
+    });
+    if (fixedinstalled) {
+      QVERIFY2(QFontDatabase::isFixedPitch(installed.family(), installed.styleName()), qPrintable(installed.family()));
+      QVERIFY2(info.fixedPitch(), qPrintable(installed.family()));
+      QCOMPARE(info.family(), installed.family());
+    }
+    // Upright and of normal weight by the face and by the database (which
+    // alone tells an oblique style from an upright one).
+    const QFont face = QFontDatabase::font(installed.family(), installed.styleName(), 16);
+    QCOMPARE((QList<int>{installed.pointSize(), info.style(), info.weight(), face.style(), face.weight()}),
+             (QList<int>{16, QFont::StyleNormal, QFont::Normal, QFont::StyleNormal, QFont::Normal}));
+
+    // The font sets this test also runs under (CMakeLists.txt writes their
+    // fonts.conf files, named by the set, and passes one as FONTCONFIG_FILE):
+    // the families that prove the set in effect, fontconfig's face for
+    // "Courier New", the system's fixed font and the preset's family and style.
+    struct FontSet {
+      QString name;
+      QStringList present, missing;
+      QString substitute, fixedfont, family, style;
+    };
+    const QList<FontSet> sets = {
+        {"dejavu", {"DejaVu Sans Mono"}, {"Liberation Mono", "Noto Sans Mono", "Nimbus Mono PS"},
+         "DejaVu Sans Mono", "DejaVu Sans Mono", "DejaVu Sans Mono", "Book"},
+        // Liberation Mono has the metrics of Courier New.
+        {"desktop", {"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "Nimbus Mono PS"}, {},
+         "Liberation Mono", "Noto Sans Mono", "Liberation Mono", "Regular"},
+        // Fontconfig calls Noto Sans Mono, the first monospace face it
+        // prefers, proportional.
+        {"fresh", {"DejaVu Sans Mono", "Noto Sans Mono", "Nimbus Mono PS"}, {"Liberation Mono"},
+         "Noto Sans Mono", "Noto Sans Mono", "DejaVu Sans Mono", "Book"},
+        // "Courier New" set to a proportional face, monospace to Liberation Mono.
+        {"proportional", {"DejaVu Sans Mono", "DejaVu Serif", "Liberation Mono"}, {"Noto Sans Mono", "Nimbus Mono PS"},
+         "DejaVu Serif", "Liberation Mono", "Liberation Mono", "Regular"},
+    };
+    const QString name = QFileInfo(qEnvironmentVariable("FONTCONFIG_FILE")).completeBaseName();
+    for (const FontSet& set : sets) {
+      if (set.name != name) continue;
+      for (const QString& family : set.present) QVERIFY2(families.contains(family), qPrintable(family));
+      for (const QString& family : set.missing + QStringList{"Courier New"})
+        QVERIFY2(!families.contains(family), qPrintable(family));
+      QFont courier = presetprinterfont(false);
+      courier.setStyleName(QString());
+      const QString substitute = QFontInfo(courier).family();
+      const QString fixedfont = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+      QCOMPARE((QStringList{substitute, fixedfont, installed.family(), installed.styleName()}),
+               (QStringList{set.substitute, set.fixedfont, set.family, set.style}));
+    }
   }
 
   // The print preview through its widgets.
