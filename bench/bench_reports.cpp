@@ -38,6 +38,7 @@ struct ReportCase {
 };
 const ReportCase reportcases[] = {
     {"about", {}},
+    {"calendar", {}},
     {"config", {}},
     {"date-shift", {"--days", "0"}},
     {"day-difference", {}},
