@@ -221,6 +221,7 @@ Configuration readConfigurationFile(const std::string& path) {
   Configuration c;
   std::string bytes;
   c.result = loadfile(path.c_str(), bytes);
+  if (c.result != 0) c.path = path;
   if (c.result == 1) parse(bytes, c);
   return c;
 }
@@ -231,6 +232,7 @@ Configuration readConfiguration() {
     std::string bytes;
     c.result = loadfile(name, bytes);
     if (c.result == 0) continue;
+    c.path = name;
     if (c.result == 1) parse(bytes, c);
     return c;
   }

@@ -65,6 +65,7 @@ struct Configuration {
   LocationTable locationTable = presetlocationtable();  // the preset table unless result is 1
   PersonalDateTable personalDateTable{};                // no dates unless result is 1
   int languageoverride = 0;  // 3079, 1031 or 2000 from the last language line; 0 without one
+  std::string path;          // the file read (result 1 or -1) as it was opened; "" for none
 };
 
 // Reads QUENDAL6.INI from the working directory, or QUENDAL5.INI when that

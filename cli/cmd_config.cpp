@@ -16,6 +16,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
   ConfigurationReportInputs in;
   std::string path;
   in.result = readconfiguration(state, g, &path);
+  in.file = path;
   in.todayyear = g.today.year;
   in.todaymonth = g.today.month;
   in.todayday = g.today.day;

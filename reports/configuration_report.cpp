@@ -1,8 +1,8 @@
 // The configuration evaluation box; see configuration_report.h.
 #include "reports/configuration_report.h"
 
-
 #include "calendar/calendar.h"
+#include "calendar/encoding.h"
 #include "calendar/text.h"
 
 namespace quendal {
@@ -40,17 +40,21 @@ ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs
   const bool german = language != english;
   ConfigurationReport report;
   report.title = german ? "Auswertung der INI-Datei" : "Interpretation of the INI-File";
+  // The name of the file read, without its directory (bytes that are not
+  // UTF-8 shown as U+FFFD).
+  const std::string name =
+      in.file.empty() ? "QUENDAL6.INI" : utf32toutf8(utf8toutf32(in.file.substr(in.file.find_last_of('/') + 1)));
   ReportBuffer b;
   if (in.result == 0) {
     b.append(german ? "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! "
                     : "\n INI-File \"QUENDAL6.INI\" not found! ");
   } else if (in.result < 0) {
     if (german) {
-      b.append("\n Die INI-Datei \"QUENDAL6.INI\" ist zu groß! ");
+      b.append("\n Die INI-Datei \"" + name + "\" ist zu groß! ");
       b.append("\n (größer als 64 kB) ");
       b.append("\n Verarbeitung aus Sicherheitsgründen abgebrochen ");
     } else {
-      b.append("\n INI-File \"QUENDAL6.INI\" is too big! ");
+      b.append("\n INI-File \"" + name + "\" is too big! ");
       b.append("\n (more than 64 kB) ");
       b.append("\n Processing stopped due to safety reasons ");
     }
@@ -75,10 +79,10 @@ ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs
     if (!any) {
       if (german) {
         b.append("\r\n Keine Daten (Datum) in INI-Datei         ");
-        b.append("\r\n \"QUENDAL6.INI\" gefunden! ");
+        b.append("\r\n \"" + name + "\" gefunden! ");
       } else {
         b.append("\r\n No Data (Dates) found in         ");
-        b.append("\r\n INI-File \"QUENDAL6.INI\"!   ");
+        b.append("\r\n INI-File \"" + name + "\"!   ");
       }
     }
   }

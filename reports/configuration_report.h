@@ -12,6 +12,7 @@ namespace quendal {
 
 struct ConfigurationReportInputs {
   int result = 0;  // of readConfiguration: 1 read, 0 no file, -1 too large
+  std::string file;  // the file read (Configuration::path); its name ends the messages, "" for QUENDAL6.INI
   int todayyear = 0, todaymonth = 0, todayday = 0;  // the local date, 1601..9999
   std::array<PersonalDate, personaldatetablesize> dates;  // personalDateTable
 };

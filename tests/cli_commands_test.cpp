@@ -99,6 +99,11 @@ TEST(CliCommands, ConfigurationFile) {
             " Today is Saturday June 1st, 2024 \n\n May 17th, 1970 - Sunday - Birthday "
             "\n 19739 Days; 2819.86 Weeks; 648.5 Months; 54.04 Years Difference \n\n\n File: " + ini + "\n");
   EXPECT_EQ(run("--lang de --today 2024-06-01 --ini '" + ini + "' config").out.rfind(" Heute ist Samstag", 0), 0u);
+  // A file without dates: the message names it.
+  clitest::file("q.ini", "E \n");
+  EXPECT_EQ(run("--ini ./q.ini config").out,
+            " Today is Friday March 15th, 2024 \n\n No Data (Dates) found in         \n INI-File \"q.ini\"!   \n\n File: "
+            "./q.ini\n");
   // Nothing found: the files looked for are named.
   const std::string home = clitest::directory();
   EXPECT_EQ(run("--lang en config").out, "\n INI-File \"QUENDAL6.INI\" not found! \n\n Looked for: ./QUENDAL6.INI "
@@ -111,10 +116,11 @@ TEST(CliCommands, ConfigurationFile) {
   const std::string xdg = "XDG_CONFIG_HOME=" + home + "/xdg";
   EXPECT_NE(run("--today 2024-06-01 main --year 2024", xdg).out.find("Ostern"), std::string::npos);
   EXPECT_EQ(run("--lang en --today 2024-06-01 main --year 2024", xdg).out.find("Ostern"), std::string::npos);
-  EXPECT_NE(run("config", xdg).out.find(" Datei: " + home + "/xdg/quendal/QUENDAL5.INI\n"), std::string::npos);
+  EXPECT_NE(run("config", xdg).out.find("\n \"QUENDAL5.INI\" gefunden! \n\n Datei: " + home + "/xdg/quendal/QUENDAL5.INI\n"),
+            std::string::npos);
   // The working directory comes first.
   clitest::file("QUENDAL6.INI", "E \n");
-  EXPECT_NE(run("config", xdg).out.find(" File: ./QUENDAL6.INI\n"), std::string::npos);
+  EXPECT_NE(run("config", xdg).out.find(" INI-File \"QUENDAL6.INI\"!   \n\n File: ./QUENDAL6.INI\n"), std::string::npos);
   std::remove((home + "/QUENDAL6.INI").c_str());
 }
 

@@ -131,6 +131,28 @@ TEST(ConfigurationReport, Goldens) {
   EXPECT_EQ(buildconfigurationevaluation(in, 1).text, golden("configuration_no_dates_de.txt"));
 }
 
+// The messages name the file read, without its directory (QUENDAL6.INI when
+// none is given); a name that is not UTF-8 keeps the text UTF-8.
+TEST(ConfigurationReport, NamesTheFileRead) {
+  ConfigurationReportInputs in = inputs(1);
+  const std::pair<std::string, std::string> files[] = {
+      {"", "QUENDAL6.INI"}, {"QUENDAL5.INI", "QUENDAL5.INI"}, {"./q.ini", "q.ini"},
+      {"/home/anna/.config/quendal/QUENDAL6.INI", "QUENDAL6.INI"}, {"/tmp/M\xFCller.ini", "M\xEF\xBF\xBDller.ini"}};
+  for (const auto& [file, name] : files) {
+    in.file = unescape(file);
+    EXPECT_TRUE(endswith(buildconfigurationevaluation(in, 1).text,
+                         "\r\n Keine Daten (Datum) in INI-Datei         \r\n \"" + unescape(name) + "\" gefunden! "))
+        << file;
+    EXPECT_TRUE(endswith(buildconfigurationevaluation(in, 0).text,
+                         "\r\n No Data (Dates) found in         \r\n INI-File \"" + unescape(name) + "\"!   "))
+        << file;
+  }
+  in.result = -1;
+  in.file = "/tmp/big.ini";
+  EXPECT_TRUE(startswith(buildconfigurationevaluation(in, 0).text, "\n INI-File \"big.ini\" is too big! "));
+  EXPECT_TRUE(startswith(buildconfigurationevaluation(in, 1).text, "\n Die INI-Datei \"big.ini\" ist zu groß! "));
+}
+
 TEST(ConfigurationReport, EnglishDates) {
   // The German layout, its own words.
   const ConfigurationReport r = buildconfigurationevaluation(withdates(), 0);

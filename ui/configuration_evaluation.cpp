@@ -13,6 +13,7 @@ void showConfigurationEvaluation(QWidget* owner, ApplicationState& state) {
   const LocalDateTime today = localnow();
   ConfigurationReportInputs in;
   in.result = readconfiguration(state);
+  in.file = state.configuration.path;
   in.todayyear = today.year;
   in.todaymonth = today.month;
   in.todayday = today.day;
