@@ -12,12 +12,18 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck clean
+.PHONY: all deps test-deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck clean
 
 all: build
 
 deps:
 	@sh tools/install-deps.sh
+
+# What only the tests need: the font sets the print tests run under (their
+# fonts.conf files are written by CMakeLists.txt).
+TEST_PKGS = fonts-dejavu-core fonts-noto-mono fonts-urw-base35 fonts-liberation2
+test-deps:
+	@sh tools/install-deps.sh $(TEST_PKGS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUENDAL_WERROR=$(WERROR) >/dev/null
@@ -64,7 +70,7 @@ sanitize-build: deps
 # Every test, in the normal build and in the sanitizer build; one that runs
 # longer than TEST_TIMEOUT seconds fails.
 TEST_TIMEOUT ?= 300
-test: build sanitize-build
+test: test-deps build sanitize-build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
 	@echo "---- the same tests under AddressSanitizer and UndefinedBehaviorSanitizer ($(SANITIZE_BUILD))"
 	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
@@ -76,7 +82,7 @@ test: build sanitize-build
 # would fail), then gcovr's summary; fails below COVERAGE_MIN percent.
 COVERAGE_MIN ?= 95
 coverage:
-	@sh tools/install-deps.sh gcovr
+	@sh tools/install-deps.sh gcovr $(TEST_PKGS)
 	@cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DQUENDAL_WERROR=$(WERROR) -DQUENDAL_TSAN=OFF \
 	  -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
 	@cmake --build build-coverage -j $(JOBS) >/dev/null

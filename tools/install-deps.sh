@@ -1,10 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, when they are missing.
 # Runs apt-get only as root; otherwise it names what is missing and stops.
-# Arguments name further packages (make coverage: gcovr).
+# Arguments name further packages (make test: the fonts of the print tests;
+# make coverage: gcovr).
 set -e
-# The fonts-* packages are the font sets of the print tests (CMakeLists.txt).
-PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgl-dev clang libclang-rt-dev libical-dev libhowardhinnant-date-dev poppler-utils fonts-dejavu-core fonts-noto-mono fonts-urw-base35 fonts-liberation2 $*"
+PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libgl-dev clang libclang-rt-dev libical-dev libhowardhinnant-date-dev poppler-utils $*"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
