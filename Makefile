@@ -12,7 +12,7 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps test-deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck clean
+.PHONY: all deps test-deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck format clean
 
 all: build
 
@@ -132,6 +132,11 @@ fuzz: deps
 memcheck: build
 	@sh tools/install-deps.sh valgrind
 	@sh tools/memcheck.sh $(BUILD)/quendal-report
+
+# Every source in the project's style (.clang-format); the generated tables
+# of astro/data/ stay as their generator writes them.
+format:
+	@git ls-files '*.cpp' '*.h' | grep -v '^astro/data/' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz build-coverage

@@ -42,9 +42,7 @@ struct ApplicationState {
   // 0 English, 1 German, 2 Austrian German, as the three values above give it.
   int language() const { return currentlanguage(languagemode, languageoverride, userlanguage); }
   // The language toggle of the commands and keys.
-  void togglelanguage() {
-    languagemode = quendal::togglelanguage(languagemode, languageoverride, userlanguage);
-  }
+  void togglelanguage() { languagemode = quendal::togglelanguage(languagemode, languageoverride, userlanguage); }
 
   // The configuration file as last read (readConfiguration), re-read at every
   // use.

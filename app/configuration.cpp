@@ -146,8 +146,7 @@ void placeline(std::u32string_view line, ReadState& state) {
 
   if (r.latitudedegrees == 90) r.latitudeminutes = 0;
   if (r.longitudedegrees == 180) r.longitudeminutes = 0;
-  if (r.latitudedegrees == 0 && r.latitudeminutes == 0 && r.longitudedegrees == 0 &&
-      r.longitudeminutes == 0)
+  if (r.latitudedegrees == 0 && r.latitudeminutes == 0 && r.longitudedegrees == 0 && r.longitudeminutes == 0)
     r.longitudeminutes = 1;
   r.name = linetext(line, 18, placenameexamined);
   r.inuse = 1;
@@ -157,8 +156,7 @@ void placeline(std::u32string_view line, ReadState& state) {
 void parse(std::string_view bytes, Configuration& configuration) {
   static constexpr std::string_view bom = "\xEF\xBB\xBF";
   if (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
-  const std::u32string text =
-      utf8toutf32(isvalidutf8(bytes) ? std::string(bytes) : cp1252toutf8(bytes));
+  const std::u32string text = utf8toutf32(isvalidutf8(bytes) ? std::string(bytes) : cp1252toutf8(bytes));
   const std::u32string_view all(text);
 
   // Every CR and every LF ends a line.

@@ -33,8 +33,8 @@ namespace quendal {
 // minutes 0..59, no seconds) with its name. Its decimal degrees are
 // latitudeof and longitudeof (app/place.h).
 struct LocationRecord : GeoPlace {
-  int inuse = 0;      // 1 the entry holds a place
-  std::string name;   // UTF-8, at most 39 characters
+  int inuse = 0;     // 1 the entry holds a place
+  std::string name;  // UTF-8, at most 39 characters
 };
 
 // One date of personal interest; all zero and an empty text when unused.
@@ -47,7 +47,7 @@ struct PersonalDate {
 
 constexpr int locationtablesize = 32;
 constexpr int personaldatetablesize = 12;
-constexpr int configurationnamelength = 39;          // characters
+constexpr int configurationnamelength = 39;           // characters
 constexpr std::size_t configurationmaxbytes = 65540;  // larger files are refused
 
 // The configured places. Entries in use form a contiguous run from index 0;
@@ -64,8 +64,8 @@ struct Configuration {
   int result = 0;  // 1 read (with or without usable lines), 0 no file, -1 larger than 65,540 bytes
   LocationTable locationTable = presetlocationtable();  // the preset table unless result is 1
   PersonalDateTable personalDateTable{};                // no dates unless result is 1
-  int languageoverride = 0;  // 3079, 1031 or 2000 from the last language line; 0 without one
-  std::string path;          // the file read (result 1 or -1) as it was opened; "" for none
+  int languageoverride = 0;                             // 3079, 1031 or 2000 from the last language line; 0 without one
+  std::string path;                                     // the file read (result 1 or -1) as it was opened; "" for none
 };
 
 // Reads QUENDAL6.INI from the working directory, or QUENDAL5.INI when that

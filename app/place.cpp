@@ -30,15 +30,14 @@ void clampplace(GeoPlace& p) {
 }
 
 bool iszeroplace(const GeoPlace& p) {
-  return p.latitudedegrees == 0 && p.latitudeminutes == 0 && p.latitudeseconds == 0 &&
-         p.longitudedegrees == 0 && p.longitudeminutes == 0 && p.longitudeseconds == 0;
+  return p.latitudedegrees == 0 && p.latitudeminutes == 0 && p.latitudeseconds == 0 && p.longitudedegrees == 0 &&
+         p.longitudeminutes == 0 && p.longitudeseconds == 0;
 }
 
 bool sameplace(const GeoPlace& a, const GeoPlace& b) {
   return a.latitudedegrees == b.latitudedegrees && a.latitudeminutes == b.latitudeminutes &&
-         a.latitudeseconds == b.latitudeseconds && a.north == b.north &&
-         a.longitudedegrees == b.longitudedegrees && a.longitudeminutes == b.longitudeminutes &&
-         a.longitudeseconds == b.longitudeseconds && a.east == b.east;
+         a.latitudeseconds == b.latitudeseconds && a.north == b.north && a.longitudedegrees == b.longitudedegrees &&
+         a.longitudeminutes == b.longitudeminutes && a.longitudeseconds == b.longitudeseconds && a.east == b.east;
 }
 
 }  // namespace quendal

@@ -74,11 +74,9 @@ int languageidfromlocale(const char* locale) {
     const char* prefix;
     int id;
   };
-  static const Entry entries[] = {
-      {"de_DE", 1031}, {"de_AT", 3079}, {"de_CH", 2055}, {"de_LI", 5127}, {"de_LU", 4103}};
+  static const Entry entries[] = {{"de_DE", 1031}, {"de_AT", 3079}, {"de_CH", 2055}, {"de_LI", 5127}, {"de_LU", 4103}};
   for (const Entry& e : entries)
-    if (std::strncmp(locale, e.prefix, 5) == 0 &&
-        (locale[5] == '\0' || locale[5] == '.' || locale[5] == '@'))
+    if (std::strncmp(locale, e.prefix, 5) == 0 && (locale[5] == '\0' || locale[5] == '.' || locale[5] == '@'))
       return e.id;
   return 1033;
 }

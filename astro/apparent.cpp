@@ -62,8 +62,7 @@ double SaturnRingTilt(double tt, double lambda, double beta) {
 // or minus a light time), earth the Earth at tt.
 template <class PlanetAt, class EarthAt>
 ApparentPlace Apparent(const InstantFrame& frame, BodyCode body, bool lightTime,
-                       const detail::HeliocentricRadians& earth, const PlanetAt& planetAt,
-                       const EarthAt& earthAt) {
+                       const detail::HeliocentricRadians& earth, const PlanetAt& planetAt, const EarthAt& earthAt) {
   ApparentPlace place;
   if (!(body == BodyCode::Sun || body == BodyCode::Moon || IsPlanet(body)) || body == BodyCode::Earth) {
     place.status = AstroStatus::NoPosition;
@@ -143,11 +142,10 @@ ApparentPlace Apparent(const InstantFrame& frame, BodyCode body, bool lightTime,
     place.illuminated = 100.0 * MoonIllumination(tt, phase);
     place.elongation = 180.0 - phase;
     place.diameter = 112422.0 / (delta * KilometresPerAU / EarthRadiusKm);
-    place.magnitude = 0.23 + 5.0 * std::log10(earthradius * delta) + 0.026 * phase +
-                      4e-9 * phase * phase * phase * phase;
+    place.magnitude =
+        0.23 + 5.0 * std::log10(earthradius * delta) + 0.026 * phase + 4e-9 * phase * phase * phase * phase;
   } else {
-    const double cospsi =
-        (earthradius * earthradius + delta * delta - r * r) / (2.0 * earthradius * delta);
+    const double cospsi = (earthradius * earthradius + delta * delta - r * r) / (2.0 * earthradius * delta);
     place.elongation = SafeAcos(cospsi) * DegreesPerRadian;
     const double cosi = (r * r + delta * delta - earthradius * earthradius) / (2.0 * r * delta);
     place.illuminated = 50.0 * (1.0 + cosi);
@@ -166,8 +164,7 @@ ApparentPlace Apparent(const InstantFrame& frame, BodyCode body, bool lightTime,
   l += frame.radians.deltaPsi;
   const double se = std::sin(epsilon);
   const double ce = std::cos(epsilon);
-  place.ra = NormalizeRadians(SafeAtan2(std::sin(l) * ce - std::tan(b) * se, std::cos(l))) *
-             DegreesPerRadian / 15.0;
+  place.ra = NormalizeRadians(SafeAtan2(std::sin(l) * ce - std::tan(b) * se, std::cos(l))) * DegreesPerRadian / 15.0;
   place.dec = SafeAsin(std::sin(b) * ce + std::cos(b) * se * std::sin(l)) * DegreesPerRadian;
   place.lambda = NormalizeRadians(l) * DegreesPerRadian;
   place.beta = b * DegreesPerRadian;
@@ -190,11 +187,9 @@ ApparentPlace Apparent(const InstantFrame& frame, BodyCode body, bool lightTime,
 ApparentPlace BodyPosition(const InstantFrame& frame, BodyCode body, bool lightTime) {
   const double tt = frame.instant.tt;
   detail::Vsop87dExpansion series;
-  if (IsPlanet(body) && body != BodyCode::Pluto && body != BodyCode::Earth)
-    series = detail::ExpandVsop87d(tt, body);
+  if (IsPlanet(body) && body != BodyCode::Pluto && body != BodyCode::Earth) series = detail::ExpandVsop87d(tt, body);
   const auto planetAt = [&](double dt) {
-    if (body == BodyCode::Pluto)
-      return dt == 0.0 ? detail::PlutoRadians(tt) : detail::PlutoPositionRadians(tt + dt);
+    if (body == BodyCode::Pluto) return dt == 0.0 ? detail::PlutoRadians(tt) : detail::PlutoPositionRadians(tt + dt);
     return detail::Vsop87dAt(series, dt);
   };
   const auto earthAt = [&](double dt) { return detail::Vsop87dAt(frame.radians.earthSeries, dt); };

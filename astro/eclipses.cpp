@@ -56,8 +56,8 @@ double EclipseMaximum(int k, int kind, int type) {
   const double omega = EvaluateAngle(eclipseOmega, kq, t);
   const double f1 = f + c.f1Coefficient * std::sin(omega) * RadiansPerDegree;
   const double e = Evaluate(eclipseE, kq, t);
-  const double arguments[5] = {EvaluateAngle(eclipseM, kq, t), EvaluateAngle(eclipseMp, kq, t), f1,
-                               omega, EvaluateAngle(eclipseA1, kq, t)};
+  const double arguments[5] = {EvaluateAngle(eclipseM, kq, t), EvaluateAngle(eclipseMp, kq, t), f1, omega,
+                               EvaluateAngle(eclipseA1, kq, t)};
   const double p = SumTerms(eclipseP, e, arguments, false);
   const double q = SumTerms(eclipseQ, e, arguments, true);
   const double w = std::fabs(std::cos(f1));
@@ -66,8 +66,8 @@ double EclipseMaximum(int k, int kind, int type) {
   if ((solar ? solartype(gamma, u) : lunartype(gamma, u)) != type) return 0.0;
 
   double jde = Evaluate(eclipseMeanJDE, kq, t);
-  jde += solar ? SumTerms(eclipseMaximumSolar, e, arguments, false)
-               : SumTerms(eclipseMaximumLunar, e, arguments, false);
+  jde +=
+      solar ? SumTerms(eclipseMaximumSolar, e, arguments, false) : SumTerms(eclipseMaximumLunar, e, arguments, false);
   jde += SumTerms(eclipseMaximumCommon, e, arguments, false);
   return jde - DeltaTForJD(jde) * DaysPerSecond;
 }

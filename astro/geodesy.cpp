@@ -10,9 +10,7 @@ namespace quendal {
 
 namespace {
 
-double clamp(double value, double limit) {
-  return value > limit ? limit : (value < -limit ? -limit : value);
-}
+double clamp(double value, double limit) { return value > limit ? limit : (value < -limit ? -limit : value); }
 
 }  // namespace
 
@@ -37,8 +35,8 @@ namespace {
 // trapezoidal rule is exact to rounding for such smooth periodic functions,
 // the coefficients fall off like (k^2 / 4)^n) and integrates term by term.
 
-constexpr int GeodesicSamples = 16;                   // samples over one period
-constexpr int GeodesicTerms = GeodesicSamples / 2;    // cosine terms 1..8 (and the mean)
+constexpr int GeodesicSamples = 16;                 // samples over one period
+constexpr int GeodesicTerms = GeodesicSamples / 2;  // cosine terms 1..8 (and the mean)
 
 struct PeriodicIntegral {
   double mean = 0.0;
@@ -102,16 +100,17 @@ double geodesicleg(double sb1, double cb1, double sb2, double cb2, double alpha1
   const double sa0 = sa1 * cb1;                   // Clairaut: sin(alpha0)
   const double ca0 = std::hypot(ca1, sa1 * sb1);  // cos(alpha0)
   // cos(alpha2) cos(beta2) on the ascending branch (Karney eq. 45).
-  const double ca2cb2 =
-      std::sqrt(std::fmax(0.0, ca1 * cb1 * ca1 * cb1 + (cb2 - cb1) * (cb2 + cb1)));
+  const double ca2cb2 = std::sqrt(std::fmax(0.0, ca1 * cb1 * ca1 * cb1 + (cb2 - cb1) * (cb2 + cb1)));
   // Arc sigma and spherical longitude omega of both points, from the node.
   const double sig1 = std::atan2(sb1, ca1 * cb1);
   double ssig1 = sb1, csig1 = ca1 * cb1, ssig2 = sb2, csig2 = ca2cb2;
   double somg1 = sa0 * sb1, comg1 = ca1 * cb1, somg2 = sa0 * sb2, comg2 = ca2cb2;
   const auto normalise = [](double& s, double& c) {
     const double r = std::hypot(s, c);
-    if (r > 0.0) s /= r, c /= r;
-    else c = 1.0;
+    if (r > 0.0)
+      s /= r, c /= r;
+    else
+      c = 1.0;
   };
   normalise(ssig1, csig1);
   normalise(ssig2, csig2);
@@ -161,8 +160,7 @@ double EllipsoidDistance(double lon1, double lat1, double lon2, double lat2) {
   reduced(lat2, sb2, cb2);
   // Along the equator the equator itself is the geodesic, up to (1 - f) pi
   // of longitude; beyond that the shortest line leaves it.
-  if (lat1 == 0.0 && lat2 == 0.0 && lambda <= (1.0 - EarthFlattening) * Pi)
-    return EarthEquatorialRadiusKm * lambda;
+  if (lat1 == 0.0 && lat2 == 0.0 && lambda <= (1.0 - EarthFlattening) * Pi) return EarthEquatorialRadiusKm * lambda;
   double distance = 0.0;
   if (cb1 == 0.0) {  // from the pole every direction is a meridian
     geodesicleg(sb1, cb1, sb2, cb2, 0.0, distance);
@@ -181,8 +179,10 @@ double EllipsoidDistance(double lon1, double lat1, double lon2, double lat2) {
     const double width = hi - lo;
     const double value = geodesicleg(sb1, cb1, sb2, cb2, alpha, distance) - lambda;
     if (value == 0.0) return distance;
-    if (value < 0.0) lo = alpha, flo = value;
-    else hi = alpha, fhi = value;
+    if (value < 0.0)
+      lo = alpha, flo = value;
+    else
+      hi = alpha, fhi = value;
     stalls = (hi - lo > 0.5 * width) ? stalls + 1 : 0;
   }
   geodesicleg(sb1, cb1, sb2, cb2, 0.5 * (lo + hi), distance);

@@ -34,8 +34,8 @@ double FundamentalArgumentValue(const FundamentalArgument& argument, double t) {
   return x;
 }
 
-void FundamentalArguments(const HarmonicSeriesTable& table, const FundamentalArgument* arguments,
-                          double jd, double* arcsec) {
+void FundamentalArguments(const HarmonicSeriesTable& table, const FundamentalArgument* arguments, double jd,
+                          double* arcsec) {
   const double t = (jd - J2000) / DaysPerJulianCentury;
   for (int slot = 0; slot < table.argumentCount; ++slot) {
     arcsec[slot] = table.maxHarmonic[slot] > 0 ? FundamentalArgumentValue(arguments[slot], t) : 0.0;
@@ -185,8 +185,8 @@ void EvaluatePadded(const HarmonicSeriesTable& table, int count, const double (*
 
 }  // namespace
 
-void EvaluateHarmonicSeriesAt(const HarmonicSeriesTable& table, int count, const double (*arcsec)[18],
-                              const double* jd, double* longitude, double* latitude, double* radius) {
+void EvaluateHarmonicSeriesAt(const HarmonicSeriesTable& table, int count, const double (*arcsec)[18], const double* jd,
+                              double* longitude, double* latitude, double* radius) {
   if (count == 1)
     EvaluateLanes<1>(table, arcsec, jd, longitude, latitude, radius);
   else if (count >= 2 && count <= 4)
@@ -199,8 +199,8 @@ void EvaluateHarmonicSeriesAt(const HarmonicSeriesTable& table, int count, const
     EvaluatePadded<HarmonicBatch>(table, count, arcsec, jd, longitude, latitude, radius);
 }
 
-void EvaluateHarmonicSeries(const HarmonicSeriesTable& table, const double* arcsec, double jd,
-                            double& longitude, double& latitude, double& radius) {
+void EvaluateHarmonicSeries(const HarmonicSeriesTable& table, const double* arcsec, double jd, double& longitude,
+                            double& latitude, double& radius) {
   double arguments[1][MaxSlots] = {};
   for (int slot = 0; slot < table.argumentCount && slot < MaxSlots; ++slot) arguments[0][slot] = arcsec[slot];
   EvaluateLanes<1>(table, arguments, &jd, &longitude, &latitude, &radius);

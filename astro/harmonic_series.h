@@ -43,14 +43,14 @@ double FundamentalArgumentValue(const FundamentalArgument& argument, double t);
 // Fills arcsec[0..table.argumentCount) with the arguments the table uses
 // (slots with a non-zero maximum harmonic; the others are set to 0) at the
 // Julian date jd (dynamical time).
-void FundamentalArguments(const HarmonicSeriesTable& table, const FundamentalArgument* arguments,
-                          double jd, double* arcsec);
+void FundamentalArguments(const HarmonicSeriesTable& table, const FundamentalArgument* arguments, double jd,
+                          double* arcsec);
 
 // Sums a table at the Julian date jd with the fundamental arguments arcsec
 // (arcseconds, slot 1 first). Out: the scaled sums of the longitude,
 // latitude and radius lists (0 for a null list), in the table's units.
-void EvaluateHarmonicSeries(const HarmonicSeriesTable& table, const double* arcsec, double jd,
-                            double& longitude, double& latitude, double& radius);
+void EvaluateHarmonicSeries(const HarmonicSeriesTable& table, const double* arcsec, double jd, double& longitude,
+                            double& latitude, double& radius);
 
 // The most instants EvaluateHarmonicSeriesAt takes at once.
 inline constexpr int HarmonicBatch = 16;
@@ -61,7 +61,7 @@ inline constexpr int HarmonicBatch = 16;
 // stream is read once for all; each instant's numbers are the ones
 // EvaluateHarmonicSeries gives, to the last bit (the same operations in the
 // same order, side by side).
-void EvaluateHarmonicSeriesAt(const HarmonicSeriesTable& table, int count, const double (*arcsec)[18],
-                              const double* jd, double* longitude, double* latitude, double* radius);
+void EvaluateHarmonicSeriesAt(const HarmonicSeriesTable& table, int count, const double (*arcsec)[18], const double* jd,
+                              double* longitude, double* latitude, double* radius);
 
 }  // namespace quendal

@@ -33,14 +33,14 @@ double LunarPhaseJDE(int k, double q) {
   // reduces, and the rounding of the larger radians, 1e-11, is nothing
   // against coefficients of 3e-4 day.)
   constexpr int count = 25 + 6 + 14;
-  static_assert(sizeof phaseNewMoon / sizeof phaseNewMoon[0] == 25 && sizeof phaseQuarterW / sizeof phaseQuarterW[0] == 6 &&
+  static_assert(sizeof phaseNewMoon / sizeof phaseNewMoon[0] == 25 &&
+                sizeof phaseQuarterW / sizeof phaseQuarterW[0] == 6 &&
                 sizeof phaseAdditional / sizeof phaseAdditional[0] == 14);
   double angles[count], sines[count], cosines[count];
   TermAngles(terms, arguments, angles);
   if (quarter) TermAngles(phaseQuarterW, arguments, angles + 25);
   const int additional = quarter ? 31 : 25;
-  for (int i = 0; i < 14; ++i)
-    angles[additional + i] = Evaluate(phaseAdditional[i].argument, kq, t) * RadiansPerDegree;
+  for (int i = 0; i < 14; ++i) angles[additional + i] = Evaluate(phaseAdditional[i].argument, kq, t) * RadiansPerDegree;
   detail::SinCosArray(angles, sines, cosines, additional + 14);
 
   double jde = Evaluate(phaseMeanJDE, kq, t);
@@ -187,9 +187,9 @@ class ApsisDistances {
     long long key = 0;
     bool used = false;
     bool exact = false;
-    double value = 0.0;                // exact
-    double classical = Unknown;        // the classical estimate
-    double interpolated = Unknown;     // the interpolant's (of its latest fit)
+    double value = 0.0;             // exact
+    double classical = Unknown;     // the classical estimate
+    double interpolated = Unknown;  // the interpolant's (of its latest fit)
   };
 
   // The entry of tt (a hash table by the instant's number j; a walk visits

@@ -18,8 +18,8 @@ namespace {
 constexpr double RadiansPerArcsecond = 4.84813681109536e-6;
 
 // Sum of the classical periodic terms with the corrected arguments (radians).
-double classicalSeries(const ClassicalMoonTerm* terms, int count, bool cosine, double d, double m,
-                       double mp, double f, double e) {
+double classicalSeries(const ClassicalMoonTerm* terms, int count, bool cosine, double d, double m, double mp, double f,
+                       double e) {
   double sum = 0.0;
   for (int i = 0; i < count; ++i) {
     const ClassicalMoonTerm& term = terms[i];
@@ -124,14 +124,12 @@ void LowPrecisionMoon(double t, double& rightAscension, double& declination) {
   const double dl = 22640.0 * std::sin(l) - 4586.0 * std::sin(l - 2.0 * d) + 2370.0 * std::sin(2.0 * d) +
                     769.0 * std::sin(2.0 * l) - 668.0 * std::sin(ls) - 412.0 * std::sin(2.0 * f) -
                     212.0 * std::sin(2.0 * l - 2.0 * d) - 206.0 * std::sin(l + ls - 2.0 * d) +
-                    192.0 * std::sin(l + 2.0 * d) - 165.0 * std::sin(ls - 2.0 * d) -
-                    125.0 * std::sin(d) - 110.0 * std::sin(l + ls) + 148.0 * std::sin(l - ls) -
-                    55.0 * std::sin(2.0 * f - 2.0 * d);
+                    192.0 * std::sin(l + 2.0 * d) - 165.0 * std::sin(ls - 2.0 * d) - 125.0 * std::sin(d) -
+                    110.0 * std::sin(l + ls) + 148.0 * std::sin(l - ls) - 55.0 * std::sin(2.0 * f - 2.0 * d);
   const double s = f + (dl + 412.0 * std::sin(2.0 * f) + 541.0 * std::sin(ls)) * RadiansPerArcsecond;
   const double h = f - 2.0 * d;
-  const double n = -526.0 * std::sin(h) + 44.0 * std::sin(l + h) - 31.0 * std::sin(-l + h) -
-                   23.0 * std::sin(ls + h) + 11.0 * std::sin(-ls + h) - 25.0 * std::sin(-2.0 * l + f) +
-                   21.0 * std::sin(-l + f);
+  const double n = -526.0 * std::sin(h) + 44.0 * std::sin(l + h) - 31.0 * std::sin(-l + h) - 23.0 * std::sin(ls + h) +
+                   11.0 * std::sin(-ls + h) - 25.0 * std::sin(-2.0 * l + f) + 21.0 * std::sin(-l + f);
   const double lambda = TwoPi * Frac(l0 + dl / 1296000.0);
   const double beta = (18520.0 * std::sin(s) + n) * RadiansPerArcsecond;
   // Ecliptic to equator with the fixed obliquity of the low-precision Sun.
@@ -192,9 +190,9 @@ ClassicalArguments ClassicalArgumentsAt(double d) {
 
 // The classical distance (AU): the Earth's radius over the sine of the parallax.
 double ClassicalDistance(const ClassicalArguments& a) {
-  const double parallax = ClassicalParallaxConstant + classicalSeries(ClassicalParallaxTerms,
-                                                                      ClassicalParallaxTermCount, true, a.dr, a.mr,
-                                                                      a.mpr, a.fr, a.e);
+  const double parallax =
+      ClassicalParallaxConstant +
+      classicalSeries(ClassicalParallaxTerms, ClassicalParallaxTermCount, true, a.dr, a.mr, a.mpr, a.fr, a.e);
   return EarthRadiusAU / SinDeg(parallax);
 }
 

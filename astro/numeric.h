@@ -32,8 +32,6 @@ inline double SafeSqrt(double x) { return x < 1e-35 ? 0.0 : std::sqrt(x); }
 inline double SafeAsin(double x) { return std::asin(x < -1.0 ? -1.0 : (x >= 1.0 ? 1.0 : x)); }
 inline double SafeAcos(double x) { return std::acos(x < -1.0 ? -1.0 : (x >= 1.0 ? 1.0 : x)); }
 // atan2(y, x) in radians; pi when both are exactly 0.
-inline double SafeAtan2(double y, double x) {
-  return (y == 0.0 && x == 0.0) ? Pi : std::atan2(y, x);
-}
+inline double SafeAtan2(double y, double x) { return (y == 0.0 && x == 0.0) ? Pi : std::atan2(y, x); }
 
 }  // namespace quendal

@@ -27,12 +27,8 @@ HeliocentricRadians PlanetReferenceRadians(double tt, BodyCode body, double prec
 
 HeliocentricState InDegrees(const HeliocentricRadians& s) {
   if (!HasValue(s.status)) return HeliocentricState{s.status};
-  return {s.status,
-          s.l * DegreesPerRadian,
-          s.b * DegreesPerRadian,
-          s.r,
-          s.dl * DegreesPerRadian,
-          s.db * DegreesPerRadian,
+  return {s.status, s.l * DegreesPerRadian,  s.b * DegreesPerRadian,
+          s.r,      s.dl * DegreesPerRadian, s.db * DegreesPerRadian,
           s.dr};
 }
 

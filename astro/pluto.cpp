@@ -128,8 +128,7 @@ AstroStatus KeplerEllipsePosition(double tt, OrbitModel& model, double& l, doubl
     if (++iterations > 100) return AstroStatus::KeplerFailed;
   }
 
-  const double v = NormalizeRadians(
-      2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(0.5 * eccentric)));
+  const double v = NormalizeRadians(2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(0.5 * eccentric)));
   const double u = v + perihelion;
   model.radius = model.a * (1.0 - e * e) / (1.0 + e * std::cos(v));
   model.longitude = node + PlaneAngle(std::cos(u), std::cos(i) * std::sin(u));

@@ -52,9 +52,9 @@ struct OrbitModel {
   double epoch = 2451545.0;  // epoch of the element polynomials (JD)
   void (*elements)(double jd, OrbitModel& model) = nullptr;
   void (*perturbation)(double jd, OrbitModel& model) = nullptr;
-  double longitude = 0.0;    // perturbed heliocentric longitude (radians)
-  double radius = 0.0;       // perturbed radius vector (AU)
-  double latitude = 0.0;     // latitude correction (radians)
+  double longitude = 0.0;  // perturbed heliocentric longitude (radians)
+  double radius = 0.0;     // perturbed radius vector (AU)
+  double latitude = 0.0;   // latitude correction (radians)
 };
 
 // KeplerEllipsePosition: position on the model's ellipse at an instant.
@@ -69,6 +69,5 @@ struct OrbitModel {
 AstroStatus KeplerEllipsePosition(double tt, OrbitModel& model, double& l, double& b, double& r);
 
 }  // namespace detail
-
 
 }  // namespace quendal

@@ -76,8 +76,7 @@ EclipticDirection EclipticOfDate(double longitude, double latitude, double tt) {
 EclipticDirection EclipticOfJ2000(double longitude, double latitude, double tt) {
   const Angles a = AnglesAt(tt);
   double change, b;
-  TurnAboutTheNode(longitude * RadiansPerDegree - a.p - a.node, latitude * RadiansPerDegree, -a.eta, change,
-                   b);
+  TurnAboutTheNode(longitude * RadiansPerDegree - a.p - a.node, latitude * RadiansPerDegree, -a.eta, change, b);
   return {NormalizeDegrees(longitude + (change - a.p) * DegreesPerRadian), b * DegreesPerRadian};
 }
 

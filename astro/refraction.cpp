@@ -14,8 +14,8 @@ constexpr double Tolerance = 0.1 / 3600.0;
 
 // True altitude (degrees) by the low-altitude formula.
 double lowformula(double pressure, double temperature, double h) {
-  const double r = (0.1594 + 0.0196 * h + 0.00002 * h * h) * pressure /
-                   ((273.0 + temperature) * (1.0 + 0.505 * h + 0.0845 * h * h));
+  const double r =
+      (0.1594 + 0.0196 * h + 0.00002 * h * h) * pressure / ((273.0 + temperature) * (1.0 + 0.505 * h + 0.0845 * h * h));
   if (h < 0.0 && r < 0.0) return h;
   return h - r;
 }

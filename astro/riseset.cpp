@@ -21,14 +21,14 @@ HorizontalPlace HorizontalFromEquatorial(double rightAscension, double declinati
   const double sinphi = std::sin(phi), cosphi = std::cos(phi);
   HorizontalPlace p;
   p.altitude = SafeAsin(sind * sinphi + cosd * cosphi * std::cos(h)) * DegreesPerRadian;
-  p.azimuth = NormalizeRadians(SafeAtan2(-cosd * std::sin(h), sind * cosphi - cosd * std::cos(h) * sinphi)) *
-              DegreesPerRadian;
+  p.azimuth =
+      NormalizeRadians(SafeAtan2(-cosd * std::sin(h), sind * cosphi - cosd * std::cos(h) * sinphi)) * DegreesPerRadian;
   if (p.azimuth >= 360.0) p.azimuth = 0.0;
   return p;
 }
 
-int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum,
-                           double& yExtremum, double& root1, double& root2) {
+int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum, double& yExtremum, double& root1,
+                           double& root2) {
   const double a = (yPlus + yMinus) / 2.0 - y0;
   const double b = (yPlus - yMinus) / 2.0;
   const double c = y0;
@@ -61,16 +61,28 @@ bool referencealtitude(BodyCode body, const HorizonEvent& event, double& h0) {
   if (event.kind != HorizonEvent::RiseSet) {
     if (body != BodyCode::Sun) return false;
     switch (event.kind) {
-      case HorizonEvent::CivilTwilight: h0 = -6.0; return true;
-      case HorizonEvent::NauticalTwilight: h0 = -12.0; return true;
-      case HorizonEvent::AstronomicalTwilight: h0 = -18.0; return true;
-      default: h0 = event.altitude; return true;
+      case HorizonEvent::CivilTwilight:
+        h0 = -6.0;
+        return true;
+      case HorizonEvent::NauticalTwilight:
+        h0 = -12.0;
+        return true;
+      case HorizonEvent::AstronomicalTwilight:
+        h0 = -18.0;
+        return true;
+      default:
+        h0 = event.altitude;
+        return true;
     }
   }
-  if (body == BodyCode::Sun) h0 = -50.0 / 60.0;
-  else if (body == BodyCode::Moon) h0 = 8.0 / 60.0;
-  else if (IsPlanet(body) && body != BodyCode::Earth) h0 = -34.0 / 60.0;
-  else return false;
+  if (body == BodyCode::Sun)
+    h0 = -50.0 / 60.0;
+  else if (body == BodyCode::Moon)
+    h0 = 8.0 / 60.0;
+  else if (IsPlanet(body) && body != BodyCode::Earth)
+    h0 = -34.0 / 60.0;
+  else
+    return false;
   return true;
 }
 

@@ -27,8 +27,8 @@ HorizontalPlace HorizontalFromEquatorial(double rightAscension, double declinati
 // yExtremum: its vertex; out root1, root2: the roots (root1 <= root2; when
 // root1 lies below -1 it is replaced by root2). Three values on a straight
 // line give at most one root, placed in both outs, and the vertex (0, y0).
-int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum,
-                           double& yExtremum, double& root1, double& root2);
+int QuadraticInterpolation(double yMinus, double y0, double yPlus, double& xExtremum, double& yExtremum, double& root1,
+                           double& root2);
 
 // The altitude of a body at one instant, without refraction and parallax:
 // altitude and azimuth (degrees) and the apparent diameter (arcseconds).

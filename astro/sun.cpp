@@ -31,8 +31,8 @@ double EquationOfTime(double jd) {
   const double l0 = (280.46646 + 36000.76983 * t + 0.0003032 * t * t) * RadiansPerDegree;
   const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
   const double radians = y * std::sin(2.0 * l0) - 2.0 * e * std::sin(m) +
-                         4.0 * e * y * std::sin(m) * std::cos(2.0 * l0) -
-                         0.5 * y * y * std::sin(4.0 * l0) - 1.25 * e * e * std::sin(2.0 * m);
+                         4.0 * e * y * std::sin(m) * std::cos(2.0 * l0) - 0.5 * y * y * std::sin(4.0 * l0) -
+                         1.25 * e * e * std::sin(2.0 * m);
   return radians * (720.0 / Pi);
 }
 

@@ -50,8 +50,7 @@ Instant InstantFromTT(double tt) {
 double MeanSiderealTime(double ut, double longitudeEast) {
   const double d = ut - J2000;
   const double t = d / DaysPerJulianCentury;
-  const double theta =
-      280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0;
+  const double theta = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0;
   return NormalizeDegrees(theta + longitudeEast) / 15.0;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quendal {
 
-inline constexpr double J2000 = 2451545.0;              // JD of J2000.0
+inline constexpr double J2000 = 2451545.0;  // JD of J2000.0
 inline constexpr double DaysPerJulianCentury = 36525.0;
 inline constexpr double DaysPerSecond = 1.0 / 86400.0;  // 1.1574074074074073e-5
 

@@ -51,9 +51,7 @@ enum class BodyCode : int {
 };
 
 // Mercury..Pluto, the Earth included.
-inline constexpr bool IsPlanet(BodyCode body) {
-  return body >= BodyCode::Mercury && body <= BodyCode::Pluto;
-}
+inline constexpr bool IsPlanet(BodyCode body) { return body >= BodyCode::Mercury && body <= BodyCode::Pluto; }
 
 // How a computation went. A result with OutOfRange carries its values: they
 // are computed, but outside the span the theory was fitted to.

@@ -49,8 +49,7 @@ static void ApsisSearchFull(benchmark::State& state) {
     start += 27.55;
   }
   state.SetItemsProcessed(state.iterations());
-  state.counters["evaluations/search"] =
-      static_cast<double>(evaluations) / static_cast<double>(state.iterations());
+  state.counters["evaluations/search"] = static_cast<double>(evaluations) / static_cast<double>(state.iterations());
 }
 BENCHMARK(ApsisSearchFull)->Arg(1)->Arg(-1)->ArgName("mode")->Unit(benchmark::kMicrosecond);
 

@@ -163,8 +163,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "bench_reports: no inputs for the subcommand %s\n", command.name);
       return 1;
     }
-    benchmark::RegisterBenchmark((std::string("Report/") + command.name).c_str(), RunReport, command,
-                                 found->options)
+    benchmark::RegisterBenchmark((std::string("Report/") + command.name).c_str(), RunReport, command, found->options)
         ->Unit(benchmark::kMillisecond);
   }
   benchmark::Initialize(&argc, argv);

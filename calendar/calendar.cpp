@@ -28,8 +28,8 @@ int mjdfromparts(int y, int m, int d, bool gregorian) {
   return 365 * yy + b + mjdmonthoffset[m] + d - 679004;
 }
 
-void jdtodateimpl(double jd, bool switchcalendar, int& year, int& month, int& day, int& hour,
-                  int& minute, int& second) {
+void jdtodateimpl(double jd, bool switchcalendar, int& year, int& month, int& day, int& hour, int& minute,
+                  int& second) {
   const double z = std::trunc(jd + 0.5);
   const double f = (jd + 0.5) - z;
   double a = z;
@@ -64,13 +64,9 @@ int datetomjd(int year, int month, int day) {
   return mjdfromparts(year, month, day, isgregorian(year, month, day) != 0);
 }
 
-int juliancalendartomjd(int year, int month, int day) {
-  return mjdfromparts(year, month, day, false);
-}
+int juliancalendartomjd(int year, int month, int day) { return mjdfromparts(year, month, day, false); }
 
-double datetojd(int year, int month, int day) {
-  return datetomjd(astronomicalyear(year), month, day) + 2400000.5;
-}
+double datetojd(int year, int month, int day) { return datetomjd(astronomicalyear(year), month, day) + 2400000.5; }
 
 double juliancalendartojd(int year, int month, int day) {
   return juliancalendartomjd(astronomicalyear(year), month, day) + 2400000.5;
@@ -80,8 +76,7 @@ void jdtodate(double jd, int& year, int& month, int& day, int& hour, int& minute
   jdtodateimpl(jd, true, year, month, day, hour, minute, second);
 }
 
-void jdtojuliancalendar(double jd, int& year, int& month, int& day, int& hour, int& minute,
-                        int& second) {
+void jdtojuliancalendar(double jd, int& year, int& month, int& day, int& hour, int& minute, int& second) {
   jdtodateimpl(jd, false, year, month, day, hour, minute, second);
 }
 
@@ -114,8 +109,7 @@ void jdntodate(int jdn, int& year, int& month, int& day) {
   year = static_cast<int>(c - 4716 - 4 * k);
 }
 
-void mjdtodatetime(double mjd, int& year, int& month, int& day, int& hour, int& minute,
-                   int& second) {
+void mjdtodatetime(double mjd, int& year, int& month, int& day, int& hour, int& minute, int& second) {
   const double f = std::floor(mjd);
   const int s = static_cast<int>((mjd - f) * 86400.0);
   second = s % 60;
@@ -153,8 +147,7 @@ int dayofweek(int day, int month, int year) {
   if (year < 100 || year > 10000) return -1;
   if (month < 1 || month > 12) return 0;
   if (year == 1582 && month == 10 && day > 4 && day < 15) return 0;
-  const bool gregorian = year > 1582 || (year == 1582 && month > 10) ||
-                         (year == 1582 && month == 10 && day > 14);
+  const bool gregorian = year > 1582 || (year == 1582 && month > 10) || (year == 1582 && month == 10 && day > 14);
   const bool leap = gregorian ? gregorianleap(year) : (year % 4 == 0);
   if (day < 1 || day > monthdays[month] + ((month == 2 && leap) ? 1 : 0)) return 0;
   int m = month, y = year;
@@ -164,8 +157,7 @@ int dayofweek(int day, int month, int year) {
     m += 13;
     y -= 1;
   }
-  const int s = gregorian ? day + 26 * m / 10 + y + y / 4 - y / 100 + y / 400 + 6
-                          : day + 26 * m / 10 + y + y / 4 + 4;
+  const int s = gregorian ? day + 26 * m / 10 + y + y / 4 - y / 100 + y / 400 + 6 : day + 26 * m / 10 + y + y / 4 + 4;
   return s % 7 + 1;
 }
 

@@ -32,13 +32,11 @@ double juliancalendartojd(int year, int month, int day);
 // Seconds are truncated.
 void jdtodate(double jd, int& year, int& month, int& day, int& hour, int& minute, int& second);
 // The same in the Julian calendar, whatever the JD.
-void jdtojuliancalendar(double jd, int& year, int& month, int& day, int& hour, int& minute,
-                        int& second);
+void jdtojuliancalendar(double jd, int& year, int& month, int& day, int& hour, int& minute, int& second);
 // Civil date of an integer Julian Day Number (JDN of the noon), also for JDN < 0.
 void jdntodate(int jdn, int& year, int& month, int& day);
 // Civil date and time of an MJD; seconds truncated.
-void mjdtodatetime(double mjd, int& year, int& month, int& day, int& hour, int& minute,
-                   int& second);
+void mjdtodatetime(double mjd, int& year, int& month, int& day, int& hour, int& minute, int& second);
 
 // JD moved to the nearest whole minute.
 double roundjdtominute(double jd);

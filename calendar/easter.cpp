@@ -84,8 +84,7 @@ std::vector<int> identicalyears(int year) {
   const int w = dayofweek(1, 1, year);
   const int e = eastersundaygregorian(year);
   for (int y = 1583; y <= 9999; ++y)
-    if (gregorianleap(y) == leap && dayofweek(1, 1, y) == w && eastersundaygregorian(y) == e)
-      years.push_back(y);
+    if (gregorianleap(y) == leap && dayofweek(1, 1, y) == w && eastersundaygregorian(y) == e) years.push_back(y);
   return years;
 }
 

@@ -48,8 +48,7 @@ const FeastName adventsundaynames[4] = {
 };
 
 const FeastName leapdayname = {"Schalttag", "Leap Day"};
-const FeastName summertimebeginname = {"Beginn der Sommerzeit (Europa)",
-                                       "Begin of Daylight Savings Time (Europe)"};
+const FeastName summertimebeginname = {"Beginn der Sommerzeit (Europa)", "Begin of Daylight Savings Time (Europe)"};
 const FeastName summertimeendname = {"Ende der Sommerzeit (Europa)", "End of Daylight Savings Time (Europe)"};
 
 }  // namespace quendal

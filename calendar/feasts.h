@@ -8,10 +8,10 @@ namespace quendal {
 
 // Marking classes of a feast.
 enum HolidayKind {
-  namedday = 0,          // a named day without a holiday mark
+  namedday = 0,  // a named day without a holiday mark
   publicholiday = 1,
-  regionalholiday = 8,   // a holiday only in some regions
-  nationalday = 9,       // the national day of one country, or a summer-time change
+  regionalholiday = 8,  // a holiday only in some regions
+  nationalday = 9,      // the national day of one country, or a summer-time change
 };
 
 struct FeastName {

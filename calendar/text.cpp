@@ -35,17 +35,14 @@ int togglelanguage(int languagemode, int languageoverride, int userlanguage) {
 
 // ---- Name tables ------------------------------------------------------------
 
-const char* const monthnames[2][13] = {
-    {"Jänner", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
-     "September", "Oktober", "November", "Dezember"},
-    {"", "January", "February", "March", "April", "May", "June", "July", "August", "September",
-     "October", "November", "December"}};
+const char* const monthnames[2][13] = {{"Jänner", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August",
+                                        "September", "Oktober", "November", "Dezember"},
+                                       {"", "January", "February", "March", "April", "May", "June", "July", "August",
+                                        "September", "October", "November", "December"}};
 
 const char* const shortmonthnames[2][13] = {
-    {"Jän.", "Jan.", "Feb.", "März", "Apr.", "Mai ", "Juni", "Juli", "Aug.", "Sep.", "Okt.",
-     "Nov.", "Dez."},
-    {"", "Jan.", "Feb.", "Mar.", "Apr.", "May ", "June", "July", "Aug.", "Sep.", "Oct.", "Nov.",
-     "Dec."}};
+    {"Jän.", "Jan.", "Feb.", "März", "Apr.", "Mai ", "Juni", "Juli", "Aug.", "Sep.", "Okt.", "Nov.", "Dez."},
+    {"", "Jan.", "Feb.", "Mar.", "Apr.", "May ", "June", "July", "Aug.", "Sep.", "Oct.", "Nov.", "Dec."}};
 
 const char* const weekdaynames[2][8] = {
     {"", "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
@@ -56,24 +53,21 @@ const char* const shortweekdaynames[2][8] = {{"", "So", "Mo", "Di", "Mi", "Do", 
 
 const char* const ordinalsuffixes[4] = {"th", "st", "nd", "rd"};
 
-const char* const feastwords[2][6] = {
-    {"Feiertage", "Ostern", "Christi Himmelfahrt", "Pfingsten", "Fronleichnam", ""},
-    {"Holidays", "Quendal", "The Ascension Day", "Pentecost", "Corpus Christi", ""}};
+const char* const feastwords[2][6] = {{"Feiertage", "Ostern", "Christi Himmelfahrt", "Pfingsten", "Fronleichnam", ""},
+                                      {"Holidays", "Quendal", "The Ascension Day", "Pentecost", "Corpus Christi", ""}};
 
-const char* const moonphasenames[2][8] = {
-    {"Neumond", "Zunehmende Sichel", "Erstes Viertel", "Zunehmender Mond", "Vollmond",
-     "Abnehmender Mond", "Letztes Viertel", "Abnehmende Sichel"},
-    {"New Moon", "Waxing Crescent Moon", "First Quarter", "Waxing Gibbous Moon", "Full Moon",
-     "Waning Gibbous Moon", "Last Quarter", "Waning Crescent Moon"}};
+const char* const moonphasenames[2][8] = {{"Neumond", "Zunehmende Sichel", "Erstes Viertel", "Zunehmender Mond",
+                                           "Vollmond", "Abnehmender Mond", "Letztes Viertel", "Abnehmende Sichel"},
+                                          {"New Moon", "Waxing Crescent Moon", "First Quarter", "Waxing Gibbous Moon",
+                                           "Full Moon", "Waning Gibbous Moon", "Last Quarter", "Waning Crescent Moon"}};
 
 const char* const axismonthnames[2][7] = {{"Jan.", "März", "Mai ", "Juli", "Sep.", "Nov.", "Jän."},
                                           {"Jan.", "Mar.", "May ", "July", "Sep.", "Nov.", "Jan."}};
 
-const char* const bodynames[2][13] = {
-    {"kein Objekt", "Merkur", "Venus", "Erde", "Mars", "Jupiter", "Saturn", "Uranus", "Neptun",
-     "Pluto", "Sonne", "Mond", "Test"},
-    {"no Object", "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune",
-     "Pluto", "Sun", "Moon", "Test"}};
+const char* const bodynames[2][13] = {{"kein Objekt", "Merkur", "Venus", "Erde", "Mars", "Jupiter", "Saturn", "Uranus",
+                                       "Neptun", "Pluto", "Sonne", "Mond", "Test"},
+                                      {"no Object", "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus",
+                                       "Neptune", "Pluto", "Sun", "Moon", "Test"}};
 
 const char* const shortbodynames[2][13] = {
     {"", "Mer.", "Ven.", "Erde", "Mars", "Jup.", "Sat.", "Ura.", "Nep.", "Plu.", "Son.", "Mond", ""},
@@ -83,11 +77,10 @@ const char* const bodycodes[13] = {"",    "MER", "VEN", "EAR", "MAR",  "JUP", "S
                                    "URA", "NEP", "PLU", "SUN", "MOON", ""};
 const char* const bodyletters[13] = {"", "h", "v", "e", "m", "j", "s", "u", "n", "p", "S", "M", ""};
 
-const char* const zodiacnames[2][14] = {
-    {"", "Widder", "Stier", "Zwillinge", "Krebs", "Löwe", "Jungfrau", "Waage", "Skorpion",
-     "Schütze", "Steinbock", "Wassermann", "Fische", "Ophiuchus"},
-    {"", "Aries", "Taurus", "Gemini", "Crab", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
-     "Capricorn", "Aquarius", "Pisces", "Ophiuchus"}};
+const char* const zodiacnames[2][14] = {{"", "Widder", "Stier", "Zwillinge", "Krebs", "Löwe", "Jungfrau", "Waage",
+                                         "Skorpion", "Schütze", "Steinbock", "Wassermann", "Fische", "Ophiuchus"},
+                                        {"", "Aries", "Taurus", "Gemini", "Crab", "Leo", "Virgo", "Libra", "Scorpio",
+                                         "Sagittarius", "Capricorn", "Aquarius", "Pisces", "Ophiuchus"}};
 
 const char* monthname(int month, int language) {
   if (month < 1 || month > 12) return "";

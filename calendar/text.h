@@ -34,18 +34,18 @@ int togglelanguage(int languagemode, int languageoverride, int userlanguage);
 
 inline int namerow(int language) { return language == english ? 1 : 0; }
 
-extern const char* const monthnames[2][13];         // 1..12; German [0] "Jänner"
-extern const char* const shortmonthnames[2][13];    // four characters each
-extern const char* const weekdaynames[2][8];        // dayofweek result 1..7
+extern const char* const monthnames[2][13];       // 1..12; German [0] "Jänner"
+extern const char* const shortmonthnames[2][13];  // four characters each
+extern const char* const weekdaynames[2][8];      // dayofweek result 1..7
 extern const char* const shortweekdaynames[2][8];
-extern const char* const ordinalsuffixes[4];        // "th", "st", "nd", "rd"
+extern const char* const ordinalsuffixes[4];  // "th", "st", "nd", "rd"
 extern const char* const feastwords[2][6];
 extern const char* const moonphasenames[2][8];
 extern const char* const axismonthnames[2][7];
 extern const char* const bodynames[2][13];
 extern const char* const shortbodynames[2][13];
-extern const char* const bodycodes[13];             // "MER", ..., "MOON"
-extern const char* const bodyletters[13];           // "h", ..., "M"
+extern const char* const bodycodes[13];    // "MER", ..., "MOON"
+extern const char* const bodyletters[13];  // "h", ..., "M"
 extern const char* const zodiacnames[2][14];
 
 // Month names with the Austrian January rule applied.

@@ -44,10 +44,10 @@ struct GlobalOptions {
   int languageid = 0;          // 1033 en, 1031 de, 3079 at
   CivilDate today;             // --today or the local clock
   bool todaygiven = false;
-  ClockTime now;               // the local clock's time of day (--time's default)
-  CivilDate utctoday;          // the clock's date and time in UTC (--today, if given, for the date)
+  ClockTime now;       // the local clock's time of day (--time's default)
+  CivilDate utctoday;  // the clock's date and time in UTC (--today, if given, for the date)
   ClockTime utcnow;
-  std::string ini;             // --ini PATH ("" = looked up, see read_configuration.h)
+  std::string ini;  // --ini PATH ("" = looked up, see read_configuration.h)
   bool crlf = false;
   bool cp1252 = false;
 };
@@ -58,8 +58,8 @@ class Options {
  public:
   Options(std::string command, std::vector<std::string> args);
 
-  bool flag(const char* name);                       // --name present (no value)
-  bool has(const char* name) const;                  // --name present (with or without value)
+  bool flag(const char* name);       // --name present (no value)
+  bool has(const char* name) const;  // --name present (with or without value)
   std::string text(const char* name, const std::string& fallback);
   std::string requiredtext(const char* name);
   long long integer(const char* name, long long fallback);

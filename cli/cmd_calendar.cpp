@@ -37,8 +37,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const bool colours = o.flag("colors");
   readconfiguration(state, g);
   const PlaceOption place = placeoption(o, state.configuration.locationTable, 0);
-  in.places = place.coordinates ? onlyplace(state.configuration.locationTable, place)
-                                : state.configuration.locationTable;
+  in.places =
+      place.coordinates ? onlyplace(state.configuration.locationTable, place) : state.configuration.locationTable;
   in.placeindex = place.coordinates ? 0 : place.index;
   const int language = state.language();
   int stale = 1;
@@ -53,27 +53,26 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   return text;
 }
 
-const std::string usage =
-    std::string(
-        "usage: quendal-report [GLOBAL OPTIONS] calendar [--year Y] [--month M] [--view V]\n"
-        "                      [--place N|NAME | --lat LAT --lon LON] [--colors]\n"
-        "\n"
-        "  --year Y    1583..9999; default: this year\n"
-        "  --month M   1..12; default: this month\n"
-        "  --view V    0 the month with sun times, moon phases and holidays (default),\n"
-        "              1 four months from M on, 2 the holidays of the year,\n"
-        "              3 the moon phases of six months from M on\n"
-        "  --colors    each line prefixed by its colour code and a bar, \"7|...\";\n"
-        "              a cell line by 12, a colon and its eight cell codes (week\n"
-        "              number, Monday .. Sunday), \"12:0,2,3,4,5,6,7,1|...\"\n") +
-    placehelp +
-    "\n"
-    "Colour codes: 10 title (green), 1 Sunday or public holiday (red), 7 Saturday\n"
-    "(grey), 8 regional holiday (orange), 9 national day or summer-time change\n"
-    "(blue); 0 and 2..6 black. The place gives view 0 its sun times.\n"
-    "\n"
-    "Sun times and moon phases appear for the years 1800..2200: in German in\n"
-    "Central European time (CET/CEST), in English in UTC.\n";
+const std::string usage = std::string(
+                              "usage: quendal-report [GLOBAL OPTIONS] calendar [--year Y] [--month M] [--view V]\n"
+                              "                      [--place N|NAME | --lat LAT --lon LON] [--colors]\n"
+                              "\n"
+                              "  --year Y    1583..9999; default: this year\n"
+                              "  --month M   1..12; default: this month\n"
+                              "  --view V    0 the month with sun times, moon phases and holidays (default),\n"
+                              "              1 four months from M on, 2 the holidays of the year,\n"
+                              "              3 the moon phases of six months from M on\n"
+                              "  --colors    each line prefixed by its colour code and a bar, \"7|...\";\n"
+                              "              a cell line by 12, a colon and its eight cell codes (week\n"
+                              "              number, Monday .. Sunday), \"12:0,2,3,4,5,6,7,1|...\"\n") +
+                          placehelp +
+                          "\n"
+                          "Colour codes: 10 title (green), 1 Sunday or public holiday (red), 7 Saturday\n"
+                          "(grey), 8 regional holiday (orange), 9 national day or summer-time change\n"
+                          "(blue); 0 and 2..6 black. The place gives view 0 its sun times.\n"
+                          "\n"
+                          "Sun times and moon phases appear for the years 1800..2200: in German in\n"
+                          "Central European time (CET/CEST), in English in UTC.\n";
 
 const SubcommandRegistration registration({
     "calendar",

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/place.h"
 #include "astro/riseset.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "app/place.h"
 #include "cli/cli.h"
 #include "cli/place_options.h"
 #include "cli/read_configuration.h"
@@ -15,9 +15,7 @@
 namespace quendal::cli {
 namespace {
 
-std::string hours(bool found, double value) {
-  return found ? strprintf("%.6f", value) : std::string("none");
-}
+std::string hours(bool found, double value) { return found ? strprintf("%.6f", value) : std::string("none"); }
 
 // The body and event of an event code of the command line: -4..-1 the
 // twilights (individual, astronomical, nautical, civil), 0 the Sun, 1 the
@@ -25,11 +23,21 @@ std::string hours(bool found, double value) {
 void event(long long code, double altitude, BodyCode& body, HorizonEvent& e) {
   body = code <= 0 ? BodyCode::Sun : code == 1 ? BodyCode::Moon : static_cast<BodyCode>(code - 10);
   switch (code) {
-    case -4: e = {HorizonEvent::IndividualTwilight, altitude}; break;
-    case -3: e = {HorizonEvent::AstronomicalTwilight}; break;
-    case -2: e = {HorizonEvent::NauticalTwilight}; break;
-    case -1: e = {HorizonEvent::CivilTwilight}; break;
-    default: e = {HorizonEvent::RiseSet}; break;
+    case -4:
+      e = {HorizonEvent::IndividualTwilight, altitude};
+      break;
+    case -3:
+      e = {HorizonEvent::AstronomicalTwilight};
+      break;
+    case -2:
+      e = {HorizonEvent::NauticalTwilight};
+      break;
+    case -1:
+      e = {HorizonEvent::CivilTwilight};
+      break;
+    default:
+      e = {HorizonEvent::RiseSet};
+      break;
   }
 }
 
@@ -105,38 +113,38 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 }
 
 const std::string usage = std::string(
-                              "usage: quendal-report [GLOBAL OPTIONS] dayevents [--date Y-M-D]\n"
-                              "                      [--place N|NAME | --lat LAT --lon LON]\n"
-                              "                      --zone Z | --tz NAME --event CODE [--mode M] [--altitude A]\n"
-                              "\n"
-                              "  --date Y-M-D   the local date, years 100..9999 (Julian calendar before\n"
-                              "                 1582); default: today\n"
-                              "  --place N|NAME a configured place (default 0, the first)\n"
-                              "  --lat LAT --lon LON  the place by coordinates: decimal degrees, north and\n"
-                              "                 east positive (48.2 16.37), or DD:MM[:SS] with N/S, E/W\n"
-                              "  --zone Z       the local time's offset from UT: 1, -5, 5.5, 5:45, or auto\n"
-                              "                 (UTC+1, in European summer time UTC+2), within -14..14 hours\n"
-                              "  --tz NAME      an IANA time zone (Europe/Vienna): its offset at noon of the date\n"
-                              "  --event CODE   -4 the Sun at the individual altitude --altitude A (degrees)\n"
-                              "                 -3 astronomical (-18), -2 nautical (-12), -1 civil (-6) twilight\n"
-                              "                  0 the Sun (-50'), 1 the Moon (+8')\n"
-                              "                 11..19 Mercury..Pluto (-34'; 13, the Earth, is not a body)\n"
-                              "  --mode M       0 low-precision Sun and Moon (default), 1 full precision;\n"
-                              "                 plus 10 for the culmination, plus 20 for culmination and\n"
-                              "                 refined rise and set (0, 1, 10, 11, 20, 21)\n"
-                              "\n"
-                              "Prints one line per quantity, 'name value':\n"
-                              "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
-                              "  rise, set     local decimal hours, or none\n"
-                              "  culmination   local decimal hours of the upper culmination, the maximum of\n"
-                              "                the altitude near the meridian (modes 10 and up, codes 0 and\n"
-                              "                up), or none (also on a day without one, as the Moon has monthly)\n"
-                              "  max_altitude  the altitude of the culmination in degrees (without\n"
-                              "                refraction; for the Moon less its diameter), or none\n"
-                              "  zone          the zone of the local times, e.g. +02:00\n"
-                              "  tz            the --tz name (only with --tz)\n"
-                              "  rise_time, set_time, culmination_time\n"
-                              "                the same local times as HH:MM:SS (seconds rounded), or none\n");
+    "usage: quendal-report [GLOBAL OPTIONS] dayevents [--date Y-M-D]\n"
+    "                      [--place N|NAME | --lat LAT --lon LON]\n"
+    "                      --zone Z | --tz NAME --event CODE [--mode M] [--altitude A]\n"
+    "\n"
+    "  --date Y-M-D   the local date, years 100..9999 (Julian calendar before\n"
+    "                 1582); default: today\n"
+    "  --place N|NAME a configured place (default 0, the first)\n"
+    "  --lat LAT --lon LON  the place by coordinates: decimal degrees, north and\n"
+    "                 east positive (48.2 16.37), or DD:MM[:SS] with N/S, E/W\n"
+    "  --zone Z       the local time's offset from UT: 1, -5, 5.5, 5:45, or auto\n"
+    "                 (UTC+1, in European summer time UTC+2), within -14..14 hours\n"
+    "  --tz NAME      an IANA time zone (Europe/Vienna): its offset at noon of the date\n"
+    "  --event CODE   -4 the Sun at the individual altitude --altitude A (degrees)\n"
+    "                 -3 astronomical (-18), -2 nautical (-12), -1 civil (-6) twilight\n"
+    "                  0 the Sun (-50'), 1 the Moon (+8')\n"
+    "                 11..19 Mercury..Pluto (-34'; 13, the Earth, is not a body)\n"
+    "  --mode M       0 low-precision Sun and Moon (default), 1 full precision;\n"
+    "                 plus 10 for the culmination, plus 20 for culmination and\n"
+    "                 refined rise and set (0, 1, 10, 11, 20, 21)\n"
+    "\n"
+    "Prints one line per quantity, 'name value':\n"
+    "  status        1 rise found + 2 set found + 4 above the altitude at midnight\n"
+    "  rise, set     local decimal hours, or none\n"
+    "  culmination   local decimal hours of the upper culmination, the maximum of\n"
+    "                the altitude near the meridian (modes 10 and up, codes 0 and\n"
+    "                up), or none (also on a day without one, as the Moon has monthly)\n"
+    "  max_altitude  the altitude of the culmination in degrees (without\n"
+    "                refraction; for the Moon less its diameter), or none\n"
+    "  zone          the zone of the local times, e.g. +02:00\n"
+    "  tz            the --tz name (only with --tz)\n"
+    "  rise_time, set_time, culmination_time\n"
+    "                the same local times as HH:MM:SS (seconds rounded), or none\n");
 
 const SubcommandRegistration registration({
     "dayevents",

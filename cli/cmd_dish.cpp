@@ -27,7 +27,8 @@ void parsesatellite(const std::string& text, DishInputs& in) {
   in.satellitedegrees = std::stoi(whole);
   in.satellitetenths = tenth[0] - '0';
   in.satelliteeast = letter == 'W' ? 0 : 1;
-  if (in.satellitedegrees * 10 + in.satellitetenths > 1800) throw refusal("satellite", text + " is out of range", valid);
+  if (in.satellitedegrees * 10 + in.satellitetenths > 1800)
+    throw refusal("satellite", text + " is out of range", valid);
 }
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
@@ -49,8 +50,7 @@ const std::string usage = std::string(
                               "\n"
                               "  --satellite D.T(E|W)  the satellite's orbital position, 0.0..180.0 degrees\n"
                               "                    east or west, e.g. 19.2E (Astra 1)\n") +
-                          placehelp +
-                          "  --azimuth-north   count the azimuth from north instead of south\n";
+                          placehelp + "  --azimuth-north   count the azimuth from north instead of south\n";
 
 const SubcommandRegistration registration({
     "dish",

@@ -45,8 +45,7 @@ int content(const std::string& list) {
     int bit = 0;
     for (const Kind& k : kinds)
       if (word == k.name) bit = k.bit;
-    if (bit == 0)
-      throw refusal("what", "'" + word + "' is not a kind of entry", "holidays, phases, seasons, eclipses");
+    if (bit == 0) throw refusal("what", "'" + word + "' is not a kind of entry", "holidays, phases, seasons, eclipses");
     bits |= bit;
     start = comma + 1;
   }
@@ -87,8 +86,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 }
 
 // iCalendar keeps its CR LF line ends and UTF-8 whatever --crlf and --cp1252 say.
-const SubcommandRegistration registration(
-    {"ics", "holidays, moon phases, seasons and eclipses as iCalendar (.ics)", usage, run, true});
+const SubcommandRegistration registration({"ics", "holidays, moon phases, seasons and eclipses as iCalendar (.ics)",
+                                           usage, run, true});
 
 }  // namespace
 }  // namespace quendal::cli

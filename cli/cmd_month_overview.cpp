@@ -20,7 +20,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     // become its only entry, named as the configured place they match.
     LocationRecord record = place.place;
     for (int i = 0; i < locationsinuse(in.places); ++i)
-      if (sameplace(in.places[static_cast<std::size_t>(i)], record)) record.name = in.places[static_cast<std::size_t>(i)].name;
+      if (sameplace(in.places[static_cast<std::size_t>(i)], record))
+        record.name = in.places[static_cast<std::size_t>(i)].name;
     in.places = LocationTable{};
     in.places[0] = record;
     in.locationindex = 0;

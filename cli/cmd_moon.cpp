@@ -19,8 +19,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.day = date.day;
   in.hour = time.hour;
   in.minute = time.minute;
-  const ZoneOption zone =
-      zoneoption(o, ZoneSupport::HalfHoursOrAuto, date, time, dialogdefaultzone(date, language));
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHoursOrAuto, date, time, dialogdefaultzone(date, language));
   in.zone = zone.zone;
   in.half = zone.half;
   in.page = static_cast<int>(o.integer("page", 0, 0, 6));

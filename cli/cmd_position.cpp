@@ -17,9 +17,9 @@ struct BodyName {
   BodyCode body;
 };
 constexpr BodyName bodynamelist[] = {
-    {"mercury", BodyCode::Mercury}, {"venus", BodyCode::Venus},     {"mars", BodyCode::Mars},
-    {"jupiter", BodyCode::Jupiter}, {"saturn", BodyCode::Saturn},   {"uranus", BodyCode::Uranus},
-    {"neptune", BodyCode::Neptune}, {"pluto", BodyCode::Pluto},     {"sun", BodyCode::Sun},
+    {"mercury", BodyCode::Mercury}, {"venus", BodyCode::Venus},   {"mars", BodyCode::Mars},
+    {"jupiter", BodyCode::Jupiter}, {"saturn", BodyCode::Saturn}, {"uranus", BodyCode::Uranus},
+    {"neptune", BodyCode::Neptune}, {"pluto", BodyCode::Pluto},   {"sun", BodyCode::Sun},
     {"moon", BodyCode::Moon},
 };
 
@@ -62,15 +62,12 @@ std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
   if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > monthlength(date.year, date.month))
     throw refusal("date", datetext(date) + " is not a date of the calendar", valid);
   if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14)
-    throw refusal("date", datetext(date) + " does not exist (the calendar reform skipped 5..14 October 1582)",
-                  valid);
+    throw refusal("date", datetext(date) + " does not exist (the calendar reform skipped 5..14 October 1582)", valid);
 
   const double instant =
-      datetojd(date.year, date.month, date.day) +
-      (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0;
+      datetojd(date.year, date.month, date.day) + (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0;
   // Delta T is looked up by the UT month: from a TT instant it is settled.
-  const Instant at = dynamical ? InstantFromTT(instant)
-                               : Instant{instant, instant + DeltaTForJD(instant) / 86400.0};
+  const Instant at = dynamical ? InstantFromTT(instant) : Instant{instant, instant + DeltaTForJD(instant) / 86400.0};
   // The direct evaluation: full digits of one place, whose cost does not matter.
   const ApparentPlace p = ReferenceBodyPosition(FrameAt(at), body);
 

@@ -37,8 +37,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const int language = state.language();
   RisesInputs in;
   in.precise = o.flag("precise") ? 1 : 0;
-  const CivilDate date = in.precise ? o.calendardate("date", g.today, 1000, 3000)
-                                    : o.calendardate("date", g.today, 1600, 2400);
+  const CivilDate date =
+      in.precise ? o.calendardate("date", g.today, 1000, 3000) : o.calendardate("date", g.today, 1600, 2400);
   in.year = date.year;
   in.month = date.month;
   in.day = date.day;

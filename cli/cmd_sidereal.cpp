@@ -38,8 +38,7 @@ const std::string usage = std::string(
                               "\n"
                               "  --date Y-M-D      the date, years 1000..3000; default: today\n"
                               "  --time HH:MM      the local time; default: now\n") +
-                          zonehelp + placehelp +
-                          "  --azimuth-north   count the azimuth from north instead of south\n";
+                          zonehelp + placehelp + "  --azimuth-north   count the azimuth from north instead of south\n";
 
 const SubcommandRegistration registration({
     "sidereal",

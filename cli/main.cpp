@@ -7,6 +7,4 @@
 
 #include "cli/cli.h"
 
-int main(int argc, char** argv) {
-  return quendal::cli::runprogram(std::vector<std::string>(argv + 1, argv + argc));
-}
+int main(int argc, char** argv) { return quendal::cli::runprogram(std::vector<std::string>(argv + 1, argv + argc)); }

@@ -39,9 +39,7 @@ UsageError refusal(const std::string& option, const std::string& problem, const 
   return UsageError("--" + option + ": " + problem + (valid.empty() ? "" : " (valid: " + valid + ")"));
 }
 
-SubcommandRegistration::SubcommandRegistration(const Subcommand& command) {
-  registry().push_back(command);
-}
+SubcommandRegistration::SubcommandRegistration(const Subcommand& command) { registry().push_back(command); }
 
 const std::vector<Subcommand>& subcommands() { return registry(); }
 
@@ -49,8 +47,8 @@ std::vector<std::string> optionnames(const std::string& usage) {
   std::vector<std::string> names;
   for (std::size_t i = usage.find("--"); i != std::string::npos; i = usage.find("--", i + 2)) {
     std::size_t end = i + 2;
-    while (end < usage.size() && ((usage[end] >= 'a' && usage[end] <= 'z') || isdigit(usage[end]) ||
-                                  (usage[end] == '-' && end > i + 2)))
+    while (end < usage.size() &&
+           ((usage[end] >= 'a' && usage[end] <= 'z') || isdigit(usage[end]) || (usage[end] == '-' && end > i + 2)))
       ++end;
     if (end > i + 2 && (i == 0 || usage[i - 1] != '-')) names.push_back(usage.substr(i + 2, end - i - 2));
   }
@@ -81,8 +79,7 @@ CivilDate parsedate(const std::string& option, const std::string& text) {
   const std::size_t start = (!text.empty() && text[0] == '-') ? 1 : 0;
   const std::size_t p1 = text.find('-', start);
   const std::size_t p2 = p1 == std::string::npos ? p1 : text.find('-', p1 + 1);
-  if (p1 == std::string::npos || p2 == std::string::npos || text.find('-', p2 + 1) != std::string::npos)
-    throw fail();
+  if (p1 == std::string::npos || p2 == std::string::npos || text.find('-', p2 + 1) != std::string::npos) throw fail();
   const std::string parts[3] = {text.substr(0, p1), text.substr(p1 + 1, p2 - p1 - 1), text.substr(p2 + 1)};
   for (const std::string& p : parts)
     if (!isnumeral(p, false) || p[0] == '+' || (p[0] == '-' && &p != &parts[0]) || p.size() > 6) throw fail();
@@ -113,12 +110,12 @@ std::string datetext(const CivilDate& d) { return strprintf("%d-%02d-%02d", d.ye
 
 void checkcalendardate(const std::string& option, const CivilDate& d, int first, int last) {
   const std::string years = strprintf("dates of the years %d..%d", first, last);
-  if (d.year < first || d.year > last)
-    throw refusal(option, strprintf("the year %d is out of range", d.year), years);
+  if (d.year < first || d.year > last) throw refusal(option, strprintf("the year %d is out of range", d.year), years);
   if (dayofweek(d.day, d.month, d.year) <= 0) {
     const bool reform = d.year == 1582 && d.month == 10 && d.day >= 5 && d.day <= 14;
-    throw refusal(option, datetext(d) + (reform ? " does not exist (the calendar reform skipped 5..14 October 1582)"
-                                                : " is not a date of the calendar"),
+    throw refusal(option,
+                  datetext(d) + (reform ? " does not exist (the calendar reform skipped 5..14 October 1582)"
+                                        : " is not a date of the calendar"),
                   years);
   }
 }
@@ -191,9 +188,7 @@ std::string Options::value(const char* name) {
   return item->value;
 }
 
-std::string Options::text(const char* name, const std::string& fallback) {
-  return has(name) ? value(name) : fallback;
-}
+std::string Options::text(const char* name, const std::string& fallback) { return has(name) ? value(name) : fallback; }
 std::string Options::requiredtext(const char* name) { return value(name); }
 
 long long Options::integer(const char* name, long long fallback) {
@@ -208,8 +203,7 @@ long long Options::integer(const char* name, long long fallback, long long first
 long long Options::requiredinteger(const char* name, long long first, long long last) {
   const long long v = requiredinteger(name);
   if (v < first || v > last)
-    throw refusal(name, std::to_string(v) + " is out of range",
-                  std::to_string(first) + ".." + std::to_string(last));
+    throw refusal(name, std::to_string(v) + " is out of range", std::to_string(first) + ".." + std::to_string(last));
   return v;
 }
 
@@ -237,8 +231,8 @@ ClockTime Options::requiredtime(const char* name) { return parsetime(name, value
 ClockTime minutetime(Options& o, const GlobalOptions& g) {
   const ClockTime t = o.time("time", {g.now.hour, g.now.minute, 0});
   if (t.second != 0)
-    throw refusal("time", strprintf("%02d:%02d:%02d has seconds, which this report does not take", t.hour, t.minute,
-                                    t.second),
+    throw refusal("time",
+                  strprintf("%02d:%02d:%02d has seconds, which this report does not take", t.hour, t.minute, t.second),
                   "HH:MM");
   return t;
 }

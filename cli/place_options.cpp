@@ -119,9 +119,12 @@ bool representable(int seconds, ZoneSupport support, int& zone, int& half) {
 
 const char* zonevalid(ZoneSupport support) {
   switch (support) {
-    case ZoneSupport::WholeHours: return "whole hours -12..12, auto, or --tz NAME";
-    case ZoneSupport::AnyOffset: return "hours -14..14 as 1, -3.5 or 5:30, auto, or --tz NAME";
-    default: return "whole hours -12..12 and the half hours from 1:30 to 11:30 either way, auto, or --tz NAME";
+    case ZoneSupport::WholeHours:
+      return "whole hours -12..12, auto, or --tz NAME";
+    case ZoneSupport::AnyOffset:
+      return "hours -14..14 as 1, -3.5 or 5:30, auto, or --tz NAME";
+    default:
+      return "whole hours -12..12 and the half hours from 1:30 to 11:30 either way, auto, or --tz NAME";
   }
 }
 
@@ -220,9 +223,8 @@ int placeindexoption(Options& options, const LocationTable& places, int fallback
 ZoneOption zoneoption(Options& options, ZoneSupport support, const CivilDate& date, const ClockTime& time,
                       int fallback) {
   ZoneOption z;
-  const bool halfzone = support == ZoneSupport::HalfHours || support == ZoneSupport::HalfHoursOrAuto
-                            ? options.flag("half-zone")
-                            : false;
+  const bool halfzone =
+      support == ZoneSupport::HalfHours || support == ZoneSupport::HalfHoursOrAuto ? options.flag("half-zone") : false;
   const int summer = summertime(date.day, date.month, date.year) == 1 ? 2 : 1;
   if (options.has("zone") && options.has("tz")) throw refusal("tz", "give either --zone or --tz, not both");
   if (options.has("tz")) {
@@ -230,9 +232,10 @@ ZoneOption zoneoption(Options& options, ZoneSupport support, const CivilDate& da
     z.name = options.requiredtext("tz");
     z.seconds = zoneoffset("tz", z.name, date, time);
     if (!representable(z.seconds, support, z.zone, z.half))
-      throw refusal("tz", z.name + " is UTC" + offsettext(z.seconds) + " on " + datetext(date) +
-                              ", which this report cannot show",
-                    zonevalid(support));
+      throw refusal(
+          "tz",
+          z.name + " is UTC" + offsettext(z.seconds) + " on " + datetext(date) + ", which this report cannot show",
+          zonevalid(support));
   } else if (options.has("zone")) {
     z.given = true;
     const std::string text = options.requiredtext("zone");

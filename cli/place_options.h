@@ -64,11 +64,11 @@ enum class ZoneSupport {
 };
 
 struct ZoneOption {
-  int zone = 0;             // whole hours east of UTC; 99 the report's automatic zone
-  int half = 0;             // 1: half an hour more in the direction of the zone
-  int seconds = 0;          // the offset east of UTC in seconds (of the date, also for 99)
-  bool given = false;       // --zone or --tz was given
-  std::string name;         // the --tz name, else ""
+  int zone = 0;        // whole hours east of UTC; 99 the report's automatic zone
+  int half = 0;        // 1: half an hour more in the direction of the zone
+  int seconds = 0;     // the offset east of UTC in seconds (of the date, also for 99)
+  bool given = false;  // --zone or --tz was given
+  std::string name;    // the --tz name, else ""
 };
 
 // Reads --zone Z, --tz NAME and (for the half-hour reports) --half-zone.

@@ -9,8 +9,8 @@ namespace quendal::cli {
 
 namespace {
 
-const char* const bodyoptionnames[planetreportbodies + 1] = {
-    "", "mercury", "venus", "earth", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto", "sun", "moon"};
+const char* const bodyoptionnames[planetreportbodies + 1] = {"",       "mercury", "venus",   "earth", "mars", "jupiter",
+                                                             "saturn", "uranus",  "neptune", "pluto", "sun",  "moon"};
 
 void parsebodies(const std::string& text, PlanetInputs& in) {
   for (bool& b : in.bodies) b = false;
@@ -48,25 +48,25 @@ void storeplanetstate(ApplicationState& state, const PlanetReport& r) {
 
 std::string planetoptionshelp() {
   return std::string(
-                                          "  --date Y-M-D         the date, years 1000..3000; default: today\n"
-                                          "  --time HH:MM         the local time; default: now\n") +
-                                      zonehelp + placehelp +
-                                      "  --delta-t TENTHS     delta T in tenths of a second, -9999..99999\n"
-                                      "                       (default: computed)\n"
-                                      "  --temp C             temperature for the refraction, -99..200 (default 10)\n"
-                                      "  --pressure MBAR      air pressure for the refraction, 0..3000 (default 1015)\n"
-                                      "  --bodies LIST|all    comma-separated: mercury, venus, earth, mars, jupiter,\n"
-                                      "                       saturn, uranus, neptune, pluto, sun, moon\n"
-                                      "                       (default: all but the Earth)\n"
-                                      "  --orbit              heliocentric orbit data\n"
-                                      "  --radec              right ascension, declination, distance\n"
-                                      "  --altaz              azimuth and altitude\n"
-                                      "  --magnitude          elongation, illumination, magnitude, diameter\n"
-                                      "                       (without any of these four: --radec --altaz --magnitude)\n"
-                                      "  --visible-only       only bodies above the horizon\n"
-                                      "  --azimuth-north      count the azimuth from north instead of south\n"
-                                      "  --dms                angles in degrees, minutes and seconds\n"
-                                      "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
+             "  --date Y-M-D         the date, years 1000..3000; default: today\n"
+             "  --time HH:MM         the local time; default: now\n") +
+         zonehelp + placehelp +
+         "  --delta-t TENTHS     delta T in tenths of a second, -9999..99999\n"
+         "                       (default: computed)\n"
+         "  --temp C             temperature for the refraction, -99..200 (default 10)\n"
+         "  --pressure MBAR      air pressure for the refraction, 0..3000 (default 1015)\n"
+         "  --bodies LIST|all    comma-separated: mercury, venus, earth, mars, jupiter,\n"
+         "                       saturn, uranus, neptune, pluto, sun, moon\n"
+         "                       (default: all but the Earth)\n"
+         "  --orbit              heliocentric orbit data\n"
+         "  --radec              right ascension, declination, distance\n"
+         "  --altaz              azimuth and altitude\n"
+         "  --magnitude          elongation, illumination, magnitude, diameter\n"
+         "                       (without any of these four: --radec --altaz --magnitude)\n"
+         "  --visible-only       only bodies above the horizon\n"
+         "  --azimuth-north      count the azimuth from north instead of south\n"
+         "  --dms                angles in degrees, minutes and seconds\n"
+         "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
 }
 
 PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Options& o) {
@@ -105,8 +105,8 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   return in;
 }
 
-PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int),
-                           PlanetInputs in, int language) {
+PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in,
+                           int language) {
   state.deltaTPending = in.deltaTPending;
   PlanetReport r = build(in, language);
   storeplanetstate(state, r);

@@ -16,8 +16,8 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& global, 
 // Runs a planet text the way the dialog does: without --delta-t the first
 // run computes delta T for the date and the second uses it. The state keeps
 // the hand-shake flag and the sky chart's state of each run.
-PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int),
-                           PlanetInputs in, int language);
+PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in,
+                           int language);
 
 // The help text of the options both subcommands share.
 std::string planetoptionshelp();

@@ -30,7 +30,7 @@ std::vector<std::string> configurationcandidates(const GlobalOptions& global) {
 
 void checkinifile(const std::string& path) {
   if (path.empty()) throw refusal("ini", "the file name is empty", "the path of a configuration file");
-  struct stat st{};
+  struct stat st {};
   if (stat(path.c_str(), &st) != 0) throw refusal("ini", path + ": " + std::strerror(errno));
   if (!S_ISREG(st.st_mode)) throw refusal("ini", path + ": not a regular file");
   // Opened without blocking (the file may have been replaced by a FIFO since).

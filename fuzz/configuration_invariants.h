@@ -48,15 +48,12 @@ inline std::string configurationfault(const Configuration& c) {
         return at + "unused entry not empty";
       continue;
     }
-    if (r.latitudedegrees < 0 || r.latitudedegrees > 90 || r.latitudeminutes < 0 ||
-        r.latitudeminutes > 59 || r.longitudedegrees < 0 || r.longitudedegrees > 180 ||
-        r.longitudeminutes < 0 || r.longitudeminutes > 59)
+    if (r.latitudedegrees < 0 || r.latitudedegrees > 90 || r.latitudeminutes < 0 || r.latitudeminutes > 59 ||
+        r.longitudedegrees < 0 || r.longitudedegrees > 180 || r.longitudeminutes < 0 || r.longitudeminutes > 59)
       return at + "degrees or minutes out of range";
-    if ((r.latitudedegrees == 90 && r.latitudeminutes != 0) ||
-        (r.longitudedegrees == 180 && r.longitudeminutes != 0))
+    if ((r.latitudedegrees == 90 && r.latitudeminutes != 0) || (r.longitudedegrees == 180 && r.longitudeminutes != 0))
       return at + "minutes beyond the pole or the date line";
-    if (r.latitudedegrees == 0 && r.latitudeminutes == 0 && r.longitudedegrees == 0 &&
-        r.longitudeminutes == 0)
+    if (r.latitudedegrees == 0 && r.latitudeminutes == 0 && r.longitudedegrees == 0 && r.longitudeminutes == 0)
       return at + "at 0° 0', 0° 0'";
     if ((r.north != 0 && r.north != 1) || (r.east != 0 && r.east != 1)) return at + "hemisphere";
     if (r.latitudeseconds != 0 || r.longitudeseconds != 0) return at + "seconds";
@@ -82,8 +79,7 @@ inline std::string configurationfault(const Configuration& c) {
     }
     if (ended) return at + "after an empty entry";
     if (result != 1) return at + "date without a read";
-    if (d.year < 1601 || d.year > 9998 || dayofweek(d.day, d.month, d.year) <= 0)
-      return at + "not a valid date";
+    if (d.year < 1601 || d.year > 9998 || dayofweek(d.day, d.month, d.year) <= 0) return at + "not a valid date";
     const std::string fault = configurationtextfault(d.text);
     if (!fault.empty()) return at + "text " + fault;
   }

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int status = quendal::cli::runprogram(args);
   std::string text = takeoutput();
   if (cp1252) text = quendal::cp1252toutf8(text);
-  const std::string fault = status != 0 && status != 2 ? "exit status " + std::to_string(status)
-                                                        : quendal::fuzz::textfault(text, 0);
+  const std::string fault =
+      status != 0 && status != 2 ? "exit status " + std::to_string(status) : quendal::fuzz::textfault(text, 0);
   if (!fault.empty()) {
     std::fprintf(stderr, "quendal-report:");
     for (const std::string& a : args) std::fprintf(stderr, " '%s'", a.c_str());

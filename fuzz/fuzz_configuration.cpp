@@ -12,8 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quendal;
-  const Configuration c =
-      readConfigurationContent(std::string_view(reinterpret_cast<const char*>(data), size));
+  const Configuration c = readConfigurationContent(std::string_view(reinterpret_cast<const char*>(data), size));
   const std::string fault = configurationfault(c);
   if (!fault.empty()) {
     std::fprintf(stderr, "configuration fault: %s\n", fault.c_str());

@@ -425,11 +425,10 @@ void weekdaydistribution(FuzzInput& in) {
 }
 
 using Report = void (*)(FuzzInput&);
-constexpr Report reports[] = {about,        calendardisplay, chartposition, configuration, dateshift,
-                              daydifference, dish,           distance,      easterdistribution,
-                              eotgraph,     eot,             ics,           largeview,     mainreport,
-                              monthoverview, moon,           planets,       ephemeris,     rises,
-                              sidereal,     weekdaydistribution};
+constexpr Report reports[] = {about,     calendardisplay, chartposition,      configuration, dateshift, daydifference,
+                              dish,      distance,        easterdistribution, eotgraph,      eot,       ics,
+                              largeview, mainreport,      monthoverview,      moon,          planets,   ephemeris,
+                              rises,     sidereal,        weekdaydistribution};
 
 }  // namespace
 }  // namespace quendal::fuzz

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
-
 #include <algorithm>
 
 #include "calendar/text.h"

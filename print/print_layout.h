@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-
 #include <vector>
 
 #include "reports/calendar_display.h"

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "calendar/text.h"
@@ -55,8 +54,7 @@ void PreviewField::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
-PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner)
-    : QDialog(owner), state_(state) {
+PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) : QDialog(owner), state_(state) {
   setObjectName(QStringLiteral("print_preview"));
   const int lang = state_.language();
   setWindowTitle(choose("Druckvorschau", "Print Preview", lang));

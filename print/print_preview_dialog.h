@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <QPlainTextEdit>
-
 #include <functional>
 
 #include "app/application_state.h"

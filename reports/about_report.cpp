@@ -51,8 +51,7 @@ int moonphaserun(int passes) {
   return count;
 }
 
-void measurementlines(std::string& t, const PerformanceMeasurement& m, const char* counted,
-                      const char* rate) {
+void measurementlines(std::string& t, const PerformanceMeasurement& m, const char* counted, const char* rate) {
   if (m.count <= 0 || m.milliseconds <= 0) return;
   t += strprintf(counted, m.count, m.milliseconds);
   // 1000 / (milliseconds / count), as one quotient so that 28000 in 32 ms is
@@ -161,16 +160,14 @@ AboutBox buildaboutbox(const AboutInputs& in, int language) {
   const bool ephemeridesshown = e.count > 0 && e.milliseconds > 0;
   const bool phasesshown = m.count > 0 && m.milliseconds > 0;
   if (ephemeridesshown || phasesshown) t += "\n\n Perfomance Test: \n";
-  measurementlines(t, e,
-                   german ? "\n %d Ephemeriden berechnet in %d Millisekunden "
-                          : "\n %d Ephemeris calculated in %d Milliseconds ",
-                   german ? "\n (entspricht %d Ephemeriden pro Sekunde) "
-                          : "\n (according to %d Ephemeris per Second) ");
-  measurementlines(t, m,
-                   german ? "\n %d Mondphasen berechnet in %d Millisekunden "
-                          : "\n %d Moon Phases calculated in %d Milliseconds ",
-                   german ? "\n (entspricht %d Mondphasen pro Sekunde) "
-                          : "\n (according to %d Moon Phases per Second) ");
+  measurementlines(
+      t, e,
+      german ? "\n %d Ephemeriden berechnet in %d Millisekunden " : "\n %d Ephemeris calculated in %d Milliseconds ",
+      german ? "\n (entspricht %d Ephemeriden pro Sekunde) " : "\n (according to %d Ephemeris per Second) ");
+  measurementlines(
+      t, m,
+      german ? "\n %d Mondphasen berechnet in %d Millisekunden " : "\n %d Moon Phases calculated in %d Milliseconds ",
+      german ? "\n (entspricht %d Mondphasen pro Sekunde) " : "\n (according to %d Moon Phases per Second) ");
   t += "\n";
   return box;
 }

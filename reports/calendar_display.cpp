@@ -76,8 +76,8 @@ void monthsheet(DisplayBuilder& out, int month, int year, bool first, const Holi
     out.title(heading);
   else
     out.line(titlecolour, heading);
-  out.cells({0, 0, 0, 0, 0, 0, 0, sundaycolour}, language == english ? " WK     Mon Tue Wed Thu Fri Sat Sun"
-                                                                   : " KW     Mo  Di  Mi  Do  Fr  Sa  So");
+  out.cells({0, 0, 0, 0, 0, 0, 0, sundaycolour},
+            language == english ? " WK     Mon Tue Wed Thu Fri Sat Sun" : " KW     Mo  Di  Mi  Do  Fr  Sa  So");
   const int last = daysinmonth(month, year);
   int day = 1;
   while (day <= last) {
@@ -158,12 +158,18 @@ void moonphases(DisplayBuilder& out, const CalendarDisplay& d, const EventTable&
 
 Rgb displayrgb(int colour) {
   switch (colour) {
-    case titlecolour: return {0, 180, 0};
-    case sundaycolour: return {180, 0, 0};
-    case saturdaycolour: return {128, 128, 128};
-    case regionalcolour: return {180, 96, 0};
-    case nationalcolour: return {0, 0, 180};
-    default: return {0, 0, 0};
+    case titlecolour:
+      return {0, 180, 0};
+    case sundaycolour:
+      return {180, 0, 0};
+    case saturdaycolour:
+      return {128, 128, 128};
+    case regionalcolour:
+      return {180, 96, 0};
+    case nationalcolour:
+      return {0, 0, 180};
+    default:
+      return {0, 0, 0};
   }
 }
 
@@ -182,9 +188,12 @@ int daycolour(const HolidayTable& holidays, int day, int month, int year) {
 
 int displaylinetop(const DisplayLine& line, int h) {
   switch (line.place) {
-    case DisplayLine::title: return 10;
-    case DisplayLine::body: return 4 * h / 3 + line.index * h;
-    case DisplayLine::footer: return line.index * h;
+    case DisplayLine::title:
+      return 10;
+    case DisplayLine::body:
+      return 4 * h / 3 + line.index * h;
+    case DisplayLine::footer:
+      return line.index * h;
   }
   return 0;
 }
@@ -231,8 +240,7 @@ CalendarDisplay buildcalendardisplay(const CalendarDisplayInputs& in, const Holi
   return d;
 }
 
-void refreshcalendartables(int year, int view, int language, HolidayTable& holidays, EventTable& events,
-                           int& stale) {
+void refreshcalendartables(int year, int view, int language, HolidayTable& holidays, EventTable& events, int& stale) {
   if (!stale) return;
   holidays = buildholidays(year);
   if ((view == monthcalendarview || view == moonphaseview) && withastronomy(year))

@@ -29,12 +29,12 @@ inline constexpr int calendarviews = 4;
 // paint black.
 enum DisplayColour {
   blackcolour = 0,
-  sundaycolour = 1,    // Sunday, or a public holiday: red
-  saturdaycolour = 7,  // grey
-  regionalcolour = 8,  // a holiday in some regions: orange-brown
-  nationalcolour = 9,  // a national day or a summer-time change: blue
-  titlecolour = 10,    // green
-  celllinecolour = 12, // each cell in its own colour
+  sundaycolour = 1,     // Sunday, or a public holiday: red
+  saturdaycolour = 7,   // grey
+  regionalcolour = 8,   // a holiday in some regions: orange-brown
+  nationalcolour = 9,   // a national day or a summer-time change: blue
+  titlecolour = 10,     // green
+  celllinecolour = 12,  // each cell in its own colour
 };
 
 struct Rgb {
@@ -53,10 +53,10 @@ int daycolour(const HolidayTable& holidays, int day, int month, int year);
 struct DisplayLine {
   enum Place { title, body, footer };
   Place place = body;
-  int index = 0;                 // n of a body or footer line
-  int colour = blackcolour;      // a DisplayColour
-  std::array<int, 8> cells{};    // cell lines: week number, Monday .. Sunday
-  std::string text;              // UTF-8, at most 179 characters
+  int index = 0;               // n of a body or footer line
+  int colour = blackcolour;    // a DisplayColour
+  std::array<int, 8> cells{};  // cell lines: week number, Monday .. Sunday
+  std::string text;            // UTF-8, at most 179 characters
 };
 
 inline constexpr int displaylistsize = 40;  // lines at most
@@ -68,16 +68,16 @@ int displaylinetop(const DisplayLine& line, int h);
 std::vector<std::string> displaycells(const DisplayLine& line);
 
 struct CalendarDisplayInputs {
-  int year = 2000;      // limited to 1583..9999
-  int month = 1;        // limited to 1..12
+  int year = 2000;  // limited to 1583..9999
+  int month = 1;    // limited to 1..12
   int view = monthcalendarview;
-  int placeindex = 0;   // view 0: entry of places for the sun times, 0..31
+  int placeindex = 0;  // view 0: entry of places for the sun times, 0..31
   LocationTable places = presetlocationtable();
 };
 
 struct CalendarDisplay {
-  std::vector<DisplayLine> lines;  // at most displaylistsize
-  std::string caption;             // the window's caption for the view
+  std::vector<DisplayLine> lines;           // at most displaylistsize
+  std::string caption;                      // the window's caption for the view
   int year = 0, month = 0, placeindex = 0;  // as limited
 };
 
@@ -90,7 +90,6 @@ CalendarDisplay buildcalendardisplay(const CalendarDisplayInputs& in, const Holi
 // the holiday table of the year; for views 0 and 3 and the years 1800..2200
 // also the event table (Central European time in German, UTC in English;
 // view 3 to the second, view 0 to the minute).
-void refreshcalendartables(int year, int view, int language, HolidayTable& holidays, EventTable& events,
-                           int& stale);
+void refreshcalendartables(int year, int view, int language, HolidayTable& holidays, EventTable& events, int& stale);
 
 }  // namespace quendal

@@ -25,7 +25,8 @@ ChartPosition buildchartposition(const ChartPositionInputs& inputs, int language
   clamplocalinstant(in.year, in.month, in.day, in.hour, in.minute, in.zone, in.halfzone);
   r.latitude = latitudeof(in.place);
   r.longitude = longitudeof(in.place);
-  r.instant = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 - zonedays(in.zone, in.halfzone);
+  r.instant =
+      datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 - zonedays(in.zone, in.halfzone);
   const int inuse = locationsinuse(in.places);
   for (int i = 0; i < inuse && r.placename.empty(); ++i) {
     const LocationRecord& p = in.places[static_cast<std::size_t>(i)];

@@ -17,11 +17,11 @@ void dateentry(ReportBuffer& b, const PersonalDate& d, int days, int language) {
   const int w = dayofweek(d.day, d.month, d.year);
   const bool german = language != english;
   if (german)
-    b.printf("\r\n %d. %s %d - %s - %s ", d.day, monthname(d.month, language), d.year,
-             weekdayname(w, language), d.text.c_str());
+    b.printf("\r\n %d. %s %d - %s - %s ", d.day, monthname(d.month, language), d.year, weekdayname(w, language),
+             d.text.c_str());
   else
-    b.printf("\r\n %s %d%s, %d - %s - %s ", monthname(d.month, language), d.day, ordinal(d.day),
-             d.year, weekdayname(w, language), d.text.c_str());
+    b.printf("\r\n %s %d%s, %d - %s - %s ", monthname(d.month, language), d.day, ordinal(d.day), d.year,
+             weekdayname(w, language), d.text.c_str());
   const int comma = german ? 1 : 0;
   b.printf(german ? "\r\n %d Tage; " : "\r\n %d Days; ", days);
   b.append(formatdecimalpadded(days / daysperweek, 3, comma, 2));
@@ -35,8 +35,7 @@ void dateentry(ReportBuffer& b, const PersonalDate& d, int days, int language) {
 
 }  // namespace
 
-ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in,
-                                                 int language) {
+ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, int language) {
   const bool german = language != english;
   ConfigurationReport report;
   report.title = german ? "Auswertung der INI-Datei" : "Interpretation of the INI-File";
@@ -46,8 +45,7 @@ ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs
       in.file.empty() ? "QUENDAL6.INI" : utf32toutf8(utf8toutf32(in.file.substr(in.file.find_last_of('/') + 1)));
   ReportBuffer b;
   if (in.result == 0) {
-    b.append(german ? "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! "
-                    : "\n INI-File \"QUENDAL6.INI\" not found! ");
+    b.append(german ? "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! " : "\n INI-File \"QUENDAL6.INI\" not found! ");
   } else if (in.result < 0) {
     if (german) {
       b.append("\n Die INI-Datei \"" + name + "\" ist zu groß! ");
@@ -62,11 +60,10 @@ ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs
     const int ty = in.todayyear, tm = in.todaymonth, td = in.todayday;
     const int tw = dayofweek(td, tm, ty);
     if (german)
-      b.printf(" Heute ist %s, der %d. %s %d \r\n", weekdayname(tw, language), td,
-               monthname(tm, language), ty);
+      b.printf(" Heute ist %s, der %d. %s %d \r\n", weekdayname(tw, language), td, monthname(tm, language), ty);
     else
-      b.printf(" Today is %s %s %d%s, %d \r\n", weekdayname(tw, language), monthname(tm, language),
-               td, ordinal(td), ty);
+      b.printf(" Today is %s %s %d%s, %d \r\n", weekdayname(tw, language), monthname(tm, language), td, ordinal(td),
+               ty);
     // Both dates are Gregorian (personal dates lie in 1601..9998), so the
     // difference of their day numbers is a difference of MJDs.
     const int today = datetomjd(ty, tm, td);

@@ -11,9 +11,9 @@
 namespace quendal {
 
 struct ConfigurationReportInputs {
-  int result = 0;  // of readConfiguration: 1 read, 0 no file, -1 too large
+  int result = 0;    // of readConfiguration: 1 read, 0 no file, -1 too large
   std::string file;  // the file read (Configuration::path); its name ends the messages, "" for QUENDAL6.INI
-  int todayyear = 0, todaymonth = 0, todayday = 0;  // the local date, 1601..9999
+  int todayyear = 0, todaymonth = 0, todayday = 0;        // the local date, 1601..9999
   std::array<PersonalDate, personaldatetablesize> dates;  // personalDateTable
 };
 
@@ -23,7 +23,6 @@ struct ConfigurationReport {
 };
 
 // language: 0 English, 1 German, 2 Austrian German.
-ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in,
-                                                 int language);
+ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, int language);
 
 }  // namespace quendal

@@ -55,8 +55,7 @@ DateShiftReport builddateshift(const DateShiftInputs& in, int language) {
     b.printf(n == 1 ? "\r\n %d Day into the Past: " : "\r\n %d Days into the Past: ", n);
   jdntodate(jdn - n, year, month, day);
   if (year < 100)
-    b.append(german ? "\r\n Ergebnis ist zu weit in der Vergangenheit!"
-                    : "\r\n Result is too far in the Past!");
+    b.append(german ? "\r\n Ergebnis ist zu weit in der Vergangenheit!" : "\r\n Result is too far in the Past!");
   else
     dateandjdn(b, jdn - n, language);
   b.append("\r\n");
@@ -67,8 +66,7 @@ DateShiftReport builddateshift(const DateShiftInputs& in, int language) {
     b.printf(n == 1 ? "\r\n %d Day into the Future: " : "\r\n %d Days into the Future: ", n);
   jdntodate(jdn + n, year, month, day);
   if (year >= 10000)
-    b.append(german ? "\r\n Ergebnis ist zu weit in der Zukunft!"
-                    : "\r\n Result is too far in the Future!");
+    b.append(german ? "\r\n Ergebnis ist zu weit in der Zukunft!" : "\r\n Result is too far in the Future!");
   else
     dateandjdn(b, jdn + n, language);
 

@@ -15,9 +15,7 @@ constexpr double daysperweek = 7.0;
 constexpr double dayspermonth = 30.436875;  // 365.2425 / 12
 constexpr double daysperyear = 365.2425;
 
-const char* calendarmark(int year, int month, int day) {
-  return isgregorian(year, month, day) ? "(greg)" : "(jul.)";
-}
+const char* calendarmark(int year, int month, int day) { return isgregorian(year, month, day) ? "(greg)" : "(jul.)"; }
 
 void englishdateline(ReportBuffer& b, int year, int month, int day, int language) {
   b.printf(" %s %2d%s, %4d %s is a %s ", shortmonthname(month, language), day, ordinal(day), year,
@@ -35,8 +33,8 @@ void correctcivildate(int& year, int& month, int& day) {
 
 void germandateline(ReportBuffer& b, int year, int month, int day, int language) {
   b.append(day < 10 ? " 0" : " ");
-  b.printf("%d. %s %4d %s ist ein %s ", day, shortmonthname(month, language), year,
-           calendarmark(year, month, day), weekdayname(dayofweek(day, month, year), language));
+  b.printf("%d. %s %4d %s ist ein %s ", day, shortmonthname(month, language), year, calendarmark(year, month, day),
+           weekdayname(dayofweek(day, month, year), language));
 }
 
 DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, int language) {
@@ -49,8 +47,8 @@ DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, int langua
   if (in.direction == 1) d = -d;
   const int n = static_cast<int>(std::trunc(d));
   r.days = n;
-  r.todaymark = r.year1 == in.todayyear - 1 && r.month1 == 12 && r.day1 == 31 &&
-                r.year2 == in.todayyear && r.month2 == in.todaymonth && r.day2 == in.todayday;
+  r.todaymark = r.year1 == in.todayyear - 1 && r.month1 == 12 && r.day1 == 31 && r.year2 == in.todayyear &&
+                r.month2 == in.todaymonth && r.day2 == in.todayday;
 
   ReportBuffer b;
   if (language != english) {
@@ -87,8 +85,7 @@ DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, int langua
     b.append(formatdecimalpadded(n / daysperyear, 11, 0, 2));
     b.append(" Years  Difference ");
     if (r.todaymark)
-      b.printf("\r\n  (*) Today is the %d%s Day of the Year %d ", std::abs(n), ordinal(std::abs(n)),
-               r.year2);
+      b.printf("\r\n  (*) Today is the %d%s Day of the Year %d ", std::abs(n), ordinal(std::abs(n)), r.year2);
   }
   r.text = b.text();
   return r;

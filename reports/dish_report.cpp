@@ -17,8 +17,8 @@ struct KnownSatellite {
 
 // Known positions, matched exactly and only east of Greenwich.
 const KnownSatellite knownsatellites[] = {
-    {192, "\r\n\r\n = Astra 1 "},   {282, "\r\n\r\n = Astra 2 "}, {235, "\r\n\r\n = Astra 3 "},
-    {130, "\r\n\r\n = Eutelsat Hotbird "}, {70, "\r\n\r\n = Eutelsat "},  {100, "\r\n\r\n = Eutelsat "},
+    {192, "\r\n\r\n = Astra 1 "},          {282, "\r\n\r\n = Astra 2 "}, {235, "\r\n\r\n = Astra 3 "},
+    {130, "\r\n\r\n = Eutelsat Hotbird "}, {70, "\r\n\r\n = Eutelsat "}, {100, "\r\n\r\n = Eutelsat "},
     {160, "\r\n\r\n = Eutelsat "},
 };
 

@@ -16,17 +16,17 @@ struct DishInputs {
   // Position mode: the entry of places to load ("Pos. -" / "Pos. +"); -1 off.
   int placeindex = -1;
   LocationTable places = presetlocationtable();  // the configured places
-  int azimuthnorth = 0;       // "Azim. Nord": azimuth counted from north
-  int explicitplace = 0;      // 1: the place as given, 0° 0' too (the command line's coordinates)
+  int azimuthnorth = 0;                          // "Azim. Nord": azimuth counted from north
+  int explicitplace = 0;                         // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct DishReport {
   std::string text;
-  DishInputs corrected;    // clamped inputs, place as loaded
-  std::string placename;   // "" when the place matches no configured place
-  double azimuth = 0.0;    // degrees, from south (from north with azimuthnorth)
-  double elevation = 0.0;  // degrees
-  bool outofrange = false; // elevation below 5 degrees
+  DishInputs corrected;     // clamped inputs, place as loaded
+  std::string placename;    // "" when the place matches no configured place
+  double azimuth = 0.0;     // degrees, from south (from north with azimuthnorth)
+  double elevation = 0.0;   // degrees
+  bool outofrange = false;  // elevation below 5 degrees
 };
 
 DishReport builddishreport(const DishInputs& in, int language);

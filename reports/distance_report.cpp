@@ -36,8 +36,8 @@ std::string placeat(double latitude, double longitude, const LocationTable& plac
   return "";
 }
 
-void pointlines(ReportBuffer& b, double latitude, double longitude, const std::string& name,
-                const char* latitudelabel, const char* longitudelabel, int language) {
+void pointlines(ReportBuffer& b, double latitude, double longitude, const std::string& name, const char* latitudelabel,
+                const char* longitudelabel, int language) {
   const bool german = language != english;
   b.append(latitudelabel);
   b.append(formatdecimal(std::fabs(latitude), 10, 0, 5));
@@ -106,17 +106,19 @@ DistanceReport builddistancereport(const DistanceInputs& inputs, int language) {
     b.append(german ? "\r\n\r\n keine Abweichung " : "\r\n\r\n no Divergence ");
   }
   if (german)
-    b.append("\r\n\r\n 1 Landmeile = 1,609344 Kilometer "
-             "\r\n 1 Seemeile  = 1,852    Kilometer "
-             "\r\n\r\n Einfache Berechnung mit Erdumfang von 40075 Kilometer "
-             "\r\n Exakte Berechnung mit WGS84-Ellipsoid (Pole abgeplattet) "
-             "\r\n (Kürzeste Entfernung = Orthodrome oder Luftlinie) ");
+    b.append(
+        "\r\n\r\n 1 Landmeile = 1,609344 Kilometer "
+        "\r\n 1 Seemeile  = 1,852    Kilometer "
+        "\r\n\r\n Einfache Berechnung mit Erdumfang von 40075 Kilometer "
+        "\r\n Exakte Berechnung mit WGS84-Ellipsoid (Pole abgeplattet) "
+        "\r\n (Kürzeste Entfernung = Orthodrome oder Luftlinie) ");
   else
-    b.append("\r\n\r\n 1 Statute Mile   = 1,609344 Kilometer "
-             "\r\n 1 Nautical Mile  = 1,852    Kilometer "
-             "\r\n\r\n Simple Calculation with 40075 km Circumference of Earth "
-             "\r\n Exact Calculation with WGS84 Ellipsoid (Poles oblated) "
-             "\r\n (Shortest Distance = Great-Circle Distance or \"As the Crow flies\") ");
+    b.append(
+        "\r\n\r\n 1 Statute Mile   = 1,609344 Kilometer "
+        "\r\n 1 Nautical Mile  = 1,852    Kilometer "
+        "\r\n\r\n Simple Calculation with 40075 km Circumference of Earth "
+        "\r\n Exact Calculation with WGS84 Ellipsoid (Poles oblated) "
+        "\r\n (Shortest Distance = Great-Circle Distance or \"As the Crow flies\") ");
   r.text = b.text();
   return r;
 }

@@ -19,12 +19,12 @@ struct DistanceInputs {
 
 struct DistanceReport {
   std::string text;
-  DistanceInputs corrected;    // each field clamped
+  DistanceInputs corrected;                  // each field clamped
   double latitude1 = 0.0, longitude1 = 0.0;  // signed decimal degrees used
   double latitude2 = 0.0, longitude2 = 0.0;
-  std::string placename1, placename2;        // "" when the point is no configured place
-  double simple = 0.0;  // km on the sphere
-  double exact = 0.0;   // km on the WGS84 ellipsoid
+  std::string placename1, placename2;  // "" when the point is no configured place
+  double simple = 0.0;                 // km on the sphere
+  double exact = 0.0;                  // km on the WGS84 ellipsoid
 };
 
 DistanceReport builddistancereport(const DistanceInputs& in, int language);

@@ -18,9 +18,8 @@ constexpr int daysofmarch = 130;
 constexpr int yearlistlimit = 1002;
 
 const int feastoffsets[4] = {eastersunday, ascensionday, whitsunday, corpuschristi};
-const char* const feastnames[2][4] = {
-    {"Ostersonntag", "Christi Himmelfahrt", "Pfingstsonntag", "Fronleichnam"},
-    {"Easter Sunday", "Ascension Day", "Whitsunday", "Corpus Christi"}};
+const char* const feastnames[2][4] = {{"Ostersonntag", "Christi Himmelfahrt", "Pfingstsonntag", "Fronleichnam"},
+                                      {"Easter Sunday", "Ascension Day", "Whitsunday", "Corpus Christi"}};
 
 // Day and month of a day-of-March number.
 void dayofmarchdate(int s, int& day, int& month) {
@@ -33,8 +32,7 @@ void dayofmarchdate(int s, int& day, int& month) {
 
 }  // namespace
 
-EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in,
-                                                 int language) {
+EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in, int language) {
   EasterDistributionReport r;
   r.firstyear = std::clamp(in.firstyear, 1583, 9999);
   r.lastyear = std::clamp(in.lastyear, 1583, 9999);

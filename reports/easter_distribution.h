@@ -9,10 +9,10 @@ namespace quendal {
 
 // The dialog selector of the feast.
 enum EasterDistributionFeast {
-  distributioneaster = 0,          // Easter Sunday
-  distributionascension = 1,       // Easter + 39
-  distributionwhitsunday = 2,      // Easter + 49
-  distributioncorpuschristi = 3,   // Easter + 60
+  distributioneaster = 0,         // Easter Sunday
+  distributionascension = 1,      // Easter + 39
+  distributionwhitsunday = 2,     // Easter + 49
+  distributioncorpuschristi = 3,  // Easter + 60
 };
 
 struct EasterDistributionInputs {

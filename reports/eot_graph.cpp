@@ -130,9 +130,9 @@ EotGraph buildeotgraph(int year, int width, int height, int language) {
                                                    strprintf("1. %s", markermonth(m, language))};
   }
 
-  g.title = {{40, 15}, strprintf(language == english ? "Equation of Time for the Year %d"
-                                                     : "Zeitgleichung für das Jahr %d",
-                                 year)};
+  g.title = {
+      {40, 15},
+      strprintf(language == english ? "Equation of Time for the Year %d" : "Zeitgleichung für das Jahr %d", year)};
   return g;
 }
 
@@ -141,14 +141,14 @@ EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& e, int width, int
   const bool german = language != english;
   if (width > 450 && height > 350 && height < 630) {
     const int y = height - 75;
-    f.turningpoints.push_back(
-        {{50, y},
-         (german ? "Großes Maximum: " : "Great Maximum:  ") + value(e[greatmaximum]) +
-             (german ? " - Kleines Maximum: " : " - Little Maximum:  ") + value(e[littlemaximum])});
-    f.turningpoints.push_back(
-        {{50, y + th},
-         (german ? "Großes Minimum:  " : "Great Minimum:   ") + value(e[greatminimum]) +
-             (german ? " - Kleines Minimum:  " : " - Little Minimum:   ") + value(e[littleminimum])});
+    f.turningpoints.push_back({{50, y},
+                               (german ? "Großes Maximum: " : "Great Maximum:  ") + value(e[greatmaximum]) +
+                                   (german ? " - Kleines Maximum: " : " - Little Maximum:  ") +
+                                   value(e[littlemaximum])});
+    f.turningpoints.push_back({{50, y + th},
+                               (german ? "Großes Minimum:  " : "Great Minimum:   ") + value(e[greatminimum]) +
+                                   (german ? " - Kleines Minimum:  " : " - Little Minimum:   ") +
+                                   value(e[littleminimum])});
   } else if (width > 450 && height >= 630) {
     const int y = height - 110;
     struct Row {

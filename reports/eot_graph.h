@@ -44,13 +44,13 @@ struct EotGraph {
   int plotheight = 0;  // ph = h - 50, at least 50
   int zeroline = 0;    // y0 = ph / 2
   std::array<GraphPoint, eotgraphpointcount> curve{};
-  int smallestrow = 0, largestrow = 0;        // from the second point on
+  int smallestrow = 0, largestrow = 0;         // from the second point on
   double largestvalue = 0, smallestvalue = 0;  // E, minutes
   std::vector<GraphLine> grid;                 // the zero line first
   std::vector<GraphText> gridlabels;           // "%2d" minutes
   std::array<GraphLine, eotgraphmarkers> markers{};
   std::array<GraphText, eotgraphmarkers> markerlabels{};  // "1. Jan." ...
-  GraphText title;                              // at (40, 15)
+  GraphText title;                                        // at (40, 15)
 };
 
 // The graph of the year (1000..4000) for a client of width x height pixels
@@ -65,7 +65,6 @@ struct EotGraphFooter {
   std::vector<GraphText> turningpoints;
   GraphText size;
 };
-EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& events, int width, int height, int th,
-                                   int language);
+EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& events, int width, int height, int th, int language);
 
 }  // namespace quendal

@@ -11,10 +11,10 @@ namespace quendal {
 
 namespace {
 
-constexpr double halfsecond = 5.787e-6;                 // day
-constexpr double samplestep = 0.003472227222222222;    // 5 minutes, day
-constexpr double tropicalyear = 365.2425;               // days, step 1209
-constexpr int tropicalyearstep = 1209;                  // quarter hours
+constexpr double halfsecond = 5.787e-6;              // day
+constexpr double samplestep = 0.003472227222222222;  // 5 minutes, day
+constexpr double tropicalyear = 365.2425;            // days, step 1209
+constexpr int tropicalyearstep = 1209;               // quarter hours
 
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
@@ -88,8 +88,7 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
   }
   t.append(german ? "\r\n\r\n Auswertung: " : "\r\n\r\n Analysis: ");
   t.append(german ? "\r\n\r\n Schrittweite: 5 Minuten " : "\r\n\r\n Step Size: 5 Minutes ");
-  t.append(strprintf(german ? "\r\n\r\n Anzahl der Berechnungen: %d " : "\r\n\r\n Number of Calculations: %d ",
-                 count));
+  t.append(strprintf(german ? "\r\n\r\n Anzahl der Berechnungen: %d " : "\r\n\r\n Number of Calculations: %d ", count));
   t.append(german ? "\r\n\r\n\r\n Startwert: " : "\r\n\r\n\r\n Start Value: ");
   t.append(formateotinstant(start, in.zone, language));
   t.append(german ? "\r\n\r\n\r\n Endwert: " : "\r\n\r\n\r\n End Value: ");
@@ -104,13 +103,15 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
   t.append("\r\n ");
   t.append(formateotvalue(count > 0 ? sum / count : 0.0, language));
   if (german)
-    t.append("\r\n\r\n\r\n Methode von W.M. Smart in allen Berechnungen verwendet "
-         "\r\n Maximale Abweichung 5 Sekunden innerhalb "
-         "\r\n des Zeitraumes von 1900 bis 2100 ");
+    t.append(
+        "\r\n\r\n\r\n Methode von W.M. Smart in allen Berechnungen verwendet "
+        "\r\n Maximale Abweichung 5 Sekunden innerhalb "
+        "\r\n des Zeitraumes von 1900 bis 2100 ");
   else
-    t.append("\r\n\r\n\r\n Method of W.M. Smart used in all Calculations "
-         "\r\n Maximum Divergence 5 Seconds within "
-         "\r\n the Period from 1900 to 2100 ");
+    t.append(
+        "\r\n\r\n\r\n Method of W.M. Smart used in all Calculations "
+        "\r\n Maximum Divergence 5 Seconds within "
+        "\r\n the Period from 1900 to 2100 ");
   return count;
 }
 
@@ -118,15 +119,13 @@ void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, int language) {
   const bool german = language != english;
   static const char* const headings[2][eotyeareventcount] = {
       {"\r\n\r\n Großes  Minimum: ", "\r\n\r\n Erster  Nulldurchgang: ", "\r\n\r\n Kleines Maximum: ",
-       "\r\n\r\n Zweiter Nulldurchgang: ", "\r\n\r\n Kleines Minimum: ",
-       "\r\n\r\n Dritter Nulldurchgang: ", "\r\n\r\n Großes  Maximum: ",
-       "\r\n\r\n Vierter Nulldurchgang: "},
+       "\r\n\r\n Zweiter Nulldurchgang: ", "\r\n\r\n Kleines Minimum: ", "\r\n\r\n Dritter Nulldurchgang: ",
+       "\r\n\r\n Großes  Maximum: ", "\r\n\r\n Vierter Nulldurchgang: "},
       {"\r\n\r\n Great  Minimum: ", "\r\n\r\n First  Zero-Crossing: ", "\r\n\r\n Little Maximum: ",
-       "\r\n\r\n Second Zero-Crossing: ", "\r\n\r\n Little Minimum: ",
-       "\r\n\r\n Third  Zero-Crossing: ", "\r\n\r\n Great  Maximum: ",
-       "\r\n\r\n Forth  Zero-Crossing: "}};
-  t.append(strprintf(german ? "\r\n Jahresauswertung für das Jahr %d: " : "\r\n Evaluation for the Year %d: ",
-                 in.year));
+       "\r\n\r\n Second Zero-Crossing: ", "\r\n\r\n Little Minimum: ", "\r\n\r\n Third  Zero-Crossing: ",
+       "\r\n\r\n Great  Maximum: ", "\r\n\r\n Forth  Zero-Crossing: "}};
+  t.append(
+      strprintf(german ? "\r\n Jahresauswertung für das Jahr %d: " : "\r\n Evaluation for the Year %d: ", in.year));
   t.append("\r\n");
   int evaluations = 0;
   const EotYearTurningPoints events = eotturningpoints(in.year, evaluations);

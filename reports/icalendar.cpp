@@ -22,15 +22,24 @@ std::string icalendartext(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case ';': out += "\\;"; break;
-      case ',': out += "\\,"; break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case ';':
+        out += "\\;";
+        break;
+      case ',':
+        out += "\\,";
+        break;
       case '\r':
         if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
         out += "\\n";
         break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
+      case '\n':
+        out += "\\n";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -59,9 +68,7 @@ std::string icalendarline(std::string_view line) {
 
 namespace {
 
-std::string datetext(int year, int month, int day) {
-  return strprintf("%04d%02d%02d", year, month, day);
-}
+std::string datetext(int year, int month, int day) { return strprintf("%04d%02d%02d", year, month, day); }
 
 std::string utctext(int year, int month, int day, int hour, int minute, int second) {
   return datetext(year, month, day) + strprintf("T%02d%02d%02dZ", hour, minute, second);
@@ -70,8 +77,7 @@ std::string utctext(int year, int month, int day, int hour, int minute, int seco
 }  // namespace
 
 std::string icalendar(const std::vector<CalendarEntry>& entries, const CalendarStamp& stamp) {
-  const std::string dtstamp =
-      utctext(stamp.year, stamp.month, stamp.day, stamp.hour, stamp.minute, stamp.second);
+  const std::string dtstamp = utctext(stamp.year, stamp.month, stamp.day, stamp.hour, stamp.minute, stamp.second);
   std::string out;
   out += icalendarline("BEGIN:VCALENDAR");
   out += icalendarline("VERSION:2.0");
@@ -86,8 +92,7 @@ std::string icalendar(const std::vector<CalendarEntry>& entries, const CalendarS
       // A date without DTEND lasts the whole day (RFC 5545, 3.6.1).
       out += icalendarline("DTSTART;VALUE=DATE:" + datetext(e.year, e.month, e.day));
     } else {
-      out += icalendarline("DTSTART:" +
-                           utctext(e.year, e.month, e.day, e.hour, e.minute, e.second));
+      out += icalendarline("DTSTART:" + utctext(e.year, e.month, e.day, e.hour, e.minute, e.second));
     }
     out += icalendarline("SUMMARY:" + icalendartext(e.summary));
     if (!e.categories.empty()) out += icalendarline("CATEGORIES:" + icalendartext(e.categories));
@@ -128,19 +133,21 @@ const char* holidaycategory(const HolidayEntry& row, bool german) {
   if (row.kind == nationalday && std::strstr(row.englishname, "Daylight") != nullptr)
     return german ? "Sommerzeit" : "Daylight saving time";
   switch (row.kind) {
-    case publicholiday: return german ? "Gesetzlicher Feiertag" : "Public holiday";
-    case regionalholiday: return german ? "Regionaler Feiertag" : "Regional holiday";
-    case nationalday: return german ? "Nationalfeiertag" : "National day";
-    default: return german ? "Besonderer Tag" : "Named day";
+    case publicholiday:
+      return german ? "Gesetzlicher Feiertag" : "Public holiday";
+    case regionalholiday:
+      return german ? "Regionaler Feiertag" : "Regional holiday";
+    case nationalday:
+      return german ? "Nationalfeiertag" : "National day";
+    default:
+      return german ? "Besonderer Tag" : "Named day";
   }
 }
 
 // A timed entry at the UT instant jd, rounded to the minute.
-CalendarEntry timedentry(double jd, const char* english, const char* summary,
-                         const char* category) {
+CalendarEntry timedentry(double jd, const char* english, const char* summary, const char* category) {
   CalendarEntry e;
-  mjdtodatetime(roundjdtominute(jd) - 2400000.5, e.year, e.month, e.day, e.hour, e.minute,
-                e.second);
+  mjdtodatetime(roundjdtominute(jd) - 2400000.5, e.year, e.month, e.day, e.hour, e.minute, e.second);
   e.uid = uid(e.year, e.month, e.day, english);
   e.summary = summary;
   e.categories = category;
@@ -189,13 +196,11 @@ void addphases(std::vector<CalendarEntry>& out, int year, bool german) {
 }
 
 void addseasons(std::vector<CalendarEntry>& out, int year, bool german) {
-  static constexpr const char* english[4] = {"Beginning of spring", "Beginning of summer",
-                                             "Beginning of autumn", "Beginning of winter"};
-  static constexpr const char* germannames[4] = {"Frühlingsbeginn", "Sommerbeginn", "Herbstbeginn",
-                                                 "Winterbeginn"};
+  static constexpr const char* english[4] = {"Beginning of spring", "Beginning of summer", "Beginning of autumn",
+                                             "Beginning of winter"};
+  static constexpr const char* germannames[4] = {"Frühlingsbeginn", "Sommerbeginn", "Herbstbeginn", "Winterbeginn"};
   for (int s = 1; s <= 4; ++s)
-    out.push_back(timedentry(SeasonBegin(year, s), english[s - 1],
-                             german ? germannames[s - 1] : english[s - 1],
+    out.push_back(timedentry(SeasonBegin(year, s), english[s - 1], german ? germannames[s - 1] : english[s - 1],
                              german ? "Jahreszeit" : "Season"));
 }
 
@@ -220,8 +225,7 @@ void addeclipses(std::vector<CalendarEntry>& out, int year, bool german) {
       if (jd == 0.0) continue;
       // The UID names the body, not the type, so that a changed type updates the entry.
       CalendarEntry e = timedentry(jd, x.kind == SolarEclipse ? "Solar eclipse" : "Lunar eclipse",
-                                   german ? x.germanname : x.english,
-                                   german ? "Finsternis" : "Eclipse");
+                                   german ? x.germanname : x.english, german ? "Finsternis" : "Eclipse");
       if (e.year == year) out.push_back(std::move(e));
     }
 }
@@ -247,8 +251,7 @@ std::vector<CalendarEntry> calendarentries(const IcalendarInputs& in, int langua
   for (int year = first; year <= last; ++year) {
     std::vector<CalendarEntry> entries;
     const bool events = year >= icalendareventfirst && year <= icalendareventlast;
-    if ((in.content & icalendarholidays) && year >= icalendarholidayfirst &&
-        year <= icalendarholidaylast)
+    if ((in.content & icalendarholidays) && year >= icalendarholidayfirst && year <= icalendarholidaylast)
       addholidays(entries, year, german, language);
     if ((in.content & icalendarphases) && events) addphases(entries, year, german);
     if ((in.content & icalendarseasons) && events) addseasons(entries, year, german);

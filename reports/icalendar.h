@@ -15,7 +15,7 @@ struct CalendarEntry {
   std::string summary;     // UTF-8 text, unescaped
   std::string categories;  // one category, unescaped ("" for none)
   bool allday = false;
-  int year = 0, month = 0, day = 0;     // the date (UTC date of a timed entry)
+  int year = 0, month = 0, day = 0;      // the date (UTC date of a timed entry)
   int hour = 0, minute = 0, second = 0;  // UTC, timed entries only
 };
 

@@ -14,7 +14,7 @@ struct LargeViewInputs {
 struct LargeView {
   bool built = false;  // false: year outside 1583..9999, the field keeps its text
   std::string text;
-  int page = 0;        // the page as limited to 0..12
+  int page = 0;  // the page as limited to 0..12
 };
 
 // language: 0 English, 1 German, 2 Austrian German.

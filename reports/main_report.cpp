@@ -16,11 +16,11 @@ bool isgermantext(int language) { return language != english; }
 void feastline(ReportBuffer& b, int word, DayMonth date, int year, int language) {
   const int w = dayofweek(date.day, date.month, year);
   if (isgermantext(language))
-    b.printf(" %s fällt auf %s, den %d. %s %d", feastwords[0][word], weekdayname(w, language),
-             date.day, monthname(date.month, language), year);
+    b.printf(" %s fällt auf %s, den %d. %s %d", feastwords[0][word], weekdayname(w, language), date.day,
+             monthname(date.month, language), year);
   else
-    b.printf(" %s is on %s %s %d%s, %d", feastwords[1][word], weekdayname(w, language),
-             monthname(date.month, language), date.day, ordinal(date.day), year);
+    b.printf(" %s is on %s %s %d%s, %d", feastwords[1][word], weekdayname(w, language), monthname(date.month, language),
+             date.day, ordinal(date.day), year);
 }
 
 void yearoverview(ReportBuffer& b, const MainReportInputs& in, int language) {
@@ -46,11 +46,9 @@ void yearoverview(ReportBuffer& b, const MainReportInputs& in, int language) {
   if (year >= 1583) {
     b.append("\r\n\r\n");
     if (german)
-      b.printf(" (Epakte: %d, Goldene Zahl: %d für das Jahr %d)", epact(year), goldennumber(year),
-               year);
+      b.printf(" (Epakte: %d, Goldene Zahl: %d für das Jahr %d)", epact(year), goldennumber(year), year);
     else
-      b.printf(" (Epact: %d, Golden Number: %d for the Year %d)", epact(year), goldennumber(year),
-               year);
+      b.printf(" (Epact: %d, Golden Number: %d for the Year %d)", epact(year), goldennumber(year), year);
   }
 
   const int ty = in.todayyear, tm = in.todaymonth, td = in.todayday;
@@ -58,11 +56,9 @@ void yearoverview(ReportBuffer& b, const MainReportInputs& in, int language) {
   const int tn = dayofyear(td, tm, ty);
   b.append("\r\n\r\n");
   if (german)
-    b.printf(" Heute ist %s, der %d. %s %d ", weekdayname(tw, language), td,
-             monthname(tm, language), ty);
+    b.printf(" Heute ist %s, der %d. %s %d ", weekdayname(tw, language), td, monthname(tm, language), ty);
   else
-    b.printf(" Today is %s, %s %d%s, %d ", weekdayname(tw, language), monthname(tm, language), td,
-             ordinal(td), ty);
+    b.printf(" Today is %s, %s %d%s, %d ", weekdayname(tw, language), monthname(tm, language), td, ordinal(td), ty);
   b.append("\r\n");
   if (german)
     b.printf(" (Der %d. Tag des Jahres %d -", tn, ty);
@@ -86,9 +82,7 @@ int weekcolumn(int weekday) {
   return c == 0 ? 7 : c;
 }
 
-void weekline(ReportBuffer& b, int week) {
-  b.printf(week < 10 ? "\r\n 0%d    " : "\r\n %d    ", week);
-}
+void weekline(ReportBuffer& b, int week) { b.printf(week < 10 ? "\r\n 0%d    " : "\r\n %d    ", week); }
 
 void monthcalendar(ReportBuffer& b, const MainReportInputs& in, int month, int language) {
   const int year = in.year;
@@ -138,8 +132,7 @@ void monthcalendar(ReportBuffer& b, const MainReportInputs& in, int month, int l
     if (german)
       b.printf("\r\n 1. %s = %d. Tag des Jahres %d", shortmonthname(month, language), n, year);
     else
-      b.printf("\r\n    %s 1st = %d%s Day of the Year %d", shortmonthname(month, language), n,
-               ordinal(n), year);
+      b.printf("\r\n    %s 1st = %d%s Day of the Year %d", shortmonthname(month, language), n, ordinal(n), year);
   }
 }
 
@@ -166,18 +159,16 @@ void shortoverview(ReportBuffer& b, int year, int language) {
                   : "\r\n\r\n            greg.      jul.  (jul.-> greg.)");
   static const char* const openings[2][3] = {
       {"\r\n Ostern %s %2d.%d. ", "\r\n Ch. H. %s %2d.%d. ", "\r\n Pfing. %s %2d.%d. "},
-      {"\r\n Quendal    %s %2d.%d. ", "\r\n Asc. Day   %s %2d.%d. ",
-       "\r\n Pentecost  %s %2d.%d. "}};
+      {"\r\n Quendal    %s %2d.%d. ", "\r\n Asc. Day   %s %2d.%d. ", "\r\n Pentecost  %s %2d.%d. "}};
   static const int offsets[3] = {eastersunday, ascensionday, whitsunday};
   const int sg = eastersundaygregorian(year);
   const int sj = eastersundayjulian(year);
   for (int row = 0; row < 3; ++row) {
     const DayMonth g = feastdate(sg, offsets[row], year);
-    b.printf(openings[german ? 0 : 1][row], shortweekdayname(dayofweek(g.day, g.month, year), language),
-             g.day, g.month);
+    b.printf(openings[german ? 0 : 1][row], shortweekdayname(dayofweek(g.day, g.month, year), language), g.day,
+             g.month);
     const DayMonth j = feastdate(sj, offsets[row], year);
-    b.printf(" %s %2d.%d. ", shortweekdayname(dayofweekjulian(j.day, j.month, year), language), j.day,
-             j.month);
+    b.printf(" %s %2d.%d. ", shortweekdayname(dayofweekjulian(j.day, j.month, year), language), j.day, j.month);
     int cy = year, cm = j.month, cd = j.day;
     juliancalendartogregorian(cy, cm, cd);
     b.printf(" -> %2d.%d. ", cd, cm);
@@ -205,8 +196,7 @@ void julianmonth(ReportBuffer& b, int year, int month, int language) {
     if (c == 7 && dayofweekjulian(d + 1, month, year) > 0) b.append("\r\n    ");
     lastday = d;
   }
-  b.append(german ? "\r\n\r\n     Achtung: Julianischer Kalender! "
-                  : "\r\n\r\n    Attention: Julian Calendar! ");
+  b.append(german ? "\r\n\r\n     Achtung: Julianischer Kalender! " : "\r\n\r\n    Attention: Julian Calendar! ");
   for (int d : {1, lastday}) {
     int gy = year, gm = month, gd = d;
     juliancalendartogregorian(gy, gm, gd);
@@ -244,7 +234,7 @@ void systempage(ReportBuffer& b, const SystemVersion& system, int language) {
     b.printf(" Minor Version: %d ", system.minor);
   }
   // Never a Windows product name for another system: there the system's own name.
-  const std::string product = system.windows ? windowsproductname(system.major, system.minor, language)
+  const std::string product = system.windows        ? windowsproductname(system.major, system.minor, language)
                               : system.name.empty() ? std::string()
                                                     : " " + system.name + " ";
   if (!product.empty()) {
@@ -270,8 +260,7 @@ void weekdayrule(ReportBuffer& b, int language) {
   b.append(" if (m < 3) { m += 13; y--; } else  m++; \r\n");
   b.append(" s = d + 26*m/10 + y + y/4 - y/100 + y/400 + 6; \r\n");
   b.append(" return(s % 7 + 1);}       \r\n\r\n");
-  b.append(german ? "// 1=Sonntag, 2=Montag, ..., 7=Samstag \r\n"
-                  : "// 1=Sunday, 2=Monday, ..., 7=Saturday \r\n");
+  b.append(german ? "// 1=Sonntag, 2=Montag, ..., 7=Samstag \r\n" : "// 1=Sunday, 2=Monday, ..., 7=Saturday \r\n");
   b.append(german ? "// 0=ungültiges Datum oder Jahr außerhalb des Bereichs"
                   : "// 0=invalid Date or Year is out of Range");
 }

@@ -26,10 +26,10 @@ struct MainReportInputs {
 struct MainReport {
   bool built = false;  // false: year outside 100..9999, nothing changes
   std::string text;
-  int year = 0;        // the year of the page
-  int page = 0;        // the page as normalised (66 and 77 become 0, unknown pages 0)
+  int year = 0;          // the year of the page
+  int page = 0;          // the page as normalised (66 and 77 become 0, unknown pages 0)
   int languagemode = 1;  // the inputs' languagemode, toggled by page 66
-  int language = 0;    // the language the text was built in (page 66 switches it)
+  int language = 0;      // the language the text was built in (page 66 switches it)
   const char* caption = "";
   int icon = 0;
   bool proportionalfont = false;  // pages 0, 13, 98, 99

@@ -12,9 +12,9 @@
 namespace quendal {
 
 struct MonthOverviewInputs {
-  int year = 0;           // the current year; limited to 1583..9999
-  int month = 0;          // the report page; limited to 1..12
-  int locationindex = 0;  // entry of places for the sun times (0..31)
+  int year = 0;                                  // the current year; limited to 1583..9999
+  int month = 0;                                 // the report page; limited to 1..12
+  int locationindex = 0;                         // entry of places for the sun times (0..31)
   LocationTable places = presetlocationtable();  // the configured places
 };
 

@@ -90,15 +90,15 @@ void eventline(ReportBuffer& b, const Context& x, double event) {
   const int L = x.language;
   if (x.german) {
     if (x.c.seconds)
-      b.printf("\r\n %s, %d. %s %d um ca. %02d:%02d:%02d %s ", weekdayname(w, L), t.day, monthname(t.month, L),
-               t.year, t.hour, t.minute, t.second, label.c_str());
+      b.printf("\r\n %s, %d. %s %d um ca. %02d:%02d:%02d %s ", weekdayname(w, L), t.day, monthname(t.month, L), t.year,
+               t.hour, t.minute, t.second, label.c_str());
     else
       b.printf("\r\n %s, %d. %s %d um ca. %02d:%02d %s ", weekdayname(w, L), t.day, monthname(t.month, L), t.year,
                t.hour, t.minute, label.c_str());
   } else {
     if (x.c.seconds)
-      b.printf("\r\n %s, %s %d%s, %d at approx. %02d:%02d:%02d %s ", weekdayname(w, L), monthname(t.month, L),
-               t.day, ordinal(t.day), t.year, t.hour, t.minute, t.second, label.c_str());
+      b.printf("\r\n %s, %s %d%s, %d at approx. %02d:%02d:%02d %s ", weekdayname(w, L), monthname(t.month, L), t.day,
+               ordinal(t.day), t.year, t.hour, t.minute, t.second, label.c_str());
     else
       b.printf("\r\n %s, %s %d%s, %d at approx. %02d:%02d %s ", weekdayname(w, L), monthname(t.month, L), t.day,
                ordinal(t.day), t.year, t.hour, t.minute, label.c_str());
@@ -128,8 +128,8 @@ void listline(ReportBuffer& b, const Context& x, double event) {
                label.c_str());
   } else {
     if (x.c.seconds)
-      b.printf("\r\n %s %2d%s (%s) approx. %02d:%02d:%02d %s ", monthname(t.month, L), t.day, ordinal(t.day),
-               weekday, t.hour, t.minute, t.second, label.c_str());
+      b.printf("\r\n %s %2d%s (%s) approx. %02d:%02d:%02d %s ", monthname(t.month, L), t.day, ordinal(t.day), weekday,
+               t.hour, t.minute, t.second, label.c_str());
     else
       b.printf("\r\n %s %2d%s (%s) approx. %02d:%02d %s ", monthname(t.month, L), t.day, ordinal(t.day), weekday,
                t.hour, t.minute, label.c_str());
@@ -313,11 +313,10 @@ void currentstate(ReportBuffer& b, const Context& x) {
 void yearphases(ReportBuffer& b, const Context& x, int page) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
-  static const char* const headings[2][4] = {
-      {" Vollmonde des Jahres %d", " Neumonde des Jahres %d", " Erste Viertel des Jahres %d",
-       " Letzte Viertel des Jahres %d"},
-      {" Full Moons of the Year %d", " New Moons of the Year %d", " First Quarters of the Year %d",
-       " Last Quarters of the Year %d"}};
+  static const char* const headings[2][4] = {{" Vollmonde des Jahres %d", " Neumonde des Jahres %d",
+                                              " Erste Viertel des Jahres %d", " Letzte Viertel des Jahres %d"},
+                                             {" Full Moons of the Year %d", " New Moons of the Year %d",
+                                              " First Quarters of the Year %d", " Last Quarters of the Year %d"}};
   static const double fractions[4] = {0.5, 0.0, 0.25, 0.75};
   const double q = fractions[page - 1];
   b.printf(headings[g ? 0 : 1][page - 1], c.year);
@@ -428,15 +427,13 @@ void eclipses(ReportBuffer& b, const Context& x) {
 void seasons(ReportBuffer& b, const Context& x) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
-  static const char* const names[2][4] = {
-      {"Frühling (Nordhalbkugel) ", "Sommer   (Nordhalbkugel) ", "Herbst   (Nordhalbkugel) ",
-       "Winter   (Nordhalbkugel) "},
-      {"Spring (Northern Hemisphere) ", "Summer (Northern Hemisphere) ", "Autumn (Northern Hemisphere) ",
-       "Winter (Northern Hemisphere) "}};
+  static const char* const names[2][4] = {{"Frühling (Nordhalbkugel) ", "Sommer   (Nordhalbkugel) ",
+                                           "Herbst   (Nordhalbkugel) ", "Winter   (Nordhalbkugel) "},
+                                          {"Spring (Northern Hemisphere) ", "Summer (Northern Hemisphere) ",
+                                           "Autumn (Northern Hemisphere) ", "Winter (Northern Hemisphere) "}};
   b.append(g ? "\r\n Beginn der Jahreszeiten " : "\r\n Begin of the Seasons ");
   b.printf(g ? "\r\n\r\n für das Jahr %d: " : "\r\n\r\n for the Year %d: ", c.year);
-  b.append(x.c.zone == 0 && !x.automatic ? std::string("UTC ")
-                                         : listlabel(x, summertime(c.day, c.month, c.year) == 1));
+  b.append(x.c.zone == 0 && !x.automatic ? std::string("UTC ") : listlabel(x, summertime(c.day, c.month, c.year) == 1));
   for (int season = 1; season <= 4; ++season) {
     listline(b, x, SeasonBegin(c.year, season));
     b.append(names[g ? 0 : 1][season - 1]);
@@ -472,8 +469,7 @@ MoonReport buildmoonreport(const MoonReportInputs& in, int language) {
   r.automatic = x.automatic ? 1 : 0;
   const MoonReportInputs& c = x.c;
 
-  const double offset =
-      x.automatic ? (summertime(c.day, c.month, c.year) == 1 ? 2.0 : 1.0) / 24.0 : fixedoffset(x);
+  const double offset = x.automatic ? (summertime(c.day, c.month, c.year) == 1 ? 2.0 : 1.0) / 24.0 : fixedoffset(x);
   x.jd = datetojd(c.year, c.month, c.day) + c.hour / 24.0 + c.minute / 1440.0 - offset;
 
   ReportBuffer b;

@@ -34,7 +34,7 @@ struct MoonReport {
   // the day lowered until the date exists, the zone 99 kept, the half-hour
   // flag cleared for the zones 0, 12, -12 and 99, the page 0..6.
   MoonReportInputs corrected;
-  int automatic = 0;        // 1 when the zone is 99
+  int automatic = 0;         // 1 when the zone is 99
   const char* caption = "";  // "Mondphasen berechnen" / "Moon Phase Calculation", ...
 };
 

@@ -24,7 +24,7 @@ constexpr int moon = 11;
 constexpr double millionkmperau = 149.597870691;
 constexpr double thousandkmperau = 149597.870691;
 constexpr int liststeps = 100;
-constexpr std::size_t liststop = 15000;  // characters
+constexpr std::size_t liststop = 15000;   // characters
 constexpr std::size_t trailerroom = 200;  // characters kept free for the trailer of the list
 
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
@@ -33,9 +33,9 @@ int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 struct Place {
   double ra = 0, dec = 0, distance = 0, elongation = 0, illuminated = 0, magnitude = 0, diameter = 0;
   double lambda = 0, beta = 0;
-  double azimuth = 0;    // as shown: from south, or from north with "Azim. NOrd"
-  double altitude = 0;   // after parallax, degrees
-  double refracted = 0;  // apparent altitude for the temperature and pressure, degrees
+  double azimuth = 0;              // as shown: from south, or from north with "Azim. NOrd"
+  double altitude = 0;             // after parallax, degrees
+  double refracted = 0;            // apparent altitude for the temperature and pressure, degrees
   HeliocentricState heliocentric;  // of a planet, for the orbit data
 };
 
@@ -74,10 +74,9 @@ bool prepare(const PlanetInputs& inputs, PlanetReport& r) {
   r.placename = resolveplace(in.place, in.placeindex, in.places, in.explicitplace);
   r.latitude = latitudeof(in.place);
   r.longitude = longitudeof(in.place);
-  r.jd = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 -
-         zonedays(in.zone, in.halfzone);
-  r.displayword = (in.pressure & 0xFFF) | ((in.temperature + 200) & 0xFFF) << 12 |
-                  (in.azimuthnorth ? 1 << 24 : 0) | (in.sexagesimal ? 1 << 28 : 0);
+  r.jd = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 - zonedays(in.zone, in.halfzone);
+  r.displayword = (in.pressure & 0xFFF) | ((in.temperature + 200) & 0xFFF) << 12 | (in.azimuthnorth ? 1 << 24 : 0) |
+                  (in.sexagesimal ? 1 << 28 : 0);
   if (!inputs.deltaTPending) {
     in.deltaTPending = true;
     in.deltat = clamp(roundnearest(DeltaTForJD(r.jd) * 10.0), -9999, 99999);
@@ -104,8 +103,7 @@ void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, i
   const bool german = language != english;
   const int weekday = dayofweek(in.day, in.month, in.year);
   if (german)
-    b.printf("\r\n %s, %d. %s %d ", weekdayname(weekday, language), in.day, monthname(in.month, language),
-             in.year);
+    b.printf("\r\n %s, %d. %s %d ", weekdayname(weekday, language), in.day, monthname(in.month, language), in.year);
   else
     b.printf("\r\n %s, %s %d%s, %d ", weekdayname(weekday, language), monthname(in.month, language), in.day,
              ordinal(in.day), in.year);
@@ -148,8 +146,7 @@ void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, i
     b.append(german ? "\r\n Ekliptiksternbilder gem. Internationaler Astronomischer Union "
                     : "\r\n Zodiacal Constellations acc. with Int. Astronomical Union ");
     if (!in.sexagesimal)
-      b.append(german ? "(eL / eB = Ekliptikale Länge / Breite) "
-                      : "(eLo / eLa = Ecliptic Longitude / Latitude) ");
+      b.append(german ? "(eL / eB = Ekliptikale Länge / Breite) " : "(eLo / eLa = Ecliptic Longitude / Latitude) ");
   }
 }
 
@@ -190,8 +187,13 @@ bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, doubl
   HeliocentricState s = state;
   if (body == moon) {
     const EclipticPosition now = MoonPosition(tt), next = MoonPosition(tt + 1.0);
-    s = {AstroStatus::Ok, now.longitude, now.latitude, now.distance, next.longitude - now.longitude,
-         next.latitude - now.latitude, next.distance - now.distance};
+    s = {AstroStatus::Ok,
+         now.longitude,
+         now.latitude,
+         now.distance,
+         next.longitude - now.longitude,
+         next.latitude - now.latitude,
+         next.distance - now.distance};
     if (s.dl < -180.0) s.dl += 360.0;
     if (s.dl > 180.0) s.dl -= 360.0;
     b.append(german ? "\r\n (Geozentrische Polarkoordinaten) " : "\r\n (Geocentric Polar Coordinates) ");
@@ -200,10 +202,10 @@ bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, doubl
   }
   const char* rate = german ? " Änd./Tag: " : " Vel./Day: ";
   const char* degrees = german ? " Grad   " : " Deg.   ";
-  orbitline(b, german ? "\r\n Längengr.: " : "\r\n Longitude: ", s.l * RadiansPerDegree, s.l,
-            s.dl * RadiansPerDegree, s.dl, " Rad. ", degrees, rate);
-  orbitline(b, german ? "\r\n Breitengr.:" : "\r\n Latitude:  ", s.b * RadiansPerDegree, s.b,
-            s.db * RadiansPerDegree, s.db, " Rad. ", degrees, rate);
+  orbitline(b, german ? "\r\n Längengr.: " : "\r\n Longitude: ", s.l * RadiansPerDegree, s.l, s.dl * RadiansPerDegree,
+            s.dl, " Rad. ", degrees, rate);
+  orbitline(b, german ? "\r\n Breitengr.:" : "\r\n Latitude:  ", s.b * RadiansPerDegree, s.b, s.db * RadiansPerDegree,
+            s.db, " Rad. ", degrees, rate);
   const double km = body == moon ? thousandkmperau : millionkmperau;
   orbitline(b, "\r\n Radius:    ", s.r, s.r * km, s.dr, s.dr * km, " AU   ", body == moon ? " Tsd. km" : " Mio. km",
             rate);
@@ -249,9 +251,7 @@ void horizonline(ReportBuffer& b, const Place& p, const PlanetInputs& in, bool v
     b.append(") ");
     return;
   }
-  auto number = [&](double v) {
-    return visibleblock ? formatdecimalpadded(v, 5, 0, 1) : formatdecimal(v, 6, 0, 2);
-  };
+  auto number = [&](double v) { return visibleblock ? formatdecimalpadded(v, 5, 0, 1) : formatdecimal(v, 6, 0, 2); };
   b.append(number(p.azimuth));
   if (visibleblock)
     b.append(german ? "Grad - Höhe über Horizont: " : "Deg. - Height over Horizon: ");
@@ -348,8 +348,7 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, int language) {
 PlanetReport buildephemerislist(const PlanetInputs& inputs, int language) {
   PlanetReport r;
   PlanetInputs ticked = inputs;
-  if (!ticked.visibleonly && !ticked.orbit && !ticked.radec && !ticked.altaz && !ticked.magnitude)
-    ticked.altaz = true;
+  if (!ticked.visibleonly && !ticked.orbit && !ticked.radec && !ticked.altaz && !ticked.magnitude) ticked.altaz = true;
   if (!prepare(ticked, r)) return r;
   const PlanetInputs& in = r.corrected;
   const bool german = language != english;

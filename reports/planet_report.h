@@ -37,11 +37,11 @@ struct PlanetInputs {
   // Position mode: the entry of places to load ("Pos. -" / "Pos. +"); -1 off.
   int placeindex = -1;
   LocationTable places = presetlocationtable();  // the configured places
-  int deltat = 0;            // delta T in tenths of a second, -9999..99999
-  bool deltaTPending = false;  // the hand-shake flag as the dialog holds it
-  int temperature = 10;      // degrees Celsius, -99..200 (refraction)
-  int pressure = 1015;       // mbar, 0..3000 (refraction)
-  int step = 1;              // ephemeris list: minutes, 1..99999
+  int deltat = 0;                                // delta T in tenths of a second, -9999..99999
+  bool deltaTPending = false;                    // the hand-shake flag as the dialog holds it
+  int temperature = 10;                          // degrees Celsius, -99..200 (refraction)
+  int pressure = 1015;                           // mbar, 0..3000 (refraction)
+  int step = 1;                                  // ephemeris list: minutes, 1..99999
   // Option boxes.
   bool orbit = false;         // "Bahndaten": heliocentric orbit data
   bool radec = true;          // "Rekt./Dek.": right ascension, declination, distance
@@ -52,18 +52,18 @@ struct PlanetInputs {
   bool sexagesimal = false;   // "°  '  ''": degrees, minutes, seconds
   bool zodiacEnabled = true;  // name the zodiac constellation of each body
   bool details = false;       // "Det.": coordinates, sidereal time, obliquity, refraction
-  bool bodies[planetreportbodies + 1] = {false, true, true, false, true, true, true,
-                                         true,  true, true, true,  true};  // index 1..11
+  bool bodies[planetreportbodies + 1] = {false, true, true, false, true, true,
+                                         true,  true, true, true,  true, true};  // index 1..11
   bool explicitplace = false;  // the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct PlanetReport {
-  std::string text;           // empty when only delta T was computed
-  PlanetInputs corrected;     // clamped inputs; deltat and deltaTPending as handed back
+  std::string text;             // empty when only delta T was computed
+  PlanetInputs corrected;       // clamped inputs; deltat and deltaTPending as handed back
   bool deltatcomputed = false;  // first half of the hand-shake: deltat holds the computed value
-  std::string placename;      // "" when the place matches no configured place
-  double jd = 0.0;            // the instant, JD (UT)
-  double jde = 0.0;           // JD (UT) + delta T
+  std::string placename;        // "" when the place matches no configured place
+  double jd = 0.0;              // the instant, JD (UT)
+  double jde = 0.0;             // JD (UT) + delta T
   // For the sky chart: jd, the place and the display word.
   double latitude = 0.0, longitude = 0.0;  // degrees, north and east positive
   int displayword = 0;  // bits 0-11 pressure, 12-23 temperature + 200, 24 north-based azimuth, 28 sexagesimal

@@ -50,11 +50,10 @@ std::string placeheading(const std::string& name, int language) {
   return strprintf(german ? " Für den Ort %s " : " For the Location %s ", name.c_str());
 }
 
-std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value,
-                           const char* separator, int comma, int language) {
+std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value, const char* separator,
+                           int comma, int language) {
   // Hemisphere words, padded so that the columns line up.
-  static const char* const words[2][4] = {{"Nord", "Süd ", "Ost ", "West"},
-                                          {"North", "South", "East ", "West "}};
+  static const char* const words[2][4] = {{"Nord", "Süd ", "Ost ", "West"}, {"North", "South", "East ", "West "}};
   const int row = language == english ? 1 : 0;
   const char* unit = language == english ? "Deg." : "Grad";
   const char* word = words[row][(latitude ? 0 : 2) + (positive ? 0 : 1)];
@@ -63,13 +62,11 @@ std::string coordinateline(int degrees, int minutes, bool positive, bool latitud
 }
 
 std::string latitudeline(const GeoPlace& p, int language) {
-  return coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "", 0,
-                        language);
+  return coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "", 0, language);
 }
 
 std::string longitudeline(const GeoPlace& p, int language) {
-  return coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "", 0,
-                        language);
+  return coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "", 0, language);
 }
 
 std::string siderealtimeline(double hours, int withnutation, int language) {

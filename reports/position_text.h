@@ -33,8 +33,8 @@ std::string placeheading(const std::string& name, int language);
 // padded to line up), the separator, |value| with 3 decimals in 8 characters
 // (comma flag as formatdecimal) and " Grad Nord ". latitude selects
 // Nord/Süd or Ost/West, positive the first of the pair.
-std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value,
-                           const char* separator, int comma, int language);
+std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value, const char* separator,
+                           int comma, int language);
 
 // "\r\n  48 Grad 12 Min. Nord   48.200 Grad Nord " and the longitude
 // counterpart "\r\n  15 Grad 37 Min. Ost    15.617 Grad Ost  ".

@@ -195,10 +195,10 @@ void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, doub
 
 void coordinatelines(ReportBuffer& b, const GeoPlace& p, int language) {
   const int comma = language != english;
-  b.append(coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "=", comma,
-                          language));
-  b.append(coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "=",
-                          comma, language));
+  b.append(
+      coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "=", comma, language));
+  b.append(
+      coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "=", comma, language));
 }
 
 }  // namespace

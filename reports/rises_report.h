@@ -12,21 +12,30 @@
 namespace quendal {
 
 // Planet check boxes, in the dialog's order.
-enum RisesPlanet { risesmercury, risesvenus, risesmars, risesjupiter, risessaturn, risesuranus, risesneptune, risespluto };
+enum RisesPlanet {
+  risesmercury,
+  risesvenus,
+  risesmars,
+  risesjupiter,
+  risessaturn,
+  risesuranus,
+  risesneptune,
+  risespluto
+};
 
 struct RisesInputs {
-  int year = 0, month = 0, day = 0;  // the date; the year 1600..2400 (1000..3000 precise)
-  int zone = 0;                      // hours east of UTC, -12..12
-  int half = 0;                      // 1: half an hour more in the direction of the zone
-  GeoPlace place;                    // latitude 0..90, longitude 0..180 degrees, minutes 0..59
-  int individual = -4;               // the individual twilight: the Sun's altitude in degrees, -30..30
-  int precise = 0;                   // 1: positions by the full theory (VSOP87D), planets shown
-  int seconds = 0;                   // 1: times with seconds (rise, set, culmination)
-  int planets[8] = {};               // RisesPlanet check boxes; used only in precise mode
-  int positionmode = 0;              // 1: load the place places[locationindex]
-  int locationindex = 0;             // 0..31
+  int year = 0, month = 0, day = 0;              // the date; the year 1600..2400 (1000..3000 precise)
+  int zone = 0;                                  // hours east of UTC, -12..12
+  int half = 0;                                  // 1: half an hour more in the direction of the zone
+  GeoPlace place;                                // latitude 0..90, longitude 0..180 degrees, minutes 0..59
+  int individual = -4;                           // the individual twilight: the Sun's altitude in degrees, -30..30
+  int precise = 0;                               // 1: positions by the full theory (VSOP87D), planets shown
+  int seconds = 0;                               // 1: times with seconds (rise, set, culmination)
+  int planets[8] = {};                           // RisesPlanet check boxes; used only in precise mode
+  int positionmode = 0;                          // 1: load the place places[locationindex]
+  int locationindex = 0;                         // 0..31
   LocationTable places = presetlocationtable();  // the configured places
-  int explicitplace = 0;             // 1: the place as given, 0° 0' too (the command line's coordinates)
+  int explicitplace = 0;                         // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct RisesReport {

@@ -33,8 +33,7 @@ std::string buildseasonspage(int year, int language) {
     if (german)
       b.printf("\r\n %02d. %s (%s.) ca. %02d:%02d UTC ", d, shortmonthname(m, language), weekday, h, mi);
     else
-      b.printf("\r\n %s %2d%s (%s) approx. %02d:%02d UTC ", shortmonthname(m, language), d, ordinal(d),
-               weekday, h, mi);
+      b.printf("\r\n %s %2d%s (%s) approx. %02d:%02d UTC ", shortmonthname(m, language), d, ordinal(d), weekday, h, mi);
     b.append(seasonnames[namerow(language)][s - 1]);
   }
   if (german) {

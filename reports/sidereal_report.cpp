@@ -62,11 +62,11 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
   ReportBuffer b;
   const int weekday = dayofweek(in.day, in.month, in.year);
   if (german)
-    b.printf("\r\n Datum: %s, %d. %s %d ", weekdayname(weekday, language), in.day,
-             monthname(in.month, language), in.year);
+    b.printf("\r\n Datum: %s, %d. %s %d ", weekdayname(weekday, language), in.day, monthname(in.month, language),
+             in.year);
   else
-    b.printf("\r\n Date: %s, %s %d%s, %d ", weekdayname(weekday, language),
-             monthname(in.month, language), in.day, ordinal(in.day), in.year);
+    b.printf("\r\n Date: %s, %s %d%s, %d ", weekdayname(weekday, language), monthname(in.month, language), in.day,
+             ordinal(in.day), in.year);
   b.append("\r\n\r\n");
   b.append(placeheading(r.placename, language));
   b.append(latitudeline(in.place, language));
@@ -74,8 +74,7 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
   b.append(longitudeline(in.place, language));
   b.append(german ? "(relevant für Ortssternzeit) " : "(relevant for Local Sidereal Time) ");
 
-  r.jd = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 -
-         zonedays(in.zone, in.halfzone);
+  r.jd = datetojd(in.year, in.month, in.day) + in.hour / 24.0 + in.minute / 1440.0 - zonedays(in.zone, in.halfzone);
   b.append(german ? "\r\n\r\n Julianisches Datum: " : "\r\n\r\n Julian Date: ");
   b.append(formatdecimal(r.jd, 0, 0, 5));
 
@@ -107,11 +106,11 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
   const ApparentPlace sunplace = BodyPosition(frame, BodyCode::Sun);
   const ApparentPlace moonplace = BodyPosition(frame, BodyCode::Moon);
   const double sunra = sunplace.ra, sundec = sunplace.dec, moonra = moonplace.ra, moondec = moonplace.dec;
-  equatorialline(b, german ? "\r\n\r\n Sonne: Rektaszension (Std./Grad): "
-                           : "\r\n\r\n Sun:  Right Ascension (Hours/Deg.): ",
-                 sunra, sundec, language);
-  equatorialline(b, german ? "\r\n Mond:  Rektaszension (Std./Grad): "
-                           : "\r\n Moon: Right Ascension (Hours/Deg.): ",
+  equatorialline(
+      b,
+      german ? "\r\n\r\n Sonne: Rektaszension (Std./Grad): " : "\r\n\r\n Sun:  Right Ascension (Hours/Deg.): ", sunra,
+      sundec, language);
+  equatorialline(b, german ? "\r\n Mond:  Rektaszension (Std./Grad): " : "\r\n Moon: Right Ascension (Hours/Deg.): ",
                  moonra, moondec, language);
 
   const HorizontalPlace sunsky = HorizontalFromEquatorial(sunra, sundec, r.apparentsiderealtime, latitude);

@@ -11,26 +11,26 @@
 namespace quendal {
 
 struct SiderealInputs {
-  int year = 2000;  // 1000..3000
-  int month = 1;    // 1..12
-  int day = 1;      // 1..31, lowered until the date is valid
-  int hour = 0;     // 0..23, local time
-  int minute = 0;   // 0..59
-  int zone = 0;     // -12..12 whole hours
-  int halfzone = 0; // half an hour further from UTC; cleared for zones 0, 12, -12
+  int year = 2000;   // 1000..3000
+  int month = 1;     // 1..12
+  int day = 1;       // 1..31, lowered until the date is valid
+  int hour = 0;      // 0..23, local time
+  int minute = 0;    // 0..59
+  int zone = 0;      // -12..12 whole hours
+  int halfzone = 0;  // half an hour further from UTC; cleared for zones 0, 12, -12
   GeoPlace place;
   // Position mode: the entry of places to load ("Pos. -" / "Pos. +"); -1 off.
   int placeindex = -1;
   LocationTable places = presetlocationtable();  // the configured places
-  int azimuthnorth = 0;  // "Azim. Nord": azimuth counted from north
-  int explicitplace = 0;  // 1: the place as given, 0° 0' too (the command line's coordinates)
+  int azimuthnorth = 0;                          // "Azim. Nord": azimuth counted from north
+  int explicitplace = 0;                         // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
 struct SiderealReport {
   std::string text;
-  SiderealInputs corrected;  // clamped date and zone flag, place as loaded
-  std::string placename;     // "" when the coordinates match no configured place
-  double jd = 0.0;           // the instant, JD (UT)
+  SiderealInputs corrected;           // clamped date and zone flag, place as loaded
+  std::string placename;              // "" when the coordinates match no configured place
+  double jd = 0.0;                    // the instant, JD (UT)
   double meansiderealtime = 0.0;      // hours
   double apparentsiderealtime = 0.0;  // hours
 };

@@ -26,11 +26,14 @@ constexpr int earth = 3;
 constexpr double halfsecond = 0.5 / 86400.0;  // dates and times of an instant are rounded by it
 
 // Compass names by orientation: top, left, right, bottom.
-const char* const compassnames[2][4][4] = {
-    {{"Süd", "Ost", "West", "Nord"}, {"Ost", "Nord", "Süd", "West"}, {"Nord", "West", "Ost", "Süd"},
-     {"West", "Süd", "Nord", "Ost"}},
-    {{"South", "East", "West", "North"}, {"East", "North", "South", "West"}, {"North", "West", "East", "South"},
-     {"West", "South", "North", "East"}}};
+const char* const compassnames[2][4][4] = {{{"Süd", "Ost", "West", "Nord"},
+                                            {"Ost", "Nord", "Süd", "West"},
+                                            {"Nord", "West", "Ost", "Süd"},
+                                            {"West", "Süd", "Nord", "Ost"}},
+                                           {{"South", "East", "West", "North"},
+                                            {"East", "North", "South", "West"},
+                                            {"North", "West", "East", "South"},
+                                            {"West", "South", "North", "East"}}};
 
 // Disc radius of the solar-system views, 1..9.
 constexpr int solarradius[10] = {0, 2, 5, 5, 4, 9, 8, 6, 6, 2};
@@ -68,8 +71,9 @@ std::vector<std::string> infolines(const SkyChartInputs& in, const SkyChart& cha
                   formatdecimal(instant.tt, 0, 0, 5) +
                   (german ? " | Differenz TDB <-> UTC deltaT (Sek.): " : " | Difference TDB <-> UTC deltaT (Sec.): ") +
                   formatdecimal(deltat, 0, 0, 1));
-  lines.push_back(german ? "h=Merkur, v=Venus, m=Mars, j=Jupiter, s=Saturn, u=Uranus, n=Neptun, p=Pluto, S=Sonne, M=Mond"
-                         : "h=Merkury, v=Venus, m=Mars, j=Jupiter, s=Saturn, u=Uranus, n=Neptune, p=Pluto, S=Sun, M=Moon");
+  lines.push_back(german
+                      ? "h=Merkur, v=Venus, m=Mars, j=Jupiter, s=Saturn, u=Uranus, n=Neptun, p=Pluto, S=Sonne, M=Mond"
+                      : "h=Merkury, v=Venus, m=Mars, j=Jupiter, s=Saturn, u=Uranus, n=Neptune, p=Pluto, S=Sun, M=Moon");
   std::string place = german ? "Für die Koordinaten " : "For the Coordinates ";
   place += formatdecimal(std::fabs(in.latitude), 0, 0, 4);
   place += in.latitude < 0 ? (german ? " Grad Süd /" : " Deg. South /") : (german ? " Grad Nord /" : " Deg. North /");
@@ -104,7 +108,7 @@ std::vector<std::string> infolines(const SkyChartInputs& in, const SkyChart& cha
   lines.push_back("");
   if (german)
     lines.push_back(word.azimuthnorth ? "(Nord = 0 Grad, Ost = 90 Grad, Süd = 180 Grad, West = 270 Grad) "
-                                     : "(Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) ");
+                                      : "(Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) ");
   else
     lines.push_back(word.azimuthnorth ? "(North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.)"
                                       : "(South = 0 Deg., West = 90 Deg., North = 180 Deg., East = 270 Deg.)");
@@ -144,10 +148,18 @@ ChartPoint skychartpoint(double azimuth, double altitude, int centre, double zoo
   const double sa = SinDeg(altitude), sA = SinDeg(azimuth), cA = CosDeg(azimuth);
   double x = 0, y = 0;
   switch (orientation) {
-    case 1: x = -sa * cA, y = -sA; break;
-    case 2: x = sA, y = -sa * cA; break;
-    case 3: x = sa * cA, y = sA; break;
-    default: x = -sA, y = sa * cA; break;
+    case 1:
+      x = -sa * cA, y = -sA;
+      break;
+    case 2:
+      x = sA, y = -sa * cA;
+      break;
+    case 3:
+      x = sa * cA, y = sA;
+      break;
+    default:
+      x = -sA, y = sa * cA;
+      break;
   }
   const double s = centre * zoom * 0.9;
   p.drawn = true;
@@ -197,8 +209,7 @@ SkyChart buildskychart(const SkyChartInputs& in, int centre, int language) {
     ChartBody b;
     b.body = body;
     b.azimuth = h.azimuth;
-    b.altitude = ApparentAltitude(word.pressure, word.temperature,
-                                  AltitudeParallax(code, h.altitude, a.distance));
+    b.altitude = ApparentAltitude(word.pressure, word.temperature, AltitudeParallax(code, h.altitude, a.distance));
     b.magnitude = a.magnitude;
     b.point = skychartpoint(b.azimuth, b.altitude, centre, in.zoom, orientation);
     b.labelx = b.point.x;

@@ -32,8 +32,8 @@ double steppedinstant(double instant, double days, double lower = 2000000.0);
 // The display word the planet report writes: pressure, temperature and the
 // two switches.
 struct ChartDisplayWord {
-  int pressure = 1015;     // mbar, bits 0-11
-  int temperature = 10;    // degrees Celsius, bits 12-23 minus 200
+  int pressure = 1015;        // mbar, bits 0-11
+  int temperature = 10;       // degrees Celsius, bits 12-23 minus 200
   bool azimuthnorth = false;  // bit 24
   bool sexagesimal = false;   // bit 28
 };
@@ -56,7 +56,7 @@ struct ChartBody {
   double azimuth = 0.0;   // degrees from north
   double altitude = 0.0;  // apparent, with parallax and refraction, degrees
   double magnitude = 0.0;
-  ChartPoint point;        // the disc
+  ChartPoint point;            // the disc
   int labelx = 0, labely = 0;  // the label point, pushed apart
 };
 

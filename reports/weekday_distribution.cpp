@@ -9,8 +9,7 @@
 
 namespace quendal {
 
-WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in,
-                                                   int language) {
+WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in, int language) {
   WeekdayDistributionReport r;
   int y1 = std::clamp(in.firstyear, 100, 9999), m1 = std::clamp(in.firstmonth, 1, 12);
   int y2 = std::clamp(in.lastyear, 100, 9999), m2 = std::clamp(in.lastmonth, 1, 12);
@@ -61,8 +60,7 @@ WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInpu
     b.printf("\r\n %s: ", name);
     b.append(padright("", 11 - utf8length(name)));
     b.printf("%6dx ", r.count[w]);
-    const float percent =
-        r.total == 0 ? 0.0f : static_cast<float>(r.count[w]) * 100.0f / static_cast<float>(r.total);
+    const float percent = r.total == 0 ? 0.0f : static_cast<float>(r.count[w]) * 100.0f / static_cast<float>(r.total);
     b.append(formatdecimalpadded(percent, 7, german ? 1 : 0, 3));
     b.append(german ? " Prozent " : " Percent ");
     if (single && r.count[w] > 0) {

@@ -25,7 +25,6 @@ struct WeekdayDistributionReport {
 
 // language: 0 English, 1 German, 2 Austrian German. A range from January to
 // December of one year is reported as that single year.
-WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in,
-                                                   int language);
+WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in, int language);
 
 }  // namespace quendal

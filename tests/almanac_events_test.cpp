@@ -19,10 +19,10 @@ using namespace quendal;
 TEST(AlmanacEvents, PublishedInstants) {
   const struct {
     int year, local, day, month, kind, hour, minute;
-  } cases[] = {{2000, 0, 6, 1, newmoonevent, 18, 14},  {2000, 1, 6, 1, newmoonevent, 19, 14},
-               {2024, 0, 20, 3, springevent, 3, 6},    {2024, 1, 20, 3, springevent, 4, 6},
-               {2024, 0, 20, 6, summerevent, 20, 51},  {2024, 0, 22, 9, autumnevent, 12, 44},
-               {2024, 0, 21, 12, winterevent, 9, 20},  {2024, 0, 8, 4, newmoonevent, 18, 21},
+  } cases[] = {{2000, 0, 6, 1, newmoonevent, 18, 14}, {2000, 1, 6, 1, newmoonevent, 19, 14},
+               {2024, 0, 20, 3, springevent, 3, 6},   {2024, 1, 20, 3, springevent, 4, 6},
+               {2024, 0, 20, 6, summerevent, 20, 51}, {2024, 0, 22, 9, autumnevent, 12, 44},
+               {2024, 0, 21, 12, winterevent, 9, 20}, {2024, 0, 8, 4, newmoonevent, 18, 21},
                {2024, 1, 22, 6, fullmoonevent, 3, 8}};
   for (const auto& c : cases) {
     const EventTable table = buildevents(c.year, c.local, 0);
@@ -51,7 +51,8 @@ TEST(AlmanacEvents, PhasesFollowEachOtherInOrder) {
       }
       EXPECT_EQ(seasons, 4);
       std::sort(rows.begin(), rows.end(), [](const EventEntry& a, const EventEntry& b) {
-        return std::array{a.year, a.month, a.day, a.hour, a.minute} < std::array{b.year, b.month, b.day, b.hour, b.minute};
+        return std::array{a.year, a.month, a.day, a.hour, a.minute} <
+               std::array{b.year, b.month, b.day, b.hour, b.minute};
       });
       ASSERT_GT(rows.size(), 100u) << year;
       const int order[4] = {newmoonevent, firstquarterevent, fullmoonevent, lastquarterevent};

@@ -93,8 +93,8 @@ TEST_F(ConfigurationFiles, UnreadableFileIsMissing) {
 // whatever the bytes happen to hold) up to 65,540 bytes, too large beyond.
 TEST_F(ConfigurationFiles, BinaryFiles) {
   std::mt19937 random(2024);
-  for (const std::size_t size : {std::size_t{1}, std::size_t{4096}, std::size_t{65540}, std::size_t{65541},
-                                 std::size_t{1} << 20}) {
+  for (const std::size_t size :
+       {std::size_t{1}, std::size_t{4096}, std::size_t{65540}, std::size_t{65541}, std::size_t{1} << 20}) {
     std::string bytes(size, '\0');
     for (char& b : bytes) b = static_cast<char>(random());
     EXPECT_EQ(read(write("binary.ini", bytes)), size > configurationmaxbytes ? -1 : 1) << size;

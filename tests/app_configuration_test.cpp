@@ -1,17 +1,16 @@
 // The configuration file reader (sizes, line shapes, limits, encodings, the
 // file lookup in the working directory) and the start-up.
-#include "app/configuration.h"
-
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <utility>
-#include <tuple>
 #include <array>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/application_state.h"
+#include "app/configuration.h"
 #include "app/platform.h"
 #include "app/startup.h"
 #include "calendar/text.h"
@@ -37,7 +36,8 @@ class ConfigurationTest : public testsupport::TempDir {
     for (const LocationRecord& r : c.locationTable)
       if (r.inuse)
         s += strprintf("%s%s %d %d %c %d %d %c", s.empty() ? "" : "|", r.name.c_str(), r.latitudedegrees,
-                       r.latitudeminutes, r.north ? 'N' : 'S', r.longitudedegrees, r.longitudeminutes, r.east ? 'E' : 'W');
+                       r.latitudeminutes, r.north ? 'N' : 'S', r.longitudedegrees, r.longitudeminutes,
+                       r.east ? 'E' : 'W');
     return s;
   }
   // The dates in use as "Y-M-D text" joined by "|".
@@ -52,7 +52,6 @@ class ConfigurationTest : public testsupport::TempDir {
 };
 
 const std::string preset = "Sankt Pölten (Austria) 48 12 N 15 37 E";
-
 
 TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
   EXPECT_EQ(read(""), 1);
@@ -100,7 +99,6 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   fs::current_path(saved);
 }
 
-
 TEST_F(ConfigurationTest, DateWithoutTextAndAtMostTwelveDates) {
   std::string content = "2024-01-01\n";  // exactly ten characters: a date without text
   for (int i = 2; i <= 14; ++i) content += "2024-01-" + std::to_string(10 + i) + " Date " + std::to_string(i) + "\n";
@@ -112,8 +110,10 @@ TEST_F(ConfigurationTest, DateWithoutTextAndAtMostTwelveDates) {
 
 TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
   const std::string long50 = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWX";
-  ASSERT_EQ(read("2024-01-01    " + long50 + "\n2024-01-02 \t  trailing blanks   \t \n"
-                 "2024-01-03 " + std::string(38, 'x') + "  y\n"),
+  ASSERT_EQ(read("2024-01-01    " + long50 +
+                 "\n2024-01-02 \t  trailing blanks   \t \n"
+                 "2024-01-03 " +
+                 std::string(38, 'x') + "  y\n"),
             1);
   EXPECT_EQ(c.personalDateTable[0].text, long50.substr(0, 39));
   EXPECT_EQ(c.personalDateTable[1].text, "trailing blanks");
@@ -128,19 +128,24 @@ TEST_F(ConfigurationTest, TextsAreCutTo39Characters) {
   EXPECT_EQ(dates(), "2024-1-1 X|2024-1-2 ");
 }
 
-
 TEST_F(ConfigurationTest, NamesFromColumn19AndAtMostThirtyTwoPlaces) {
   std::string sixty;
   for (int i = 0; i < 60; ++i) sixty += static_cast<char>('A' + i % 26);
-  ASSERT_EQ(read("48 N 12   015E 37    " + sixty + "\n48 N 12   015E 37Glued\n48 N 12   015E 37 \tÄ  b \t\n"
-                 "48 N 12   015E 37 A\x01" "B\x7F" "C" + std::string(1, '\0') + "D\n"),
+  ASSERT_EQ(read("48 N 12   015E 37    " + sixty +
+                 "\n48 N 12   015E 37Glued\n48 N 12   015E 37 \tÄ  b \t\n"
+                 "48 N 12   015E 37 A\x01"
+                 "B\x7F"
+                 "C" +
+                 std::string(1, '\0') + "D\n"),
             1);
   EXPECT_EQ(c.locationTable[0].name, sixty.substr(0, 39));
   EXPECT_EQ(c.locationTable[1].name, "lued");  // column 18 is not part of the name
   EXPECT_EQ(c.locationTable[2].name, "Ä  b");
   EXPECT_EQ(c.locationTable[3].name, "A B C D");  // control characters count as blanks
   // Only 55 characters from column 19 are examined.
-  ASSERT_EQ(read("48 N 12   015E 37 " + std::string(54, ' ') + "XYZ\n48 N 12   015E 37 " + std::string(55, ' ') + "XYZ\n"), 1);
+  ASSERT_EQ(
+      read("48 N 12   015E 37 " + std::string(54, ' ') + "XYZ\n48 N 12   015E 37 " + std::string(55, ' ') + "XYZ\n"),
+      1);
   EXPECT_EQ(c.locationTable[0].name + "|" + c.locationTable[1].name, "X|");
   std::string content;
   for (int i = 0; i < 40; ++i) content += "10 N " + std::to_string(10 + i) + "   010E 00 P" + std::to_string(i) + "\n";
@@ -157,9 +162,12 @@ TEST_F(ConfigurationTest, FilesAsRead) {
   for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '#') continue;
     const std::size_t tab1 = line.find('\t'), tab2 = line.rfind('\t');
-    const std::string what = line.substr(0, tab1), content = testsupport::unescape(line.substr(tab1 + 1, tab2 - tab1 - 1));
+    const std::string what = line.substr(0, tab1),
+                      content = testsupport::unescape(line.substr(tab1 + 1, tab2 - tab1 - 1));
     ASSERT_EQ(read(content), 1) << content;
-    const std::string got = what == "dates" ? dates() : what == "places" ? places() : std::to_string(c.languageoverride);
+    const std::string got = what == "dates"    ? dates()
+                            : what == "places" ? places()
+                                               : std::to_string(c.languageoverride);
     EXPECT_EQ(got, testsupport::unescape(line.substr(tab2 + 1))) << content;
     ++files;
   }
@@ -177,8 +185,8 @@ TEST_F(ConfigurationTest, FilesAsRead) {
 TEST_F(ConfigurationTest, OsReleaseName) {
   const std::pair<const char*, const char*> files[] = {
       {"NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n", "Debian GNU/Linux 12 (bookworm)"},
-      {"NAME='Alpine Linux'\nID=alpine\n", "Alpine Linux"},      // no PRETTY_NAME: NAME, single quotes
-      {"PRETTY_NAME=Plain\nPRETTY_NAME=Second\n", "Plain"},     // unquoted; the first one counts
+      {"NAME='Alpine Linux'\nID=alpine\n", "Alpine Linux"},    // no PRETTY_NAME: NAME, single quotes
+      {"PRETTY_NAME=Plain\nPRETTY_NAME=Second\n", "Plain"},    // unquoted; the first one counts
       {"PRETTY_NAME=\"unbalanced\nNAME=x\n", "\"unbalanced"},  // quotes only when they enclose
       {"ID=none\n", ""},
   };
@@ -190,12 +198,22 @@ TEST_F(ConfigurationTest, OsReleaseName) {
 // first window geometry, the user's language, the application state.
 TEST(StartupKeyword, CharactersTwoToFourUpperCased) {
   using enum CommandKeyword;
-  const std::pair<const char*, CommandKeyword> words[] = {
-      {"/KAL", calendar},  {"-cal", calendar}, {"xCaLendar please", calendar}, {"/bio", equationoftime},
-      {"/DRU", printing},  {"-pri", printing}, {"/TZ", zodiac},                {"/tzx", zodiac},
-      {"", none},          {"CAL", none} /* no prefix character */,             {"/CA", none} /* too short */,
-      {"/T", none},        {"//CAL", none},    {" /CAL", none},                 {"/XTZ", none},
-      {"/äCAL", none}};
+  const std::pair<const char*, CommandKeyword> words[] = {{"/KAL", calendar},
+                                                          {"-cal", calendar},
+                                                          {"xCaLendar please", calendar},
+                                                          {"/bio", equationoftime},
+                                                          {"/DRU", printing},
+                                                          {"-pri", printing},
+                                                          {"/TZ", zodiac},
+                                                          {"/tzx", zodiac},
+                                                          {"", none},
+                                                          {"CAL", none} /* no prefix character */,
+                                                          {"/CA", none} /* too short */,
+                                                          {"/T", none},
+                                                          {"//CAL", none},
+                                                          {" /CAL", none},
+                                                          {"/XTZ", none},
+                                                          {"/äCAL", none}};
   for (const auto& [word, keyword] : words) EXPECT_EQ(commandkeyword(word), keyword) << word;
 }
 
@@ -249,7 +267,8 @@ TEST(StartupKeyword, CommandLineTextJoinsTheArguments) {
 TEST(StartupGeometry, IntegerDivisionOfTheScreen) {
   const WindowGeometry g = initialwindowgeometry(1920, 1080), h = initialwindowgeometry(1023, 767);
   EXPECT_EQ((std::array{g.left, g.top, g.width, g.height}), (std::array{240, 13, 1440, 972 + 27}));
-  EXPECT_EQ((std::array{h.left, h.top, h.width, h.height}), (std::array{127, 9, 767, 690 + 19}));  // 3069 / 4; 6903 / 10 + 767 / 40
+  EXPECT_EQ((std::array{h.left, h.top, h.width, h.height}),
+            (std::array{127, 9, 767, 690 + 19}));  // 3069 / 4; 6903 / 10 + 767 / 40
   // The window stays on the screen.
   for (int w = 1; w < 5000; w += 37)
     for (int hh = 1; hh < 4000; hh += 41) {
@@ -260,8 +279,8 @@ TEST(StartupGeometry, IntegerDivisionOfTheScreen) {
 }
 
 TEST(StartupCaption, WindowCaptions) {
-  const std::tuple<int, int, const char*> captions[] = {{2, 1, "Monatskalender"}, {1, 2, "Monatskalender"},
-                                                        {2, 0, "Calendar"},       {4, 1, "Zeitgleichung"},
+  const std::tuple<int, int, const char*> captions[] = {{2, 1, "Monatskalender"},   {1, 2, "Monatskalender"},
+                                                        {2, 0, "Calendar"},         {4, 1, "Zeitgleichung"},
                                                         {4, 0, "Equation of Time"}, {0, 0, ""}};
   for (const auto& [mode, language, caption] : captions) EXPECT_STREQ(startupwindowcaption(mode, language), caption);
 }

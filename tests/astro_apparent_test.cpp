@@ -7,12 +7,12 @@
 // equation, age and illumination (Meeus 48.a, 49.a, 49.b), the position
 // against the check values of the lunar data, the classical and the DE404
 // series against each other, libration and illumination against PyEphem.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "astro/apparent.h"
 #include "astro/frame.h"
@@ -306,10 +306,9 @@ double wrapDegrees(double a) { return std::remainder(a, 360.0); }
 TEST(MoonPhaseIndex, NamesFollowTheIlluminationBands) {
   // {age angle, illuminated percent, index}; band edges: 45 % is a quarter,
   // 55 % gibbous, 0.4 % a crescent, 99.6 % full, 180 degrees counts as waning.
-  const double rows[][3] = {{200, 0.3, 0}, {10, 99.7, 4}, {90, 50, 2},   {270, 50, 6},     {100, 60, 3},
-                            {300, 30, 7},  {30, 30, 1},   {200, 80, 5},  {90, 45, 2},      {90, 44.999, 1},
-                            {90, 55, 3},   {270, 45, 6},  {270, 55, 5},  {180, 50, 6},     {5, 0.4, 1},
-                            {175, 99.6, 4}};
+  const double rows[][3] = {{200, 0.3, 0}, {10, 99.7, 4}, {90, 50, 2}, {270, 50, 6},    {100, 60, 3}, {300, 30, 7},
+                            {30, 30, 1},   {200, 80, 5},  {90, 45, 2}, {90, 44.999, 1}, {90, 55, 3},  {270, 45, 6},
+                            {270, 55, 5},  {180, 50, 6},  {5, 0.4, 1}, {175, 99.6, 4}};
   for (const auto& r : rows) EXPECT_EQ(MoonPhaseIndex(r[0], r[1]), r[2]) << r[0] << " " << r[1];
 }
 

@@ -15,8 +15,11 @@ using namespace quendal;
 // angle on the ellipsoid; Vienna to Berlin 523.98 km on the sphere;
 // latitudes and longitudes beyond their ranges count as their limits.
 TEST(AstroGeodesy, KnownDistancesAndLimits) {
-  for (const auto& [l1, p1, l2, p2] : {std::array{16.37, 48.21, 16.37, 48.21}, {180.0, 30.0, -180.0, 30.0},
-                                       {-180.0, -30.0, 180.0, -30.0}, {10.0, 90.0, 120.0, 90.0}, {10.0, -90.0, -75.0, -90.0}}) {
+  for (const auto& [l1, p1, l2, p2] : {std::array{16.37, 48.21, 16.37, 48.21},
+                                       {180.0, 30.0, -180.0, 30.0},
+                                       {-180.0, -30.0, 180.0, -30.0},
+                                       {10.0, 90.0, 120.0, 90.0},
+                                       {10.0, -90.0, -75.0, -90.0}}) {
     EXPECT_EQ(EllipsoidDistance(l1, p1, l2, p2), 0.0) << l1 << " " << p1;
     EXPECT_NEAR(SphereDistance(l1, p1, l2, p2), 0.0, 1e-6) << l1 << " " << p1;
   }
@@ -34,8 +37,10 @@ TEST(AstroGeodesy, KnownDistancesAndLimits) {
 // random lines, both ways round, to 2 micrometres.
 TEST(AstroGeodesy, EllipsoidAgreesWithGeographicLib) {
   for (const auto& c : testsupport::table("geodesics_geographiclib.txt")) {
-    EXPECT_NEAR(EllipsoidDistance(c[0], c[1], c[2], c[3]), c[4], 2e-9) << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
-    EXPECT_NEAR(EllipsoidDistance(c[2], c[3], c[0], c[1]), c[4], 2e-9) << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
+    EXPECT_NEAR(EllipsoidDistance(c[0], c[1], c[2], c[3]), c[4], 2e-9)
+        << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
+    EXPECT_NEAR(EllipsoidDistance(c[2], c[3], c[0], c[1]), c[4], 2e-9)
+        << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
   }
   EXPECT_NEAR(HalfMeridianKm(), 20003.931458625, 1e-9);
   // No shortest line is longer than half a meridian.
@@ -58,14 +63,12 @@ TEST(AstroGeodesy, SymmetricAndCloseToTheSphere) {
     ASSERT_GT(s, 0.0);
     const double ratio = std::fabs(e / s - 1.0);
     ASSERT_LT(ratio, 0.0068) << l1 << " " << p1 << " " << l2 << " " << p2;
-    if (std::fabs(p1) >= 30.0 && std::fabs(p2) >= 30.0)
-      worst = std::max(worst, ratio);
+    if (std::fabs(p1) >= 30.0 && std::fabs(p2) >= 30.0) worst = std::max(worst, ratio);
   }
   EXPECT_LT(worst, 0.006);
   // A short meridian arc at the equator: the ratio is 1 - e^2 to first order.
   const double f = EarthFlattening;
-  EXPECT_NEAR(EllipsoidDistance(0.0, -0.5, 0.0, 0.5) / SphereDistance(0.0, -0.5, 0.0, 0.5),
-              1.0 - f * (2.0 - f), 1e-4);
+  EXPECT_NEAR(EllipsoidDistance(0.0, -0.5, 0.0, 0.5) / SphereDistance(0.0, -0.5, 0.0, 0.5), 1.0 - f * (2.0 - f), 1e-4);
 }
 
 // The direction from the observer to the satellite (6.6 Earth radii out,
@@ -76,13 +79,15 @@ TEST(AstroGeodesy, SymmetricAndCloseToTheSphere) {
 TEST(AstroGeodesy, DishPointingByVectors) {
   for (double lat = -85.0; lat <= 85.0; lat += 17.0)
     for (double dl = -175.0; dl <= 175.0; dl += 25.0) {  // satellite dl degrees east of the observer
-      if (lat == 0.0 && dl == 0.0) continue;  // straight up: no azimuth
+      if (lat == 0.0 && dl == 0.0) continue;             // straight up: no azimuth
       const DishDirection d = DishPointing(dl, lat, 0.0);
       const double r = 1.0 / 0.1513, p = testsupport::rad(lat), l = testsupport::rad(dl);
       const double sx = r * std::cos(l) - std::cos(p), sy = r * std::sin(l), sz = -std::sin(p);
       const double north = -std::sin(p) * sx + std::cos(p) * sz, up = std::cos(p) * sx + std::sin(p) * sz;
-      EXPECT_NEAR(testsupport::wrap(d.azimuth, std::atan2(sy, north) * 180.0 / testsupport::pi), 0.0, 1e-9) << lat << " " << dl;
-      EXPECT_NEAR(d.elevation, std::atan2(up, std::hypot(sy, north)) * 180.0 / testsupport::pi, 1e-9) << lat << " " << dl;
+      EXPECT_NEAR(testsupport::wrap(d.azimuth, std::atan2(sy, north) * 180.0 / testsupport::pi), 0.0, 1e-9)
+          << lat << " " << dl;
+      EXPECT_NEAR(d.elevation, std::atan2(up, std::hypot(sy, north)) * 180.0 / testsupport::pi, 1e-9)
+          << lat << " " << dl;
       EXPECT_TRUE(d.azimuth >= 0.0 && d.azimuth < 360.0) << lat << " " << dl;
     }
   const DishDirection astra = DishPointing(19.2, 48.0, 16.0);

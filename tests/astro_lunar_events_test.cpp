@@ -35,7 +35,6 @@ int yearof(double jd) {
 
 }  // namespace
 
-
 TEST(AstroLunarPhase, MeeusExamples49aAnd49b) {
   // k = -283: new moon, JDE 2443192.65118 (1977 February 18, 3h37m42s TD);
   // k = 544.75: the first last quarter of 2044, JDE 2467636.49186.
@@ -104,7 +103,6 @@ TEST(AstroLunarPhase, PhasesOrderedAndSynodicMonthsInRange) {
   EXPECT_GT(longest, 29.80);
 }
 
-
 // Meeus 54.a (k = -82, partial solar, JDE 2449129.0979), 54.b (k = 118,
 // total solar, JDE 2455034.6088) and the lunar examples: 1973 June 15
 // (k = -328.5) penumbral only, never reported; 1997 September 16 (k = -28.5)
@@ -143,8 +141,9 @@ TEST(AstroEclipse, EclipsesOf2017To2025) {
         ++found;
         bool listed = false;
         for (const auto& e : known)
-          listed = listed || (e[0] == kind && e[1] == type &&
-                              std::fabs(jd - utc(int(e[2]), int(e[3]), int(e[4]), int(e[5]), int(e[6]))) < 3.0 / 1440.0);
+          listed =
+              listed || (e[0] == kind && e[1] == type &&
+                         std::fabs(jd - utc(int(e[2]), int(e[3]), int(e[4]), int(e[5]), int(e[6]))) < 3.0 / 1440.0);
         EXPECT_TRUE(listed) << kind << " " << type << " " << jd;
       }
   EXPECT_EQ(found, static_cast<int>(known.size()));
@@ -171,7 +170,6 @@ TEST(AstroEclipse, EclipsesFallOnTheirPhase) {
   EXPECT_NEAR(count[0] / 401.0, 2.4, 0.15);
   EXPECT_NEAR(count[1] / 401.0, 1.5, 0.15);
 }
-
 
 TEST(AstroSeasons, MeeusExample27aJuneSolstice1962) {
   // Meeus: JDE 2437837.39245 = 1962 June 21, 21h25m08s TD.
@@ -216,7 +214,6 @@ TEST(AstroSeasons, OrderedAndAboutAQuarterYearApart) {
     ASSERT_EQ(yearof(SeasonBegin(year, 4)), year);
   }
 }
-
 
 // Apsides of early 2024 by another lunar ephemeris (tests/data/astro_published.txt):
 // the extreme distance agrees within a kilometre; the instant of so flat an

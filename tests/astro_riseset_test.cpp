@@ -37,14 +37,14 @@ TEST(AstroQuadratic, RootsOfKnownParabolas) {
     int roots;
     double root1, root2, xe, ye;
   } cases[] = {
-      {1.0, 0.0, 1.0, 2, 0.0, 0.0, 0.0, 0.0},                  // x^2: a double root
-      {0.75, -0.25, 0.75, 2, -0.5, 0.5, 0.0, -0.25},           // x^2 - 0.25
-      {-3.0, -1.5, 2.0, 1, 0.5, NAN, -1.25, NAN},              // (x - 0.5)(x + 3): the root in range first
+      {1.0, 0.0, 1.0, 2, 0.0, 0.0, 0.0, 0.0},                          // x^2: a double root
+      {0.75, -0.25, 0.75, 2, -0.5, 0.5, 0.0, -0.25},                   // x^2 - 0.25
+      {-3.0, -1.5, 2.0, 1, 0.5, NAN, -1.25, NAN},                      // (x - 0.5)(x + 3): the root in range first
       {-1.44 + 4.0, -0.04 + 4.0, -0.64 + 4.0, 0, NAN, NAN, 0.2, 4.0},  // -(x - 0.2)^2 + 4: roots outside
-      {2.0, 1.0, 2.0, 0, NAN, NAN, 0.0, 1.0},                  // x^2 + 1: no real roots
-      {-1.0, 0.5, 2.0, 1, -1.0 / 3.0, -1.0 / 3.0, NAN, NAN},   // a straight line
-      {3.0, 2.0, 1.0, 0, NAN, NAN, NAN, NAN},                  // a straight line, root outside
-      {1.0, 1.0, 1.0, 0, NAN, NAN, NAN, NAN},                  // a constant
+      {2.0, 1.0, 2.0, 0, NAN, NAN, 0.0, 1.0},                          // x^2 + 1: no real roots
+      {-1.0, 0.5, 2.0, 1, -1.0 / 3.0, -1.0 / 3.0, NAN, NAN},           // a straight line
+      {3.0, 2.0, 1.0, 0, NAN, NAN, NAN, NAN},                          // a straight line, root outside
+      {1.0, 1.0, 1.0, 0, NAN, NAN, NAN, NAN},                          // a constant
   };
   for (const auto& c : cases) {
     double xe = 9, ye = 9, r1 = 9, r2 = 9;
@@ -56,18 +56,20 @@ TEST(AstroQuadratic, RootsOfKnownParabolas) {
   }
 }
 
-
 namespace {
 
 // Body and event by the codes of the dayevents command (-4..-1 the twilights
 // individual, astronomical, nautical, civil; 0 the Sun; 1 the Moon; 11..19
 // the planets) and its mode (bit 0 full precision, 10 the culmination, 20
 // also refined rise and set).
-BodyCode bodyof(int code) { return code <= 0 ? BodyCode::Sun : code == 1 ? BodyCode::Moon : static_cast<BodyCode>(code - 10); }
+BodyCode bodyof(int code) {
+  return code <= 0 ? BodyCode::Sun : code == 1 ? BodyCode::Moon : static_cast<BodyCode>(code - 10);
+}
 
 DayEventsResult events(int mjd, double zone, double lon, double lat, int code, int mode, double h0 = 0.0) {
   const HorizonEvent::Kind kinds[5] = {HorizonEvent::IndividualTwilight, HorizonEvent::AstronomicalTwilight,
-                                       HorizonEvent::NauticalTwilight, HorizonEvent::CivilTwilight, HorizonEvent::RiseSet};
+                                       HorizonEvent::NauticalTwilight, HorizonEvent::CivilTwilight,
+                                       HorizonEvent::RiseSet};
   DayEventsOptions options{.fullPrecision = mode % 2 != 0, .refine = mode >= 20};
   if (code >= 0 && mode >= 10) options.culmination = mode >= 20 ? Culmination::Fine : Culmination::Coarse;
   return DayEvents(mjd, zone, lon, lat, bodyof(code), {kinds[code < 0 ? code + 4 : 4], h0}, options);
@@ -86,17 +88,17 @@ constexpr double minute = 1.0 / 60.0;
 
 }  // namespace
 
-// Rise and set by another program (tests/data/astro_published.txt). Refined full precision within 6 s for the Sun and the
-// planets; the Moon's +8' stands for parallax, refraction and radius (within
-// 40 s); the hourly parabolas within 45 s (the flat sunset near midnight at
-// 64 N is the hardest).
+// Rise and set by another program (tests/data/astro_published.txt). Refined full precision within 6 s for the Sun and
+// the planets; the Moon's +8' stands for parallax, refraction and radius (within 40 s); the hourly parabolas within 45
+// s (the flat sunset near midnight at 64 N is the hardest).
 TEST(AstroDayEvents, AgreesWithAnotherEphemeris) {
   for (const auto& c : testsupport::table("astro_published.txt", 1))  // year month day lat lon zone body rise set
     for (int mode : {0, 1, 21}) {
       const DayEventsResult r = day(int(c[0]), int(c[1]), int(c[2]), c[3], c[4], c[5], int(c[6]), mode);
       const double tolerance = c[6] == 1 ? 40.0 / 3600.0 : (mode == 21 ? 0.1 * minute : 0.75 * minute);
       EXPECT_EQ(r.events & 3, 3) << c[0] << "-" << c[1] << "-" << c[2] << " body " << c[6];
-      EXPECT_NEAR(r.rise, c[7], tolerance) << c[0] << "-" << c[1] << "-" << c[2] << " body " << c[6] << " mode " << mode;
+      EXPECT_NEAR(r.rise, c[7], tolerance)
+          << c[0] << "-" << c[1] << "-" << c[2] << " body " << c[6] << " mode " << mode;
       EXPECT_NEAR(r.set, c[8], tolerance) << c[0] << "-" << c[1] << "-" << c[2] << " body " << c[6] << " mode " << mode;
     }
 }
@@ -131,12 +133,14 @@ TEST(AstroDayEvents, RisesAtTheDayEdgeAreNotRefined) {
   // Sunrise in Vienna on 2024-06-21 is at 2.90 h UT; with the zone -2.85 it
   // falls at 0.05 h local time: mode 20 keeps the scanned value; at 0.15 h it
   // is refined.
-  const DayEventsResult scan = day(2024, 6, 21, 48.2, 16.37, -2.85, 0, 0), refined = day(2024, 6, 21, 48.2, 16.37, -2.85, 0, 20);
+  const DayEventsResult scan = day(2024, 6, 21, 48.2, 16.37, -2.85, 0, 0),
+                        refined = day(2024, 6, 21, 48.2, 16.37, -2.85, 0, 20);
   ASSERT_TRUE(scan.events & RiseFound);
   EXPECT_LT(scan.rise, 0.1);
   EXPECT_EQ(refined.rise, scan.rise);
   EXPECT_NE(refined.set, scan.set);
-  const DayEventsResult scan2 = day(2024, 6, 21, 48.2, 16.37, -2.75, 0, 0), refined2 = day(2024, 6, 21, 48.2, 16.37, -2.75, 0, 20);
+  const DayEventsResult scan2 = day(2024, 6, 21, 48.2, 16.37, -2.75, 0, 0),
+                        refined2 = day(2024, 6, 21, 48.2, 16.37, -2.75, 0, 20);
   EXPECT_GT(scan2.rise, 0.1);
   EXPECT_NE(refined2.rise, scan2.rise);
   EXPECT_NEAR(refined2.rise, scan2.rise, 0.01);
@@ -212,7 +216,9 @@ TEST(AstroDayEvents, LowPrecisionModeHoldsOverTheYears) {
   const struct {
     int y, m, d;
     double lat, lon, zone;
-  } cases[] = {{9000, 3, 10, 70.0, 20.0, 1}, {100, 8, 1, -60.0, -70.0, -5}, {7500, 11, 20, 64.0, -150.0, -10},
+  } cases[] = {{9000, 3, 10, 70.0, 20.0, 1},
+               {100, 8, 1, -60.0, -70.0, -5},
+               {7500, 11, 20, 64.0, -150.0, -10},
                {1100, 5, 5, 48.2, 16.37, 1}};
   for (const auto& c : cases) {
     const DayEventsResult r = day(c.y, c.m, c.d, c.lat, c.lon, c.zone, 0, 0);
@@ -229,9 +235,8 @@ TEST(AstroDayEvents, EveryDayOfAYearAtMidLatitudes) {
   struct Place {
     double lat, lon, zone;
   };
-  const Place places[] = {{48.2, 16.37, 1}, {40.71, -74.01, -5}, {-33.87, 151.21, 10},
-                          {35.68, 139.69, 9}, {51.48, 0.0, 0},   {-34.6, -58.4, -3},
-                          {60.17, 24.94, 2},  {-45.87, 170.5, 12}};
+  const Place places[] = {{48.2, 16.37, 1}, {40.71, -74.01, -5}, {-33.87, 151.21, 10}, {35.68, 139.69, 9},
+                          {51.48, 0.0, 0},  {-34.6, -58.4, -3},  {60.17, 24.94, 2},    {-45.87, 170.5, 12}};
   const double h0 = -50.0 / 60.0;
   double worst = 0.0;
   for (const Place& p : places) {

@@ -1,8 +1,8 @@
 // Delta T, sidereal time, nutation and obliquity: interval rules,
 // continuity laws, ERFA.
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "astro/frame.h"
 #include "astro/nutation.h"
@@ -12,7 +12,6 @@
 
 namespace quendal {
 namespace {
-
 
 // Difference of two times in seconds, wrapped to +-12 h.
 double secondsBetween(double a, double b) {
@@ -44,8 +43,7 @@ TEST(DeltaT, PublishedValuesAndNeighbouringMonths) {
   // December of the year before, less one month of slope) stay near a second.
   for (int limit : {500, 1600, 1700, 1800, 1860, 1900, 1920, 1941, 1961, 1986, 2005, 2050, 2150}) {
     const double before = DeltaT(limit, 12), after = DeltaT(limit + 1, 1);
-    const double slope = (DeltaT(limit, 12) - DeltaT(limit, 11) + DeltaT(limit + 1, 2) -
-                          DeltaT(limit + 1, 1)) / 2.0;
+    const double slope = (DeltaT(limit, 12) - DeltaT(limit, 11) + DeltaT(limit + 1, 2) - DeltaT(limit + 1, 1)) / 2.0;
     EXPECT_LT(std::fabs(after - before - slope), 1.2) << limit;
   }
   // After 2150 the value changes once a year, along the published parabola.
@@ -88,7 +86,8 @@ TEST(DeltaT, ForJulianDateIsConstantWithinTheCalendarMonth) {
 // themselves against ERFA: below).
 TEST(SiderealTime, LocalMeanTakesEastLongitudes) {
   const double mjd = 60384.8125;
-  EXPECT_NEAR(secondsBetween(LocalMeanSiderealTime(mjd, 30.0), MeanSiderealTime(mjd + 2400000.5, 0.0) + 2.0), 0.0, 1e-6);
+  EXPECT_NEAR(secondsBetween(LocalMeanSiderealTime(mjd, 30.0), MeanSiderealTime(mjd + 2400000.5, 0.0) + 2.0), 0.0,
+              1e-6);
 }
 
 TEST(SiderealTime, ApparentStaysInRangeAndWithinTheEquationOfTheEquinoxes) {

@@ -6,13 +6,13 @@
 // for every body over the years 100..9999, the apsis search (estimates,
 // lunar distances of several instants at once) against the walk over exact
 // distances one at a time.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
 #include <tuple>
-
-#include <gtest/gtest.h>
 
 #include "astro/apparent.h"
 #include "astro/frame.h"
@@ -120,7 +120,8 @@ TEST(PlutoHeliocentric, RatesAndContinuity) {
 TEST(PlanetHeliocentric, Dispatches) {
   for (int body = 1; body <= 8; ++body) EXPECT_EQ(Planet(2455000.25, body).l, Vsop(2455000.25, body).l) << body;
   EXPECT_EQ(Planet(2455000.25, BodyPluto).l, Pluto(2455000.25).l);
-  EXPECT_NE(PlanetHeliocentric(2460123.375, BodyCode::Saturn, 1e-4).l, PlanetHeliocentric(2460123.375, BodyCode::Saturn).l);
+  EXPECT_NE(PlanetHeliocentric(2460123.375, BodyCode::Saturn, 1e-4).l,
+            PlanetHeliocentric(2460123.375, BodyCode::Saturn).l);
 }
 
 // Twelve thousand years from its epoch Pluto's element polynomials give an
@@ -172,19 +173,21 @@ struct Instants {
 };
 
 TEST(BodyPosition, FastPathMatchesTheDirectEvaluation) {
-  constexpr BodyCode bodies[] = {BodyCode::Sun,     BodyCode::Moon,   BodyCode::Mercury, BodyCode::Venus,
-                                 BodyCode::Mars,    BodyCode::Jupiter, BodyCode::Saturn, BodyCode::Uranus,
+  constexpr BodyCode bodies[] = {BodyCode::Sun,     BodyCode::Moon,    BodyCode::Mercury, BodyCode::Venus,
+                                 BodyCode::Mars,    BodyCode::Jupiter, BodyCode::Saturn,  BodyCode::Uranus,
                                  BodyCode::Neptune, BodyCode::Pluto};
   Instants random;
   for (int i = 0; i < 400; ++i) {
     const InstantFrame frame = FrameAt(InstantFromTT(random.next()));
     for (BodyCode body : bodies)
       for (bool lightTime : {true, false}) {
-        const ApparentPlace fast = BodyPosition(frame, body, lightTime), direct = ReferenceBodyPosition(frame, body, lightTime);
+        const ApparentPlace fast = BodyPosition(frame, body, lightTime),
+                            direct = ReferenceBodyPosition(frame, body, lightTime);
         ASSERT_EQ(fast.status, direct.status);
         if (!HasValue(direct.status)) continue;
         const int code = static_cast<int>(body);
-        EXPECT_NEAR(std::remainder(fast.ra - direct.ra, 24.0) * 15.0, 0.0, 0.001 / 3600.0) << code << " " << frame.instant.tt;
+        EXPECT_NEAR(std::remainder(fast.ra - direct.ra, 24.0) * 15.0, 0.0, 0.001 / 3600.0)
+            << code << " " << frame.instant.tt;
         EXPECT_NEAR(fast.dec - direct.dec, 0.0, 0.001 / 3600.0) << code << " " << frame.instant.tt;
         EXPECT_NEAR(std::remainder(fast.lambda - direct.lambda, 360.0), 0.0, 0.001 / 3600.0) << code;
         EXPECT_NEAR(fast.beta - direct.beta, 0.0, 0.001 / 3600.0) << code;

@@ -22,18 +22,21 @@ TEST(CalendarDates, ReformAndWeekdays) {
   EXPECT_GT(dayofweek(1, 1, 10000), 0);
   EXPECT_GT(dayofweekjulian(29, 2, 1700), 0);
   EXPECT_GT(dayofweekjulian(10, 10, 1582), 0);  // no gap in the Julian calendar
-  EXPECT_EQ((std::array{dayofyear(1, 1, 1582), dayofyear(31, 12, 2024), dayofyear(31, 4, 2024)}), (std::array{-1, 366, 0}));
-  EXPECT_EQ((std::array{weeknumber(1, 1, 1583), weeknumber(1, 1, 1582), weeknumber(30, 2, 2024)}), (std::array{1, -1, 0}));
+  EXPECT_EQ((std::array{dayofyear(1, 1, 1582), dayofyear(31, 12, 2024), dayofyear(31, 4, 2024)}),
+            (std::array{-1, 366, 0}));
+  EXPECT_EQ((std::array{weeknumber(1, 1, 1583), weeknumber(1, 1, 1582), weeknumber(30, 2, 2024)}),
+            (std::array{1, -1, 0}));
   EXPECT_EQ((std::array{daysinmonth(2, 1700), daysinmonth(2, 1600), daysinmonth(2, 1500), daysinmonth(10, 1582),
-                         daysinmonth(0, 2024), daysinmonth(13, 2024)}),
+                        daysinmonth(0, 2024), daysinmonth(13, 2024)}),
             (std::array{28, 29, 29, 31, 0, 0}));
 }
 
 // Meeus ch. 7: JD 0 is noon of 1 January -4712 (astronomical), historical
 // year -4713; examples 7.a, 7.b and 7.c. Dates as yyyymmdd, times as hhmmss.
 TEST(CalendarDates, DayNumbers) {
-  EXPECT_EQ((std::array{datetomjd(2000, 1, 1), datetomjd(1858, 11, 17), datetomjd(1582, 10, 15), datetomjd(1582, 10, 4)}),
-            (std::array{51544, 0, -100840, -100841}));
+  EXPECT_EQ(
+      (std::array{datetomjd(2000, 1, 1), datetomjd(1858, 11, 17), datetomjd(1582, 10, 15), datetomjd(1582, 10, 4)}),
+      (std::array{51544, 0, -100840, -100841}));
   EXPECT_DOUBLE_EQ(datetojd(1582, 10, 15), 2299160.5);
   EXPECT_DOUBLE_EQ(juliancalendartojd(-4713, 1, 1), -0.5);
   EXPECT_NEAR(datetojd(1957, 10, 4) + 0.81, 2436116.31, 1e-9);
@@ -83,9 +86,8 @@ TEST(CalendarDates, NegativeJulianDayNumbers) {
 // the last Sunday of March to the last Sunday of September (until 1995) or
 // October; none in 1979.
 TEST(CalendarDates, SummerTime) {
-  const int days[][4] = {{24, 9, 1995, 0},  {23, 9, 1995, 1},  {27, 10, 1996, 0}, {26, 10, 1996, 1},
-                         {30, 3, 1980, 1},  {29, 3, 1980, 0},  {31, 3, 2024, 1},  {30, 3, 2024, 0},
-                         {27, 10, 2024, 0}, {26, 10, 2024, 1}};
+  const int days[][4] = {{24, 9, 1995, 0}, {23, 9, 1995, 1}, {27, 10, 1996, 0}, {26, 10, 1996, 1}, {30, 3, 1980, 1},
+                         {29, 3, 1980, 0}, {31, 3, 2024, 1}, {30, 3, 2024, 0},  {27, 10, 2024, 0}, {26, 10, 2024, 1}};
   for (const auto& c : days) EXPECT_EQ(summertime(c[0], c[1], c[2]), c[3]) << c[2] << "-" << c[1] << "-" << c[0];
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= daysinmonth(m, 1979); ++d) ASSERT_EQ(summertime(d, m, 1979), 0);
@@ -148,24 +150,32 @@ TEST(CalendarDates, AgreeWithConvertdate) {
 TEST(CalendarText, LanguageChoice) {
   // (languagemode, languageoverride, user's language) -> language
   const int rows[][4] = {
-      {1, 0, 3079, austrian}, {-1, 0, 3079, austrian},  // forcing German keeps the Austrian variant
-      {0, 0, 3079, english},  {1, 0, 1033, english},    {-1, 0, 1033, german},
-      {1, 0, 1031, german},   {1, 0, 2055, german},     {1, 0, 5127, german},
+      {1, 0, 3079, austrian},
+      {-1, 0, 3079, austrian},  // forcing German keeps the Austrian variant
+      {0, 0, 3079, english},
+      {1, 0, 1033, english},
+      {-1, 0, 1033, german},
+      {1, 0, 1031, german},
+      {1, 0, 2055, german},
+      {1, 0, 5127, german},
       {1, 0, 4103, german},
       // An override of 2000 yields English in automatic mode, German when forced.
-      {1, 2000, 1031, english}, {-1, 2000, 1031, german}, {1, 3079, 1031, austrian},
+      {1, 2000, 1031, english},
+      {-1, 2000, 1031, german},
+      {1, 3079, 1031, austrian},
   };
   for (const auto& r : rows) EXPECT_EQ(currentlanguage(r[0], r[1], r[2]), r[3]) << r[0] << " " << r[1] << " " << r[2];
   // The toggle: automatic -> English -> German -> English; English users start with German.
   EXPECT_EQ((std::array{togglelanguage(1, 0, 1031), togglelanguage(0, 0, 1031), togglelanguage(-1, 0, 1031),
-                         togglelanguage(1, 0, 1033)}),
+                        togglelanguage(1, 0, 1033)}),
             (std::array{0, -1, 0, -1}));
   EXPECT_STREQ(monthname(1, austrian), "Jänner");
   EXPECT_STREQ(shortmonthname(1, austrian), "Jän.");
   EXPECT_STREQ(monthname(1, german), "Januar");
   EXPECT_STREQ(monthname(3, austrian), "März");
   for (int row = 0; row < 2; ++row)
-    for (int m = row; m <= 12; ++m) EXPECT_EQ(utf8length(shortmonthnames[row][m]), 4u) << m;  // they line up (English has a name 0)
+    for (int m = row; m <= 12; ++m)
+      EXPECT_EQ(utf8length(shortmonthnames[row][m]), 4u) << m;  // they line up (English has a name 0)
 }
 
 TEST(CalendarText, Ordinals) {
@@ -176,9 +186,9 @@ TEST(CalendarText, Ordinals) {
 }
 
 TEST(CalendarText, Sexagesimal) {
-  const std::tuple<double, int, const char*> cases[] = {
-      {-0.5, 0, " -0h30'00\""},     {23.99999, 0, "  0h00'00\""}, {12.5, 1, "  12°30'00\""},
-      {-0.25, 1, "  -0°15'00\""},   {-12.5, 1, " -12°30'00\""},   {359.99999, 1, "   0°00'00\""}};
+  const std::tuple<double, int, const char*> cases[] = {{-0.5, 0, " -0h30'00\""},   {23.99999, 0, "  0h00'00\""},
+                                                        {12.5, 1, "  12°30'00\""},  {-0.25, 1, "  -0°15'00\""},
+                                                        {-12.5, 1, " -12°30'00\""}, {359.99999, 1, "   0°00'00\""}};
   for (const auto& [value, degrees, text] : cases) EXPECT_EQ(formatsexagesimal(value, degrees), text) << value;
   int w = 7, m = 7, s = 7;
   EXPECT_EQ(splitsexagesimal(3e9, w, m, s, 1), 0);
@@ -190,24 +200,25 @@ TEST(CalendarText, Sexagesimal) {
 TEST(CalendarText, DecimalsAndRounding) {
   // value, width, comma, decimals (clamped to 1..5) -> text
   const std::tuple<double, int, int, int, const char*> cases[] = {
-      {2.675, 0, 0, 2, "2.68"},  {-0.004, 0, 0, 2, "-0.00"},   {9.9996, 0, 0, 3, "10.000"}, {52.2857, 0, 1, 2, "52,29"},
-      {3.14159, 8, 0, 3, "   3.142"}, {1.5, 0, 0, 0, "1.5"}, {1.5, 0, 0, 9, "1.50000"}, {3e9, 0, 0, 2, "0.00"},
-      {-3e9, 0, 0, 2, "0.00"}};
+      {2.675, 0, 0, 2, "2.68"},    {-0.004, 0, 0, 2, "-0.00"},     {9.9996, 0, 0, 3, "10.000"},
+      {52.2857, 0, 1, 2, "52,29"}, {3.14159, 8, 0, 3, "   3.142"}, {1.5, 0, 0, 0, "1.5"},
+      {1.5, 0, 0, 9, "1.50000"},   {3e9, 0, 0, 2, "0.00"},         {-3e9, 0, 0, 2, "0.00"}};
   for (const auto& [value, width, comma, decimals, text] : cases)
     EXPECT_EQ(formatdecimal(value, width, comma, decimals), text) << value;
   EXPECT_EQ(formatdecimalpadded(1.25, 0, 0, 0), "1.25");
   EXPECT_EQ(formatdecimalpadded(1.25, 5, 1, 1), "  1,3 ");
   EXPECT_EQ((std::array{roundnearest(2.499995), roundnearest(2.49999), roundnearest(-2.5), roundnearest(-0.2),
-                         roundnearest(7.0)}),
+                        roundnearest(7.0)}),
             (std::array{3, 2, -3, 0, 7}));
 }
 
 TEST(CalendarText, ZoneLabels) {
   const std::tuple<int, int, int, const char*> cases[] = {
-      {0, 1, english, "UTC-0 1/2"}, {-3, 1, german, "UTC-3 1/2"},     {5, 1, german, "UTC+5 1/2"},
-      {0, 0, german, "UTC"},        {1, 0, german, "UTC+1 (MEZ)"},    {1, 0, english, "UTC+1 (CET)"},
-      {2, 0, austrian, "UTC+2 (MESZ)"}, {2, 0, english, "UTC+2 (CEST)"}, {9, 0, english, "UTC+9"},
-      {-5, 0, english, "UTC-5"}};
+      {0, 1, english, "UTC-0 1/2"},     {-3, 1, german, "UTC-3 1/2"},
+      {5, 1, german, "UTC+5 1/2"},      {0, 0, german, "UTC"},
+      {1, 0, german, "UTC+1 (MEZ)"},    {1, 0, english, "UTC+1 (CET)"},
+      {2, 0, austrian, "UTC+2 (MESZ)"}, {2, 0, english, "UTC+2 (CEST)"},
+      {9, 0, english, "UTC+9"},         {-5, 0, english, "UTC-5"}};
   for (const auto& [zone, half, language, label] : cases) EXPECT_EQ(zonelabel(zone, half, language), label) << label;
 }
 
@@ -237,7 +248,8 @@ TEST(CalendarText, CharactersNotBytes) {
   EXPECT_EQ(b.text(), " 31. März");
   EXPECT_EQ(b.characters(), 9u);
   // strprintf beyond its first buffer.
-  for (std::size_t n : {510u, 511u, 512u, 513u, 5000u}) EXPECT_EQ(strprintf("%s%d", std::string(n, 'x').c_str(), 7), std::string(n, 'x') + "7") << n;
+  for (std::size_t n : {510u, 511u, 512u, 513u, 5000u})
+    EXPECT_EQ(strprintf("%s%d", std::string(n, 'x').c_str(), 7), std::string(n, 'x') + "7") << n;
 }
 
 TEST(CalendarText, Encodings) {

@@ -69,7 +69,8 @@ TEST(CalendarHolidays, EveryRowIsARealDateOfItsYear) {
       EXPECT_TRUE(e.year == year || e.year == year + 1) << year;
     }
     EXPECT_LE(usedrows(t), 46);
-    for (const auto& [name, y] : {std::pair{"Easter Sunday", year}, {"Easter Sunday", year + 1}, {"4th Advent Sunday", year}}) {
+    for (const auto& [name, y] :
+         {std::pair{"Easter Sunday", year}, {"Easter Sunday", year + 1}, {"4th Advent Sunday", year}}) {
       const HolidayEntry* e = find(t, name, y);
       EXPECT_EQ(dayofweek(e->day, e->month, y), 1) << name << " " << y;
     }
@@ -106,13 +107,19 @@ TEST(CalendarHolidays, QueriesAndMarking) {
   // year's block answers for 2024.
   const struct {
     int table, year, day, month, kind;
-  } marks[] = {{2024, 2024, 15, 8, regionalholiday}, {2024, 2024, 25, 12, publicholiday},
-               {2024, 2024, 26, 10, nationalday},    {2024, 2024, 24, 12, namedday},
-               {2024, 2024, 2, 1, -1},               {2008, 2008, 1, 5, publicholiday},
-               {2023, 2023, 24, 12, publicholiday},  {2023, 2023, 7, 4, regionalholiday},  // Good Friday
-               {2023, 2023, 6, 4, namedday},         {2023, 2024, 6, 1, publicholiday}};   // Maundy Thursday; Epiphany
+  } marks[] = {{2024, 2024, 15, 8, regionalholiday},
+               {2024, 2024, 25, 12, publicholiday},
+               {2024, 2024, 26, 10, nationalday},
+               {2024, 2024, 24, 12, namedday},
+               {2024, 2024, 2, 1, -1},
+               {2008, 2008, 1, 5, publicholiday},
+               {2023, 2023, 24, 12, publicholiday},
+               {2023, 2023, 7, 4, regionalholiday},  // Good Friday
+               {2023, 2023, 6, 4, namedday},
+               {2023, 2024, 6, 1, publicholiday}};  // Maundy Thursday; Epiphany
   for (const auto& m : marks)
-    EXPECT_EQ(markingkind(buildholidays(m.table), m.day, m.month, m.year), m.kind) << m.year << "-" << m.month << "-" << m.day;
+    EXPECT_EQ(markingkind(buildholidays(m.table), m.day, m.month, m.year), m.kind)
+        << m.year << "-" << m.month << "-" << m.day;
 }
 
 // Dates as published in church and civil calendars (tests/data/holidays_published.txt):
@@ -171,8 +178,8 @@ TEST(CalendarEaster, AgreesWithConvertdate) {
 // ends and leap days (published dates of the feasts and of Advent:
 // calendar_holidays_test).
 TEST(CalendarEaster, FeastsAreEasterPlusTheirOffsets) {
-  const int offsets[] = {ashwednesday, palmsunday, maundythursday, goodfriday, eastersunday,
-                         eastermonday, ascensionday, whitsunday, whitmonday, corpuschristi};
+  const int offsets[] = {ashwednesday, palmsunday,   maundythursday, goodfriday, eastersunday,
+                         eastermonday, ascensionday, whitsunday,     whitmonday, corpuschristi};
   for (int y = 1583; y <= 9999; ++y) {
     const int s = eastersundaygregorian(y);
     const int easter = mjdof(y, feastdate(s, eastersunday, y));
@@ -199,8 +206,7 @@ TEST(CalendarEaster, Advent) {
 TEST(CalendarEaster, IdenticalYears) {
   const std::vector<int> years = identicalyears(2024);
   ASSERT_EQ(years.size(), 72u);
-  EXPECT_EQ(std::vector<int>(years.begin(), years.begin() + 5),
-            (std::vector<int>{1652, 1720, 1872, 2024, 2176}));
+  EXPECT_EQ(std::vector<int>(years.begin(), years.begin() + 5), (std::vector<int>{1652, 1720, 1872, 2024, 2176}));
   EXPECT_TRUE(std::is_sorted(years.begin(), years.end()));
   for (int y : years)
     for (int m = 1; m <= 12; ++m) ASSERT_EQ(dayofweek(1, m, y), dayofweek(1, m, 2024)) << y;

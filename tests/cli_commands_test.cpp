@@ -31,10 +31,10 @@ namespace {
 
 // Five places (two beginning alike) and a personal date.
 std::string places() {
-  static const std::string path = clitest::file(
-      "places.ini",
-      "48 N 12   016E 22 Wien\r\n47 N 49   016E 15 Wiener Neustadt\r\n52 N 31   013E 24 Berlin\r\n"
-      "40 N 43   074W 00 New York\r\n69 N 39   018E 57 Troms\xC3\xB8\r\n1970-05-17 Birthday\r\n");
+  static const std::string path =
+      clitest::file("places.ini",
+                    "48 N 12   016E 22 Wien\r\n47 N 49   016E 15 Wiener Neustadt\r\n52 N 31   013E 24 Berlin\r\n"
+                    "40 N 43   074W 00 New York\r\n69 N 39   018E 57 Troms\xC3\xB8\r\n1970-05-17 Birthday\r\n");
   return "--ini " + path;
 }
 
@@ -97,18 +97,21 @@ TEST(CliCommands, ConfigurationFile) {
   const std::string ini = clitest::file("my.ini", "E \r\n1970-05-17 Birthday\r\n");
   EXPECT_EQ(run("--today 2024-06-01 --ini '" + ini + "' config").out,
             " Today is Saturday June 1st, 2024 \n\n May 17th, 1970 - Sunday - Birthday "
-            "\n 19739 Days; 2819.86 Weeks; 648.5 Months; 54.04 Years Difference \n\n\n File: " + ini + "\n");
+            "\n 19739 Days; 2819.86 Weeks; 648.5 Months; 54.04 Years Difference \n\n\n File: " +
+                ini + "\n");
   EXPECT_EQ(run("--lang de --today 2024-06-01 --ini '" + ini + "' config").out.rfind(" Heute ist Samstag", 0), 0u);
   // A file without dates: the message names it.
   clitest::file("q.ini", "E \n");
-  EXPECT_EQ(run("--ini ./q.ini config").out,
-            " Today is Friday March 15th, 2024 \n\n No Data (Dates) found in         \n INI-File \"q.ini\"!   \n\n File: "
-            "./q.ini\n");
+  EXPECT_EQ(
+      run("--ini ./q.ini config").out,
+      " Today is Friday March 15th, 2024 \n\n No Data (Dates) found in         \n INI-File \"q.ini\"!   \n\n File: "
+      "./q.ini\n");
   // Nothing found: the files looked for are named.
   const std::string home = clitest::directory();
-  EXPECT_EQ(run("--lang en config").out, "\n INI-File \"QUENDAL6.INI\" not found! \n\n Looked for: ./QUENDAL6.INI "
-                                         "./QUENDAL5.INI " + home + "/.config/quendal/QUENDAL6.INI " + home +
-                                         "/.config/quendal/QUENDAL5.INI\n");
+  EXPECT_EQ(run("--lang en config").out,
+            "\n INI-File \"QUENDAL6.INI\" not found! \n\n Looked for: ./QUENDAL6.INI "
+            "./QUENDAL5.INI " +
+                home + "/.config/quendal/QUENDAL6.INI " + home + "/.config/quendal/QUENDAL5.INI\n");
   // $XDG_CONFIG_HOME/quendal/QUENDAL5.INI, with its language line.
   mkdir((home + "/xdg").c_str(), 0700);
   mkdir((home + "/xdg/quendal").c_str(), 0700);
@@ -116,11 +119,13 @@ TEST(CliCommands, ConfigurationFile) {
   const std::string xdg = "XDG_CONFIG_HOME=" + home + "/xdg";
   EXPECT_NE(run("--today 2024-06-01 main --year 2024", xdg).out.find("Ostern"), std::string::npos);
   EXPECT_EQ(run("--lang en --today 2024-06-01 main --year 2024", xdg).out.find("Ostern"), std::string::npos);
-  EXPECT_NE(run("config", xdg).out.find("\n \"QUENDAL5.INI\" gefunden! \n\n Datei: " + home + "/xdg/quendal/QUENDAL5.INI\n"),
-            std::string::npos);
+  EXPECT_NE(
+      run("config", xdg).out.find("\n \"QUENDAL5.INI\" gefunden! \n\n Datei: " + home + "/xdg/quendal/QUENDAL5.INI\n"),
+      std::string::npos);
   // The working directory comes first.
   clitest::file("QUENDAL6.INI", "E \n");
-  EXPECT_NE(run("config", xdg).out.find(" INI-File \"QUENDAL6.INI\"!   \n\n File: ./QUENDAL6.INI\n"), std::string::npos);
+  EXPECT_NE(run("config", xdg).out.find(" INI-File \"QUENDAL6.INI\"!   \n\n File: ./QUENDAL6.INI\n"),
+            std::string::npos);
   std::remove((home + "/QUENDAL6.INI").c_str());
 }
 
@@ -198,11 +203,23 @@ TEST(CliCommands, PositionMatchesTheEngine) {
   const double jdut = 2460384.5 + (21 * 3600 + 30 * 60 + 15) / 86400.0;
   const double jde = jdut + DeltaTForJD(jdut) / 86400.0;
   const ApparentPlace p = ReferenceBodyPosition(FrameAt({jdut, jde}), BodyCode::Saturn);
-  const double v[14] = {jdut, jde, p.ra, p.dec, p.distance, p.lambda, p.beta, p.elongation, p.illuminated,
-                        p.magnitude, p.diameter, p.heliocentric.l, p.heliocentric.b, p.heliocentric.r};
-  const std::string names[14] = {"jd_ut", "jde", "ra_hours", "dec_deg", "distance_au", "lambda_deg", "beta_deg",
-                                 "elongation_deg", "illuminated_percent", "magnitude", "diameter_arcsec",
-                                 "helio_l_deg", "helio_b_deg", "helio_r_au"};
+  const double v[14] = {
+      jdut,         jde,           p.ra,        p.dec,      p.distance,       p.lambda,         p.beta,
+      p.elongation, p.illuminated, p.magnitude, p.diameter, p.heliocentric.l, p.heliocentric.b, p.heliocentric.r};
+  const std::string names[14] = {"jd_ut",
+                                 "jde",
+                                 "ra_hours",
+                                 "dec_deg",
+                                 "distance_au",
+                                 "lambda_deg",
+                                 "beta_deg",
+                                 "elongation_deg",
+                                 "illuminated_percent",
+                                 "magnitude",
+                                 "diameter_arcsec",
+                                 "helio_l_deg",
+                                 "helio_b_deg",
+                                 "helio_r_au"};
   for (std::size_t i = 0; i < 14; ++i) {
     EXPECT_EQ(got[i].substr(0, got[i].find(' ')), names[i]);
     EXPECT_EQ(std::strtod(got[i].c_str() + names[i].size(), nullptr), v[i]) << names[i];
@@ -239,7 +256,8 @@ TEST(CliOptions, ValuesFlagsAndLeftovers) {
   EXPECT_EQ(o.integer("page", 0, 0, 12), 3);
   EXPECT_TRUE(o.flag("seconds"));
   EXPECT_EQ(refusalof([&] { o.requiredtext("zone"); }), "--zone: needs a value");
-  EXPECT_EQ(refusalof([&] { o.finish(); }), "--zone: not used with the other options given (see quendal-report test --help)");
+  EXPECT_EQ(refusalof([&] { o.finish(); }),
+            "--zone: not used with the other options given (see quendal-report test --help)");
   EXPECT_EQ(o.text("tz", ""), "x");
   EXPECT_EQ(refusalof([&] { options({"--a", "1", "--a", "2"}); }), "--a: given twice");
   EXPECT_EQ(refusalof([&] { options({"2024"}); }).rfind("'2024': unexpected argument", 0), 0u);
@@ -258,7 +276,9 @@ TEST(CliOptions, DatesAndTimes) {
   EXPECT_EQ(parsetime("t", "7:05:09").second, 9);
   for (const char* bad : {"12", "24:00", "12:60", "12:00:60", "1:2:3:4", "+1:00", "12:"})
     EXPECT_NE(refusalof([&] { parsetime("t", bad); }), "") << bad;
-  EXPECT_EQ(refusalof([] { checkcalendardate("d", {1700, 2, 29}, 100, 9999); }),
+  EXPECT_EQ(refusalof([] {
+              checkcalendardate("d", {1700, 2, 29}, 100, 9999);
+            }),
             "--d: 1700-02-29 is not a date of the calendar (valid: dates of the years 100..9999)");
   EXPECT_EQ(refusalof([] { checkcalendardate("d", {1500, 2, 29}, 100, 9999); }), "");  // Julian leap year
 }
@@ -281,14 +301,16 @@ TEST(CliOptions, Coordinates) {
   for (const auto& r : rows("coordinate")) {  // text, lat|lon, degrees minutes seconds positive or "refused"
     GeoPlace p;
     const bool latitude = r[1] == "lat";
-    const std::string message = refusalof([&] { latitude ? parselatitude("lat", r[0], p) : parselongitude("lon", r[0], p); });
+    const std::string message =
+        refusalof([&] { latitude ? parselatitude("lat", r[0], p) : parselongitude("lon", r[0], p); });
     if (r[2] == "refused") {
       EXPECT_NE(message, "") << r[0];
       continue;
     }
     ASSERT_EQ(message, "") << r[0];
-    const std::vector<int> got = latitude ? std::vector{p.latitudedegrees, p.latitudeminutes, p.latitudeseconds, p.north}
-                                          : std::vector{p.longitudedegrees, p.longitudeminutes, p.longitudeseconds, p.east};
+    const std::vector<int> got = latitude
+                                     ? std::vector{p.latitudedegrees, p.latitudeminutes, p.latitudeseconds, p.north}
+                                     : std::vector{p.longitudedegrees, p.longitudeminutes, p.longitudeseconds, p.east};
     EXPECT_EQ(got, (std::vector{std::stoi(r[2]), std::stoi(r[3]), std::stoi(r[4]), std::stoi(r[5])})) << r[0];
   }
   const GeoPlace point = parsepoint("from", "-33.5,151:12E");
@@ -306,8 +328,9 @@ TEST(CliOptions, ConfiguredPlaces) {
   EXPECT_EQ(findplace("place", "WIENER", places), 1);
   EXPECT_EQ(findplace("place", "TROMSØ", places), 2);
   EXPECT_EQ(findplace("place", "öTZ", places), 3);
-  EXPECT_EQ(refusalof([&] { findplace("place", "Wi", places); }).rfind(
-                "--place: 'Wi' names several places: Wien, Wiener Neustadt", 0),
+  EXPECT_EQ(refusalof([&] {
+              findplace("place", "Wi", places);
+            }).rfind("--place: 'Wi' names several places: Wien, Wiener Neustadt", 0),
             0u);
   EXPECT_NE(refusalof([&] { findplace("place", "4", places); }), "");
   EXPECT_NE(refusalof([&] { findplace("place", "", places); }), "");
@@ -343,9 +366,13 @@ TEST(CliOptions, TimeZoneDatabase) {
   // New York leaves summer time at 2:00 on 3 November 2024: 1:30 comes twice.
   EXPECT_EQ(zoneoffset("tz", "America/New_York", {2024, 11, 2}, {12, 0, 0}), -4 * 3600);
   EXPECT_EQ(zoneoffset("tz", "America/New_York", {2024, 11, 3}, {3, 0, 0}), -5 * 3600);
-  EXPECT_NE(refusalof([] { zoneoffset("tz", "America/New_York", {2024, 11, 3}, {1, 30, 0}); }).find("occurs twice"),
+  EXPECT_NE(refusalof([] {
+              zoneoffset("tz", "America/New_York", {2024, 11, 3}, {1, 30, 0});
+            }).find("occurs twice"),
             std::string::npos);
-  EXPECT_NE(refusalof([] { zoneoffset("tz", "America/New_York", {2024, 3, 10}, {2, 30, 0}); }).find("does not exist"),
+  EXPECT_NE(refusalof([] {
+              zoneoffset("tz", "America/New_York", {2024, 3, 10}, {2, 30, 0});
+            }).find("does not exist"),
             std::string::npos);
   // Before 1893 Vienna kept its local mean time, 1:05:21 ahead of Greenwich;
   // a Julian date before the reform is the same day as its Gregorian twin.

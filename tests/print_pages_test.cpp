@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <algorithm>
 #include <memory>
 
@@ -100,17 +99,20 @@ class PrintPagesTest : public QObject {
     return s;
   }
 
-
  private slots:
   // Line height, characters per line, lines per page and pages, in pixels.
   void layoutArithmetic() {
     const QList<int> cases[] = {
         // width, height, line height, average width, lines -> characters per line, lines per page, pages
-        {4800, 4550, 100, 50, 100, 96, 45, 3}, {4800, 4500, 100, 50, 90, 96, 45, 2}, {4800, 4599, 100, 60, 91, 80, 45, 3},
-        {4800, 6600, 100, 50, 0, 96, 66, 0},   {4760, 6814, 170, 100, 39, 47, 40, 1}};
+        {4800, 4550, 100, 50, 100, 96, 45, 3},
+        {4800, 4500, 100, 50, 90, 96, 45, 2},
+        {4800, 4599, 100, 60, 91, 80, 45, 3},
+        {4800, 6600, 100, 50, 0, 96, 66, 0},
+        {4760, 6814, 170, 100, 39, 47, 40, 1}};
     for (const QList<int>& c : cases) {
       const TextLayout t = textlayout(c[0], c[1], c[2], c[3], c[4]);
-      QCOMPARE((QList<int>{t.lineheight, t.charactersperline, t.linesperpage, t.pages}), (QList<int>{c[2], c[5], c[6], c[7]}));
+      QCOMPARE((QList<int>{t.lineheight, t.charactersperline, t.linesperpage, t.pages}),
+               (QList<int>{c[2], c[5], c[6], c[7]}));
     }
   }
 
@@ -138,7 +140,8 @@ class PrintPagesTest : public QObject {
       const int first = firstlines[i];
       QCOMPARE(pages[i].size(), first == 91 ? 10 : 45);
       QCOMPARE(pages[i].first(), QStringLiteral("Zeile %1").arg(first, 3, 10, QLatin1Char('0')));
-      QCOMPARE(pages[i].last(), QStringLiteral("Zeile %1").arg(first == 91 ? 100 : first + 44, 3, 10, QLatin1Char('0')));
+      QCOMPARE(pages[i].last(),
+               QStringLiteral("Zeile %1").arg(first == 91 ? 100 : first + 44, 3, 10, QLatin1Char('0')));
     }
   }
 
@@ -152,7 +155,8 @@ class PrintPagesTest : public QObject {
     const int fit = 300 / metrics.averageCharWidth();
     QVERIFY(fit > 10 && fit < 60);
     const QString line = QStringLiteral("äöü0123456").repeated(20);
-    QVERIFY(printlines(*printer, font, textsource(QStringLiteral("kurz\n") + line), QStringLiteral("Quendal"), 1, true));
+    QVERIFY(
+        printlines(*printer, font, textsource(QStringLiteral("kurz\n") + line), QStringLiteral("Quendal"), 1, true));
     const QList<QStringList> pages = pdfpages(file);
     QCOMPARE(pages.size(), 1);
     QCOMPARE(pages[0], (QStringList{QStringLiteral("kurz"), line.left(fit)}));
@@ -167,8 +171,8 @@ class PrintPagesTest : public QObject {
     EventTable events{};
     int stale = 1;
     refreshcalendartables(2024, fourmonthview, german, holidays, events, stale);
-    const PrintSource source =
-        displaysource(buildcalendardisplay({.year = 2024, .month = 3, .view = fourmonthview}, holidays, events, german));
+    const PrintSource source = displaysource(
+        buildcalendardisplay({.year = 2024, .month = 3, .view = fourmonthview}, holidays, events, german));
     QCOMPARE(int(source.lines.size()), displayprintlines);
 
     const QFont font = monospace(12);
@@ -193,7 +197,8 @@ class PrintPagesTest : public QObject {
       return best;
     };
     auto near = [](const QColor& a, const Rgb& b) {
-      return std::abs(a.red() - b.red) <= 40 && std::abs(a.green() - b.green) <= 40 && std::abs(a.blue() - b.blue) <= 40;
+      return std::abs(a.red() - b.red) <= 40 && std::abs(a.green() - b.green) <= 40 &&
+             std::abs(a.blue() - b.blue) <= 40;
     };
 
     QSet<int> colours;
@@ -202,7 +207,8 @@ class PrintPagesTest : public QObject {
       const DisplayLine& line = source.lines[std::size_t(n)];
       const int y = n * layout.lineheight;
       if (line.colour != celllinecolour) {
-        if (line.colour == titlecolour) QVERIFY(near(darkest(QRect(0, y, page.width(), layout.lineheight)), displayrgb(titlecolour)));
+        if (line.colour == titlecolour)
+          QVERIFY(near(darkest(QRect(0, y, page.width(), layout.lineheight)), displayrgb(titlecolour)));
         continue;
       }
       const std::vector<std::string> pieces = displaycells(line);
@@ -259,7 +265,8 @@ class PrintPagesTest : public QObject {
           left = std::min(left, x);
           right = std::max(right, x);
         }
-    QVERIFY2(std::abs(top - 37) <= 1 && std::abs(bottom - 398) <= 1, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
+    QVERIFY2(std::abs(top - 37) <= 1 && std::abs(bottom - 398) <= 1,
+             qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
     QCOMPARE((QList<int>{left, right}), (QList<int>{0, 479}));
   }
 
@@ -313,18 +320,38 @@ class PrintPagesTest : public QObject {
       QString substitute, fixedfont, family, style;
     };
     const QList<FontSet> sets = {
-        {"dejavu", {"DejaVu Sans Mono"}, {"Liberation Mono", "Noto Sans Mono", "Nimbus Mono PS"},
-         "DejaVu Sans Mono", "DejaVu Sans Mono", "DejaVu Sans Mono", "Book"},
+        {"dejavu",
+         {"DejaVu Sans Mono"},
+         {"Liberation Mono", "Noto Sans Mono", "Nimbus Mono PS"},
+         "DejaVu Sans Mono",
+         "DejaVu Sans Mono",
+         "DejaVu Sans Mono",
+         "Book"},
         // Liberation Mono has the metrics of Courier New.
-        {"desktop", {"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "Nimbus Mono PS"}, {},
-         "Liberation Mono", "Noto Sans Mono", "Liberation Mono", "Regular"},
+        {"desktop",
+         {"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "Nimbus Mono PS"},
+         {},
+         "Liberation Mono",
+         "Noto Sans Mono",
+         "Liberation Mono",
+         "Regular"},
         // Fontconfig calls Noto Sans Mono, the first monospace face it
         // prefers, proportional.
-        {"fresh", {"DejaVu Sans Mono", "Noto Sans Mono", "Nimbus Mono PS"}, {"Liberation Mono"},
-         "Noto Sans Mono", "Noto Sans Mono", "DejaVu Sans Mono", "Book"},
+        {"fresh",
+         {"DejaVu Sans Mono", "Noto Sans Mono", "Nimbus Mono PS"},
+         {"Liberation Mono"},
+         "Noto Sans Mono",
+         "Noto Sans Mono",
+         "DejaVu Sans Mono",
+         "Book"},
         // "Courier New" set to a proportional face, monospace to Liberation Mono.
-        {"proportional", {"DejaVu Sans Mono", "DejaVu Serif", "Liberation Mono"}, {"Noto Sans Mono", "Nimbus Mono PS"},
-         "DejaVu Serif", "Liberation Mono", "Liberation Mono", "Regular"},
+        {"proportional",
+         {"DejaVu Sans Mono", "DejaVu Serif", "Liberation Mono"},
+         {"Noto Sans Mono", "Nimbus Mono PS"},
+         "DejaVu Serif",
+         "Liberation Mono",
+         "Liberation Mono",
+         "Regular"},
     };
     const QString name = QFileInfo(qEnvironmentVariable("FONTCONFIG_FILE")).completeBaseName();
     for (const FontSet& set : sets) {

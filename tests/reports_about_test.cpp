@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calendar/text.h"
 #include "calendar/calendar.h"
+#include "calendar/text.h"
 #include "reports/about_report.h"
 #include "reports/configuration_report.h"
 #include "support.h"
@@ -18,7 +18,8 @@ using namespace testsupport;
 namespace {
 
 AboutInputs measured(int ephemerides, int ephemerisms, int phases, int phasems) {
-  return {{ephemerides, ephemerisms}, {phases, phasems},
+  return {{ephemerides, ephemerisms},
+          {phases, phasems},
           {64, "Linux", "x86_64", "Qt 6.4", "Debian GNU/Linux 12 (bookworm)", "Kernel 6.1.0, Qt 6.4.2"}};
 }
 
@@ -73,12 +74,12 @@ TEST(ReportsAbout, PerformanceTestWithAScriptedClock) {
     std::vector<int> clock;
     int count, milliseconds;
   } runs[] = {
-      {true, {1000, 1250}, 80, 250},             // 10 passes of 8 bodies, slow enough
+      {true, {1000, 1250}, 80, 250},               // 10 passes of 8 bodies, slow enough
       {true, {1000, 1099, 1200, 1700}, 400, 500},  // under 100 ms: 50 passes, the second run counts
-      {true, {0, 0, 10, 30}, 400, 20},           // the repeated run is reported even when short
-      {true, {86399950, 150}, 80, 200},          // midnight during the test
-      {false, {2000, 2100}, 5600, 100},          // 20 passes of 70 lunations and 4 quarters
-      {false, {500, 520, 600, 900}, 28000, 300},  // under 100 ms: 100 passes
+      {true, {0, 0, 10, 30}, 400, 20},             // the repeated run is reported even when short
+      {true, {86399950, 150}, 80, 200},            // midnight during the test
+      {false, {2000, 2100}, 5600, 100},            // 20 passes of 70 lunations and 4 quarters
+      {false, {500, 520, 600, 900}, 28000, 300},   // under 100 ms: 100 passes
   };
   for (const auto& run : runs) {
     script(run.clock);
@@ -104,7 +105,9 @@ TEST(ReportsAbout, PerformanceTestWithAScriptedClock) {
 namespace quendal {
 namespace {
 
-ConfigurationReportInputs inputs(int result) { return {.result = result, .todayyear = 2024, .todaymonth = 6, .todayday = 1}; }
+ConfigurationReportInputs inputs(int result) {
+  return {.result = result, .todayyear = 2024, .todaymonth = 6, .todayday = 1};
+}
 
 ConfigurationReportInputs withdates() {
   ConfigurationReportInputs in = inputs(1);
@@ -135,9 +138,11 @@ TEST(ConfigurationReport, Goldens) {
 // none is given); a name that is not UTF-8 keeps the text UTF-8.
 TEST(ConfigurationReport, NamesTheFileRead) {
   ConfigurationReportInputs in = inputs(1);
-  const std::pair<std::string, std::string> files[] = {
-      {"", "QUENDAL6.INI"}, {"QUENDAL5.INI", "QUENDAL5.INI"}, {"./q.ini", "q.ini"},
-      {"/home/anna/.config/quendal/QUENDAL6.INI", "QUENDAL6.INI"}, {"/tmp/M\xFCller.ini", "M\xEF\xBF\xBDller.ini"}};
+  const std::pair<std::string, std::string> files[] = {{"", "QUENDAL6.INI"},
+                                                       {"QUENDAL5.INI", "QUENDAL5.INI"},
+                                                       {"./q.ini", "q.ini"},
+                                                       {"/home/anna/.config/quendal/QUENDAL6.INI", "QUENDAL6.INI"},
+                                                       {"/tmp/M\xFCller.ini", "M\xEF\xBF\xBDller.ini"}};
   for (const auto& [file, name] : files) {
     in.file = unescape(file);
     EXPECT_TRUE(endswith(buildconfigurationevaluation(in, 1).text,
@@ -172,7 +177,7 @@ TEST(ConfigurationReport, AustrianJanuary) {
 
 TEST(ConfigurationReport, DayCountsOverTheWholeRange) {
   const int todays[][3] = {{2024, 6, 1}, {1601, 1, 1}, {9999, 12, 31}, {2000, 2, 29}};
-  const int dates[][3] = {{1601, 1, 1}, {1700, 3, 1}, {1999, 12, 31}, {2000, 2, 29},
+  const int dates[][3] = {{1601, 1, 1},  {1700, 3, 1},   {1999, 12, 31}, {2000, 2, 29},
                           {2100, 2, 28}, {9998, 12, 31}, {4321, 7, 15}};
   for (const auto& t : todays) {
     ConfigurationReportInputs in = inputs(1);
@@ -181,8 +186,7 @@ TEST(ConfigurationReport, DayCountsOverTheWholeRange) {
       in.dates[0] = {d[2], d[1], d[0], "x"};
       const std::string text = buildconfigurationevaluation(in, 0).text;
       const long long expected = datetomjd(t[0], t[1], t[2]) - datetomjd(d[0], d[1], d[2]);
-      EXPECT_TRUE(contains(text, "\r\n " + std::to_string(expected) + " Days; "))
-          << text;
+      EXPECT_TRUE(contains(text, "\r\n " + std::to_string(expected) + " Days; ")) << text;
     }
   }
 }

@@ -64,14 +64,16 @@ TEST(ReportsCalendarDisplay, ColourRule) {
 TEST(ReportsCalendarDisplay, MonthView) {
   const CalendarDisplay d = display(2024, 3, monthcalendarview, german);
   EXPECT_EQ(d.caption, " März 2024 ");
-  EXPECT_EQ((std::array{int(d.lines.front().place), d.lines.front().colour, count(d, DisplayLine::body), count(d, DisplayLine::footer)}),
+  EXPECT_EQ((std::array{int(d.lines.front().place), d.lines.front().colour, count(d, DisplayLine::body),
+                        count(d, DisplayLine::footer)}),
             (std::array{int(DisplayLine::title), int(titlecolour), 32, 4}));
   const DisplayLine& good = d.lines[29];  // 29 March 2024, Good Friday
   EXPECT_EQ((std::array{good.index, good.colour}), (std::array{29, int(regionalcolour)}));
   EXPECT_NE(good.text.find("Karfreitag"), std::string::npos);
   EXPECT_EQ(d.lines[32].text, "");
   EXPECT_EQ(d.lines.back().text.rfind(" Frühlingsbeginn ist am 20. März 2024 um ", 0), 0u);
-  EXPECT_EQ((std::array{displaylinetop(good, 12), displaylinetop(d.lines.back(), 12)}), (std::array{16 + 29 * 12, 37 * 12}));
+  EXPECT_EQ((std::array{displaylinetop(good, 12), displaylinetop(d.lines.back(), 12)}),
+            (std::array{16 + 29 * 12, 37 * 12}));
 }
 
 // A place at 0° 0' counts as south and west.
@@ -164,12 +166,16 @@ using namespace testsupport;
 namespace {
 
 // A polar place, the default place, a southern one west of Greenwich.
-const LocationTable configured = readConfigurationContent(
-    "78 N 13   015E 38 Longyearbyen\r\n48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
-    "33 S 27   070W 40 Santiago de Chile\r\n").locationTable;
+const LocationTable configured =
+    readConfigurationContent(
+        "78 N 13   015E 38 Longyearbyen\r\n48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
+        "33 S 27   070W 40 Santiago de Chile\r\n")
+        .locationTable;
 
 std::string text(int year, int month, int language, int place = -1) {
-  return buildmonthoverview({year, month, place < 0 ? 0 : place, place < 0 ? presetlocationtable() : configured}, language).text;
+  return buildmonthoverview({year, month, place < 0 ? 0 : place, place < 0 ? presetlocationtable() : configured},
+                            language)
+      .text;
 }
 
 }  // namespace
@@ -196,14 +202,20 @@ TEST(ReportsMonthOverview, Pieces) {
     char language[16] = "";
     ASSERT_GE(std::sscanf(key.c_str(), "%d-%d %15s place %d", &year, &month, language, &place), 3) << key;
     const std::string l = language;
-    expectpieces(text(year, month, l == "english" ? english : l == "austrian" ? austrian : german, place),
+    expectpieces(text(year, month,
+                      l == "english"    ? english
+                      : l == "austrian" ? austrian
+                                        : german,
+                      place),
                  "month_overview_pieces.txt", key);
   }
   // Santiago's sun times are those of the rises report (in UTC for English).
-  const RisesInputs in{.year = 2024, .month = 6, .day = 21, .positionmode = 1, .locationindex = 2, .places = configured};
+  const RisesInputs in{
+      .year = 2024, .month = 6, .day = 21, .positionmode = 1, .locationindex = 2, .places = configured};
   const std::string rises = buildrisesreport(in, english).text;
   const std::size_t cell = rises.find("\r\n ", rises.find("\r\n Sun ") + 3) + 3;
-  EXPECT_TRUE(contains(text(2024, 6, english, 2), " Fri 21 (173) " + rises.substr(cell, 5) + "/" + rises.substr(cell + 8, 5) + " "))
+  EXPECT_TRUE(contains(text(2024, 6, english, 2),
+                       " Fri 21 (173) " + rises.substr(cell, 5) + "/" + rises.substr(cell + 8, 5) + " "))
       << rises.substr(cell, 15);
 }
 

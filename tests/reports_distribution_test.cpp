@@ -2,13 +2,13 @@
 // the counts against convertdate's Easter and the Gregorian cycle), the day
 // difference and the date shift (golden texts, the edge cases, the shifted
 // dates over the whole range).
+#include <gtest/gtest.h>
+
 #include <array>
 #include <map>
 #include <random>
 #include <string>
 #include <utility>
-
-#include <gtest/gtest.h>
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
@@ -39,7 +39,6 @@ std::pair<int, int> addays(std::pair<int, int> md, int days) {
 }
 
 EasterDistributionInputs easter(int first, int last, int feast = distributioneaster) { return {first, last, feast}; }
-
 
 TEST(EasterDistribution, WholeGregorianRange) {
   const std::string t = buildeasterdistribution(easter(1583, 9999), 0).text;
@@ -79,10 +78,9 @@ TEST(EasterDistribution, SingleYear) {
 }
 
 TEST(EasterDistribution, ShortRangeListsTheYears) {
-  EXPECT_EQ(buildeasterdistribution(easter(2025, 2020), 0).text,
-            golden("easter_2020_2025_en.txt"));
-  EXPECT_EQ(buildeasterdistribution(easter(1950, 2050, distributionwhitsunday), 2).text.find(
-                "\r\n Verteilung der Tage: Pfingstsonntag auf die Jahre von 1950 bis 2050 (= 101 Jahre): "),
+  EXPECT_EQ(buildeasterdistribution(easter(2025, 2020), 0).text, golden("easter_2020_2025_en.txt"));
+  EXPECT_EQ(buildeasterdistribution(easter(1950, 2050, distributionwhitsunday), 2)
+                .text.find("\r\n Verteilung der Tage: Pfingstsonntag auf die Jahre von 1950 bis 2050 (= 101 Jahre): "),
             0u);
   // 1001 years list their years, 1002 do not.
   const std::string listed = buildeasterdistribution(easter(2000, 3000), 0).text;
@@ -99,14 +97,12 @@ TEST(EasterDistribution, ShortRangeListsTheYears) {
 
 TEST(EasterDistribution, ClampsAndSwaps) {
   const EasterDistributionReport a = buildeasterdistribution(easter(10000, 1000), 0);
-  EXPECT_EQ((std::array{a.firstyear, a.lastyear, a.icon}),
-            (std::array{1583, 9999, 110}));
+  EXPECT_EQ((std::array{a.firstyear, a.lastyear, a.icon}), (std::array{1583, 9999, 110}));
   EXPECT_EQ(a.text, buildeasterdistribution(easter(1583, 9999), 0).text);
   const EasterDistributionReport b = buildeasterdistribution(easter(-5, 1000), 0);
   EXPECT_EQ(b.firstyear, 1583);
   EXPECT_EQ(b.lastyear, 1583);
 }
-
 
 WeekdayDistributionInputs months(int y1, int m1, int y2, int m2, int day) { return {y1, m1, y2, m2, day}; }
 
@@ -114,12 +110,10 @@ WeekdayDistributionInputs year(int y, int day) { return {y, 1, y, 12, day, true}
 
 TEST(WeekdayDistribution, ThirteenthOf2024) {
   const WeekdayDistributionReport r = buildweekdaydistribution(year(2024, 13), 1);
-  EXPECT_EQ(r.text,
-            golden("weekday_2024_13_de.txt"));
+  EXPECT_EQ(r.text, golden("weekday_2024_13_de.txt"));
   EXPECT_EQ(r.count[7], 3);
   EXPECT_EQ(r.icon, 102);
-  EXPECT_EQ(buildweekdaydistribution(year(2024, 13), 2).text.find("(Jän., Apr., Juli)") != std::string::npos,
-            true);
+  EXPECT_EQ(buildweekdaydistribution(year(2024, 13), 2).text.find("(Jän., Apr., Juli)") != std::string::npos, true);
   // English: the same layout, its own words.
   const std::string e = buildweekdaydistribution(year(2024, 13), 0).text;
   expectpieces(e, "distribution_pieces.txt", "ThirteenthOf2024/e");
@@ -141,7 +135,8 @@ TEST(WeekdayDistribution, PeriodAndBackwardsRange) {
   // A range from January to December of one year is that year.
   EXPECT_EQ(buildweekdaydistribution(months(2024, 12, 2024, 1, 13), 0).text,
             buildweekdaydistribution(year(2024, 13), 0).text);
-  EXPECT_TRUE(contains(buildweekdaydistribution(months(2024, 1, 2024, 11, 13), 2).text, "\r\n des Zeitraumes von Jän. 2024 bis Nov. 2024: \r\n"));
+  EXPECT_TRUE(contains(buildweekdaydistribution(months(2024, 1, 2024, 11, 13), 2).text,
+                       "\r\n des Zeitraumes von Jän. 2024 bis Nov. 2024: \r\n"));
 }
 
 TEST(WeekdayDistribution, ThirtyFirstAndClamping) {
@@ -161,8 +156,8 @@ TEST(WeekdayDistribution, ThirtyFirstAndClamping) {
 TEST(WeekdayDistribution, TheGregorianCycle) {
   const WeekdayDistributionReport cycle = buildweekdaydistribution(months(2000, 1, 2399, 12, 13), 0);
   EXPECT_EQ(cycle.total, 4800);
-  EXPECT_EQ((std::array{cycle.count[1], cycle.count[2], cycle.count[3], cycle.count[4], cycle.count[5],
-                         cycle.count[6], cycle.count[7]}),
+  EXPECT_EQ((std::array{cycle.count[1], cycle.count[2], cycle.count[3], cycle.count[4], cycle.count[5], cycle.count[6],
+                        cycle.count[7]}),
             (std::array{687, 685, 685, 687, 684, 688, 684}));
 }
 
@@ -171,10 +166,16 @@ TEST(WeekdayDistribution, TheGregorianCycle) {
 long long civiljdn(int y, int m, int d) { return datetomjd(y, m, d) + 2400001LL; }
 
 DayDifferenceInputs difference(int y1, int m1, int d1, int y2, int m2, int d2) {
-  return {.year1 = y1, .month1 = m1, .day1 = d1, .year2 = y2, .month2 = m2, .day2 = d2,
-          .todayyear = 2024, .todaymonth = 6, .todayday = 1};
+  return {.year1 = y1,
+          .month1 = m1,
+          .day1 = d1,
+          .year2 = y2,
+          .month2 = m2,
+          .day2 = d2,
+          .todayyear = 2024,
+          .todaymonth = 6,
+          .todayday = 1};
 }
-
 
 TEST(DayDifference, LeapYearBothWays) {
   const DayDifferenceReport r = builddaydifference(difference(2024, 1, 1, 2025, 1, 1), 1);
@@ -195,8 +196,7 @@ TEST(DayDifference, LeapYearBothWays) {
 TEST(DayDifference, TodayMark) {
   // 31 December of last year to today: n is today's day of the year.
   const DayDifferenceInputs in = difference(2023, 12, 31, 2024, 6, 1);
-  EXPECT_EQ(builddaydifference(in, 0).text,
-            golden("day_difference_today_en.txt"));
+  EXPECT_EQ(builddaydifference(in, 0).text, golden("day_difference_today_en.txt"));
   // Reversed in Austrian German: the today line prints the absolute value.
   DayDifferenceInputs reversed = in;
   reversed.direction = 1;
@@ -226,11 +226,12 @@ TEST(DayDifference, InputCorrection) {
   const DayDifferenceReport a = builddaydifference(difference(2023, 4, 31, 2023, 2, 29), 0);
   EXPECT_EQ((std::array{a.month1, a.day1, a.day2}), (std::array{4, 30, 28}));
   const DayDifferenceReport b = builddaydifference(difference(1582, 10, 10, 50, 0, 0), 0);
-  EXPECT_EQ((std::array{b.day1, b.year2, b.month2, b.day2}), (std::array{4, 100, 1, 1}));  // 5..14 October 1582 do not exist
+  EXPECT_EQ((std::array{b.day1, b.year2, b.month2, b.day2}),
+            (std::array{4, 100, 1, 1}));  // 5..14 October 1582 do not exist
   const DayDifferenceReport c = builddaydifference(difference(12000, 13, 40, -5, 2, 30), 0);
-  EXPECT_EQ((std::array{c.year1, c.month1, c.day1, c.year2, c.day2}), (std::array{9999, 12, 31, 100, 29}));  // a Julian leap year
+  EXPECT_EQ((std::array{c.year1, c.month1, c.day1, c.year2, c.day2}),
+            (std::array{9999, 12, 31, 100, 29}));  // a Julian leap year
 }
-
 
 DateShiftInputs shift(int y, int m, int d, int days) { return {y, m, d, days}; }
 

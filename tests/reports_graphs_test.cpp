@@ -23,7 +23,8 @@ using namespace quendal;
 
 // A client area below 480 x 240 grows to at least 550 x 280.
 TEST(ReportsEotGraph, SizeRule) {
-  const int cases[][5] = {{400, 200, 550, 280, 1}, {479, 300, 550, 300, 1}, {600, 239, 600, 280, 1}, {480, 240, 480, 240, 0}};
+  const int cases[][5] = {
+      {400, 200, 550, 280, 1}, {479, 300, 550, 300, 1}, {600, 239, 600, 280, 1}, {480, 240, 480, 240, 0}};
   for (const auto& c : cases) {
     const EotGraphSize s = eotgraphsize(c[0], c[1]);
     EXPECT_EQ((std::array{s.width, s.height, int(s.enlarged)}), (std::array{c[2], c[3], c[4]})) << c[0] << " " << c[1];
@@ -34,14 +35,17 @@ TEST(ReportsEotGraph, SizeRule) {
 // right of the start, the March marker 118 further, 120 in a leap year (the
 // Julian rule before 1583, the Gregorian one after).
 TEST(ReportsEotGraph, MarkersOneDayFurtherInLeapYears) {
-  for (const auto& [year, march] : {std::pair{2023, 118}, {2024, 120}, {1900, 118}, {2000, 120}, {1500, 120}, {1501, 118}}) {
+  for (const auto& [year, march] :
+       {std::pair{2023, 118}, {2024, 120}, {1900, 118}, {2000, 120}, {1500, 120}, {1501, 118}}) {
     const EotGraph g = buildeotgraph(year, 900, 500, english);
     const int x0 = g.markers[0].from.x;
     EXPECT_EQ((std::array{x0, g.markers[1].from.x - x0, g.markers[6].from.x - x0}),
-              (std::array{50 + 24, march, march == 120 ? 732 : 730})) << year;
+              (std::array{50 + 24, march, march == 120 ? 732 : 730}))
+        << year;
   }
   const EotGraph at = buildeotgraph(2024, 900, 500, austrian);
-  EXPECT_EQ(at.markerlabels[0].text + "|" + at.markerlabels[1].text + "|" + at.markerlabels[6].text, "1. Jän.|1. März|1. Jän.");
+  EXPECT_EQ(at.markerlabels[0].text + "|" + at.markerlabels[1].text + "|" + at.markerlabels[6].text,
+            "1. Jän.|1. März|1. Jän.");
   EXPECT_EQ(buildeotgraph(2024, 900, 500, german).markerlabels[6].text, "1. Jan.");
 }
 
@@ -65,7 +69,8 @@ TEST(ReportsEotGraph, FooterBySize) {
   EXPECT_EQ(buildeotgraphfooter(e, 900, 350, 15, german).turningpoints.size(), 0u);
   const EotGraphFooter two = buildeotgraphfooter(e, 900, 500, 15, german);
   ASSERT_EQ(two.turningpoints.size(), 2u);
-  EXPECT_EQ(two.turningpoints[0].text + "|" + two.size.text, "Großes Maximum:  16.469 - Kleines Maximum:   3.677|Größe Ausgabefeld: 900 x 500   ");
+  EXPECT_EQ(two.turningpoints[0].text + "|" + two.size.text,
+            "Großes Maximum:  16.469 - Kleines Maximum:   3.677|Größe Ausgabefeld: 900 x 500   ");
   EXPECT_EQ(two.size.at.y, 500 - 75 + 37);
   const EotGraphFooter five = buildeotgraphfooter(e, 900, 630, 16, english);
   ASSERT_EQ(five.turningpoints.size(), 5u);
@@ -80,7 +85,8 @@ TEST(ReportsEotGraph, FooterBySize) {
 TEST(ReportsSkyChart, OrientationsMatchCompass) {
   const double directions[4][2] = {{180, 90}, {90, 0}, {0, 270}, {270, 180}};  // top, left azimuths
   for (int o = 0; o < 4; ++o) {
-    const ChartPoint top = skychartpoint(directions[o][0], 45, 200, 1.0, o), left = skychartpoint(directions[o][1], 1, 200, 1.0, o);
+    const ChartPoint top = skychartpoint(directions[o][0], 45, 200, 1.0, o),
+                     left = skychartpoint(directions[o][1], 1, 200, 1.0, o);
     EXPECT_TRUE(top.drawn && top.x == 200 && top.y < 200) << o;
     EXPECT_TRUE(left.x < 200 && std::abs(left.y - 200) <= 4) << o;
   }
@@ -93,17 +99,19 @@ TEST(ReportsSkyChart, HorizonZoomAndBounds) {
   EXPECT_FALSE(skychartpoint(120, 0.0, 200, 1.0, 0).drawn);
   EXPECT_FALSE(skychartpoint(120, -5, 200, 1.0, 0).drawn);
   EXPECT_TRUE(skychartpoint(120, 1e-9, 200, 1.0, 0).drawn);
-  EXPECT_EQ((std::array{initialorientation(48.2), initialorientation(-33.5), initialorientation(0.0)}), (std::array{0, 2, 2}));
+  EXPECT_EQ((std::array{initialorientation(48.2), initialorientation(-33.5), initialorientation(0.0)}),
+            (std::array{0, 2, 2}));
   double zoom = 1.0;
   for (int i = 0; i < 50; ++i) zoom = zoomedin(zoom);
   EXPECT_NEAR(zoom, 4.0, 1e-9);
   for (int i = 0; i < 50; ++i) zoom = zoomedout(zoom);
   EXPECT_NEAR(zoom, 0.3, 1e-9);
-  EXPECT_EQ((std::array{steppedinstant(2000000.5, -1), steppedinstant(2000000.0, -1), steppedinstant(1500000.0, -30, 1000000.0),
-                         steppedinstant(3000000.0, 1)}),
+  EXPECT_EQ((std::array{steppedinstant(2000000.5, -1), steppedinstant(2000000.0, -1),
+                        steppedinstant(1500000.0, -30, 1000000.0), steppedinstant(3000000.0, 1)}),
             (std::array{1999999.5, 2000000.0, 1499970.0, 3000000.0}));
   const ChartDisplayWord w = unpackdisplayword(1015 | (-20 + 200) << 12 | 1 << 24);
-  EXPECT_EQ((std::array{w.pressure, w.temperature, int(w.azimuthnorth), int(w.sexagesimal)}), (std::array{1015, -20, 1, 0}));
+  EXPECT_EQ((std::array{w.pressure, w.temperature, int(w.azimuthnorth), int(w.sexagesimal)}),
+            (std::array{1015, -20, 1, 0}));
 }
 
 // Labels at one point stack 15 pixels apart; one 15 pixels to the side or
@@ -116,8 +124,8 @@ TEST(ReportsSkyChart, LabelsPushedApart) {
     b.labely = y;
     return b;
   };
-  std::vector<ChartBody> bodies = {body(100, 100), body(100, 100), body(105, 110), body(115, 100),
-                                   body(100, 115), body(100, 100, false)};
+  std::vector<ChartBody> bodies = {body(100, 100), body(100, 100), body(105, 110),
+                                   body(115, 100), body(100, 115), body(100, 100, false)};
   pushlabels(bodies);
   EXPECT_EQ(bodies[1].labely, 115);
   EXPECT_EQ(bodies[2].labely, 130);  // below the first, then below the second
@@ -158,8 +166,14 @@ TEST(ReportsSkyChart, SolarSystem) {
 // The position dialog: the day lowered until valid, the zone with half an
 // hour, a configured place recognised, the place loaded with seconds 0.
 TEST(ReportsChartPosition, Report) {
-  ChartPositionInputs in{.place = {48, 12, 0, 1, 15, 37, 0, 1}, .year = 2009, .month = 2, .day = 31, .hour = 12, .minute = 30,
-                         .zone = 5, .halfzone = 1};
+  ChartPositionInputs in{.place = {48, 12, 0, 1, 15, 37, 0, 1},
+                         .year = 2009,
+                         .month = 2,
+                         .day = 31,
+                         .hour = 12,
+                         .minute = 30,
+                         .zone = 5,
+                         .halfzone = 1};
   const ChartPosition r = buildchartposition(in, german);
   EXPECT_EQ(r.corrected.day, 28);
   EXPECT_DOUBLE_EQ(r.instant, datetojd(2009, 2, 28) + 12.5 / 24.0 - 5.5 / 24.0);
@@ -178,7 +192,8 @@ TEST(ReportsChartPosition, Report) {
   in.placeindex = 5;  // not in use: entry 0, seconds 0
   const ChartPosition loaded = buildchartposition(in, english);
   EXPECT_EQ((std::array{loaded.corrected.place.latitudedegrees, loaded.corrected.place.latitudeseconds,
-                         loaded.corrected.placeindex}), (std::array{48, 0, -1}));
+                        loaded.corrected.placeindex}),
+            (std::array{48, 0, -1}));
 }
 
 TEST(ReportsChartPosition, LocalTime) {
@@ -195,8 +210,7 @@ using namespace testsupport;
 
 namespace {
 
-EquationOfTimeReport report(int year, int month, int day, int hour, int zone, int step, int mode,
-                            int language) {
+EquationOfTimeReport report(int year, int month, int day, int hour, int zone, int step, int mode, int language) {
   return buildequationoftimereport({year, month, day, hour, zone, step, mode}, language);
 }
 
@@ -253,8 +267,7 @@ TEST(ReportsEot, StatisticsGoldenEnglish) {
   // 29 steps of one hour from 2024-06-01 12:00 UTC: 29 x 12 + 1 samples.
   const EquationOfTimeReport r = report(2024, 6, 1, 12, 0, 4, eotstatistics, english);
   EXPECT_EQ(r.evaluations, 349);
-  EXPECT_EQ(r.text,
-            golden("eot_statistics_en.txt"));
+  EXPECT_EQ(r.text, golden("eot_statistics_en.txt"));
 }
 
 TEST(ReportsEot, StatisticsOverOneTropicalYear) {
@@ -276,12 +289,11 @@ TEST(ReportsEot, InputsAreClamped) {
   const EquationOfTimeReport r = report(999, 2, 31, 25, 13, 0, 7, english);
   EXPECT_EQ(r.corrected.year, 1000);
   EXPECT_EQ(r.corrected.day, 29);  // 1000 is a leap year of the Julian calendar
-  EXPECT_EQ((std::array{r.corrected.hour, r.corrected.zone, r.corrected.step}),
-            (std::array{23, 12, 1}));
+  EXPECT_EQ((std::array{r.corrected.hour, r.corrected.zone, r.corrected.step}), (std::array{23, 12, 1}));
   EXPECT_EQ(r.corrected.mode, eotlist);
   const EquationOfTimeReport high = report(5000, 13, 0, -1, -13, 10000, eotlist, english);
   EXPECT_EQ((std::array{high.corrected.year, high.corrected.month, high.corrected.day, high.corrected.hour,
-                         high.corrected.zone, high.corrected.step}),
+                        high.corrected.zone, high.corrected.step}),
             (std::array{4000, 12, 1, 0, -12, 9999}));
   EXPECT_EQ(report(2023, 2, 30, 12, 0, 12, eotlist, german).corrected.day, 28);
   EXPECT_EQ(report(2024, 4, 31, 12, 0, 12, eotlist, german).corrected.day, 30);

@@ -1,7 +1,6 @@
 // The iCalendar export, read back by libical, a real iCalendar parser.
-#include <libical/ical.h>
-
 #include <gtest/gtest.h>
+#include <libical/ical.h>
 
 #include <map>
 #include <string>
@@ -23,8 +22,8 @@ Parsed parse(const std::string& text) {
   icalcomponent* calendar = icalparser_parse_string(text.c_str());
   if (calendar == nullptr) return {0, -1, {}};
   p.errors = icalcomponent_count_errors(calendar);
-  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
-       e != nullptr; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e != nullptr;
+       e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
     ++p.events;
     icalproperty* c = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
     if (c != nullptr) ++p.categories[icalproperty_get_categories(c)];
@@ -58,9 +57,7 @@ std::string unfold(std::string text) {
 
 }  // namespace
 
-TEST(Icalendar, TextValuesAreEscaped) {
-  EXPECT_EQ(icalendartext("a,b;c\\d\r\ne\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
-}
+TEST(Icalendar, TextValuesAreEscaped) { EXPECT_EQ(icalendartext("a,b;c\\d\r\ne\nf"), "a\\,b\\;c\\\\d\\ne\\nf"); }
 
 // A line of every length with a two-octet character at every place around
 // the fold: no physical line exceeds 75 octets, none begins inside a
@@ -92,8 +89,7 @@ TEST(Icalendar, TwoYearsParseWithoutErrorsAndCountEveryEntry) {
   EXPECT_GE(p.categories["Mondphase"], 96);
   EXPECT_LE(p.categories["Mondphase"], 100);
   EXPECT_EQ(p.categories["Gesetzlicher Feiertag"] + p.categories["Regionaler Feiertag"] +
-                p.categories["Nationalfeiertag"] + p.categories["Besonderer Tag"] +
-                p.categories["Sommerzeit"],
+                p.categories["Nationalfeiertag"] + p.categories["Besonderer Tag"] + p.categories["Sommerzeit"],
             64);
   EXPECT_EQ(p.categories["Sommerzeit"], 4);
   EXPECT_EQ(p.events, 8 + 8 + p.categories["Mondphase"] + 64);

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "calendar/text.h"
 #include "calendar/calendar.h"
+#include "calendar/text.h"
 #include "reports/large_view.h"
 #include "reports/main_report.h"
 #include "support.h"
@@ -60,8 +60,12 @@ TEST(ReportsMain, Pieces) {
     char language[16] = "";
     ASSERT_EQ(std::sscanf(key.c_str(), "%d page %d %15s today %d-%d-%d", &year, &p, language, &ty, &tm, &td), 6) << key;
     const std::string l = language;
-    expectpieces(text(year, p, l == "english" ? english : l == "austrian" ? austrian : german, ty, tm, td), "main_pieces.txt",
-                 key);
+    expectpieces(text(year, p,
+                      l == "english"    ? english
+                      : l == "austrian" ? austrian
+                                        : german,
+                      ty, tm, td),
+                 "main_pieces.txt", key);
   }
   EXPECT_EQ(countof(text(2024, 29, german), "\r\n"), 4 + 8);
 }
@@ -104,7 +108,8 @@ TEST(ReportsMain, PagesCaptionsAndFonts) {
 TEST(ReportsMain, LanguageSwitchPage) {
   // A German user in automatic mode: page 66 hands back English forced, then
   // German forced; the caller stores the mode. Other pages leave it.
-  MainReportInputs in{.year = 2024, .page = 66, .todayyear = 2024, .todaymonth = 3, .todayday = 15, .userlanguage = 1031};
+  MainReportInputs in{
+      .year = 2024, .page = 66, .todayyear = 2024, .todaymonth = 3, .todayday = 15, .userlanguage = 1031};
   MainReport r = buildmainreport(in, german);
   EXPECT_EQ((std::array{r.languagemode, r.year, r.page, int(r.language)}), (std::array{0, 2024, 0, int(english)}));
   EXPECT_EQ(r.text, text(2024, 0, english));
@@ -124,7 +129,8 @@ TEST(ReportsSeasonsPage, Golden2024) {
   const std::string english2024 = buildseasonspage(2024, english);
   expectpieces(english2024, "seasons_page_pieces.txt", "Golden2024/english2024");
   // As page 28 of the main report.
-  const MainReport r = buildmainreport({.year = 2024, .page = 28, .todayyear = 2024, .todaymonth = 3, .todayday = 15}, german);
+  const MainReport r =
+      buildmainreport({.year = 2024, .page = 28, .todayyear = 2024, .todaymonth = 3, .todayday = 15}, german);
   EXPECT_EQ(r.page, 28);
   EXPECT_EQ(r.text, buildseasonspage(2024, german));
   EXPECT_FALSE(r.proportionalfont);

@@ -21,8 +21,8 @@ using namespace testsupport;
 
 namespace {
 
-MoonReportInputs inputs(int year, int month, int day, int hour, int minute, int zone, int page = 0,
-                        int seconds = 0, int half = 0) {
+MoonReportInputs inputs(int year, int month, int day, int hour, int minute, int zone, int page = 0, int seconds = 0,
+                        int half = 0) {
   return {year, month, day, hour, minute, zone, half, page, seconds};
 }
 
@@ -61,7 +61,9 @@ TEST(ReportsMoon, Pieces) {
     MoonReportInputs in;
     char language[3] = "";
     ASSERT_EQ(std::sscanf(key.c_str(), "%d-%d-%d %d:%d zone %d half %d page %d seconds %d %2s", &in.year, &in.month,
-                          &in.day, &in.hour, &in.minute, &in.zone, &in.half, &in.page, &in.seconds, language), 10) << key;
+                          &in.day, &in.hour, &in.minute, &in.zone, &in.half, &in.page, &in.seconds, language),
+              10)
+        << key;
     const std::string l = language;
     expectpieces(text(in, l == "en" ? english : l == "at" ? austrian : german), "moon_pieces.txt", key);
   }

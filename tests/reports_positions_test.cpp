@@ -40,8 +40,8 @@ SiderealInputs sidereal(int y, int mo, int d, int h, int mi, int zone, int half 
 
 // Planet inputs with delta T given (the second half of the hand-shake).
 PlanetInputs planets(int y, int mo, int d, int h, int mi, int zone, int deltat, std::initializer_list<int> bodies) {
-  PlanetInputs in{.year = y, .month = mo, .day = d, .hour = h, .minute = mi, .zone = zone, .deltat = deltat,
-                  .deltaTPending = true};
+  PlanetInputs in{
+      .year = y, .month = mo, .day = d, .hour = h, .minute = mi, .zone = zone, .deltat = deltat, .deltaTPending = true};
   for (bool& b : in.bodies) b = false;
   for (int b : bodies) in.bodies[b] = true;
   return in;
@@ -64,9 +64,9 @@ double printedangle(const std::string& s, std::size_t at) {
 // and instant by PyEphem (tests/data/topocentric_pyephem.txt, made by
 // tools/gen_topocentric_reference.py).
 struct SkyPlace {
-  double jd;            // UT, a whole minute
-  int latitude, longitude;  // arcminutes, north and east positive
-  int body;             // the reports' numbering, 1..11
+  double jd;                            // UT, a whole minute
+  int latitude, longitude;              // arcminutes, north and east positive
+  int body;                             // the reports' numbering, 1..11
   double azimuth, altitude, refracted;  // degrees; refracted for 10 C and 1015 mbar
 };
 std::vector<std::vector<SkyPlace>> skyplaces() {
@@ -80,7 +80,7 @@ std::vector<std::vector<SkyPlace>> skyplaces() {
 }
 
 GeoPlace geoplace(int latitude, int longitude) {
-  return GeoPlace{std::abs(latitude) / 60, std::abs(latitude) % 60, 0, latitude >= 0 ? 1 : 0,
+  return GeoPlace{std::abs(latitude) / 60,  std::abs(latitude) % 60,  0, latitude >= 0 ? 1 : 0,
                   std::abs(longitude) / 60, std::abs(longitude) % 60, 0, longitude >= 0 ? 1 : 0};
 }
 
@@ -104,7 +104,6 @@ void expectsky(const SkyPlace& p, double azimuth, double altitude, double refrac
 
 }  // namespace
 
-
 // Where the Sun, the Moon and the planets stand for an observer, against an
 // independent library at 200 places (both hemispheres) and instants of
 // 1900..2100: the planet report (degrees, minutes and seconds), the first
@@ -127,8 +126,10 @@ TEST(ReportsPositions, TopocentricPlacesAgainstPyEphem) {
     in.sexagesimal = in.radec = in.magnitude = false;
     in.deltaTPending = true;
     const std::string list = buildephemerislist(in, english).text;
-    const SkyChart chart = buildskychart({.instant = first.jd, .longitude = first.longitude / 60.0,
-                                          .latitude = first.latitude / 60.0, .displayword = 1015 | 210 << 12 | 1 << 24},
+    const SkyChart chart = buildskychart({.instant = first.jd,
+                                          .longitude = first.longitude / 60.0,
+                                          .latitude = first.latitude / 60.0,
+                                          .displayword = 1015 | 210 << 12 | 1 << 24},
                                          200, english);
     for (const SkyPlace& p : bodies) {
       const std::string name = bodynames[namerow(english)][p.body];
@@ -221,7 +222,6 @@ TEST(ReportsPositions, SiderealSunAtNoonOfTheEquinox) {
   EXPECT_GE(lift, 0.0);
   EXPECT_LE(lift, 0.1001);
 }
-
 
 TEST(ReportsPositions, PlanetGoldens) {
   PlanetInputs in = planets(2024, 3, 15, 21, 30, 1, 740, {3, 5, 11});
@@ -333,7 +333,7 @@ TEST(ReportsPositions, PlanetInputsAreClampedAndPacked) {
   EXPECT_EQ((std::array{c.year, c.day, c.hour, c.minute, c.zone, c.deltat, c.step, c.pressure, c.temperature}),
             (std::array{1000, 30, 23, 59, -12, -9999, 1, 0, -99}));
   EXPECT_EQ((std::array{c.place.latitudedegrees, c.place.latitudeminutes, c.place.longitudedegrees,
-                         c.place.longitudeminutes}),
+                        c.place.longitudeminutes}),
             (std::array{90, 0, 180, 0}));
   // The display word of the sky chart: pressure, temperature + 200, north-based azimuth, sexagesimal.
   EXPECT_EQ(r.displayword, 0 | 101 << 12 | 1 << 24);
@@ -346,7 +346,6 @@ TEST(ReportsPositions, PlanetInputsAreClampedAndPacked) {
   EXPECT_EQ(high.displayword, 3000 | 400 << 12 | 1 << 28);
   EXPECT_EQ(buildephemerislist(in, english).corrected.step, 99999);
 }
-
 
 // The beginning and end of a list that stops after the step in which it
 // passed 15,000 characters, keeping its trailer.
@@ -372,7 +371,8 @@ TEST(ReportsPositions, ListStepLines) {
   };
   EXPECT_EQ(stepline(2880, english) + "|" + stepline(60, english),
             "Step Size: 2880 Minutes (= 48.00 Hours = 2.00 Days)|Step Size: 60 Minutes (= 1.00 Hours) ");
-  EXPECT_EQ(stepline(90, german) + "|" + stepline(59, german), "Schrittweite: 90 Minuten (= 1.50 Stunden) |Schrittweite: 59 Minuten");
+  EXPECT_EQ(stepline(90, german) + "|" + stepline(59, german),
+            "Schrittweite: 90 Minuten (= 1.50 Stunden) |Schrittweite: 59 Minuten");
 }
 
 TEST(ReportsPositions, ListTrailerAndZone) {
@@ -380,7 +380,8 @@ TEST(ReportsPositions, ListTrailerAndZone) {
   in.step = 60;
   in.azimuthnorth = true;
   EXPECT_TRUE(endswith(buildephemerislist(in, english).text,
-                       "\r\n Zeitangaben in UTC (World Time)\r\n\r\n (North = 0 Deg., East = 90 Deg., South = 180 Deg., West = 270 Deg.) "));
+                       "\r\n Zeitangaben in UTC (World Time)\r\n\r\n (North = 0 Deg., East = 90 Deg., South = 180 "
+                       "Deg., West = 270 Deg.) "));
   in.zone = -4;
   in.halfzone = 1;
   const std::string t = buildephemerislist(in, english).text;

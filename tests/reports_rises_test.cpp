@@ -23,9 +23,11 @@ using namespace testsupport;
 namespace {
 
 // A polar place, the default place, a southern one west of Greenwich.
-const LocationTable configured = readConfigurationContent(
-    "78 N 13   015E 38 Longyearbyen\r\n48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
-    "33 S 27   070W 40 Santiago de Chile\r\n").locationTable;
+const LocationTable configured =
+    readConfigurationContent(
+        "78 N 13   015E 38 Longyearbyen\r\n48 N 12   015E 37 Sankt P\xC3\xB6lten (Austria)\r\n"
+        "33 S 27   070W 40 Santiago de Chile\r\n")
+        .locationTable;
 
 RisesInputs inputs(int year, int month, int day, int zone, GeoPlace place = {0, 0, 0, 1, 0, 0, 0, 1}) {
   return {.year = year, .month = month, .day = day, .zone = zone, .place = place};
@@ -70,14 +72,16 @@ TEST(ReportsRises, InputLimits) {
   RisesInputs in = inputs(1000, 6, 1, 14);
   in.individual = -45;
   const RisesReport low = buildrisesreport(in, english);
-  EXPECT_EQ((std::array{low.corrected.year, low.corrected.zone, low.corrected.individual}), (std::array{1600, 12, -30}));
+  EXPECT_EQ((std::array{low.corrected.year, low.corrected.zone, low.corrected.individual}),
+            (std::array{1600, 12, -30}));
   expectpieces(low.text, "rises_pieces.txt", "InputLimits/low.text");
   in.precise = 1;
   in.year = 999;
   EXPECT_EQ(buildrisesreport(in, english).corrected.year, 1000);
   in.year = 3500;
   in.zone = -14;
-  EXPECT_EQ(buildrisesreport(in, english).corrected.year * 100 + buildrisesreport(in, english).corrected.zone, 300000 - 12);
+  EXPECT_EQ(buildrisesreport(in, english).corrected.year * 100 + buildrisesreport(in, english).corrected.zone,
+            300000 - 12);
   in.precise = 0;
   EXPECT_EQ(buildrisesreport(in, english).corrected.year, 2400);
 }
@@ -111,10 +115,12 @@ TEST(ReportsRises, PlaceLookup) {
   in.locationindex = 2;
   r = buildrisesreport(in, english);
   EXPECT_EQ(r.placename, "Santiago de Chile");
-  EXPECT_EQ((std::array{r.corrected.place.north, r.corrected.place.east, r.corrected.positionmode}), (std::array{0, 0, 0}));
+  EXPECT_EQ((std::array{r.corrected.place.north, r.corrected.place.east, r.corrected.positionmode}),
+            (std::array{0, 0, 0}));
   expectpieces(r.text, "rises_pieces.txt", "PlaceLookup/santiago");
   // Typed coordinates of a configured place find its name, hemispheres included.
-  EXPECT_EQ(buildrisesreport(inputs(2024, 3, 15, 1, {48, 12, 0, 1, 15, 37, 0, 1}), german).placename, "Sankt Pölten (Austria)");
+  EXPECT_EQ(buildrisesreport(inputs(2024, 3, 15, 1, {48, 12, 0, 1, 15, 37, 0, 1}), german).placename,
+            "Sankt Pölten (Austria)");
   r = buildrisesreport(inputs(2024, 3, 15, 1, {48, 12, 0, 0, 15, 37, 0, 1}), german);
   EXPECT_EQ(r.placename, "");
   expectpieces(r.text, "rises_pieces.txt", "PlaceLookup/south");
@@ -125,7 +131,9 @@ TEST(ReportsRises, PlanetsOnlyInPreciseMode) {
   in.planets[risesvenus] = in.planets[risesjupiter] = 1;
   EXPECT_EQ(text(in, english), text(inputs(2024, 3, 15, 1), english));
   in.precise = in.planets[risesmars] = in.planets[risespluto] = 1;
-  EXPECT_TRUE(contains(text(in, german), "\r\n Sonne          Mond           Venus          Mars           Jupiter        Pluto          \r\n"));
+  EXPECT_TRUE(
+      contains(text(in, german),
+               "\r\n Sonne          Mond           Venus          Mars           Jupiter        Pluto          \r\n"));
 }
 
 TEST(ReportsRises, PolarNightAndDay) {
@@ -170,8 +178,11 @@ namespace {
 // minutes, hemisphere), azimuth from north.
 DishInputs dish(int degrees, int tenths, int east, int latd, int latm, int north, int lond, int lonm, int lonEast,
                 int northbased = 0) {
-  return {.satellitedegrees = degrees, .satellitetenths = tenths, .satelliteeast = east,
-          .place = {latd, latm, 0, north, lond, lonm, 0, lonEast}, .azimuthnorth = northbased};
+  return {.satellitedegrees = degrees,
+          .satellitetenths = tenths,
+          .satelliteeast = east,
+          .place = {latd, latm, 0, north, lond, lonm, 0, lonEast},
+          .azimuthnorth = northbased};
 }
 
 }  // namespace
@@ -183,15 +194,19 @@ DishInputs dish(int degrees, int tenths, int east, int latd, int latm, int north
 TEST(ReportsGeodesy, Goldens) {
   EXPECT_EQ(builddishreport(dish(19, 2, 1, 48, 0, 1, 16, 0, 1), german).text, golden("dish_de.txt"));
   EXPECT_EQ(builddishreport(dish(13, 0, 1, 48, 12, 1, 15, 37, 1, 1), english).text, golden("dish_place_en.txt"));
-  EXPECT_EQ(builddistancereport({.first = {48, 12, 0, 1, 15, 37, 0, 1}, .second = {52, 31, 12, 1, 13, 24, 0, 1}}, german).text,
-            golden("distance_de.txt"));
-  EXPECT_EQ(builddistancereport({.first = {33, 51, 54, 0, 151, 12, 36, 1}, .second = {40, 42, 46, 1, 74, 0, 22, 0}}, english).text,
-            golden("distance_south_west_en.txt"));
+  EXPECT_EQ(
+      builddistancereport({.first = {48, 12, 0, 1, 15, 37, 0, 1}, .second = {52, 31, 12, 1, 13, 24, 0, 1}}, german)
+          .text,
+      golden("distance_de.txt"));
+  EXPECT_EQ(
+      builddistancereport({.first = {33, 51, 54, 0, 151, 12, 36, 1}, .second = {40, 42, 46, 1, 74, 0, 22, 0}}, english)
+          .text,
+      golden("distance_south_west_en.txt"));
 }
 
 TEST(ReportsGeodesy, DishSatelliteNamesOnlyEast) {
-  const std::tuple<int, int, const char*> names[] = {{28, 2, "Astra 2 "}, {23, 5, "Astra 3 "}, {13, 0, "Eutelsat Hotbird "},
-                                                     {10, 0, "Eutelsat "}, {19, 3, nullptr}};
+  const std::tuple<int, int, const char*> names[] = {
+      {28, 2, "Astra 2 "}, {23, 5, "Astra 3 "}, {13, 0, "Eutelsat Hotbird "}, {10, 0, "Eutelsat "}, {19, 3, nullptr}};
   for (const auto& [degrees, tenths, name] : names) {
     const std::string east = builddishreport(dish(degrees, tenths, 1, 48, 0, 1, 16, 0, 1), german).text;
     EXPECT_TRUE(name ? contains(east, std::string("\r\n\r\n = ") + name) : !contains(east, "\r\n\r\n = ")) << degrees;
@@ -209,7 +224,8 @@ TEST(ReportsGeodesy, DishOutOfRange) {
   const DishReport r = builddishreport(dish(74, 0, 0, 48, 0, 1, 16, 0, 1), german);
   EXPECT_TRUE(r.outofrange);
   expectpieces(r.text, "geodesy_pieces.txt", "DishOutOfRange/r.text");
-  EXPECT_TRUE(contains(builddishreport(dish(74, 0, 0, 48, 0, 1, 16, 0, 1), english).text, "     Satellite is out of Range! "));
+  EXPECT_TRUE(
+      contains(builddishreport(dish(74, 0, 0, 48, 0, 1, 16, 0, 1), english).text, "     Satellite is out of Range! "));
   EXPECT_FALSE(builddishreport(dish(19, 2, 1, 48, 0, 1, 16, 0, 1), german).outofrange);
 }
 
@@ -225,7 +241,7 @@ TEST(ReportsGeodesy, DishInputsAreClampedAndFilled) {
   EXPECT_EQ(r.corrected.satellitetenths, 9);  // 180.9 degrees is a position like any other
   expectpieces(r.text, "geodesy_pieces.txt", "DishInputsAreClampedAndFilled/r.text");
   EXPECT_EQ((std::array{r.corrected.place.latitudedegrees, r.corrected.place.latitudeminutes,
-                         r.corrected.place.longitudedegrees, r.corrected.place.longitudeminutes}),
+                        r.corrected.place.longitudedegrees, r.corrected.place.longitudeminutes}),
             (std::array{90, 0, 180, 0}));
   // Position mode loads the indexed place; an index beyond the places in use means entry 0.
   const Configuration c = readConfigurationContent("51 N 28   000E 00 Greenwich\n52 N 31   013E 24 Berlin\n");
@@ -271,7 +287,7 @@ TEST(ReportsGeodesy, DistancePlacesAndClamping) {
   in.first = GeoPlace{95, 70, 70, 1, 185, 99, 99, 0};
   const DistanceReport c = builddistancereport(in, german);
   EXPECT_EQ((std::array{c.corrected.first.latitudedegrees, c.corrected.first.latitudeminutes,
-                         c.corrected.first.longitudeseconds}),
+                        c.corrected.first.longitudeseconds}),
             (std::array{90, 59, 59}));
   EXPECT_EQ(c.latitude1, 90.0);
   EXPECT_EQ(c.longitude1, -180.0);

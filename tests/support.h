@@ -73,11 +73,12 @@ inline void expectpieces(const std::string& text, const std::string& name, const
     ++found;
     const char how = line[key.size() + 1];
     const std::string piece = unescape(line.substr(key.size() + 3));
-    const std::size_t at = how == '$' ? (text.size() >= piece.size() ? text.size() - piece.size() : std::string::npos)
-                                      : text.find(piece);
-    const bool ok = how == '-' ? at == std::string::npos
-                               : at != std::string::npos && (how == '+' || text.compare(at, piece.size(), piece) == 0) &&
-                                     (how != '^' || at == 0);
+    const std::size_t at =
+        how == '$' ? (text.size() >= piece.size() ? text.size() - piece.size() : std::string::npos) : text.find(piece);
+    const bool ok = how == '-'
+                        ? at == std::string::npos
+                        : at != std::string::npos && (how == '+' || text.compare(at, piece.size(), piece) == 0) &&
+                              (how != '^' || at == 0);
     EXPECT_TRUE(ok) << key << " " << how << " \"" << piece << "\"\nin:\n" << text;
   }
   EXPECT_GT(found, 0) << key;

@@ -39,7 +39,9 @@ class MainDialogTest : public QObject {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n")) : QStringList{};
   }
-  static NumberField* field(QDialog& d, const char* name) { return d.findChild<NumberField*>(QString::fromLatin1(name)); }
+  static NumberField* field(QDialog& d, const char* name) {
+    return d.findChild<NumberField*>(QString::fromLatin1(name));
+  }
 
  private slots:
   void initTestCase() {
@@ -72,8 +74,8 @@ class MainDialogTest : public QObject {
 
   // The two messages of the string table, German also in English mode.
   void inputMessages() {
-    for (const auto& [typed, message] : {std::pair{"099", " Jahr muß zwischen 1583 und 9999 liegen!"},
-                                         {"20x4", " Kein gültiges Datum!"}}) {
+    for (const auto& [typed, message] :
+         {std::pair{"099", " Jahr muß zwischen 1583 und 9999 liegen!"}, {"20x4", " Kein gültiges Datum!"}}) {
       ApplicationState s = state(0);
       MainDialog dialog(s);
       dialog.show();
@@ -103,10 +105,10 @@ class MainDialogTest : public QObject {
     dialog.show();
     dialog.findChild<QAbstractButton*>(QStringLiteral("language"))->click();
     QCOMPARE(s.languagemode, 0);
-    QStringList english = {"Year:",       "Month:",     "Deutsch",     "Font <->",    "Linux Font",  "Print...",
-                           "Close",       "Days...",    "Date...",     "More...",     "Moon...",     "Rises...",
+    QStringList english = {"Year:",       "Month:",      "Deutsch",     "Font <->",   "Linux Font", "Print...",
+                           "Close",       "Days...",     "Date...",     "More...",    "Moon...",    "Rises...",
                            "Seasons...",  "Sidereal...", "Equation...", "Distrib...", "Month...",   "Calendar...",
-                           "Weekdays...", "Planets...", "Astra...",    "Geo...",      "W\nW\nW",     "In\nfo\n..."};
+                           "Weekdays...", "Planets...",  "Astra...",    "Geo...",     "W\nW\nW",    "In\nfo\n..."};
     QStringList shown;
     for (QLabel* label : dialog.findChildren<QLabel*>()) shown << label->text();
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
@@ -184,8 +186,10 @@ class MainDialogTest : public QObject {
       for (const char* line : {"^BEGIN:VEVENT$", "^END:VEVENT$", "^DTSTAMP:"})
         QCOMPARE(l.filter(QRegularExpression(QString::fromLatin1(line))).size(), expected);
       const LocalDateTime u = utcnow();
-      QVERIFY(l.contains(QString::asprintf("DTSTAMP:%04d%02d%02dT%02d%02d%02dZ", u.year, u.month, u.day, u.hour, u.minute, u.second)));
-      QCOMPARE(l.filter(QRegularExpression(QStringLiteral("^DTSTART:\\d{8}T\\d{6}Z$"))).isEmpty(), content == icalendarholidays);
+      QVERIFY(l.contains(
+          QString::asprintf("DTSTAMP:%04d%02d%02dT%02d%02d%02dZ", u.year, u.month, u.day, u.hour, u.minute, u.second)));
+      QCOMPARE(l.filter(QRegularExpression(QStringLiteral("^DTSTART:\\d{8}T\\d{6}Z$"))).isEmpty(),
+               content == icalendarholidays);
     }
   }
 

@@ -24,13 +24,12 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
-
 #include <functional>
 #include <memory>
 #include <random>
 
-#include "report_invariants.h"
 #include "calendar/text.h"
+#include "report_invariants.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/widgets.h"
 #include "ui/tool_dialogs.h"
@@ -121,11 +120,11 @@ class MonkeyTest : public QObject {
   }
 
   static int randomkey(std::mt19937& random) {
-    static const int keys[] = {Qt::Key_Up,     Qt::Key_Down,   Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
-                               Qt::Key_End,    Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Backspace, Qt::Key_Delete,
-                               Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Tab,    Qt::Key_Backtab,  Qt::Key_Space,
-                               Qt::Key_Plus,   Qt::Key_Minus,  Qt::Key_0,      Qt::Key_9,        Qt::Key_A,
-                               Qt::Key_F1,     Qt::Key_F4,     Qt::Key_F10,    Qt::Key_Escape,   Qt::Key_Insert};
+    static const int keys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_PageUp, Qt::Key_PageDown,  Qt::Key_Home,
+                               Qt::Key_End,    Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Backspace, Qt::Key_Delete,
+                               Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,    Qt::Key_Backtab,   Qt::Key_Space,
+                               Qt::Key_Plus,   Qt::Key_Minus, Qt::Key_0,      Qt::Key_9,         Qt::Key_A,
+                               Qt::Key_F1,     Qt::Key_F4,    Qt::Key_F10,    Qt::Key_Escape,    Qt::Key_Insert};
     return keys[std::uniform_int_distribution<int>(0, std::size(keys) - 1)(random)];
   }
 
@@ -173,7 +172,8 @@ class MonkeyTest : public QObject {
       const int repeats = pick(4) == 0 ? 20 : 1;
       const int key = randomkey(random_);
       const Qt::KeyboardModifiers modifiers = randommodifiers();
-      for (int i = 0; i < repeats && dialog_ && field->isVisible(); ++i) QTest::keyClick(field, Qt::Key(key), modifiers);
+      for (int i = 0; i < repeats && dialog_ && field->isVisible(); ++i)
+        QTest::keyClick(field, Qt::Key(key), modifiers);
     } else if (what < 80 && !buttons.isEmpty()) {  // a button or check box
       buttons[pick(static_cast<int>(buttons.size()))]->click();
     } else if (what < 88 && dialog_) {  // a key to the dialog
@@ -227,10 +227,11 @@ class MonkeyTest : public QObject {
  private slots:
   void initTestCase() {
     // The offscreen platform's notes on every resize and raise of a window.
-    previoushandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-      if (!text.contains(QLatin1String("propagateSizeHints")) && !text.contains(QLatin1String("support raise()")))
-        previoushandler(type, context, text);
-    });
+    previoushandler =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+          if (!text.contains(QLatin1String("propagateSizeHints")) && !text.contains(QLatin1String("support raise()")))
+            previoushandler(type, context, text);
+        });
     qputenv("QUENDAL_NOW", "2024-03-15T10:30");
     QVERIFY(QDir::setCurrent(directory_.path()));
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &addresses_, "open");

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <tuple>
 
 #include "app/configuration.h"
@@ -50,14 +49,16 @@ std::string expectedreport(const char* name) {
   if (n == "date_shift") return builddateshift({2024, 3, 15, 0}, german).text;
   if (n == "moon_phase") return buildmoonreport({2024, 3, 15, 10, 30, 1, 0, 0, 0}, german).text;
   if (n == "rises") return buildrisesreport({.year = 2024, .month = 3, .day = 15, .zone = 1}, german).text;
-  if (n == "sidereal_time") return buildsiderealreport({.year = 2024, .month = 3, .day = 15, .hour = 10, .minute = 30, .zone = 1}, german).text;
+  if (n == "sidereal_time")
+    return buildsiderealreport({.year = 2024, .month = 3, .day = 15, .hour = 10, .minute = 30, .zone = 1}, german).text;
   if (n == "planets") {
     PlanetInputs in{.year = 2024, .month = 3, .day = 15, .hour = 10, .minute = 30, .zone = 1};
     in.deltat = buildplanetreport(in, german).corrected.deltat;  // the delta T hand-shake
     in.deltaTPending = true;
     return buildplanetreport(in, german).text;
   }
-  if (n == "satellite_dish") return builddishreport({.satellitedegrees = 19, .satellitetenths = 2, .satelliteeast = 1}, german).text;
+  if (n == "satellite_dish")
+    return builddishreport({.satellitedegrees = 19, .satellitetenths = 2, .satelliteeast = 1}, german).text;
   if (n == "distance") {
     const GeoPlace place{48, 12, 0, 1, 15, 37, 0, 1};
     return builddistancereport({.first = place, .second = place}, german).text;
@@ -127,7 +128,10 @@ class ToolDialogsTest : public QObject {
     ApplicationState s = germanstate();
     ToolDialog dialog(RisesDialog, s);
     dialog.date = {2200, 12, 31};
-    auto fields = [&] { return QStringList{number(dialog, "year"), number(dialog, "month"), number(dialog, "day"), number(dialog, "zone")}; };
+    auto fields = [&] {
+      return QStringList{number(dialog, "year"), number(dialog, "month"), number(dialog, "day"),
+                         number(dialog, "zone")};
+    };
     click(dialog, "dayon");
     QCOMPARE(fields(), (QStringList{"1800", "1", "1", "1"}));
     click(dialog, "dayback");
@@ -145,7 +149,10 @@ class ToolDialogsTest : public QObject {
     QStringList visited;
     for (const char* button : {"nextplace", "nextplace", "nextplace", "previousplace"}) {
       click(dialog, button);
-      visited << QStringLiteral("%1 %2%3").arg(s.locationindex).arg(number(dialog, "latitude")).arg(dialog.first("north") ? "N" : "S");
+      visited << QStringLiteral("%1 %2%3")
+                     .arg(s.locationindex)
+                     .arg(number(dialog, "latitude"))
+                     .arg(dialog.first("north") ? "N" : "S");
     }
     QCOMPARE(visited, (QStringList{"1 20N", "2 30S", "0 10N", "2 30S"}));
   }
@@ -154,10 +161,11 @@ class ToolDialogsTest : public QObject {
   void dateShiftStepLimits() {
     ApplicationState s = germanstate();
     ToolDialog dialog(DateShiftDialog, s);
-    const std::tuple<int, const char*, int> steps[] = {
-        {999000, "plus1000", 999000}, {998999, "plus1000", 999999}, {999899, "plus100", 999899}, {999988, "plus10", 999998},
-        {999999, "plus1", 999999},    {999, "minus1000", 999},      {1000, "minus1000", 0},      {99, "minus100", 99},
-        {10, "minus10", 0},           {0, "minus1", 0}};
+    const std::tuple<int, const char*, int> steps[] = {{999000, "plus1000", 999000}, {998999, "plus1000", 999999},
+                                                       {999899, "plus100", 999899},  {999988, "plus10", 999998},
+                                                       {999999, "plus1", 999999},    {999, "minus1000", 999},
+                                                       {1000, "minus1000", 0},       {99, "minus100", 99},
+                                                       {10, "minus10", 0},           {0, "minus1", 0}};
     for (const auto& [days, button, expected] : steps) {
       dialog.setnumber("days", days);
       click(dialog, button);

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <functional>
 #include <memory>
 #include <utility>
@@ -204,8 +203,10 @@ class WindowsTest : public QObject {
     const double instant = datetojd(2009, 2, 28) + 0.25;
     {
       ToolDialog dialog(PositionDialog, s);
-      QCOMPARE((QList<int>{dialog.number("year"), dialog.number("zone"), dialog.number("latitude")}), (QList<int>{2024, 0, 48}));
-      for (const auto& [field, value] : {std::pair{"year", 2009}, {"month", 2}, {"day", 31}, {"hour", 6}, {"minute", 0}})
+      QCOMPARE((QList<int>{dialog.number("year"), dialog.number("zone"), dialog.number("latitude")}),
+               (QList<int>{2024, 0, 48}));
+      for (const auto& [field, value] :
+           {std::pair{"year", 2009}, {"month", 2}, {"day", 31}, {"hour", 6}, {"minute", 0}})
         dialog.setnumber(field, value);
       dialog.findChild<QAbstractButton*>("date")->click();
       QCOMPARE(dialog.number("day"), 28);

@@ -16,14 +16,13 @@ namespace quendal {
 AboutPlatform aboutplatform() {
   AboutPlatform p;
   p.bits = QSysInfo::WordSize;
-  p.system = QSysInfo::kernelType() == QLatin1String("linux") ? std::string("Linux")
-                                                               : QSysInfo::kernelType().toStdString();
+  p.system =
+      QSysInfo::kernelType() == QLatin1String("linux") ? std::string("Linux") : QSysInfo::kernelType().toStdString();
   p.architecture = QSysInfo::buildCpuArchitecture().toStdString();
   p.toolkit = QStringLiteral("Qt %1.%2").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR).toStdString();
   p.runningon = QSysInfo::prettyProductName().toStdString();
-  p.version = QStringLiteral("Kernel %1, Qt %2")
-                  .arg(QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()))
-                  .toStdString();
+  p.version =
+      QStringLiteral("Kernel %1, Qt %2").arg(QSysInfo::kernelVersion(), QString::fromLatin1(qVersion())).toStdString();
   return p;
 }
 

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-
 #include <algorithm>
 
 #include "calendar/text.h"
@@ -46,9 +45,7 @@ CalendarWindow::CalendarWindow(ApplicationState& state, QWidget* owner)
   relabel();
 }
 
-CalendarWindow::~CalendarWindow() {
-  state_.languagemode = savedlanguagemode_;
-}
+CalendarWindow::~CalendarWindow() { state_.languagemode = savedlanguagemode_; }
 
 void CalendarWindow::build() {
   struct Spec {
@@ -57,11 +54,12 @@ void CalendarWindow::build() {
     const char* english;
     void (CalendarWindow::*action)();
   };
-  const Spec specs[6] = {
-      {"monthback", "Monat -", "Month -", nullptr}, {"monthon", "Monat +", "Month +", nullptr},
-      {"yearback", "Jahr -", "Year -", nullptr},    {"yearon", "Jahr +", "Year +", nullptr},
-      {"view", "Ansicht <->", "View <->", &CalendarWindow::nextview},
-      {"help", "Hilfe - F1", "Help - F1", &CalendarWindow::help}};
+  const Spec specs[6] = {{"monthback", "Monat -", "Month -", nullptr},
+                         {"monthon", "Monat +", "Month +", nullptr},
+                         {"yearback", "Jahr -", "Year -", nullptr},
+                         {"yearon", "Jahr +", "Year +", nullptr},
+                         {"view", "Ansicht <->", "View <->", &CalendarWindow::nextview},
+                         {"help", "Hilfe - F1", "Help - F1", &CalendarWindow::help}};
   for (int i = 0; i < 6; ++i) {
     auto* b = new QPushButton(this);
     b->setObjectName(QString::fromLatin1(specs[i].key));
@@ -171,23 +169,43 @@ void CalendarWindow::print() {
 void CalendarWindow::keyPressEvent(QKeyEvent* event) {
   const int year = state_.currentyear;
   switch (event->key()) {
-    case Qt::Key_Left: stepmonth(-1); break;
-    case Qt::Key_Right: stepmonth(1); break;
-    case Qt::Key_Down: stepyear(-1); break;
-    case Qt::Key_Up: stepyear(1); break;
-    case Qt::Key_Escape: close(); break;
-    case Qt::Key_F1: help(); break;
+    case Qt::Key_Left:
+      stepmonth(-1);
+      break;
+    case Qt::Key_Right:
+      stepmonth(1);
+      break;
+    case Qt::Key_Down:
+      stepyear(-1);
+      break;
+    case Qt::Key_Up:
+      stepyear(1);
+      break;
+    case Qt::Key_Escape:
+      close();
+      break;
+    case Qt::Key_F1:
+      help();
+      break;
     case Qt::Key_F2:
-    case Qt::Key_Plus: togglefont(); break;
-    case Qt::Key_F3: print(); break;
+    case Qt::Key_Plus:
+      togglefont();
+      break;
+    case Qt::Key_F3:
+      print();
+      break;
     case Qt::Key_F4:
       if (year > 1594) stepyear(-10);
       break;
     case Qt::Key_F5:
       if (year < 9988) stepyear(10);
       break;
-    case Qt::Key_F6: stepplace(-1); break;
-    case Qt::Key_F7: stepplace(1); break;
+    case Qt::Key_F6:
+      stepplace(-1);
+      break;
+    case Qt::Key_F7:
+      stepplace(1);
+      break;
     case Qt::Key_F8:
       if (year > 1684) stepyear(-100);
       break;
@@ -195,9 +213,15 @@ void CalendarWindow::keyPressEvent(QKeyEvent* event) {
       if (year < 9898) stepyear(100);
       break;
     case Qt::Key_F11:
-    case Qt::Key_Minus: togglelanguage(); break;
-    case Qt::Key_F12: nextview(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Minus:
+      togglelanguage();
+      break;
+    case Qt::Key_F12:
+      nextview();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
   }
 }
 

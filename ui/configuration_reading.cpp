@@ -9,9 +9,7 @@ int readconfiguration(ApplicationState& state) {
   return c.result;
 }
 
-int placesinuse(const ApplicationState& state) {
-  return locationsinuse(state.configuration.locationTable);
-}
+int placesinuse(const ApplicationState& state) { return locationsinuse(state.configuration.locationTable); }
 
 const LocationRecord& configuredplace(const ApplicationState& state, int index) {
   return state.configuration.locationTable[index >= 0 && index < locationtablesize ? index : 0];

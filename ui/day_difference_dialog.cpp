@@ -44,12 +44,23 @@ void closing(ToolDialog& d) { d.state().differenceDirection = 0; }
 
 using namespace controls;
 
-constexpr ControlSpec datefield(const char* key, const char* german, const char* english, int maxlength,
-                                int minimum, int maximum, Initial initial, int value, bool year,
-                                const char* germanname, const char* englishname, int row, int column) {
-  return {.kind = Control::field, .key = key, .german = german, .english = english, .maxlength = maxlength,
-          .minimum = minimum, .maximum = maximum, .initial = initial, .value = value, .year = year,
-          .germanname = germanname, .englishname = englishname, .row = row, .column = column};
+constexpr ControlSpec datefield(const char* key, const char* german, const char* english, int maxlength, int minimum,
+                                int maximum, Initial initial, int value, bool year, const char* germanname,
+                                const char* englishname, int row, int column) {
+  return {.kind = Control::field,
+          .key = key,
+          .german = german,
+          .english = english,
+          .maxlength = maxlength,
+          .minimum = minimum,
+          .maximum = maximum,
+          .initial = initial,
+          .value = value,
+          .year = year,
+          .germanname = germanname,
+          .englishname = englishname,
+          .row = row,
+          .column = column};
 }
 
 const ControlSpec dialogcontrols[] = {
@@ -57,14 +68,14 @@ const ControlSpec dialogcontrols[] = {
               "First Date Year", 0, 0),
     datefield("month1", "Monat:", "Month:", 2, 1, 12, Initial::constant, 12, false, "Erstes Datum Monat",
               "First Date Month", 0, 2),
-    datefield("day1", "Tag:", "Day:", 2, 1, 31, Initial::constant, 31, false, "Erstes Datum Tag",
-              "First Date Day", 0, 4),
+    datefield("day1", "Tag:", "Day:", 2, 1, 31, Initial::constant, 31, false, "Erstes Datum Tag", "First Date Day", 0,
+              4),
     datefield("year2", "Jahr:", "Year:", 4, 100, 9999, Initial::todayyear, 0, true, "Zweites Datum Jahr",
               "Second Date Year", 1, 0),
     datefield("month2", "Monat:", "Month:", 2, 1, 12, Initial::todaymonth, 0, false, "Zweites Datum Monat",
               "Second Date Month", 1, 2),
-    datefield("day2", "Tag:", "Day:", 2, 1, 31, Initial::todayday, 0, false, "Zweites Datum Tag",
-              "Second Date Day", 1, 4),
+    datefield("day2", "Tag:", "Day:", 2, 1, 31, Initial::todayday, 0, false, "Zweites Datum Tag", "Second Date Day", 1,
+              4),
     button("direction", "+ <--> -", "+ <--> -", direction, 0, 0),
     button("details", "Details...", "Details...", details, 0, 1),
     printbutton(0, 2),

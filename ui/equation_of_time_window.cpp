@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
-
 #include <algorithm>
 
 #include "calendar/text.h"
@@ -76,24 +75,50 @@ void EquationOfTimeWindow::print() { printimage(QStringLiteral("EquationofTime")
 
 void EquationOfTimeWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Left: setyear(wrapped(year_ - 1)); break;
-    case Qt::Key_Right: setyear(wrapped(year_ + 1)); break;
-    case Qt::Key_Up: setyear(wrapped(year_ + 10)); break;
-    case Qt::Key_Down: setyear(wrapped(year_ - 10)); break;
-    case Qt::Key_F4: setyear(year_ < 1011 ? year_ : year_ - 10); break;
-    case Qt::Key_F5: setyear(year_ >= 3989 ? year_ : year_ + 10); break;
-    case Qt::Key_F8: setyear(year_ > 1100 ? year_ - 100 : year_); break;
-    case Qt::Key_F9: setyear(year_ < 3900 ? year_ + 100 : year_); break;
-    case Qt::Key_F1: help(); break;
-    case Qt::Key_F2: togglebuttons(); break;
-    case Qt::Key_F3: print(); break;
+    case Qt::Key_Left:
+      setyear(wrapped(year_ - 1));
+      break;
+    case Qt::Key_Right:
+      setyear(wrapped(year_ + 1));
+      break;
+    case Qt::Key_Up:
+      setyear(wrapped(year_ + 10));
+      break;
+    case Qt::Key_Down:
+      setyear(wrapped(year_ - 10));
+      break;
+    case Qt::Key_F4:
+      setyear(year_ < 1011 ? year_ : year_ - 10);
+      break;
+    case Qt::Key_F5:
+      setyear(year_ >= 3989 ? year_ : year_ + 10);
+      break;
+    case Qt::Key_F8:
+      setyear(year_ > 1100 ? year_ - 100 : year_);
+      break;
+    case Qt::Key_F9:
+      setyear(year_ < 3900 ? year_ + 100 : year_);
+      break;
+    case Qt::Key_F1:
+      help();
+      break;
+    case Qt::Key_F2:
+      togglebuttons();
+      break;
+    case Qt::Key_F3:
+      print();
+      break;
     case Qt::Key_F11:
       togglelanguage();
       relabelcommands();
       update();
       break;
-    case Qt::Key_Escape: close(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Escape:
+      close();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
   }
 }
 

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-
 #include <algorithm>
 
 #include "calendar/text.h"
@@ -105,8 +104,8 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   if (needsresize(w, h)) return;
   if (!offscreen_.isNull() && (w > offscreen_.width() || h > offscreen_.height())) {
     // A window larger than the screen (several screens): a larger image.
-    offscreen_ = QImage(std::max(w, offscreen_.width()) + 100, std::max(h, offscreen_.height()) + 100,
-                        QImage::Format_RGB32);
+    offscreen_ =
+        QImage(std::max(w, offscreen_.width()) + 100, std::max(h, offscreen_.height()) + 100, QImage::Format_RGB32);
   }
   QPainter window(this);
   if (offscreen_.isNull()) {

@@ -44,9 +44,9 @@ void exporticalendarcommand(QWidget* owner, const ApplicationState& state, int y
   const bool german = lang != english;
   if (year < icalendarholidayfirst || year > icalendarholidaylast) return;
   const QString proposed = QDir::current().filePath(QStringLiteral("quendal-%1.ics").arg(year));
-  const QString file = QFileDialog::getSaveFileName(
-      owner, icalendarcommandlabel(lang).chopped(3), proposed,
-      german ? QStringLiteral("iCalendar (*.ics);;Alle Dateien (*)") : QStringLiteral("iCalendar (*.ics);;All Files (*)"));
+  const QString file = QFileDialog::getSaveFileName(owner, icalendarcommandlabel(lang).chopped(3), proposed,
+                                                    german ? QStringLiteral("iCalendar (*.ics);;Alle Dateien (*)")
+                                                           : QStringLiteral("iCalendar (*.ics);;All Files (*)"));
   if (file.isEmpty()) return;
   QString error;
   if (exporticalendar(state, year, file, error)) return;

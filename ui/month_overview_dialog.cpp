@@ -13,8 +13,8 @@ namespace {
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
-  const MonthOverview r = buildmonthoverview(
-      {s.currentyear, s.reportpage, s.locationindex, s.configuration.locationTable}, d.language());
+  const MonthOverview r =
+      buildmonthoverview({s.currentyear, s.reportpage, s.locationindex, s.configuration.locationTable}, d.language());
   s.currentyear = r.year;
   s.reportpage = r.month;
   d.setdialogicon(r.icon);

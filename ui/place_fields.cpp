@@ -14,9 +14,7 @@ GeoPlace readplace(const ToolDialog& dialog) {
   return p;
 }
 
-int placeindex(const ToolDialog& dialog) {
-  return dialog.placefromtable ? dialog.state().locationindex : -1;
-}
+int placeindex(const ToolDialog& dialog) { return dialog.placefromtable ? dialog.state().locationindex : -1; }
 
 void writeplace(ToolDialog& dialog, const GeoPlace& place) {
   dialog.setnumber("latitude", place.latitudedegrees);

@@ -14,9 +14,8 @@ namespace {
 enum { listflag, allflag };  // ToolDialog::flags
 
 // Check boxes of the bodies, index 1..11 of the report.
-const char* const bodykeys[planetreportbodies + 1] = {"",       "mercury", "venus",   "earth",
-                                                      "mars",   "jupiter", "saturn",  "uranus",
-                                                      "neptune", "pluto",  "sun",     "moon"};
+const char* const bodykeys[planetreportbodies + 1] = {"",       "mercury", "venus",   "earth", "mars", "jupiter",
+                                                      "saturn", "uranus",  "neptune", "pluto", "sun",  "moon"};
 
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();

@@ -122,8 +122,7 @@ void closing(ToolDialog& d) { d.placefromtable = false; }
 
 using namespace controls;
 
-constexpr ControlSpec seconds(const char* key, const char* germanname, const char* englishname, int row,
-                              int column) {
+constexpr ControlSpec seconds(const char* key, const char* germanname, const char* englishname, int row, int column) {
   ControlSpec c = field(key, "Sekunde:", "Second:", 2, 0, 59, 0, row, column);
   c.germanname = germanname;
   c.englishname = englishname;

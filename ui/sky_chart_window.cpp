@@ -26,10 +26,10 @@ constexpr double minutestep = 1.0 / 1440.0;
 constexpr int smallestside = 240;
 constexpr int grownside = 280;
 
-const QColor innercolour(20, 20, 250);   // Mercury, Venus, Mars
-const QColor outercolour(250, 20, 20);   // Jupiter .. Pluto
+const QColor innercolour(20, 20, 250);     // Mercury, Venus, Mars
+const QColor outercolour(250, 20, 20);     // Jupiter .. Pluto
 const QColor luminarycolour(20, 250, 20);  // the Sun and the Moon
-const QColor suncolour(250, 250, 0);     // the Sun of the solar-system views
+const QColor suncolour(250, 250, 0);       // the Sun of the solar-system views
 const QColor headingcolour(250, 50, 50);
 const QColor linecolour(50, 50, 50);
 
@@ -83,10 +83,18 @@ void SkyChartWindow::makebuttons() {
 
 void SkyChartWindow::buttonclicked(int id) {
   switch (id) {
-    case 3: stepinstant(-1, 2000000.0, false); break;
-    case 4: stepinstant(1, 2000000.0, false); break;
-    case 5: nextview(); break;
-    case 6: help(); break;
+    case 3:
+      stepinstant(-1, 2000000.0, false);
+      break;
+    case 4:
+      stepinstant(1, 2000000.0, false);
+      break;
+    case 5:
+      nextview();
+      break;
+    case 6:
+      help();
+      break;
     case 7:
       orientation_ = (orientation_ + 1) % skychartorientations;
       update();
@@ -128,8 +136,12 @@ void SkyChartWindow::changeposition() {
 void SkyChartWindow::keyPressEvent(QKeyEvent* event) {
   const bool chart = view_ == skychartview;
   switch (event->key()) {
-    case Qt::Key_Left: stepinstant(chart ? -1.0 / 24.0 : -7.0); break;
-    case Qt::Key_Right: stepinstant(chart ? 1.0 / 24.0 : 7.0); break;
+    case Qt::Key_Left:
+      stepinstant(chart ? -1.0 / 24.0 : -7.0);
+      break;
+    case Qt::Key_Right:
+      stepinstant(chart ? 1.0 / 24.0 : 7.0);
+      break;
     case Qt::Key_Down:
       if (chart) {
         hidebuttonsawhile();
@@ -148,30 +160,56 @@ void SkyChartWindow::keyPressEvent(QKeyEvent* event) {
         stepinstant(monthstep);
       }
       break;
-    case Qt::Key_F4: stepinstant(chart ? -monthstep : -yearstep); break;
-    case Qt::Key_F5: stepinstant(chart ? monthstep : yearstep); break;
-    case Qt::Key_F8: stepinstant(chart ? -yearstep : -10 * yearstep); break;
-    case Qt::Key_F9: stepinstant(chart ? yearstep : 10 * yearstep); break;
-    case Qt::Key_Plus: stepinstant(minutestep); break;
-    case Qt::Key_Minus: stepinstant(-minutestep, 1000000.0); break;
+    case Qt::Key_F4:
+      stepinstant(chart ? -monthstep : -yearstep);
+      break;
+    case Qt::Key_F5:
+      stepinstant(chart ? monthstep : yearstep);
+      break;
+    case Qt::Key_F8:
+      stepinstant(chart ? -yearstep : -10 * yearstep);
+      break;
+    case Qt::Key_F9:
+      stepinstant(chart ? yearstep : 10 * yearstep);
+      break;
+    case Qt::Key_Plus:
+      stepinstant(minutestep);
+      break;
+    case Qt::Key_Minus:
+      stepinstant(-minutestep, 1000000.0);
+      break;
     case Qt::Key_F6:
       if (chart) buttonclicked(7);
       break;
     case Qt::Key_F7:
       if (chart) buttonclicked(8);
       break;
-    case Qt::Key_F1: help(); break;
-    case Qt::Key_F2: togglebuttons(); break;
-    case Qt::Key_F3: print(); break;
-    case Qt::Key_F10: changeposition(); break;
+    case Qt::Key_F1:
+      help();
+      break;
+    case Qt::Key_F2:
+      togglebuttons();
+      break;
+    case Qt::Key_F3:
+      print();
+      break;
+    case Qt::Key_F10:
+      changeposition();
+      break;
     case Qt::Key_F11:
       togglelanguage();
       relabel();
       update();
       break;
-    case Qt::Key_F12: nextview(); break;
-    case Qt::Key_Escape: close(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_F12:
+      nextview();
+      break;
+    case Qt::Key_Escape:
+      close();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
   }
 }
 
@@ -185,8 +223,8 @@ bool SkyChartWindow::needsresize(int w, int h) {
 void SkyChartWindow::draw(QPainter& p, int w, int h, bool direct) {
   const int centre = std::min(w, h) / 2;
   p.setPen(headingcolour);
-  drawtextat(p, 15, 15, text(skycharttitle(state_.chart.chartInstant, language())) +
-                            (direct ? QStringLiteral(".") : QString()));
+  drawtextat(p, 15, 15,
+             text(skycharttitle(state_.chart.chartInstant, language())) + (direct ? QStringLiteral(".") : QString()));
   if (view_ == skychartview)
     drawskychart(p, w, h, centre);
   else

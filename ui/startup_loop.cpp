@@ -6,11 +6,11 @@
 
 #include "app/startup.h"
 #include "calendar/text.h"
+#include "ui/calendar_window.h"
 #include "ui/configuration_reading.h"
+#include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
-#include "ui/calendar_window.h"
-#include "ui/equation_of_time_window.h"
 #include "ui/window_support.h"
 
 namespace quendal {
@@ -35,7 +35,8 @@ int runstartuploop(ApplicationState& state) {
       state.reportpage = now.month;
       state.tablesStale = 1;
       auto* window = new CalendarWindow(state);
-      window->setWindowTitle(state.language() == english ? QStringLiteral("Calendar") : QStringLiteral("Monatskalender"));
+      window->setWindowTitle(state.language() == english ? QStringLiteral("Calendar")
+                                                         : QStringLiteral("Monatskalender"));
       window->setGeometry(initialwindowgeometry(window));
       runwindow(window);
     }

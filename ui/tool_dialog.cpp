@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <cstring>
 
@@ -18,10 +17,10 @@
 #include "calendar/text.h"
 #include "print/print_preview_dialog.h"
 #include "ui/configuration_reading.h"
+#include "ui/equation_of_time_window.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
-#include "ui/equation_of_time_window.h"
 #include "ui/sky_chart_window.h"
 #include "ui/window_support.h"
 
@@ -191,15 +190,32 @@ void ToolDialog::setinitialvalues() {
     if (!e.field) continue;
     int v = s.value;
     switch (s.initial) {
-      case Initial::constant: break;
-      case Initial::todayyear: v = now.year; break;
-      case Initial::lastyear: v = now.year - 1; break;
-      case Initial::todaymonth: v = now.month; break;
-      case Initial::todayday: v = now.day; break;
-      case Initial::todayhour: v = now.hour; break;
-      case Initial::todayminute: v = now.minute; break;
-      case Initial::dialogzone: v = toolsteps::dialogzone(lang, now.year, now.month, now.day); break;
-      case Initial::empty: e.field->setText(QString()); continue;
+      case Initial::constant:
+        break;
+      case Initial::todayyear:
+        v = now.year;
+        break;
+      case Initial::lastyear:
+        v = now.year - 1;
+        break;
+      case Initial::todaymonth:
+        v = now.month;
+        break;
+      case Initial::todayday:
+        v = now.day;
+        break;
+      case Initial::todayhour:
+        v = now.hour;
+        break;
+      case Initial::todayminute:
+        v = now.minute;
+        break;
+      case Initial::dialogzone:
+        v = toolsteps::dialogzone(lang, now.year, now.month, now.day);
+        break;
+      case Initial::empty:
+        e.field->setText(QString());
+        continue;
     }
     e.field->setNumber(v);
   }
@@ -246,7 +262,8 @@ void ToolDialog::relabel() {
 void ToolDialog::setcaption(const char* caption) {
   if (caption) caption_ = QString::fromUtf8(caption);
   setWindowTitle(caption_);
-  report_->setAccessibleName(caption_ + (language() == english ? QStringLiteral(" Report") : QStringLiteral(" Bericht")));
+  report_->setAccessibleName(caption_ +
+                             (language() == english ? QStringLiteral(" Report") : QStringLiteral(" Bericht")));
 }
 
 void ToolDialog::setdialogicon(int resource) { setWindowIcon(programicon(resource)); }

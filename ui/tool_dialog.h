@@ -58,8 +58,8 @@ struct ControlSpec {
   int minimum = 0;    // fields: spin range
   int maximum = 0;
   Initial initial = Initial::constant;
-  int value = 0;      // constant default; check box and pair: 1 = first checked
-  bool year = false;  // a year field: the calculation waits until it is complete
+  int value = 0;                       // constant default; check box and pair: 1 = first checked
+  bool year = false;                   // a year field: the calculation waits until it is complete
   const char* germansecond = nullptr;  // a pair: its second box
   const char* englishsecond = nullptr;
   // Accessible names where the label alone does not say which field it is
@@ -87,10 +87,10 @@ struct ToolDialogTable {
   int yearcharacters = 4;            // a year field is read from this many characters on
   const char* wikigerman = nullptr;  // encyclopedia article, German and English
   const char* wikienglish = nullptr;
-  bool graphwindow = false;          // can open a graph window: closing refused while one is open
-  ToolAction calculate = nullptr;    // fill inputs, call the report, write back, show
-  ToolAction opening = nullptr;      // before the first calculation
-  ToolAction closing = nullptr;      // when the dialog ends
+  bool graphwindow = false;        // can open a graph window: closing refused while one is open
+  ToolAction calculate = nullptr;  // fill inputs, call the report, write back, show
+  ToolAction opening = nullptr;    // before the first calculation
+  ToolAction closing = nullptr;    // when the dialog ends
 };
 
 // Per-dialog state that lives as long as the dialog does.
@@ -113,13 +113,13 @@ class ToolDialog : public QDialog {
 
   // ---- Fields, check boxes, pairs, buttons by key
   QString text(const char* key) const;
-  int length(const char* key) const;      // characters
-  bool isnumber(const char* key) const;   // holds a number of its kind
-  int number(const char* key) const;      // 0 when it holds no number
+  int length(const char* key) const;           // characters
+  bool isnumber(const char* key) const;        // holds a number of its kind
+  int number(const char* key) const;           // 0 when it holds no number
   void setnumber(const char* key, int value);  // write-back: no change signal
   bool checked(const char* key) const;
   void setchecked(const char* key, bool checked);
-  int first(const char* key) const;       // pairs: 1 when the first box is checked
+  int first(const char* key) const;  // pairs: 1 when the first box is checked
   void setfirst(const char* key, int first);
   void setlabel(const char* key, const char* german, const char* english);
   void setshown(const char* key, bool shown);
@@ -132,8 +132,8 @@ class ToolDialog : public QDialog {
   ReportField* reportfield() const { return report_; }
 
   // ---- Calculation
-  void recalculate();  // at once
-  void restarttimer(); // the 50 ms debounce, the report field hidden meanwhile
+  void recalculate();   // at once
+  void restarttimer();  // the 50 ms debounce, the report field hidden meanwhile
   void hidereport();
 
   // State of this dialog, reset by its end.

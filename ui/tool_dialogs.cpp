@@ -5,10 +5,19 @@ namespace quendal {
 
 namespace {
 const ToolDialogTable* const alltables[] = {
-    &LargeViewDialog,          &DayDifferenceDialog,      &MoonPhaseDialog,      &RisesDialog,
-    &DateShiftDialog,          &MonthOverviewDialog,      &WeekdayDistributionDialog,
-    &EasterDistributionDialog, &EquationOfTimeDialog,     &SiderealTimeDialog,   &PlanetDialog,
-    &SatelliteDishDialog,      &DistanceDialog,
+    &LargeViewDialog,
+    &DayDifferenceDialog,
+    &MoonPhaseDialog,
+    &RisesDialog,
+    &DateShiftDialog,
+    &MonthOverviewDialog,
+    &WeekdayDistributionDialog,
+    &EasterDistributionDialog,
+    &EquationOfTimeDialog,
+    &SiderealTimeDialog,
+    &PlanetDialog,
+    &SatelliteDishDialog,
+    &DistanceDialog,
 };
 }  // namespace
 

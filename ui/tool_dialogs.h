@@ -22,7 +22,7 @@ extern const ToolDialogTable SatelliteDishDialog;        // 129
 extern const ToolDialogTable DistanceDialog;             // 130
 
 // The sky chart's position dialog (not one of the thirteen tools).
-extern const ToolDialogTable PositionDialog;             // 131
+extern const ToolDialogTable PositionDialog;  // 131
 
 // All thirteen, in the order of their template numbers.
 std::span<const ToolDialogTable* const> tooldialogtables();

@@ -27,8 +27,17 @@ void calculate(ToolDialog& d) {
 using namespace controls;
 
 constexpr ControlSpec yearrange(const char* key, const char* german, const char* english, int row) {
-  return {.kind = Control::field, .key = key, .german = german, .english = english, .maxlength = 4,
-          .minimum = 100, .maximum = 9999, .initial = Initial::todayyear, .year = true, .row = row, .column = 0};
+  return {.kind = Control::field,
+          .key = key,
+          .german = german,
+          .english = english,
+          .maxlength = 4,
+          .minimum = 100,
+          .maximum = 9999,
+          .initial = Initial::todayyear,
+          .year = true,
+          .row = row,
+          .column = 0};
 }
 
 const ControlSpec dialogcontrols[] = {

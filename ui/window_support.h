@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
-
 #include <functional>
 #include <string>
 

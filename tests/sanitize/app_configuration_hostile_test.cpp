@@ -49,8 +49,8 @@ std::vector<Hostile> corpus() {
   }
   c.push_back({"NUL bytes", std::string(65540, '\0')});
   c.push_back({"NUL in lines", "48 N 12\0  015E 37 \0name\n2024-01-01\0text\n"s});
-  c.push_back({"invalid UTF-8",
-               "48 N 12   015E 37 \xC3\n2024-01-01 \xE2\x82\n\xF0\x9F\x98\n\xED\xA0\x80\xC0\xAF\xFF\xFE\n"});
+  c.push_back(
+      {"invalid UTF-8", "48 N 12   015E 37 \xC3\n2024-01-01 \xE2\x82\n\xF0\x9F\x98\n\xED\xA0\x80\xC0\xAF\xFF\xFE\n"});
   c.push_back({"truncated sequence at the end", "48 N 12   015E 37 Pl\xC3\xB6tz \xF0\x9F"});
   c.push_back({"byte-order mark only", "\xEF\xBB\xBF"});
   c.push_back({"exactly 65540 bytes", repeat("48 N 12   015E 37 Sankt Pölten (Austria)\r\n", 2000).substr(0, 65540)});
@@ -64,8 +64,9 @@ std::vector<Hostile> corpus() {
   c.push_back({"a line of 200 places", repeat("48 N 12   015E 37 Sankt Pölten (Austria) ", 200)});
   c.push_back({"200 place lines", repeat("48 S 59   179W 59 " + repeat("ß", 60) + "\n", 200)});
   c.push_back({"200 date lines", repeat("2024-02-29 " + std::string(100, '\t') + "x\n", 200)});
-  c.push_back({"extreme numbers", "99 N 99  9999E 99 a\n-9 S -9 -999W -9 b\n+9 n +9 +999w +9 c\n"
-                                  "99 N 99 99999E 99 d\n9999-99-99 e\n-999-+9--9 f\n+9999+12+31 g\n"});
+  c.push_back({"extreme numbers",
+               "99 N 99  9999E 99 a\n-9 S -9 -999W -9 b\n+9 n +9 +999w +9 c\n"
+               "99 N 99 99999E 99 d\n9999-99-99 e\n-999-+9--9 f\n+9999+12+31 g\n"});
   c.push_back({"letters in number columns", "ö N öö  öööE öö x\n\xF6\xF6 N \xF6\xF6  \xF6\xF6\xF6W \xF6\xF6\n"});
   c.push_back({"four-byte characters", repeat("\xF0\x9F\x8C\x8D N 12   015E 37 \xF0\x9F\x8C\x8D\n", 40)});
   c.push_back({"control characters", "48 N 12   015E 37 \x01\x02\x1B[31m red \x7F\xC2\x85\n"});

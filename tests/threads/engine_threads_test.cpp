@@ -48,10 +48,10 @@ std::string work(int n) {
   out += buildmainreport({.year = year, .page = n % 13}, language).text;
   out += buildmonthoverview({.year = year, .month = 1 + n % 12}, language).text;
   out += buildmoonreport({.year = year, .month = 1 + n % 12, .day = 10, .hour = 12, .page = n % 7}, language).text;
-  out += buildrisesreport({.year = year, .month = 6, .day = 21, .zone = 1, .precise = 1,
-                           .planets = {1, 1, 1, 1, 1, 1, 1, 1}},
-                          language)
-             .text;
+  out +=
+      buildrisesreport(
+          {.year = year, .month = 6, .day = 21, .zone = 1, .precise = 1, .planets = {1, 1, 1, 1, 1, 1, 1, 1}}, language)
+          .text;
   PlanetInputs planets{.year = year, .month = 3, .day = 1 + n % 28, .hour = n % 24};
   planets.deltaTPending = true;
   planets.details = true;

@@ -5,24 +5,23 @@
 // runs it on the offscreen platform with the clock fixed).
 #include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QEventLoop>
-#include <QTimer>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <memory>
 
 #include "app/application_state.h"
 #include "calendar/calendar.h"
+#include "print/print_preview_dialog.h"
 #include "ui/calendar_window.h"
 #include "ui/equation_of_time_window.h"
-#include "print/print_preview_dialog.h"
 #include "ui/main_dialog.h"
-#include "ui/sky_chart_window.h"
 #include "ui/platform/platform.h"
+#include "ui/sky_chart_window.h"
 #include "ui/tool_dialogs.h"
 
 namespace {
@@ -38,7 +37,8 @@ bool save(QWidget& dialog, const QDir& directory, const char* name, const char* 
   // Let pending timers fire (the planet dialog's delta T hand-shake, the
   // graph windows' buttons coming back 350 ms after a resize or key).
   wait(400);
-  const QString file = directory.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), QLatin1String(language)));
+  const QString file =
+      directory.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), QLatin1String(language)));
   const bool saved = dialog.grab().save(file);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
   dialog.hide();

@@ -5,7 +5,6 @@
 // of 25, the repaint included).
 #include <QApplication>
 #include <QElapsedTimer>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -23,7 +22,8 @@ int main(int argc, char** argv) {
     quendal::MainDialog dialog(state);
     dialog.show();
     QApplication::processEvents();
-    std::printf("%-22s %6.1f ms from the start to the main dialog with its report\n", "main", start.nsecsElapsed() / 1e6);
+    std::printf("%-22s %6.1f ms from the start to the main dialog with its report\n", "main",
+                start.nsecsElapsed() / 1e6);
   }
   for (const quendal::ToolDialogTable* table : quendal::tooldialogtables()) {
     quendal::ToolDialog dialog(*table, state);

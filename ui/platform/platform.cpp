@@ -45,7 +45,6 @@ LocalDateTime utcnow() { return datetime(clock().toUTC()); }
 
 int userlanguageid() { return languageidfromlocale(QLocale::system().name().toLatin1().constData()); }
 
-
 void openwebaddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); }
 
 namespace {
@@ -71,7 +70,8 @@ QString tabbedtext(const QString& plain) {
       html += QStringLiteral("<tr><td style=\"padding-right:12px\">%1</td><td>%2</td></tr>")
                   .arg(pre(line.left(tab)), pre(rest));
     } else {
-      html += QStringLiteral("<p style=\"white-space:pre; margin:0\">%1</p>").arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line.toHtmlEscaped());
+      html += QStringLiteral("<p style=\"white-space:pre; margin:0\">%1</p>")
+                  .arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line.toHtmlEscaped());
     }
   }
   if (intable) html += QStringLiteral("</table>");
@@ -139,27 +139,48 @@ namespace {
 
 const char* iconfile(int resource) {
   switch (resource) {
-    case 101: return "today";
-    case 102: return "calendar";
-    case 103: return "large_view";
-    case 104: return "day_difference";
-    case 105: return "moon";
-    case 106: return "rises";
-    case 107: return "date_shift";
-    case 108: return "month_overview";
-    case 110: return "easter";
-    case 114: return "equation_of_time";
-    case 117: return "seasons";
-    case 119: return "sky_chart";
-    case 123: return "weekdays";
-    case 125: return "easter_distribution";
-    case 126: return "equation_of_time";
-    case 127: return "sidereal";
-    case 128: return "planets";
-    case 129: return "dish";
-    case 130: return "distance";
-    case 131: return "sky_chart";
-    default: return "quendal";
+    case 101:
+      return "today";
+    case 102:
+      return "calendar";
+    case 103:
+      return "large_view";
+    case 104:
+      return "day_difference";
+    case 105:
+      return "moon";
+    case 106:
+      return "rises";
+    case 107:
+      return "date_shift";
+    case 108:
+      return "month_overview";
+    case 110:
+      return "easter";
+    case 114:
+      return "equation_of_time";
+    case 117:
+      return "seasons";
+    case 119:
+      return "sky_chart";
+    case 123:
+      return "weekdays";
+    case 125:
+      return "easter_distribution";
+    case 126:
+      return "equation_of_time";
+    case 127:
+      return "sidereal";
+    case 128:
+      return "planets";
+    case 129:
+      return "dish";
+    case 130:
+      return "distance";
+    case 131:
+      return "sky_chart";
+    default:
+      return "quendal";
   }
 }
 

@@ -46,10 +46,10 @@ QSize dialogunits(const QFont& font, int width, int height);
 // ---- Report fonts ----------------------------------------------------------------
 
 enum class ReportFont {
-  userinterface,      // the platform's default user-interface font
-  systemproportional, // the proportional system font (the user-interface family, bold)
-  ansifixed,          // a fixed-pitch font of its own (another family or a smaller size)
-  systemfixed,        // the system's fixed-pitch font
+  userinterface,       // the platform's default user-interface font
+  systemproportional,  // the proportional system font (the user-interface family, bold)
+  ansifixed,           // a fixed-pitch font of its own (another family or a smaller size)
+  systemfixed,         // the system's fixed-pitch font
 };
 QFont reportfont(ReportFont which);
 

@@ -3,15 +3,14 @@
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QLayout>
-#include <QScreen>
-#include <QTextDocument>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
-
+#include <QTextDocument>
 #include <algorithm>
 
 namespace quendal {
