@@ -31,16 +31,24 @@ struct ChartState {
   double enteredLatitude = 0.0;
 };
 
+// What the start-up loop shows (the numbers are the program's own).
+enum class AppMode {
+  maindialog = 0,          // the main dialog
+  calendarfrommain = 1,    // the calendar window, then the main dialog again
+  calendaronly = 2,        // the calendar window only (CAL, KAL)
+  equationoftimeonly = 4,  // the equation-of-time graph only (BIO)
+};
+
 struct ApplicationState {
-  // Language: languagemode 1 automatic, 0 English forced, -1 German forced;
-  // languageoverride 0 or the configuration file's choice (3079, 1031, 2000);
-  // userlanguage the user's default language id, taken at start-up.
-  int languagemode = 1;
+  // Language: languagemode automatic or forced; languageoverride 0 or the
+  // configuration file's choice (3079, 1031, 2000); userlanguage the user's
+  // default language id, taken at start-up.
+  LanguageMode languagemode = LanguageMode::automatic;
   int languageoverride = 0;
   int userlanguage = 1033;
 
-  // 0 English, 1 German, 2 Austrian German, as the three values above give it.
-  int language() const { return currentlanguage(languagemode, languageoverride, userlanguage); }
+  // The language the three values above give.
+  Language language() const { return currentlanguage(languagemode, languageoverride, userlanguage); }
   // The language toggle of the commands and keys.
   void togglelanguage() { languagemode = quendal::togglelanguage(languagemode, languageoverride, userlanguage); }
 
@@ -54,9 +62,7 @@ struct ApplicationState {
     if (c.languageoverride != 0) languageoverride = c.languageoverride;
   }
 
-  // Start-up: 0 main dialog, 1 calendar window from the main dialog, 2
-  // calendar window only, 4 equation-of-time window only.
-  int appMode = 0;
+  AppMode appMode = AppMode::maindialog;
   bool printingEnabled = true;
   bool zodiacEnabled = true;
 

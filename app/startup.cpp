@@ -22,10 +22,10 @@ CommandKeyword commandkeyword(std::string_view arguments) {
 void applycommandkeyword(CommandKeyword keyword, ApplicationState& state) {
   switch (keyword) {
     case CommandKeyword::calendar:
-      state.appMode = 2;
+      state.appMode = AppMode::calendaronly;
       break;
     case CommandKeyword::equationoftime:
-      state.appMode = 4;
+      state.appMode = AppMode::equationoftimeonly;
       break;
     case CommandKeyword::printing:
       state.printingEnabled = true;
@@ -56,10 +56,10 @@ WindowGeometry initialwindowgeometry(int screenwidth, int screenheight) {
   return g;
 }
 
-const char* startupwindowcaption(int mode, int language) {
+const char* startupwindowcaption(AppMode mode, Language language) {
   const bool german = language != english;
-  if (mode == 1 || mode == 2) return german ? "Monatskalender" : "Calendar";
-  if (mode == 4) return german ? "Zeitgleichung" : "Equation of Time";
+  if (mode == AppMode::calendarfrommain || mode == AppMode::calendaronly) return german ? "Monatskalender" : "Calendar";
+  if (mode == AppMode::equationoftimeonly) return german ? "Zeitgleichung" : "Equation of Time";
   return "";
 }
 

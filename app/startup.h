@@ -12,8 +12,8 @@ namespace quendal {
 
 enum class CommandKeyword {
   none,
-  calendar,        // CAL, KAL: appMode 2
-  equationoftime,  // BIO: appMode 4
+  calendar,        // CAL, KAL: AppMode::calendaronly
+  equationoftime,  // BIO: AppMode::equationoftimeonly
   printing,        // DRU, PRI: printingEnabled
   zodiac,          // TZ: zodiacEnabled
 };
@@ -36,9 +36,9 @@ struct WindowGeometry {
 };
 WindowGeometry initialwindowgeometry(int screenwidth, int screenheight);
 
-// Caption of the window the start-up loop opens for appMode 1, 2 ("Monats-
-// kalender" / "Calendar") or 4 ("Zeitgleichung" / "Equation of Time"); "" for
-// other modes. language: 0 English, 1 German, 2 Austrian German.
-const char* startupwindowcaption(int mode, int language);
+// Caption of the window the start-up loop opens for the calendar modes
+// ("Monatskalender" / "Calendar") or the equation of time ("Zeitgleichung" /
+// "Equation of Time"); "" for the main dialog.
+const char* startupwindowcaption(AppMode mode, Language language);
 
 }  // namespace quendal

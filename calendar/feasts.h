@@ -4,6 +4,8 @@
 // holiday table (calendar/holidays.h) and the large view both read it.
 #pragma once
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 // Marking classes of a feast.
@@ -27,10 +29,9 @@ enum FeastListing {
   listedinboth = 3,
 };
 
-// True when the listing names the feast in the language (0 English, 1
-// German, 2 Austrian German).
-inline bool listedin(int listing, int language) {
-  return (listing & (language == 0 ? listedinenglish : listedingerman)) != 0;
+// True when the listing names the feast in the language.
+inline bool listedin(int listing, Language language) {
+  return (listing & (language == english ? listedinenglish : listedingerman)) != 0;
 }
 
 struct MovableFeast {

@@ -92,8 +92,8 @@ int markingkind(const HolidayTable& table, int day, int month, int year) {
   return any ? namedday : -1;
 }
 
-const char* holidayname(const HolidayEntry& entry, int language) {
-  return language == 0 ? entry.englishname : entry.germanname;
+const char* holidayname(const HolidayEntry& entry, Language language) {
+  return language == english ? entry.englishname : entry.germanname;
 }
 
 }  // namespace quendal

@@ -41,7 +41,7 @@ std::vector<const HolidayEntry*> holidaysof(const HolidayTable& table, int day, 
 // change, else 0 if the date has named days only; -1 without any row.
 int markingkind(const HolidayTable& table, int day, int month, int year);
 
-// The row's name in the language (0 English, 1 German, 2 Austrian German).
-const char* holidayname(const HolidayEntry& entry, int language);
+// The row's name in the language.
+const char* holidayname(const HolidayEntry& entry, Language language);
 
 }  // namespace quendal

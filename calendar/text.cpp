@@ -10,10 +10,10 @@ namespace quendal {
 
 // ---- Language -------------------------------------------------------------
 
-int currentlanguage(int languagemode, int languageoverride, int userlanguage) {
+Language currentlanguage(LanguageMode languagemode, int languageoverride, int userlanguage) {
   int id = 0;
-  if (languagemode != 0) id = languageoverride != 0 ? languageoverride : userlanguage;
-  if (languagemode < 0 && id != 3079) id = 1031;
+  if (languagemode != LanguageMode::english) id = languageoverride != 0 ? languageoverride : userlanguage;
+  if (languagemode == LanguageMode::german && id != 3079) id = 1031;
   switch (id) {
     case 1031:
     case 2055:
@@ -27,10 +27,11 @@ int currentlanguage(int languagemode, int languageoverride, int userlanguage) {
   }
 }
 
-int togglelanguage(int languagemode, int languageoverride, int userlanguage) {
-  if (languagemode == 0) return -1;
-  if (languagemode < 0) return 0;
-  return currentlanguage(languagemode, languageoverride, userlanguage) == english ? -1 : 0;
+LanguageMode togglelanguage(LanguageMode languagemode, int languageoverride, int userlanguage) {
+  if (languagemode == LanguageMode::english) return LanguageMode::german;
+  if (languagemode == LanguageMode::german) return LanguageMode::english;
+  return currentlanguage(languagemode, languageoverride, userlanguage) == english ? LanguageMode::german
+                                                                                  : LanguageMode::english;
 }
 
 // ---- Name tables ------------------------------------------------------------
@@ -82,23 +83,23 @@ const char* const zodiacnames[2][14] = {{"", "Widder", "Stier", "Zwillinge", "Kr
                                         {"", "Aries", "Taurus", "Gemini", "Crab", "Leo", "Virgo", "Libra", "Scorpio",
                                          "Sagittarius", "Capricorn", "Aquarius", "Pisces", "Ophiuchus"}};
 
-const char* monthname(int month, int language) {
+const char* monthname(int month, Language language) {
   if (month < 1 || month > 12) return "";
   if (month == 1 && language == austrian) return monthnames[0][0];
   return monthnames[namerow(language)][month];
 }
 
-const char* shortmonthname(int month, int language) {
+const char* shortmonthname(int month, Language language) {
   if (month < 1 || month > 12) return "";
   if (month == 1 && language == austrian) return shortmonthnames[0][0];
   return shortmonthnames[namerow(language)][month];
 }
 
-const char* weekdayname(int weekday, int language) {
+const char* weekdayname(int weekday, Language language) {
   return (weekday >= 1 && weekday <= 7) ? weekdaynames[namerow(language)][weekday] : "";
 }
 
-const char* shortweekdayname(int weekday, int language) {
+const char* shortweekdayname(int weekday, Language language) {
   return (weekday >= 1 && weekday <= 7) ? shortweekdaynames[namerow(language)][weekday] : "";
 }
 
@@ -179,7 +180,7 @@ std::string formatdecimalpadded(double value, int width, int comma, int decimals
   return text;
 }
 
-std::string zonelabel(int zone, int half, int language) {
+std::string zonelabel(int zone, int half, Language language) {
   if (half) {
     if (zone <= 0) return strprintf("UTC-%d 1/2", -zone);
     return strprintf("UTC+%d 1/2", zone);

@@ -16,23 +16,28 @@ namespace quendal {
 // ---- Language -------------------------------------------------------------
 //
 // The language of a text follows from three values the caller holds:
-// languagemode (1 automatic, 0 English forced, -1 German forced),
+// the language mode (automatic, English or German forced),
 // languageoverride (0 none, or the configuration file's choice 3079, 1031,
 // 2000) and the user's default language id (Windows locale id numbering).
 
-enum Language { english = 0, german = 1, austrian = 2 };
+enum class Language { english = 0, german = 1, austrian = 2 };
+using enum Language;
 
-// 0 English, 1 German, 2 Austrian German; asked anew for every text.
-int currentlanguage(int languagemode, int languageoverride, int userlanguage);
+// The language choice: German or English forced, or automatic (the
+// configuration file's language, else the user's).
+enum class LanguageMode { german = -1, english = 0, automatic = 1 };
+
+// Asked anew for every text.
+Language currentlanguage(LanguageMode languagemode, int languageoverride, int userlanguage);
 // The languagemode after the toggle of the language commands and keys (and
-// page 66 of the main report): -1 when the current language is English,
-// else 0.
-int togglelanguage(int languagemode, int languageoverride, int userlanguage);
+// page 66 of the main report): German forced when the current language is
+// English, else English forced.
+LanguageMode togglelanguage(LanguageMode languagemode, int languageoverride, int userlanguage);
 
 // ---- Name tables ------------------------------------------------------------
 // Row 0 German, row 1 English; pick the row with namerow(language).
 
-inline int namerow(int language) { return language == english ? 1 : 0; }
+inline int namerow(Language language) { return language == english ? 1 : 0; }
 
 extern const char* const monthnames[2][13];       // 1..12; German [0] "Jänner"
 extern const char* const shortmonthnames[2][13];  // four characters each
@@ -49,10 +54,10 @@ extern const char* const bodyletters[13];  // "h", ..., "M"
 extern const char* const zodiacnames[2][14];
 
 // Month names with the Austrian January rule applied.
-const char* monthname(int month, int language);
-const char* shortmonthname(int month, int language);
-const char* weekdayname(int weekday, int language);
-const char* shortweekdayname(int weekday, int language);
+const char* monthname(int month, Language language);
+const char* shortmonthname(int month, Language language);
+const char* weekdayname(int weekday, Language language);
+const char* shortweekdayname(int weekday, Language language);
 
 // ---- Numbers ----------------------------------------------------------------
 
@@ -72,7 +77,7 @@ std::string formatdecimal(double value, int width, int comma, int decimals);
 // decimals 0 means 2; with 1 decimal a blank is appended.
 std::string formatdecimalpadded(double value, int width, int comma, int decimals);
 // "UTC", "UTC+1 (MEZ)", "UTC+2 (CEST)", "UTC-5", "UTC+5 1/2", ...
-std::string zonelabel(int zone, int half, int language);
+std::string zonelabel(int zone, int half, Language language);
 // Nearest integer; the fraction must exceed 0.49999; sign kept aside.
 int roundnearest(double value);
 

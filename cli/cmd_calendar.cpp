@@ -40,7 +40,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.places =
       place.coordinates ? onlyplace(state.configuration.locationTable, place) : state.configuration.locationTable;
   in.placeindex = place.coordinates ? 0 : place.index;
-  const int language = state.language();
+  const Language language = state.language();
   int stale = 1;
   refreshcalendartables(in.year, in.view, language, state.holidayTable, state.eventTable, stale);
   const CalendarDisplay display = buildcalendardisplay(in, state.holidayTable, state.eventTable, language);

@@ -10,7 +10,7 @@ namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   readconfiguration(state, g);  // its language line applies, unless --lang is given
-  const int language = state.language();
+  const Language language = state.language();
   MoonReportInputs in;
   const CivilDate date = o.calendardate("date", g.today, 1600, 2400);
   const ClockTime time = minutetime(o, g);

@@ -34,7 +34,7 @@ void parseplanets(const std::string& list, int planets[8]) {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   readconfiguration(state, g);  // places; its language line applies, unless --lang is given
-  const int language = state.language();
+  const Language language = state.language();
   RisesInputs in;
   in.precise = o.flag("precise") ? 1 : 0;
   const CivilDate date =

@@ -270,8 +270,8 @@ std::string offsettext(int seconds) {
   return t;
 }
 
-int dialogdefaultzone(const CivilDate& date, int language) {
-  if (language == 0) return 0;
+int dialogdefaultzone(const CivilDate& date, Language language) {
+  if (language == english) return 0;
   return summertime(date.day, date.month, date.year) == 1 ? 2 : 1;
 }
 

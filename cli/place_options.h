@@ -22,6 +22,7 @@
 
 #include "app/configuration.h"
 #include "app/place.h"
+#include "calendar/text.h"
 #include "cli/cli.h"
 
 namespace quendal::cli {
@@ -83,7 +84,7 @@ std::string offsettext(int seconds);
 
 // The zone a tool dialog starts with: 0 in English (language 0); in German 2
 // when the date lies in European summer time, else 1.
-int dialogdefaultzone(const CivilDate& date, int language);
+int dialogdefaultzone(const CivilDate& date, Language language);
 
 // The help lines of the place and zone options.
 extern const char* const placehelp;

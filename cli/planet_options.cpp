@@ -105,8 +105,8 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   return in;
 }
 
-PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in,
-                           int language) {
+PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, Language),
+                           PlanetInputs in, Language language) {
   state.deltaTPending = in.deltaTPending;
   PlanetReport r = build(in, language);
   storeplanetstate(state, r);

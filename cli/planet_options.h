@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "calendar/text.h"
 #include "cli/cli.h"
 #include "reports/planet_report.h"
 
@@ -16,8 +17,8 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& global, 
 // Runs a planet text the way the dialog does: without --delta-t the first
 // run computes delta T for the date and the second uses it. The state keeps
 // the hand-shake flag and the sky chart's state of each run.
-PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, int), PlanetInputs in,
-                           int language);
+PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, Language),
+                           PlanetInputs in, Language language);
 
 // The help text of the options both subcommands share.
 std::string planetoptionshelp();

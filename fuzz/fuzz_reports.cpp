@@ -54,7 +54,7 @@ void check(const char* report, std::string_view text, std::size_t limit = buffer
   if (!fault.empty()) fail(report, fault, text);
 }
 
-int language(FuzzInput& in) { return in.byte() % 3; }
+Language language(FuzzInput& in) { return static_cast<Language>(in.byte() % 3); }
 
 // Today as the clock gives it: a date of the years 1..9999.
 struct Today {
@@ -133,7 +133,7 @@ void calendardisplay(FuzzInput& in) {
   c.view = in.field(0, 3);
   c.placeindex = in.field(0, 31);
   c.places = places(in);
-  const int lang = language(in);
+  const Language lang = language(in);
   HolidayTable holidays{};
   EventTable events{};
   int stale = 1;
@@ -232,7 +232,7 @@ void eotgraph(FuzzInput& in) {
   const int year = std::clamp(in.field(1000, 4000), 1000, 4000);  // as the window keeps it
   const EotGraphSize size = eotgraphsize(windowside(in), windowside(in));
   const int width = size.width, height = size.height;
-  const int lang = language(in);
+  const Language lang = language(in);
   const EotGraph graph = buildeotgraph(year, width, height, lang);
   check("eot graph title", graph.title.text);
   for (const GraphText& t : graph.gridlabels) check("eot graph label", t.text);
@@ -286,7 +286,7 @@ void mainreport(FuzzInput& in) {
   m.system.minor = in.field(0, 10);
   m.system.windows = in.flag();
   m.system.name = "Debian GNU/Linux 12 (bookworm)";
-  m.languagemode = in.field(-1, 1);
+  m.languagemode = static_cast<LanguageMode>(in.field(-1, 1));
   static constexpr int overrides[] = {0, 3079, 1031, 2000};
   m.languageoverride = overrides[in.byte() % 4];
   m.userlanguage = in.field(1031, 3079);
@@ -350,7 +350,7 @@ PlanetInputs planetinputs(FuzzInput& in) {
 
 void planets(FuzzInput& in) {
   const PlanetInputs p = planetinputs(in);
-  const int lang = language(in);
+  const Language lang = language(in);
   const PlanetReport r = buildplanetreport(p, lang);
   check("planets", r.text);
   if (in.flag()) {

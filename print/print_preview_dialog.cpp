@@ -17,7 +17,7 @@ namespace quendal {
 
 namespace {
 
-QString choose(const char* german, const char* english, int language) {
+QString choose(const char* german, const char* english, Language language) {
   return QString::fromUtf8(language == quendal::english ? english : german);
 }
 
@@ -56,7 +56,7 @@ void PreviewField::keyPressEvent(QKeyEvent* event) {
 
 PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) : QDialog(owner), state_(state) {
   setObjectName(QStringLiteral("print_preview"));
-  const int lang = state_.language();
+  const Language lang = state_.language();
   setWindowTitle(choose("Druckvorschau", "Print Preview", lang));
   setWindowIcon(owner ? owner->windowIcon() : programicon(100));
 
@@ -67,7 +67,7 @@ PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) 
   QString text = QStringLiteral("\r\n") + QString::fromStdString(state_.reportBuffer);
   field_->setPlainText(text.remove(QLatin1Char('\r')));
 
-  auto button = [this](const char* key, const char* german, const char* english, int language) {
+  auto button = [this](const char* key, const char* german, const char* english, Language language) {
     auto* b = new QPushButton(choose(german, english, language), this);
     b->setObjectName(QString::fromLatin1(key));
     b->setAutoDefault(false);

@@ -82,7 +82,7 @@ QFont installedfont(const QFont& font) {
   return substitute;  // no fixed-pitch font installed
 }
 
-bool germansystem(int userlanguage) { return currentlanguage(1, 0, userlanguage) != english; }
+bool germansystem(int userlanguage) { return currentlanguage(LanguageMode::automatic, 0, userlanguage) != english; }
 
 bool printText(QWidget* owner, const PrintSource& source, const QString& documentname, bool german) {
   QPrinter printer(QPrinter::HighResolution);
@@ -97,7 +97,7 @@ bool printText(QWidget* owner, const PrintSource& source, const QString& documen
                     range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
 }
 
-bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QString& documentname, int language) {
+bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QString& documentname, Language language) {
   if (image.isNull()) {
     showbuffermessage(owner, language);
     return false;
@@ -110,7 +110,7 @@ bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QStrin
   return printed;
 }
 
-void showbuffermessage(QWidget* owner, int language) {
+void showbuffermessage(QWidget* owner, Language language) {
   informationbox(owner, QStringLiteral(" Information"),
                  QString::fromUtf8(language != english
                                        ? "\n Drucken mangels \n Pufferspeicher nicht möglich!     \n\n"

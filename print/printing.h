@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include "calendar/text.h"
 #include "print/print_layout.h"
 
 class QPrinter;
@@ -43,9 +44,9 @@ bool printText(QWidget* owner, const PrintSource& source, const QString& documen
 
 // Prints a graph window's image of a w x h window on one page, scaled and
 // placed by bitmapplacement; without an image the buffer message.
-bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QString& documentname, int language);
+bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QString& documentname, Language language);
 
-// The message when there is no image to print. language: 0 English, else German.
-void showbuffermessage(QWidget* owner, int language);
+// The message when there is no image to print.
+void showbuffermessage(QWidget* owner, Language language);
 
 }  // namespace quendal

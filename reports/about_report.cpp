@@ -113,7 +113,7 @@ AboutInputs measureperformance(MillisecondClock clock) {
   return in;
 }
 
-std::string platformlines(const AboutPlatform& p, int language) {
+std::string platformlines(const AboutPlatform& p, Language language) {
   const bool german = language != english;
   std::string t = strprintf(german ? "\n\n %d-Bit-Version für %s (%s)" : "\n\n %d-bit version for %s (%s)", p.bits,
                             p.system.c_str(), p.architecture.c_str());
@@ -124,7 +124,7 @@ std::string platformlines(const AboutPlatform& p, int language) {
   return t;
 }
 
-AboutBox buildaboutbox(const AboutInputs& in, int language) {
+AboutBox buildaboutbox(const AboutInputs& in, Language language) {
   const bool german = language != english;
   AboutBox box;
   box.title = "Quendal and More";

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 // One timed run: how many computations took how many milliseconds.
@@ -38,12 +40,12 @@ struct AboutBox {
   std::string text;   // message-box text, lines separated by "\n"
 };
 
-AboutBox buildaboutbox(const AboutInputs& in, int language);
+AboutBox buildaboutbox(const AboutInputs& in, Language language);
 
 // The platform lines of the about box and the windows' help boxes:
 // "\n\n 64-Bit-Version für Linux (x86_64), Qt 6.4 \n läuft auf ... " and the
 // version in parentheses on a line of its own.
-std::string platformlines(const AboutPlatform& platform, int language);
+std::string platformlines(const AboutPlatform& platform, Language language);
 
 // ---- The performance test ------------------------------------------------------
 

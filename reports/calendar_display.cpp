@@ -37,13 +37,13 @@ class DisplayBuilder {
 };
 
 // Central European time or UTC, as the event table holds it.
-const char* zonetag(int day, int month, int year, int language) {
+const char* zonetag(int day, int month, int year, Language language) {
   if (language == english) return "(UTC) ";
   return summertime(day, month, year) == 1 ? "(MESZ) " : "(MEZ) ";
 }
 
 void monthcalendar(DisplayBuilder& out, const CalendarDisplay& d, const LocationRecord& place,
-                   const HolidayTable& holidays, const EventTable& events, int language) {
+                   const HolidayTable& holidays, const EventTable& events, Language language) {
   const int year = d.year, month = d.month;
   out.title(d.caption);
   for (int day = 1; day <= 32; ++day) {
@@ -70,7 +70,7 @@ void monthcalendar(DisplayBuilder& out, const CalendarDisplay& d, const Location
 }
 
 // One month sheet of the four-month overview; the first title is the view's.
-void monthsheet(DisplayBuilder& out, int month, int year, bool first, const HolidayTable& holidays, int language) {
+void monthsheet(DisplayBuilder& out, int month, int year, bool first, const HolidayTable& holidays, Language language) {
   const std::string heading = strprintf(" %s %d ", monthname(month, language), year);
   if (first)
     out.title(heading);
@@ -94,7 +94,7 @@ void monthsheet(DisplayBuilder& out, int month, int year, bool first, const Holi
   out.line(blackcolour, "");
 }
 
-void fourmonths(DisplayBuilder& out, const CalendarDisplay& d, const HolidayTable& holidays, int language) {
+void fourmonths(DisplayBuilder& out, const CalendarDisplay& d, const HolidayTable& holidays, Language language) {
   int month = d.month, year = d.year;
   for (int i = 0; i < 4; ++i) {
     monthsheet(out, month, year, i == 0, holidays, language);
@@ -105,7 +105,7 @@ void fourmonths(DisplayBuilder& out, const CalendarDisplay& d, const HolidayTabl
   }
 }
 
-void holidayoverview(DisplayBuilder& out, const CalendarDisplay& d, const HolidayTable& holidays, int language) {
+void holidayoverview(DisplayBuilder& out, const CalendarDisplay& d, const HolidayTable& holidays, Language language) {
   out.title(strprintf(language == english ? " Year: %d " : " Jahr: %d ", d.year));
   std::vector<const HolidayEntry*> rows;
   for (const HolidayEntry& e : holidays)
@@ -120,7 +120,7 @@ void holidayoverview(DisplayBuilder& out, const CalendarDisplay& d, const Holida
                  holidayname(*e, language));
 }
 
-void moonphases(DisplayBuilder& out, const CalendarDisplay& d, const EventTable& events, int language) {
+void moonphases(DisplayBuilder& out, const CalendarDisplay& d, const EventTable& events, Language language) {
   const bool german = language != english;
   out.title(german ? " Mondphasen " : " Moon Phases ");
   if (!withastronomy(d.year)) {
@@ -212,7 +212,7 @@ std::vector<std::string> displaycells(const DisplayLine& line) {
 }
 
 CalendarDisplay buildcalendardisplay(const CalendarDisplayInputs& in, const HolidayTable& holidays,
-                                     const EventTable& events, int language) {
+                                     const EventTable& events, Language language) {
   CalendarDisplay d;
   d.month = std::clamp(in.month, 1, 12);
   d.year = std::clamp(in.year, 1583, 9999);
@@ -240,7 +240,8 @@ CalendarDisplay buildcalendardisplay(const CalendarDisplayInputs& in, const Holi
   return d;
 }
 
-void refreshcalendartables(int year, int view, int language, HolidayTable& holidays, EventTable& events, int& stale) {
+void refreshcalendartables(int year, int view, Language language, HolidayTable& holidays, EventTable& events,
+                           int& stale) {
   if (!stale) return;
   holidays = buildholidays(year);
   if ((view == monthcalendarview || view == moonphaseview) && withastronomy(year))

@@ -82,14 +82,15 @@ struct CalendarDisplay {
 };
 
 // The display list of a view from the year's holiday table and event table
-// (refreshcalendartables). language: 0 English, 1 German, 2 Austrian German.
+// (refreshcalendartables).
 CalendarDisplay buildcalendardisplay(const CalendarDisplayInputs& in, const HolidayTable& holidays,
-                                     const EventTable& events, int language);
+                                     const EventTable& events, Language language);
 
 // Rebuilds the tables a view draws from when stale is set, and clears it:
 // the holiday table of the year; for views 0 and 3 and the years 1800..2200
 // also the event table (Central European time in German, UTC in English;
 // view 3 to the second, view 0 to the minute).
-void refreshcalendartables(int year, int view, int language, HolidayTable& holidays, EventTable& events, int& stale);
+void refreshcalendartables(int year, int view, Language language, HolidayTable& holidays, EventTable& events,
+                           int& stale);
 
 }  // namespace quendal

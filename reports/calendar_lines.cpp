@@ -19,7 +19,7 @@ std::string clocktime(double hours, const char* missing) {
 
 }  // namespace
 
-std::string dayhead(int day, int month, int year, int language) {
+std::string dayhead(int day, int month, int year, Language language) {
   const int w = dayofweek(day, month, year);
   std::string t = strprintf(" %s %2d ", shortweekdayname(w, language), day);
   if (day == 1 || w == 2)
@@ -29,7 +29,7 @@ std::string dayhead(int day, int month, int year, int language) {
   return t;
 }
 
-std::string suncolumn(int day, int month, int year, const LocationRecord& place, int language) {
+std::string suncolumn(int day, int month, int year, const LocationRecord& place, Language language) {
   const double zone = language == english ? 0.0 : (summertime(day, month, year) == 1 ? 2.0 : 1.0);
   const DayEventsResult sun = DayEvents(datetomjd(astronomicalyear(year), month, day), zone, longitudeof(place),
                                         latitudeof(place), BodyCode::Sun, {});
@@ -45,7 +45,7 @@ std::string suncolumn(int day, int month, int year, const LocationRecord& place,
   return t;
 }
 
-std::string moonphasetags(const EventTable& events, int day, int month, int year, int language) {
+std::string moonphasetags(const EventTable& events, int day, int month, int year, Language language) {
   static const char* const german[4] = {" NM", " VM", " EV", " LV"};
   static const char* const englishcodes[4] = {" NM", " FM", " FQ", " LQ"};
   std::string t;
@@ -57,7 +57,7 @@ std::string moonphasetags(const EventTable& events, int day, int month, int year
   return t;
 }
 
-std::string holidaynames(const HolidayTable& holidays, int day, int month, int year, int language) {
+std::string holidaynames(const HolidayTable& holidays, int day, int month, int year, Language language) {
   std::string t;
   bool first = true;
   for (const HolidayEntry* e : holidaysof(holidays, day, month, year)) {
@@ -68,12 +68,12 @@ std::string holidaynames(const HolidayTable& holidays, int day, int month, int y
   return t;
 }
 
-const char* sunheading(int language) {
+const char* sunheading(Language language) {
   return language == english ? " Sunrise and Sunset (Time in UTC) for "
                              : " Sonnenauf- und -untergang (Zeit in MEZ/MESZ) für ";
 }
 
-std::string coordinatesline(const GeoPlace& place, int language) {
+std::string coordinatesline(const GeoPlace& place, Language language) {
   const bool north = latitudeof(place) > 0;
   const bool east = longitudeof(place) > 0;
   const int ld = place.latitudedegrees, lm = place.latitudeminutes;
@@ -85,12 +85,12 @@ std::string coordinatesline(const GeoPlace& place, int language) {
          strprintf(east ? " %3d Grad %2d Min. Ost" : " %3d Grad %2d Min. West", od, om);
 }
 
-const char* moonlegend(int language) {
+const char* moonlegend(Language language) {
   return language == english ? " NM = New Moon, FM = Full Moon, FQ/LQ = First or Last Quarter (UTC)"
                              : " NM = Neumond, VM = Vollmond, EV/LV = Erstes bzw. Letztes Viertel (MEZ/MESZ)";
 }
 
-std::string seasonline(const EventTable& events, int month, int year, int language) {
+std::string seasonline(const EventTable& events, int month, int year, Language language) {
   static const char* const german[4] = {"Frühlingsbeginn", "Sommerbeginn", "Herbstbeginn", "Winterbeginn"};
   static const char* const englishnames[4] = {"Spring", "Summer", "Autumn", "Winter"};
   std::string line;

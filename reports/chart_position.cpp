@@ -9,7 +9,7 @@
 
 namespace quendal {
 
-ChartPosition buildchartposition(const ChartPositionInputs& inputs, int language) {
+ChartPosition buildchartposition(const ChartPositionInputs& inputs, Language language) {
   ChartPosition r;
   r.corrected = inputs;
   ChartPositionInputs& in = r.corrected;
@@ -65,12 +65,12 @@ ChartPosition buildchartposition(const ChartPositionInputs& inputs, int language
   return r;
 }
 
-int chartzone(int year, int month, int day, int language) {
+int chartzone(int year, int month, int day, Language language) {
   if (language == english || year < 1901 || year > 2099) return 0;
   return 1 + summertime(day, month, year);
 }
 
-ChartLocalTime chartlocaltime(double instant, int language) {
+ChartLocalTime chartlocaltime(double instant, Language language) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   jdtodate(instant, year, month, day, hour, minute, second);
   ChartLocalTime t;

@@ -7,6 +7,7 @@
 
 #include "app/configuration.h"
 #include "app/place.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -34,7 +35,7 @@ struct ChartPosition {
   std::string placename;          // of the configured place with exactly these coordinates, or ""
 };
 
-ChartPosition buildchartposition(const ChartPositionInputs& in, int language);
+ChartPosition buildchartposition(const ChartPositionInputs& in, Language language);
 
 // The local date and time the dialog shows for a chart instant (JD, UT) and
 // the zone it starts with: in German for the years 1901..2099 Central
@@ -43,8 +44,8 @@ ChartPosition buildchartposition(const ChartPositionInputs& in, int language);
 struct ChartLocalTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, zone = 0;
 };
-ChartLocalTime chartlocaltime(double instant, int language);
+ChartLocalTime chartlocaltime(double instant, Language language);
 // The zone of a local date by the same rule.
-int chartzone(int year, int month, int day, int language);
+int chartzone(int year, int month, int day, Language language);
 
 }  // namespace quendal

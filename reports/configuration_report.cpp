@@ -13,7 +13,7 @@ constexpr double daysperweek = 7.0;
 constexpr double dayspermonth = 30.436875;  // 365.2425 / 12
 constexpr double daysperyear = 365.2425;
 
-void dateentry(ReportBuffer& b, const PersonalDate& d, int days, int language) {
+void dateentry(ReportBuffer& b, const PersonalDate& d, int days, Language language) {
   const int w = dayofweek(d.day, d.month, d.year);
   const bool german = language != english;
   if (german)
@@ -35,7 +35,7 @@ void dateentry(ReportBuffer& b, const PersonalDate& d, int days, int language) {
 
 }  // namespace
 
-ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, int language) {
+ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, Language language) {
   const bool german = language != english;
   ConfigurationReport report;
   report.title = german ? "Auswertung der INI-Datei" : "Interpretation of the INI-File";

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/configuration.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -22,7 +23,6 @@ struct ConfigurationReport {
   const char* title;  // "Auswertung der INI-Datei" / "Interpretation of the INI-File"
 };
 
-// language: 0 English, 1 German, 2 Austrian German.
-ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, int language);
+ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, Language language);
 
 }  // namespace quendal

@@ -16,7 +16,7 @@ constexpr double dayspermonth = 30.436875;  // 365.2425 / 12
 constexpr double daysperyear = 365.2425;
 
 // The date line and the Julian Day line of one date, each after a line break.
-void dateandjdn(ReportBuffer& b, int jdn, int language) {
+void dateandjdn(ReportBuffer& b, int jdn, Language language) {
   int year, month, day;
   jdntodate(jdn, year, month, day);
   const char* mark = isgregorian(year, month, day) ? "(greg)" : "(jul.)";
@@ -34,7 +34,7 @@ void dateandjdn(ReportBuffer& b, int jdn, int language) {
 
 }  // namespace
 
-DateShiftReport builddateshift(const DateShiftInputs& in, int language) {
+DateShiftReport builddateshift(const DateShiftInputs& in, Language language) {
   DateShiftReport r;
   r.year = in.year, r.month = in.month, r.day = in.day;
   correctcivildate(r.year, r.month, r.day);

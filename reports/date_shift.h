@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 struct DateShiftInputs {
@@ -17,7 +19,6 @@ struct DateShiftReport {
   int days = 0;                      // the clamped day count
 };
 
-// language: 0 English, 1 German, 2 Austrian German.
-DateShiftReport builddateshift(const DateShiftInputs& in, int language);
+DateShiftReport builddateshift(const DateShiftInputs& in, Language language);
 
 }  // namespace quendal

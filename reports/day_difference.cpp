@@ -17,7 +17,7 @@ constexpr double daysperyear = 365.2425;
 
 const char* calendarmark(int year, int month, int day) { return isgregorian(year, month, day) ? "(greg)" : "(jul.)"; }
 
-void englishdateline(ReportBuffer& b, int year, int month, int day, int language) {
+void englishdateline(ReportBuffer& b, int year, int month, int day, Language language) {
   b.printf(" %s %2d%s, %4d %s is a %s ", shortmonthname(month, language), day, ordinal(day), year,
            calendarmark(year, month, day), weekdayname(dayofweek(day, month, year), language));
 }
@@ -31,13 +31,13 @@ void correctcivildate(int& year, int& month, int& day) {
   while (day > 1 && dayofweek(day, month, year) == 0) --day;
 }
 
-void germandateline(ReportBuffer& b, int year, int month, int day, int language) {
+void germandateline(ReportBuffer& b, int year, int month, int day, Language language) {
   b.append(day < 10 ? " 0" : " ");
   b.printf("%d. %s %4d %s ist ein %s ", day, shortmonthname(month, language), year, calendarmark(year, month, day),
            weekdayname(dayofweek(day, month, year), language));
 }
 
-DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, int language) {
+DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, Language language) {
   DayDifferenceReport r;
   r.year1 = in.year1, r.month1 = in.month1, r.day1 = in.day1;
   r.year2 = in.year2, r.month2 = in.month2, r.day2 = in.day2;

@@ -26,8 +26,7 @@ struct DayDifferenceReport {
   bool todaymark = false;  // 31 December of last year to today
 };
 
-// language: 0 English, 1 German, 2 Austrian German.
-DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, int language);
+DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, Language language);
 
 // Clamps the year to 100..9999, the month to 1..12 and the day to 1..31, then
 // lowers the day until the date exists (31 April -> 30 April, 29 February of
@@ -37,6 +36,6 @@ void correctcivildate(int& year, int& month, int& day);
 // " 01. Jan. 2024 (greg) ist ein Montag ": the German date line of the date
 // tools after its line break, with "(greg)" or "(jul.)" and the leading 0 of
 // a one-digit day.
-void germandateline(ReportBuffer& b, int year, int month, int day, int language);
+void germandateline(ReportBuffer& b, int year, int month, int day, Language language);
 
 }  // namespace quendal

@@ -24,7 +24,7 @@ const KnownSatellite knownsatellites[] = {
 
 }  // namespace
 
-DishReport builddishreport(const DishInputs& inputs, int language) {
+DishReport builddishreport(const DishInputs& inputs, Language language) {
   DishReport r;
   r.corrected = inputs;
   DishInputs& in = r.corrected;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "calendar/text.h"
 #include "reports/position_text.h"
 
 namespace quendal {
@@ -29,6 +30,6 @@ struct DishReport {
   bool outofrange = false;  // elevation below 5 degrees
 };
 
-DishReport builddishreport(const DishInputs& in, int language);
+DishReport builddishreport(const DishInputs& in, Language language);
 
 }  // namespace quendal

@@ -37,7 +37,7 @@ std::string placeat(double latitude, double longitude, const LocationTable& plac
 }
 
 void pointlines(ReportBuffer& b, double latitude, double longitude, const std::string& name, const char* latitudelabel,
-                const char* longitudelabel, int language) {
+                const char* longitudelabel, Language language) {
   const bool german = language != english;
   b.append(latitudelabel);
   b.append(formatdecimal(std::fabs(latitude), 10, 0, 5));
@@ -59,7 +59,7 @@ void pointlines(ReportBuffer& b, double latitude, double longitude, const std::s
   }
 }
 
-void distancepair(ReportBuffer& b, double simple, double exact, const char* unit, int language) {
+void distancepair(ReportBuffer& b, double simple, double exact, const char* unit, Language language) {
   const bool german = language != english;
   b.append(german ? "\r\n\r\n Entfernung einfach: " : "\r\n\r\n Simple Distance:    ");
   b.append(formatdecimal(simple, 11, 0, 5));
@@ -71,7 +71,7 @@ void distancepair(ReportBuffer& b, double simple, double exact, const char* unit
 
 }  // namespace
 
-DistanceReport builddistancereport(const DistanceInputs& inputs, int language) {
+DistanceReport builddistancereport(const DistanceInputs& inputs, Language language) {
   DistanceReport r;
   r.corrected = inputs;
   clamppoint(r.corrected.first);

@@ -6,6 +6,7 @@
 
 #include "app/configuration.h"
 #include "app/place.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -27,6 +28,6 @@ struct DistanceReport {
   double exact = 0.0;                  // km on the WGS84 ellipsoid
 };
 
-DistanceReport builddistancereport(const DistanceInputs& in, int language);
+DistanceReport builddistancereport(const DistanceInputs& in, Language language);
 
 }  // namespace quendal

@@ -32,7 +32,7 @@ void dayofmarchdate(int s, int& day, int& month) {
 
 }  // namespace
 
-EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in, int language) {
+EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in, Language language) {
   EasterDistributionReport r;
   r.firstyear = std::clamp(in.firstyear, 1583, 9999);
   r.lastyear = std::clamp(in.lastyear, 1583, 9999);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 // The dialog selector of the feast.
@@ -26,7 +28,6 @@ struct EasterDistributionReport {
   int icon = 110;
 };
 
-// language: 0 English, 1 German, 2 Austrian German.
-EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in, int language);
+EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in, Language language);
 
 }  // namespace quendal

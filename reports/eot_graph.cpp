@@ -20,7 +20,7 @@ std::array<int, eotgraphmarkers> markerdays(bool leap) {
   return days;
 }
 
-const char* markermonth(int marker, int language) {
+const char* markermonth(int marker, Language language) {
   const bool january = marker == 0 || marker == eotgraphmarkers - 1;
   if (january && language == austrian) return axismonthnames[0][6];
   return axismonthnames[namerow(language)][january ? 0 : marker];
@@ -39,7 +39,7 @@ Moment moment(double jd) {
 std::string value(const EotTurningPoint& p) { return formatdecimal(p.value, 7, 0, 3); }
 
 // " am %2d. %s %d um %02d:%02d UTC" with the full month name.
-std::string when(const EotTurningPoint& p, int language) {
+std::string when(const EotTurningPoint& p, Language language) {
   const Moment m = moment(p.jd);
   if (language == english)
     return strprintf(" on %s %d%s, %d at %02d:%02d UTC", monthname(m.month, language), m.day, ordinal(m.day), m.year,
@@ -48,7 +48,7 @@ std::string when(const EotTurningPoint& p, int language) {
 }
 
 // A zero crossing with the short month name, after " am" (first) or " /".
-std::string crossing(const EotTurningPoint& p, bool first, int language) {
+std::string crossing(const EotTurningPoint& p, bool first, Language language) {
   const Moment m = moment(p.jd);
   if (language == english)
     return strprintf(first ? " on %s %d%s, %d %02d:%02d UTC" : " / %s %d%s, %d %02d:%02d UTC",
@@ -77,7 +77,7 @@ bool eotgraphleapyear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-EotGraph buildeotgraph(int year, int width, int height, int language) {
+EotGraph buildeotgraph(int year, int width, int height, Language language) {
   EotGraph g;
   const int ph = std::max(height - 50, 50);
   const int y0 = ph / 2;
@@ -136,7 +136,7 @@ EotGraph buildeotgraph(int year, int width, int height, int language) {
   return g;
 }
 
-EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& e, int width, int height, int th, int language) {
+EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& e, int width, int height, int th, Language language) {
   EotGraphFooter f;
   const bool german = language != english;
   if (width > 450 && height > 350 && height < 630) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "almanac/eot_year_cache.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -54,8 +55,8 @@ struct EotGraph {
 };
 
 // The graph of the year (1000..4000) for a client of width x height pixels
-// (as eotgraphsize gives it). language: 0 English, 1 German, 2 Austrian German.
-EotGraph buildeotgraph(int year, int width, int height, int language);
+// (as eotgraphsize gives it).
+EotGraph buildeotgraph(int year, int width, int height, Language language);
 
 // The turning points and the size line below the graph, for the title's text
 // height th (pixels): the two-line summary when width > 450 and 350 < height
@@ -65,6 +66,7 @@ struct EotGraphFooter {
   std::vector<GraphText> turningpoints;
   GraphText size;
 };
-EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& events, int width, int height, int th, int language);
+EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& events, int width, int height, int th,
+                                   Language language);
 
 }  // namespace quendal

@@ -38,7 +38,7 @@ int localday(double jd, int zone) {
   return d;
 }
 
-void listmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, int language) {
+void listmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, Language language) {
   const bool german = language != english;
   t.append(german ? "\r\n Schrittweite: " : "\r\n Step Size: ");
   const int hours = in.step / 4;
@@ -58,7 +58,7 @@ void listmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, int
   }
 }
 
-int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, int language) {
+int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, Language language) {
   const bool german = language != english;
   double end = start + 29.0 * in.step / 96.0;
   if (in.step == tropicalyearstep) {
@@ -115,7 +115,7 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
   return count;
 }
 
-void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, int language) {
+void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, Language language) {
   const bool german = language != english;
   static const char* const headings[2][eotyeareventcount] = {
       {"\r\n\r\n Großes  Minimum: ", "\r\n\r\n Erster  Nulldurchgang: ", "\r\n\r\n Kleines Maximum: ",
@@ -139,7 +139,7 @@ void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, int language) {
 
 }  // namespace
 
-std::string formateotvalue(double minutes, int language) {
+std::string formateotvalue(double minutes, Language language) {
   std::string t = " " + formatdecimal(minutes, 7, 0, 3);
   const double a = std::fabs(minutes);
   int m = static_cast<int>(a);
@@ -153,7 +153,7 @@ std::string formateotvalue(double minutes, int language) {
   return t;
 }
 
-std::string formateotinstant(double jd, int zone, int language) {
+std::string formateotinstant(double jd, int zone, Language language) {
   int y, mo, d, h, mi, s;
   jdtodate(jd + zone / 24.0 + halfsecond, y, mo, d, h, mi, s);
   std::string t = "\r\n JD " + formatdecimal(jd, 0, 0, 5);
@@ -189,7 +189,7 @@ int EotYearEvents(YearEventCache& cache, int year) {
   return EotYearEvents(cache, year, evaluations);
 }
 
-EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& inputs, int language) {
+EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& inputs, Language language) {
   EquationOfTimeReport r;
   r.corrected = corrected(inputs);
   const EquationOfTimeInputs& in = r.corrected;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "almanac/eot_year_cache.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -33,7 +34,7 @@ struct EquationOfTimeReport {
   int evaluations = 0;             // statistics: number of samples
 };
 
-EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& in, int language);
+EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& in, Language language);
 
 // ---- Turning points of a year -------------------------------------------------
 
@@ -55,9 +56,9 @@ int EotYearEvents(YearEventCache& cache, int year);
 
 // "  -3.999 Min.=  4 Min. 00 Sek. - ": E (minutes) with 3 decimals, then as
 // whole minutes and rounded seconds with the sign word.
-std::string formateotvalue(double minutes, int language);
+std::string formateotvalue(double minutes, Language language);
 // "\r\n JD 2451586.50694 (Sa) 2000-02-12 00:10 UTC": jd (UT) shown in the
 // local time of the zone (hours), rounded by half a second.
-std::string formateotinstant(double jd, int zone, int language);
+std::string formateotinstant(double jd, int zone, Language language);
 
 }  // namespace quendal

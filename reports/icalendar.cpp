@@ -154,7 +154,7 @@ CalendarEntry timedentry(double jd, const char* english, const char* summary, co
   return e;
 }
 
-void addholidays(std::vector<CalendarEntry>& out, int year, bool german, int language) {
+void addholidays(std::vector<CalendarEntry>& out, int year, bool german, Language language) {
   for (const HolidayEntry& row : buildholidays(year)) {
     if (row.day == 0 || row.year != year) continue;  // empty rows, the next year's block
     CalendarEntry e;
@@ -240,7 +240,7 @@ bool earlier(const CalendarEntry& a, const CalendarEntry& b) {
 
 }  // namespace
 
-std::vector<CalendarEntry> calendarentries(const IcalendarInputs& in, int language) {
+std::vector<CalendarEntry> calendarentries(const IcalendarInputs& in, Language language) {
   std::vector<CalendarEntry> out;
   const bool german = language != english;
   // At most icalendarmaxyears years from the first, and of them only those

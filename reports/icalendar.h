@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 // One entry of the calendar: an all-day event (a date) or an instant in UTC.
@@ -59,8 +61,7 @@ struct IcalendarInputs {
 
 // The entries of the years firstyear..lastyear in date order: the holiday
 // catalogue's rows of each year (1583..9999), and for 1800..2200 the lunar
-// phases, the season beginnings and the eclipses. language: 0 English,
-// 1 German, 2 Austrian German.
-std::vector<CalendarEntry> calendarentries(const IcalendarInputs& in, int language);
+// phases, the season beginnings and the eclipses.
+std::vector<CalendarEntry> calendarentries(const IcalendarInputs& in, Language language);
 
 }  // namespace quendal

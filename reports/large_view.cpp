@@ -22,7 +22,7 @@ bool gregorianleap(int year) { return (year % 4 == 0 && year % 100 != 0) || year
 // " Mi  5. 3. Aschermittwoch \r\n": the short weekday, the date with a blank
 // before a one-digit day and after the point of a one-digit month (so that
 // the columns line up), the name.
-void feastline(ReportBuffer& b, int day, int month, int year, const FeastName& name, int language) {
+void feastline(ReportBuffer& b, int day, int month, int year, const FeastName& name, Language language) {
   b.printf(" %s ", shortweekdayname(dayofweek(day, month, year), language));
   b.printf(day < 10 ? " %d." : "%d.", day);
   b.printf(month < 10 ? " %d. " : "%d. ", month);
@@ -30,11 +30,11 @@ void feastline(ReportBuffer& b, int day, int month, int year, const FeastName& n
   b.append(" \r\n");
 }
 
-void fixedline(ReportBuffer& b, const FixedFeast& f, int year, int language) {
+void fixedline(ReportBuffer& b, const FixedFeast& f, int year, Language language) {
   if (listedin(f.listing, language)) feastline(b, f.day, f.month, year, f.name, language);
 }
 
-void holidaylist(ReportBuffer& b, int year, int language) {
+void holidaylist(ReportBuffer& b, int year, Language language) {
   const bool german = language != english;
   if (german) {
     b.printf(" %s des Jahres %d \r\n", feastwords[0][0], year);
@@ -71,7 +71,7 @@ void holidaylist(ReportBuffer& b, int year, int language) {
 
 void weekline(ReportBuffer& b, int week) { b.printf(week < 10 ? "\r\n 0%d    " : "\r\n %d    ", week); }
 
-void monthgrid(ReportBuffer& b, int month, int year, int language) {
+void monthgrid(ReportBuffer& b, int month, int year, Language language) {
   const bool german = language != english;
   b.printf(german ? "        %s %d" : "    %s %d", monthname(month, language), year);
   b.append("\r\n\r\n");
@@ -107,7 +107,7 @@ void monthgrid(ReportBuffer& b, int month, int year, int language) {
 
 }  // namespace
 
-LargeView buildlargeview(const LargeViewInputs& in, int language) {
+LargeView buildlargeview(const LargeViewInputs& in, Language language) {
   LargeView r;
   r.page = std::clamp(in.page, 0, 12);
   if (in.year < 1583 || in.year > 9999) return r;

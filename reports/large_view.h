@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 struct LargeViewInputs {
@@ -17,7 +19,6 @@ struct LargeView {
   int page = 0;  // the page as limited to 0..12
 };
 
-// language: 0 English, 1 German, 2 Austrian German.
-LargeView buildlargeview(const LargeViewInputs& in, int language);
+LargeView buildlargeview(const LargeViewInputs& in, Language language);
 
 }  // namespace quendal

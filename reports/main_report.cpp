@@ -10,10 +10,10 @@ namespace quendal {
 
 namespace {
 
-bool isgermantext(int language) { return language != english; }
+bool isgermantext(Language language) { return language != english; }
 
 // " Ostern fällt auf Sonntag, den 31. März 2024" / " Quendal is on Sunday March 31st, 2024"
-void feastline(ReportBuffer& b, int word, DayMonth date, int year, int language) {
+void feastline(ReportBuffer& b, int word, DayMonth date, int year, Language language) {
   const int w = dayofweek(date.day, date.month, year);
   if (isgermantext(language))
     b.printf(" %s fällt auf %s, den %d. %s %d", feastwords[0][word], weekdayname(w, language), date.day,
@@ -23,7 +23,7 @@ void feastline(ReportBuffer& b, int word, DayMonth date, int year, int language)
              date.day, ordinal(date.day), year);
 }
 
-void yearoverview(ReportBuffer& b, const MainReportInputs& in, int language) {
+void yearoverview(ReportBuffer& b, const MainReportInputs& in, Language language) {
   const int year = in.year;
   const bool german = isgermantext(language);
   if (german) {
@@ -84,7 +84,7 @@ int weekcolumn(int weekday) {
 
 void weekline(ReportBuffer& b, int week) { b.printf(week < 10 ? "\r\n 0%d    " : "\r\n %d    ", week); }
 
-void monthcalendar(ReportBuffer& b, const MainReportInputs& in, int month, int language) {
+void monthcalendar(ReportBuffer& b, const MainReportInputs& in, int month, Language language) {
   const int year = in.year;
   const bool german = isgermantext(language);
   b.printf(german ? "\r\n        %s %d " : "\r\n    %s %d ", monthname(month, language), year);
@@ -136,7 +136,7 @@ void monthcalendar(ReportBuffer& b, const MainReportInputs& in, int month, int l
   }
 }
 
-void credits(ReportBuffer& b, int language) {
+void credits(ReportBuffer& b, Language language) {
   const bool german = isgermantext(language);
   b.append(german ? "\r\n Basierend auf dem Algorithmus von Carl Friedrich Gauß "
                   : "\r\n Based on the Algorithm of Carl Friedrich Gauß ");
@@ -151,7 +151,7 @@ void credits(ReportBuffer& b, int language) {
                   : "\r\n\r\n Julian Calendar follows (Months from 14 on)");
 }
 
-void shortoverview(ReportBuffer& b, int year, int language) {
+void shortoverview(ReportBuffer& b, int year, Language language) {
   const bool german = isgermantext(language);
   b.append("\r\n\r\n");
   b.printf(german ? " Kurzübersicht für das Jahr %d " : " Short Overview for the Year %d ", year);
@@ -175,7 +175,7 @@ void shortoverview(ReportBuffer& b, int year, int language) {
   }
 }
 
-void julianmonth(ReportBuffer& b, int year, int month, int language) {
+void julianmonth(ReportBuffer& b, int year, int month, Language language) {
   const bool german = isgermantext(language);
   b.printf(german ? "     %s %d " : "    %s %d ", monthname(month, language), year);
   b.append(german ? "(julianisch)" : "(Julian)");
@@ -206,7 +206,7 @@ void julianmonth(ReportBuffer& b, int year, int month, int language) {
   }
 }
 
-void identicalyearspage(ReportBuffer& b, int year, int language) {
+void identicalyearspage(ReportBuffer& b, int year, Language language) {
   const bool german = isgermantext(language);
   b.append(german ? "\r\n Identische Jahre: " : "\r\n Identic Years: ");
   b.append(german ? "\r\n (Wochentage + Feiertage) " : "\r\n (Days of Week & Holidays) ");
@@ -218,7 +218,7 @@ void identicalyearspage(ReportBuffer& b, int year, int language) {
   }
 }
 
-void systempage(ReportBuffer& b, const SystemVersion& system, int language) {
+void systempage(ReportBuffer& b, const SystemVersion& system, Language language) {
   const bool german = isgermantext(language);
   if (german) {
     b.append("\r\n\r\n Betriebssystem Version ");
@@ -244,7 +244,7 @@ void systempage(ReportBuffer& b, const SystemVersion& system, int language) {
   }
 }
 
-void weekdayrule(ReportBuffer& b, int language) {
+void weekdayrule(ReportBuffer& b, Language language) {
   const bool german = isgermantext(language);
   b.append("\r\n");
   b.append(" int dayofweek(int d, int m, int y)      ");
@@ -265,7 +265,7 @@ void weekdayrule(ReportBuffer& b, int language) {
                   : "// 0=invalid Date or Year is out of Range");
 }
 
-void easterrule(ReportBuffer& b, int language) {
+void easterrule(ReportBuffer& b, Language language) {
   b.append("\r\n");
   b.append(" int eastersundaygregorian(int y) \r\n");
   b.append(" {int a,b,c,d,e,k,p,q,m,n,s; \r\n");
@@ -293,7 +293,7 @@ int normalisedpage(int page) {
 
 }  // namespace
 
-std::string windowsproductname(int major, int minor, int language) {
+std::string windowsproductname(int major, int minor, Language language) {
   const char* const either = isgermantext(language) ? "oder " : "or ";
   auto pair = [&](const char* a, const char* b) { return std::string(a) + either + b; };
   if (major == 3) return strprintf(" Windows NT 3.%d ", minor);
@@ -308,7 +308,7 @@ std::string windowsproductname(int major, int minor, int language) {
   return std::string();
 }
 
-MainReport buildmainreport(const MainReportInputs& in, int language) {
+MainReport buildmainreport(const MainReportInputs& in, Language language) {
   MainReport r;
   if (in.year < 100 || in.year > 9999) return r;
   r.built = true;

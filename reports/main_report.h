@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/platform.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -16,7 +17,7 @@ struct MainReportInputs {
   int todayyear = 0, todaymonth = 0, todayday = 0;
   SystemVersion system;  // pages 30 and 97
   // The language state page 66 switches (calendar/text.h).
-  int languagemode = 1;
+  LanguageMode languagemode = LanguageMode::automatic;
   int languageoverride = 0;
   int userlanguage = 1033;
 };
@@ -26,10 +27,10 @@ struct MainReportInputs {
 struct MainReport {
   bool built = false;  // false: year outside 100..9999, nothing changes
   std::string text;
-  int year = 0;          // the year of the page
-  int page = 0;          // the page as normalised (66 and 77 become 0, unknown pages 0)
-  int languagemode = 1;  // the inputs' languagemode, toggled by page 66
-  int language = 0;      // the language the text was built in (page 66 switches it)
+  int year = 0;                                         // the year of the page
+  int page = 0;                                         // the page as normalised (66 and 77 become 0, unknown pages 0)
+  LanguageMode languagemode = LanguageMode::automatic;  // the inputs' languagemode, toggled by page 66
+  Language language = english;                          // the language the text was built in (page 66 switches it)
   const char* caption = "";
   int icon = 0;
   bool proportionalfont = false;  // pages 0, 13, 98, 99
@@ -38,12 +39,12 @@ struct MainReport {
 // Builds one page; language is the current language of the caller's state.
 // Page 66 toggles the language state of the inputs (togglelanguage) and
 // shows page 0 in the new language.
-MainReport buildmainreport(const MainReportInputs& in, int language);
+MainReport buildmainreport(const MainReportInputs& in, Language language);
 
 // The page of the seasons of a year (page 28), text only.
-std::string buildseasonspage(int year, int language);
+std::string buildseasonspage(int year, Language language);
 
 // The product text of a Windows version, or "" (German "oder ", English "or ").
-std::string windowsproductname(int major, int minor, int language);
+std::string windowsproductname(int major, int minor, Language language);
 
 }  // namespace quendal

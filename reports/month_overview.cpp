@@ -12,7 +12,7 @@
 
 namespace quendal {
 
-MonthOverview buildmonthoverview(const MonthOverviewInputs& in, int language) {
+MonthOverview buildmonthoverview(const MonthOverviewInputs& in, Language language) {
   MonthOverview r;
   r.month = std::clamp(in.month, 1, 12);
   r.year = std::clamp(in.year, 1583, 9999);

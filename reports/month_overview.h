@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/configuration.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -28,8 +29,7 @@ struct MonthOverview {
 
 // Builds its own holiday table and, for 1800..2200, event table for the year
 // and language (Central European time in German, UTC in English); the tables
-// the calendar views share are left alone. language: 0 English, 1 German,
-// 2 Austrian German.
-MonthOverview buildmonthoverview(const MonthOverviewInputs& in, int language);
+// the calendar views share are left alone.
+MonthOverview buildmonthoverview(const MonthOverviewInputs& in, Language language);
 
 }  // namespace quendal

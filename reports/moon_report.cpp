@@ -22,7 +22,7 @@ constexpr double mjdzero = 2400000.5;  // JD of MJD 0
 
 struct Context {
   MoonReportInputs c;
-  int language = 0;
+  Language language = english;
   bool german = false;
   bool automatic = false;
   double jd = 0;  // the instant of the inputs, UT
@@ -87,7 +87,7 @@ void eventline(ReportBuffer& b, const Context& x, double event) {
   const LocalTime t = zonetime(x, event);
   const int w = dayofweek(t.day, t.month, t.year);
   const std::string label = fulllabel(x, t.summer);
-  const int L = x.language;
+  const Language L = x.language;
   if (x.german) {
     if (x.c.seconds)
       b.printf("\r\n %s, %d. %s %d um ca. %02d:%02d:%02d %s ", weekdayname(w, L), t.day, monthname(t.month, L), t.year,
@@ -116,7 +116,7 @@ void eventline(ReportBuffer& b, const Context& x, double event) {
 // "\r\n 06. Jänner (Sa.) ca. 19:24 MEZ " / "\r\n January  6th (Sat) approx. 19:24 CET ".
 void listline(ReportBuffer& b, const Context& x, double event) {
   const LocalTime t = zonetime(x, event);
-  const int L = x.language;
+  const Language L = x.language;
   const char* weekday = shortweekdayname(dayofweek(t.day, t.month, t.year), L);
   const std::string label = listlabel(x, t.summer);
   if (x.german) {
@@ -192,7 +192,7 @@ void accuracyfooter(ReportBuffer& b, const Context& x, bool trailingblank) {
 void currentstate(ReportBuffer& b, const Context& x) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
-  const int L = x.language;
+  const Language L = x.language;
   dateline(b, x);
 
   double phaseangle = 0;
@@ -459,7 +459,7 @@ MoonReportInputs corrected(const MoonReportInputs& in) {
 
 }  // namespace
 
-MoonReport buildmoonreport(const MoonReportInputs& in, int language) {
+MoonReport buildmoonreport(const MoonReportInputs& in, Language language) {
   MoonReport r;
   Context x;
   x.c = r.corrected = corrected(in);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 enum MoonReportPage {
@@ -38,8 +40,8 @@ struct MoonReport {
   const char* caption = "";  // "Mondphasen berechnen" / "Moon Phase Calculation", ...
 };
 
-// language: 0 English, 1 German, 2 Austrian German. Decimals use the
+// Decimals use the
 // decimal comma in German.
-MoonReport buildmoonreport(const MoonReportInputs& in, int language);
+MoonReport buildmoonreport(const MoonReportInputs& in, Language language);
 
 }  // namespace quendal

@@ -89,7 +89,7 @@ bool prepare(const PlanetInputs& inputs, PlanetReport& r) {
   return true;
 }
 
-void coordinatelines(ReportBuffer& b, const PlanetReport& r, int language) {
+void coordinatelines(ReportBuffer& b, const PlanetReport& r, Language language) {
   b.append("\r\n\r\n");
   b.append(placeheading(r.placename, language));
   if (r.corrected.details) {
@@ -98,7 +98,7 @@ void coordinatelines(ReportBuffer& b, const PlanetReport& r, int language) {
   }
 }
 
-void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, int language) {
+void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, Language language) {
   const PlanetInputs& in = r.corrected;
   const bool german = language != english;
   const int weekday = dayofweek(in.day, in.month, in.year);
@@ -151,7 +151,7 @@ void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, i
 }
 
 // "\r\n\r\n Daten von Mars:    Widder     - eL:  45.12 Grad / eB:  -1.23 Grad "
-void bodyheading(ReportBuffer& b, int body, const Place& p, double tt, const PlanetInputs& in, int language) {
+void bodyheading(ReportBuffer& b, int body, const Place& p, double tt, const PlanetInputs& in, Language language) {
   const bool german = language != english;
   b.append(german ? "\r\n\r\n Daten von " : "\r\n\r\n Data of ");
   b.append(padright(std::string(bodynames[namerow(language)][body]) + ": ", 9));
@@ -182,7 +182,7 @@ void orbitline(ReportBuffer& b, const char* label, double value1, double value2,
 
 // The heliocentric orbit data of a planet's state (geocentric for the Moon,
 // at tt); false when the planetary theory gave no position.
-bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, double tt, int language) {
+bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, double tt, Language language) {
   const bool german = language != english;
   HeliocentricState s = state;
   if (body == moon) {
@@ -212,7 +212,7 @@ bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, doubl
   return true;
 }
 
-void equatorialline(ReportBuffer& b, int body, const Place& p, const PlanetInputs& in, int language) {
+void equatorialline(ReportBuffer& b, int body, const Place& p, const PlanetInputs& in, Language language) {
   const bool german = language != english;
   if (in.sexagesimal) {
     b.append(german ? "\r\n Rekt.: " : "\r\n Right Asc.: ");
@@ -239,7 +239,7 @@ void equatorialline(ReportBuffer& b, int body, const Place& p, const PlanetInput
 
 // Azimuth and altitude; the visible-only block writes its unit words without
 // the leading blank and its numbers with one decimal.
-void horizonline(ReportBuffer& b, const Place& p, const PlanetInputs& in, bool visibleblock, int language) {
+void horizonline(ReportBuffer& b, const Place& p, const PlanetInputs& in, bool visibleblock, Language language) {
   const bool german = language != english;
   b.append("\r\n Azimuth: ");
   if (in.sexagesimal) {
@@ -270,7 +270,7 @@ std::string diametertext(int body, double arcseconds, int width) {
   return formatdecimal(arcseconds, width, 0, 1) + "\" ";
 }
 
-void appearanceline(ReportBuffer& b, int body, const Place& p, int language) {
+void appearanceline(ReportBuffer& b, int body, const Place& p, Language language) {
   const bool german = language != english;
   b.append("\r\n Elongation: ");
   b.append(formatdecimalpadded(p.elongation, 5, 0, 1));
@@ -286,7 +286,7 @@ void appearanceline(ReportBuffer& b, int body, const Place& p, int language) {
 
 }  // namespace
 
-std::string moonfooter(double jd, int hour, int minute, int zone, int half, int language) {
+std::string moonfooter(double jd, int hour, int minute, int zone, int half, Language language) {
   const bool german = language != english;
   double phaseangle = 0.0;
   const double percent = 100.0 * MoonIllumination(jd, phaseangle);
@@ -301,7 +301,7 @@ std::string moonfooter(double jd, int hour, int minute, int zone, int half, int 
   return t;
 }
 
-PlanetReport buildplanetreport(const PlanetInputs& inputs, int language) {
+PlanetReport buildplanetreport(const PlanetInputs& inputs, Language language) {
   PlanetReport r;
   if (!prepare(inputs, r)) return r;
   const PlanetInputs& in = r.corrected;
@@ -345,7 +345,7 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, int language) {
   return r;
 }
 
-PlanetReport buildephemerislist(const PlanetInputs& inputs, int language) {
+PlanetReport buildephemerislist(const PlanetInputs& inputs, Language language) {
   PlanetReport r;
   PlanetInputs ticked = inputs;
   if (!ticked.visibleonly && !ticked.orbit && !ticked.radec && !ticked.altaz && !ticked.magnitude) ticked.altaz = true;

@@ -17,6 +17,7 @@
 
 #include <string>
 
+#include "calendar/text.h"
 #include "reports/position_text.h"
 
 namespace quendal {
@@ -70,17 +71,17 @@ struct PlanetReport {
 };
 
 // The position report for one instant.
-PlanetReport buildplanetreport(const PlanetInputs& in, int language);
+PlanetReport buildplanetreport(const PlanetInputs& in, Language language);
 // The ephemeris list (100 steps at most; it stops once the text exceeds
 // 15,000 characters). When none of visibleonly, orbit, radec, altaz,
 // magnitude is set, altaz is set (and handed back).
-PlanetReport buildephemerislist(const PlanetInputs& in, int language);
+PlanetReport buildephemerislist(const PlanetInputs& in, Language language);
 
 // ---- Shared with the sidereal time report ----------------------------------------
 
 // "\r\n\r\n Mondbeleuchtung um 12:00 UTC+1 (MEZ):  45.6 Prozent"
 // "\r\n Mondphase = Zunehmender Mond": the Moon at jd (UT); hour, minute, zone
 // and half give the printed local time.
-std::string moonfooter(double jd, int hour, int minute, int zone, int half, int language);
+std::string moonfooter(double jd, int hour, int minute, int zone, int half, Language language);
 
 }  // namespace quendal

@@ -44,14 +44,14 @@ std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& 
   return "";
 }
 
-std::string placeheading(const std::string& name, int language) {
+std::string placeheading(const std::string& name, Language language) {
   const bool german = language != english;
   if (name.empty()) return german ? " Für die Koordinaten " : " For the Coordinates ";
   return strprintf(german ? " Für den Ort %s " : " For the Location %s ", name.c_str());
 }
 
 std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value, const char* separator,
-                           int comma, int language) {
+                           int comma, Language language) {
   // Hemisphere words, padded so that the columns line up.
   static const char* const words[2][4] = {{"Nord", "Süd ", "Ost ", "West"}, {"North", "South", "East ", "West "}};
   const int row = language == english ? 1 : 0;
@@ -61,15 +61,15 @@ std::string coordinateline(int degrees, int minutes, bool positive, bool latitud
          formatdecimal(std::fabs(value), 8, comma, 3) + strprintf(" %s %s ", unit, word);
 }
 
-std::string latitudeline(const GeoPlace& p, int language) {
+std::string latitudeline(const GeoPlace& p, Language language) {
   return coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "", 0, language);
 }
 
-std::string longitudeline(const GeoPlace& p, int language) {
+std::string longitudeline(const GeoPlace& p, Language language) {
   return coordinateline(p.longitudedegrees, p.longitudeminutes, p.east != 0, false, longitudeof(p), "", 0, language);
 }
 
-std::string siderealtimeline(double hours, int withnutation, int language) {
+std::string siderealtimeline(double hours, int withnutation, Language language) {
   const bool german = language != english;
   std::string t = formatdecimal(hours, 9, 0, 5);
   t += german ? " Stunden Ortssternzeit entsprechend " : " Hours Local Sidereal Time corresponding ";
@@ -89,7 +89,7 @@ std::string siderealtimeline(double hours, int withnutation, int language) {
   return t;
 }
 
-std::string azimuthlegend(int northbased, int language) {
+std::string azimuthlegend(int northbased, Language language) {
   if (language != english)
     return northbased ? "\r\n\r\n (Nord = 0 Grad, Ost = 90 Grad, Süd = 180 Grad, West = 270 Grad) "
                       : "\r\n\r\n (Süd = 0 Grad, West = 90 Grad, Nord = 180 Grad, Ost = 270 Grad) ";

@@ -9,6 +9,7 @@
 #include "app/configuration.h"
 #include "app/place.h"
 #include "astro/units.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -27,28 +28,28 @@ std::string resolveplace(GeoPlace& place, int& placeindex, const LocationTable& 
 
 // " Für den Ort %s " / " For the Location %s ", or " Für die Koordinaten " /
 // " For the Coordinates " when name is empty.
-std::string placeheading(const std::string& name, int language);
+std::string placeheading(const std::string& name, Language language);
 
 // One coordinate line: "\r\n  48 Grad 12 Min. Nord " (hemisphere words
 // padded to line up), the separator, |value| with 3 decimals in 8 characters
 // (comma flag as formatdecimal) and " Grad Nord ". latitude selects
 // Nord/Süd or Ost/West, positive the first of the pair.
 std::string coordinateline(int degrees, int minutes, bool positive, bool latitude, double value, const char* separator,
-                           int comma, int language);
+                           int comma, Language language);
 
 // "\r\n  48 Grad 12 Min. Nord   48.200 Grad Nord " and the longitude
 // counterpart "\r\n  15 Grad 37 Min. Ost    15.617 Grad Ost  ".
-std::string latitudeline(const GeoPlace& p, int language);
-std::string longitudeline(const GeoPlace& p, int language);
+std::string latitudeline(const GeoPlace& p, Language language);
+std::string longitudeline(const GeoPlace& p, Language language);
 
 // "\r\n\r\n" or "\r\n" is the caller's; the line itself:
 // "  6.52012 Stunden Ortssternzeit entsprechend  6 Stunden 31 Minuten  12
 // Sekunden (ohne  Nutation) ". hours: sidereal time; withnutation selects the
 // closing words.
-std::string siderealtimeline(double hours, int withnutation, int language);
+std::string siderealtimeline(double hours, int withnutation, Language language);
 
 // "\r\n\r\n (Süd = 0 Grad, West = 90 Grad, ...) " or the north-based legend.
-std::string azimuthlegend(int northbased, int language);
+std::string azimuthlegend(int northbased, Language language);
 
 // Azimuth from north (degrees) turned into the azimuth the report shows:
 // from south unless northbased, in [0, 360).

@@ -74,7 +74,7 @@ struct SunTimes {
   int riseminutes = 0, setminutes = 0;  // hour and minute as printed, in minutes
 };
 
-void headingrow(ReportBuffer& b, const std::vector<Column>& columns, int width, int language) {
+void headingrow(ReportBuffer& b, const std::vector<Column>& columns, int width, Language language) {
   const int row = namerow(language);
   b.append("\r\n ");
   for (const Column& c : columns)
@@ -82,7 +82,7 @@ void headingrow(ReportBuffer& b, const std::vector<Column>& columns, int width, 
 }
 
 void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
-                double longitude, double latitude, SunTimes& sun, int language) {
+                double longitude, double latitude, SunTimes& sun, Language language) {
   const bool seconds = c.seconds;
   const bool german = language != english;
   if (german)
@@ -128,7 +128,7 @@ void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const Rises
 }
 
 void culminations(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
-                  double longitude, double latitude, int language) {
+                  double longitude, double latitude, Language language) {
   const bool seconds = c.seconds;
   b.append(language != english ? "\r\n\r\n Maximale Höhe über Horizont (ohne Refraktion): "
                                : "\r\n\r\n Maximum Height over Horizon (without Refraction): ");
@@ -158,7 +158,7 @@ void culminations(ReportBuffer& b, const std::vector<Column>& columns, const Ris
 }
 
 void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, double longitude, double latitude,
-               int language) {
+               Language language) {
   const bool german = language != english;
   if (german) {
     b.append("\r\n\r\n Morgen-Dämmerung     / Abend-Dämmerung ");
@@ -193,7 +193,7 @@ void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, doub
   }
 }
 
-void coordinatelines(ReportBuffer& b, const GeoPlace& p, int language) {
+void coordinatelines(ReportBuffer& b, const GeoPlace& p, Language language) {
   const int comma = language != english;
   b.append(
       coordinateline(p.latitudedegrees, p.latitudeminutes, p.north != 0, true, latitudeof(p), "=", comma, language));
@@ -203,7 +203,7 @@ void coordinatelines(ReportBuffer& b, const GeoPlace& p, int language) {
 
 }  // namespace
 
-RisesReport buildrisesreport(const RisesInputs& in, int language) {
+RisesReport buildrisesreport(const RisesInputs& in, Language language) {
   RisesReport r;
   r.corrected = corrected(in);
   const RisesInputs& c = r.corrected;

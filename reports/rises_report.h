@@ -8,6 +8,7 @@
 
 #include "app/configuration.h"
 #include "app/place.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -50,7 +51,6 @@ struct RisesReport {
 
 // With all coordinates zero, the position mode off and no explicit place the
 // first configured place is loaded; in position mode the entry at the location index.
-// language: 0 English, 1 German, 2 Austrian German.
-RisesReport buildrisesreport(const RisesInputs& in, int language);
+RisesReport buildrisesreport(const RisesInputs& in, Language language);
 
 }  // namespace quendal

@@ -14,7 +14,7 @@ const char* const seasonnames[2][4] = {{"Frühling ", "Sommer ", "Herbst ", "Win
 
 }  // namespace
 
-std::string buildseasonspage(int year, int language) {
+std::string buildseasonspage(int year, Language language) {
   const bool german = language != english;
   ReportBuffer b;
   if (german) {

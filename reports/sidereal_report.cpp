@@ -21,7 +21,7 @@ constexpr double reporttemperature = 10.0;
 constexpr double reportpressure = 1015.0;
 
 // "\r\n\r\n Sonne: Rektaszension (Std./Grad):   3.2 /  48.3 - Deklination:  17.2 Grad "
-void equatorialline(ReportBuffer& b, const char* heading, double ra, double dec, int language) {
+void equatorialline(ReportBuffer& b, const char* heading, double ra, double dec, Language language) {
   const bool german = language != english;
   b.append(heading);
   b.append(formatdecimalpadded(ra, 5, 0, 1));
@@ -33,7 +33,7 @@ void equatorialline(ReportBuffer& b, const char* heading, double ra, double dec,
 }
 
 // "\r\n\r\n Sonne: Azimuth 123.4 Grad - Höhe über Horizont  12.3 Grad (mit Refraktion  12.4 Grad) "
-void horizonline(ReportBuffer& b, const char* heading, double azimuth, double altitude, int language) {
+void horizonline(ReportBuffer& b, const char* heading, double azimuth, double altitude, Language language) {
   const bool german = language != english;
   const double apparent = ApparentAltitude(reportpressure, reporttemperature, altitude);
   b.append(heading);
@@ -48,7 +48,7 @@ void horizonline(ReportBuffer& b, const char* heading, double azimuth, double al
 
 }  // namespace
 
-SiderealReport buildsiderealreport(const SiderealInputs& inputs, int language) {
+SiderealReport buildsiderealreport(const SiderealInputs& inputs, Language language) {
   SiderealReport r;
   r.corrected = inputs;
   SiderealInputs& in = r.corrected;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "calendar/text.h"
 #include "reports/position_text.h"
 
 namespace quendal {
@@ -35,6 +36,6 @@ struct SiderealReport {
   double apparentsiderealtime = 0.0;  // hours
 };
 
-SiderealReport buildsiderealreport(const SiderealInputs& in, int language);
+SiderealReport buildsiderealreport(const SiderealInputs& in, Language language);
 
 }  // namespace quendal

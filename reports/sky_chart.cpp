@@ -62,7 +62,7 @@ std::string angle(double degrees, int width, bool sexagesimal) {
 }
 
 std::vector<std::string> infolines(const SkyChartInputs& in, const SkyChart& chart, const Instant& instant,
-                                   const ChartDisplayWord& word, int language) {
+                                   const ChartDisplayWord& word, Language language) {
   const bool german = language != english;
   std::vector<std::string> lines;
   const double deltat = (instant.tt - instant.ut) * 86400.0;
@@ -187,7 +187,7 @@ void pushlabels(std::vector<ChartBody>& bodies) {
   }
 }
 
-SkyChart buildskychart(const SkyChartInputs& in, int centre, int language) {
+SkyChart buildskychart(const SkyChartInputs& in, int centre, Language language) {
   SkyChart chart;
   const int orientation = ((in.orientation % 4) + 4) % 4;
   for (int i = 0; i < 4; ++i)
@@ -221,7 +221,7 @@ SkyChart buildskychart(const SkyChartInputs& in, int centre, int language) {
   return chart;
 }
 
-std::string skycharttitle(double instant, int language) {
+std::string skycharttitle(double instant, Language language) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   jdtodate(instant + halfsecond, year, month, day, hour, minute, second);
   std::string t = language == english ? "Julian Date: " : "Julian. Datum : ";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/configuration.h"
+#include "calendar/text.h"
 
 namespace quendal {
 
@@ -85,11 +86,11 @@ struct SkyChart {
 };
 
 // The sky chart for a drawing centred on (C, C).
-SkyChart buildskychart(const SkyChartInputs& in, int centre, int language);
+SkyChart buildskychart(const SkyChartInputs& in, int centre, Language language);
 
 // "Julian. Datum :  2460384.94 = 15. März 2024 " / "Julian Date:  2460384.94 =
 // March 15th, 2024 ": the title of every view.
-std::string skycharttitle(double instant, int language);
+std::string skycharttitle(double instant, Language language);
 
 // One planet of a solar-system view: its disc, its label and colour group.
 struct SolarBody {

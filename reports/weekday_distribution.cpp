@@ -9,7 +9,7 @@
 
 namespace quendal {
 
-WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in, int language) {
+WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in, Language language) {
   WeekdayDistributionReport r;
   int y1 = std::clamp(in.firstyear, 100, 9999), m1 = std::clamp(in.firstmonth, 1, 12);
   int y2 = std::clamp(in.lastyear, 100, 9999), m2 = std::clamp(in.lastmonth, 1, 12);

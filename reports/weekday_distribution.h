@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "calendar/text.h"
+
 namespace quendal {
 
 struct WeekdayDistributionInputs {
@@ -23,8 +25,8 @@ struct WeekdayDistributionReport {
   int icon = 102;
 };
 
-// language: 0 English, 1 German, 2 Austrian German. A range from January to
+// A range from January to
 // December of one year is reported as that single year.
-WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in, int language);
+WeekdayDistributionReport buildweekdaydistribution(const WeekdayDistributionInputs& in, Language language);
 
 }  // namespace quendal

@@ -8,23 +8,23 @@ namespace quendal {
 
 namespace {
 
-WindowHelp box(int language) { return {language == english ? "Keyboard Configuration:" : "Tastenbelegung:", ""}; }
+WindowHelp box(Language language) { return {language == english ? "Keyboard Configuration:" : "Tastenbelegung:", ""}; }
 
-void credits(std::string& t, const char* germanalgorithms, const char* englishalgorithms, int language) {
+void credits(std::string& t, const char* germanalgorithms, const char* englishalgorithms, Language language) {
   const bool german = language != english;
   t += german ? "\n\n Das Quendal-Projekt: " : "\n\n The Quendal Project: ";
   t += homepageaddress;
   t += german ? germanalgorithms : englishalgorithms;
 }
 
-void ending(std::string& t, const AboutPlatform& platform, int language) {
+void ending(std::string& t, const AboutPlatform& platform, Language language) {
   t += platformlines(platform, language);
   t += "\n\n";
 }
 
 }  // namespace
 
-WindowHelp calendarwindowhelp(bool printing, const AboutPlatform& platform, int language) {
+WindowHelp calendarwindowhelp(bool printing, const AboutPlatform& platform, Language language) {
   WindowHelp h = box(language);
   std::string& t = h.text;
   if (language != english) {
@@ -50,7 +50,7 @@ WindowHelp calendarwindowhelp(bool printing, const AboutPlatform& platform, int 
   return h;
 }
 
-WindowHelp eotwindowhelp(bool printing, const AboutPlatform& platform, int language) {
+WindowHelp eotwindowhelp(bool printing, const AboutPlatform& platform, Language language) {
   WindowHelp h = box(language);
   std::string& t = h.text;
   if (language != english) {
@@ -71,7 +71,7 @@ WindowHelp eotwindowhelp(bool printing, const AboutPlatform& platform, int langu
   return h;
 }
 
-WindowHelp skychartwindowhelp(int view, bool printing, const AboutPlatform& platform, int language) {
+WindowHelp skychartwindowhelp(int view, bool printing, const AboutPlatform& platform, Language language) {
   WindowHelp h = box(language);
   std::string& t = h.text;
   const bool chart = view == 0;

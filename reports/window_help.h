@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "calendar/text.h"
 #include "reports/about_report.h"
 
 namespace quendal {
@@ -15,9 +16,9 @@ struct WindowHelp {
 };
 
 // printing: printingEnabled (the F3 line).
-WindowHelp calendarwindowhelp(bool printing, const AboutPlatform& platform, int language);
-WindowHelp eotwindowhelp(bool printing, const AboutPlatform& platform, int language);
+WindowHelp calendarwindowhelp(bool printing, const AboutPlatform& platform, Language language);
+WindowHelp eotwindowhelp(bool printing, const AboutPlatform& platform, Language language);
 // view: 0 the sky chart, 1 and 2 the solar system.
-WindowHelp skychartwindowhelp(int view, bool printing, const AboutPlatform& platform, int language);
+WindowHelp skychartwindowhelp(int view, bool printing, const AboutPlatform& platform, Language language);
 
 }  // namespace quendal

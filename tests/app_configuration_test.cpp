@@ -222,13 +222,13 @@ TEST(StartupKeyword, EffectsOnTheStartState) {
   applycommandkeyword(commandkeyword("/PRI"), state);
   applycommandkeyword(commandkeyword("/TZ"), state);
   applycommandkeyword(commandkeyword("nothing"), state);
-  EXPECT_EQ(state.appMode, 0);
+  EXPECT_EQ(state.appMode, AppMode::maindialog);
   EXPECT_TRUE(state.printingEnabled);
   EXPECT_TRUE(state.zodiacEnabled);
   applycommandkeyword(commandkeyword("/KAL"), state);
-  EXPECT_EQ(state.appMode, 2);
+  EXPECT_EQ(state.appMode, AppMode::calendaronly);
   applycommandkeyword(commandkeyword("-bio"), state);
-  EXPECT_EQ(state.appMode, 4);
+  EXPECT_EQ(state.appMode, AppMode::equationoftimeonly);
 }
 
 TEST(StartupLanguage, LocaleIds) {
@@ -252,7 +252,7 @@ TEST(StartupLanguage, TheStateKeepsTheFilesLanguageAndToggles) {
   EXPECT_EQ(state.languageoverride, 2000);
   EXPECT_EQ(state.configuration.result, 0);
   state.togglelanguage();
-  EXPECT_EQ(state.languagemode, -1);
+  EXPECT_EQ(state.languagemode, LanguageMode::german);
   EXPECT_EQ(state.language(), german);
   state.togglelanguage();
   EXPECT_EQ(state.language(), english);
@@ -279,9 +279,13 @@ TEST(StartupGeometry, IntegerDivisionOfTheScreen) {
 }
 
 TEST(StartupCaption, WindowCaptions) {
-  const std::tuple<int, int, const char*> captions[] = {{2, 1, "Monatskalender"},   {1, 2, "Monatskalender"},
-                                                        {2, 0, "Calendar"},         {4, 1, "Zeitgleichung"},
-                                                        {4, 0, "Equation of Time"}, {0, 0, ""}};
+  const std::tuple<AppMode, Language, const char*> captions[] = {
+      {AppMode::calendaronly, german, "Monatskalender"},
+      {AppMode::calendarfrommain, austrian, "Monatskalender"},
+      {AppMode::calendaronly, english, "Calendar"},
+      {AppMode::equationoftimeonly, german, "Zeitgleichung"},
+      {AppMode::equationoftimeonly, english, "Equation of Time"},
+      {AppMode::maindialog, english, ""}};
   for (const auto& [mode, language, caption] : captions) EXPECT_STREQ(startupwindowcaption(mode, language), caption);
 }
 

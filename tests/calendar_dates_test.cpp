@@ -149,26 +149,34 @@ TEST(CalendarDates, AgreeWithConvertdate) {
 
 TEST(CalendarText, LanguageChoice) {
   // (languagemode, languageoverride, user's language) -> language
-  const int rows[][4] = {
-      {1, 0, 3079, austrian},
-      {-1, 0, 3079, austrian},  // forcing German keeps the Austrian variant
-      {0, 0, 3079, english},
-      {1, 0, 1033, english},
-      {-1, 0, 1033, german},
-      {1, 0, 1031, german},
-      {1, 0, 2055, german},
-      {1, 0, 5127, german},
-      {1, 0, 4103, german},
+  constexpr LanguageMode automatic = LanguageMode::automatic, forcedgerman = LanguageMode::german,
+                         forcedenglish = LanguageMode::english;
+  const struct {
+    LanguageMode mode;
+    int override, user;
+    Language language;
+  } rows[] = {
+      {automatic, 0, 3079, austrian},
+      {forcedgerman, 0, 3079, austrian},  // forcing German keeps the Austrian variant
+      {forcedenglish, 0, 3079, english},
+      {automatic, 0, 1033, english},
+      {forcedgerman, 0, 1033, german},
+      {automatic, 0, 1031, german},
+      {automatic, 0, 2055, german},
+      {automatic, 0, 5127, german},
+      {automatic, 0, 4103, german},
       // An override of 2000 yields English in automatic mode, German when forced.
-      {1, 2000, 1031, english},
-      {-1, 2000, 1031, german},
-      {1, 3079, 1031, austrian},
+      {automatic, 2000, 1031, english},
+      {forcedgerman, 2000, 1031, german},
+      {automatic, 3079, 1031, austrian},
   };
-  for (const auto& r : rows) EXPECT_EQ(currentlanguage(r[0], r[1], r[2]), r[3]) << r[0] << " " << r[1] << " " << r[2];
+  for (const auto& r : rows)
+    EXPECT_EQ(currentlanguage(r.mode, r.override, r.user), r.language)
+        << static_cast<int>(r.mode) << " " << r.override << " " << r.user;
   // The toggle: automatic -> English -> German -> English; English users start with German.
-  EXPECT_EQ((std::array{togglelanguage(1, 0, 1031), togglelanguage(0, 0, 1031), togglelanguage(-1, 0, 1031),
-                        togglelanguage(1, 0, 1033)}),
-            (std::array{0, -1, 0, -1}));
+  EXPECT_EQ((std::array{togglelanguage(automatic, 0, 1031), togglelanguage(forcedenglish, 0, 1031),
+                        togglelanguage(forcedgerman, 0, 1031), togglelanguage(automatic, 0, 1033)}),
+            (std::array{forcedenglish, forcedgerman, forcedenglish, forcedgerman}));
   EXPECT_STREQ(monthname(1, austrian), "Jänner");
   EXPECT_STREQ(shortmonthname(1, austrian), "Jän.");
   EXPECT_STREQ(monthname(1, german), "Januar");
@@ -213,7 +221,7 @@ TEST(CalendarText, DecimalsAndRounding) {
 }
 
 TEST(CalendarText, ZoneLabels) {
-  const std::tuple<int, int, int, const char*> cases[] = {
+  const std::tuple<int, int, Language, const char*> cases[] = {
       {0, 1, english, "UTC-0 1/2"},     {-3, 1, german, "UTC-3 1/2"},
       {5, 1, german, "UTC+5 1/2"},      {0, 0, german, "UTC"},
       {1, 0, german, "UTC+1 (MEZ)"},    {1, 0, english, "UTC+1 (CET)"},

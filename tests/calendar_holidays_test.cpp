@@ -90,9 +90,9 @@ TEST(CalendarHolidays, QueriesAndMarking) {
   HolidayTable t = buildholidays(2024);
   const auto assumption = holidaysof(t, 15, 8, 2024);
   ASSERT_EQ(assumption.size(), 2u);
-  EXPECT_STREQ(holidayname(*assumption[0], 1), "Mariä Himmelfahrt");
-  EXPECT_STREQ(holidayname(*assumption[1], 1), "Staatsfeiertag Liechtenstein");
-  EXPECT_STREQ(holidayname(*assumption[0], 0), "Assumption");
+  EXPECT_STREQ(holidayname(*assumption[0], german), "Mariä Himmelfahrt");
+  EXPECT_STREQ(holidayname(*assumption[1], german), "Staatsfeiertag Liechtenstein");
+  EXPECT_STREQ(holidayname(*assumption[0], english), "Assumption");
   EXPECT_TRUE(holidaysof(t, 0, 0, 0).empty());
   EXPECT_TRUE(holidaysof(t, 15, 8, 2023).empty());
   // Ascension Day (public) and First May fall together in 2008.

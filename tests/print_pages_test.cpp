@@ -91,7 +91,7 @@ class PrintPagesTest : public QObject {
  private:
   QTemporaryDir directory_;
   QString path(const char* name) const { return directory_.filePath(QString::fromLatin1(name)); }
-  static ApplicationState state(int languagemode) {
+  static ApplicationState state(LanguageMode languagemode) {
     ApplicationState s;
     s.userlanguage = 1033;
     s.languagemode = languagemode;
@@ -378,7 +378,7 @@ class PrintPagesTest : public QObject {
   void startsFromTheReportBuffer() {
     QFETCH(int, mode);
     QFETCH(QStringList, labels);
-    ApplicationState s = state(mode);
+    ApplicationState s = state(static_cast<LanguageMode>(mode));
     PrintPreviewDialog dialog(s);
     QCOMPARE(dialog.field()->toPlainText(), QStringLiteral("\n\n Ostersonntag 2024\n 31. März\n"));
     QCOMPARE(dialog.windowTitle(), labels[0]);
@@ -391,7 +391,7 @@ class PrintPagesTest : public QObject {
   // "Drucken..." prints the field as edited, as "Quendal", and the dialog
   // stays open; "Abbruch" ends it.
   void editAndPrint() {
-    ApplicationState s = state(-1);
+    ApplicationState s = state(LanguageMode::german);
     PrintPreviewDialog dialog(s);
     dialog.show();
     PreviewField* field = dialog.field();
@@ -423,7 +423,7 @@ class PrintPagesTest : public QObject {
   void emptiedPreviewPrintsNothing() {
     QTemporaryDir directory;
     const QString file = directory.filePath(QStringLiteral("preview.pdf"));
-    ApplicationState s = state(-1);
+    ApplicationState s = state(LanguageMode::german);
     PrintPreviewDialog dialog(s);
     bool result = false;
     dialog.setprinter([&](QWidget*, const PrintSource& source, const QString& documentname) {

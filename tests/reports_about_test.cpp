@@ -119,19 +119,19 @@ ConfigurationReportInputs withdates() {
 
 // Whole boxes written by hand from the format strings (tests/golden/).
 TEST(ConfigurationReport, Goldens) {
-  EXPECT_EQ(buildconfigurationevaluation(inputs(0), 1).text, "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! ");
-  EXPECT_EQ(buildconfigurationevaluation(inputs(0), 0).text, "\n INI-File \"QUENDAL6.INI\" not found! ");
-  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), 2).text, golden("configuration_too_large_at.txt"));
-  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), 0).text, golden("configuration_too_large_en.txt"));
-  EXPECT_EQ(buildconfigurationevaluation(inputs(1), 1).text, golden("configuration_no_dates_de.txt"));
-  EXPECT_EQ(buildconfigurationevaluation(inputs(1), 0).text, golden("configuration_no_dates_en.txt"));
-  const ConfigurationReport r = buildconfigurationevaluation(withdates(), 1);
+  EXPECT_EQ(buildconfigurationevaluation(inputs(0), german).text, "\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! ");
+  EXPECT_EQ(buildconfigurationevaluation(inputs(0), english).text, "\n INI-File \"QUENDAL6.INI\" not found! ");
+  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), austrian).text, golden("configuration_too_large_at.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(inputs(-1), english).text, golden("configuration_too_large_en.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(inputs(1), german).text, golden("configuration_no_dates_de.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(inputs(1), english).text, golden("configuration_no_dates_en.txt"));
+  const ConfigurationReport r = buildconfigurationevaluation(withdates(), german);
   EXPECT_EQ(r.text, golden("configuration_dates_de.txt"));
   EXPECT_STREQ(r.title, "Auswertung der INI-Datei");
   // Invalid entries count as empty.
   ConfigurationReportInputs in = inputs(1);
   in.dates[5] = PersonalDate{29, 2, 2023, "no such day"};
-  EXPECT_EQ(buildconfigurationevaluation(in, 1).text, golden("configuration_no_dates_de.txt"));
+  EXPECT_EQ(buildconfigurationevaluation(in, german).text, golden("configuration_no_dates_de.txt"));
 }
 
 // The messages name the file read, without its directory (QUENDAL6.INI when
@@ -145,22 +145,22 @@ TEST(ConfigurationReport, NamesTheFileRead) {
                                                        {"/tmp/M\xFCller.ini", "M\xEF\xBF\xBDller.ini"}};
   for (const auto& [file, name] : files) {
     in.file = unescape(file);
-    EXPECT_TRUE(endswith(buildconfigurationevaluation(in, 1).text,
+    EXPECT_TRUE(endswith(buildconfigurationevaluation(in, german).text,
                          "\r\n Keine Daten (Datum) in INI-Datei         \r\n \"" + unescape(name) + "\" gefunden! "))
         << file;
-    EXPECT_TRUE(endswith(buildconfigurationevaluation(in, 0).text,
+    EXPECT_TRUE(endswith(buildconfigurationevaluation(in, english).text,
                          "\r\n No Data (Dates) found in         \r\n INI-File \"" + unescape(name) + "\"!   "))
         << file;
   }
   in.result = -1;
   in.file = "/tmp/big.ini";
-  EXPECT_TRUE(startswith(buildconfigurationevaluation(in, 0).text, "\n INI-File \"big.ini\" is too big! "));
-  EXPECT_TRUE(startswith(buildconfigurationevaluation(in, 1).text, "\n Die INI-Datei \"big.ini\" ist zu groß! "));
+  EXPECT_TRUE(startswith(buildconfigurationevaluation(in, english).text, "\n INI-File \"big.ini\" is too big! "));
+  EXPECT_TRUE(startswith(buildconfigurationevaluation(in, german).text, "\n Die INI-Datei \"big.ini\" ist zu groß! "));
 }
 
 TEST(ConfigurationReport, EnglishDates) {
   // The German layout, its own words.
-  const ConfigurationReport r = buildconfigurationevaluation(withdates(), 0);
+  const ConfigurationReport r = buildconfigurationevaluation(withdates(), english);
   expectpieces(r.text, "configuration_report_pieces.txt", "EnglishDates/r.text");
   EXPECT_STREQ(r.title, "Interpretation of the INI-File");
 }
@@ -169,10 +169,10 @@ TEST(ConfigurationReport, AustrianJanuary) {
   ConfigurationReportInputs in = withdates();
   in.todaymonth = 1;
   in.todayday = 22;
-  const std::string text = buildconfigurationevaluation(in, 2).text;
+  const std::string text = buildconfigurationevaluation(in, austrian).text;
   EXPECT_EQ(text.rfind(" Heute ist Montag, der 22. Jänner 2024 \r\n", 0), 0u) << text;
   expectpieces(text, "configuration_report_pieces.txt", "AustrianJanuary/text");
-  EXPECT_EQ(buildconfigurationevaluation(in, 1).text.find("Jänner"), std::string::npos);
+  EXPECT_EQ(buildconfigurationevaluation(in, german).text.find("Jänner"), std::string::npos);
 }
 
 TEST(ConfigurationReport, DayCountsOverTheWholeRange) {
@@ -184,7 +184,7 @@ TEST(ConfigurationReport, DayCountsOverTheWholeRange) {
     in.todayyear = t[0], in.todaymonth = t[1], in.todayday = t[2];
     for (const auto& d : dates) {
       in.dates[0] = {d[2], d[1], d[0], "x"};
-      const std::string text = buildconfigurationevaluation(in, 0).text;
+      const std::string text = buildconfigurationevaluation(in, english).text;
       const long long expected = datetomjd(t[0], t[1], t[2]) - datetomjd(d[0], d[1], d[2]);
       EXPECT_TRUE(contains(text, "\r\n " + std::to_string(expected) + " Days; ")) << text;
     }

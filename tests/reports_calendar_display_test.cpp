@@ -20,7 +20,7 @@ using namespace quendal;
 
 namespace {
 
-CalendarDisplay display(int year, int month, int view, int language = english,
+CalendarDisplay display(int year, int month, int view, Language language = english,
                         const LocationTable& places = presetlocationtable()) {
   HolidayTable holidays{};
   EventTable events{};
@@ -172,7 +172,7 @@ const LocationTable configured =
         "33 S 27   070W 40 Santiago de Chile\r\n")
         .locationTable;
 
-std::string text(int year, int month, int language, int place = -1) {
+std::string text(int year, int month, Language language, int place = -1) {
   return buildmonthoverview({year, month, place < 0 ? 0 : place, place < 0 ? presetlocationtable() : configured},
                             language)
       .text;

@@ -210,7 +210,7 @@ using namespace testsupport;
 
 namespace {
 
-EquationOfTimeReport report(int year, int month, int day, int hour, int zone, int step, int mode, int language) {
+EquationOfTimeReport report(int year, int month, int day, int hour, int zone, int step, int mode, Language language) {
   return buildequationoftimereport({year, month, day, hour, zone, step, mode}, language);
 }
 
@@ -234,7 +234,7 @@ TEST(ReportsEot, ListGolden) {
 }
 
 TEST(ReportsEot, StepLines) {
-  auto stepline = [](int step, int language) {
+  auto stepline = [](int step, Language language) {
     const std::string t = report(2024, 1, 1, 12, 0, step, eotlist, language).text;
     return t.substr(0, t.find("\r\n", 2) + 2);
   };

@@ -79,8 +79,9 @@ TEST(Icalendar, FoldsAt75OctetsWithoutSplittingCharacters) {
 // phase; the holiday catalogue's 32 rows of each of those years.
 TEST(Icalendar, TwoYearsParseWithoutErrorsAndCountEveryEntry) {
   const CalendarStamp stamp{2026, 12, 6, 0, 0, 0};
-  const std::string out = icalendar(calendarentries({.firstyear = 2025, .lastyear = 2026, .stamp = stamp}, 1), stamp);
-  EXPECT_EQ(icalendar(calendarentries({.firstyear = 2025, .lastyear = 2026, .stamp = stamp}, 1), stamp), out);
+  const std::string out =
+      icalendar(calendarentries({.firstyear = 2025, .lastyear = 2026, .stamp = stamp}, german), stamp);
+  EXPECT_EQ(icalendar(calendarentries({.firstyear = 2025, .lastyear = 2026, .stamp = stamp}, german), stamp), out);
   EXPECT_TRUE(validutf8lines(out));
   Parsed p = parse(out);
   EXPECT_EQ(p.errors, 0);

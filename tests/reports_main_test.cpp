@@ -17,13 +17,13 @@ using namespace testsupport;
 
 namespace {
 
-MainReport page(int year, int p, int language, int ty = 2024, int tm = 3, int td = 15) {
+MainReport page(int year, int p, Language language, int ty = 2024, int tm = 3, int td = 15) {
   return buildmainreport({.year = year, .page = p, .todayyear = ty, .todaymonth = tm, .todayday = td}, language);
 }
 
-std::string largetext(int year, int page, int language) { return buildlargeview({year, page}, language).text; }
+std::string largetext(int year, int page, Language language) { return buildlargeview({year, page}, language).text; }
 
-std::string text(int year, int p, int language, int ty = 2024, int tm = 3, int td = 15) {
+std::string text(int year, int p, Language language, int ty = 2024, int tm = 3, int td = 15) {
   return page(year, p, language, ty, tm, td).text;
 }
 
@@ -32,7 +32,9 @@ std::string text(int year, int p, int language, int ty = 2024, int tm = 3, int t
 // Whole pages written by hand from the format strings (tests/golden/).
 TEST(ReportsMain, Goldens) {
   const struct {
-    int year, page, language, ty, tm, td;
+    int year, page;
+    Language language;
+    int ty, tm, td;
     const char* file;
   } pages[] = {
       {2024, 0, german, 2024, 3, 15, "main_year_de.txt"},
@@ -111,15 +113,16 @@ TEST(ReportsMain, LanguageSwitchPage) {
   MainReportInputs in{
       .year = 2024, .page = 66, .todayyear = 2024, .todaymonth = 3, .todayday = 15, .userlanguage = 1031};
   MainReport r = buildmainreport(in, german);
-  EXPECT_EQ((std::array{r.languagemode, r.year, r.page, int(r.language)}), (std::array{0, 2024, 0, int(english)}));
+  EXPECT_EQ(r.languagemode, LanguageMode::english);
+  EXPECT_EQ((std::array{r.year, r.page, int(r.language)}), (std::array{2024, 0, int(english)}));
   EXPECT_EQ(r.text, text(2024, 0, english));
   in.languagemode = r.languagemode;
   r = buildmainreport(in, english);
-  EXPECT_EQ(r.languagemode, -1);
+  EXPECT_EQ(r.languagemode, LanguageMode::german);
   EXPECT_EQ(r.text, text(2024, 0, german));
   in.languagemode = r.languagemode;
   in.page = 3;
-  EXPECT_EQ(buildmainreport(in, german).languagemode, -1);
+  EXPECT_EQ(buildmainreport(in, german).languagemode, LanguageMode::german);
 }
 
 TEST(ReportsSeasonsPage, Golden2024) {
@@ -180,7 +183,7 @@ TEST(ReportsLargeView, EveryDayOnceInEveryGrid) {
   // Each of the four months of any page lists its days 1..n exactly once, in order.
   for (int year : {1583, 1600, 1900, 2000, 2023, 2100, 9998})
     for (int page = 1; page <= 12; ++page)
-      for (int language : {english, german}) {
+      for (Language language : {english, german}) {
         const std::string t = largetext(year, page, language);
         std::size_t at = 0;
         int month = page, y = year;

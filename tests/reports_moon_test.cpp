@@ -26,7 +26,7 @@ MoonReportInputs inputs(int year, int month, int day, int hour, int minute, int 
   return {year, month, day, hour, minute, zone, half, page, seconds};
 }
 
-std::string text(const MoonReportInputs& in, int language) { return buildmoonreport(in, language).text; }
+std::string text(const MoonReportInputs& in, Language language) { return buildmoonreport(in, language).text; }
 
 }  // namespace
 
@@ -38,7 +38,8 @@ std::string text(const MoonReportInputs& in, int language) { return buildmoonrep
 // quarter 15 April 19:13, full moon 23 April 23:49, last quarter 1 May 11:27 UT).
 TEST(ReportsMoon, Goldens) {
   const struct {
-    int zone, page, seconds, language;
+    int zone, page, seconds;
+    Language language;
     const char* file;
   } pages[] = {
       {1, moonnow, 0, german, "moon_now_de.txt"},

@@ -362,7 +362,7 @@ TEST(ReportsPositions, ListGoldenGerman) {
 }
 
 TEST(ReportsPositions, ListStepLines) {
-  auto stepline = [](int step, int language) {
+  auto stepline = [](int step, Language language) {
     PlanetInputs in = planets(2024, 3, 15, 21, 30, 0, 740, {5});
     in.step = step;
     const std::string t = buildephemerislist(in, language).text;

@@ -33,7 +33,7 @@ RisesInputs inputs(int year, int month, int day, int zone, GeoPlace place = {0, 
   return {.year = year, .month = month, .day = day, .zone = zone, .place = place};
 }
 
-std::string text(const RisesInputs& in, int language) { return buildrisesreport(in, language).text; }
+std::string text(const RisesInputs& in, Language language) { return buildrisesreport(in, language).text; }
 
 }  // namespace
 
@@ -260,7 +260,7 @@ TEST(ReportsGeodesy, DishInputsAreClampedAndFilled) {
 // texts and astro_geodesy_test).
 TEST(ReportsGeodesy, DistanceIdenticalPoints) {
   const GeoPlace point{10, 20, 30, 0, 40, 50, 59, 0};
-  for (int language : {german, english}) {
+  for (Language language : {german, english}) {
     const DistanceReport same = builddistancereport({.first = point, .second = point}, language);
     EXPECT_EQ(same.simple + same.exact, 0.0);
     EXPECT_TRUE(contains(same.text, language == german ? "\r\n\r\n keine Abweichung \r\n\r\n 1 Landmeile"

@@ -25,13 +25,13 @@ class MainDialogTest : public QObject {
  private:
   QTemporaryDir directory_;  // the working directory: no configuration file
 
-  static ApplicationState state(int languagemode) {
+  static ApplicationState state(LanguageMode languagemode) {
     ApplicationState s;
     s.userlanguage = 1033;
     s.languagemode = languagemode;
     return s;
   }
-  static QString reporttext(int year, int page, int language) {
+  static QString reporttext(int year, int page, Language language) {
     const MainReportInputs in{.year = year, .page = page, .todayyear = 2024, .todaymonth = 3, .todayday = 15};
     return QString::fromStdString(buildmainreport(in, language).text).remove(QLatin1Char('\r'));
   }
@@ -53,7 +53,7 @@ class MainDialogTest : public QObject {
   // the year 200 once typing pauses; "2009" then one more report. In between
   // the report field is hidden.
   void typingIsDebounced() {
-    ApplicationState s = state(-1);
+    ApplicationState s = state(LanguageMode::german);
     MainDialog dialog(s);
     dialog.show();
     field(dialog, "year")->setText(QString());
@@ -69,14 +69,14 @@ class MainDialogTest : public QObject {
       QCOMPARE(reports.count(), count);
     }
     QVERIFY(dialog.reportfield()->isVisible());
-    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 0, 1));
+    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 0, german));
   }
 
   // The two messages of the string table, German also in English mode.
   void inputMessages() {
     for (const auto& [typed, message] :
          {std::pair{"099", " Jahr muß zwischen 1583 und 9999 liegen!"}, {"20x4", " Kein gültiges Datum!"}}) {
-      ApplicationState s = state(0);
+      ApplicationState s = state(LanguageMode::english);
       MainDialog dialog(s);
       dialog.show();
       field(dialog, "year")->setText(QString());
@@ -88,23 +88,23 @@ class MainDialogTest : public QObject {
 
   // The today button alternates between today's month and today's year.
   void todayButtonAlternates() {
-    ApplicationState s = state(-1);
+    ApplicationState s = state(LanguageMode::german);
     MainDialog dialog(s);
     for (const char* expected : {"3", "0", "3"}) {
       dialog.findChild<QAbstractButton*>(QStringLiteral("today"))->click();
       QCOMPARE(field(dialog, "month")->text(), QString::fromLatin1(expected));
       QCOMPARE(s.reportpage, field(dialog, "month")->text().toInt());
-      QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, s.reportpage, 1));
+      QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, s.reportpage, german));
     }
   }
 
   // "English" relabels every control, the caption and the report.
   void languageSwitchRelabelsEveryControl() {
-    ApplicationState s = state(-1);
+    ApplicationState s = state(LanguageMode::german);
     MainDialog dialog(s);
     dialog.show();
     dialog.findChild<QAbstractButton*>(QStringLiteral("language"))->click();
-    QCOMPARE(s.languagemode, 0);
+    QCOMPARE(s.languagemode, LanguageMode::english);
     QStringList english = {"Year:",       "Month:",      "Deutsch",     "Font <->",   "Linux Font", "Print...",
                            "Close",       "Days...",     "Date...",     "More...",    "Moon...",    "Rises...",
                            "Seasons...",  "Sidereal...", "Equation...", "Distrib...", "Month...",   "Calendar...",
@@ -117,14 +117,14 @@ class MainDialogTest : public QObject {
     english.sort();
     QCOMPARE(shown, english);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Easter Date"));
-    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, 0, 0));
+    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, 0, Language::english));
   }
 
   // "Erweitert..." saves the year and month before the large view opens; the
   // large view restores them when it closes, and a main dialog opened later
   // (after the calendar window) starts from them.
   void savedPositionComesBack() {
-    ApplicationState s = state(-1);
+    ApplicationState s = state(LanguageMode::german);
     {
       MainDialog dialog(s);
       dialog.show();
@@ -148,7 +148,7 @@ class MainDialogTest : public QObject {
     s.reportpage = 3;
     MainDialog dialog(s);
     QCOMPARE((QStringList{field(dialog, "year")->text(), field(dialog, "month")->text()}), (QStringList{"2009", "4"}));
-    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 4, 1));
+    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 4, german));
   }
 
   // "iCalendar exportieren..." of the main dialog and the calendar window: the
@@ -157,7 +157,7 @@ class MainDialogTest : public QObject {
   void entriesInBothContextMenus() {
     ApplicationState s;
     s.userlanguage = 1033;
-    s.languagemode = -1;
+    s.languagemode = LanguageMode::german;
     MainDialog dialog(s);
     CalendarWindow window(s);
     for (QWidget* w : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {

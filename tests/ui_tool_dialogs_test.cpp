@@ -36,8 +36,6 @@ using namespace quendal;
 
 namespace {
 
-constexpr int german = 1;
-
 // The report text each dialog must show when it opens on 15 March 2024,
 // 10:30, in German, with the default place: the report function called with
 // the dialog's documented defaults.
@@ -80,7 +78,7 @@ const ToolDialogTable* table(const char* name) {
 ApplicationState germanstate() {
   ApplicationState s;
   s.userlanguage = 1033;
-  s.languagemode = -1;
+  s.languagemode = LanguageMode::german;
   s.currentyear = 2024;
   s.reportpage = 3;
   return s;
@@ -207,7 +205,7 @@ class ToolDialogsTest : public QObject {
     QFETCH(QString, name);
     QFETCH(int, languagemode);
     ApplicationState s = germanstate();
-    s.languagemode = languagemode;
+    s.languagemode = static_cast<LanguageMode>(languagemode);
     std::unique_ptr<QDialog> dialog;
     if (name == QLatin1String("main"))
       dialog = std::make_unique<MainDialog>(s);

@@ -28,7 +28,7 @@ namespace {
 ApplicationState englishstate(int year = 0, int page = 0) {
   ApplicationState s;
   s.userlanguage = 1033;
-  s.languagemode = 0;
+  s.languagemode = LanguageMode::english;
   s.currentyear = year;
   s.reportpage = page;
   return s;
@@ -118,12 +118,13 @@ class WindowsTest : public QObject {
       CalendarWindow window(s);
       QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Month +"));
       key(window, Qt::Key_F11);
-      QCOMPARE(s.language(), 1);
+      QCOMPARE(s.language(), german);
       QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Monat +"));
       window.grab();
       QCOMPARE(window.windowTitle(), QStringLiteral(" März 2024 "));
     }
-    QCOMPARE((QList<int>{s.languagemode, s.language()}), (QList<int>{0, 0}));
+    QCOMPARE(s.languagemode, LanguageMode::english);
+    QCOMPARE(s.language(), english);
   }
 
   // F6 and F7 step through the configured places, in view 0 only.
@@ -255,7 +256,7 @@ class WindowsTest : public QObject {
   // (mode 2): the calendar window only.
   void startupLoop() {
     ApplicationState s = englishstate();
-    int mode = -1;
+    AppMode mode = AppMode::equationoftimeonly;
     bool dialogseen = false;
     const auto closecalendar = [&] {
       auto* window = visible<CalendarWindow>();
@@ -277,8 +278,9 @@ class WindowsTest : public QObject {
       QCOMPARE(runstartuploop(s), 0);
       QCOMPARE(script.done, 3);
     }
-    QCOMPARE((QList<int>{mode, s.appMode}), (QList<int>{1, 0}));
-    s.appMode = 2;
+    QCOMPARE(mode, AppMode::calendarfrommain);
+    QCOMPARE(s.appMode, AppMode::maindialog);
+    s.appMode = AppMode::calendaronly;
     Script script({[&] {
       dialogseen = dialogseen || visible<MainDialog>();
       return closecalendar();

@@ -81,7 +81,7 @@ void CalendarWindow::build() {
 }
 
 void CalendarWindow::relabel() {
-  const int lang = state_.language();
+  const Language lang = state_.language();
   const bool german = lang != english;
   int right = 0;
   for (int i = 0; i < buttons_.size(); ++i) {
@@ -226,7 +226,7 @@ void CalendarWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void CalendarWindow::paintEvent(QPaintEvent*) {
-  const int lang = state_.language();
+  const Language lang = state_.language();
   CalendarDisplayInputs in;
   in.year = std::clamp(state_.currentyear, firstyear, lastyear);
   in.month = state_.reportpage;

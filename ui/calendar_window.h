@@ -62,7 +62,7 @@ class CalendarWindow : public QWidget {
   int placeindex_ = 0;
   int fonttoggle_ = 0;
   bool resizeflag_ = true;
-  int savedlanguagemode_ = 1;
+  LanguageMode savedlanguagemode_ = LanguageMode::automatic;
   CalendarDisplay display_;
   QList<Button> buttons_;
   QAction* print_ = nullptr;

@@ -130,7 +130,7 @@ bool EquationOfTimeWindow::needsresize(int w, int h) {
 }
 
 void EquationOfTimeWindow::draw(QPainter& p, int w, int h, bool direct) {
-  const int lang = language();
+  const Language lang = language();
   const EotGraph g = buildeotgraph(year_, w, h, lang);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(Qt::white, 2));

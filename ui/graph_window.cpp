@@ -46,7 +46,7 @@ QImage GraphWindow::image() const {
 void GraphWindow::setbuttons(const QList<ButtonSpec>& specs) {
   for (Button& b : buttons_) delete b.button;
   buttons_.clear();
-  const int lang = language();
+  const Language lang = language();
   int right = 0;
   for (const ButtonSpec& spec : specs) {
     auto* button = new QPushButton(QString::fromUtf8(lang == english ? spec.english : spec.german), this);
@@ -88,7 +88,7 @@ void GraphWindow::togglebuttons() {
 
 void GraphWindow::togglelanguage() {
   state_.togglelanguage();
-  const int lang = language();
+  const Language lang = language();
   for (Button& b : buttons_) b.button->setText(QString::fromUtf8(lang == english ? b.spec.english : b.spec.german));
 }
 

@@ -50,7 +50,7 @@ class GraphWindow : public QWidget {
   // F3: the off-screen image printed as documentname when printing is
   // enabled; without an image the buffer message.
   void printimage(const QString& documentname);
-  int language() const { return state_.language(); }
+  Language language() const { return state_.language(); }
 
   virtual void buttonclicked(int id) = 0;
   // Draws the whole view on a white w x h area. direct: no off-screen image.
@@ -77,7 +77,7 @@ class GraphWindow : public QWidget {
   bool present_ = false;
   QTimer* timer_ = nullptr;  // timer 2
   QImage offscreen_;
-  int savedlanguagemode_ = 1;
+  LanguageMode savedlanguagemode_ = LanguageMode::automatic;
 };
 
 }  // namespace quendal

@@ -11,7 +11,7 @@
 
 namespace quendal {
 
-QString icalendarcommandlabel(int language) {
+QString icalendarcommandlabel(Language language) {
   return language == english ? QStringLiteral("Export iCalendar...") : QStringLiteral("iCalendar exportieren...");
 }
 
@@ -40,7 +40,7 @@ bool exporticalendar(const ApplicationState& state, int year, const QString& fil
 }
 
 void exporticalendarcommand(QWidget* owner, const ApplicationState& state, int year) {
-  const int lang = state.language();
+  const Language lang = state.language();
   const bool german = lang != english;
   if (year < icalendarholidayfirst || year > icalendarholidaylast) return;
   const QString proposed = QDir::current().filePath(QStringLiteral("quendal-%1.ics").arg(year));

@@ -11,8 +11,8 @@ class QWidget;
 
 namespace quendal {
 
-// The label of the command in the language (0 English, else German).
-QString icalendarcommandlabel(int language);
+// The label of the command in the language.
+QString icalendarcommandlabel(Language language);
 
 // Writes the year's calendar to file, in the language of the state, with
 // DTSTAMP from the program's clock in UTC. False with the system's reason

@@ -37,7 +37,7 @@ const char* const zellerarticle[2] = {"https://de.wikipedia.org/wiki/Zellers_Kon
 const char* const computusarticle[2] = {"https://de.wikipedia.org/wiki/Gau%C3%9Fsche_Osterformel",
                                         "https://en.wikipedia.org/wiki/Date_of_Easter"};
 
-QString choose(const char* german, const char* english, int language) {
+QString choose(const char* german, const char* english, Language language) {
   return QString::fromUtf8(language == quendal::english ? english : german);
 }
 
@@ -66,7 +66,7 @@ MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner)
   evaluate();
 }
 
-int MainDialog::language() const { return state_.language(); }
+Language MainDialog::language() const { return state_.language(); }
 
 void MainDialog::build() {
   yearlabel_ = new QLabel(this);
@@ -180,7 +180,7 @@ void MainDialog::build() {
 }
 
 void MainDialog::relabel() {
-  const int lang = language();
+  const Language lang = language();
   yearlabel_->setText(choose("Jahr:", "Year:", lang));
   monthlabel_->setText(choose("Monat:", "Month:", lang));
   year_->setAccessibleName(choose("Jahr", "Year", lang));
@@ -284,7 +284,7 @@ void MainDialog::today() {
 }
 
 void MainDialog::togglelanguage() {
-  state_.languagemode = language() != english ? 0 : -1;
+  state_.languagemode = language() != english ? LanguageMode::english : LanguageMode::german;
   relabel();
   buildreport();
 }
@@ -317,7 +317,7 @@ void MainDialog::calendar() {
     gregorianlimit();
     return;
   }
-  state_.appMode = 1;
+  state_.appMode = AppMode::calendarfrommain;
   accept();
 }
 

@@ -43,7 +43,7 @@ class MainDialog : public QDialog {
 
   void build();
   void relabel();
-  int language() const;
+  Language language() const;
   void fieldedited();
   void evaluate();
   void buildreport();

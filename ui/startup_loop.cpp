@@ -23,13 +23,13 @@ int runstartuploop(ApplicationState& state) {
   state.yearEventCache = {};
   do {
     readconfiguration(state);
-    if (state.appMode != 2 && state.appMode != 4) {
-      state.appMode = 0;
+    if (state.appMode != AppMode::calendaronly && state.appMode != AppMode::equationoftimeonly) {
+      state.appMode = AppMode::maindialog;
       state.fixedFontToggle = 1;
       MainDialog dialog(state);
       dialog.exec();
     }
-    if (state.appMode == 1 || state.appMode == 2) {
+    if (state.appMode == AppMode::calendarfrommain || state.appMode == AppMode::calendaronly) {
       const LocalDateTime now = localnow();
       state.currentyear = now.year;
       state.reportpage = now.month;
@@ -40,13 +40,13 @@ int runstartuploop(ApplicationState& state) {
       window->setGeometry(initialwindowgeometry(window));
       runwindow(window);
     }
-    if (state.appMode == 4) {
+    if (state.appMode == AppMode::equationoftimeonly) {
       auto* window = new EquationOfTimeWindow(state, localnow().year);
       window->setGeometry(initialwindowgeometry(window));
       runwindow(window);
     }
-    if (state.languagemode == -1) state.languagemode = 1;
-  } while (state.appMode == 1);
+    if (state.languagemode == LanguageMode::german) state.languagemode = LanguageMode::automatic;
+  } while (state.appMode == AppMode::calendarfrommain);
   return 0;
 }
 

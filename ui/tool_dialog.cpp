@@ -30,7 +30,7 @@ namespace {
 
 constexpr int debouncemilliseconds = 50;  // timer 1
 
-QString label(const char* germantext, const char* englishtext, int language) {
+QString label(const char* germantext, const char* englishtext, Language language) {
   return QString::fromUtf8(language == english ? englishtext : germantext);
 }
 
@@ -60,7 +60,7 @@ ToolDialog::ToolDialog(const ToolDialogTable& table, ApplicationState& state, QW
 
 ToolDialog::~ToolDialog() = default;
 
-int ToolDialog::language() const { return state_.language(); }
+Language ToolDialog::language() const { return state_.language(); }
 
 void ToolDialog::build() {
   auto* top = new QGridLayout;
@@ -182,7 +182,7 @@ void ToolDialog::build() {
 
 void ToolDialog::setinitialvalues() {
   const LocalDateTime now = localnow();
-  const int lang = language();
+  const Language lang = language();
   for (Entry& e : entries_) {
     const ControlSpec& s = *e.spec;
     if (e.box) e.box->setChecked(s.value != 0);
@@ -222,7 +222,7 @@ void ToolDialog::setinitialvalues() {
 }
 
 void ToolDialog::relabel() {
-  const int lang = language();
+  const Language lang = language();
   caption_ = label(table_.german, table_.english, lang);
   setWindowTitle(caption_);
   for (Entry& e : entries_) {
@@ -421,7 +421,7 @@ void stepdayinzone(ToolDialog& dialog, int days, int first, int last) {
   dialog.recalculate();
 }
 
-int dialogzone(int language, int year, int month, int day) {
+int dialogzone(Language language, int year, int month, int day) {
   if (language == english) return 0;
   return summertime(day, month, year) == 1 ? 2 : 1;
 }

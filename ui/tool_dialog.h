@@ -108,8 +108,8 @@ class ToolDialog : public QDialog {
   const ToolDialogTable& table() const { return table_; }
   ApplicationState& state() { return state_; }
   const ApplicationState& state() const { return state_; }
-  // The language of labels and reports: 0 English, 1 German, 2 Austrian German.
-  int language() const;
+  // The language of labels and reports.
+  Language language() const;
 
   // ---- Fields, check boxes, pairs, buttons by key
   QString text(const char* key) const;
@@ -192,7 +192,7 @@ void stepday(ToolDialog& dialog, int days, int first, int last);
 void stepdayinzone(ToolDialog& dialog, int days, int first, int last);
 // The zone a dialog starts with and the day buttons set: 0 in English; in
 // German 2 in European summer time, else 1.
-int dialogzone(int language, int year, int month, int day);
+int dialogzone(Language language, int year, int month, int day);
 // "Pos. -" / "Pos. +": the next or previous configured place of the index,
 // wrapping over the places in use.
 int steppedplace(const ApplicationState& state, int index, int step);

@@ -44,7 +44,7 @@ std::string work(int n) {
     out += strprintf("%d-%d-%d %d:%d %d\n", e.year, e.month, e.day, e.hour, e.minute, e.kind);
   for (const HolidayEntry& h : buildholidays(year)) out += strprintf("%d-%d %s\n", h.month, h.day, h.englishname);
 
-  const int language = n % 3;
+  const auto language = static_cast<Language>(n % 3);
   out += buildmainreport({.year = year, .page = n % 13}, language).text;
   out += buildmonthoverview({.year = year, .month = 1 + n % 12}, language).text;
   out += buildmoonreport({.year = year, .month = 1 + n % 12, .day = 10, .hour = 12, .page = n % 7}, language).text;

@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
   const QDir directory(QString::fromLocal8Bit(argv[1]));
   QDir().mkpath(directory.path());
   bool ok = true;
-  for (const auto& [mode, language] : {std::pair{-1, "de"}, std::pair{0, "en"}}) {
+  for (const auto& [mode, language] :
+       {std::pair{quendal::LanguageMode::german, "de"}, std::pair{quendal::LanguageMode::english, "en"}}) {
     quendal::ApplicationState state;
     state.userlanguage = 1033;
     state.languagemode = mode;

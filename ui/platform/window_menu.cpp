@@ -26,8 +26,8 @@ QAction* WindowMenu::add(QWidget* dialog, const QKeySequence& shortcut, void (Wi
   return action;
 }
 
-void WindowMenu::relabel(int language) {
-  const bool german = language != 0;
+void WindowMenu::relabel(Language language) {
+  const bool german = language != english;
   if (wikipedia_) wikipedia_->setText(QStringLiteral("Wikipedia..."));
   if (print_) print_->setText(german ? QStringLiteral("Drucken...") : QStringLiteral("Print..."));
   if (about_) about_->setText(german ? QStringLiteral("Über Quendal...") : QStringLiteral("About Quendal..."));

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QObject>
 
+#include "calendar/text.h"
+
 class QAction;
 class QWidget;
 
@@ -27,8 +29,8 @@ class WindowMenu : public QObject {
   // Adds the commands to the dialog's context menu and shortcuts.
   WindowMenu(QWidget* dialog, Commands commands);
 
-  // Labels in the language (0 English, else German).
-  void relabel(int language);
+  // Labels in the language.
+  void relabel(Language language);
   // The commands, for the report field's context menu.
   QList<QAction*> actions() const { return actions_; }
 
