@@ -225,4 +225,37 @@ int summertime(int day, int month, int year) {
   return 0;
 }
 
+CivilDate stepday(CivilDate date, int direction, int firstyear, int lastyear) {
+  CivilDate d = date;
+  d.month = d.month < 1 ? 1 : (d.month > 12 ? 12 : d.month);
+  const int last = daysinmonth(d.month, d.year) < 1 ? 1 : daysinmonth(d.month, d.year);
+  d.day = d.day < 1 ? 1 : (d.day > last ? last : d.day);
+  if (direction > 0) {
+    if (++d.day > daysinmonth(d.month, d.year)) {
+      d.day = 1;
+      if (++d.month > 12) {
+        d.month = 1;
+        ++d.year;
+      }
+    }
+    if (d.year == 1582 && d.month == 10 && d.day == 5) d.day = 15;  // the reform
+  } else {
+    if (--d.day < 1) {
+      if (--d.month < 1) {
+        d.month = 12;
+        --d.year;
+      }
+      d.day = daysinmonth(d.month, d.year);
+    }
+    if (d.year == 1582 && d.month == 10 && d.day == 14) d.day = 4;
+  }
+  if (d.year > lastyear) return {firstyear, 1, 1};
+  if (d.year < firstyear) return {lastyear, 12, 31};
+  return d;
+}
+
+bool yearstepfits(int year, int step) {
+  return year + step >= firstgregorianyear + 2 && year + step <= lastcalendaryear - 2;
+}
+
 }  // namespace quendal

@@ -15,6 +15,18 @@ namespace quendal {
 // Days per month of a common year; index 0 is not a month.
 extern const int monthdays[13];
 
+// The years the calendar covers (dayofweek) and the first wholly Gregorian
+// year (the calendar window, the large view and the month overview start there).
+inline constexpr int firstcalendaryear = 100;
+inline constexpr int lastcalendaryear = 9999;
+inline constexpr int firstgregorianyear = 1583;
+
+// A civil date: Julian before 15 October 1582, Gregorian from then on.
+struct CivilDate {
+  int year = 0, month = 0, day = 0;
+  bool operator==(const CivilDate&) const = default;
+};
+
 // 1 if (y, m, d) is on or after 15 October 1582, else 0.
 int isgregorian(int year, int month, int day);
 // Historical year numbering has no year 0: year + 1 for year < 1, else year.
@@ -62,5 +74,16 @@ int weeknumber(int day, int month, int year);
 int daysinmonth(int month, int year);
 // 1 if the whole civil day counts as European summer time.
 int summertime(int day, int month, int year);
+
+// The date one day later (direction > 0) or earlier (otherwise), across the
+// reform of 1582 (4 October is followed by 15 October), the year wrapping
+// within firstyear..lastyear: after 31 December of lastyear comes 1 January
+// of firstyear, before 1 January of firstyear 31 December of lastyear. A
+// month outside 1..12 or a day outside the month is brought into it first.
+CivilDate stepday(CivilDate date, int direction, int firstyear, int lastyear);
+// Whether the year stepped by step years stays at least two years within
+// firstgregorianyear..lastcalendaryear (the calendar window's decade and
+// century keys).
+bool yearstepfits(int year, int step);
 
 }  // namespace quendal

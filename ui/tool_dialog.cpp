@@ -385,30 +385,7 @@ void ToolDialog::wikipediacommand() {
 namespace toolsteps {
 
 void stepday(ToolDialog& dialog, int days, int first, int last) {
-  DialogDate d = dialog.date;
-  d.month = std::clamp(d.month, 1, 12);
-  d.day = std::clamp(d.day, 1, std::max(1, daysinmonth(d.month, d.year)));
-  if (days > 0) {
-    if (++d.day > daysinmonth(d.month, d.year)) {
-      d.day = 1;
-      if (++d.month > 12) {
-        d.month = 1;
-        ++d.year;
-      }
-    }
-    if (d.year == 1582 && d.month == 10 && d.day == 5) d.day = 15;  // the calendar reform
-  } else {
-    if (--d.day < 1) {
-      if (--d.month < 1) {
-        d.month = 12;
-        --d.year;
-      }
-      d.day = daysinmonth(d.month, d.year);
-    }
-    if (d.year == 1582 && d.month == 10 && d.day == 14) d.day = 4;
-  }
-  if (d.year > last) d = {first, 1, 1};
-  if (d.year < first) d = {last, 12, 31};
+  const CivilDate d = quendal::stepday(dialog.date, days, first, last);
   dialog.date = d;
   dialog.setnumber("year", d.year);
   dialog.setnumber("month", d.month);

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "app/application_state.h"
+#include "calendar/calendar.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -93,11 +94,6 @@ struct ToolDialogTable {
   ToolAction closing = nullptr;    // when the dialog ends
 };
 
-// Per-dialog state that lives as long as the dialog does.
-struct DialogDate {
-  int year = 0, month = 0, day = 0;
-};
-
 class ToolDialog : public QDialog {
   Q_OBJECT
 
@@ -137,7 +133,7 @@ class ToolDialog : public QDialog {
   void hidereport();
 
   // State of this dialog, reset by its end.
-  DialogDate date;              // the dialog date the day buttons step
+  CivilDate date;               // the dialog date the day buttons step
   bool placefromtable = false;  // the next calculation loads the place of the location index
   int flags[4] = {};            // the dialog's own switches (meaning per dialog)
   int secondindex = 0;          // a second place index (distance dialog)
