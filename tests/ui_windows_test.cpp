@@ -5,9 +5,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -55,6 +60,18 @@ class Script : public QObject {
   QTimer timer_;
 };
 
+// The keys pressed that reach a widget as key events.
+class KeyPresses : public QObject {
+ public:
+  QList<int> keys;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) keys << static_cast<QKeyEvent*>(event)->key();
+    return false;
+  }
+};
+
 template <class T>
 T* visible() {
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -99,16 +116,113 @@ class WindowsTest : public QObject {
     ::key(window, Qt::Key_F12, c[2]);
     QCOMPARE(window.view(), c[2]);
     s.tablesStale = 0;
+    s.holidayTable = {};  // filled again only if the tables are rebuilt
     ::key(window, Qt::Key(c[3]));
-    QCOMPARE((QList<int>{s.currentyear, s.reportpage, s.tablesStale}), (QList<int>{c[4], c[5], c[4] != c[0]}));
+    QCOMPARE((QList<int>{s.currentyear, s.reportpage}), (QList<int>{c[4], c[5]}));
     if (c[2] == 2) {
       for (const char* button : {"monthback", "monthon"}) window.findChild<QAbstractButton*>(button)->click();
       QCOMPARE(s.reportpage, c[5]);
     }
     window.resize(900, 600);
     window.grab();
+    QCOMPARE(s.holidayTable[0].year != 0, c[4] != c[0]);
     QCOMPARE(window.display().year, c[4]);
     QCOMPARE(window.windowTitle(), QString::fromStdString(window.display().caption));
+  }
+
+  // Painting only paints: a key changes the state, the display list and the
+  // caption at once; the first show sets the caption and fits the window to
+  // its font; painting, shown or not, changes neither the state nor the
+  // caption nor the size.
+  void calendarPaintingOnlyPaints() {
+    ApplicationState s = englishstate(2024, 3);
+    CalendarWindow window(s);
+    QCOMPARE(window.windowTitle(), QStringLiteral(" March 2024 "));
+    key(window, Qt::Key_Right);
+    QCOMPARE((QList<int>{s.currentyear, s.reportpage, window.display().month}), (QList<int>{2024, 4, 4}));
+    QCOMPARE(window.windowTitle(), QStringLiteral(" April 2024 "));
+
+    s.currentyear = 1000;  // out of range, as the window would never leave it
+    s.reportpage = 13;
+    window.setWindowTitle(QStringLiteral("Calendar"));
+    window.resize(900, 600);
+    const QImage picture = window.grab().toImage();
+    QImage again(picture.size(), picture.format());
+    window.render(&again);
+    QCOMPARE(again, picture);
+    QCOMPARE((QList<int>{s.currentyear, s.reportpage, window.display().year, window.display().month}),
+             (QList<int>{1000, 13, 2024, 4}));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Calendar"));
+    QCOMPARE(window.size(), QSize(900, 600));
+
+    // As the start-up loop opens it: its own caption and geometry until shown.
+    s.currentyear = 2024;
+    s.reportpage = 4;
+    window.setGeometry(10, 10, 300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral(" April 2024 "));
+    const int lines = 41 * QFontMetrics(window.linefont()).height();
+    QCOMPARE(window.height(), std::max(100, std::min(lines, window.screen()->geometry().height())));
+    window.setWindowTitle(QStringLiteral("Calendar"));
+    window.resize(900, 600);
+    window.repaint();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Calendar"));
+    QCOMPARE(window.size(), QSize(900, 600));
+  }
+
+  // Every command is an action with its keys: the buttons trigger theirs,
+  // the context menu lists the window commands with their keys beside the
+  // texts. In the active window the keys are the actions' shortcuts; with a
+  // modifier the window's key handling reaches the same command.
+  void calendarCommands() {
+    ApplicationState s = englishstate(2024, 3);
+    CalendarWindow window(s);
+    const QList<std::pair<Qt::Key, QString>> keys = {
+        {Qt::Key_Left, "monthback"}, {Qt::Key_Right, "monthon"}, {Qt::Key_Down, "yearback"},  {Qt::Key_Up, "yearon"},
+        {Qt::Key_F4, "decadeback"},  {Qt::Key_F5, "decadeon"},   {Qt::Key_F8, "centuryback"}, {Qt::Key_F9, "centuryon"},
+        {Qt::Key_F6, "placeback"},   {Qt::Key_F7, "placeon"},    {Qt::Key_F12, "view"},       {Qt::Key_F2, "font"},
+        {Qt::Key_Plus, "font"},      {Qt::Key_F11, "language"},  {Qt::Key_Minus, "language"}, {Qt::Key_F1, "help"},
+        {Qt::Key_F3, "print"},       {Qt::Key_Escape, "close"}};
+    for (const auto& [k, name] : keys) {
+      QStringList commands;
+      for (const QAction* action : window.findChildren<QAction*>())
+        if (action->shortcuts().contains(QKeySequence(k))) commands << action->objectName();
+      QCOMPARE(commands, QStringList{name});
+    }
+
+    QStringList menu;
+    for (const QAction* action : window.actions())
+      menu << action->text() + QLatin1Char('|') + action->shortcut().toString();
+    QCOMPARE(menu, (QStringList{"Print...|F3", "Change Font <->|F2", "Help...|F1", "Export iCalendar...|"}));
+
+    const QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    QCOMPARE(buttons.size(), 6);
+    for (QAbstractButton* button : buttons) {
+      auto* action = window.findChild<QAction*>(button->objectName());
+      QVERIFY2(action, qPrintable(button->objectName()));
+      QSignalSpy triggered(action, &QAction::triggered);
+      Script closehelp({[] {
+        auto* box = visible<QMessageBox>();
+        if (box) box->accept();
+        return box != nullptr;
+      }});
+      button->click();
+      QCOMPARE(triggered.count(), 1);
+    }
+
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    KeyPresses presses;
+    window.installEventFilter(&presses);
+    const int year = s.currentyear;
+    QTest::keyClick(&window, Qt::Key_F4);
+    QCOMPARE(s.currentyear, year - 10);
+    QCOMPARE(presses.keys, QList<int>{});
+    QTest::keyClick(&window, Qt::Key_F4, Qt::ShiftModifier);
+    QCOMPARE(s.currentyear, year - 20);
+    QCOMPARE(presses.keys, (QList<int>{Qt::Key_Shift, Qt::Key_F4}));
   }
 
   // F11 in English shows German labels; closing the window restores English.

@@ -3,12 +3,17 @@
 
 #include <QAction>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <algorithm>
+#include <utility>
 
+#include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "print/printing.h"
 #include "ui/about_box.h"
@@ -22,13 +27,32 @@ namespace quendal {
 
 namespace {
 
-constexpr int firstyear = 1583;
-constexpr int lastyear = 9999;
+// The buttons along the top of the window: button i at x = firstbuttonleft +
+// i * (buttonwidth + buttongap), y = buttontop, buttonwidth x buttonheight;
+// a label too long for buttonwidth widens its button, and the buttons after
+// it keep at least buttongap from the one before.
+constexpr int firstbuttonleft = 160;  // the title line's room on the left
+constexpr int buttontop = 5;
+constexpr int buttonwidth = 100;
+constexpr int buttonheight = 25;
+constexpr int buttongap = 20;
+
+// Fitted to its font, the window is windowlines lines high (the month
+// calendar's last footer line ends with line 38), but no higher than the
+// screen and at least minimumheight pixels.
+constexpr int windowlines = 41;
+constexpr int minimumheight = 100;
+
+// The smaller line font is the ANSI fixed-pitch font; when that is not
+// smaller than the system's, it takes smallerby points less, at least
+// smallestpointsize.
+constexpr int smallerby = 2;
+constexpr int smallestpointsize = 6;
 
 // The calendar wraps around: below 1583 comes 9999, above 9999 comes 1583.
 int wrapped(int year) {
-  if (year < firstyear) return lastyear;
-  if (year > lastyear) return firstyear;
+  if (year < firstgregorianyear) return lastcalendaryear;
+  if (year > lastcalendaryear) return firstgregorianyear;
   return year;
 }
 
@@ -39,45 +63,72 @@ CalendarWindow::CalendarWindow(ApplicationState& state, QWidget* owner)
   setObjectName(QStringLiteral("calendar_window"));
   setFocusPolicy(Qt::StrongFocus);
   setWindowIcon(programicon(102));
-  build();
+  createcommands();
+  createbuttons();
   readconfiguration(state_);
   state_.tablesStale = 1;
   relabel();
+  refresh();
 }
 
 CalendarWindow::~CalendarWindow() { state_.languagemode = savedlanguagemode_; }
 
-void CalendarWindow::build() {
-  struct Spec {
-    const char* key;
+// The commands of the keys and the buttons belong to the button row: their
+// keys work without their being entries of the context menu, which lists the
+// window's own actions (printing, the font, the help, the iCalendar export).
+void CalendarWindow::createcommands() {
+  buttonrow_ = new QWidget(this);
+  monthback_ = addcommand(buttonrow_, "monthback", {Qt::Key_Left}, [this] { stepmonth(-1); });
+  monthon_ = addcommand(buttonrow_, "monthon", {Qt::Key_Right}, [this] { stepmonth(1); });
+  yearback_ = addcommand(buttonrow_, "yearback", {Qt::Key_Down}, [this] { stepyear(-1); });
+  yearon_ = addcommand(buttonrow_, "yearon", {Qt::Key_Up}, [this] { stepyear(1); });
+  addcommand(buttonrow_, "decadeback", {Qt::Key_F4}, [this] { stepyearwithin(-10); });
+  addcommand(buttonrow_, "decadeon", {Qt::Key_F5}, [this] { stepyearwithin(10); });
+  addcommand(buttonrow_, "placeback", {Qt::Key_F6}, [this] { stepplace(-1); });
+  addcommand(buttonrow_, "placeon", {Qt::Key_F7}, [this] { stepplace(1); });
+  addcommand(buttonrow_, "centuryback", {Qt::Key_F8}, [this] { stepyearwithin(-100); });
+  addcommand(buttonrow_, "centuryon", {Qt::Key_F9}, [this] { stepyearwithin(100); });
+  addcommand(buttonrow_, "language", {Qt::Key_F11, Qt::Key_Minus}, [this] { togglelanguage(); });
+  nextview_ = addcommand(buttonrow_, "view", {Qt::Key_F12}, [this] { nextview(); });
+  addcommand(buttonrow_, "close", {Qt::Key_Escape}, [this] { close(); });
+
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  // Without printing F3 does nothing and the menu has no entry for it.
+  print_ = addcommand(state_.printingEnabled ? this : nullptr, "print", {Qt::Key_F3}, [this] { print(); });
+  font_ = addcommand(this, "font", {Qt::Key_F2, Qt::Key_Plus}, [this] { togglefont(); });
+  help_ = addcommand(this, "help", {Qt::Key_F1}, [this] { help(); });
+  icalendar_ = addcommand(this, "icalendar", {}, [this] { exporticalendarcommand(this, state_, state_.currentyear); });
+}
+
+QAction* CalendarWindow::addcommand(QWidget* holder, const char* name, const QList<QKeySequence>& keys,
+                                    std::function<void()> command) {
+  auto* action = new QAction(this);
+  action->setObjectName(QLatin1String(name));
+  action->setShortcuts(keys);
+  connect(action, &QAction::triggered, this, std::move(command));
+  if (holder) holder->addAction(action);
+  commands_.append(action);
+  return action;
+}
+
+void CalendarWindow::createbuttons() {
+  struct Label {
+    const char* name;
+    QAction* command;
     const char* german;
     const char* english;
-    void (CalendarWindow::*action)();
   };
-  const Spec specs[6] = {{"monthback", "Monat -", "Month -", nullptr},
-                         {"monthon", "Monat +", "Month +", nullptr},
-                         {"yearback", "Jahr -", "Year -", nullptr},
-                         {"yearon", "Jahr +", "Year +", nullptr},
-                         {"view", "Ansicht <->", "View <->", &CalendarWindow::nextview},
-                         {"help", "Hilfe - F1", "Help - F1", &CalendarWindow::help}};
-  for (int i = 0; i < 6; ++i) {
-    auto* b = new QPushButton(this);
-    b->setObjectName(QString::fromLatin1(specs[i].key));
-    b->setFocusPolicy(Qt::NoFocus);
-    buttons_.append({b, specs[i].german, specs[i].english});
-    connect(b, &QPushButton::clicked, this, [this, i, action = specs[i].action] {
-      if (i == 0) stepmonth(-1);
-      if (i == 1) stepmonth(1);
-      if (i == 2) stepyear(-1);
-      if (i == 3) stepyear(1);
-      if (action) (this->*action)();
-      setFocus();
-    });
+  const Label labels[] = {{"monthback", monthback_, "Monat -", "Month -"}, {"monthon", monthon_, "Monat +", "Month +"},
+                          {"yearback", yearback_, "Jahr -", "Year -"},     {"yearon", yearon_, "Jahr +", "Year +"},
+                          {"view", nextview_, "Ansicht <->", "View <->"},  {"help", help_, "Hilfe - F1", "Help - F1"}};
+  for (const Label& label : labels) {
+    auto* button = new QPushButton(buttonrow_);
+    button->setObjectName(QLatin1String(label.name));
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, label.command, &QAction::trigger);
+    connect(button, &QPushButton::clicked, this, [this] { setFocus(); });  // the keys stay the window's
+    buttons_.append({button, label.german, label.english});
   }
-  if (state_.printingEnabled) print_ = addwindowcommand(this, [this] { print(); });
-  font_ = addwindowcommand(this, [this] { togglefont(); });
-  help_ = addwindowcommand(this, [this] { help(); });
-  icalendar_ = addwindowcommand(this, [this] { exporticalendarcommand(this, state_, state_.currentyear); });
 }
 
 void CalendarWindow::relabel() {
@@ -85,16 +136,17 @@ void CalendarWindow::relabel() {
   const bool german = lang != english;
   int right = 0;
   for (int i = 0; i < buttons_.size(); ++i) {
-    QPushButton* b = buttons_[i].button;
-    b->setText(QString::fromUtf8(german ? buttons_[i].german : buttons_[i].english));
-    const int w = std::max(100, b->sizeHint().width());
-    const int x = std::max(160 + 120 * i, right + 20);
-    b->setGeometry(x, 5, w, 25);
-    right = x + w;
+    QPushButton* button = buttons_[i].button;
+    button->setText(QString::fromUtf8(german ? buttons_[i].german : buttons_[i].english));
+    const int width = std::max(buttonwidth, button->sizeHint().width());
+    const int x = std::max(firstbuttonleft + i * (buttonwidth + buttongap), right + buttongap);
+    button->setGeometry(x, buttontop, width, buttonheight);
+    right = x + width;
   }
-  if (print_) print_->setText(german ? QStringLiteral("Drucken... \tF3") : QStringLiteral("Print... \tF3"));
-  font_->setText(german ? QStringLiteral("Font wechseln <->\tF2") : QStringLiteral("Change Font <->\tF2"));
-  help_->setText(german ? QStringLiteral("Hilfe... \tF1") : QStringLiteral("Help... \tF1"));
+  buttonrow_->resize(right, buttontop + buttonheight);
+  print_->setText(german ? QStringLiteral("Drucken...") : QStringLiteral("Print..."));
+  font_->setText(german ? QStringLiteral("Font wechseln <->") : QStringLiteral("Change Font <->"));
+  help_->setText(german ? QStringLiteral("Hilfe...") : QStringLiteral("Help..."));
   icalendar_->setText(icalendarcommandlabel(lang));
 }
 
@@ -102,8 +154,50 @@ QFont CalendarWindow::linefont() const {
   const QFont big = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   if (fonttoggle_ == 0) return big;
   QFont small = reportfont(ReportFont::ansifixed);
-  if (small.pointSize() >= big.pointSize()) small.setPointSize(std::max(6, big.pointSize() - 2));
+  if (small.pointSize() >= big.pointSize())
+    small.setPointSize(std::max(smallestpointsize, big.pointSize() - smallerby));
   return small;
+}
+
+// The line height as a painter on the window measures it: the line font
+// completed by the window's.
+int CalendarWindow::lineheight() const { return QFontMetrics(linefont().resolve(font()), this).height(); }
+
+// Rebuilds what the window shows from the state (the year's tables when they
+// are stale, the display list), writes the position as limited back, sets the
+// caption, fits the window to the font when that changed or at the first show,
+// and repaints.
+void CalendarWindow::refresh() {
+  const Language lang = state_.language();
+  CalendarDisplayInputs in;
+  in.year = std::clamp(state_.currentyear, firstgregorianyear, lastcalendaryear);
+  in.month = state_.reportpage;
+  in.view = view_;
+  in.placeindex = placeindex_;
+  in.places = state_.configuration.locationTable;
+  refreshcalendartables(in.year, view_, lang, state_.holidayTable, state_.eventTable, state_.tablesStale);
+  display_ = buildcalendardisplay(in, state_.holidayTable, state_.eventTable, lang);
+  state_.currentyear = display_.year;
+  state_.reportpage = display_.month;
+  placeindex_ = display_.placeindex;
+  setWindowTitle(text(display_.caption));
+  if (resizeflag_ && isVisible()) {
+    resizeflag_ = false;
+    fittofont();
+  }
+  update();
+}
+
+// Left and width as every window opens (initialwindowgeometry), the height of
+// the lines centred on the screen.
+void CalendarWindow::fittofont() {
+  const QScreen* s = screen();
+  if (!s) return;
+  const int screenheight = s->geometry().height();
+  const int linesheight = windowlines * lineheight();
+  const QRect across = initialwindowgeometry(this);
+  setGeometry(across.left(), std::max(0, (screenheight - linesheight) / 2), across.width(),
+              std::max(minimumheight, std::min(linesheight, screenheight)));
 }
 
 void CalendarWindow::setyear(int year) {
@@ -124,37 +218,42 @@ void CalendarWindow::stepmonth(int step) {
   }
   state_.reportpage = month;
   if (year != state_.currentyear) setyear(year);
-  update();
+  refresh();
 }
 
 void CalendarWindow::stepyear(int step) {
   setyear(state_.currentyear + step);
-  update();
+  refresh();
+}
+
+// The decade and century keys step only as far as the calendar's years go.
+void CalendarWindow::stepyearwithin(int step) {
+  if (yearstepfits(state_.currentyear, step)) stepyear(step);
 }
 
 void CalendarWindow::stepplace(int step) {
   if (view_ != monthcalendarview) return;
   placeindex_ = toolsteps::steppedplace(state_, placeindex_, step);
-  update();
+  refresh();
 }
 
 void CalendarWindow::nextview() {
   view_ = (view_ + 1) % calendarviews;
   state_.tablesStale = 1;  // the views keep their moon phases to the minute or to the second
-  update();
+  refresh();
 }
 
 void CalendarWindow::togglefont() {
   fonttoggle_ = fonttoggle_ ? 0 : 1;
   resizeflag_ = true;
-  update();
+  refresh();
 }
 
 void CalendarWindow::togglelanguage() {
   state_.togglelanguage();
   state_.tablesStale = 1;  // the moon phases in the other time zone
   relabel();
-  update();
+  refresh();
 }
 
 void CalendarWindow::help() {
@@ -166,80 +265,26 @@ void CalendarWindow::print() {
     printText(this, displaysource(display_), QStringLiteral("Calendar"), germansystem(state_.userlanguage));
 }
 
+void CalendarWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();  // the caption, and at the first show the size
+}
+
+// Keys sent to the window itself rather than through the shortcuts (the
+// window not the active one, or a key with modifiers) reach the command with
+// that key all the same.
 void CalendarWindow::keyPressEvent(QKeyEvent* event) {
-  const int year = state_.currentyear;
-  switch (event->key()) {
-    case Qt::Key_Left:
-      stepmonth(-1);
-      break;
-    case Qt::Key_Right:
-      stepmonth(1);
-      break;
-    case Qt::Key_Down:
-      stepyear(-1);
-      break;
-    case Qt::Key_Up:
-      stepyear(1);
-      break;
-    case Qt::Key_Escape:
-      close();
-      break;
-    case Qt::Key_F1:
-      help();
-      break;
-    case Qt::Key_F2:
-    case Qt::Key_Plus:
-      togglefont();
-      break;
-    case Qt::Key_F3:
-      print();
-      break;
-    case Qt::Key_F4:
-      if (year > 1594) stepyear(-10);
-      break;
-    case Qt::Key_F5:
-      if (year < 9988) stepyear(10);
-      break;
-    case Qt::Key_F6:
-      stepplace(-1);
-      break;
-    case Qt::Key_F7:
-      stepplace(1);
-      break;
-    case Qt::Key_F8:
-      if (year > 1684) stepyear(-100);
-      break;
-    case Qt::Key_F9:
-      if (year < 9898) stepyear(100);
-      break;
-    case Qt::Key_F11:
-    case Qt::Key_Minus:
-      togglelanguage();
-      break;
-    case Qt::Key_F12:
-      nextview();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
+  const QKeySequence key(event->key());
+  for (QAction* command : std::as_const(commands_)) {
+    if (command->shortcuts().contains(key)) {
+      command->trigger();
       return;
+    }
   }
+  QWidget::keyPressEvent(event);
 }
 
 void CalendarWindow::paintEvent(QPaintEvent*) {
-  const Language lang = state_.language();
-  CalendarDisplayInputs in;
-  in.year = std::clamp(state_.currentyear, firstyear, lastyear);
-  in.month = state_.reportpage;
-  in.view = view_;
-  in.placeindex = placeindex_;
-  in.places = state_.configuration.locationTable;
-  refreshcalendartables(in.year, view_, lang, state_.holidayTable, state_.eventTable, state_.tablesStale);
-  display_ = buildcalendardisplay(in, state_.holidayTable, state_.eventTable, lang);
-  state_.currentyear = display_.year;
-  state_.reportpage = display_.month;
-  placeindex_ = display_.placeindex;
-  setWindowTitle(text(display_.caption));
-
   QPainter p(this);
   p.fillRect(rect(), palette().window());
   p.setFont(linefont());
@@ -260,21 +305,6 @@ void CalendarWindow::paintEvent(QPaintEvent*) {
       x += p.fontMetrics().horizontalAdvance(piece);
     }
   }
-  p.end();
-  if (resizeflag_) {
-    resizeflag_ = false;
-    resizetofit(h);
-  }
-}
-
-void CalendarWindow::resizetofit(int h) {
-  const QScreen* s = screen();
-  if (!s) return;
-  const int W = s->geometry().width(), H = s->geometry().height();
-  const int height = std::max(100, std::min(41 * h, H));
-  const int top = std::max(0, (H - 41 * h) / 2);
-  setGeometry(W / 8, top, 3 * W / 4, height);
-  update();
 }
 
 }  // namespace quendal

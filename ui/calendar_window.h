@@ -1,18 +1,21 @@
 // CalendarWindow: the month calendar with sunrise, sunset, moon phases and
 // holidays for one place, the four-month overview, the holiday overview of a
 // year and six months of moon phases, as lines of coloured text (the display
-// list of reports/calendar_display.h). Six buttons and the keys move through
-// months, years, places and views; F11 switches the language while the
-// window is open.
+// list of reports/calendar_display.h). Every command is a QAction with its
+// keys; six buttons trigger the commands of months, years, the view and the
+// help, the context menu offers printing, the font, the help and the
+// iCalendar export. F11 switches the language while the window is open.
 #pragma once
 
 #include <QList>
 #include <QWidget>
+#include <functional>
 
 #include "app/application_state.h"
 #include "reports/calendar_display.h"
 
 class QAction;
+class QKeySequence;
 class QPushButton;
 
 namespace quendal {
@@ -28,28 +31,38 @@ class CalendarWindow : public QWidget {
   int view() const { return view_; }
   int placeindex() const { return placeindex_; }
   int fonttoggle() const { return fonttoggle_; }
-  // The display list of the last paint (what printing prints).
+  // The display list shown (what printing prints).
   const CalendarDisplay& display() const { return display_; }
   // The font of the lines: 0 the system's fixed-pitch font, 1 a smaller one.
   QFont linefont() const;
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void build();
+  void createcommands();
+  void createbuttons();
+  // A command with its keys, added to holder (the window: an entry of its
+  // context menu) unless that is null.
+  QAction* addcommand(QWidget* holder, const char* name, const QList<QKeySequence>& keys,
+                      std::function<void()> command);
   void relabel();
+  void refresh();
+  void fittofont();
+  int lineheight() const;
+
+  void setyear(int year);
   void stepmonth(int step);
   void stepyear(int step);
-  void setyear(int year);
+  void stepyearwithin(int step);
   void stepplace(int step);
   void nextview();
   void togglefont();
   void togglelanguage();
   void help();
   void print();
-  void resizetofit(int h);
 
   struct Button {
     QPushButton* button;
@@ -61,10 +74,20 @@ class CalendarWindow : public QWidget {
   int view_ = monthcalendarview;
   int placeindex_ = 0;
   int fonttoggle_ = 0;
-  bool resizeflag_ = true;
+  bool resizeflag_ = true;  // fit the window to the font at its next refresh while shown
   LanguageMode savedlanguagemode_ = LanguageMode::automatic;
   CalendarDisplay display_;
+
+  QList<QAction*> commands_;  // every command, with its keys
+  // The buttons; the commands of the keys and buttons belong to it, so that
+  // their shortcuts work while the window's context menu lists its own.
+  QWidget* buttonrow_ = nullptr;
   QList<Button> buttons_;
+  QAction* monthback_ = nullptr;
+  QAction* monthon_ = nullptr;
+  QAction* yearback_ = nullptr;
+  QAction* yearon_ = nullptr;
+  QAction* nextview_ = nullptr;
   QAction* print_ = nullptr;
   QAction* font_ = nullptr;
   QAction* help_ = nullptr;
