@@ -192,6 +192,11 @@ std::string zonelabel(int zone, int half, Language language) {
   return strprintf("UTC-%d", -zone);
 }
 
+int dialogzone(Language language, const CivilDate& date) {
+  if (language == english) return 0;
+  return summertime(date.day, date.month, date.year) == 1 ? 2 : 1;
+}
+
 int roundnearest(double value) {
   const bool negative = value < 0.0;
   const double v = std::fabs(value);

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar.h"
+
 namespace quendal {
 
 // ---- Language -------------------------------------------------------------
@@ -38,6 +40,15 @@ LanguageMode togglelanguage(LanguageMode languagemode, int languageoverride, int
 // Row 0 German, row 1 English; pick the row with namerow(language).
 
 inline int namerow(Language language) { return language == english ? 1 : 0; }
+
+// A text of the program in both languages: German (also for Austrian German)
+// and English, UTF-8.
+struct Bilingual {
+  const char* de = "";
+  const char* en = "";
+  // The text in the language.
+  constexpr const char* in(Language language) const { return language == english ? en : de; }
+};
 
 extern const char* const monthnames[2][13];       // 1..12; German [0] "Jänner"
 extern const char* const shortmonthnames[2][13];  // four characters each
@@ -78,6 +89,9 @@ std::string formatdecimal(double value, int width, int comma, int decimals);
 std::string formatdecimalpadded(double value, int width, int comma, int decimals);
 // "UTC", "UTC+1 (MEZ)", "UTC+2 (CEST)", "UTC-5", "UTC+5 1/2", ...
 std::string zonelabel(int zone, int half, Language language);
+// The zone (hours east of UTC) a dialog or report starts with for a date: 0
+// in English; in German 2 when the day lies in European summer time, else 1.
+int dialogzone(Language language, const CivilDate& date);
 // Nearest integer; the fraction must exceed 0.49999; sign kept aside.
 int roundnearest(double value);
 

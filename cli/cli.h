@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/application_state.h"
+#include "calendar/calendar.h"
 
 namespace quendal::cli {
 
@@ -29,10 +30,6 @@ UsageError refusal(const std::string& option, const std::string& problem, const 
 // Standard output or an output file could not be written: exit 1.
 struct WriteError : std::runtime_error {
   using std::runtime_error::runtime_error;
-};
-
-struct CivilDate {
-  int year = 0, month = 0, day = 0;
 };
 
 struct ClockTime {
@@ -101,6 +98,26 @@ class Options {
 // --time HH:MM of a report that takes whole minutes (seconds are refused);
 // default: now.
 ClockTime minutetime(Options& options, const GlobalOptions& global);
+
+// A report's local date and time: --date Y-M-D, a date of the calendar in the
+// years first..last (default: today), then --time as minutetime reads it.
+struct DateTimeOption {
+  CivilDate date;
+  ClockTime time;
+};
+DateTimeOption datetimeoption(Options& options, const GlobalOptions& global, int first, int last);
+// The same, also written into the year, month, day, hour and minute of a
+// report's inputs.
+template <class Inputs>
+DateTimeOption datetimeoption(Options& options, const GlobalOptions& global, int first, int last, Inputs& inputs) {
+  const DateTimeOption t = datetimeoption(options, global, first, last);
+  inputs.year = t.date.year;
+  inputs.month = t.date.month;
+  inputs.day = t.date.day;
+  inputs.hour = t.time.hour;
+  inputs.minute = t.time.minute;
+  return t;
+}
 
 // Parsers shared by the subcommands; they throw UsageError with the option's name.
 long long parseinteger(const std::string& option, const std::string& text);

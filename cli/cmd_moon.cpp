@@ -12,14 +12,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   readconfiguration(state, g);  // its language line applies, unless --lang is given
   const Language language = state.language();
   MoonReportInputs in;
-  const CivilDate date = o.calendardate("date", g.today, 1600, 2400);
-  const ClockTime time = minutetime(o, g);
-  in.year = date.year;
-  in.month = date.month;
-  in.day = date.day;
-  in.hour = time.hour;
-  in.minute = time.minute;
-  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHoursOrAuto, date, time, dialogdefaultzone(date, language));
+  const auto [date, time] = datetimeoption(o, g, 1600, 2400, in);
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHoursOrAuto, date, time, dialogzone(language, date));
   in.zone = zone.zone;
   in.half = zone.half;
   in.page = static_cast<int>(o.integer("page", 0, 0, 6));

@@ -52,7 +52,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     in.locationindex = place.index;
   }
   // The zone of the day: its offset at local noon.
-  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, {12, 0, 0}, dialogdefaultzone(date, language));
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, {12, 0, 0}, dialogzone(language, date));
   in.zone = zone.zone;
   in.half = zone.half;
   in.individual = static_cast<int>(o.integer("indiv", -4, -30, 30));

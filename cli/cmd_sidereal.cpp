@@ -11,16 +11,10 @@ namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   SiderealInputs in;
-  const CivilDate date = o.calendardate("date", g.today, 1000, 3000);
-  const ClockTime time = minutetime(o, g);
-  in.year = date.year;
-  in.month = date.month;
-  in.day = date.day;
-  in.hour = time.hour;
-  in.minute = time.minute;
+  const auto [date, time] = datetimeoption(o, g, 1000, 3000, in);
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
   readconfiguration(state, g);
-  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogdefaultzone(date, state.language()));
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogzone(state.language(), date));
   in.zone = zone.zone;
   in.halfzone = zone.half;
   const PlaceOption place = placeoption(o, state.configuration.locationTable);

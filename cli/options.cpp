@@ -237,6 +237,11 @@ ClockTime minutetime(Options& o, const GlobalOptions& g) {
   return t;
 }
 
+DateTimeOption datetimeoption(Options& o, const GlobalOptions& g, int first, int last) {
+  const CivilDate date = o.calendardate("date", g.today, first, last);
+  return {date, minutetime(o, g)};
+}
+
 void Options::finish() const {
   for (const Item& item : items_)
     if (!item.used)

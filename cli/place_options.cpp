@@ -270,9 +270,4 @@ std::string offsettext(int seconds) {
   return t;
 }
 
-int dialogdefaultzone(const CivilDate& date, Language language) {
-  if (language == english) return 0;
-  return summertime(date.day, date.month, date.year) == 1 ? 2 : 1;
-}
-
 }  // namespace quendal::cli

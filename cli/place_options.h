@@ -82,10 +82,6 @@ ZoneOption zoneoption(Options& options, ZoneSupport support, const CivilDate& da
 // "+05:30" (with seconds, "+01:05:21", where an offset has them).
 std::string offsettext(int seconds);
 
-// The zone a tool dialog starts with: 0 in English (language 0); in German 2
-// when the date lies in European summer time, else 1.
-int dialogdefaultzone(const CivilDate& date, Language language);
-
 // The help lines of the place and zone options.
 extern const char* const placehelp;
 extern const char* const zonehelp;

@@ -71,13 +71,7 @@ std::string planetoptionshelp() {
 
 PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Options& o) {
   PlanetInputs in;
-  const CivilDate date = o.calendardate("date", g.today, 1000, 3000);
-  const ClockTime time = minutetime(o, g);
-  in.year = date.year;
-  in.month = date.month;
-  in.day = date.day;
-  in.hour = time.hour;
-  in.minute = time.minute;
+  const auto [date, time] = datetimeoption(o, g, 1000, 3000, in);
   in.deltaTPending = o.has("delta-t");
   in.deltat = static_cast<int>(o.integer("delta-t", 0, -9999, 99999));
   in.temperature = static_cast<int>(o.integer("temp", 10, -99, 200));
@@ -93,7 +87,7 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   in.sexagesimal = o.flag("dms");
   in.details = o.flag("details");
   readconfiguration(state, g);
-  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogdefaultzone(date, state.language()));
+  const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogzone(state.language(), date));
   in.zone = zone.zone;
   in.halfzone = zone.half;
   const PlaceOption place = placeoption(o, state.configuration.locationTable);

@@ -1,5 +1,6 @@
 // Calendar arithmetic (published values, convertdate's calendars, laws over
-// every day 100..9999) and the text conventions of the reports (language
+// every day 100..9999, the day and year steps of the dialogs and the
+// calendar window) and the text conventions of the reports (language
 // choice, numbers, labels, the buffer, the encodings).
 #include <gtest/gtest.h>
 
@@ -147,6 +148,86 @@ TEST(CalendarDates, AgreeWithConvertdate) {
   }
 }
 
+// One day on (+1) or back (-1) within the years first..last: the reform of
+// 1582, month and year carry, the Julian and Gregorian leap days, the wrap at
+// the ends of the range (the rises dialog's 1800..2200, the planet dialog's
+// 1000..3000), a month or day outside its range brought into it first.
+TEST(CalendarDates, StepDay) {
+  const struct {
+    CivilDate from;
+    int direction, first, last;
+    CivilDate to;
+    const char* what;
+  } cases[] = {
+      {{1582, 10, 4}, 1, 100, 9999, {1582, 10, 15}, "the last Julian day is followed by the first Gregorian one"},
+      {{1582, 10, 15}, -1, 100, 9999, {1582, 10, 4}, "and back"},
+      {{1582, 10, 3}, 1, 100, 9999, {1582, 10, 4}, "the day before the reform"},
+      {{1582, 10, 16}, -1, 100, 9999, {1582, 10, 15}, "the day after the reform"},
+      {{2024, 1, 31}, 1, 100, 9999, {2024, 2, 1}, "month carry"},
+      {{2024, 2, 1}, -1, 100, 9999, {2024, 1, 31}, "month carry back"},
+      {{2023, 12, 31}, 1, 100, 9999, {2024, 1, 1}, "year carry"},
+      {{2024, 1, 1}, -1, 100, 9999, {2023, 12, 31}, "year carry back"},
+      {{1500, 2, 28}, 1, 100, 9999, {1500, 2, 29}, "1500 is a Julian leap year"},
+      {{1500, 3, 1}, -1, 100, 9999, {1500, 2, 29}, "1500 back to its leap day"},
+      {{1700, 2, 28}, 1, 100, 9999, {1700, 3, 1}, "1700 is no Gregorian leap year"},
+      {{1700, 3, 1}, -1, 100, 9999, {1700, 2, 28}, "1700 back without a leap day"},
+      {{1600, 2, 28}, 1, 100, 9999, {1600, 2, 29}, "1600 is a Gregorian leap year"},
+      {{2024, 3, 1}, -1, 100, 9999, {2024, 2, 29}, "2024 back to its leap day"},
+      {{2200, 12, 31}, 1, 1800, 2200, {1800, 1, 1}, "after the last day of the range its first"},
+      {{1800, 1, 1}, -1, 1800, 2200, {2200, 12, 31}, "before the first day of the range its last"},
+      {{3000, 12, 31}, 1, 1000, 3000, {1000, 1, 1}, "the planet dialog's range"},
+      {{1000, 1, 1}, -1, 1000, 3000, {3000, 12, 31}, "the planet dialog's range back"},
+      {{9999, 12, 31}, 1, 100, 9999, {100, 1, 1}, "the whole calendar"},
+      {{2200, 12, 30}, 1, 1800, 2200, {2200, 12, 31}, "the last day of the range itself"},
+      {{2024, 3, 15}, 7, 100, 9999, {2024, 3, 16}, "any direction above 0 is one day on"},
+      {{2024, 3, 15}, 0, 100, 9999, {2024, 3, 14}, "any other one day back"},
+      {{2024, 13, 5}, 1, 100, 9999, {2024, 12, 6}, "month 13 taken as 12"},
+      {{2024, 0, 5}, -1, 100, 9999, {2024, 1, 4}, "month 0 taken as 1"},
+      {{2024, 4, 31}, 1, 100, 9999, {2024, 5, 1}, "31 April taken as 30 April"},
+      {{2023, 2, 30}, -1, 100, 9999, {2023, 2, 27}, "30 February taken as 28 February"},
+      {{1700, 2, 29}, 1, 100, 9999, {1700, 3, 1}, "29 February 1700 taken as 28 February"},
+      {{2024, 3, 0}, 1, 100, 9999, {2024, 3, 2}, "day 0 taken as 1"},
+      {{2024, 12, 99}, 1, 100, 9999, {2025, 1, 1}, "day 99 taken as the month's last"},
+  };
+  for (const auto& c : cases) {
+    const CivilDate got = stepday(c.from, c.direction, c.first, c.last);
+    EXPECT_EQ((std::array{got.year, got.month, got.day}), (std::array{c.to.year, c.to.month, c.to.day})) << c.what;
+  }
+}
+
+// Stepping on from 1 January 1000 reaches 31 December 3000 through every day
+// in between once, stepping back undoes each step, and the step after the
+// last day is the first again.
+TEST(CalendarDates, StepDayThroughARange) {
+  const CivilDate first{1000, 1, 1}, last{3000, 12, 31};
+  const int days = datetomjd(3000, 12, 31) - datetomjd(1000, 1, 1) + 1;
+  CivilDate d = first;
+  int visited = 1;
+  while (d != last && visited <= days) {
+    const CivilDate next = stepday(d, 1, 1000, 3000);
+    ASSERT_GT(dayofweek(next.day, next.month, next.year), 0) << next.year << "-" << next.month << "-" << next.day;
+    ASSERT_EQ(datetomjd(next.year, next.month, next.day), datetomjd(d.year, d.month, d.day) + 1)
+        << d.year << "-" << d.month << "-" << d.day;
+    ASSERT_EQ(stepday(next, -1, 1000, 3000), d) << next.year << "-" << next.month << "-" << next.day;
+    d = next;
+    ++visited;
+  }
+  EXPECT_EQ(visited, days);
+  EXPECT_EQ(days, 730845);  // 2001 years of 365 days, 146 Julian and 344 Gregorian leap days, 10 days dropped
+  EXPECT_EQ(stepday(last, 1, 1000, 3000), first);
+  EXPECT_EQ(stepday(first, -1, 1000, 3000), last);
+}
+
+// The decade and century keys of the calendar window move the year only
+// where it stays at least two years within 1583..9999: back by 10 from 1595,
+// on by 10 up to 9987, back by 100 from 1685, on by 100 up to 9897.
+TEST(CalendarDates, YearStepFits) {
+  const std::tuple<int, int, bool> cases[] = {{1594, -10, false}, {1595, -10, true},   {9988, 10, false},
+                                              {9987, 10, true},   {1684, -100, false}, {1685, -100, true},
+                                              {9898, 100, false}, {9897, 100, true}};
+  for (const auto& [year, step, fits] : cases) EXPECT_EQ(yearstepfits(year, step), fits) << year << " " << step;
+}
+
 TEST(CalendarText, LanguageChoice) {
   // (languagemode, languageoverride, user's language) -> language
   constexpr LanguageMode automatic = LanguageMode::automatic, forcedgerman = LanguageMode::german,
@@ -228,6 +309,20 @@ TEST(CalendarText, ZoneLabels) {
       {2, 0, austrian, "UTC+2 (MESZ)"}, {2, 0, english, "UTC+2 (CEST)"},
       {9, 0, english, "UTC+9"},         {-5, 0, english, "UTC-5"}};
   for (const auto& [zone, half, language, label] : cases) EXPECT_EQ(zonelabel(zone, half, language), label) << label;
+}
+
+// The zone a dialog starts with: 0 in English whatever the date; in German
+// and Austrian 2 on a day of European summer time (from its first day to the
+// day before its end), else 1, also before 1980.
+TEST(CalendarText, DialogZone) {
+  const std::tuple<Language, CivilDate, int> cases[] = {
+      {english, {2024, 7, 15}, 0},  {english, {2024, 1, 15}, 0}, {german, {2024, 7, 15}, 2},
+      {austrian, {2024, 7, 15}, 2}, {german, {2024, 1, 15}, 1},  {german, {2024, 3, 31}, 2},
+      {german, {2024, 3, 30}, 1},   {german, {2024, 10, 26}, 2}, {german, {2024, 10, 27}, 1},
+      {german, {1979, 7, 15}, 1},   {german, {1582, 10, 15}, 1}};
+  for (const auto& [language, date, zone] : cases)
+    EXPECT_EQ(dialogzone(language, date), zone)
+        << static_cast<int>(language) << " " << date.year << "-" << date.month << "-" << date.day;
 }
 
 TEST(CalendarText, CaptionsByPage) {

@@ -283,6 +283,47 @@ TEST(CliOptions, DatesAndTimes) {
   EXPECT_EQ(refusalof([] { checkcalendardate("d", {1500, 2, 29}, 100, 9999); }), "");  // Julian leap year
 }
 
+// --date and --time of the instant-based reports, here with the moon
+// report's years 1600..2400: the date and the time of day into the inputs,
+// today and now (without its seconds) by default; a date out of the range or
+// not of the calendar and a time with seconds refused, naming the option.
+TEST(CliOptions, ReportDateAndTime) {
+  struct Inputs {
+    int year = -1, month = -1, day = -1, hour = -1, minute = -1;
+  };
+  GlobalOptions g;
+  g.today = {2024, 3, 15};
+  g.now = {10, 30, 45};
+  const std::pair<std::vector<std::string>, std::vector<int>> cases[] = {
+      {{}, {2024, 3, 15, 10, 30}},
+      {{"--date", "1600-01-01", "--time", "0:00"}, {1600, 1, 1, 0, 0}},
+      {{"--date=2400-12-31", "--time=23:59"}, {2400, 12, 31, 23, 59}},
+      {{"--time", "7:05"}, {2024, 3, 15, 7, 5}},
+      {{"--date", "2023-02-28"}, {2023, 2, 28, 10, 30}},
+      {{"--date", "1599-12-31"}, {}},
+      {{"--date", "2401-01-01"}, {}},
+      {{"--date", "2023-02-29"}, {}},
+      {{"--time", "7:05:01"}, {}},
+  };
+  for (const auto& [args, expected] : cases) {
+    Options o = options(args);
+    Inputs in;
+    DateTimeOption t;
+    const std::string message = refusalof([&] { t = datetimeoption(o, g, 1600, 2400, in); });
+    const std::string what = args.empty() ? "(none)" : args.front() + " " + args.back();
+    if (expected.empty()) {
+      EXPECT_EQ(message.rfind(args.front() + ": ", 0), 0u) << what << ": " << message;
+      continue;
+    }
+    ASSERT_EQ(message, "") << what;
+    EXPECT_EQ((std::vector{in.year, in.month, in.day, in.hour, in.minute}), expected) << what;
+    EXPECT_EQ((std::vector{t.date.year, t.date.month, t.date.day, t.time.hour, t.time.minute, t.time.second}),
+              (std::vector{in.year, in.month, in.day, in.hour, in.minute, 0}))
+        << what;
+    EXPECT_NO_THROW(o.finish()) << what;
+  }
+}
+
 // The rows of one kind of tests/data/cli_options.txt, as words.
 std::vector<std::vector<std::string>> rows(const std::string& kind) {
   std::vector<std::vector<std::string>> all;

@@ -1,4 +1,5 @@
-// The calendar views: the window's display list (the colour rule, the
+// The calendar views: the window's display list (the colour rule and the
+// colours of the codes, the
 // footers and their hemisphere words, the years without astronomy, the
 // four-month cells, the holiday overview, the moon phases) and the month
 // overview (golden texts, polar and southern places, the limits).
@@ -55,8 +56,25 @@ TEST(ReportsCalendarDisplay, ColourRule) {
       {27, 10, 2024, sundaycolour, "Sunday, end of summer time (kind 9)"},
   };
   for (const auto& c : cases) EXPECT_EQ(daycolour(buildholidays(c.year), c.day, c.month, c.year), c.colour) << c.what;
-  EXPECT_EQ(displayrgb(nationalcolour).blue, 180);
-  EXPECT_EQ(displayrgb(3).red + displayrgb(3).green + displayrgb(3).blue, 0);
+}
+
+// What each colour code paints, on the screen and on paper (red, green, blue
+// 0..255): the title green, Sundays and public holidays red, Saturdays grey,
+// regional holidays orange-brown, national days blue; every other code,
+// weekdays 2..6, the cell lines' own code 12 and codes out of the table,
+// black.
+TEST(ReportsCalendarDisplay, ColourTable) {
+  EXPECT_EQ((std::array{int(blackcolour), int(sundaycolour), int(saturdaycolour), int(regionalcolour),
+                        int(nationalcolour), int(titlecolour), int(celllinecolour)}),
+            (std::array{0, 1, 7, 8, 9, 10, 12}));
+  const std::array<int, 4> table[] = {{10, 0, 180, 0}, {1, 180, 0, 0}, {7, 128, 128, 128}, {8, 180, 96, 0},
+                                      {9, 0, 0, 180},  {0, 0, 0, 0},   {2, 0, 0, 0},       {3, 0, 0, 0},
+                                      {4, 0, 0, 0},    {5, 0, 0, 0},   {6, 0, 0, 0},       {11, 0, 0, 0},
+                                      {12, 0, 0, 0},   {13, 0, 0, 0},  {-1, 0, 0, 0}};
+  for (const auto& [code, red, green, blue] : table) {
+    const Rgb c = displayrgb(code);
+    EXPECT_EQ((std::array{c.red, c.green, c.blue}), (std::array{red, green, blue})) << "code " << code;
+  }
 }
 
 // Month view: title, 32 body lines (empty after the month's end), the line

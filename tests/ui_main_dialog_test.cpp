@@ -3,6 +3,7 @@
 // the language switch, the saved year and month, the iCalendar export.
 #include <QAbstractButton>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
@@ -69,6 +70,36 @@ class MainDialogTest : public QObject {
       QCOMPARE(reports.count(), count);
     }
     QVERIFY(dialog.reportfield()->isVisible());
+    QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 0, german));
+  }
+
+  // One debounce timer, single-shot, 50 ms; every key restarts it.
+  void debounceTimerRestartsAtEveryKey() {
+    ApplicationState s = state(LanguageMode::german);
+    MainDialog dialog(s);
+    dialog.show();
+    QList<QTimer*> timers;
+    for (QTimer* t : dialog.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+      if (t->isSingleShot()) timers << t;
+    QCOMPARE(timers.size(), 1);
+    QTimer* timer = timers.front();
+    QCOMPARE(timer->interval(), 50);
+    QVERIFY(!timer->isActive());
+    field(dialog, "year")->setText(QString());
+    QTest::keyClicks(field(dialog, "year"), QStringLiteral("2"));
+    QVERIFY(timer->isActive());
+    QTest::qSleep(60);  // no events meanwhile: the timer is due, not fired
+    QCOMPARE(timer->remainingTime(), 0);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClicks(field(dialog, "year"), QStringLiteral("0"));
+    const int remaining = timer->remainingTime();
+    const qint64 elapsed = clock.elapsed();  // a loaded machine may take its time
+    QVERIFY2(remaining > 40 - elapsed,
+             qPrintable(QStringLiteral("%1 ms left after %2 ms").arg(remaining).arg(elapsed)));
+    QSignalSpy reports(&dialog, &MainDialog::reportUpdated);
+    QTest::keyClicks(field(dialog, "year"), QStringLiteral("09"));
+    QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 5000);
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 0, german));
   }
 

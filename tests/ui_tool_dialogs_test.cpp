@@ -1,12 +1,14 @@
 // The tool dialogs through their real widgets (offscreen, clock fixed by
 // QUENDAL_NOW, no configuration file unless a test writes one): each dialog
 // shows its report's text for its default inputs; the day and place
-// buttons; the date-shift step limits; closing refused while a graph window
-// is open; every control named for screen readers in both languages.
+// buttons; the typing debounce; the date-shift step limits; closing refused
+// while a graph window is open; every control named for screen readers in
+// both languages.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -134,6 +136,70 @@ class ToolDialogsTest : public QObject {
     QCOMPARE(fields(), (QStringList{"1800", "1", "1", "1"}));
     click(dialog, "dayback");
     QCOMPARE(fields(), (QStringList{"2200", "12", "31", "1"}));
+  }
+
+  // The planet dialog (years 1000..3000) from the date its calculation
+  // stored: "Tag +" on 4 October 1582 gives 15 October, "Tag -" 4 October
+  // again; 31 December 3000 wraps to 1 January 1000 and back.
+  void planetDayButtonsCrossTheReform() {
+    ApplicationState s = germanstate();
+    ToolDialog dialog(PlanetDialog, s);
+    auto fields = [&] {
+      return QStringList{number(dialog, "year"), number(dialog, "month"), number(dialog, "day"),
+                         number(dialog, "zone")};
+    };
+    const struct {
+      int year, month, day;  // written and calculated before the click; 0: the date shown
+      const char* button;
+      QStringList shown;
+    } steps[] = {{1582, 10, 4, "dayon", {"1582", "10", "15", "1"}},
+                 {0, 0, 0, "dayback", {"1582", "10", "4", "1"}},
+                 {3000, 12, 31, "dayon", {"1000", "1", "1", "1"}},
+                 {0, 0, 0, "dayback", {"3000", "12", "31", "1"}}};
+    for (const auto& step : steps) {
+      if (step.year != 0) {
+        dialog.setnumber("year", step.year);
+        dialog.setnumber("month", step.month);
+        dialog.setnumber("day", step.day);
+        dialog.recalculate();
+        QCOMPARE((QList<int>{dialog.date.year, dialog.date.month, dialog.date.day}),
+                 (QList<int>{step.year, step.month, step.day}));
+      }
+      click(dialog, step.button);
+      QCOMPARE(fields(), step.shown);
+    }
+  }
+
+  // One debounce timer, single-shot, 50 ms; every key restarts it, and the
+  // report comes back when it fires.
+  void typingIsDebounced() {
+    ApplicationState s = germanstate();
+    ToolDialog dialog(RisesDialog, s);
+    dialog.show();
+    QList<QTimer*> timers;
+    for (QTimer* t : dialog.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+      if (t->isSingleShot()) timers << t;
+    QCOMPARE(timers.size(), 1);
+    QTimer* timer = timers.front();
+    QCOMPARE(timer->interval(), 50);
+    QVERIFY(!timer->isActive());
+    auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
+    year->setText(QString());
+    QTest::keyClicks(year, QStringLiteral("2"));
+    QVERIFY(timer->isActive());
+    QVERIFY(!dialog.reportfield()->isVisible());
+    QTest::qSleep(60);  // no events meanwhile: the timer is due, not fired
+    QCOMPARE(timer->remainingTime(), 0);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClicks(year, QStringLiteral("0"));
+    const int remaining = timer->remainingTime();
+    const qint64 elapsed = clock.elapsed();  // a loaded machine may take its time
+    QVERIFY2(remaining > 40 - elapsed,
+             qPrintable(QStringLiteral("%1 ms left after %2 ms").arg(remaining).arg(elapsed)));
+    QTest::keyClicks(year, QStringLiteral("24"));
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.reportfield()->isVisible(), 5000);
+    QCOMPARE(dialog.reportfield()->toPlainText(), plain(expectedreport("rises")));
   }
 
   // "Pos. +" with three configured places visits 1, 2, 0; "Pos. -" from 0 goes to 2.
