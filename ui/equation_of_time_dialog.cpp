@@ -1,6 +1,7 @@
 // EquationOfTimeDialog: the equation of time as a list, as statistics, and
 // the turning points of a year.
 #include "reports/eot_report.h"
+#include "ui/graph_windows.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
 

@@ -3,6 +3,7 @@
 #include "reports/planet_report.h"
 #include "ui/configuration_reading.h"
 #include "ui/datetime_fields.h"
+#include "ui/graph_windows.h"
 #include "ui/place_fields.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"

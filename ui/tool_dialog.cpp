@@ -17,12 +17,9 @@
 #include "calendar/text.h"
 #include "print/print_preview_dialog.h"
 #include "ui/configuration_reading.h"
-#include "ui/equation_of_time_window.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
-#include "ui/sky_chart_window.h"
-#include "ui/window_support.h"
 
 namespace quendal {
 
@@ -211,7 +208,7 @@ void ToolDialog::setinitialvalues() {
         v = now.minute;
         break;
       case Initial::dialogzone:
-        v = toolsteps::dialogzone(lang, now.year, now.month, now.day);
+        v = dialogzone(lang, {now.year, now.month, now.day});
         break;
       case Initial::empty:
         e.field->setText(QString());
@@ -394,13 +391,8 @@ void stepday(ToolDialog& dialog, int days, int first, int last) {
 
 void stepdayinzone(ToolDialog& dialog, int days, int first, int last) {
   stepday(dialog, days, first, last);
-  dialog.setnumber("zone", dialogzone(dialog.language(), dialog.date.year, dialog.date.month, dialog.date.day));
+  dialog.setnumber("zone", dialogzone(dialog.language(), dialog.date));
   dialog.recalculate();
-}
-
-int dialogzone(Language language, int year, int month, int day) {
-  if (language == english) return 0;
-  return summertime(day, month, year) == 1 ? 2 : 1;
 }
 
 int steppedplace(const ApplicationState& state, int index, int step) {
@@ -409,32 +401,6 @@ int steppedplace(const ApplicationState& state, int index, int step) {
   if (index >= inuse || index >= locationtablesize) return 0;
   if (index < 0) return inuse - 1;
   return index;
-}
-
-void opengraphwindow(ToolDialog& dialog, bool skychart) {
-  const bool german = dialog.language() != english;
-  if (dialog.state().graphWindowOpen) {
-    informationbox(&dialog, QStringLiteral(" Information"),
-                   QString::fromUtf8(german ? "\n Das Fenster mit der Grafik ist bereits geöffnet!     \n\n"
-                                            : "\n The Window with the Graphic ist already open!     \n\n"));
-    return;
-  }
-  // The window belongs to the dialog, so that the dialog's modality does not
-  // block it.
-  GraphWindow* window = nullptr;
-  if (skychart) {
-    window = new SkyChartWindow(dialog.state(), &dialog);
-  } else {
-    const int year = dialog.length("year") >= 4 && dialog.isnumber("year") ? dialog.number("year") : localnow().year;
-    auto* graph = new EquationOfTimeWindow(dialog.state(), year, &dialog);
-    // The dialog's year follows the window's.
-    QObject::connect(graph, &EquationOfTimeWindow::yearChanged, &dialog,
-                     [&dialog](int shown) { dialog.setnumber("year", shown); });
-    window = graph;
-  }
-  window->setGeometry(initialwindowgeometry(window));
-  runwindow(window);
-  if (skychart) dialog.recalculate();
 }
 
 void print(ToolDialog& dialog) { showPrintPreview(&dialog, dialog.state()); }

@@ -186,15 +186,10 @@ void stepday(ToolDialog& dialog, int days, int first, int last);
 // The same for the dialogs whose zone follows the date: the zone of the new
 // day (dialogzone) written into "zone", and the report again.
 void stepdayinzone(ToolDialog& dialog, int days, int first, int last);
-// The zone a dialog starts with and the day buttons set: 0 in English; in
-// German 2 in European summer time, else 1.
-int dialogzone(Language language, int year, int month, int day);
 // "Pos. -" / "Pos. +": the next or previous configured place of the index,
 // wrapping over the places in use.
 int steppedplace(const ApplicationState& state, int index, int step);
-// "Grafik" / "Grafik...": refused while a graph window is open; otherwise
-// the window (equation of time or sky chart).
-void opengraphwindow(ToolDialog& dialog, bool skychart);
+// The graph windows ("Grafik", "Grafik...") open in ui/graph_windows.h.
 // The print command and the print button: the print preview of the report.
 void print(ToolDialog& dialog);
 void close(ToolDialog& dialog);
