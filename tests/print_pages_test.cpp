@@ -22,9 +22,9 @@
 
 #include "calendar/holidays.h"
 #include "calendar/text.h"
-#include "print/print_layout.h"
-#include "print/print_preview_dialog.h"
-#include "print/printing.h"
+#include "ui/print/print_layout.h"
+#include "ui/print/print_preview_dialog.h"
+#include "ui/print/printing.h"
 #include "reports/calendar_display.h"
 
 using namespace quendal;

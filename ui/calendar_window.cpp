@@ -15,7 +15,7 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "print/printing.h"
+#include "ui/print/printing.h"
 #include "ui/about_box.h"
 #include "ui/configuration_reading.h"
 #include "ui/icalendar_export.h"

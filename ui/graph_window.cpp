@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "calendar/text.h"
-#include "print/printing.h"
+#include "ui/print/printing.h"
 
 namespace quendal {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "calendar/text.h"
-#include "print/print_preview_dialog.h"
+#include "ui/print/print_preview_dialog.h"
 #include "reports/main_report.h"
 #include "reports/web_addresses.h"
 #include "ui/about_box.h"

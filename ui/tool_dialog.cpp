@@ -15,7 +15,7 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "print/print_preview_dialog.h"
+#include "ui/print/print_preview_dialog.h"
 #include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"

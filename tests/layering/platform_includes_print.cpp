@@ -1,7 +1,7 @@
 // A platform source that reaches up into printing: with the platform
 // library's include directory the print header is not found, so this does
 // not compile; with the print library's own it does.
-#include "print/printing.h"
+#include "ui/print/printing.h"
 #include "ui/platform/platform.h"
 
 namespace quendal {

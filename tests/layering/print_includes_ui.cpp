@@ -2,7 +2,7 @@
 // print library's include directory (which holds ui/platform/ but no other
 // part of ui/) the window header is not found, so this does not compile;
 // with the desktop program's own it does.
-#include "print/printing.h"
+#include "ui/print/printing.h"
 #include "ui/window_support.h"
 
 namespace quendal {

@@ -16,7 +16,7 @@
 
 #include "app/application_state.h"
 #include "calendar/calendar.h"
-#include "print/print_preview_dialog.h"
+#include "ui/print/print_preview_dialog.h"
 #include "ui/calendar_window.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"

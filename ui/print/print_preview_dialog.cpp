@@ -1,5 +1,5 @@
 // The print preview; see print_preview_dialog.h.
-#include "print/print_preview_dialog.h"
+#include "ui/print/print_preview_dialog.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "calendar/text.h"
-#include "print/printing.h"
+#include "ui/print/printing.h"
 #include "ui/platform/platform.h"
 
 namespace quendal {

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "calendar/text.h"
-#include "print/print_layout.h"
+#include "ui/print/print_layout.h"
 
 class QPrinter;
 class QWidget;

@@ -1,5 +1,5 @@
 // The layout of printed pages; see print_layout.h.
-#include "print/print_layout.h"
+#include "ui/print/print_layout.h"
 
 #include <QFontMetrics>
 #include <QPainter>

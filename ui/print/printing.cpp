@@ -1,5 +1,5 @@
 // Printing with the platform's dialogs; see printing.h.
-#include "print/printing.h"
+#include "ui/print/printing.h"
 
 #include <QFontDatabase>
 #include <QFontDialog>

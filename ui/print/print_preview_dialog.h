@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/application_state.h"
-#include "print/print_layout.h"
+#include "ui/print/print_layout.h"
 
 class QPushButton;
 
