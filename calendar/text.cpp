@@ -208,11 +208,11 @@ int roundnearest(double value) {
 // ---- Caption and icon ----------------------------------------------------------
 
 CaptionIcon mainreportcaption(int page) {
-  if (page == 0) return {"Osterdatum", "Easter Date", 110};
-  if (page >= 1 && page <= 12) return {"Kalender", "Calendar", 102};
-  if (page >= 15 && page <= 26) return {"Julianischer Kalender", "Julian Calendar", 102};
-  if (page == 28) return {"Jahreszeiten", "Seasons", 117};
-  return {"Osterdatum und Kalender", "Easter Date and Calendar", 110};
+  if (page == 0) return {{"Osterdatum", "Easter Date"}, "easter"};
+  if (page >= 1 && page <= 12) return {{"Kalender", "Calendar"}, "calendar"};
+  if (page >= 15 && page <= 26) return {{"Julianischer Kalender", "Julian Calendar"}, "calendar"};
+  if (page == 28) return {{"Jahreszeiten", "Seasons"}, "seasons"};
+  return {{"Osterdatum und Kalender", "Easter Date and Calendar"}, "easter"};
 }
 
 // ---- Text helpers -------------------------------------------------------------

@@ -98,9 +98,8 @@ int roundnearest(double value);
 // ---- Main dialog caption and icon by report page ---------------------------
 
 struct CaptionIcon {
-  const char* german;
-  const char* english;
-  int icon;
+  Bilingual caption;
+  const char* icon;  // the icon's name (resources/icons/NAME.svg)
 };
 CaptionIcon mainreportcaption(int page);
 

@@ -25,7 +25,7 @@ struct EasterDistributionInputs {
 struct EasterDistributionReport {
   std::string text;
   int firstyear = 0, lastyear = 0;  // as corrected
-  int icon = 110;
+  const char* icon = "easter";      // the icon's name
 };
 
 EasterDistributionReport buildeasterdistribution(const EasterDistributionInputs& in, Language language);

@@ -323,7 +323,7 @@ MainReport buildmainreport(const MainReportInputs& in, Language language) {
   r.page = page;
   r.language = language;
   const CaptionIcon ci = mainreportcaption(page);
-  r.caption = language == english ? ci.english : ci.german;
+  r.caption = ci.caption.in(language);
   r.icon = ci.icon;
   r.proportionalfont = page == 0 || page == 13 || page == 98 || page == 99;
 

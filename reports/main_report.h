@@ -32,7 +32,7 @@ struct MainReport {
   LanguageMode languagemode = LanguageMode::automatic;  // the inputs' languagemode, toggled by page 66
   Language language = english;                          // the language the text was built in (page 66 switches it)
   const char* caption = "";
-  int icon = 0;
+  const char* icon = "";          // the icon's name
   bool proportionalfont = false;  // pages 0, 13, 98, 99
 };
 

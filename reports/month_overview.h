@@ -21,10 +21,10 @@ struct MonthOverviewInputs {
 
 struct MonthOverview {
   std::string text;
-  int year = 0;           // the year as limited (written back as the current year)
-  int month = 0;          // the month as limited (written back as the report page)
-  std::string placename;  // the place named in the footer ("" outside 1800..2200)
-  int icon = 102;         // the calendar icon
+  int year = 0;                   // the year as limited (written back as the current year)
+  int month = 0;                  // the month as limited (written back as the report page)
+  std::string placename;          // the place named in the footer ("" outside 1800..2200)
+  const char* icon = "calendar";  // the icon's name
 };
 
 // Builds its own holiday table and, for 1800..2200, event table for the year

@@ -20,9 +20,9 @@ struct WeekdayDistributionInputs {
 struct WeekdayDistributionReport {
   std::string text;
   int firstyear = 0, firstmonth = 0, lastyear = 0, lastmonth = 0, day = 0;  // as corrected
-  int count[8] = {};  // months per weekday 1 (Sunday) .. 7 (Saturday)
-  int total = 0;      // months counted
-  int icon = 102;
+  int count[8] = {};              // months per weekday 1 (Sunday) .. 7 (Saturday)
+  int total = 0;                  // months counted
+  const char* icon = "calendar";  // the icon's name
 };
 
 // A range from January to

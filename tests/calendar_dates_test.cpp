@@ -326,11 +326,12 @@ TEST(CalendarText, DialogZone) {
 }
 
 TEST(CalendarText, CaptionsByPage) {
-  EXPECT_STREQ(mainreportcaption(0).english, "Easter Date");
-  EXPECT_EQ(mainreportcaption(5).icon, 102);
-  EXPECT_STREQ(mainreportcaption(20).german, "Julianischer Kalender");
-  EXPECT_EQ(mainreportcaption(28).icon, 117);
-  for (int page : {13, 14, 27, 29, 30, 98, 99}) EXPECT_STREQ(mainreportcaption(page).german, "Osterdatum und Kalender");
+  EXPECT_STREQ(mainreportcaption(0).caption.en, "Easter Date");
+  EXPECT_STREQ(mainreportcaption(5).icon, "calendar");
+  EXPECT_STREQ(mainreportcaption(20).caption.de, "Julianischer Kalender");
+  EXPECT_STREQ(mainreportcaption(28).icon, "seasons");
+  for (int page : {13, 14, 27, 29, 30, 98, 99})
+    EXPECT_STREQ(mainreportcaption(page).caption.de, "Osterdatum und Kalender");
 }
 
 TEST(CalendarText, CharactersNotBytes) {

@@ -97,7 +97,8 @@ TEST(EasterDistribution, ShortRangeListsTheYears) {
 
 TEST(EasterDistribution, ClampsAndSwaps) {
   const EasterDistributionReport a = buildeasterdistribution(easter(10000, 1000), english);
-  EXPECT_EQ((std::array{a.firstyear, a.lastyear, a.icon}), (std::array{1583, 9999, 110}));
+  EXPECT_EQ((std::array{a.firstyear, a.lastyear}), (std::array{1583, 9999}));
+  EXPECT_STREQ(a.icon, "easter");
   EXPECT_EQ(a.text, buildeasterdistribution(easter(1583, 9999), english).text);
   const EasterDistributionReport b = buildeasterdistribution(easter(-5, 1000), english);
   EXPECT_EQ(b.firstyear, 1583);
@@ -112,7 +113,7 @@ TEST(WeekdayDistribution, ThirteenthOf2024) {
   const WeekdayDistributionReport r = buildweekdaydistribution(year(2024, 13), german);
   EXPECT_EQ(r.text, golden("weekday_2024_13_de.txt"));
   EXPECT_EQ(r.count[7], 3);
-  EXPECT_EQ(r.icon, 102);
+  EXPECT_STREQ(r.icon, "calendar");
   EXPECT_EQ(buildweekdaydistribution(year(2024, 13), austrian).text.find("(Jän., Apr., Juli)") != std::string::npos,
             true);
   // English: the same layout, its own words.

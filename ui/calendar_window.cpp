@@ -15,11 +15,11 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "ui/print/printing.h"
 #include "ui/about_box.h"
 #include "ui/configuration_reading.h"
 #include "ui/icalendar_export.h"
 #include "ui/platform/platform.h"
+#include "ui/print/printing.h"
 #include "ui/tool_dialog.h"
 #include "ui/window_support.h"
 
@@ -62,7 +62,7 @@ CalendarWindow::CalendarWindow(ApplicationState& state, QWidget* owner)
     : QWidget(owner, Qt::Window), state_(state), savedlanguagemode_(state.languagemode) {
   setObjectName(QStringLiteral("calendar_window"));
   setFocusPolicy(Qt::StrongFocus);
-  setWindowIcon(programicon(102));
+  setWindowIcon(programicon("calendar"));
   createcommands();
   createbuttons();
   readconfiguration(state_);

@@ -69,6 +69,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable DateShiftDialog = {
     .name = "date_shift",
     .templateid = 107,
+    .icon = "date_shift",
     .width = 256,
     .height = 230,
     .german = "Tagesdifferenz ermitteln",

@@ -87,6 +87,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable DayDifferenceDialog = {
     .name = "day_difference",
     .templateid = 104,
+    .icon = "day_difference",
     .width = 256,
     .height = 160,
     .german = "Tagesdifferenzkalkulator",

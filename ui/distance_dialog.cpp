@@ -130,6 +130,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable DistanceDialog = {
     .name = "distance",
     .templateid = 130,
+    .icon = "distance",
     .width = 358,
     .height = 340,
     .german = "Entfernung ermitteln",

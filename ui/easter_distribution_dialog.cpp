@@ -52,6 +52,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable EasterDistributionDialog = {
     .name = "easter_distribution",
     .templateid = 125,
+    .icon = "easter_distribution",
     .width = 500,
     .height = 350,
     .german = "Osterdatum - Verteilung",

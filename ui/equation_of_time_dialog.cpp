@@ -62,7 +62,7 @@ constexpr ControlSpec wholeyearbutton() {
 
 constexpr ControlSpec graphicon() {
   ControlSpec c = fieldbutton("graphicon", "Grafik anzeigen", "Show Graphic", graph, 0, 10);
-  c.icon = 114;
+  c.icon = "equation_of_time";
   return c;
 }
 
@@ -87,6 +87,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable EquationOfTimeDialog = {
     .name = "equation_of_time",
     .templateid = 126,
+    .icon = "equation_of_time",
     .width = 450,
     .height = 350,
     .german = "Zeitgleichung",

@@ -67,6 +67,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable LargeViewDialog = {
     .name = "large_view",
     .templateid = 103,
+    .icon = "large_view",
     .width = 275,
     .height = 346,
     .german = "Osterdatum und Kalender Großansicht",

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "calendar/text.h"
-#include "ui/print/print_preview_dialog.h"
 #include "reports/main_report.h"
 #include "reports/web_addresses.h"
 #include "ui/about_box.h"
@@ -19,6 +18,7 @@
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
+#include "ui/print/print_preview_dialog.h"
 #include "ui/tool_dialog.h"
 #include "ui/tool_dialogs.h"
 
@@ -50,7 +50,7 @@ MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner)
   timer_->setInterval(debouncemilliseconds);
   connect(timer_, &QTimer::timeout, this, &MainDialog::evaluate);
   build();
-  setWindowIcon(programicon(110));
+  setWindowIcon(programicon("easter"));
   const LocalDateTime now = localnow();
   year_->setNumber(now.year);
   month_->setNumber(0);
@@ -75,7 +75,7 @@ void MainDialog::build() {
   yearlabel_->setBuddy(year_);
   today_ = new QToolButton(this);
   today_->setObjectName(QStringLiteral("today"));
-  today_->setIcon(programicon(101));
+  today_->setIcon(programicon("today"));
   today_->setIconSize(QSize(24, 24));
   monthlabel_ = new QLabel(this);
   month_ = new NumberField(2, 0, 30, this);
@@ -197,7 +197,7 @@ void MainDialog::relabel() {
 
 void MainDialog::setmaincaption() {
   const CaptionIcon ci = mainreportcaption(state_.reportpage);
-  setWindowTitle(QString::fromUtf8(language() == english ? ci.english : ci.german));
+  setWindowTitle(QString::fromUtf8(ci.caption.in(language())));
   report_->setAccessibleName(windowTitle() + choose(" Bericht", " Report", language()));
 }
 

@@ -80,6 +80,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable MonthOverviewDialog = {
     .name = "month_overview",
     .templateid = 108,
+    .icon = "month_overview",
     .width = 500,
     .height = 355,
     .german = "Monatsübersicht",

@@ -119,6 +119,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable MoonPhaseDialog = {
     .name = "moon_phase",
     .templateid = 105,
+    .icon = "moon",
     .width = 380,
     .height = 315,
     .german = "Mondphasen berechnen",

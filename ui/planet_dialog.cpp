@@ -153,6 +153,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable PlanetDialog = {
     .name = "planets",
     .templateid = 128,
+    .icon = "planets",
     .width = 510,
     .height = 350,
     .german = "Planetenpositionen berechnen (VSOP87D)",

@@ -174,6 +174,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable PositionDialog = {
     .name = "position",
     .templateid = 131,
+    .icon = "sky_chart",
     .width = 330,
     .height = 260,
     .german = "Standort und Datum ändern",

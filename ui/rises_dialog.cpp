@@ -82,6 +82,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable RisesDialog = {
     .name = "rises",
     .templateid = 106,
+    .icon = "rises",
     .width = 406,
     .height = 348,
     .german = "Aufgänge und Dämmerung berechnen",

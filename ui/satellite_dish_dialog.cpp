@@ -66,6 +66,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable SatelliteDishDialog = {
     .name = "satellite_dish",
     .templateid = 129,
+    .icon = "dish",
     .width = 360,
     .height = 308,
     .german = "Ausrichtung SAT-Antenne",

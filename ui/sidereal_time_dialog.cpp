@@ -59,6 +59,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable SiderealTimeDialog = {
     .name = "sidereal_time",
     .templateid = 127,
+    .icon = "sidereal",
     .width = 442,
     .height = 340,
     .german = "Ortssternzeit berechnen",

@@ -15,11 +15,11 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "ui/print/print_preview_dialog.h"
 #include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
+#include "ui/print/print_preview_dialog.h"
 
 namespace quendal {
 
@@ -43,7 +43,7 @@ QString nameoflabel(const QString& text) {
 ToolDialog::ToolDialog(const ToolDialogTable& table, ApplicationState& state, QWidget* owner)
     : QDialog(owner), table_(table), state_(state) {
   setObjectName(QString::fromLatin1(table.name));
-  setWindowIcon(programicon(table.templateid));
+  setWindowIcon(programicon(table.icon));
   timer_ = new QTimer(this);
   timer_->setSingleShot(true);
   timer_->setInterval(debouncemilliseconds);
@@ -263,7 +263,7 @@ void ToolDialog::setcaption(const char* caption) {
                              (language() == english ? QStringLiteral(" Report") : QStringLiteral(" Bericht")));
 }
 
-void ToolDialog::setdialogicon(int resource) { setWindowIcon(programicon(resource)); }
+void ToolDialog::setdialogicon(const char* icon) { setWindowIcon(programicon(icon)); }
 
 const ToolDialog::Entry* ToolDialog::find(const char* key) const {
   for (const Entry& e : entries_)

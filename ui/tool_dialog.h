@@ -74,13 +74,14 @@ struct ControlSpec {
   int column = 0;
   int span = 1;
   ToolAction action = nullptr;  // buttons: the click; fields: called on each edit instead of the timer
-  int icon = 0;                 // field buttons: an icon resource instead of a text
+  const char* icon = nullptr;   // field buttons: an icon (its name) instead of a text
 };
 
 struct ToolDialogTable {
-  const char* name = "";  // short name (screenshots, tests)
-  int templateid = 0;     // also the dialog's icon
-  int width = 0;          // the template's size in dialog units
+  const char* name = "";         // short name (screenshots, tests)
+  int templateid = 0;            // the dialog's template number
+  const char* icon = "quendal";  // the dialog's icon (its name)
+  int width = 0;                 // the template's size in dialog units
   int height = 0;
   const char* german = "";  // caption
   const char* english = "";
@@ -124,7 +125,7 @@ class ToolDialog : public QDialog {
   // ---- Report field, caption, icon
   void showreport(const std::string& text);
   void setcaption(const char* caption);
-  void setdialogicon(int resource);
+  void setdialogicon(const char* icon);
   ReportField* reportfield() const { return report_; }
 
   // ---- Calculation

@@ -55,6 +55,7 @@ const ControlSpec dialogcontrols[] = {
 const ToolDialogTable WeekdayDistributionDialog = {
     .name = "weekday_distribution",
     .templateid = 123,
+    .icon = "weekdays",
     .width = 360,
     .height = 203,
     .german = "Verteilung der Wochentage",

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Quendal"));
   QApplication::setApplicationVersion(QStringLiteral("6.0"));
   QApplication::setDesktopFileName(QStringLiteral("quendal"));
-  QApplication::setWindowIcon(quendal::programicon(100));
+  QApplication::setWindowIcon(quendal::programicon("quendal"));
 
   quendal::ApplicationState state;
   state.userlanguage = quendal::userlanguageid();

@@ -135,59 +135,10 @@ ReportFont reportfontchoice(int fixedFontToggle, int linuxFontToggle, bool propo
   return fixedFontToggle == 1 ? ReportFont::ansifixed : ReportFont::systemfixed;
 }
 
-namespace {
+namespace {}  // namespace
 
-const char* iconfile(int resource) {
-  switch (resource) {
-    case 101:
-      return "today";
-    case 102:
-      return "calendar";
-    case 103:
-      return "large_view";
-    case 104:
-      return "day_difference";
-    case 105:
-      return "moon";
-    case 106:
-      return "rises";
-    case 107:
-      return "date_shift";
-    case 108:
-      return "month_overview";
-    case 110:
-      return "easter";
-    case 114:
-      return "equation_of_time";
-    case 117:
-      return "seasons";
-    case 119:
-      return "sky_chart";
-    case 123:
-      return "weekdays";
-    case 125:
-      return "easter_distribution";
-    case 126:
-      return "equation_of_time";
-    case 127:
-      return "sidereal";
-    case 128:
-      return "planets";
-    case 129:
-      return "dish";
-    case 130:
-      return "distance";
-    case 131:
-      return "sky_chart";
-    default:
-      return "quendal";
-  }
-}
-
-}  // namespace
-
-QIcon programicon(int resource) {
-  QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(iconfile(resource))));
+QIcon programicon(const char* name) {
+  QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
   QIcon icon;
   for (int size : {16, 22, 24, 32, 48, 64, 128}) {
     QPixmap pixmap(size, size);

@@ -61,9 +61,8 @@ ReportFont reportfontchoice(int fixedFontToggle, int linuxFontToggle, bool propo
 
 // ---- Icons ---------------------------------------------------------------------
 
-// Icon resources by number: 102 calendar, 110 Easter, 114 equation of time,
-// 117 seasons, 119 sky chart; 100 the program, 101 today; 103..130 the tool
-// dialogs by template number. Unknown numbers give the program icon.
-QIcon programicon(int resource);
+// The icon of resources/icons/NAME.svg ("quendal" the program's, "today",
+// "calendar", "easter", "moon", ...), rendered at the usual sizes.
+QIcon programicon(const char* name);
 
 }  // namespace quendal

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "calendar/text.h"
-#include "ui/print/printing.h"
 #include "ui/platform/platform.h"
+#include "ui/print/printing.h"
 
 namespace quendal {
 
@@ -58,7 +58,7 @@ PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) 
   setObjectName(QStringLiteral("print_preview"));
   const Language lang = state_.language();
   setWindowTitle(choose("Druckvorschau", "Print Preview", lang));
-  setWindowIcon(owner ? owner->windowIcon() : programicon(100));
+  setWindowIcon(owner ? owner->windowIcon() : programicon("quendal"));
 
   field_ = new PreviewField(this);
   field_->setObjectName(QStringLiteral("preview"));
