@@ -12,7 +12,7 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps test-deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck format clean
+.PHONY: all deps test-deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck format lint clean
 
 all: build
 
@@ -138,5 +138,17 @@ memcheck: build
 format:
 	@git ls-files '*.cpp' '*.h' | grep -v '^astro/data/' | xargs clang-format -i
 
+# clang-tidy over the program's sources (.clang-tidy, ui/.clang-tidy; the
+# generated astro/data/ left out), from the compile commands of a
+# configuration of its own in build-lint; any finding fails.
+LINT_BUILD ?= build-lint
+lint: deps
+	@sh tools/install-deps.sh clang-tidy
+	@cmake -S . -B $(LINT_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUENDAL_TSAN=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+	@run-clang-tidy -p $(LINT_BUILD) -j $(JOBS) -quiet \
+	  '^$(CURDIR)/(calendar|astro|almanac|app|reports|cli|ui)/(?!data/).*\.cpp$$' >$(LINT_BUILD)/lint.log 2>&1; \
+	  status=$$?; grep -E 'warning:|error:' $(LINT_BUILD)/lint.log | sort -u; \
+	  [ $$status = 0 ] && echo "lint: clean" || { echo "lint: findings above (whole output: $(LINT_BUILD)/lint.log)"; exit 1; }
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz build-coverage
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz build-coverage build-lint

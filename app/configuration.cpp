@@ -69,7 +69,7 @@ int fieldnumber(std::u32string_view line, std::size_t first, std::size_t width) 
     ++i;
   }
   int value = 0;
-  for (; i < end && line[i] >= U'0' && line[i] <= U'9'; ++i) value = value * 10 + (line[i] - U'0');
+  for (; i < end && line[i] >= U'0' && line[i] <= U'9'; ++i) value = value * 10 + static_cast<int>(line[i] - U'0');
   return negative ? -value : value;
 }
 

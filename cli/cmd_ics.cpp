@@ -74,7 +74,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   if (o.has("output") && output.empty()) throw refusal("output", "the file name is empty");
   o.finish();
 
-  const std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
+  std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
   if (output.empty()) return text;
 
   std::FILE* f = std::fopen(output.c_str(), "wb");

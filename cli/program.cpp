@@ -166,7 +166,7 @@ int run(const std::vector<std::string>& args, std::string& commandname) {
       const std::string name = a.substr(2, a.find('=') == std::string::npos ? std::string::npos : a.find('=') - 2);
       if (a.find('=') != std::string::npos) throw refusal(name, "takes no value");
       (name == "crlf" ? g.crlf : g.cp1252) = true;
-    } else if (a.rfind("-", 0) == 0) {
+    } else if (a.rfind('-', 0) == 0) {
       const std::size_t start = a.find_first_not_of('-');
       throw refusal(start == std::string::npos ? "" : a.substr(start, a.find('=') - start), "unknown global option",
                     "--lang, --today, --ini, --crlf, --cp1252, --help, --version");

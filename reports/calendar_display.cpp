@@ -84,10 +84,10 @@ void monthsheet(DisplayBuilder& out, int month, int year, bool first, const Holi
     std::array<int, 8> codes{};
     std::string t = strprintf(" %02d     ", weeknumber(day, month, year));
     const int column = (dayofweek(day, month, year) + 5) % 7;  // Monday 0 .. Sunday 6
-    t.append(static_cast<std::size_t>(daycellcharacters * column), ' ');
+    t.append(static_cast<std::size_t>(daycellcharacters) * static_cast<std::size_t>(column), ' ');
     for (int c = column; c < 7 && day <= last; ++c, ++day) {
       t += strprintf("%2d  ", day);
-      codes[static_cast<std::size_t>(c + 1)] = c == 6 ? sundaycolour : daycolour(holidays, day, month, year);
+      codes[static_cast<std::size_t>(c) + 1] = c == 6 ? sundaycolour : daycolour(holidays, day, month, year);
     }
     out.cells(codes, t);
   }

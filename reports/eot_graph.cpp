@@ -124,7 +124,7 @@ EotGraph buildeotgraph(int year, int width, int height, Language language) {
 
   const std::array<int, eotgraphmarkers> days = markerdays(eotgraphleapyear(year));
   for (int m = 0; m < eotgraphmarkers; ++m) {
-    const int x = g.curve[static_cast<std::size_t>(2 * days[static_cast<std::size_t>(m)])].x;
+    const int x = g.curve[2 * static_cast<std::size_t>(days[static_cast<std::size_t>(m)])].x;
     g.markers[static_cast<std::size_t>(m)] = {{x, g.smallestrow - 5}, {x, g.largestrow + 5}};
     g.markerlabels[static_cast<std::size_t>(m)] = {{x - 30, g.largestrow + 10},
                                                    strprintf("1. %s", markermonth(m, language))};
@@ -166,7 +166,7 @@ EotGraphFooter buildeotgraphfooter(const EotYearTurningPoints& e, int width, int
       f.turningpoints.push_back({{50, y + i * th}, (german ? r.german : r.english) + value(p) + when(p, language)});
     }
     std::string zeros = german ? "Nulldurchgänge:       " : "Zero-Crossings:      ";
-    for (int i = 0; i < 4; ++i) zeros += crossing(e[static_cast<std::size_t>(2 * i + 1)], i == 0, language);
+    for (int i = 0; i < 4; ++i) zeros += crossing(e[2 * static_cast<std::size_t>(i) + 1], i == 0, language);
     f.turningpoints.push_back({{50, y + 4 * th}, zeros});
   }
   const int sizey = height < 630 ? static_cast<int>(height - 75 + 2.5 * th) : static_cast<int>(height - 110 + 5.5 * th);
