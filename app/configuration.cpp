@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 
 #include "calendar/calendar.h"
 #include "calendar/encoding.h"
@@ -224,17 +226,30 @@ Configuration readConfigurationFile(const std::string& path) {
   return c;
 }
 
-Configuration readConfiguration() {
-  Configuration c;
-  for (const char* name : configurationfiles) {
-    std::string bytes;
-    c.result = loadfile(name, bytes);
-    if (c.result == 0) continue;
-    c.path = name;
-    if (c.result == 1) parse(bytes, c);
-    return c;
+Configuration readConfiguration(const std::vector<std::string>& files) {
+  for (const std::string& file : files) {
+    const Configuration c = readConfigurationFile(file);
+    if (c.result != 0) return c;
   }
-  return c;
+  return Configuration{};
+}
+
+Configuration readConfiguration() {
+  return readConfiguration({std::begin(configurationfiles), std::end(configurationfiles)});
+}
+
+std::vector<std::string> configurationcandidates() {
+  std::vector<std::string> files(std::begin(configurationfiles), std::end(configurationfiles));
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  std::string directory;
+  if (xdg != nullptr && xdg[0] == '/')
+    directory = xdg;
+  else if (home != nullptr && home[0] != '\0')
+    directory = std::string(home) + "/.config";
+  if (!directory.empty())
+    for (const char* name : configurationfiles) files.push_back(directory + "/quendal/" + name);
+  return files;
 }
 
 int locationsinuse(const LocationTable& table) {

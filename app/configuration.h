@@ -24,6 +24,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/place.h"
 
@@ -72,6 +73,13 @@ struct Configuration {
 // cannot be read. Only regular files are read: a FIFO or a device counts as
 // no file and is never opened.
 Configuration readConfiguration();
+// The same for the first of the files that counts as a file (result 0 when
+// none does).
+Configuration readConfiguration(const std::vector<std::string>& files);
+// The files looked for, in order: QUENDAL6.INI and QUENDAL5.INI in the
+// working directory, then in $XDG_CONFIG_HOME/quendal/ (~/.config/quendal/
+// when XDG_CONFIG_HOME is unset or not absolute).
+std::vector<std::string> configurationcandidates();
 // The same for one given file (no fallback).
 Configuration readConfigurationFile(const std::string& path);
 // The same for the bytes of a file already in memory (result -1 when there

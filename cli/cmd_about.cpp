@@ -25,7 +25,7 @@ AboutPlatform platform() {
 }
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   AboutInputs in = measureperformance(localmillisecondsofday);
   in.platform = platform();
   const AboutBox box = buildaboutbox(in, state.language());

@@ -35,7 +35,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.month = static_cast<int>(o.integer("month", g.today.month, 1, 12));
   in.view = static_cast<int>(o.integer("view", monthcalendarview, 0, calendarviews - 1));
   const bool colours = o.flag("colors");
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   const PlaceOption place = placeoption(o, state.configuration.locationTable, 0);
   in.places =
       place.coordinates ? onlyplace(state.configuration.locationTable, place) : state.configuration.locationTable;

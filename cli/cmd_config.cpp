@@ -14,8 +14,8 @@ std::string shown(const std::string& path) { return path.find('/') == std::strin
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
   ConfigurationReportInputs in;
-  std::string path;
-  in.result = readconfiguration(state, g, &path);
+  in.result = loadconfiguration(state, g);
+  const std::string& path = state.configuration.path;
   in.file = path;
   in.todayyear = g.today.year;
   in.todaymonth = g.today.month;

@@ -10,7 +10,7 @@ namespace {
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate date = o.calendardate("date", g.today, 100, 9999);
   const long long days = o.requiredinteger("days", 0, 999999);
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   DateShiftInputs in;
   in.year = date.year, in.month = date.month, in.day = date.day;
   in.days = static_cast<int>(days);

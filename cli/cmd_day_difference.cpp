@@ -11,7 +11,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate from = o.calendardate("from", g.today, 100, 9999);
   const CivilDate to = o.calendardate("to", g.today, 100, 9999);
   state.differenceDirection = o.flag("reverse") ? 1 : 0;
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   DayDifferenceInputs in;
   in.year1 = from.year, in.month1 = from.month, in.day1 = from.day;
   in.year2 = to.year, in.month2 = to.month, in.day2 = to.day;

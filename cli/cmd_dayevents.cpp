@@ -64,7 +64,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     latitude = coordinate("lat", o.requiredtext("lat"), true);
     longitude = coordinate("lon", o.requiredtext("lon"), false);
   } else {
-    readconfiguration(state, g);
+    loadconfiguration(state, g);
     const PlaceOption place = placeoption(o, state.configuration.locationTable);
     latitude = latitudeof(place.place);
     longitude = longitudeof(place.place);

@@ -35,7 +35,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   DishInputs in;
   parsesatellite(o.requiredtext("satellite"), in);
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   const PlaceOption place = placeoption(o, state.configuration.locationTable);
   in.place = place.place;
   in.placeindex = place.index;

@@ -17,7 +17,7 @@ GeoPlace point(const char* option, const std::string& text, const LocationTable&
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   DistanceInputs in;
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   in.places = state.configuration.locationTable;
   in.first = point("from", o.requiredtext("from"), in.places);
   in.second = point("to", o.requiredtext("to"), in.places);

@@ -23,7 +23,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   if (in.lastyear < in.firstyear)
     throw refusal("to-year", std::to_string(in.lastyear) + " lies before --from-year " + std::to_string(in.firstyear));
   in.feast = feastfromoption(o.text("feast", "easter"));
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   return buildeasterdistribution(in, state.language()).text;
 }
 

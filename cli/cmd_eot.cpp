@@ -27,7 +27,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.zone = zoneoption(o, ZoneSupport::WholeHours, date, {in.hour, 0, 0}, 0).zone;
   in.step = static_cast<int>(o.integer("step", 12, 1, 9999));
   in.mode = modeoption(o);
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   return buildequationoftimereport(in, state.language()).text;
 }
 

@@ -11,7 +11,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   LargeViewInputs in;
   in.year = static_cast<int>(o.integer("year", g.today.year, 1583, 9999));
   in.page = static_cast<int>(o.integer("page", 0, 0, 12));
-  readconfiguration(state, g);  // its language line applies, unless --lang is given
+  loadconfiguration(state, g);  // its language line applies, unless --lang is given
   return buildlargeview(in, state.language()).text;
 }
 

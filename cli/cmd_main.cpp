@@ -16,7 +16,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     throw refusal("page", std::to_string(page) + " is not a page", "0..30, 66, 97..99");
   // The program reads its configuration before the main report: a language
   // line of the file applies (unless --lang is given).
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   in.year = static_cast<int>(year);
   in.page = static_cast<int>(page);
   in.todayyear = g.today.year;

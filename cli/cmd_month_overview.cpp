@@ -12,7 +12,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   MonthOverviewInputs in;
   in.year = static_cast<int>(o.integer("year", g.today.year, 1583, 9999));
   in.month = static_cast<int>(o.integer("month", g.today.month, 1, 12));
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   in.places = state.configuration.locationTable;
   const PlaceOption place = placeoption(o, in.places, 0);
   if (place.coordinates) {

@@ -9,7 +9,7 @@ namespace quendal::cli {
 namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
-  readconfiguration(state, g);  // its language line applies, unless --lang is given
+  loadconfiguration(state, g);  // its language line applies, unless --lang is given
   const Language language = state.language();
   MoonReportInputs in;
   const auto [date, time] = datetimeoption(o, g, 1600, 2400, in);

@@ -33,7 +33,7 @@ void parseplanets(const std::string& list, int planets[8]) {
 }
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
-  readconfiguration(state, g);  // places; its language line applies, unless --lang is given
+  loadconfiguration(state, g);  // places; its language line applies, unless --lang is given
   const Language language = state.language();
   RisesInputs in;
   in.precise = o.flag("precise") ? 1 : 0;

@@ -13,7 +13,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   SiderealInputs in;
   const auto [date, time] = datetimeoption(o, g, 1000, 3000, in);
   in.azimuthnorth = o.flag("azimuth-north") ? 1 : 0;
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogzone(state.language(), date));
   in.zone = zone.zone;
   in.halfzone = zone.half;

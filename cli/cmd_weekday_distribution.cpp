@@ -45,7 +45,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     in.firstyear = from.year, in.firstmonth = from.month;
     in.lastyear = to.year, in.lastmonth = to.month;
   }
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   return buildweekdaydistribution(in, state.language()).text;
 }
 

@@ -86,7 +86,7 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   in.azimuthnorth = o.flag("azimuth-north");
   in.sexagesimal = o.flag("dms");
   in.details = o.flag("details");
-  readconfiguration(state, g);
+  loadconfiguration(state, g);
   const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogzone(state.language(), date));
   in.zone = zone.zone;
   in.halfzone = zone.half;

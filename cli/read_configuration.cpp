@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "app/configuration.h"
@@ -15,17 +14,7 @@ namespace quendal::cli {
 
 std::vector<std::string> configurationcandidates(const GlobalOptions& global) {
   if (!global.ini.empty()) return {global.ini};
-  std::vector<std::string> files = {"QUENDAL6.INI", "QUENDAL5.INI"};
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  const char* home = std::getenv("HOME");
-  std::string directory;
-  if (xdg != nullptr && xdg[0] == '/')
-    directory = xdg;
-  else if (home != nullptr && home[0] != '\0')
-    directory = std::string(home) + "/.config";
-  if (!directory.empty())
-    for (const char* name : {"QUENDAL6.INI", "QUENDAL5.INI"}) files.push_back(directory + "/quendal/" + name);
-  return files;
+  return quendal::configurationcandidates();
 }
 
 void checkinifile(const std::string& path) {
@@ -39,19 +28,9 @@ void checkinifile(const std::string& path) {
   close(fd);
 }
 
-int readconfiguration(ApplicationState& state, const GlobalOptions& global, std::string* path) {
-  Configuration c;
-  std::string read;
-  for (const std::string& candidate : configurationcandidates(global)) {
-    c = readConfigurationFile(candidate);
-    if (c.result != 0) {
-      read = candidate;
-      break;
-    }
-  }
-  state.storeconfiguration(c);
+int loadconfiguration(ApplicationState& state, const GlobalOptions& global) {
+  state.storeconfiguration(readConfiguration(configurationcandidates(global)));
   if (global.languagegiven) state.languageoverride = 0;
-  if (path != nullptr) *path = read;
   return state.configuration.result;
 }
 

@@ -19,9 +19,9 @@ void checkinifile(const std::string& path);
 
 // Reads the configuration file as the program does at start-up: the first
 // candidate that is a regular file the reader accepts, into the state
-// (storeconfiguration); with --lang the file's language line is ignored.
-// Returns the reader's result (1 read, 0 no file, -1 too large); `path`, if
-// given, receives the file read ("" when none was found).
-int readconfiguration(ApplicationState& state, const GlobalOptions& global, std::string* path = nullptr);
+// (storeconfiguration; the file read is state.configuration.path); with
+// --lang the file's language line is ignored. Returns the reader's result (1
+// read, 0 no file, -1 too large).
+int loadconfiguration(ApplicationState& state, const GlobalOptions& global);
 
 }  // namespace quendal::cli
