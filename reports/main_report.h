@@ -11,6 +11,10 @@
 
 namespace quendal {
 
+// The page that switches the language (togglelanguage) and then shows page
+// 0 in the new language.
+inline constexpr int languagepage = 66;
+
 struct MainReportInputs {
   int year = 0;  // 100..9999
   int page = 0;  // the report page (month field)

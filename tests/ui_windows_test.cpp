@@ -309,6 +309,34 @@ class WindowsTest : public QObject {
     QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0 + 7);
   }
 
+  // The graph windows' commands are actions with their keys, one command
+  // per key; the context menu lists the help and printing with their keys.
+  // A button triggers its command and leaves the buttons where they are; the
+  // key of the same command hides them a while.
+  void graphCommands() {
+    ApplicationState s = englishstate();
+    s.chart = {datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
+    SkyChartWindow sky(s);
+    EquationOfTimeWindow window(s, 2024);
+    for (const QWidget* w : {static_cast<QWidget*>(&sky), static_cast<QWidget*>(&window)}) {
+      QStringList menu;
+      for (const QAction* action : w->actions())
+        menu << action->text() + QLatin1Char('|') + action->shortcut().toString();
+      QCOMPARE(menu, (QStringList{"Help...|F1", "Print...|F3"}));
+      QList<QKeySequence> keys;
+      for (const QAction* action : w->findChildren<QAction*>()) keys << action->shortcuts();
+      QCOMPARE(QSet<QKeySequence>(keys.begin(), keys.end()).size(), keys.size());
+    }
+    window.show();
+    QTRY_VERIFY(window.buttonspresent());
+    window.findChild<QAbstractButton*>("button3")->click();
+    QCOMPARE(window.year(), 2023);
+    QVERIFY(window.buttonspresent());
+    key(window, Qt::Key_Left);
+    QCOMPARE(window.year(), 2022);
+    QVERIFY(!window.buttonspresent());
+  }
+
   // "Datum" takes only the instant, "Ort" only the place, "Abbruch" nothing;
   // 31 February 2009 becomes 28 February.
   void positionDialogEndings() {

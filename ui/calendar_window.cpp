@@ -115,38 +115,37 @@ void CalendarWindow::createbuttons() {
   struct Label {
     const char* name;
     QAction* command;
-    const char* german;
-    const char* english;
+    Bilingual text;
   };
-  const Label labels[] = {{"monthback", monthback_, "Monat -", "Month -"}, {"monthon", monthon_, "Monat +", "Month +"},
-                          {"yearback", yearback_, "Jahr -", "Year -"},     {"yearon", yearon_, "Jahr +", "Year +"},
-                          {"view", nextview_, "Ansicht <->", "View <->"},  {"help", help_, "Hilfe - F1", "Help - F1"}};
-  for (const Label& label : labels) {
+  const Label buttonlabels[] = {
+      {"monthback", monthback_, {"Monat -", "Month -"}}, {"monthon", monthon_, {"Monat +", "Month +"}},
+      {"yearback", yearback_, {"Jahr -", "Year -"}},     {"yearon", yearon_, {"Jahr +", "Year +"}},
+      {"view", nextview_, {"Ansicht <->", "View <->"}},  {"help", help_, labels::helpbutton}};
+  for (const Label& label : buttonlabels) {
     auto* button = new QPushButton(buttonrow_);
     button->setObjectName(QLatin1String(label.name));
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, label.command, &QAction::trigger);
     connect(button, &QPushButton::clicked, this, [this] { setFocus(); });  // the keys stay the window's
-    buttons_.append({button, label.german, label.english});
+    buttons_.append({button, label.text});
   }
 }
 
 void CalendarWindow::relabel() {
   const Language lang = state_.language();
-  const bool german = lang != english;
   int right = 0;
   for (int i = 0; i < buttons_.size(); ++i) {
     QPushButton* button = buttons_[i].button;
-    button->setText(QString::fromUtf8(german ? buttons_[i].german : buttons_[i].english));
+    button->setText(inlanguage(buttons_[i].label, lang));
     const int width = std::max(buttonwidth, button->sizeHint().width());
     const int x = std::max(firstbuttonleft + i * (buttonwidth + buttongap), right + buttongap);
     button->setGeometry(x, buttontop, width, buttonheight);
     right = x + width;
   }
   buttonrow_->resize(right, buttontop + buttonheight);
-  print_->setText(german ? QStringLiteral("Drucken...") : QStringLiteral("Print..."));
-  font_->setText(german ? QStringLiteral("Font wechseln <->") : QStringLiteral("Change Font <->"));
-  help_->setText(german ? QStringLiteral("Hilfe...") : QStringLiteral("Help..."));
+  print_->setText(inlanguage(labels::print, lang));
+  font_->setText(inlanguage({"Font wechseln <->", "Change Font <->"}, lang));
+  help_->setText(inlanguage(labels::help, lang));
   icalendar_->setText(icalendarcommandlabel(lang));
 }
 
@@ -274,14 +273,7 @@ void CalendarWindow::showEvent(QShowEvent* event) {
 // window not the active one, or a key with modifiers) reach the command with
 // that key all the same.
 void CalendarWindow::keyPressEvent(QKeyEvent* event) {
-  const QKeySequence key(event->key());
-  for (QAction* command : std::as_const(commands_)) {
-    if (command->shortcuts().contains(key)) {
-      command->trigger();
-      return;
-    }
-  }
-  QWidget::keyPressEvent(event);
+  if (!triggercommandofkey(commands_, *event)) QWidget::keyPressEvent(event);
 }
 
 void CalendarWindow::paintEvent(QPaintEvent*) {

@@ -66,8 +66,7 @@ class CalendarWindow : public QWidget {
 
   struct Button {
     QPushButton* button;
-    const char* german;
-    const char* english;
+    Bilingual label;
   };
 
   ApplicationState& state_;

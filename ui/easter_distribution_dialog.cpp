@@ -7,11 +7,19 @@ namespace quendal {
 
 namespace {
 
+constexpr int feasts = 4;                   // the feasts 0..3 of "Feiertag -" / "Feiertag +"
+constexpr YearRange gregorian{1583, 9999};  // the years of the range
+
+// The dialog's own state.
+struct EasterDistributionState {
+  EasterDistributionFeast feast = distributioneaster;
+};
+
 void calculate(ToolDialog& d) {
   EasterDistributionInputs in;
   in.firstyear = d.number("from");
   in.lastyear = d.number("to");
-  in.feast = d.state().dialogselector;
+  in.feast = d.own<EasterDistributionState>().feast;
   const EasterDistributionReport r = buildeasterdistribution(in, d.language());
   d.setnumber("from", r.firstyear);
   d.setnumber("to", r.lastyear);
@@ -19,32 +27,42 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-// "Feiertag -" / "Feiertag +": the four feasts 0..3 in a cycle.
-void previousfeast(ToolDialog& d) {
-  d.state().dialogselector = (d.state().dialogselector + 3) % 4;
+// The feast the dialog opens with: the dialog selector.
+void opening(ToolDialog& d) {
+  d.own<EasterDistributionState>().feast = static_cast<EasterDistributionFeast>(d.state().dialogselector);
+}
+
+// "Feiertag -" / "Feiertag +": the four feasts in a cycle.
+void stepfeast(ToolDialog& d, int step) {
+  EasterDistributionFeast& feast = d.own<EasterDistributionState>().feast;
+  feast = static_cast<EasterDistributionFeast>((feast + feasts + step) % feasts);
   d.recalculate();
 }
 
-void nextfeast(ToolDialog& d) {
-  d.state().dialogselector = (d.state().dialogselector + 1) % 4;
-  d.recalculate();
-}
+void previousfeast(ToolDialog& d) { stepfeast(d, -1); }
+void nextfeast(ToolDialog& d) { stepfeast(d, 1); }
 
 using namespace controls;
 
-constexpr ControlSpec yearrange(const char* key, const char* german, const char* english, int value, int column) {
-  ControlSpec c = field(key, german, english, 4, 1583, 9999, value, 0, column);
-  c.year = true;
-  return c;
+// The first and the last year of the range, starting at a year.
+constexpr ControlSpec yearrange(const char* key, Bilingual label, int startyear) {
+  return {.kind = Control::field,
+          .key = key,
+          .label = label,
+          .maxlength = 4,
+          .minimum = gregorian.first,
+          .maximum = gregorian.last,
+          .value = startyear,
+          .year = true};
 }
 
 const ControlSpec dialogcontrols[] = {
-    yearrange("from", "Jahr von:", "Year from:", 1950, 0),
-    yearrange("to", "Jahr bis:", "Year to:", 2050, 2),
-    button("previous", "Feiertag -", "Holiday -", previousfeast, 0, 0),
-    button("next", "Feiertag +", "Holiday +", nextfeast, 0, 1),
-    printbutton(0, 2),
-    okbutton(0, 3),
+    yearrange("from", {"Jahr von:", "Year from:"}, 1950).at(0, 0),
+    yearrange("to", {"Jahr bis:", "Year to:"}, 2050).at(0, 2),
+    button("previous", {"Feiertag -", "Holiday -"}, previousfeast).at(0, 0),
+    button("next", {"Feiertag +", "Holiday +"}, nextfeast).at(0, 1),
+    printbutton().at(0, 2),
+    okbutton().at(0, 3),
 };
 
 }  // namespace
@@ -55,10 +73,10 @@ const ToolDialogTable EasterDistributionDialog = {
     .icon = "easter_distribution",
     .width = 500,
     .height = 350,
-    .german = "Osterdatum - Verteilung",
-    .english = "Distribution of the Easter Date",
+    .caption = {"Osterdatum - Verteilung", "Distribution of the Easter Date"},
     .controls = dialogcontrols,
     .calculate = calculate,
+    .opening = opening,
 };
 
 }  // namespace quendal

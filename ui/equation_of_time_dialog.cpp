@@ -9,7 +9,14 @@ namespace quendal {
 
 namespace {
 
-enum { yearflag };  // ToolDialog::flags; the dialog selector: 0 list, 1 statistics
+constexpr YearRange years{1000, 4000};  // the years of the report
+constexpr int noon = 12;                // the hour the dialog starts with
+constexpr int threehours = 12;          // in quarter hours: the list's step the dialog starts with
+
+// The dialog's own state.
+struct EquationOfTimeState {
+  EotReportMode listing = eotlist;  // "Liste", "Statistik" or "Jahr"
+};
 
 void calculate(ToolDialog& d) {
   EquationOfTimeInputs in;
@@ -19,7 +26,7 @@ void calculate(ToolDialog& d) {
   in.hour = d.number("hour");
   in.zone = d.number("zone");
   in.step = d.number("step");
-  in.mode = d.flags[yearflag] ? eotyear : (d.state().dialogselector == 1 ? eotstatistics : eotlist);
+  in.mode = d.own<EquationOfTimeState>().listing;
   const EquationOfTimeReport r = buildequationoftimereport(in, d.language());
   const EquationOfTimeInputs& c = r.corrected;
   d.setnumber("year", c.year);
@@ -31,55 +38,63 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-void list(ToolDialog& d) {
-  d.state().dialogselector = 0;
-  d.flags[yearflag] = 0;
+// The listing the dialog opens with: the dialog selector, 1 the statistics,
+// the list otherwise.
+void opening(ToolDialog& d) {
+  d.own<EquationOfTimeState>().listing = d.state().dialogselector == eotstatistics ? eotstatistics : eotlist;
+}
+
+void show(ToolDialog& d, EotReportMode listing) {
+  d.own<EquationOfTimeState>().listing = listing;
   d.recalculate();
 }
 
-void statistics(ToolDialog& d) {
-  d.state().dialogselector = 1;
-  d.flags[yearflag] = 0;
-  d.recalculate();
-}
+void list(ToolDialog& d) { show(d, eotlist); }
+void statistics(ToolDialog& d) { show(d, eotstatistics); }
+void year(ToolDialog& d) { show(d, eotyear); }
 
-void year(ToolDialog& d) {
-  d.flags[yearflag] = 1;
-  d.recalculate();
-}
-
-void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, false); }
+void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, GraphWindowKind::equationoftime); }
 
 using namespace controls;
 
-// "Jahr" beside the field "Jahr:": named for screen readers by what it shows.
-constexpr ControlSpec wholeyearbutton() {
-  ControlSpec c = button("wholeyear", "Jahr", "Year", year, 0, 2);
-  c.germanname = "Ganzes Jahr";
-  c.englishname = "Whole Year";
+// "Stunde:" starts at noon.
+constexpr ControlSpec noonhourfield() {
+  ControlSpec c = hourfield();
+  c.initial = Initial::constant;
+  c.value = noon;
   return c;
 }
 
+// The graph's icon among the fields.
 constexpr ControlSpec graphicon() {
-  ControlSpec c = fieldbutton("graphicon", "Grafik anzeigen", "Show Graphic", graph, 0, 10);
+  ControlSpec c = fieldbutton("graphicon", {"Grafik anzeigen", "Show Graphic"}, graph);
   c.icon = "equation_of_time";
   return c;
 }
 
 const ControlSpec dialogcontrols[] = {
-    yearfield(1000, 4000, 0, 0),
-    monthfield(0, 2),
-    dayfield(0, 4),
-    hourfield(0, 6, Initial::constant, 12),
-    zonefield(0, 8, Initial::constant),
-    graphicon(),
-    field("step", "Schritt:", "Step:", 4, 1, 9999, 12, 1, 0),
-    button("list", "Liste", "List", list, 0, 0),
-    button("statistics", "Statistik", "Statistics", statistics, 0, 1),
-    wholeyearbutton(),
-    button("graph", "Grafik", "Graphic", graph, 0, 3),
-    printbutton(0, 4),
-    okbutton(0, 5),
+    yearfield(years).at(0, 0),
+    monthfield().at(0, 2),
+    dayfield().at(0, 4),
+    noonhourfield().at(0, 6),
+    zonefield(Initial::constant).at(0, 8),  // UTC
+    graphicon().at(0, 10),
+    {.kind = Control::field,
+     .key = "step",
+     .label = {"Schritt:", "Step:"},
+     .maxlength = 4,
+     .minimum = 1,
+     .maximum = 9999,
+     .value = threehours,
+     .row = 1,
+     .column = 0},
+    button("list", {"Liste", "List"}, list).at(0, 0),
+    button("statistics", {"Statistik", "Statistics"}, statistics).at(0, 1),
+    // "Jahr" beside the field "Jahr:": named for screen readers by what it shows.
+    button("wholeyear", {"Jahr", "Year"}, year).named({"Ganzes Jahr", "Whole Year"}).at(0, 2),
+    button("graph", {"Grafik", "Graphic"}, graph).at(0, 3),
+    printbutton().at(0, 4),
+    okbutton().at(0, 5),
 };
 
 }  // namespace
@@ -90,13 +105,12 @@ const ToolDialogTable EquationOfTimeDialog = {
     .icon = "equation_of_time",
     .width = 450,
     .height = 350,
-    .german = "Zeitgleichung",
-    .english = "Equation of Time",
+    .caption = {"Zeitgleichung", "Equation of Time"},
     .controls = dialogcontrols,
-    .wikigerman = "https://de.wikipedia.org/wiki/Zeitgleichung",
-    .wikienglish = "https://en.wikipedia.org/wiki/Equation_of_time",
+    .article = {"https://de.wikipedia.org/wiki/Zeitgleichung", "https://en.wikipedia.org/wiki/Equation_of_time"},
     .graphwindow = true,
     .calculate = calculate,
+    .opening = opening,
 };
 
 }  // namespace quendal

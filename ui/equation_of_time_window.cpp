@@ -1,8 +1,6 @@
 // The equation-of-time graph window; see equation_of_time_window.h.
 #include "ui/equation_of_time_window.h"
 
-#include <QAction>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include "reports/eot_graph.h"
 #include "reports/eot_report.h"
 #include "ui/about_box.h"
+#include "ui/platform/platform.h"
 #include "ui/window_support.h"
 
 namespace quendal {
@@ -28,6 +27,41 @@ int wrapped(int year) {
   return year;
 }
 
+// The keys that move through the years, step years at a time: the arrow
+// keys wrap around; the decade and century keys step only from the years
+// from..to and leave the others as they are.
+struct YearStep {
+  const char* name;
+  Qt::Key key;
+  int step;
+  bool wraps;
+  int from = firstyear;
+  int to = lastyear;
+};
+constexpr YearStep yearsteps[] = {
+    {"yearback", Qt::Key_Left, -1, true},
+    {"yearon", Qt::Key_Right, 1, true},
+    {"decadeback", Qt::Key_Down, -10, true},
+    {"decadeon", Qt::Key_Up, 10, true},
+    {"decadebackwithin", Qt::Key_F4, -10, false, 1011, lastyear},
+    {"decadeonwithin", Qt::Key_F5, 10, false, firstyear, 3988},
+    {"centurybackwithin", Qt::Key_F8, -100, false, 1101, lastyear},
+    {"centuryonwithin", Qt::Key_F9, 100, false, firstyear, 3899},
+};
+
+int stepped(int year, const YearStep& s) {
+  if (s.wraps) return wrapped(year + s.step);
+  return year >= s.from && year <= s.to ? year + s.step : year;
+}
+
+// The buttons from x = 400, one every 120 pixels, 100 wide: a year back and
+// on as the left and right keys (but leaving the buttons where they are),
+// and the help.
+constexpr GraphWindow::ButtonRow buttonrow{400, 120, 100};
+constexpr GraphWindow::ButtonEntry buttons[] = {{"button3", {"Jahr -", "Year -"}, "yearback"},
+                                                {"button4", {"Jahr +", "Year +"}, "yearon"},
+                                                {"button6", labels::helpbutton, "help"}};
+
 const QColor curvecolour(0, 255, 55);
 const QColor gridcolour(155, 155, 155);
 const QColor textcolour(50, 50, 50);
@@ -35,91 +69,32 @@ const QColor markercolour(180, 0, 0);
 const QColor headingcolour(180, 50, 0);
 const QColor turningcolour(150, 50, 50);
 
+QString caption(int year) { return QStringLiteral("Equation of Time %1").arg(year); }
+
 }  // namespace
 
 EquationOfTimeWindow::EquationOfTimeWindow(ApplicationState& state, int year, QWidget* owner)
-    : GraphWindow(state, owner), year_(std::clamp(year, firstyear, lastyear)) {
+    : GraphWindow(state, QStringLiteral("EquationofTime"), owner), year_(std::clamp(year, firstyear, lastyear)) {
   setObjectName(QStringLiteral("equation_of_time_window"));
-  setbuttons({{3, "Jahr -", "Year -", 400}, {4, "Jahr +", "Year +", 520}, {6, "Hilfe - F1", "Help - F1", 640}});
-  help_ = addwindowcommand(this, [this] { help(); });
-  if (state_.printingEnabled) print_ = addwindowcommand(this, [this] { print(); });
-  relabelcommands();
-  setWindowTitle(QStringLiteral("Equation of Time %1").arg(year_));
+  createcommands();
+  setWindowTitle(caption(year_));
 }
 
-void EquationOfTimeWindow::relabelcommands() {
-  const bool german = language() != english;
-  help_->setText(german ? QStringLiteral("Hilfe... \tF1") : QStringLiteral("Help... \tF1"));
-  if (print_) print_->setText(german ? QStringLiteral("Drucken... \tF3") : QStringLiteral("Print... \tF3"));
+void EquationOfTimeWindow::createcommands() {
+  for (const YearStep& s : yearsteps)
+    addcommand(s.name, {s.key}, ByKey::hidebuttons, [this, s] { setyear(stepped(year_, s)); });
+  setbuttons(buttonrow, buttons);
 }
 
-void EquationOfTimeWindow::setyear(int year, bool key) {
+void EquationOfTimeWindow::setyear(int year) {
   year_ = year;
   emit yearChanged(year_);
-  if (key) hidebuttonsawhile();
-  setWindowTitle(QStringLiteral("Equation of Time %1").arg(year_));
+  setWindowTitle(caption(year_));
   update();
-}
-
-void EquationOfTimeWindow::buttonclicked(int id) {
-  if (id == 3) setyear(wrapped(year_ - 1), false);
-  if (id == 4) setyear(wrapped(year_ + 1), false);
-  if (id == 6) help();
 }
 
 void EquationOfTimeWindow::help() {
   showwindowhelp(this, eotwindowhelp(state_.printingEnabled, aboutplatform(), language()));
-}
-
-void EquationOfTimeWindow::print() { printimage(QStringLiteral("EquationofTime")); }
-
-void EquationOfTimeWindow::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Left:
-      setyear(wrapped(year_ - 1));
-      break;
-    case Qt::Key_Right:
-      setyear(wrapped(year_ + 1));
-      break;
-    case Qt::Key_Up:
-      setyear(wrapped(year_ + 10));
-      break;
-    case Qt::Key_Down:
-      setyear(wrapped(year_ - 10));
-      break;
-    case Qt::Key_F4:
-      setyear(year_ < 1011 ? year_ : year_ - 10);
-      break;
-    case Qt::Key_F5:
-      setyear(year_ >= 3989 ? year_ : year_ + 10);
-      break;
-    case Qt::Key_F8:
-      setyear(year_ > 1100 ? year_ - 100 : year_);
-      break;
-    case Qt::Key_F9:
-      setyear(year_ < 3900 ? year_ + 100 : year_);
-      break;
-    case Qt::Key_F1:
-      help();
-      break;
-    case Qt::Key_F2:
-      togglebuttons();
-      break;
-    case Qt::Key_F3:
-      print();
-      break;
-    case Qt::Key_F11:
-      togglelanguage();
-      relabelcommands();
-      update();
-      break;
-    case Qt::Key_Escape:
-      close();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
-  }
 }
 
 bool EquationOfTimeWindow::needsresize(int w, int h) {

@@ -1,6 +1,7 @@
 // EquationOfTimeWindow: the equation of time of one calendar year (1000 to
 // 4000) as a curve with a scale in minutes, markers every two months and the
-// year's turning points; keys and three buttons move through the years.
+// year's turning points; keys and two of its three buttons move through the
+// years.
 #pragma once
 
 #include "ui/graph_window.h"
@@ -20,21 +21,15 @@ class EquationOfTimeWindow : public GraphWindow {
   void yearChanged(int year);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void buttonclicked(int id) override;
+  void help() override;
   void draw(QPainter& painter, int w, int h, bool direct) override;
   bool needsresize(int w, int h) override;
 
  private:
-  // Keys hide the buttons until 350 ms after the last one; buttons do not.
-  void setyear(int year, bool key = true);
-  void help();
-  void print();
-  void relabelcommands();
+  void createcommands();
+  void setyear(int year);
 
   int year_;
-  QAction* help_ = nullptr;
-  QAction* print_ = nullptr;
 };
 
 }  // namespace quendal

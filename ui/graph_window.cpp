@@ -1,26 +1,41 @@
 // The graph windows' common part; see graph_window.h.
 #include "ui/graph_window.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "calendar/text.h"
+#include "ui/platform/platform.h"
 #include "ui/print/printing.h"
+#include "ui/window_support.h"
 
 namespace quendal {
 
 namespace {
+
 constexpr int buttonsmilliseconds = 350;  // timer 2
+// The buttons' top and height, and the least gap between two of them.
 constexpr int buttontop = 5;
 constexpr int buttonheight = 25;
+constexpr int buttongap = 10;
+// The off-screen image is this much wider and higher than the screen (or
+// than a window larger than the screen), so that a slightly larger window
+// needs no new one.
+constexpr int imagemargin = 100;
+
 }  // namespace
 
-GraphWindow::GraphWindow(ApplicationState& state, QWidget* owner)
-    : QWidget(owner, Qt::Window), state_(state), savedlanguagemode_(state.languagemode) {
+GraphWindow::GraphWindow(ApplicationState& state, const QString& documentname, QWidget* owner)
+    : QWidget(owner, Qt::Window), state_(state), documentname_(documentname), savedlanguagemode_(state.languagemode) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   state_.graphWindowOpen = true;
@@ -29,8 +44,21 @@ GraphWindow::GraphWindow(ApplicationState& state, QWidget* owner)
   timer_->setInterval(buttonsmilliseconds);
   connect(timer_, &QTimer::timeout, this, &GraphWindow::timeout);
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize s = screen ? screen->geometry().size() : QSize(1024, 768);
-  offscreen_ = QImage(s.width() + 100, s.height() + 100, QImage::Format_RGB32);
+  const QSize s = screen ? screen->geometry().size() : fallbackscreensize;
+  offscreen_ = QImage(s.width() + imagemargin, s.height() + imagemargin, QImage::Format_RGB32);
+
+  buttonrow_ = new QWidget(this);
+  // The window commands, entries of the context menu: the help, and
+  // printing (without it F3 does nothing and the menu has no entry for it).
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  help_ = addcommand("help", {Qt::Key_F1}, ByKey::keepbuttons, [this] { help(); });
+  addAction(help_);
+  print_ = addcommand("print", {Qt::Key_F3}, ByKey::keepbuttons, [this] { print(); });
+  if (state_.printingEnabled) addAction(print_);
+  addcommand("buttons", {Qt::Key_F2}, ByKey::keepbuttons, [this] { togglebuttons(); });
+  addcommand("language", {Qt::Key_F11}, ByKey::keepbuttons, [this] { togglelanguage(); });
+  addcommand("close", {Qt::Key_Escape}, ByKey::keepbuttons, [this] { close(); });
+  relabelcommands();
 }
 
 GraphWindow::~GraphWindow() {
@@ -43,27 +71,51 @@ QImage GraphWindow::image() const {
   return offscreen_.copy(0, 0, width(), height());
 }
 
-void GraphWindow::setbuttons(const QList<ButtonSpec>& specs) {
+QAction* GraphWindow::addcommand(const char* name, const QList<QKeySequence>& keys, ByKey bykey,
+                                 std::function<void()> command) {
+  auto* action = new QAction(this);
+  action->setObjectName(QLatin1String(name));
+  action->setShortcuts(keys);
+  connect(action, &QAction::triggered, this, [this, bykey, command = std::move(command)] {
+    if (bykey == ByKey::hidebuttons && !bybutton_) hidebuttonsawhile();
+    command();
+  });
+  buttonrow_->addAction(action);
+  commands_.append(action);
+  return action;
+}
+
+void GraphWindow::setbuttons(const ButtonRow& row, std::span<const ButtonEntry> entries) {
   for (Button& b : buttons_) delete b.button;
   buttons_.clear();
   const Language lang = language();
   int right = 0;
-  for (const ButtonSpec& spec : specs) {
-    auto* button = new QPushButton(QString::fromUtf8(lang == english ? spec.english : spec.german), this);
-    button->setObjectName(QStringLiteral("button%1").arg(spec.id));
+  int left = row.left;
+  for (const ButtonEntry& entry : entries) {
+    QAction* trigger = command(entry.command);
+    auto* button = new QPushButton(inlanguage(entry.label, lang), buttonrow_);
+    button->setObjectName(QLatin1String(entry.name));
     button->setFocusPolicy(Qt::NoFocus);
-    const int w = std::max(spec.width, button->sizeHint().width());
-    const int x = std::max(spec.x, right + 10);
+    const int w = std::max(row.width, button->sizeHint().width());
+    const int x = std::max(left, right + buttongap);
+    left += row.pitch;
     button->setGeometry(x, buttontop, w, buttonheight);
     right = x + w;
-    const int id = spec.id;
-    connect(button, &QPushButton::clicked, this, [this, id] {
-      buttonclicked(id);
-      setFocus();
+    connect(button, &QPushButton::clicked, this, [this, trigger] {
+      const QScopedValueRollback<bool> bybutton(bybutton_, true);
+      trigger->trigger();
+      setFocus();  // the keys stay the window's
     });
     button->setVisible(present_);
-    buttons_.append({spec, button});
+    buttons_.append({button, entry.label});
   }
+  buttonrow_->resize(right, buttontop + buttonheight);
+}
+
+QAction* GraphWindow::command(const char* name) const {
+  for (QAction* action : commands_)
+    if (action->objectName() == QLatin1String(name)) return action;
+  return nullptr;
 }
 
 void GraphWindow::showbuttons(bool present) {
@@ -89,12 +141,21 @@ void GraphWindow::togglebuttons() {
 void GraphWindow::togglelanguage() {
   state_.togglelanguage();
   const Language lang = language();
-  for (Button& b : buttons_) b.button->setText(QString::fromUtf8(lang == english ? b.spec.english : b.spec.german));
+  for (Button& b : buttons_) b.button->setText(inlanguage(b.label, lang));
+  relabelcommands();
+  relabel();
+  update();
 }
 
-void GraphWindow::printimage(const QString& documentname) {
+void GraphWindow::relabelcommands() {
+  const Language lang = language();
+  help_->setText(inlanguage(labels::help, lang));
+  print_->setText(inlanguage(labels::print, lang));
+}
+
+void GraphWindow::print() {
   if (!state_.printingEnabled) return;
-  printBitmap(this, image(), width(), height(), documentname, language());
+  printBitmap(this, image(), width(), height(), documentname_, language());
 }
 
 bool GraphWindow::needsresize(int, int) { return false; }
@@ -104,8 +165,8 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   if (needsresize(w, h)) return;
   if (!offscreen_.isNull() && (w > offscreen_.width() || h > offscreen_.height())) {
     // A window larger than the screen (several screens): a larger image.
-    offscreen_ =
-        QImage(std::max(w, offscreen_.width()) + 100, std::max(h, offscreen_.height()) + 100, QImage::Format_RGB32);
+    offscreen_ = QImage(std::max(w, offscreen_.width()) + imagemargin, std::max(h, offscreen_.height()) + imagemargin,
+                        QImage::Format_RGB32);
   }
   QPainter window(this);
   if (offscreen_.isNull()) {
@@ -126,6 +187,10 @@ void GraphWindow::paintEvent(QPaintEvent*) {
 void GraphWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   hidebuttonsawhile();
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
+  if (!triggercommandofkey(commands_, *event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace quendal

@@ -12,14 +12,23 @@
 
 namespace quendal {
 
+namespace {
+
+// "Grafik" refused: one graph window at a time.
+constexpr Bilingual graphwindowalreadyopen{"\n Das Fenster mit der Grafik ist bereits geöffnet!     \n\n",
+                                           "\n The Window with the Graphic ist already open!     \n\n"};
+
+// The field holds a complete year from four characters on.
+constexpr int yeardigits = 4;
+
+}  // namespace
+
 namespace toolsteps {
 
-void opengraphwindow(ToolDialog& dialog, bool skychart) {
-  const bool german = dialog.language() != english;
+void opengraphwindow(ToolDialog& dialog, GraphWindowKind kind) {
+  const bool skychart = kind == GraphWindowKind::skychart;
   if (dialog.state().graphWindowOpen) {
-    informationbox(&dialog, QStringLiteral(" Information"),
-                   QString::fromUtf8(german ? "\n Das Fenster mit der Grafik ist bereits geöffnet!     \n\n"
-                                            : "\n The Window with the Graphic ist already open!     \n\n"));
+    informationbox(&dialog, QStringLiteral(" Information"), inlanguage(graphwindowalreadyopen, dialog.language()));
     return;
   }
   // The window belongs to the dialog, so that the dialog's modality does not
@@ -28,7 +37,8 @@ void opengraphwindow(ToolDialog& dialog, bool skychart) {
   if (skychart) {
     window = new SkyChartWindow(dialog.state(), &dialog);
   } else {
-    const int year = dialog.length("year") >= 4 && dialog.isnumber("year") ? dialog.number("year") : localnow().year;
+    const int year =
+        dialog.length("year") >= yeardigits && dialog.isnumber("year") ? dialog.number("year") : localnow().year;
     auto* graph = new EquationOfTimeWindow(dialog.state(), year, &dialog);
     // The dialog's year follows the window's.
     QObject::connect(graph, &EquationOfTimeWindow::yearChanged, &dialog,

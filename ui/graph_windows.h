@@ -8,6 +8,8 @@ namespace quendal {
 
 class ToolDialog;
 
+enum class GraphWindowKind { equationoftime, skychart };
+
 namespace toolsteps {
 
 // "Grafik" / "Grafik...": refused while a graph window is open; otherwise
@@ -15,7 +17,7 @@ namespace toolsteps {
 // equation-of-time window starts at the dialog's year (today's while the
 // field holds no complete year) and writes the year it shows back into the
 // field; after the sky chart the dialog's report is calculated again.
-void opengraphwindow(ToolDialog& dialog, bool skychart);
+void opengraphwindow(ToolDialog& dialog, GraphWindowKind kind);
 
 }  // namespace toolsteps
 

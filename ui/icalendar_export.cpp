@@ -11,9 +11,16 @@
 
 namespace quendal {
 
-QString icalendarcommandlabel(Language language) {
-  return language == english ? QStringLiteral("Export iCalendar...") : QStringLiteral("iCalendar exportieren...");
-}
+namespace {
+
+constexpr Bilingual filefilter{"iCalendar (*.ics);;Alle Dateien (*)", "iCalendar (*.ics);;All Files (*)"};
+constexpr Bilingual notwritten{"\n Die Datei konnte nicht geschrieben werden:\n %1\n %2     \n\n",
+                               "\n The File could not be written:\n %1\n %2     \n\n"};
+constexpr int ellipsis = 3;  // the characters of the "..." that end the command's label
+
+}  // namespace
+
+QString icalendarcommandlabel(Language language) { return inlanguage(labels::icalendar, language); }
 
 bool exporticalendar(const ApplicationState& state, int year, const QString& file, QString& error) {
   IcalendarInputs in;
@@ -41,19 +48,15 @@ bool exporticalendar(const ApplicationState& state, int year, const QString& fil
 
 void exporticalendarcommand(QWidget* owner, const ApplicationState& state, int year) {
   const Language lang = state.language();
-  const bool german = lang != english;
   if (year < icalendarholidayfirst || year > icalendarholidaylast) return;
   const QString proposed = QDir::current().filePath(QStringLiteral("quendal-%1.ics").arg(year));
-  const QString file = QFileDialog::getSaveFileName(owner, icalendarcommandlabel(lang).chopped(3), proposed,
-                                                    german ? QStringLiteral("iCalendar (*.ics);;Alle Dateien (*)")
-                                                           : QStringLiteral("iCalendar (*.ics);;All Files (*)"));
+  const QString file = QFileDialog::getSaveFileName(owner, icalendarcommandlabel(lang).chopped(ellipsis), proposed,
+                                                    inlanguage(filefilter, lang));
   if (file.isEmpty()) return;
   QString error;
   if (exporticalendar(state, year, file, error)) return;
   informationbox(owner, QStringLiteral(" Information"),
-                 (german ? QStringLiteral("\n Die Datei konnte nicht geschrieben werden:\n %1\n %2     \n\n")
-                         : QStringLiteral("\n The File could not be written:\n %1\n %2     \n\n"))
-                     .arg(QDir::toNativeSeparators(file), error));
+                 inlanguage(notwritten, lang).arg(QDir::toNativeSeparators(file), error));
 }
 
 }  // namespace quendal

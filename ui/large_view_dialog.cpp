@@ -9,6 +9,11 @@ namespace quendal {
 
 namespace {
 
+constexpr YearRange gregorian{1583, 9999};  // the years the dialog steps within
+constexpr int holidaylist = 0;              // the report page before January: the holidays
+constexpr int january = 1;                  // the report pages of the months
+constexpr int december = 12;
+
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   const LargeView r = buildlargeview({s.currentyear, s.reportpage}, d.language());
@@ -18,7 +23,7 @@ void calculate(ToolDialog& d) {
 
 // "Feiertage": the holiday list.
 void holidays(ToolDialog& d) {
-  d.state().reportpage = 0;
+  d.state().reportpage = holidaylist;
   d.recalculate();
 }
 
@@ -26,14 +31,14 @@ void holidays(ToolDialog& d) {
 // never below 1583); the holiday list counts as January.
 void minus(ToolDialog& d) {
   ApplicationState& s = d.state();
-  const int month = std::max(s.reportpage, 1) - 1;
-  if (month >= 1) {
+  const int month = std::max(s.reportpage, january) - 1;
+  if (month >= january) {
     s.reportpage = month;
-  } else if (s.currentyear > 1583) {
+  } else if (s.currentyear > gregorian.first) {
     --s.currentyear;
-    s.reportpage = 12;
+    s.reportpage = december;
   } else {
-    s.reportpage = 1;
+    s.reportpage = january;
   }
   d.recalculate();
 }
@@ -42,12 +47,12 @@ void minus(ToolDialog& d) {
 // never above 9999).
 void plus(ToolDialog& d) {
   ApplicationState& s = d.state();
-  const int month = std::clamp(s.reportpage, 0, 12) + 1;
-  if (month <= 12) {
+  const int month = std::clamp(s.reportpage, holidaylist, december) + 1;
+  if (month <= december) {
     s.reportpage = month;
-  } else if (s.currentyear < 9999) {
+  } else if (s.currentyear < gregorian.last) {
     ++s.currentyear;
-    s.reportpage = 1;
+    s.reportpage = january;
   }
   d.recalculate();
 }
@@ -55,11 +60,11 @@ void plus(ToolDialog& d) {
 using namespace controls;
 
 const ControlSpec dialogcontrols[] = {
-    button("holidays", "Feiertage", "Holidays", holidays, 0, 0),
-    button("minus", "Minus", "Minus", minus, 0, 1),
-    button("plus", "Plus", "Plus", plus, 0, 2),
-    printbutton(0, 3),
-    okbutton(0, 4),
+    button("holidays", {"Feiertage", "Holidays"}, holidays).at(0, 0),
+    button("minus", {"Minus", "Minus"}, minus).at(0, 1),
+    button("plus", {"Plus", "Plus"}, plus).at(0, 2),
+    printbutton().at(0, 3),
+    okbutton().at(0, 4),
 };
 
 }  // namespace
@@ -70,8 +75,7 @@ const ToolDialogTable LargeViewDialog = {
     .icon = "large_view",
     .width = 275,
     .height = 346,
-    .german = "Osterdatum und Kalender Großansicht",
-    .english = "Easter Date and Calender Details",
+    .caption = {"Osterdatum und Kalender Großansicht", "Easter Date and Calender Details"},
     .controls = dialogcontrols,
     .calculate = calculate,
     .closing = toolsteps::restoresavedposition,

@@ -8,9 +8,12 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 
+#include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "reports/main_report.h"
+#include "reports/moon_report.h"
 #include "reports/web_addresses.h"
 #include "ui/about_box.h"
 #include "ui/configuration_reading.h"
@@ -28,18 +31,79 @@ namespace {
 
 constexpr int debouncemilliseconds = 50;  // timer 1
 
+// The year field: four characters, its spin button from 100 to 9999; a year
+// is read once three characters are typed. The month field: two
+// characters, the report pages 0 to 30 by its spin button; 1 to 12 are the
+// months.
+constexpr int yearcharacters = 4;
+constexpr int yearread = 3;
+constexpr int monthcharacters = 2;
+constexpr int lastspunpage = 30;
+constexpr int lastmonthpage = 12;
+
+// The layout, in pixels: the today button's icon, the space before the
+// month's label, the space on either side of the tools, and the room beside
+// "WWW" in the two narrow buttons. The dialog's size in dialog units (at
+// least its layout's minimum).
+constexpr QSize todayiconsize(24, 24);
+constexpr int monthspacing = 12;
+constexpr int toolspacing = 8;
+constexpr int narrowbuttonroom = 8;
+constexpr int widthunits = 282;
+constexpr int heightunits = 255;
+
 // The string table: the two input messages, German in both languages.
 const char* const invaliddatemessage = " Kein gültiges Datum!";                   // string 2
 const char* const yearrangemessage = " Jahr muß zwischen 1583 und 9999 liegen!";  // string 3
 
-const char* const zellerarticle[2] = {"https://de.wikipedia.org/wiki/Zellers_Kongruenz",
-                                      "https://en.wikipedia.org/wiki/Zeller%27s_congruence"};
-const char* const computusarticle[2] = {"https://de.wikipedia.org/wiki/Gau%C3%9Fsche_Osterformel",
-                                        "https://en.wikipedia.org/wiki/Date_of_Easter"};
+constexpr Bilingual zellerarticle{"https://de.wikipedia.org/wiki/Zellers_Kongruenz",
+                                  "https://en.wikipedia.org/wiki/Zeller%27s_congruence"};
+constexpr Bilingual computusarticle{"https://de.wikipedia.org/wiki/Gau%C3%9Fsche_Osterformel",
+                                    "https://en.wikipedia.org/wiki/Date_of_Easter"};
 
-QString choose(const char* german, const char* english, Language language) {
-  return QString::fromUtf8(language == quendal::english ? english : german);
-}
+constexpr Bilingual reportname{" Bericht", " Report"};    // after the caption, the report field's accessible name
+constexpr Bilingual toolcaption{"Kalender", "Calendar"};  // while a tool dialog is open
+constexpr Bilingual gregorianlimittitle{"Limit Gregoranischer Kalender", "Gregorian Calendar Limit"};
+constexpr Bilingual gregorianlimittext{"\n Nur für den Gregoranischen Kalender!\n\n Minimales Jahr: 1583\n\n",
+                                       "\n Only for the Gregorian Calender!\n\n Minimum Year: 1583\n\n"};
+
+// What a tool button opens.
+enum class Opens {
+  tool,            // the tool dialog, with the dialog selector
+  gregoriantool,   // the same for Gregorian years only, the year and month saved first
+  calendarwindow,  // the calendar window in place of the main dialog
+};
+
+// A tool button: its object name, its label, what it opens; recomputes: the
+// report built again when the dialog returns.
+struct ToolButton {
+  const char* key;
+  Bilingual label;
+  Opens opens;
+  const ToolDialogTable* table = nullptr;
+  int selector = 0;
+  bool recomputes = false;
+};
+
+// The tools, toolcolumns to a row.
+constexpr int toolcolumns = 3;
+constexpr ToolButton toolbuttons[] = {
+    {"daydifference", {"Tage...", "Days..."}, Opens::tool, &DayDifferenceDialog},
+    {"dateshift", {"Datum...", "Date..."}, Opens::tool, &DateShiftDialog},
+    {"largeview", {"Erweitert...", "More..."}, Opens::gregoriantool, &LargeViewDialog},
+    {"moon", {"Mond...", "Moon..."}, Opens::tool, &MoonPhaseDialog, moonnow, true},
+    {"rises", {"Aufgänge...", "Rises..."}, Opens::tool, &RisesDialog},
+    {"seasons", {"Jahreszeit...", "Seasons..."}, Opens::tool, &MoonPhaseDialog, moonseasons},
+    {"sidereal", {"Sternzeit...", "Sidereal..."}, Opens::tool, &SiderealTimeDialog},
+    {"equation", {"Zeitgleich...", "Equation..."}, Opens::tool, &EquationOfTimeDialog},
+    {"distribution", {"Verteilung...", "Distrib..."}, Opens::tool, &EasterDistributionDialog},
+    {"monthoverview", {"Monat...", "Month..."}, Opens::gregoriantool, &MonthOverviewDialog},
+    {"calendar", {"Kalender...", "Calendar..."}, Opens::calendarwindow},
+    {"weekdays", {"Wochentage...", "Weekdays..."}, Opens::tool, &WeekdayDistributionDialog},
+    {"planets", {"Planeten...", "Planets..."}, Opens::tool, &PlanetDialog},
+    {"dish", {"Astra...", "Astra..."}, Opens::tool, &SatelliteDishDialog},
+    {"distance", {"Geo...", "Geo..."}, Opens::tool, &DistanceDialog},
+};
 
 }  // namespace
 
@@ -70,15 +134,15 @@ Language MainDialog::language() const { return state_.language(); }
 
 void MainDialog::build() {
   yearlabel_ = new QLabel(this);
-  year_ = new NumberField(4, 100, 9999, this);
+  year_ = new NumberField(yearcharacters, firstcalendaryear, lastcalendaryear, this);
   year_->setObjectName(QStringLiteral("year"));
   yearlabel_->setBuddy(year_);
   today_ = new QToolButton(this);
   today_->setObjectName(QStringLiteral("today"));
   today_->setIcon(programicon("today"));
-  today_->setIconSize(QSize(24, 24));
+  today_->setIconSize(todayiconsize);
   monthlabel_ = new QLabel(this);
-  month_ = new NumberField(2, 0, 30, this);
+  month_ = new NumberField(monthcharacters, 0, lastspunpage, this);
   month_->setObjectName(QStringLiteral("month"));
   monthlabel_->setBuddy(month_);
   connect(year_, &NumberField::edited, this, &MainDialog::fieldedited);
@@ -89,7 +153,7 @@ void MainDialog::build() {
   top->addWidget(yearlabel_);
   top->addWidget(year_);
   top->addWidget(today_);
-  top->addSpacing(12);
+  top->addSpacing(monthspacing);
   top->addWidget(monthlabel_);
   top->addWidget(month_);
   top->addStretch();
@@ -97,64 +161,61 @@ void MainDialog::build() {
   report_ = new ReportField(this);
   report_->setObjectName(QStringLiteral("report"));
 
-  auto add = [this](const char* key, const char* german, const char* english, auto slot) {
+  auto add = [this](const char* key, const Bilingual& label, auto slot) {
     auto* button = new QPushButton(this);
     button->setObjectName(QString::fromLatin1(key));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, slot);
-    buttons_.append({button, german, english});
+    buttons_.append({button, label});
     return button;
   };
 
   // Left column.
   auto* left = new QVBoxLayout;
-  language_ = add("language", "English", "Deutsch", &MainDialog::togglelanguage);
+  language_ = add("language", {"English", "Deutsch"}, &MainDialog::togglelanguage);
   left->addWidget(language_);
-  left->addWidget(add("font", "Font <->", "Font <->", &MainDialog::togglefont));
-  linuxfont_ = add("linuxfont", "Linux Font", "Linux Font", &MainDialog::togglelinuxfont);
+  left->addWidget(add("font", {"Font <->", "Font <->"}, &MainDialog::togglefont));
+  linuxfont_ = add("linuxfont", {"Linux Font", "Linux Font"}, &MainDialog::togglelinuxfont);
   left->addWidget(linuxfont_);
-  left->addWidget(add("print", "Drucken...", "Print...", &MainDialog::print));
-  left->addWidget(add("close", "Beenden", "Close", &QDialog::reject));
+  left->addWidget(add("print", labels::print, &MainDialog::print));
+  left->addWidget(add("close", {"Beenden", "Close"}, &QDialog::reject));
 
   // The tools, five rows of three.
-  auto* grid = new QGridLayout;
-  auto tool = [&](int index, const char* key, const char* german, const char* english, auto slot) {
-    grid->addWidget(add(key, german, english, slot), index / 3, index % 3);
+  const auto open = [this](const ToolButton& tool) {
+    switch (tool.opens) {
+      case Opens::tool:
+        runtool(*tool.table, tool.selector);
+        break;
+      case Opens::gregoriantool:
+        rungregoriantool(*tool.table);
+        break;
+      case Opens::calendarwindow:
+        calendar();
+        break;
+    }
+    if (tool.recomputes) buildreport();
   };
-  tool(0, "daydifference", "Tage...", "Days...", [this] { runtool(DayDifferenceDialog); });
-  tool(1, "dateshift", "Datum...", "Date...", [this] { runtool(DateShiftDialog); });
-  tool(2, "largeview", "Erweitert...", "More...", [this] { rungregoriantool(LargeViewDialog); });
-  tool(3, "moon", "Mond...", "Moon...", [this] {
-    runtool(MoonPhaseDialog, 0);
-    buildreport();
-  });
-  tool(4, "rises", "Aufgänge...", "Rises...", [this] { runtool(RisesDialog); });
-  tool(5, "seasons", "Jahreszeit...", "Seasons...", [this] { runtool(MoonPhaseDialog, 6); });
-  tool(6, "sidereal", "Sternzeit...", "Sidereal...", [this] { runtool(SiderealTimeDialog); });
-  tool(7, "equation", "Zeitgleich...", "Equation...", [this] { runtool(EquationOfTimeDialog); });
-  tool(8, "distribution", "Verteilung...", "Distrib...", [this] { runtool(EasterDistributionDialog); });
-  tool(9, "monthoverview", "Monat...", "Month...", [this] { rungregoriantool(MonthOverviewDialog); });
-  tool(10, "calendar", "Kalender...", "Calendar...", &MainDialog::calendar);
-  tool(11, "weekdays", "Wochentage...", "Weekdays...", [this] { runtool(WeekdayDistributionDialog); });
-  tool(12, "planets", "Planeten...", "Planets...", [this] { runtool(PlanetDialog); });
-  tool(13, "dish", "Astra...", "Astra...", [this] { runtool(SatelliteDishDialog); });
-  tool(14, "distance", "Geo...", "Geo...", [this] { runtool(DistanceDialog); });
+  auto* grid = new QGridLayout;
+  for (int i = 0; i < static_cast<int>(std::size(toolbuttons)); ++i) {
+    const ToolButton& tool = toolbuttons[i];
+    grid->addWidget(add(tool.key, tool.label, [open, &tool] { open(tool); }), i / toolcolumns, i % toolcolumns);
+  }
 
   // Right: two narrow tall buttons.
-  auto* web = add("web", "W\nW\nW", "W\nW\nW", &MainDialog::webpage);
-  auto* info = add("info", "In\nfo\n...", "In\nfo\n...", &MainDialog::about);
+  auto* web = add("web", {"W\nW\nW", "W\nW\nW"}, &MainDialog::webpage);
+  auto* info = add("info", {"In\nfo\n...", "In\nfo\n..."}, &MainDialog::about);
   for (QPushButton* b : {web, info}) {
     b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    b->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 8);
+    b->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + narrowbuttonroom);
   }
   web->setAccessibleName(QStringLiteral("W W W"));
   info->setAccessibleName(QStringLiteral("In fo ..."));
 
   auto* bottom = new QHBoxLayout;
   bottom->addLayout(left);
-  bottom->addSpacing(8);
+  bottom->addSpacing(toolspacing);
   bottom->addLayout(grid, 1);
-  bottom->addSpacing(8);
+  bottom->addSpacing(toolspacing);
   bottom->addWidget(web);
   bottom->addWidget(info);
 
@@ -176,29 +237,29 @@ void MainDialog::build() {
           [this] { exporticalendarcommand(this, state_, state_.currentyear); });
   report_->setWindowCommands(menu_->actions());
 
-  resize(dialogunits(font(), 282, 255).expandedTo(minimumSizeHint()));
+  resize(dialogunits(font(), widthunits, heightunits).expandedTo(minimumSizeHint()));
 }
 
 void MainDialog::relabel() {
   const Language lang = language();
-  yearlabel_->setText(choose("Jahr:", "Year:", lang));
-  monthlabel_->setText(choose("Monat:", "Month:", lang));
-  year_->setAccessibleName(choose("Jahr", "Year", lang));
-  month_->setAccessibleName(choose("Monat", "Month", lang));
-  const QString todaytext = choose("Heute", "Today", lang);
+  yearlabel_->setText(inlanguage({"Jahr:", "Year:"}, lang));
+  monthlabel_->setText(inlanguage({"Monat:", "Month:"}, lang));
+  year_->setAccessibleName(inlanguage({"Jahr", "Year"}, lang));
+  month_->setAccessibleName(inlanguage({"Monat", "Month"}, lang));
+  const QString todaytext = inlanguage({"Heute", "Today"}, lang);
   today_->setToolTip(todaytext);
   today_->setAccessibleName(todaytext);
-  for (const Button& b : buttons_) b.button->setText(choose(b.german, b.english, lang));
+  for (const Button& b : buttons_) b.button->setText(inlanguage(b.label, lang));
   if (state_.linuxFontToggle) linuxfont_->setText(QStringLiteral("Normal Font"));
   menu_->relabel(lang);
-  report_->setAccessibleName(windowTitle() + choose(" Bericht", " Report", lang));
+  report_->setAccessibleName(windowTitle() + inlanguage(reportname, lang));
   setmaincaption();
 }
 
 void MainDialog::setmaincaption() {
   const CaptionIcon ci = mainreportcaption(state_.reportpage);
-  setWindowTitle(QString::fromUtf8(ci.caption.in(language())));
-  report_->setAccessibleName(windowTitle() + choose(" Bericht", " Report", language()));
+  setWindowTitle(inlanguage(ci.caption, language()));
+  report_->setAccessibleName(windowTitle() + inlanguage(reportname, language()));
 }
 
 // Every change of the year or month text: the report hidden until typing pauses.
@@ -210,11 +271,11 @@ void MainDialog::fieldedited() {
 void MainDialog::evaluate() {
   timer_->stop();
   bool yearaccepted = false;
-  if (year_->text().size() >= 3) {
+  if (year_->text().size() >= yearread) {
     int year = 0;
     if (!readunsigned(year_->text(), year)) {
       showmessage(invaliddatemessage);
-    } else if (year < 100 || year > 9999) {
+    } else if (year < firstcalendaryear || year > lastcalendaryear) {
       showmessage(yearrangemessage);
     } else {
       state_.currentyear = year;
@@ -251,7 +312,7 @@ void MainDialog::buildreport() {
   state_.currentyear = r.year;
   state_.reportpage = r.page;
   state_.languagemode = r.languagemode;
-  if (in.page == 66) {
+  if (in.page == languagepage) {
     month_->setNumber(0);
     relabel();
   }
@@ -261,7 +322,7 @@ void MainDialog::buildreport() {
   report_->widenwindowtofit();
   setWindowTitle(QString::fromUtf8(r.caption));
   setWindowIcon(programicon(r.icon));
-  report_->setAccessibleName(windowTitle() + choose(" Bericht", " Report", r.language));
+  report_->setAccessibleName(windowTitle() + inlanguage(reportname, r.language));
   state_.reportBuffer = r.text;
   emit reportUpdated();
 }
@@ -276,7 +337,7 @@ void MainDialog::showmessage(const char* text) {
 // today's month.
 void MainDialog::today() {
   const LocalDateTime now = localnow();
-  state_.reportpage = state_.reportpage >= 1 && state_.reportpage <= 12 ? 0 : now.month;
+  state_.reportpage = state_.reportpage >= 1 && state_.reportpage <= lastmonthpage ? 0 : now.month;
   state_.currentyear = now.year;
   year_->setNumber(state_.currentyear);
   month_->setNumber(state_.reportpage);
@@ -304,8 +365,7 @@ void MainDialog::togglefont() {
 void MainDialog::print() { showPrintPreview(this, state_); }
 
 void MainDialog::wikipedia() {
-  const int row = language() == english ? 1 : 0;
-  openwebaddress(state_.reportpage != 0 ? zellerarticle[row] : computusarticle[row]);
+  openwebaddress((state_.reportpage != 0 ? zellerarticle : computusarticle).in(language()));
 }
 
 void MainDialog::webpage() { openwebaddress(language() == english ? downloadpageenglish : downloadpagegerman); }
@@ -313,7 +373,7 @@ void MainDialog::webpage() { openwebaddress(language() == english ? downloadpage
 void MainDialog::about() { showAboutBox(this, state_); }
 
 void MainDialog::calendar() {
-  if (state_.currentyear < 1583) {
+  if (state_.currentyear < firstgregorianyear) {
     gregorianlimit();
     return;
   }
@@ -323,7 +383,7 @@ void MainDialog::calendar() {
 
 void MainDialog::runtool(const ToolDialogTable& table, int selector) {
   state_.dialogselector = selector;
-  setWindowTitle(choose("Kalender", "Calendar", language()));
+  setWindowTitle(inlanguage(toolcaption, language()));
   {
     ToolDialog dialog(table, state_, this);
     dialog.exec();
@@ -338,7 +398,7 @@ void MainDialog::runtool(const ToolDialogTable& table, int selector) {
 void MainDialog::rungregoriantool(const ToolDialogTable& table) {
   state_.savedyear = state_.currentyear;
   state_.savedmonth = state_.reportpage;
-  if (state_.currentyear < 1583) {
+  if (state_.currentyear < firstgregorianyear) {
     gregorianlimit();
     return;
   }
@@ -346,10 +406,7 @@ void MainDialog::rungregoriantool(const ToolDialogTable& table) {
 }
 
 void MainDialog::gregorianlimit() {
-  const bool german = language() != english;
-  informationbox(this, choose("Limit Gregoranischer Kalender", "Gregorian Calendar Limit", language()),
-                 QString::fromUtf8(german ? "\n Nur für den Gregoranischen Kalender!\n\n Minimales Jahr: 1583\n\n"
-                                          : "\n Only for the Gregorian Calender!\n\n Minimum Year: 1583\n\n"));
+  informationbox(this, inlanguage(gregorianlimittitle, language()), inlanguage(gregorianlimittext, language()));
 }
 
 }  // namespace quendal

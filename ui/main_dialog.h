@@ -37,8 +37,7 @@ class MainDialog : public QDialog {
  private:
   struct Button {
     QPushButton* button;
-    const char* german;
-    const char* english;
+    Bilingual label;
   };
 
   void build();

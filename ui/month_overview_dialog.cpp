@@ -10,6 +10,10 @@ namespace quendal {
 
 namespace {
 
+constexpr YearRange gregorian{1583, 9999};  // the years the dialog steps within
+constexpr int january = 1;
+constexpr int december = 12;
+
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
@@ -21,20 +25,18 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-void opening(ToolDialog& d) {
-  d.state().locationindex = 0;
-  d.placefromtable = false;
-}
+void opening(ToolDialog& d) { d.state().locationindex = 0; }
 
 // "Monat -" / "Monat +": the month with year carry, the position kept
 // within January 1583..January 9999.
 void stepmonth(ToolDialog& d, int months) {
   ApplicationState& s = d.state();
-  int month = std::clamp(s.reportpage, 1, 12) + months;
+  int month = std::clamp(s.reportpage, january, december) + months;
   int year = s.currentyear;
-  if (month > 12) month = 1, ++year;
-  if (month < 1) month = 12, --year;
-  if (year > 9999 || year < 1583) year = std::clamp(year, 1583, 9999), month = 1;
+  if (month > december) month = january, ++year;
+  if (month < january) month = december, --year;
+  if (year > gregorian.last || year < gregorian.first)
+    year = std::clamp(year, gregorian.first, gregorian.last), month = january;
   s.currentyear = year;
   s.reportpage = month;
   d.recalculate();
@@ -43,7 +45,7 @@ void stepmonth(ToolDialog& d, int months) {
 // "Jahr -" / "Jahr +": the year within 1583..9999.
 void stepyear(ToolDialog& d, int years) {
   ApplicationState& s = d.state();
-  s.currentyear = std::clamp(s.currentyear + years, 1583, 9999);
+  s.currentyear = std::clamp(s.currentyear + years, gregorian.first, gregorian.last);
   d.recalculate();
 }
 
@@ -52,27 +54,26 @@ void nextmonth(ToolDialog& d) { stepmonth(d, 1); }
 void previousyear(ToolDialog& d) { stepyear(d, -1); }
 void nextyear(ToolDialog& d) { stepyear(d, 1); }
 
-void previousplace(ToolDialog& d) {
-  d.state().locationindex = toolsteps::steppedplace(d.state(), d.state().locationindex, -1);
+// "Pos -" / "Pos +": the configured place of the location index.
+void stepplace(ToolDialog& d, int step) {
+  d.state().locationindex = toolsteps::steppedplace(d.state(), d.state().locationindex, step);
   d.recalculate();
 }
 
-void nextplace(ToolDialog& d) {
-  d.state().locationindex = toolsteps::steppedplace(d.state(), d.state().locationindex, 1);
-  d.recalculate();
-}
+void previousplace(ToolDialog& d) { stepplace(d, -1); }
+void nextplace(ToolDialog& d) { stepplace(d, 1); }
 
 using namespace controls;
 
 const ControlSpec dialogcontrols[] = {
-    button("previousmonth", "Monat -", "Month -", previousmonth, 0, 0),
-    button("nextmonth", "Monat +", "Month +", nextmonth, 0, 1),
-    button("previousyear", "Jahr -", "Year -", previousyear, 0, 2),
-    button("nextyear", "Jahr +", "Year +", nextyear, 0, 3),
-    button("previousplace", "Pos -", "Pos -", previousplace, 0, 4),
-    button("nextplace", "Pos +", "Pos +", nextplace, 0, 5),
-    printbutton(0, 6),
-    okbutton(0, 7),
+    button("previousmonth", {"Monat -", "Month -"}, previousmonth).at(0, 0),
+    button("nextmonth", {"Monat +", "Month +"}, nextmonth).at(0, 1),
+    button("previousyear", {"Jahr -", "Year -"}, previousyear).at(0, 2),
+    button("nextyear", {"Jahr +", "Year +"}, nextyear).at(0, 3),
+    button("previousplace", {"Pos -", "Pos -"}, previousplace).at(0, 4),
+    button("nextplace", {"Pos +", "Pos +"}, nextplace).at(0, 5),
+    printbutton().at(0, 6),
+    okbutton().at(0, 7),
 };
 
 }  // namespace
@@ -83,8 +84,7 @@ const ToolDialogTable MonthOverviewDialog = {
     .icon = "month_overview",
     .width = 500,
     .height = 355,
-    .german = "Monatsübersicht",
-    .english = "Month Overview",
+    .caption = {"Monatsübersicht", "Month Overview"},
     .controls = dialogcontrols,
     .calculate = calculate,
     .opening = opening,

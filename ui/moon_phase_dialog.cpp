@@ -11,14 +11,23 @@ namespace quendal {
 
 namespace {
 
-enum { utcflag, secondsflag };  // ToolDialog::flags
-constexpr int listings = 7;     // dialog selector 0..6: the report pages
+constexpr int listings = moonseasons + 1;  // the report pages 0..6
+constexpr YearRange years{1600, 2400};     // the years of the report
+constexpr YearRange dayyears{1800, 2200};  // the years "Tag -" / "Tag +" wrap within
+
+// The dialog's own state.
+struct MoonPhaseState {
+  bool centraleuropean = false;  // "MEZ/MESZ" pressed: zone 99; the button offers "UTC" instead
+  bool seconds = false;          // "HH:MM:SS" pressed: times with seconds; the button offers "HH:MM" instead
+  MoonReportPage listing = moonnow;
+};
 
 void calculate(ToolDialog& d) {
+  const MoonPhaseState& moon = d.own<MoonPhaseState>();
   MoonReportInputs in;
   readdatetime(d, in, &MoonReportInputs::half);
-  in.page = d.state().dialogselector;
-  in.seconds = d.flags[secondsflag];
+  in.page = moon.listing;
+  in.seconds = moon.seconds ? 1 : 0;
   const MoonReport r = buildmoonreport(in, d.language());
   const MoonReportInputs& c = r.corrected;
   writedatetime(d, c, &MoonReportInputs::half);
@@ -27,14 +36,16 @@ void calculate(ToolDialog& d) {
 }
 
 void select(ToolDialog& d, int listing) {
-  d.state().dialogselector = listing;
+  d.own<MoonPhaseState>().listing = static_cast<MoonReportPage>(listing);
   d.recalculate();
 }
 
-void nextphase(ToolDialog& d) { select(d, (d.state().dialogselector + 1) % listings); }
-void previousphase(ToolDialog& d) { select(d, (d.state().dialogselector + listings - 1) % listings); }
-void eclipses(ToolDialog& d) { select(d, d.state().dialogselector == mooneclipses ? 0 : mooneclipses); }
-void seasons(ToolDialog& d) { select(d, d.state().dialogselector == moonseasons ? 0 : moonseasons); }
+MoonReportPage shown(ToolDialog& d) { return d.own<MoonPhaseState>().listing; }
+
+void nextphase(ToolDialog& d) { select(d, (shown(d) + 1) % listings); }
+void previousphase(ToolDialog& d) { select(d, (shown(d) + listings - 1) % listings); }
+void eclipses(ToolDialog& d) { select(d, shown(d) == mooneclipses ? moonnow : mooneclipses); }
+void seasons(ToolDialog& d) { select(d, shown(d) == moonseasons ? moonnow : moonseasons); }
 
 // Two buttons in one place: pressing one shows the other, which takes the
 // focus if the pressed one had it.
@@ -47,10 +58,11 @@ void swap(ToolDialog& d, const char* pressed, const char* other) {
 
 // "MEZ/MESZ" and "UTC": Central European time with summer time (zone 99) or UTC.
 void zonebutton(ToolDialog& d) {
-  d.flags[utcflag] = d.flags[utcflag] ? 0 : 1;
+  bool& centraleuropean = d.own<MoonPhaseState>().centraleuropean;
+  centraleuropean = !centraleuropean;
   d.setchecked("half", false);
-  d.setnumber("zone", d.flags[utcflag] ? automaticzone : 0);
-  if (d.flags[utcflag])
+  d.setnumber("zone", centraleuropean ? automaticzone : 0);
+  if (centraleuropean)
     swap(d, "cet", "utc");
   else
     swap(d, "utc", "cet");
@@ -59,8 +71,9 @@ void zonebutton(ToolDialog& d) {
 
 // "HH:MM:SS" and "HH:MM": times with or without seconds.
 void secondsbutton(ToolDialog& d) {
-  d.flags[secondsflag] = d.flags[secondsflag] ? 0 : 1;
-  if (d.flags[secondsflag])
+  bool& seconds = d.own<MoonPhaseState>().seconds;
+  seconds = !seconds;
+  if (seconds)
     swap(d, "seconds", "minutes");
   else
     swap(d, "minutes", "seconds");
@@ -69,7 +82,7 @@ void secondsbutton(ToolDialog& d) {
 
 void stepday(ToolDialog& d, int days) {
   d.date = {d.number("year"), d.number("month"), d.number("day")};
-  toolsteps::stepday(d, days, 1800, 2200);
+  toolsteps::stepday(d, days, dayyears);
   d.recalculate();
 }
 
@@ -82,36 +95,37 @@ void font(ToolDialog& d) {
   d.recalculate();
 }
 
+// The page the dialog opens on: the dialog selector ("Jahreszeit..." in the
+// main dialog opens the seasons).
 void opening(ToolDialog& d) {
+  d.own<MoonPhaseState>().listing = static_cast<MoonReportPage>(d.state().dialogselector);
   d.setshown("utc", false);
   d.setshown("minutes", false);
 }
 
-void closing(ToolDialog& d) { d.flags[utcflag] = d.flags[secondsflag] = 0; }
-
 using namespace controls;
 
 const ControlSpec dialogcontrols[] = {
-    yearfield(1600, 2400, 0, 0),
-    monthfield(0, 2),
-    dayfield(0, 4),
-    hourfield(1, 0),
-    minutefield(1, 2),
-    zonefield(1, 4),
-    halfzone(1, 6),
-    button("previousphase", "Phase -", "Phase -", previousphase, 0, 0),
-    button("nextphase", "Phase +", "Phase +", nextphase, 0, 1),
-    button("eclipses", "SOFI/MOFI", "Eclipses", eclipses, 0, 2),
-    button("seasons", "Jahreszeit", "Seasons", seasons, 0, 3),
-    button("cet", "MEZ/MESZ", "CET/CEST", zonebutton, 0, 4),
-    button("utc", "UTC", "UTC", zonebutton, 0, 4),
-    button("seconds", "HH:MM:SS", "HH:MM:SS", secondsbutton, 0, 5),
-    button("minutes", "HH:MM", "HH:MM", secondsbutton, 0, 5),
-    button("dayback", "Tag -", "Day -", dayback, 1, 0),
-    button("dayon", "Tag +", "Day +", dayon, 1, 1),
-    button("font", "Font <->", "Font <->", font, 1, 2),
-    printbutton(1, 4),
-    okbutton(1, 5),
+    yearfield(years).at(0, 0),
+    monthfield().at(0, 2),
+    dayfield().at(0, 4),
+    hourfield().at(1, 0),
+    minutefield().at(1, 2),
+    zonefield().at(1, 4),
+    halfzone().at(1, 6),
+    button("previousphase", {"Phase -", "Phase -"}, previousphase).at(0, 0),
+    button("nextphase", {"Phase +", "Phase +"}, nextphase).at(0, 1),
+    button("eclipses", {"SOFI/MOFI", "Eclipses"}, eclipses).at(0, 2),
+    button("seasons", {"Jahreszeit", "Seasons"}, seasons).at(0, 3),
+    button("cet", {"MEZ/MESZ", "CET/CEST"}, zonebutton).at(0, 4),
+    button("utc", {"UTC", "UTC"}, zonebutton).at(0, 4),
+    button("seconds", {"HH:MM:SS", "HH:MM:SS"}, secondsbutton).at(0, 5),
+    button("minutes", {"HH:MM", "HH:MM"}, secondsbutton).at(0, 5),
+    button("dayback", {"Tag -", "Day -"}, dayback).at(1, 0),
+    button("dayon", {"Tag +", "Day +"}, dayon).at(1, 1),
+    button("font", {"Font <->", "Font <->"}, font).at(1, 2),
+    printbutton().at(1, 4),
+    okbutton().at(1, 5),
 };
 
 }  // namespace
@@ -122,14 +136,11 @@ const ToolDialogTable MoonPhaseDialog = {
     .icon = "moon",
     .width = 380,
     .height = 315,
-    .german = "Mondphasen berechnen",
-    .english = "Moon Phase Calculation",
+    .caption = {"Mondphasen berechnen", "Moon Phase Calculation"},
     .controls = dialogcontrols,
-    .wikigerman = "https://de.wikipedia.org/wiki/Mondphase",
-    .wikienglish = "https://en.wikipedia.org/wiki/Lunar_phase",
+    .article = {"https://de.wikipedia.org/wiki/Mondphase", "https://en.wikipedia.org/wiki/Lunar_phase"},
     .calculate = calculate,
     .opening = opening,
-    .closing = closing,
 };
 
 }  // namespace quendal

@@ -3,34 +3,40 @@
 
 namespace quendal {
 
-GeoPlace readplace(const ToolDialog& dialog) {
+GeoPlace readplace(const ToolDialog& dialog, const PlaceKeys& keys) {
   GeoPlace p;
-  p.latitudedegrees = dialog.number("latitude");
-  p.latitudeminutes = dialog.number("latitudeminutes");
-  p.north = dialog.first("north");
-  p.longitudedegrees = dialog.number("longitude");
-  p.longitudeminutes = dialog.number("longitudeminutes");
-  p.east = dialog.first("east");
+  p.latitudedegrees = dialog.number(keys.latitude);
+  p.latitudeminutes = dialog.number(keys.latitudeminutes);
+  if (keys.latitudeseconds) p.latitudeseconds = dialog.number(keys.latitudeseconds);
+  p.north = dialog.first(keys.north);
+  p.longitudedegrees = dialog.number(keys.longitude);
+  p.longitudeminutes = dialog.number(keys.longitudeminutes);
+  if (keys.longitudeseconds) p.longitudeseconds = dialog.number(keys.longitudeseconds);
+  p.east = dialog.first(keys.east);
   return p;
 }
 
-int placeindex(const ToolDialog& dialog) { return dialog.placefromtable ? dialog.state().locationindex : -1; }
+bool positionmode(ToolDialog& dialog) { return dialog.own<PlaceState>().fromtable; }
 
-void writeplace(ToolDialog& dialog, const GeoPlace& place) {
-  dialog.setnumber("latitude", place.latitudedegrees);
-  dialog.setnumber("latitudeminutes", place.latitudeminutes);
-  dialog.setfirst("north", place.north);
-  dialog.setnumber("longitude", place.longitudedegrees);
-  dialog.setnumber("longitudeminutes", place.longitudeminutes);
-  dialog.setfirst("east", place.east);
-  dialog.placefromtable = false;
+int placeindex(ToolDialog& dialog) { return positionmode(dialog) ? dialog.state().locationindex : -1; }
+
+void writeplace(ToolDialog& dialog, const GeoPlace& place, const PlaceKeys& keys) {
+  dialog.setnumber(keys.latitude, place.latitudedegrees);
+  dialog.setnumber(keys.latitudeminutes, place.latitudeminutes);
+  if (keys.latitudeseconds) dialog.setnumber(keys.latitudeseconds, place.latitudeseconds);
+  dialog.setfirst(keys.north, place.north);
+  dialog.setnumber(keys.longitude, place.longitudedegrees);
+  dialog.setnumber(keys.longitudeminutes, place.longitudeminutes);
+  if (keys.longitudeseconds) dialog.setnumber(keys.longitudeseconds, place.longitudeseconds);
+  dialog.setfirst(keys.east, place.east);
+  dialog.own<PlaceState>().fromtable = false;
 }
 
 namespace {
 void stepplace(ToolDialog& dialog, int step) {
   ApplicationState& state = dialog.state();
   state.locationindex = toolsteps::steppedplace(state, state.locationindex, step);
-  dialog.placefromtable = true;
+  dialog.own<PlaceState>().fromtable = true;
   dialog.recalculate();
 }
 }  // namespace

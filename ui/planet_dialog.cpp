@@ -12,7 +12,13 @@ namespace quendal {
 
 namespace {
 
-enum { listflag, allflag };  // ToolDialog::flags
+constexpr YearRange years{1000, 3000};  // the years of the report
+
+// The dialog's own state.
+struct PlanetState {
+  bool ephemerides = false;  // "Liste <->": the ephemeris list instead of the positions
+  bool allbodies = false;    // "Alle" last checked every body (and offers "Keine Plan." next)
+};
 
 // Check boxes of the bodies, index 1..11 of the report.
 const char* const bodykeys[planetreportbodies + 1] = {"",       "mercury", "venus",   "earth", "mars", "jupiter",
@@ -41,7 +47,8 @@ void calculate(ToolDialog& d) {
   in.details = d.checked("details");
   for (int b = 1; b <= planetreportbodies; ++b) in.bodies[b] = d.checked(bodykeys[b]);
   in.zodiacEnabled = s.zodiacEnabled;
-  const PlanetReport r = d.flags[listflag] ? buildephemerislist(in, d.language()) : buildplanetreport(in, d.language());
+  const PlanetReport r =
+      d.own<PlanetState>().ephemerides ? buildephemerislist(in, d.language()) : buildplanetreport(in, d.language());
   const PlanetInputs& c = r.corrected;
   writedatetime(d, c, &PlanetInputs::halfzone);
   writeplace(d, c.place);
@@ -70,82 +77,118 @@ void deltatedited(ToolDialog& d) {
 
 // "Alle": all eleven bodies or none, alternately.
 void allbodies(ToolDialog& d) {
-  d.flags[allflag] = d.flags[allflag] ? 0 : 1;
-  for (int b = 1; b <= planetreportbodies; ++b) d.setchecked(bodykeys[b], d.flags[allflag] != 0);
-  if (d.flags[allflag])
-    d.setlabel("all", "Keine Plan.", "No Plan.");
+  bool& all = d.own<PlanetState>().allbodies;
+  all = !all;
+  for (int b = 1; b <= planetreportbodies; ++b) d.setchecked(bodykeys[b], all);
+  if (all)
+    d.setlabel("all", {"Keine Plan.", "No Plan."});
   else
-    d.setlabel("all", "Alle Plan.", "Keine Plan.");
+    d.setlabel("all", {"Alle Plan.", "Keine Plan."});
   d.recalculate();
 }
 
 void list(ToolDialog& d) {
-  d.flags[listflag] = d.flags[listflag] ? 0 : 1;
+  bool& ephemerides = d.own<PlanetState>().ephemerides;
+  ephemerides = !ephemerides;
   d.recalculate();
 }
 
-void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, 1000, 3000); }
-void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, 1000, 3000); }
+void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, years); }
+void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, years); }
 
-void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, true); }
+void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, GraphWindowKind::skychart); }
 
 void closing(ToolDialog& d) { d.state().deltaTPending = false; }
 
 using namespace controls;
 
+// "DeltaT:" in tenths of seconds; an edit marks it for the next report.
+constexpr int maxdeltat = 9999;
+constexpr int deltatcharacters = 5;  // "-9999"
 constexpr ControlSpec deltatfield() {
-  ControlSpec c = signedfield("deltat", "DeltaT:", "DeltaT:", 5, -9999, 9999, 0, 1, 6);
-  c.action = deltatedited;
-  return c;
+  return {.kind = Control::signedfield,
+          .key = "deltat",
+          .label = {"DeltaT:", "DeltaT:"},
+          .maxlength = deltatcharacters,
+          .minimum = -maxdeltat,
+          .maximum = maxdeltat,
+          .action = deltatedited};
 }
 
+// A body's check box in the strip of the bodies.
+constexpr ControlSpec body(const char* key, Bilingual label) { return check(key, label).instrip(4); }
+
 const ControlSpec dialogcontrols[] = {
-    yearfield(1000, 3000, 0, 0),
-    monthfield(0, 2),
-    dayfield(0, 4),
-    hourfield(0, 6),
-    minutefield(0, 8),
-    zonefield(0, 10),
-    latitudefield(1, 0),
-    latitudeminutes(1, 2),
-    northsouth(1, 4),
-    deltatfield(),
-    text("tenths", "(in Zehntelsekunden)", "(in tenths of seconds)", 1, 8, 4),
-    longitudefield(2, 0),
-    longitudeminutes(2, 2),
-    eastwest(2, 4),
-    signedfield("temperature", "Temp. °C:", "Temp. °C:", 3, -99, 200, 10, 2, 6),
-    field("pressure", "mBar:", "mBar:", 4, 0, 3000, 1015, 2, 8),
-    field("step", "Schritt:", "Step:", 5, 1, 32000, 1, 2, 10),
-    check("half", "1/2 Zone", "1/2 Zone", 0, 3, -1),
-    check("sexagesimal", "°  '  ''", "°  '  ''", 0, 3, -1),
-    check("details", "Det.", "Det.", 0, 3, -1),
-    check("orbit", "Bahndaten", "Orbital Data", 0, 3, -1),
-    check("radec", "Rekt./Dek.", "RA/Dec.", 1, 3, -1),
-    check("altaz", "Azi./Alt.", "Azi./Alt.", 1, 3, -1),
-    check("magnitude", "Magn.", "Magn.", 1, 3, -1),
-    check("visibleonly", "nur sichtb. Planeten", "only visible Planets", 0, 3, -1),
-    check("azimuthnorth", "Azim. NOrd", "Azim. North", 0, 3, -1),
-    check("mercury", "Merkur", "Mercury", 1, 4, -1),
-    check("venus", "Venus", "Venus", 1, 4, -1),
-    check("earth", "Earth", "Earth", 0, 4, -1),
-    check("mars", "Mars", "Mars", 1, 4, -1),
-    check("jupiter", "Jupiter", "Jupiter", 1, 4, -1),
-    check("saturn", "Saturn", "Saturn", 1, 4, -1),
-    check("uranus", "Uranus", "Uranus", 1, 4, -1),
-    check("neptune", "Neptune", "Neptune", 1, 4, -1),
-    check("pluto", "Pluto", "Pluto", 1, 4, -1),
-    check("sun", "Sonne", "Sun", 1, 4, -1),
-    check("moon", "Mond", "Moon", 1, 4, -1),
-    button("all", "Alle", "All", allbodies, 0, 0),
-    button("list", "Liste <->", "List <->", list, 0, 1),
-    button("dayback", "Tag -", "Day -", dayback, 0, 2),
-    button("dayon", "Tag +", "Day +", dayon, 0, 3),
-    button("previousplace", "Pos. -", "Pos. -", previousplace, 0, 4),
-    button("nextplace", "Pos. +", "Pos. +", nextplace, 0, 5),
-    button("graph", "Grafik...", "Graphic...", graph, 0, 6),
-    printbutton(0, 7),
-    okbutton(0, 8),
+    yearfield(years).at(0, 0),
+    monthfield().at(0, 2),
+    dayfield().at(0, 4),
+    hourfield().at(0, 6),
+    minutefield().at(0, 8),
+    zonefield().at(0, 10),
+    latitudefield().at(1, 0),
+    latitudeminutes().at(1, 2),
+    northsouth().at(1, 4),
+    deltatfield().at(1, 6),
+    text("tenths", {"(in Zehntelsekunden)", "(in tenths of seconds)"}).at(1, 8).spanning(4),
+    longitudefield().at(2, 0),
+    longitudeminutes().at(2, 2),
+    eastwest().at(2, 4),
+    {.kind = Control::signedfield,
+     .key = "temperature",
+     .label = {"Temp. °C:", "Temp. °C:"},
+     .maxlength = 3,
+     .minimum = -99,
+     .maximum = 200,
+     .value = 10,
+     .row = 2,
+     .column = 6},
+    {.kind = Control::field,
+     .key = "pressure",
+     .label = {"mBar:", "mBar:"},
+     .maxlength = 4,
+     .minimum = 0,
+     .maximum = 3000,
+     .value = 1015,
+     .row = 2,
+     .column = 8},
+    {.kind = Control::field,
+     .key = "step",
+     .label = {"Schritt:", "Step:"},
+     .maxlength = 5,
+     .minimum = 1,
+     .maximum = 32000,
+     .value = 1,
+     .row = 2,
+     .column = 10},
+    halfzone().instrip(3),
+    check("sexagesimal", {"°  '  ''", "°  '  ''"}).instrip(3),
+    check("details", {"Det.", "Det."}).instrip(3),
+    check("orbit", {"Bahndaten", "Orbital Data"}).instrip(3),
+    check("radec", {"Rekt./Dek.", "RA/Dec."}).checked().instrip(3),
+    check("altaz", {"Azi./Alt.", "Azi./Alt."}).checked().instrip(3),
+    check("magnitude", {"Magn.", "Magn."}).checked().instrip(3),
+    check("visibleonly", {"nur sichtb. Planeten", "only visible Planets"}).instrip(3),
+    check("azimuthnorth", {"Azim. NOrd", "Azim. North"}).instrip(3),
+    body("mercury", {"Merkur", "Mercury"}).checked(),
+    body("venus", {"Venus", "Venus"}).checked(),
+    body("earth", {"Earth", "Earth"}),
+    body("mars", {"Mars", "Mars"}).checked(),
+    body("jupiter", {"Jupiter", "Jupiter"}).checked(),
+    body("saturn", {"Saturn", "Saturn"}).checked(),
+    body("uranus", {"Uranus", "Uranus"}).checked(),
+    body("neptune", {"Neptune", "Neptune"}).checked(),
+    body("pluto", {"Pluto", "Pluto"}).checked(),
+    body("sun", {"Sonne", "Sun"}).checked(),
+    body("moon", {"Mond", "Moon"}).checked(),
+    button("all", {"Alle", "All"}, allbodies).at(0, 0),
+    button("list", {"Liste <->", "List <->"}, list).at(0, 1),
+    button("dayback", {"Tag -", "Day -"}, dayback).at(0, 2),
+    button("dayon", {"Tag +", "Day +"}, dayon).at(0, 3),
+    button("previousplace", {"Pos. -", "Pos. -"}, previousplace).at(0, 4),
+    button("nextplace", {"Pos. +", "Pos. +"}, nextplace).at(0, 5),
+    button("graph", {"Grafik...", "Graphic..."}, graph).at(0, 6),
+    printbutton().at(0, 7),
+    okbutton().at(0, 8),
 };
 
 }  // namespace
@@ -156,11 +199,10 @@ const ToolDialogTable PlanetDialog = {
     .icon = "planets",
     .width = 510,
     .height = 350,
-    .german = "Planetenpositionen berechnen (VSOP87D)",
-    .english = "Position of the Planets (VSOP87D)",
+    .caption = {"Planetenpositionen berechnen (VSOP87D)", "Position of the Planets (VSOP87D)"},
     .controls = dialogcontrols,
-    .wikigerman = "https://de.wikipedia.org/wiki/VSOP_(Planetentheorie)",
-    .wikienglish = "https://en.wikipedia.org/wiki/Secular_variations_of_the_planetary_orbits",
+    .article = {"https://de.wikipedia.org/wiki/VSOP_(Planetentheorie)",
+                "https://en.wikipedia.org/wiki/Secular_variations_of_the_planetary_orbits"},
     .graphwindow = true,
     .calculate = calculate,
     .closing = closing,

@@ -4,6 +4,7 @@
 #include "reports/chart_position.h"
 #include "ui/configuration_reading.h"
 #include "ui/datetime_fields.h"
+#include "ui/place_fields.h"
 #include "ui/platform/platform.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -12,29 +13,10 @@ namespace quendal {
 
 namespace {
 
-GeoPlace readplace(const ToolDialog& d) {
-  GeoPlace p;
-  p.latitudedegrees = d.number("latitude");
-  p.latitudeminutes = d.number("latitudeminutes");
-  p.latitudeseconds = d.number("latitudeseconds");
-  p.north = d.first("north");
-  p.longitudedegrees = d.number("longitude");
-  p.longitudeminutes = d.number("longitudeminutes");
-  p.longitudeseconds = d.number("longitudeseconds");
-  p.east = d.first("east");
-  return p;
-}
+constexpr YearRange years{1000, 3000};  // the years of the sky chart
 
-void writeplace(ToolDialog& d, const GeoPlace& p) {
-  d.setnumber("latitude", p.latitudedegrees);
-  d.setnumber("latitudeminutes", p.latitudeminutes);
-  d.setnumber("latitudeseconds", p.latitudeseconds);
-  d.setfirst("north", p.north);
-  d.setnumber("longitude", p.longitudedegrees);
-  d.setnumber("longitudeminutes", p.longitudeminutes);
-  d.setnumber("longitudeseconds", p.longitudeseconds);
-  d.setfirst("east", p.east);
-}
+// The place to the second of arc.
+constexpr PlaceKeys keys{.latitudeseconds = "latitudeseconds", .longitudeseconds = "longitudeseconds"};
 
 void writetime(ToolDialog& d, const ChartLocalTime& t) {
   d.setnumber("year", t.year);
@@ -47,17 +29,16 @@ void writetime(ToolDialog& d, const ChartLocalTime& t) {
 
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
-  if (d.length("year") < 4 || !d.isnumber("year")) return;
-  if (!d.placefromtable) readconfiguration(s);
+  if (d.length("year") < d.table().yearcharacters || !d.isnumber("year")) return;
+  if (!positionmode(d)) readconfiguration(s);
   ChartPositionInputs in;
-  in.place = readplace(d);
-  in.placeindex = d.placefromtable ? s.locationindex : -1;
+  in.place = readplace(d, keys);
+  in.placeindex = placeindex(d);
   in.places = s.configuration.locationTable;
   readdatetime(d, in, &ChartPositionInputs::halfzone);
   const ChartPosition r = buildchartposition(in, d.language());
   const ChartPositionInputs& c = r.corrected;
-  d.placefromtable = false;
-  writeplace(d, c.place);
+  writeplace(d, c.place, keys);
   writedatetime(d, c, &ChartPositionInputs::halfzone);
   s.chart.enteredInstant = r.instant;
   s.chart.enteredLatitude = r.latitude;
@@ -75,8 +56,7 @@ void opening(ToolDialog& d) {
   GeoPlace first = configuredplace(s, 0);
   first.latitudeseconds = 0;
   first.longitudeseconds = 0;
-  writeplace(d, first);
-  d.placefromtable = false;
+  writeplace(d, first, keys);
 }
 
 void now(ToolDialog& d) {
@@ -84,15 +64,6 @@ void now(ToolDialog& d) {
   writetime(d, {t.year, t.month, t.day, t.hour, t.minute, chartzone(t.year, t.month, t.day, d.language())});
   d.recalculate();
 }
-
-void stepplace(ToolDialog& d, int step) {
-  ApplicationState& s = d.state();
-  s.locationindex = toolsteps::steppedplace(s, s.locationindex, step);
-  d.placefromtable = true;
-  d.recalculate();
-}
-void previousplace(ToolDialog& d) { stepplace(d, -1); }
-void nextplace(ToolDialog& d) { stepplace(d, 1); }
 
 void takeinstant(ChartState& c) { c.chartInstant = c.enteredInstant; }
 void takeplace(ChartState& c) {
@@ -118,55 +89,31 @@ void placeonly(ToolDialog& d) {
 }
 void cancel(ToolDialog& d) { d.reject(); }
 
-void closing(ToolDialog& d) { d.placefromtable = false; }
-
 using namespace controls;
 
-constexpr ControlSpec seconds(const char* key, const char* germanname, const char* englishname, int row, int column) {
-  ControlSpec c = field(key, "Sekunde:", "Second:", 2, 0, 59, 0, row, column);
-  c.germanname = germanname;
-  c.englishname = englishname;
-  return c;
-}
-
-constexpr ControlSpec degrees(const char* key, int maxlength, int maximum, const char* germanname,
-                              const char* englishname, int row) {
-  ControlSpec c = field(key, "Grad:", "Deg.:", maxlength, 0, maximum, 0, row, 0);
-  c.germanname = germanname;
-  c.englishname = englishname;
-  return c;
-}
-
-constexpr ControlSpec minutes(const char* key, const char* germanname, const char* englishname, int row) {
-  ControlSpec c = field(key, "Minute:", "Minute:", 2, 0, 59, 0, row, 2);
-  c.germanname = germanname;
-  c.englishname = englishname;
-  return c;
-}
-
 const ControlSpec dialogcontrols[] = {
-    degrees("latitude", 2, 90, "Breite Grad", "Latitude Degrees", 0),
-    minutes("latitudeminutes", "Breite Minute", "Latitude Minute", 0),
-    seconds("latitudeseconds", "Breite Sekunde", "Latitude Second", 0, 4),
-    northsouth(0, 6, "Breite", "Latitude"),
-    degrees("longitude", 3, 180, "Länge Grad", "Longitude Degrees", 1),
-    minutes("longitudeminutes", "Länge Minute", "Longitude Minute", 1),
-    seconds("longitudeseconds", "Länge Sekunde", "Longitude Second", 1, 4),
-    eastwest(1, 6, "Länge", "Longitude"),
-    yearfield(1000, 3000, 2, 0),
-    monthfield(2, 2),
-    dayfield(2, 4),
-    hourfield(3, 0),
-    minutefield(3, 2),
-    zonefield(3, 4),
-    halfzone(3, 6),
-    button("ok", "OK", "OK", ok, 0, 0),
-    button("cancel", "Abbruch", "Cancel", cancel, 0, 1),
-    button("place", "Ort", "Loc", placeonly, 0, 2),
-    button("date", "Datum", "Date", dateonly, 0, 3),
-    button("previousplace", "Pos. -", "Pos. -", previousplace, 0, 4),
-    button("nextplace", "Pos. +", "Pos. +", nextplace, 0, 5),
-    button("now", "Jetzt!", "Now!", now, 0, 6),
+    latitudedegrees("latitude", {"Breite Grad", "Latitude Degrees"}).at(0, 0),
+    arcminutes("latitudeminutes", {"Breite Minute", "Latitude Minute"}).at(0, 2),
+    arcseconds("latitudeseconds", {"Breite Sekunde", "Latitude Second"}).at(0, 4),
+    northsouth().named({"Breite", "Latitude"}).at(0, 6),
+    longitudedegrees("longitude", {"Länge Grad", "Longitude Degrees"}).at(1, 0),
+    arcminutes("longitudeminutes", {"Länge Minute", "Longitude Minute"}).at(1, 2),
+    arcseconds("longitudeseconds", {"Länge Sekunde", "Longitude Second"}).at(1, 4),
+    eastwest().named({"Länge", "Longitude"}).at(1, 6),
+    yearfield(years).at(2, 0),
+    monthfield().at(2, 2),
+    dayfield().at(2, 4),
+    hourfield().at(3, 0),
+    minutefield().at(3, 2),
+    zonefield().at(3, 4),
+    halfzone().at(3, 6),
+    button("ok", {"OK", "OK"}, ok).at(0, 0),
+    button("cancel", {"Abbruch", "Cancel"}, cancel).at(0, 1),
+    button("place", {"Ort", "Loc"}, placeonly).at(0, 2),
+    button("date", {"Datum", "Date"}, dateonly).at(0, 3),
+    button("previousplace", {"Pos. -", "Pos. -"}, previousplace).at(0, 4),
+    button("nextplace", {"Pos. +", "Pos. +"}, nextplace).at(0, 5),
+    button("now", {"Jetzt!", "Now!"}, now).at(0, 6),
 };
 
 }  // namespace
@@ -177,12 +124,10 @@ const ToolDialogTable PositionDialog = {
     .icon = "sky_chart",
     .width = 330,
     .height = 260,
-    .german = "Standort und Datum ändern",
-    .english = "Change Location and Date",
+    .caption = {"Standort und Datum ändern", "Change Location and Date"},
     .controls = dialogcontrols,
     .calculate = calculate,
     .opening = opening,
-    .closing = closing,
 };
 
 }  // namespace quendal

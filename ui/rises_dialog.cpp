@@ -1,4 +1,7 @@
 // RisesDialog: rise, set and twilight of Sun, Moon and planets for a day and a place.
+#include <iterator>
+#include <type_traits>
+
 #include "reports/rises_report.h"
 #include "ui/configuration_reading.h"
 #include "ui/place_fields.h"
@@ -9,7 +12,12 @@ namespace quendal {
 
 namespace {
 
-const char* const planetkeys[8] = {"mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+constexpr YearRange years{1000, 3000};     // the years of the report
+constexpr YearRange dayyears{1800, 2200};  // the years "Tag -" / "Tag +" wrap within
+
+// The check boxes of the planets, in the order of the report's planets.
+const char* const planetkeys[] = {"mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+static_assert(std::size(planetkeys) == std::extent_v<decltype(RisesInputs::planets)>);
 
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
@@ -24,8 +32,8 @@ void calculate(ToolDialog& d) {
   in.individual = d.number("individual");
   in.precise = d.checked("precise") ? 1 : 0;
   in.seconds = d.checked("seconds") ? 1 : 0;
-  for (int p = 0; p < 8; ++p) in.planets[p] = d.checked(planetkeys[p]) ? 1 : 0;
-  in.positionmode = d.placefromtable ? 1 : 0;
+  for (std::size_t p = 0; p < std::size(planetkeys); ++p) in.planets[p] = d.checked(planetkeys[p]) ? 1 : 0;
+  in.positionmode = positionmode(d) ? 1 : 0;
   in.locationindex = s.locationindex;
   in.places = s.configuration.locationTable;
   const RisesReport r = buildrisesreport(in, d.language());
@@ -41,40 +49,52 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, 1800, 2200); }
-void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, 1800, 2200); }
+void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, dayyears); }
+void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, dayyears); }
 
 using namespace controls;
 
+// A planet's check box in the strip of the planets.
+constexpr ControlSpec planet(const char* key, Bilingual label) { return check(key, label).instrip(3); }
+
 const ControlSpec dialogcontrols[] = {
-    yearfield(1000, 3000, 0, 0),
-    monthfield(0, 2),
-    dayfield(0, 4),
-    zonefield(0, 6),
-    halfzone(0, 8),
-    latitudefield(1, 0),
-    latitudeminutes(1, 2),
-    northsouth(1, 4),
-    signedfield("individual", "Indiv.:", "Indiv.:", 3, -30, 30, -4, 1, 6),
-    check("precise", "VSOP87D", "VSOP87D", 0, 1, 8),
-    longitudefield(2, 0),
-    longitudeminutes(2, 2),
-    eastwest(2, 4),
-    check("seconds", "HH:MM:SS", "HH:MM:SS", 0, 2, 8),
-    check("mercury", "Merkur", "Mercury", 0, 3, -1),
-    check("venus", "Venus", "Venus", 0, 3, -1),
-    check("mars", "Mars", "Mars", 0, 3, -1),
-    check("jupiter", "Jupiter", "Jupiter", 0, 3, -1),
-    check("saturn", "Saturn", "Saturn", 0, 3, -1),
-    check("uranus", "Uranus", "Uranus", 0, 3, -1),
-    check("neptune", "Neptun", "Neptune", 0, 3, -1),
-    check("pluto", "Pluto", "Pluto", 0, 3, -1),
-    button("dayback", "Tag -", "Day -", dayback, 0, 0),
-    button("dayon", "Tag +", "Day +", dayon, 0, 1),
-    button("previousplace", "Pos. -", "Pos. -", previousplace, 0, 2),
-    button("nextplace", "Pos. +", "Pos. +", nextplace, 0, 3),
-    printbutton(0, 4),
-    okbutton(0, 5),
+    yearfield(years).at(0, 0),
+    monthfield().at(0, 2),
+    dayfield().at(0, 4),
+    zonefield().at(0, 6),
+    halfzone().at(0, 8),
+    latitudefield().at(1, 0),
+    latitudeminutes().at(1, 2),
+    northsouth().at(1, 4),
+    // The individual twilight: the Sun's altitude in degrees.
+    {.kind = Control::signedfield,
+     .key = "individual",
+     .label = {"Indiv.:", "Indiv.:"},
+     .maxlength = 3,
+     .minimum = -30,
+     .maximum = 30,
+     .value = -4,
+     .row = 1,
+     .column = 6},
+    check("precise", {"VSOP87D", "VSOP87D"}).at(1, 8),
+    longitudefield().at(2, 0),
+    longitudeminutes().at(2, 2),
+    eastwest().at(2, 4),
+    check("seconds", {"HH:MM:SS", "HH:MM:SS"}).at(2, 8),
+    planet("mercury", {"Merkur", "Mercury"}),
+    planet("venus", {"Venus", "Venus"}),
+    planet("mars", {"Mars", "Mars"}),
+    planet("jupiter", {"Jupiter", "Jupiter"}),
+    planet("saturn", {"Saturn", "Saturn"}),
+    planet("uranus", {"Uranus", "Uranus"}),
+    planet("neptune", {"Neptun", "Neptune"}),
+    planet("pluto", {"Pluto", "Pluto"}),
+    button("dayback", {"Tag -", "Day -"}, dayback).at(0, 0),
+    button("dayon", {"Tag +", "Day +"}, dayon).at(0, 1),
+    button("previousplace", {"Pos. -", "Pos. -"}, previousplace).at(0, 2),
+    button("nextplace", {"Pos. +", "Pos. +"}, nextplace).at(0, 3),
+    printbutton().at(0, 4),
+    okbutton().at(0, 5),
 };
 
 }  // namespace
@@ -85,11 +105,9 @@ const ToolDialogTable RisesDialog = {
     .icon = "rises",
     .width = 406,
     .height = 348,
-    .german = "Aufgänge und Dämmerung berechnen",
-    .english = "Rises and Dawns",
+    .caption = {"Aufgänge und Dämmerung berechnen", "Rises and Dawns"},
     .controls = dialogcontrols,
-    .wikigerman = "https://de.wikipedia.org/wiki/Sonnenstand",
-    .wikienglish = "https://en.wikipedia.org/wiki/Sunrise_equation",
+    .article = {"https://de.wikipedia.org/wiki/Sonnenstand", "https://en.wikipedia.org/wiki/Sunrise_equation"},
     .calculate = calculate,
 };
 

@@ -9,6 +9,17 @@ namespace quendal {
 
 namespace {
 
+// A geostationary satellite's orbital position east of Greenwich.
+struct OrbitalPosition {
+  int degrees = 0;
+  int tenths = 0;  // tenths of a degree
+};
+
+constexpr OrbitalPosition astra1{.degrees = 19, .tenths = 2};
+constexpr OrbitalPosition astra2{.degrees = 28, .tenths = 2};
+constexpr OrbitalPosition astra3{.degrees = 23, .tenths = 5};
+constexpr OrbitalPosition hotbird{.degrees = 13, .tenths = 0};
+
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
@@ -29,36 +40,53 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-// The preset buttons: the orbital position of a satellite east of Greenwich.
-template <int degrees, int tenths>
+// The preset buttons: the orbital position of a satellite.
+template <OrbitalPosition position>
 void preset(ToolDialog& d) {
-  d.setnumber("satellite", degrees);
-  d.setnumber("tenths", tenths);
+  d.setnumber("satellite", position.degrees);
+  d.setnumber("tenths", position.tenths);
   d.setfirst("satelliteeast", 1);
   d.recalculate();
 }
 
 using namespace controls;
 
+// The dialog starts at Astra 1.
 const ControlSpec dialogcontrols[] = {
-    field("satellite", "Satellit - Grad:", "Satellite - Deg.:", 3, 0, 180, 19, 0, 0),
-    field("tenths", "1/10 Grad:", "1/10 Deg.:", 1, 0, 9, 2, 0, 2),
-    eastwest(0, 4, "Satellit", "Satellite", "satelliteeast"),
-    latitudefield(1, 0),
-    latitudeminutes(1, 2),
-    northsouth(1, 4),
-    longitudefield(2, 0),
-    longitudeminutes(2, 2),
-    eastwest(2, 4),
-    check("azimuthnorth", "Azim. Nord", "Azim. North", 0, 3, 0),
-    button("astra1", "Astra 1", "Astra 1", preset<19, 2>, 0, 0),
-    button("astra2", "Astra 2", "Astra 2", preset<28, 2>, 0, 1),
-    button("astra3", "Astra 3", "Astra 3", preset<23, 5>, 0, 2),
-    button("hotbird", "Hotbird", "Hotbird", preset<13, 0>, 0, 3),
-    button("previousplace", "Pos. -", "Pos. -", previousplace, 1, 0),
-    button("nextplace", "Pos. +", "Pos. +", nextplace, 1, 1),
-    printbutton(1, 2),
-    okbutton(1, 3),
+    {.kind = Control::field,
+     .key = "satellite",
+     .label = {"Satellit - Grad:", "Satellite - Deg.:"},
+     .maxlength = 3,
+     .minimum = 0,
+     .maximum = 180,
+     .value = astra1.degrees,
+     .row = 0,
+     .column = 0},
+    {.kind = Control::field,
+     .key = "tenths",
+     .label = {"1/10 Grad:", "1/10 Deg.:"},
+     .maxlength = 1,
+     .minimum = 0,
+     .maximum = 9,
+     .value = astra1.tenths,
+     .row = 0,
+     .column = 2},
+    eastwest("satelliteeast").named({"Satellit", "Satellite"}).at(0, 4),
+    latitudefield().at(1, 0),
+    latitudeminutes().at(1, 2),
+    northsouth().at(1, 4),
+    longitudefield().at(2, 0),
+    longitudeminutes().at(2, 2),
+    eastwest().at(2, 4),
+    check("azimuthnorth", {"Azim. Nord", "Azim. North"}).at(3, 0),
+    button("astra1", {"Astra 1", "Astra 1"}, preset<astra1>).at(0, 0),
+    button("astra2", {"Astra 2", "Astra 2"}, preset<astra2>).at(0, 1),
+    button("astra3", {"Astra 3", "Astra 3"}, preset<astra3>).at(0, 2),
+    button("hotbird", {"Hotbird", "Hotbird"}, preset<hotbird>).at(0, 3),
+    button("previousplace", {"Pos. -", "Pos. -"}, previousplace).at(1, 0),
+    button("nextplace", {"Pos. +", "Pos. +"}, nextplace).at(1, 1),
+    printbutton().at(1, 2),
+    okbutton().at(1, 3),
 };
 
 }  // namespace
@@ -69,8 +97,7 @@ const ToolDialogTable SatelliteDishDialog = {
     .icon = "dish",
     .width = 360,
     .height = 308,
-    .german = "Ausrichtung SAT-Antenne",
-    .english = "SAT-Antenna Orientation",
+    .caption = {"Ausrichtung SAT-Antenne", "SAT-Antenna Orientation"},
     .controls = dialogcontrols,
     .calculate = calculate,
 };

@@ -10,6 +10,8 @@ namespace quendal {
 
 namespace {
 
+constexpr YearRange years{1800, 2200};  // the years of the report
+
 void calculate(ToolDialog& d) {
   ApplicationState& s = d.state();
   readconfiguration(s);
@@ -26,32 +28,32 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, 1800, 2200); }
-void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, 1800, 2200); }
+void dayback(ToolDialog& d) { toolsteps::stepdayinzone(d, -1, years); }
+void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, years); }
 
 using namespace controls;
 
 const ControlSpec dialogcontrols[] = {
-    yearfield(1800, 2200, 0, 0),
-    monthfield(0, 2),
-    dayfield(0, 4),
-    hourfield(0, 6),
-    minutefield(0, 8),
-    zonefield(1, 0),
-    halfzone(1, 2),
-    check("azimuthnorth", "Azim. Nord", "Azim. North", 0, 1, 4),
-    latitudefield(2, 0),
-    latitudeminutes(2, 2),
-    northsouth(2, 4),
-    longitudefield(3, 0),
-    longitudeminutes(3, 2),
-    eastwest(3, 4),
-    button("dayback", "Tag -", "Day -", dayback, 0, 0),
-    button("dayon", "Tag +", "Day +", dayon, 0, 1),
-    button("previousplace", "Pos. -", "Pos. -", previousplace, 0, 2),
-    button("nextplace", "Pos. +", "Pos. +", nextplace, 0, 3),
-    printbutton(0, 4),
-    okbutton(0, 5),
+    yearfield(years).at(0, 0),
+    monthfield().at(0, 2),
+    dayfield().at(0, 4),
+    hourfield().at(0, 6),
+    minutefield().at(0, 8),
+    zonefield().at(1, 0),
+    halfzone().at(1, 2),
+    check("azimuthnorth", {"Azim. Nord", "Azim. North"}).at(1, 4),
+    latitudefield().at(2, 0),
+    latitudeminutes().at(2, 2),
+    northsouth().at(2, 4),
+    longitudefield().at(3, 0),
+    longitudeminutes().at(3, 2),
+    eastwest().at(3, 4),
+    button("dayback", {"Tag -", "Day -"}, dayback).at(0, 0),
+    button("dayon", {"Tag +", "Day +"}, dayon).at(0, 1),
+    button("previousplace", {"Pos. -", "Pos. -"}, previousplace).at(0, 2),
+    button("nextplace", {"Pos. +", "Pos. +"}, nextplace).at(0, 3),
+    printbutton().at(0, 4),
+    okbutton().at(0, 5),
 };
 
 }  // namespace
@@ -62,8 +64,7 @@ const ToolDialogTable SiderealTimeDialog = {
     .icon = "sidereal",
     .width = 442,
     .height = 340,
-    .german = "Ortssternzeit berechnen",
-    .english = "Calculation of Local Sidereal Time",
+    .caption = {"Ortssternzeit berechnen", "Calculation of Local Sidereal Time"},
     .controls = dialogcontrols,
     .calculate = calculate,
 };

@@ -1,10 +1,10 @@
 // The sky chart window; see sky_chart_window.h.
 #include "ui/sky_chart_window.h"
 
-#include <QAction>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
+#include <cstddef>
+#include <span>
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
@@ -20,11 +20,97 @@ namespace quendal {
 
 namespace {
 
+constexpr double hoursperday = 24.0;
+constexpr double minutesperday = 1440.0;
+
+// The steps of the keys and buttons, in days.
+constexpr double minutestep = 1.0 / minutesperday;
+constexpr double hourstep = 1.0 / hoursperday;
+constexpr double daystep = 1.0;
+constexpr double weekstep = 7.0;
 constexpr double monthstep = 30.0;
 constexpr double yearstep = 365.2425;
-constexpr double minutestep = 1.0 / 1440.0;
+constexpr double decadestep = 10 * yearstep;
+
+// The Julian dates of the chart: an instant outside firstinstant..lastinstant
+// is none yet (no planet report); a step back goes no lower than
+// firstinstant, by the minute key and by a month of the solar-system views
+// no lower than earliestinstant.
+constexpr double firstinstant = 2000000.0;
+constexpr double lastinstant = 3000000.0;
+constexpr double earliestinstant = 1000000.0;
+
+// The keys that move the instant, by so many days in the sky chart and in
+// the solar-system views.
+struct InstantStep {
+  const char* name;
+  Qt::Key key;
+  double chartdays;
+  double solardays;
+  double lowest = firstinstant;
+};
+constexpr InstantStep instantsteps[] = {
+    {"stepback", Qt::Key_Left, -hourstep, -weekstep},
+    {"stepon", Qt::Key_Right, hourstep, weekstep},
+    {"monthback", Qt::Key_F4, -monthstep, -yearstep},
+    {"monthon", Qt::Key_F5, monthstep, yearstep},
+    {"yearback", Qt::Key_F8, -yearstep, -decadestep},
+    {"yearon", Qt::Key_F9, yearstep, decadestep},
+    {"minuteback", Qt::Key_Minus, -minutestep, -minutestep, earliestinstant},
+    {"minuteon", Qt::Key_Plus, minutestep, minutestep},
+};
+
+// The buttons from x = 400, one every 100 pixels, 80 wide: a day back and
+// on, the next view, the help, and in the sky chart also the orientation
+// and the information lines (F6 and F7).
+constexpr GraphWindow::ButtonRow buttonrow{400, 100, 80};
+constexpr GraphWindow::ButtonEntry buttons[] = {
+    {"button3", {"Tag -", "Day -"}, "dayback"},     {"button4", {"Tag +", "Day +"}, "dayon"},
+    {"button5", {"Sicht <->", "View <->"}, "view"}, {"button6", labels::helpbutton, "help"},
+    {"button7", {"N <-> S", "N <-> S"}, "turn"},    {"button8", {"Info <->", "Info <->"}, "info"}};
+constexpr std::size_t solarsystembuttons = 4;  // the first four
+
+constexpr Bilingual caption{"Planetenposition - VSOP87D", "Position of the Planets - VSOP87D"};
+
+// A window smaller than smallestside in either direction is made grownside
+// in that direction before anything is drawn.
 constexpr int smallestside = 240;
 constexpr int grownside = 280;
+
+// The picture, in pixels. The title's left and top; the time and the
+// information lines start at the same left.
+constexpr int margin = 15;
+// The horizon line keeps horizoninset from the left and right edges of the
+// chart's square; the meridian keeps meridianlines lines from its top (and
+// with the full circle from its bottom), both ends meridianshift lower.
+constexpr int horizoninset = 10;
+constexpr int meridianlines = 3;
+constexpr int meridianshift = 5;
+// The compass names: the top and bottom ones compassleft left of the
+// meridian, the left one leftcompassinset from the left edge, the right one
+// rightcompassinset from the right edge of the square, both compassabove
+// above the horizon line.
+constexpr int compassleft = 20;
+constexpr int leftcompassinset = 5;
+constexpr int rightcompassinset = 12;
+constexpr int compassabove = 8;
+// A body's label: drawn labelright right of and labelabove above its label
+// point, and only when that point lies inside the window at least labelroom
+// pixels from its right and bottom edges.
+constexpr int labelright = 10;
+constexpr int labelabove = 8;
+constexpr int labelroom = 46;
+// The radii of the discs.
+constexpr int luminaryradius = 5;  // the Sun and the Moon of the chart
+constexpr int planetradius = 3;
+constexpr int sunradius = 12;  // the solar-system views
+constexpr int moonradius = 2;
+
+// Bodies by their name-table numbers (calendar/text.h bodynames): 1..9
+// Mercury to Pluto, 10 the Sun, 11 the Moon.
+constexpr int earthbody = 3;
+constexpr int marsbody = 4;
+constexpr int sunbody = 10;
 
 const QColor innercolour(20, 20, 250);     // Mercury, Venus, Mars
 const QColor outercolour(250, 20, 20);     // Jupiter .. Pluto
@@ -34,81 +120,89 @@ const QColor headingcolour(250, 50, 50);
 const QColor linecolour(50, 50, 50);
 
 QColor bodycolour(int body) {
-  if (body >= 10) return luminarycolour;
-  return body <= 4 ? innercolour : outercolour;
+  if (body >= sunbody) return luminarycolour;
+  return body <= marsbody ? innercolour : outercolour;
 }
 
 }  // namespace
 
-SkyChartWindow::SkyChartWindow(ApplicationState& state, QWidget* owner) : GraphWindow(state, owner) {
+SkyChartWindow::SkyChartWindow(ApplicationState& state, QWidget* owner)
+    : GraphWindow(state, QStringLiteral("PlanetPositions"), owner) {
   setObjectName(QStringLiteral("sky_chart_window"));
   ChartState& c = state_.chart;
-  if (c.chartInstant < 2000000.0 || c.chartInstant > 3000000.0) {
+  if (c.chartInstant < firstinstant || c.chartInstant > lastinstant) {
     // No planet report yet: now (the local clock read as UT) at the first
     // configured place.
     readconfiguration(state_);
     const LocationRecord& place = configuredplace(state_, 0);
     const LocalDateTime now = localnow();
-    c.chartInstant = datetojd(now.year, now.month, now.day) + now.hour / 24.0 + now.minute / 1440.0;
+    c.chartInstant = datetojd(now.year, now.month, now.day) + now.hour / hoursperday + now.minute / minutesperday;
     c.chartLatitude = latitudeof(place);
     c.chartLongitude = longitudeof(place);
     c.chartDisplayWord = SkyChartInputs{}.displayword;
   }
   orientation_ = initialorientation(c.chartLatitude);
-  help_ = addwindowcommand(this, [this] { help(); });
-  if (state_.printingEnabled) print_ = addwindowcommand(this, [this] { print(); });
+  createcommands();
   makebuttons();
   relabel();
 }
 
-void SkyChartWindow::relabel() {
-  const bool german = language() != english;
-  setWindowTitle(german ? QStringLiteral("Planetenposition - VSOP87D")
-                        : QStringLiteral("Position of the Planets - VSOP87D"));
-  help_->setText(german ? QStringLiteral("Hilfe... \tF1") : QStringLiteral("Help... \tF1"));
-  if (print_) print_->setText(german ? QStringLiteral("Drucken... \tF3") : QStringLiteral("Print... \tF3"));
+// The keys that move the instant and the zoom hide the buttons a while;
+// the turn and the information lines (F6, F7) act in the sky chart only.
+void SkyChartWindow::createcommands() {
+  for (const InstantStep& s : instantsteps) {
+    addcommand(s.name, {s.key}, ByKey::hidebuttons,
+               [this, s] { stepinstant(view_ == skychartview ? s.chartdays : s.solardays, s.lowest); });
+  }
+  addcommand("zoomin", {Qt::Key_Up}, ByKey::hidebuttons, [this] { zoomin(); });
+  addcommand("zoomout", {Qt::Key_Down}, ByKey::hidebuttons, [this] { zoomout(); });
+  addcommand("dayback", {}, ByKey::keepbuttons, [this] { stepinstant(-daystep, firstinstant); });
+  addcommand("dayon", {}, ByKey::keepbuttons, [this] { stepinstant(daystep, firstinstant); });
+  addcommand("turn", {Qt::Key_F6}, ByKey::keepbuttons, [this] { turn(); });
+  addcommand("info", {Qt::Key_F7}, ByKey::keepbuttons, [this] { toggleinfo(); });
+  addcommand("position", {Qt::Key_F10}, ByKey::keepbuttons, [this] { changeposition(); });
+  addcommand("view", {Qt::Key_F12}, ByKey::keepbuttons, [this] { nextview(); });
 }
+
+void SkyChartWindow::relabel() { setWindowTitle(inlanguage(caption, language())); }
 
 void SkyChartWindow::makebuttons() {
-  QList<ButtonSpec> b = {{3, "Tag -", "Day -", 400, 80},
-                         {4, "Tag +", "Day +", 500, 80},
-                         {5, "Sicht <->", "View <->", 600, 80},
-                         {6, "Hilfe - F1", "Help - F1", 700, 80}};
-  if (view_ == skychartview) {
-    b.append({7, "N <-> S", "N <-> S", 800, 80});
-    b.append({8, "Info <->", "Info <->", 900, 80});
-  }
-  setbuttons(b);
+  const std::span<const ButtonEntry> all(buttons);
+  setbuttons(buttonrow, view_ == skychartview ? all : all.first(solarsystembuttons));
 }
 
-void SkyChartWindow::buttonclicked(int id) {
-  switch (id) {
-    case 3:
-      stepinstant(-1, 2000000.0, false);
-      break;
-    case 4:
-      stepinstant(1, 2000000.0, false);
-      break;
-    case 5:
-      nextview();
-      break;
-    case 6:
-      help();
-      break;
-    case 7:
-      orientation_ = (orientation_ + 1) % skychartorientations;
-      update();
-      break;
-    case 8:
-      fullcircle_ = !fullcircle_;
-      update();
-      break;
-  }
+void SkyChartWindow::stepinstant(double days, double lowest) {
+  state_.chart.chartInstant = steppedinstant(state_.chart.chartInstant, days, lowest);
+  update();
 }
 
-void SkyChartWindow::stepinstant(double days, double lower, bool key) {
-  if (key) hidebuttonsawhile();
-  state_.chart.chartInstant = steppedinstant(state_.chart.chartInstant, days, lower);
+void SkyChartWindow::zoomin() {
+  if (view_ != skychartview) {
+    stepinstant(monthstep, firstinstant);
+    return;
+  }
+  zoom_ = zoomedin(zoom_);
+  update();
+}
+
+void SkyChartWindow::zoomout() {
+  if (view_ != skychartview) {
+    stepinstant(-monthstep, earliestinstant);
+    return;
+  }
+  zoom_ = zoomedout(zoom_);
+  update();
+}
+
+void SkyChartWindow::turn() {
+  if (view_ != skychartview) return;
+  orientation_ = (orientation_ + 1) % skychartorientations;
+  update();
+}
+
+void SkyChartWindow::toggleinfo() {
+  if (view_ != skychartview) return;
+  fullcircle_ = !fullcircle_;
   update();
 }
 
@@ -122,8 +216,6 @@ void SkyChartWindow::help() {
   showwindowhelp(this, skychartwindowhelp(view_, state_.printingEnabled, aboutplatform(), language()));
 }
 
-void SkyChartWindow::print() { printimage(QStringLiteral("PlanetPositions")); }
-
 void SkyChartWindow::changeposition() {
   {
     ToolDialog dialog(PositionDialog, state_, this);
@@ -131,86 +223,6 @@ void SkyChartWindow::changeposition() {
   }
   state_.locationindex = 0;
   update();
-}
-
-void SkyChartWindow::keyPressEvent(QKeyEvent* event) {
-  const bool chart = view_ == skychartview;
-  switch (event->key()) {
-    case Qt::Key_Left:
-      stepinstant(chart ? -1.0 / 24.0 : -7.0);
-      break;
-    case Qt::Key_Right:
-      stepinstant(chart ? 1.0 / 24.0 : 7.0);
-      break;
-    case Qt::Key_Down:
-      if (chart) {
-        hidebuttonsawhile();
-        zoom_ = zoomedout(zoom_);
-        update();
-      } else {
-        stepinstant(-monthstep, 1000000.0);
-      }
-      break;
-    case Qt::Key_Up:
-      if (chart) {
-        hidebuttonsawhile();
-        zoom_ = zoomedin(zoom_);
-        update();
-      } else {
-        stepinstant(monthstep);
-      }
-      break;
-    case Qt::Key_F4:
-      stepinstant(chart ? -monthstep : -yearstep);
-      break;
-    case Qt::Key_F5:
-      stepinstant(chart ? monthstep : yearstep);
-      break;
-    case Qt::Key_F8:
-      stepinstant(chart ? -yearstep : -10 * yearstep);
-      break;
-    case Qt::Key_F9:
-      stepinstant(chart ? yearstep : 10 * yearstep);
-      break;
-    case Qt::Key_Plus:
-      stepinstant(minutestep);
-      break;
-    case Qt::Key_Minus:
-      stepinstant(-minutestep, 1000000.0);
-      break;
-    case Qt::Key_F6:
-      if (chart) buttonclicked(7);
-      break;
-    case Qt::Key_F7:
-      if (chart) buttonclicked(8);
-      break;
-    case Qt::Key_F1:
-      help();
-      break;
-    case Qt::Key_F2:
-      togglebuttons();
-      break;
-    case Qt::Key_F3:
-      print();
-      break;
-    case Qt::Key_F10:
-      changeposition();
-      break;
-    case Qt::Key_F11:
-      togglelanguage();
-      relabel();
-      update();
-      break;
-    case Qt::Key_F12:
-      nextview();
-      break;
-    case Qt::Key_Escape:
-      close();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
-  }
 }
 
 bool SkyChartWindow::needsresize(int w, int h) {
@@ -223,7 +235,7 @@ bool SkyChartWindow::needsresize(int w, int h) {
 void SkyChartWindow::draw(QPainter& p, int w, int h, bool direct) {
   const int centre = std::min(w, h) / 2;
   p.setPen(headingcolour);
-  drawtextat(p, 15, 15,
+  drawtextat(p, margin, margin,
              text(skycharttitle(state_.chart.chartInstant, language())) + (direct ? QStringLiteral(".") : QString()));
   if (view_ == skychartview)
     drawskychart(p, w, h, centre);
@@ -245,23 +257,30 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
   in.places = state_.configuration.locationTable;
   const SkyChart chart = buildskychart(in, c, language());
 
+  const int side = 2 * c;                   // of the chart's square
+  const int timetop = 4 * lh / 3 + margin;  // the time and the top compass name, a line and a third below the title
+  const int meridiantop = meridianlines * lh + meridianshift;
+  const int meridianbottom = side - meridianlines * lh + meridianshift;
   p.setPen(QPen(linecolour, 1));
-  p.drawLine(10, c, 2 * c - 10, c);
-  p.drawLine(c, 3 * lh + 5, c, fullcircle_ ? 2 * c - 3 * lh + 5 : c);
-  drawtextat(p, c - 20, 4 * lh / 3 + 15, text(chart.compass[0]));
-  drawtextat(p, 5, c - 8, text(chart.compass[1]));
-  drawtextat(p, 2 * c - 12, c - 8, text(chart.compass[2]));
-  if (fullcircle_) drawtextat(p, c - 20, 2 * c - 3 * lh + 5, text(chart.compass[3]));
-  drawtextat(p, 15, 4 * lh / 3 + 15, text(chart.time));
+  p.drawLine(horizoninset, c, side - horizoninset, c);
+  p.drawLine(c, meridiantop, c, fullcircle_ ? meridianbottom : c);
+  drawtextat(p, c - compassleft, timetop, text(chart.compass[0]));
+  drawtextat(p, leftcompassinset, c - compassabove, text(chart.compass[1]));
+  drawtextat(p, side - rightcompassinset, c - compassabove, text(chart.compass[2]));
+  if (fullcircle_) drawtextat(p, c - compassleft, meridianbottom, text(chart.compass[3]));
+  drawtextat(p, margin, timetop, text(chart.time));
 
   for (const ChartBody& b : chart.bodies) {
-    if (!b.point.drawn || b.labelx < 1 || b.labelx > w - 46 || b.labely < 1 || b.labely > h - 46) continue;
+    if (!b.point.drawn || b.labelx < 1 || b.labelx > w - labelroom || b.labely < 1 || b.labely > h - labelroom)
+      continue;
     p.setPen(bodycolour(b.body));
-    drawtextat(p, b.labelx + 10, b.labely - 8, QString::fromLatin1(bodyletters[b.body]));
+    drawtextat(p, b.labelx + labelright, b.labely - labelabove, QString::fromLatin1(bodyletters[b.body]));
   }
   p.setRenderHint(QPainter::Antialiasing, true);
-  for (const ChartBody& b : chart.bodies)
-    if (b.point.drawn) drawdisc(p, b.point.x, b.point.y, b.body >= 10 ? 5 : 3, bodycolour(b.body));
+  for (const ChartBody& b : chart.bodies) {
+    const int radius = b.body >= sunbody ? luminaryradius : planetradius;
+    if (b.point.drawn) drawdisc(p, b.point.x, b.point.y, radius, bodycolour(b.body));
+  }
   p.setRenderHint(QPainter::Antialiasing, false);
 
   // The information lines at the foot of the window, below the horizon line.
@@ -270,7 +289,7 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
   int y = std::max(c + lh, h - (lines + 1) * lh);
   p.setPen(linecolour);
   for (const std::string& line : chart.info) {
-    drawtextat(p, 15, y, text(line));
+    drawtextat(p, margin, y, text(line));
     y += lh;
   }
 }
@@ -278,14 +297,14 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
 void SkyChartWindow::drawsolarsystem(QPainter& p, int c) {
   const SolarSystem s = buildsolarsystem(state_.chart.chartInstant, view_, c);
   p.setRenderHint(QPainter::Antialiasing, true);
-  drawdisc(p, c, c, 12, suncolour);
+  drawdisc(p, c, c, sunradius, suncolour);
   for (const SolarBody& b : s.planets) {
-    const bool earth = b.body == 3;
+    const bool earth = b.body == earthbody;
     p.setPen(earth ? innercolour : linecolour);
     drawtextat(p, b.labelx, b.labely, QString::fromLatin1(b.label.c_str()));
     drawdisc(p, b.x, b.y, b.radius, earth ? innercolour : outercolour);
   }
-  drawdisc(p, s.moonx, s.moony, 2, outercolour);
+  drawdisc(p, s.moonx, s.moony, moonradius, outercolour);
   p.setRenderHint(QPainter::Antialiasing, false);
 }
 

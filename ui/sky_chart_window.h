@@ -25,19 +25,23 @@ class SkyChartWindow : public GraphWindow {
   void changeposition();
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void buttonclicked(int id) override;
+  void help() override;
+  void relabel() override;
   void draw(QPainter& painter, int w, int h, bool direct) override;
   bool needsresize(int w, int h) override;
 
  private:
-  // Keys hide the buttons until 350 ms after the last one; buttons do not.
-  void stepinstant(double days, double lower = 2000000.0, bool key = true);
+  void createcommands();
+  // The instant stepped by days, a step back no lower than the Julian date
+  // lowest.
+  void stepinstant(double days, double lowest);
+  // Up and Down: the zoom of the chart, a month in the solar-system views.
+  void zoomin();
+  void zoomout();
+  void turn();
+  void toggleinfo();
   void nextview();
   void makebuttons();
-  void help();
-  void print();
-  void relabel();
   void drawskychart(QPainter& painter, int w, int h, int centre);
   void drawsolarsystem(QPainter& painter, int centre);
 
@@ -45,8 +49,6 @@ class SkyChartWindow : public GraphWindow {
   int orientation_ = 0;
   double zoom_ = 1.0;
   bool fullcircle_ = false;
-  QAction* help_ = nullptr;
-  QAction* print_ = nullptr;
 };
 
 }  // namespace quendal

@@ -35,8 +35,7 @@ int runstartuploop(ApplicationState& state) {
       state.reportpage = now.month;
       state.tablesStale = 1;
       auto* window = new CalendarWindow(state);
-      window->setWindowTitle(state.language() == english ? QStringLiteral("Calendar")
-                                                         : QStringLiteral("Monatskalender"));
+      window->setWindowTitle(inlanguage({"Monatskalender", "Calendar"}, state.language()));
       window->setGeometry(initialwindowgeometry(window));
       runwindow(window);
     }

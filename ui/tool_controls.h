@@ -1,242 +1,205 @@
 // The controls several tool dialogs share, as table entries: date and time
-// fields, the zone, the observer's place, and the common buttons.
+// fields, the zone, the observer's place, and the common buttons. Each helper
+// makes the control; the table places it: monthfield().at(0, 2).
 #pragma once
 
 #include "ui/tool_dialog.h"
 
 namespace quendal::controls {
 
-constexpr ControlSpec field(const char* key, const char* german, const char* english, int maxlength, int minimum,
-                            int maximum, int value, int row, int column) {
-  return {.kind = Control::field,
-          .key = key,
-          .german = german,
-          .english = english,
-          .maxlength = maxlength,
-          .minimum = minimum,
-          .maximum = maximum,
-          .value = value,
-          .row = row,
-          .column = column};
+// The greatest values of the fields (the least are 1 for months and days,
+// 0 for the others, -maxzone for the zone).
+constexpr int maxmonth = 12;
+constexpr int maxday = 31;
+constexpr int maxhour = 23;
+constexpr int maxminute = 59;  // minutes and seconds, of time and of arc
+constexpr int maxzone = 12;    // hours east (or west) of UTC
+constexpr int maxlatitude = 90;
+constexpr int maxlongitude = 180;
+
+// ---- Any control of a kind
+
+constexpr ControlSpec check(const char* key, Bilingual label) {
+  return {.kind = Control::check, .key = key, .label = label, .span = 2};
 }
 
-constexpr ControlSpec signedfield(const char* key, const char* german, const char* english, int maxlength, int minimum,
-                                  int maximum, int value, int row, int column) {
-  ControlSpec c = field(key, german, english, maxlength, minimum, maximum, value, row, column);
-  c.kind = Control::signedfield;
-  return c;
+constexpr ControlSpec button(const char* key, Bilingual label, ToolAction action) {
+  return {.kind = Control::button, .key = key, .label = label, .action = action};
 }
 
-constexpr ControlSpec yearfield(int minimum, int maximum, int row, int column, Initial initial = Initial::todayyear) {
+constexpr ControlSpec fieldbutton(const char* key, Bilingual label, ToolAction action) {
+  return {.kind = Control::fieldbutton, .key = key, .label = label, .action = action};
+}
+
+constexpr ControlSpec text(const char* key, Bilingual label) {
+  return {.kind = Control::text, .key = key, .label = label};
+}
+
+// ---- Date, time and zone
+
+constexpr ControlSpec yearfield(YearRange years) {
   return {.kind = Control::field,
           .key = "year",
-          .german = "Jahr:",
-          .english = "Year:",
+          .label = {"Jahr:", "Year:"},
           .maxlength = 4,
-          .minimum = minimum,
-          .maximum = maximum,
-          .initial = initial,
-          .year = true,
-          .row = row,
-          .column = column};
+          .minimum = years.first,
+          .maximum = years.last,
+          .initial = Initial::todayyear,
+          .year = true};
 }
 
-constexpr ControlSpec monthfield(int row, int column) {
+constexpr ControlSpec monthfield() {
   return {.kind = Control::field,
           .key = "month",
-          .german = "Monat:",
-          .english = "Month:",
+          .label = {"Monat:", "Month:"},
           .minimum = 1,
-          .maximum = 12,
-          .initial = Initial::todaymonth,
-          .row = row,
-          .column = column};
+          .maximum = maxmonth,
+          .initial = Initial::todaymonth};
 }
 
-constexpr ControlSpec dayfield(int row, int column) {
+constexpr ControlSpec dayfield() {
   return {.kind = Control::field,
           .key = "day",
-          .german = "Tag:",
-          .english = "Day:",
+          .label = {"Tag:", "Day:"},
           .minimum = 1,
-          .maximum = 31,
-          .initial = Initial::todayday,
-          .row = row,
-          .column = column};
+          .maximum = maxday,
+          .initial = Initial::todayday};
 }
 
-constexpr ControlSpec hourfield(int row, int column, Initial initial = Initial::todayhour, int value = 0) {
+constexpr ControlSpec hourfield() {
   return {.kind = Control::field,
           .key = "hour",
-          .german = "Stunde:",
-          .english = "Hour:",
+          .label = {"Stunde:", "Hour:"},
           .minimum = 0,
-          .maximum = 23,
-          .initial = initial,
-          .value = value,
-          .row = row,
-          .column = column};
+          .maximum = maxhour,
+          .initial = Initial::todayhour};
 }
 
-constexpr ControlSpec minutefield(int row, int column) {
+constexpr ControlSpec minutefield() {
   return {.kind = Control::field,
           .key = "minute",
-          .german = "Minute:",
-          .english = "Minute:",
+          .label = {"Minute:", "Minute:"},
           .minimum = 0,
-          .maximum = 59,
-          .initial = Initial::todayminute,
-          .row = row,
-          .column = column};
+          .maximum = maxminute,
+          .initial = Initial::todayminute};
 }
 
-constexpr ControlSpec zonefield(int row, int column, Initial initial = Initial::dialogzone) {
+// Hours east of UTC; by default the zone of today in the dialog's language
+// (dialogzone).
+constexpr ControlSpec zonefield(Initial initial = Initial::dialogzone) {
   return {.kind = Control::signedfield,
           .key = "zone",
-          .german = "Zone:",
-          .english = "Zone:",
+          .label = {"Zone:", "Zone:"},
           .maxlength = 3,
-          .minimum = -12,
-          .maximum = 12,
-          .initial = initial,
-          .row = row,
-          .column = column};
+          .minimum = -maxzone,
+          .maximum = maxzone,
+          .initial = initial};
 }
 
-constexpr ControlSpec check(const char* key, const char* german, const char* english, int value, int row, int column,
-                            int span = 2) {
-  return {.kind = Control::check,
-          .key = key,
-          .german = german,
-          .english = english,
-          .value = value,
-          .row = row,
-          .column = column,
-          .span = span};
-}
+constexpr ControlSpec halfzone() { return check("half", {"1/2 Zone", "1/2 Zone"}); }
 
-constexpr ControlSpec halfzone(int row, int column) { return check("half", "1/2 Zone", "1/2 Zone", 0, row, column); }
+// ---- The observer's place
+//
+// Degrees and minutes of latitude and longitude, the two hemisphere pairs.
+// The fields start empty: the report loads the first configured place into
+// them.
 
-// The observer's place: degrees and minutes of latitude and longitude, the
-// two hemisphere pairs. The fields start empty: the report loads the first
-// configured place into them.
-constexpr ControlSpec latitudefield(int row, int column) {
+constexpr ControlSpec latitudefield() {
   return {.kind = Control::field,
           .key = "latitude",
-          .german = "Breitengrad:",
-          .english = "Latitude:",
+          .label = {"Breitengrad:", "Latitude:"},
           .minimum = 0,
-          .maximum = 90,
-          .initial = Initial::empty,
-          .row = row,
-          .column = column};
+          .maximum = maxlatitude,
+          .initial = Initial::empty};
 }
-constexpr ControlSpec latitudeminutes(int row, int column) {
+
+constexpr ControlSpec latitudeminutes() {
   return {.kind = Control::field,
           .key = "latitudeminutes",
-          .german = "Minuten:",
-          .english = "Minutes:",
+          .label = {"Minuten:", "Minutes:"},
           .minimum = 0,
-          .maximum = 59,
+          .maximum = maxminute,
           .initial = Initial::empty,
-          .germanname = "Breitengrad Minuten",
-          .englishname = "Latitude Minutes",
-          .row = row,
-          .column = column};
+          .name = {"Breitengrad Minuten", "Latitude Minutes"}};
 }
-constexpr ControlSpec longitudefield(int row, int column) {
+
+constexpr ControlSpec longitudefield() {
   return {.kind = Control::field,
           .key = "longitude",
-          .german = "Längengrad:",
-          .english = "Longitude:",
+          .label = {"Längengrad:", "Longitude:"},
           .maxlength = 3,
           .minimum = 0,
-          .maximum = 180,
-          .initial = Initial::empty,
-          .row = row,
-          .column = column};
+          .maximum = maxlongitude,
+          .initial = Initial::empty};
 }
-constexpr ControlSpec longitudeminutes(int row, int column) {
+
+constexpr ControlSpec longitudeminutes() {
   return {.kind = Control::field,
           .key = "longitudeminutes",
-          .german = "Minuten:",
-          .english = "Minutes:",
+          .label = {"Minuten:", "Minutes:"},
           .minimum = 0,
-          .maximum = 59,
+          .maximum = maxminute,
           .initial = Initial::empty,
-          .germanname = "Längengrad Minuten",
-          .englishname = "Longitude Minutes",
-          .row = row,
-          .column = column};
-}
-constexpr ControlSpec northsouth(int row, int column, const char* germanname = nullptr,
-                                 const char* englishname = nullptr, const char* key = "north") {
-  return {.kind = Control::pair,
-          .key = key,
-          .german = "Nord",
-          .english = "North",
-          .value = 1,
-          .germansecond = "Süd",
-          .englishsecond = "South",
-          .germanname = germanname,
-          .englishname = englishname,
-          .row = row,
-          .column = column,
-          .span = 2};
-}
-constexpr ControlSpec eastwest(int row, int column, const char* germanname = nullptr, const char* englishname = nullptr,
-                               const char* key = "east") {
-  return {.kind = Control::pair,
-          .key = key,
-          .german = "Ost",
-          .english = "East",
-          .value = 1,
-          .germansecond = "West",
-          .englishsecond = "West",
-          .germanname = germanname,
-          .englishname = englishname,
-          .row = row,
-          .column = column,
-          .span = 2};
+          .name = {"Längengrad Minuten", "Longitude Minutes"}};
 }
 
-constexpr ControlSpec button(const char* key, const char* german, const char* english, ToolAction action, int row,
-                             int column, int span = 1) {
-  return {.kind = Control::button,
-          .key = key,
-          .german = german,
-          .english = english,
-          .row = row,
-          .column = column,
-          .span = span,
-          .action = action};
+// The hemisphere pairs, north and east checked.
+constexpr ControlSpec northsouth(const char* key = "north") {
+  return {
+      .kind = Control::pair, .key = key, .label = {"Nord", "North"}, .value = 1, .second = {"Süd", "South"}, .span = 2};
 }
 
-constexpr ControlSpec fieldbutton(const char* key, const char* german, const char* english, ToolAction action, int row,
-                                  int column = -1) {
-  return {.kind = Control::fieldbutton,
-          .key = key,
-          .german = german,
-          .english = english,
-          .row = row,
-          .column = column,
-          .action = action};
+constexpr ControlSpec eastwest(const char* key = "east") {
+  return {
+      .kind = Control::pair, .key = key, .label = {"Ost", "East"}, .value = 1, .second = {"West", "West"}, .span = 2};
 }
 
-constexpr ControlSpec text(const char* key, const char* german, const char* english, int row, int column,
-                           int span = 1) {
-  return {.kind = Control::text,
+// ---- A place to the second of arc
+//
+// Degrees, minutes and seconds of a latitude or longitude (the sky chart's
+// position, the two places of the distance), starting at 0; named for
+// screen readers, since the labels repeat.
+
+constexpr ControlSpec latitudedegrees(const char* key, Bilingual name) {
+  return {.kind = Control::field,
           .key = key,
-          .german = german,
-          .english = english,
-          .row = row,
-          .column = column,
-          .span = span};
+          .label = {"Grad:", "Deg.:"},
+          .minimum = 0,
+          .maximum = maxlatitude,
+          .name = name};
 }
 
-constexpr ControlSpec okbutton(int row, int column) { return button("ok", "OK", "OK", toolsteps::close, row, column); }
-constexpr ControlSpec printbutton(int row, int column) {
-  return button("print", "Drucken...", "Print...", toolsteps::print, row, column);
+constexpr ControlSpec longitudedegrees(const char* key, Bilingual name) {
+  return {.kind = Control::field,
+          .key = key,
+          .label = {"Grad:", "Deg.:"},
+          .maxlength = 3,
+          .minimum = 0,
+          .maximum = maxlongitude,
+          .name = name};
 }
+
+constexpr ControlSpec arcminutes(const char* key, Bilingual name) {
+  return {.kind = Control::field,
+          .key = key,
+          .label = {"Minute:", "Minute:"},
+          .minimum = 0,
+          .maximum = maxminute,
+          .name = name};
+}
+
+constexpr ControlSpec arcseconds(const char* key, Bilingual name) {
+  return {.kind = Control::field,
+          .key = key,
+          .label = {"Sekunde:", "Second:"},
+          .minimum = 0,
+          .maximum = maxminute,
+          .name = name};
+}
+
+// ---- The common buttons
+
+constexpr ControlSpec okbutton() { return button("ok", {"OK", "OK"}, toolsteps::close); }
+constexpr ControlSpec printbutton() { return button("print", {"Drucken...", "Print..."}, toolsteps::print); }
 
 }  // namespace quendal::controls

@@ -25,11 +25,15 @@ namespace quendal {
 
 namespace {
 
-constexpr int debouncemilliseconds = 50;  // timer 1
+constexpr int debouncemilliseconds = 50;      // timer 1
+constexpr QSize fieldbuttoniconsize(24, 24);  // the icon of a field button (pixels)
+constexpr int fieldcolumnspacing = 6;         // pixels between the columns of the fields
 
-QString label(const char* germantext, const char* englishtext, Language language) {
-  return QString::fromUtf8(language == english ? englishtext : germantext);
-}
+// The report field's accessible name: the caption and this.
+constexpr Bilingual reportsuffix{" Bericht", " Report"};
+// Closing refused while the dialog's graph window is open.
+constexpr Bilingual graphwindowstillopen{"\n Bitte zuerst das Fenster mit der Grafik schließen!     \n\n",
+                                         "\n Firstly close the Window with the Graphic please!     \n\n"};
 
 // A label's text as an accessible name: without the colon and the blanks.
 QString nameoflabel(const QString& text) {
@@ -65,7 +69,7 @@ void ToolDialog::build() {
   QMap<int, QHBoxLayout*> strips;  // rows of controls one after the other
   int columns = 0;
   auto place = [&](QWidget* widget, const ControlSpec& spec) {
-    if (spec.column >= 0) {
+    if (spec.column != ControlSpec::strip) {
       top->addWidget(widget, spec.row, spec.column, 1, spec.span);
       return;
     }
@@ -79,8 +83,7 @@ void ToolDialog::build() {
   for (const ControlSpec& spec : table_.controls) {
     Entry e;
     e.spec = &spec;
-    e.german = spec.german;
-    e.english = spec.english;
+    e.text = spec.label;
     switch (spec.kind) {
       case Control::field:
       case Control::signedfield:
@@ -120,7 +123,7 @@ void ToolDialog::build() {
         if (spec.icon) {
           auto* button = new QToolButton(this);
           button->setIcon(programicon(spec.icon));
-          button->setIconSize(QSize(24, 24));
+          button->setIconSize(fieldbuttoniconsize);
           e.button = button;
         } else {
           auto* button = new QPushButton(this);
@@ -147,7 +150,7 @@ void ToolDialog::build() {
       const ToolAction action = spec.action;
       connect(e.button, &QAbstractButton::clicked, this, [this, action] { action(*this); });
     }
-    if (spec.column >= 0) columns = std::max(columns, spec.column + spec.span);
+    if (spec.column != ControlSpec::strip) columns = std::max(columns, spec.column + spec.span);
     entries_.append(e);
   }
   for (QHBoxLayout* strip : strips) strip->addStretch();
@@ -157,7 +160,7 @@ void ToolDialog::build() {
       connect(e.field, &NumberField::edited, this, [this, entry] { fieldedited(*entry); });
     }
   top->setColumnStretch(columns, 1);
-  top->setHorizontalSpacing(6);
+  top->setHorizontalSpacing(fieldcolumnspacing);
 
   report_ = new ReportField(this);
   report_->setObjectName(QStringLiteral("report"));
@@ -167,7 +170,7 @@ void ToolDialog::build() {
   layout->addLayout(buttons);
 
   WindowMenu::Commands commands;
-  commands.wikipedia = table_.wikigerman != nullptr;
+  commands.wikipedia = hasarticle();
   commands.print = state_.printingEnabled;
   menu_ = new WindowMenu(this, commands);
   connect(menu_, &WindowMenu::printRequested, this, &ToolDialog::printcommand);
@@ -220,12 +223,12 @@ void ToolDialog::setinitialvalues() {
 
 void ToolDialog::relabel() {
   const Language lang = language();
-  caption_ = label(table_.german, table_.english, lang);
+  caption_ = inlanguage(table_.caption, lang);
   setWindowTitle(caption_);
   for (Entry& e : entries_) {
     const ControlSpec& s = *e.spec;
-    const QString text = label(e.german, e.english, lang);
-    const QString given = s.germanname ? label(s.germanname, s.englishname, lang) : QString();
+    const QString text = inlanguage(e.text, lang);
+    const QString given = inlanguage(s.name, lang);
     if (e.field) {
       e.label->setText(text);
       e.field->setAccessibleName(given.isEmpty() ? nameoflabel(text) : given);
@@ -235,7 +238,7 @@ void ToolDialog::relabel() {
       e.box->setText(text);
       if (!given.isEmpty()) e.box->setAccessibleName(given);
     } else if (e.pair) {
-      const QString second = label(s.germansecond, s.englishsecond, lang);
+      const QString second = inlanguage(s.second, lang);
       e.pair->box(0)->setText(text);
       e.pair->box(1)->setText(second);
       if (!given.isEmpty()) {
@@ -259,8 +262,7 @@ void ToolDialog::relabel() {
 void ToolDialog::setcaption(const char* caption) {
   if (caption) caption_ = QString::fromUtf8(caption);
   setWindowTitle(caption_);
-  report_->setAccessibleName(caption_ +
-                             (language() == english ? QStringLiteral(" Report") : QStringLiteral(" Bericht")));
+  report_->setAccessibleName(caption_ + inlanguage(reportsuffix, language()));
 }
 
 void ToolDialog::setdialogicon(const char* icon) { setWindowIcon(programicon(icon)); }
@@ -313,11 +315,10 @@ int ToolDialog::first(const char* key) const { return find(key)->pair->first(); 
 
 void ToolDialog::setfirst(const char* key, int first) { find(key)->pair->setFirst(first); }
 
-void ToolDialog::setlabel(const char* key, const char* german, const char* english) {
+void ToolDialog::setlabel(const char* key, const Bilingual& label) {
   Entry* e = find(key);
-  e->german = german;
-  e->english = english;
-  const QString text = label(german, english, language());
+  e->text = label;
+  const QString text = inlanguage(label, language());
   if (e->button) e->button->setText(text);
   if (e->box) e->box->setText(text);
 }
@@ -360,10 +361,7 @@ void ToolDialog::timeout() {
 
 void ToolDialog::done(int result) {
   if (table_.graphwindow && state_.graphWindowOpen) {
-    const bool german = language() != english;
-    informationbox(this, QStringLiteral(" Information"),
-                   QString::fromUtf8(german ? "\n Bitte zuerst das Fenster mit der Grafik schließen!     \n\n"
-                                            : "\n Firstly close the Window with the Graphic please!     \n\n"));
+    informationbox(this, QStringLiteral(" Information"), inlanguage(graphwindowstillopen, language()));
     return;
   }
   timer_->stop();
@@ -375,22 +373,24 @@ void ToolDialog::done(int result) {
 
 void ToolDialog::printcommand() { toolsteps::print(*this); }
 
+bool ToolDialog::hasarticle() const { return *table_.article.de != '\0'; }
+
 void ToolDialog::wikipediacommand() {
-  if (table_.wikigerman) openwebaddress(language() == english ? table_.wikienglish : table_.wikigerman);
+  if (hasarticle()) openwebaddress(table_.article.in(language()));
 }
 
 namespace toolsteps {
 
-void stepday(ToolDialog& dialog, int days, int first, int last) {
-  const CivilDate d = quendal::stepday(dialog.date, days, first, last);
+void stepday(ToolDialog& dialog, int days, YearRange years) {
+  const CivilDate d = quendal::stepday(dialog.date, days, years.first, years.last);
   dialog.date = d;
   dialog.setnumber("year", d.year);
   dialog.setnumber("month", d.month);
   dialog.setnumber("day", d.day);
 }
 
-void stepdayinzone(ToolDialog& dialog, int days, int first, int last) {
-  stepday(dialog, days, first, last);
+void stepdayinzone(ToolDialog& dialog, int days, YearRange years) {
+  stepday(dialog, days, years);
   dialog.setnumber("zone", dialogzone(dialog.language(), dialog.date));
   dialog.recalculate();
 }

@@ -16,11 +16,16 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <any>
 #include <span>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
 
 #include "app/application_state.h"
 #include "calendar/calendar.h"
+#include "calendar/text.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -50,31 +55,61 @@ enum class Control {
 // The value a field or check box starts with.
 enum class Initial { constant, todayyear, lastyear, todaymonth, todayday, todayhour, todayminute, dialogzone, empty };
 
+// One control of a table. Tables write the controls with designated
+// initialisers or with the helpers of ui/tool_controls.h, placed by at(),
+// instrip() and spanning().
 struct ControlSpec {
+  // The column of a control in a row of its own, one control after the other.
+  static constexpr int strip = -1;
+
   Control kind = Control::field;
   const char* key = "";
-  const char* german = "";  // label (a pair: its first box); "" for none
-  const char* english = "";
+  Bilingual label;    // label (a pair: its first box; an icon button: its tool tip); empty for none
   int maxlength = 2;  // fields: characters
   int minimum = 0;    // fields: spin range
   int maximum = 0;
   Initial initial = Initial::constant;
-  int value = 0;                       // constant default; check box and pair: 1 = first checked
-  bool year = false;                   // a year field: the calculation waits until it is complete
-  const char* germansecond = nullptr;  // a pair: its second box
-  const char* englishsecond = nullptr;
-  // Accessible names where the label alone does not say which field it is
-  // ("Breitengrad Minuten"); a pair's names get this as a prefix.
-  const char* germanname = nullptr;
-  const char* englishname = nullptr;
+  int value = 0;      // constant default; check box and pair: 1 = first checked
+  bool year = false;  // a year field: the calculation waits until it is complete
+  Bilingual second;   // a pair: its second box
+  // The accessible name where the label alone does not say which field it
+  // is ("Breitengrad Minuten"); a pair's names get it as a prefix. Empty:
+  // the label's.
+  Bilingual name;
   // Grid position above the report (buttons: below it). A field takes two
-  // columns, its label and itself. Column -1: in a row of its own, one
-  // control after the other.
+  // columns, its label and itself. Column strip: in a row of its own.
   int row = 0;
   int column = 0;
   int span = 1;
   ToolAction action = nullptr;  // buttons: the click; fields: called on each edit instead of the timer
   const char* icon = nullptr;   // field buttons: an icon (its name) instead of a text
+
+  // The control at a place of the grid (QGridLayout's row and column).
+  constexpr ControlSpec at(int gridrow, int gridcolumn) const {
+    ControlSpec c = *this;
+    c.row = gridrow;
+    c.column = gridcolumn;
+    return c;
+  }
+  // The control in the strip of a row.
+  constexpr ControlSpec instrip(int gridrow) const { return at(gridrow, strip); }
+  constexpr ControlSpec spanning(int columns) const {
+    ControlSpec c = *this;
+    c.span = columns;
+    return c;
+  }
+  // The control with an accessible name of its own.
+  constexpr ControlSpec named(Bilingual accessiblename) const {
+    ControlSpec c = *this;
+    c.name = accessiblename;
+    return c;
+  }
+  // A check box that starts checked.
+  constexpr ControlSpec checked() const {
+    ControlSpec c = *this;
+    c.value = 1;
+    return c;
+  }
 };
 
 struct ToolDialogTable {
@@ -83,16 +118,21 @@ struct ToolDialogTable {
   const char* icon = "quendal";  // the dialog's icon (its name)
   int width = 0;                 // the template's size in dialog units
   int height = 0;
-  const char* german = "";  // caption
-  const char* english = "";
+  Bilingual caption;
   std::span<const ControlSpec> controls;
-  int yearcharacters = 4;            // a year field is read from this many characters on
-  const char* wikigerman = nullptr;  // encyclopedia article, German and English
-  const char* wikienglish = nullptr;
+  int yearcharacters = 4;          // a year field is read from this many characters on
+  Bilingual article;               // web address of the encyclopedia article; empty for none
   bool graphwindow = false;        // can open a graph window: closing refused while one is open
   ToolAction calculate = nullptr;  // fill inputs, call the report, write back, show
   ToolAction opening = nullptr;    // before the first calculation
   ToolAction closing = nullptr;    // when the dialog ends
+};
+
+// A span of years, the first and the last included: a year field's spin
+// range, the years the day buttons wrap within.
+struct YearRange {
+  int first = 0;
+  int last = 0;
 };
 
 class ToolDialog : public QDialog {
@@ -118,7 +158,7 @@ class ToolDialog : public QDialog {
   void setchecked(const char* key, bool checked);
   int first(const char* key) const;  // pairs: 1 when the first box is checked
   void setfirst(const char* key, int first);
-  void setlabel(const char* key, const char* german, const char* english);
+  void setlabel(const char* key, const Bilingual& label);
   void setshown(const char* key, bool shown);
   QWidget* control(const char* key) const;
 
@@ -133,11 +173,18 @@ class ToolDialog : public QDialog {
   void restarttimer();  // the 50 ms debounce, the report field hidden meanwhile
   void hidereport();
 
-  // State of this dialog, reset by its end.
-  CivilDate date;               // the dialog date the day buttons step
-  bool placefromtable = false;  // the next calculation loads the place of the location index
-  int flags[4] = {};            // the dialog's own switches (meaning per dialog)
-  int secondindex = 0;          // a second place index (distance dialog)
+  // The dialog date the day buttons step.
+  CivilDate date;
+
+  // The dialog's own state: a small struct its source declares (or one that
+  // several dialogs share, as the place fields' PlaceState), made at the
+  // first use and kept while the dialog lives; one of each type.
+  template <class State>
+  State& own() {
+    std::any& held = own_[std::type_index(typeid(State))];
+    if (!held.has_value()) held.emplace<State>();
+    return std::any_cast<State&>(held);
+  }
 
  signals:
   // A report was placed into the report field.
@@ -149,8 +196,7 @@ class ToolDialog : public QDialog {
  private:
   struct Entry {
     const ControlSpec* spec = nullptr;
-    const char* german = "";
-    const char* english = "";
+    Bilingual text;  // of the label, box or button: the table's, until setlabel() changes it
     QLabel* label = nullptr;
     NumberField* field = nullptr;
     QCheckBox* box = nullptr;
@@ -165,6 +211,7 @@ class ToolDialog : public QDialog {
   void fieldedited(const Entry& entry);
   void printcommand();
   void wikipediacommand();
+  bool hasarticle() const;
   const Entry* find(const char* key) const;
   Entry* find(const char* key);
 
@@ -175,18 +222,20 @@ class ToolDialog : public QDialog {
   QTimer* timer_ = nullptr;
   WindowMenu* menu_ = nullptr;
   QString caption_;
+  std::unordered_map<std::type_index, std::any> own_;
 };
 
 // The common steps of the tool dialogs' buttons.
 namespace toolsteps {
 
 // "Tag -" / "Tag +": the dialog date one day back or on, the year wrapping
-// within first..last (below: 31 December of last, above: 1 January of
-// first); day, month and year written into the fields "day", "month", "year".
-void stepday(ToolDialog& dialog, int days, int first, int last);
+// within the years (below the first: 31 December of the last, above the
+// last: 1 January of the first); day, month and year written into the fields
+// "day", "month", "year".
+void stepday(ToolDialog& dialog, int days, YearRange years);
 // The same for the dialogs whose zone follows the date: the zone of the new
 // day (dialogzone) written into "zone", and the report again.
-void stepdayinzone(ToolDialog& dialog, int days, int first, int last);
+void stepdayinzone(ToolDialog& dialog, int days, YearRange years);
 // "Pos. -" / "Pos. +": the next or previous configured place of the index,
 // wrapping over the places in use.
 int steppedplace(const ApplicationState& state, int index, int step);

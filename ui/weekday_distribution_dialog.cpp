@@ -26,28 +26,41 @@ void calculate(ToolDialog& d) {
 
 using namespace controls;
 
-constexpr ControlSpec yearrange(const char* key, const char* german, const char* english, int row) {
+constexpr YearRange years{100, 9999};  // the years of the range
+
+// The first and the last year of the range, starting this year.
+constexpr ControlSpec yearrange(const char* key, Bilingual label) {
   return {.kind = Control::field,
           .key = key,
-          .german = german,
-          .english = english,
+          .label = label,
           .maxlength = 4,
-          .minimum = 100,
-          .maximum = 9999,
+          .minimum = years.first,
+          .maximum = years.last,
           .initial = Initial::todayyear,
-          .year = true,
-          .row = row,
-          .column = 0};
+          .year = true};
 }
 
+// The first and the last month of the range, starting at a month.
+constexpr ControlSpec monthrange(const char* key, Bilingual label, int startmonth) {
+  return {.kind = Control::field, .key = key, .label = label, .minimum = 1, .maximum = maxmonth, .value = startmonth};
+}
+
+// The range starts as the months of this year; the day as the 13th.
 const ControlSpec dialogcontrols[] = {
-    yearrange("fromyear", "Jahr von:", "Year from:", 0),
-    field("frommonth", "Monat von:", "Month from:", 2, 1, 12, 1, 0, 2),
-    field("day", "Tag:", "Day:", 2, 1, 31, 13, 0, 4),
-    yearrange("toyear", "Jahr bis:", "Year to:", 1),
-    field("tomonth", "Monat bis:", "Month to:", 2, 1, 12, 12, 1, 2),
-    printbutton(0, 0),
-    okbutton(0, 1),
+    yearrange("fromyear", {"Jahr von:", "Year from:"}).at(0, 0),
+    monthrange("frommonth", {"Monat von:", "Month from:"}, 1).at(0, 2),
+    {.kind = Control::field,
+     .key = "day",
+     .label = {"Tag:", "Day:"},
+     .minimum = 1,
+     .maximum = maxday,
+     .value = 13,
+     .row = 0,
+     .column = 4},
+    yearrange("toyear", {"Jahr bis:", "Year to:"}).at(1, 0),
+    monthrange("tomonth", {"Monat bis:", "Month to:"}, 12).at(1, 2),
+    printbutton().at(0, 0),
+    okbutton().at(0, 1),
 };
 
 }  // namespace
@@ -58,8 +71,7 @@ const ToolDialogTable WeekdayDistributionDialog = {
     .icon = "weekdays",
     .width = 360,
     .height = 203,
-    .german = "Verteilung der Wochentage",
-    .english = "Distribution of the Weekdays",
+    .caption = {"Verteilung der Wochentage", "Distribution of the Weekdays"},
     .controls = dialogcontrols,
     .yearcharacters = 3,
     .calculate = calculate,

@@ -3,8 +3,9 @@
 
 #include <QAction>
 #include <QEventLoop>
-#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
@@ -13,11 +14,30 @@
 
 namespace quendal {
 
+namespace {
+
+// A fraction of a length in pixels, rounded down.
+struct Fraction {
+  int numerator;
+  int denominator;
+  int of(int length) const { return numerator * length / denominator; }
+};
+
+// Where a window opens on a screen of width W and height H: left W/8, top
+// H/80, width 3W/4, height 9H/10 + H/40.
+constexpr Fraction openingleft{1, 8};
+constexpr Fraction openingtop{1, 80};
+constexpr Fraction openingwidth{3, 4};
+constexpr Fraction openingheight{9, 10};
+constexpr Fraction openingheightmore{1, 40};
+
+}  // namespace
+
 QRect initialwindowgeometry(const QWidget* window) {
   const QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-  const QSize s = screen ? screen->geometry().size() : QSize(1024, 768);
+  const QSize s = screen ? screen->geometry().size() : fallbackscreensize;
   const int w = s.width(), h = s.height();
-  return {w / 8, h / 80, 3 * w / 4, 9 * h / 10 + h / 40};
+  return {openingleft.of(w), openingtop.of(h), openingwidth.of(w), openingheight.of(h) + openingheightmore.of(h)};
 }
 
 void drawtextat(QPainter& painter, int x, int top, const QString& text) {
@@ -32,12 +52,15 @@ void drawdisc(QPainter& painter, int x, int y, int radius, const QColor& colour)
   painter.restore();
 }
 
-QAction* addwindowcommand(QWidget* window, std::function<void()> command) {
-  window->setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto* action = new QAction(window);
-  QObject::connect(action, &QAction::triggered, window, std::move(command));
-  window->addAction(action);
-  return action;
+bool triggercommandofkey(const QList<QAction*>& commands, const QKeyEvent& event) {
+  const QKeySequence key(event.key());
+  for (QAction* command : commands) {
+    if (command->shortcuts().contains(key)) {
+      command->trigger();
+      return true;
+    }
+  }
+  return false;
 }
 
 void runwindow(QWidget* window) {

@@ -1,19 +1,20 @@
 // What the calendar window and the two graph windows share: the initial
 // geometry of a top-level window, text drawn from its top-left corner,
-// colours of the display lists, the window-menu commands as context-menu
-// entries, and the keyboard help box.
+// colours of the display lists, the keys that reach a window's commands
+// without their shortcuts, and the keyboard help box.
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QRect>
 #include <QString>
-#include <functional>
 #include <string>
 
 #include "reports/calendar_display.h"
 #include "reports/window_help.h"
 
 class QAction;
+class QKeyEvent;
 class QPainter;
 class QWidget;
 
@@ -30,8 +31,11 @@ void drawtextat(QPainter& painter, int x, int top, const QString& text);
 // A filled disc of the radius around (x, y).
 void drawdisc(QPainter& painter, int x, int y, int radius, const QColor& colour);
 
-// A window-menu command: an entry of the window's context menu.
-QAction* addwindowcommand(QWidget* window, std::function<void()> command);
+// A key sent to the window itself rather than through the shortcuts (the
+// window not the active one, or the key with modifiers) triggers the command
+// with that key all the same: the first of the commands with the key among
+// its shortcuts. False when none has it.
+bool triggercommandofkey(const QList<QAction*>& commands, const QKeyEvent& event);
 
 // Shows a top-level window (deleted when it closes) and runs a message loop
 // of its own until it is destroyed.

@@ -16,15 +16,43 @@
 
 #include "app/application_state.h"
 #include "calendar/calendar.h"
-#include "ui/print/print_preview_dialog.h"
 #include "ui/calendar_window.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
+#include "ui/print/print_preview_dialog.h"
 #include "ui/sky_chart_window.h"
 #include "ui/tool_dialogs.h"
 
 namespace {
+
+// Time for pending timers to fire before a picture is taken (the planet
+// dialog's delta T hand-shake, the graph windows' buttons coming back 350 ms
+// after a resize or key), and for the calendar window's first paint.
+constexpr int settlemilliseconds = 400;
+constexpr int firstpaintmilliseconds = 50;
+
+constexpr int englishuser = 1033;  // the user's language id
+// The year and month page the tool dialogs and the calendar window show.
+constexpr int shownyear = 2024;
+constexpr int shownmonth = 3;
+
+// The windows' sizes: the calendar window calendarwidth wide and
+// calendarlines lines high (as it fits itself to its font).
+constexpr int calendarwidth = 900;
+constexpr int calendarlines = 41;
+constexpr QSize eotwindowsize(1000, 700);
+constexpr QSize skychartsize(1000, 800);
+
+// 10 May 2024, 8:00 UT, at the first place (Sankt Pölten, 48.2° N,
+// 15°37' E), 1015 mbar and 10 °C: the Sun, the Moon and all planets above
+// the horizon, their labels apart.
+constexpr int chartyear = 2024, chartmonth = 5, chartday = 10;
+constexpr double charthour = 8.0;
+constexpr double hoursperday = 24.0;
+constexpr double chartlongitude = 15.0 + 37.0 / 60.0;
+constexpr double chartlatitude = 48.2;
+constexpr int chartdisplayword = 1015 | 210 << 12;
 
 void wait(int milliseconds) {
   QEventLoop loop;
@@ -34,9 +62,7 @@ void wait(int milliseconds) {
 
 bool save(QWidget& dialog, const QDir& directory, const char* name, const char* language) {
   dialog.show();
-  // Let pending timers fire (the planet dialog's delta T hand-shake, the
-  // graph windows' buttons coming back 350 ms after a resize or key).
-  wait(400);
+  wait(settlemilliseconds);
   const QString file =
       directory.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), QLatin1String(language)));
   const bool saved = dialog.grab().save(file);
@@ -61,14 +87,14 @@ void key(QWidget& window, int key) {
 bool savewindows(quendal::ApplicationState& state, const QDir& directory, const char* language) {
   bool ok = true;
   {
-    state.currentyear = 2024;
-    state.reportpage = 3;
+    state.currentyear = shownyear;
+    state.reportpage = shownmonth;
     quendal::CalendarWindow window(state);
     static const char* const views[4] = {"calendar_month", "calendar_four_months", "calendar_holidays",
                                          "calendar_moon_phases"};
     window.show();
-    wait(50);  // the first paint resizes the window to its lines
-    window.resize(900, 41 * QFontMetrics(window.linefont()).height());
+    wait(firstpaintmilliseconds);  // the first paint resizes the window to its lines
+    window.resize(calendarwidth, calendarlines * QFontMetrics(window.linefont()).height());
     for (const char* view : views) {
       ok = save(window, directory, view, language) && ok;
       window.show();
@@ -76,16 +102,15 @@ bool savewindows(quendal::ApplicationState& state, const QDir& directory, const 
     }
   }
   {
-    quendal::EquationOfTimeWindow window(state, 2024);
-    window.resize(1000, 700);
+    quendal::EquationOfTimeWindow window(state, shownyear);
+    window.resize(eotwindowsize);
     ok = save(window, directory, "equation_of_time_graph", language) && ok;
   }
-  // 10 May 2024, 8:00 UT, at the first place (Sankt Pölten): the Sun, the
-  // Moon and all planets above the horizon, their labels apart.
-  state.chart = {quendal::datetojd(2024, 5, 10) + 8.0 / 24.0, 15.0 + 37.0 / 60.0, 48.2, 1015 | 210 << 12};
+  state.chart = {quendal::datetojd(chartyear, chartmonth, chartday) + charthour / hoursperday, chartlongitude,
+                 chartlatitude, chartdisplayword};
   {
     quendal::SkyChartWindow window(state);
-    window.resize(1000, 800);
+    window.resize(skychartsize);
     ok = save(window, directory, "sky_chart_south", language) && ok;
     window.show();
     key(window, Qt::Key_F6);
@@ -119,7 +144,7 @@ int main(int argc, char** argv) {
   for (const auto& [mode, language] :
        {std::pair{quendal::LanguageMode::german, "de"}, std::pair{quendal::LanguageMode::english, "en"}}) {
     quendal::ApplicationState state;
-    state.userlanguage = 1033;
+    state.userlanguage = englishuser;
     state.languagemode = mode;
     {
       quendal::MainDialog dialog(state);
@@ -129,8 +154,8 @@ int main(int argc, char** argv) {
       ok = save(preview, directory, "print_preview", language) && ok;
     }
     for (const quendal::ToolDialogTable* table : quendal::tooldialogtables()) {
-      state.currentyear = 2024;
-      state.reportpage = 3;
+      state.currentyear = shownyear;
+      state.reportpage = shownmonth;
       quendal::ToolDialog dialog(*table, state);
       ok = save(dialog, directory, table->name, language) && ok;
     }

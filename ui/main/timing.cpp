@@ -13,6 +13,17 @@
 #include "ui/main_dialog.h"
 #include "ui/tool_dialogs.h"
 
+namespace {
+
+constexpr int recomputations = 25;  // per tool dialog
+constexpr double nanosecondspermillisecond = 1e6;
+
+double milliseconds(const QElapsedTimer& timer) {
+  return static_cast<double>(timer.nsecsElapsed()) / nanosecondspermillisecond;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QElapsedTimer start;
   start.start();
@@ -22,24 +33,23 @@ int main(int argc, char** argv) {
     quendal::MainDialog dialog(state);
     dialog.show();
     QApplication::processEvents();
-    std::printf("%-22s %6.1f ms from the start to the main dialog with its report\n", "main",
-                start.nsecsElapsed() / 1e6);
+    std::printf("%-22s %6.1f ms from the start to the main dialog with its report\n", "main", milliseconds(start));
   }
   for (const quendal::ToolDialogTable* table : quendal::tooldialogtables()) {
     quendal::ToolDialog dialog(*table, state);
     dialog.show();
     QApplication::processEvents();
-    std::vector<double> milliseconds;
-    for (int i = 0; i < 25; ++i) {
+    std::vector<double> times;
+    for (int i = 0; i < recomputations; ++i) {
       QElapsedTimer timer;
       timer.start();
       dialog.recalculate();
       QApplication::processEvents();
-      milliseconds.push_back(timer.nsecsElapsed() / 1e6);
+      times.push_back(milliseconds(timer));
     }
-    std::sort(milliseconds.begin(), milliseconds.end());
-    std::printf("%-22s %6.1f ms a recomputation (median; at most %.1f ms)\n", table->name,
-                milliseconds[milliseconds.size() / 2], milliseconds.back());
+    std::sort(times.begin(), times.end());
+    std::printf("%-22s %6.1f ms a recomputation (median; at most %.1f ms)\n", table->name, times[times.size() / 2],
+                times.back());
   }
   return 0;
 }

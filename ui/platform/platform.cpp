@@ -89,12 +89,25 @@ void informationbox(QWidget* owner, const QString& title, const QString& text) {
   box.exec();
 }
 
+namespace {
+
+// A dialog unit is a quarter of the average character width across and an
+// eighth of the character height down.
+constexpr int unitsperwidth = 4;
+constexpr int unitsperheight = 8;
+
+}  // namespace
+
 QSize dialogunits(const QFont& font, int width, int height) {
   const QFontMetrics metrics(font);
-  return {width * metrics.averageCharWidth() / 4, height * metrics.height() / 8};
+  return {width * metrics.averageCharWidth() / unitsperwidth, height * metrics.height() / unitsperheight};
 }
 
 namespace {
+
+// The last resort for the second fixed-pitch font is a point smaller than
+// the system's, but no smaller than smallestpointsize.
+constexpr int smallestpointsize = 6;
 
 // A fixed-pitch family other than the system's, when one is installed.
 QFont secondfixedfont(const QFont& systemfixed) {
@@ -106,7 +119,7 @@ QFont secondfixedfont(const QFont& systemfixed) {
   }
   QFont font(QStringLiteral("DejaVu Sans Mono"));
   font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(qMax(6, systemfixed.pointSize() - 1));
+  font.setPointSize(qMax(smallestpointsize, systemfixed.pointSize() - 1));
   return font;
 }
 
@@ -135,12 +148,16 @@ ReportFont reportfontchoice(int fixedFontToggle, int linuxFontToggle, bool propo
   return fixedFontToggle == 1 ? ReportFont::ansifixed : ReportFont::systemfixed;
 }
 
-namespace {}  // namespace
+namespace {
+
+constexpr int iconsizes[] = {16, 22, 24, 32, 48, 64, 128};  // pixels
+
+}  // namespace
 
 QIcon programicon(const char* name) {
   QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
   QIcon icon;
-  for (int size : {16, 22, 24, 32, 48, 64, 128}) {
+  for (int size : iconsizes) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -1,7 +1,8 @@
 // The platform operations of the desktop program on Qt: the local clock, the
 // user's language, the running system, the web browser, message boxes with
-// the information icon, dialog units, the report fonts and the icons. Nothing
-// here knows a report or a dialog.
+// the information icon, dialog units, the report fonts and the icons; the
+// texts in both languages and the labels several windows share. Nothing here
+// knows a report or a dialog.
 #pragma once
 
 #include <QFont>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include "app/platform.h"
+#include "calendar/text.h"
 
 class QWidget;
 
@@ -32,11 +34,27 @@ int userlanguageid();
 // Opens a web address in the default browser.
 void openwebaddress(const char* address);
 
+// ---- Texts in both languages ------------------------------------------------------
+
+// The text in the language (German for Austrian German too).
+inline QString inlanguage(const Bilingual& text, Language language) { return QString::fromUtf8(text.in(language)); }
+
+// The labels of the commands that several windows and dialogs offer.
+namespace labels {
+inline constexpr Bilingual print{"Drucken...", "Print..."};
+inline constexpr Bilingual help{"Hilfe...", "Help..."};            // a window's help box, in its context menu
+inline constexpr Bilingual helpbutton{"Hilfe - F1", "Help - F1"};  // the same as a button of the window
+inline constexpr Bilingual icalendar{"iCalendar exportieren...", "Export iCalendar..."};
+}  // namespace labels
+
 // ---- Message boxes and dialog geometry ----------------------------------------
 
 // A modal message box with the information icon and an OK button; the text
 // is plain text, its lines separated by "\n" (or "\r\n").
 void informationbox(QWidget* owner, const QString& title, const QString& text);
+
+// The screen size assumed where no screen is known (pixels).
+inline constexpr QSize fallbackscreensize(1024, 768);
 
 // Pixels of a size in dialog units of a font: a horizontal unit is a quarter
 // of the font's average character width, a vertical unit an eighth of its

@@ -25,6 +25,14 @@ bool readunsigned(const QString& text, int& value) {
   return ok;
 }
 
+namespace {
+
+constexpr int decimalbase = 10;
+// Digits are read only while the number read so far is below readinglimit.
+constexpr long long readinglimit = 1000000000;
+
+}  // namespace
+
 bool readsigned(const QString& text, int& value) {
   const QByteArray t = text.trimmed().toLatin1();
   const char* p = t.constData();
@@ -32,8 +40,8 @@ bool readsigned(const QString& text, int& value) {
   if (*p == '+' || *p == '-') negative = *p++ == '-';
   long long v = 0;
   bool digits = false;
-  while (*p >= '0' && *p <= '9' && v < 1000000000) {
-    v = v * 10 + (*p++ - '0');
+  while (*p >= '0' && *p <= '9' && v < readinglimit) {
+    v = v * decimalbase + (*p++ - '0');
     digits = true;
   }
   value = static_cast<int>(negative ? -v : v);

@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QWidget>
 
+#include "ui/platform/platform.h"
+
 namespace quendal {
 
 WindowMenu::WindowMenu(QWidget* dialog, Commands commands) : QObject(dialog) {
@@ -27,12 +29,15 @@ QAction* WindowMenu::add(QWidget* dialog, const QKeySequence& shortcut, void (Wi
 }
 
 void WindowMenu::relabel(Language language) {
-  const bool german = language != english;
-  if (wikipedia_) wikipedia_->setText(QStringLiteral("Wikipedia..."));
-  if (print_) print_->setText(german ? QStringLiteral("Drucken...") : QStringLiteral("Print..."));
-  if (about_) about_->setText(german ? QStringLiteral("Über Quendal...") : QStringLiteral("About Quendal..."));
-  if (icalendar_)
-    icalendar_->setText(german ? QStringLiteral("iCalendar exportieren...") : QStringLiteral("Export iCalendar..."));
+  const struct {
+    QAction* action;
+    Bilingual label;
+  } entries[] = {{wikipedia_, {"Wikipedia...", "Wikipedia..."}},
+                 {print_, labels::print},
+                 {about_, {"Über Quendal...", "About Quendal..."}},
+                 {icalendar_, labels::icalendar}};
+  for (const auto& entry : entries)
+    if (entry.action) entry.action->setText(inlanguage(entry.label, language));
 }
 
 }  // namespace quendal

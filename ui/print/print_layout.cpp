@@ -12,6 +12,13 @@ namespace quendal {
 
 namespace {
 
+constexpr double pointsperinch = 72.0;
+constexpr double unsizedpoints = 12.0;  // taken for a font without a size in points
+
+// The right and bottom edges of a graph window's image left out of print.
+constexpr int unprintedright = 5;
+constexpr int unprintedbottom = 2;
+
 QColor printcolour(int code) {
   const Rgb c = displayrgb(code);
   return {c.red, c.green, c.blue};
@@ -94,8 +101,8 @@ std::vector<PrintRun> pageruns(const PrintSource& source, const TextLayout& layo
 
 QFont printerfont(const QFont& chosen, int dpiy) {
   QFont font = chosen;
-  const double points = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : 12.0;
-  font.setPixelSize(std::max(1, static_cast<int>(points * dpiy / 72.0)));
+  const double points = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : unsizedpoints;
+  font.setPixelSize(std::max(1, static_cast<int>(points * dpiy / pointsperinch)));
   return font;
 }
 
@@ -133,7 +140,7 @@ bool printlines(QPrinter& printer, const QFont& chosen, const PrintSource& sourc
 
 BitmapPlacement bitmapplacement(int printablewidth, int printableheight, int w, int h) {
   BitmapPlacement b;
-  const int sw = w - 5, sh = h - 2;
+  const int sw = w - unprintedright, sh = h - unprintedbottom;
   if (sw <= 0 || sh <= 0) return b;
   b.scale = std::min(static_cast<double>(printablewidth) / sw, static_cast<double>(printableheight) / sh);
   const int tw = static_cast<int>(w * b.scale);

@@ -17,14 +17,32 @@ namespace quendal {
 
 namespace {
 
-QString choose(const char* german, const char* english, Language language) {
-  return QString::fromUtf8(language == quendal::english ? english : german);
-}
+constexpr Bilingual caption{"Druckvorschau", "Print Preview"};
+constexpr Bilingual helptitle{"Osterdatum und Kalender", "Easter Date and Calendar"};
+constexpr Bilingual helptext{
+    "\n\n Die Druckvorschau kann innerhalb "
+    "\n des Feldes editiert werden "
+    "\n\n Die Return-Taste kann nicht verwendet werden       "
+    "\n Ersatz ist STRG-M "
+    "\n\n Zum Drucken Fonts mit fixen Abstand verwenden "
+    "\n\n z. B. 'Courier' oder 'Lucidia Console' "
+    "\n\n",
+    "\n\n The Print Preview can be"
+    "\n edited within the Field "
+    "\n\n Return Key cannot be used      "
+    "\n Use instead STRG-M "
+    "\n\n Fixed Pitched Fonts are recommended for Printing      "
+    "\n\n e.g. 'Courier' or 'Lucidia Console' "
+    "\n\n"};
+
+// The dialog's size in dialog units (at least its layout's minimum).
+constexpr int widthunits = 510;
+constexpr int heightunits = 350;
 
 // Centred over the owner (or the screen), kept inside the screen.
 void centre(QWidget* dialog, const QWidget* owner) {
   const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), fallbackscreensize);
   const QRect over = owner ? owner->frameGeometry() : area;
   QRect r(QPoint(0, 0), dialog->size());
   r.moveCenter(over.center());
@@ -57,25 +75,25 @@ void PreviewField::keyPressEvent(QKeyEvent* event) {
 PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) : QDialog(owner), state_(state) {
   setObjectName(QStringLiteral("print_preview"));
   const Language lang = state_.language();
-  setWindowTitle(choose("Druckvorschau", "Print Preview", lang));
+  setWindowTitle(inlanguage(caption, lang));
   setWindowIcon(owner ? owner->windowIcon() : programicon("quendal"));
 
   field_ = new PreviewField(this);
   field_->setObjectName(QStringLiteral("preview"));
   field_->setAccessibleName(windowTitle());
   field_->setFont(reportfont(reportfontchoice(state_.fixedFontToggle, state_.linuxFontToggle)));
-  QString text = QStringLiteral("\r\n") + QString::fromStdString(state_.reportBuffer);
-  field_->setPlainText(text.remove(QLatin1Char('\r')));
+  QString report = QStringLiteral("\r\n") + QString::fromStdString(state_.reportBuffer);
+  field_->setPlainText(report.remove(QLatin1Char('\r')));
 
-  auto button = [this](const char* key, const char* german, const char* english, Language language) {
-    auto* b = new QPushButton(choose(german, english, language), this);
-    b->setObjectName(QString::fromLatin1(key));
+  auto button = [this, lang](const char* name, const Bilingual& label) {
+    auto* b = new QPushButton(inlanguage(label, lang), this);
+    b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
   };
-  QPushButton* cancel = button("cancel", "Abbruch", "Cancel", lang);
-  QPushButton* print = button("print", "Drucken...", "Print...", lang);
-  QPushButton* help = button("help", "Hilfe", "Help", lang);
+  QPushButton* cancel = button("cancel", {"Abbruch", "Cancel"});
+  QPushButton* print = button("print", labels::print);
+  QPushButton* help = button("help", {"Hilfe", "Help"});
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, &PrintPreviewDialog::print);
   connect(help, &QPushButton::clicked, this, &PrintPreviewDialog::help);
@@ -93,7 +111,7 @@ PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) 
   printer_ = [german](QWidget* o, const PrintSource& source, const QString& name) {
     return printText(o, source, name, german);
   };
-  resize(dialogunits(font(), 510, 350).expandedTo(minimumSizeHint()));
+  resize(dialogunits(font(), widthunits, heightunits).expandedTo(minimumSizeHint()));
   centre(this, owner);
   field_->setFocus();
 }
@@ -101,22 +119,8 @@ PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) 
 void PrintPreviewDialog::print() { printer_(this, textsource(field_->toPlainText()), QStringLiteral("Quendal")); }
 
 void PrintPreviewDialog::help() {
-  const bool german = state_.language() != english;
-  informationbox(this, choose("Osterdatum und Kalender", "Easter Date and Calendar", state_.language()),
-                 QString::fromUtf8(german ? "\n\n Die Druckvorschau kann innerhalb "
-                                            "\n des Feldes editiert werden "
-                                            "\n\n Die Return-Taste kann nicht verwendet werden       "
-                                            "\n Ersatz ist STRG-M "
-                                            "\n\n Zum Drucken Fonts mit fixen Abstand verwenden "
-                                            "\n\n z. B. 'Courier' oder 'Lucidia Console' "
-                                            "\n\n"
-                                          : "\n\n The Print Preview can be"
-                                            "\n edited within the Field "
-                                            "\n\n Return Key cannot be used      "
-                                            "\n Use instead STRG-M "
-                                            "\n\n Fixed Pitched Fonts are recommended for Printing      "
-                                            "\n\n e.g. 'Courier' or 'Lucidia Console' "
-                                            "\n\n"));
+  const Language lang = state_.language();
+  informationbox(this, inlanguage(helptitle, lang), inlanguage(helptext, lang));
 }
 
 void showPrintPreview(QWidget* owner, ApplicationState& state) {

@@ -20,8 +20,17 @@ bool chooseprinter(QWidget* owner, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+namespace {
+
+constexpr int presetpointsize = 16;  // of the font the font dialog starts from
+
+constexpr Bilingual buffermessage{"\n Drucken mangels \n Pufferspeicher nicht möglich!     \n\n",
+                                  "\n Printing not possible   \n due to insufficient Memory Puffer!     \n\n"};
+
+}  // namespace
+
 QFont presetprinterfont(bool german) {
-  QFont font(QStringLiteral("Courier New"), 16, QFont::Normal);
+  QFont font(QStringLiteral("Courier New"), presetpointsize, QFont::Normal);
   font.setStyleHint(QFont::TypeWriter);
   font.setStyleName(german ? QStringLiteral("STANDARD") : QStringLiteral("REGULAR"));
   return font;
@@ -111,10 +120,7 @@ bool printBitmap(QWidget* owner, const QImage& image, int w, int h, const QStrin
 }
 
 void showbuffermessage(QWidget* owner, Language language) {
-  informationbox(owner, QStringLiteral(" Information"),
-                 QString::fromUtf8(language != english
-                                       ? "\n Drucken mangels \n Pufferspeicher nicht möglich!     \n\n"
-                                       : "\n Printing not possible   \n due to insufficient Memory Puffer!     \n\n"));
+  informationbox(owner, QStringLiteral(" Information"), inlanguage(buffermessage, language));
 }
 
 }  // namespace quendal
