@@ -1,35 +1,15 @@
-// The process-wide state of the program: everything the dialogs, windows and
-// the start-up loop share between calls. The engine keeps no state of its
-// own; one ApplicationState object is created by main() of the desktop
-// program (the command line creates what it needs of it) and handed to
-// whoever reads or writes it. Members are named as the program's texts name
-// them.
+// What the engine and the reports need of the program's state between calls:
+// the language state, the configuration file as last read and the start-up
+// switches. The engine keeps no state of its own; the desktop program keeps
+// one ApplicationState in its DesktopState (ui/desktop_state.h) beside its
+// own models, the command line one per run. Members are named as the
+// program's texts name them.
 #pragma once
 
-#include <string>
-
-#include "almanac/eot_year_cache.h"
-#include "almanac/events.h"
 #include "app/configuration.h"
-#include "calendar/holidays.h"
 #include "calendar/text.h"
 
 namespace quendal {
-
-// The sky chart's instant and place, written by the planet report and edited
-// by the position dialog.
-struct ChartState {
-  double chartInstant = 0.0;    // JD (UT)
-  double chartLongitude = 0.0;  // degrees, east positive
-  double chartLatitude = 0.0;   // degrees, north positive
-  // bits 0-11 pressure (mbar), 12-23 temperature + 200 (degrees Celsius),
-  // 24 azimuth from north, 28 angles in degrees, minutes and seconds
-  int chartDisplayWord = 0;
-  // The position dialog's working copy: JD (UT) and degrees.
-  double enteredInstant = 0.0;
-  double enteredLongitude = 0.0;
-  double enteredLatitude = 0.0;
-};
 
 // What the start-up loop shows (the numbers are the program's own).
 enum class AppMode {
@@ -61,51 +41,16 @@ struct ApplicationState {
     configuration = c;
     if (c.languageoverride != 0) languageoverride = c.languageoverride;
   }
+  // The configured places as last read: the number in use (1..32), and the
+  // entry of an index (the first for an index outside the table).
+  int placesinuse() const { return locationsinuse(configuration.locationTable); }
+  const LocationRecord& configuredplace(int index) const {
+    return configuration.locationTable[index >= 0 && index < locationtablesize ? index : 0];
+  }
 
   AppMode appMode = AppMode::maindialog;
   bool printingEnabled = true;
   bool zodiacEnabled = true;
-
-  // The calendar position shared by the main dialog and the calendar window:
-  // the current year and the report page (0 the whole year, 1..12 a month,
-  // further pages of the main report).
-  int currentyear = 0;
-  int reportpage = 0;
-  // The position taken before the large view and the month overview open,
-  // restored when they close; the main dialog starts from it when the year
-  // is not 0.
-  int savedyear = 0;
-  int savedmonth = 0;
-
-  // Shared with the tool dialogs; reset to 0 when a tool dialog returns.
-  int locationindex = 0;
-  int dialogselector = 0;
-
-  // Report field fonts.
-  int fixedFontToggle = 1;
-  int linuxFontToggle = 0;
-
-  // The text of the last report (the print preview starts from it).
-  std::string reportBuffer;
-
-  // The day-difference dialog's "+ <--> -" direction, the planet dialog's
-  // delta T hand-shake, the sky chart's state, and whether a graph window is
-  // open.
-  int differenceDirection = 0;
-  bool deltaTPending = false;
-  ChartState chart;
-  bool graphWindowOpen = false;
-
-  // The year's holiday and event tables the calendar views share, and 1 when
-  // they must be rebuilt before a view draws (the actions that may change the
-  // shown year set it; rebuilding clears it).
-  HolidayTable holidayTable{};
-  EventTable eventTable{};
-  int tablesStale = 1;
-
-  // The turning points of the equation of time of recent years, shared by
-  // the equation-of-time report and graph (EotYearEvents).
-  YearEventCache yearEventCache;
 };
 
 }  // namespace quendal

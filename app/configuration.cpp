@@ -228,7 +228,7 @@ Configuration readConfigurationFile(const std::string& path) {
 
 Configuration readConfiguration(const std::vector<std::string>& files) {
   for (const std::string& file : files) {
-    const Configuration c = readConfigurationFile(file);
+    Configuration c = readConfigurationFile(file);
     if (c.result != 0) return c;
   }
   return Configuration{};

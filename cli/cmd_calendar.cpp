@@ -1,5 +1,7 @@
 // quendal-report calendar: the calendar window's views as text, one line of
 // the display list per line, optionally with the colour codes.
+#include "almanac/events.h"
+#include "calendar/holidays.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
 #include "cli/place_options.h"
@@ -41,9 +43,11 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
       place.coordinates ? onlyplace(state.configuration.locationTable, place) : state.configuration.locationTable;
   in.placeindex = place.coordinates ? 0 : place.index;
   const Language language = state.language();
-  int stale = 1;
-  refreshcalendartables(in.year, in.view, language, state.holidayTable, state.eventTable, stale);
-  const CalendarDisplay display = buildcalendardisplay(in, state.holidayTable, state.eventTable, language);
+  HolidayTable holidayTable{};
+  EventTable eventTable{};
+  int tablesStale = 1;
+  refreshcalendartables(in.year, in.view, language, holidayTable, eventTable, tablesStale);
+  const CalendarDisplay display = buildcalendardisplay(in, holidayTable, eventTable, language);
   std::string text;
   for (const DisplayLine& line : display.lines) {
     if (colours) text += colourprefix(line);

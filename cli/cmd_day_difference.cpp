@@ -10,12 +10,12 @@ namespace {
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate from = o.calendardate("from", g.today, 100, 9999);
   const CivilDate to = o.calendardate("to", g.today, 100, 9999);
-  state.differenceDirection = o.flag("reverse") ? 1 : 0;
+  const int differenceDirection = o.flag("reverse") ? 1 : 0;
   loadconfiguration(state, g);
   DayDifferenceInputs in;
   in.year1 = from.year, in.month1 = from.month, in.day1 = from.day;
   in.year2 = to.year, in.month2 = to.month, in.day2 = to.day;
-  in.direction = state.differenceDirection;
+  in.direction = differenceDirection;
   in.todayyear = g.today.year, in.todaymonth = g.today.month, in.todayday = g.today.day;
   return builddaydifference(in, state.language()).text;
 }

@@ -9,7 +9,7 @@ namespace {
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   PlanetInputs in = planetinputs(state, g, o);
   in.step = static_cast<int>(o.integer("step", 1, 1, 99999));
-  return runplanettext(state, buildephemerislist, in, state.language()).text;
+  return runplanettext(buildephemerislist, in, state.language()).text;
 }
 
 const std::string usage = std::string(

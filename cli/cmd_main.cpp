@@ -27,11 +27,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.languageoverride = state.languageoverride;
   in.userlanguage = state.userlanguage;
   const MainReport r = buildmainreport(in, state.language());
-  if (r.built) {
-    state.currentyear = r.year;
-    state.reportpage = r.page;
-    state.languagemode = r.languagemode;
-  }
+  if (r.built) state.languagemode = r.languagemode;
   return r.text;
 }
 

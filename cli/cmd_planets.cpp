@@ -8,7 +8,7 @@ namespace {
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const PlanetInputs in = planetinputs(state, g, o);
-  return runplanettext(state, buildplanetreport, in, state.language()).text;
+  return runplanettext(buildplanetreport, in, state.language()).text;
 }
 
 const std::string usage = std::string(

@@ -34,16 +34,6 @@ void parsebodies(const std::string& text, PlanetInputs& in) {
   }
 }
 
-// What the planet dialog keeps of a report.
-void storeplanetstate(ApplicationState& state, const PlanetReport& r) {
-  state.deltaTPending = r.corrected.deltaTPending;
-  if (r.deltatcomputed) return;
-  state.chart.chartInstant = r.jd;
-  state.chart.chartLongitude = r.longitude;
-  state.chart.chartLatitude = r.latitude;
-  state.chart.chartDisplayWord = r.displayword;
-}
-
 }  // namespace
 
 std::string planetoptionshelp() {
@@ -99,17 +89,14 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   return in;
 }
 
-PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, Language),
-                           PlanetInputs in, Language language) {
-  state.deltaTPending = in.deltaTPending;
+PlanetReport runplanettext(PlanetReport (*build)(const PlanetInputs&, Language), PlanetInputs in, Language language) {
   PlanetReport r = build(in, language);
-  storeplanetstate(state, r);
   if (r.deltatcomputed) {
-    // The dialog writes delta T into its field, which runs the report again.
+    // The dialog writes delta T into its field, which runs the report again
+    // with the delta T hand-shake's flag as the report handed it back.
     in.deltat = r.corrected.deltat;
-    in.deltaTPending = state.deltaTPending;
+    in.deltaTPending = r.corrected.deltaTPending;
     r = build(in, language);
-    storeplanetstate(state, r);
   }
   return r;
 }

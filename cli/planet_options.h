@@ -15,10 +15,8 @@ namespace quendal::cli {
 PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& global, Options& options);
 
 // Runs a planet text the way the dialog does: without --delta-t the first
-// run computes delta T for the date and the second uses it. The state keeps
-// the hand-shake flag and the sky chart's state of each run.
-PlanetReport runplanettext(ApplicationState& state, PlanetReport (*build)(const PlanetInputs&, Language),
-                           PlanetInputs in, Language language);
+// run computes delta T for the date and the second uses it.
+PlanetReport runplanettext(PlanetReport (*build)(const PlanetInputs&, Language), PlanetInputs in, Language language);
 
 // The help text of the options both subcommands share.
 std::string planetoptionshelp();

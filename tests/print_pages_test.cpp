@@ -22,10 +22,11 @@
 
 #include "calendar/holidays.h"
 #include "calendar/text.h"
+#include "reports/calendar_display.h"
+#include "ui/platform/platform.h"
 #include "ui/print/print_layout.h"
 #include "ui/print/print_preview_dialog.h"
 #include "ui/print/printing.h"
-#include "reports/calendar_display.h"
 
 using namespace quendal;
 
@@ -95,9 +96,11 @@ class PrintPagesTest : public QObject {
     ApplicationState s;
     s.userlanguage = 1033;
     s.languagemode = languagemode;
-    s.reportBuffer = "\r\n Ostersonntag 2024\r\n 31. März\r\n";
     return s;
   }
+  // The preview of the last report, in the report font the program starts with.
+  static QString lastreport() { return QString::fromUtf8("\r\n Ostersonntag 2024\r\n 31. März\r\n"); }
+  static QFont startfont() { return reportfont(reportfontchoice(1, 0)); }
 
  private slots:
   // Line height, characters per line, lines per page and pages, in pixels.
@@ -379,7 +382,7 @@ class PrintPagesTest : public QObject {
     QFETCH(int, mode);
     QFETCH(QStringList, labels);
     ApplicationState s = state(static_cast<LanguageMode>(mode));
-    PrintPreviewDialog dialog(s);
+    PrintPreviewDialog dialog(s, lastreport(), startfont());
     QCOMPARE(dialog.field()->toPlainText(), QStringLiteral("\n\n Ostersonntag 2024\n 31. März\n"));
     QCOMPARE(dialog.windowTitle(), labels[0]);
     const char* const keys[] = {"cancel", "print", "help"};
@@ -392,7 +395,7 @@ class PrintPagesTest : public QObject {
   // stays open; "Abbruch" ends it.
   void editAndPrint() {
     ApplicationState s = state(LanguageMode::german);
-    PrintPreviewDialog dialog(s);
+    PrintPreviewDialog dialog(s, lastreport(), startfont());
     dialog.show();
     PreviewField* field = dialog.field();
     field->setPlainText(QStringLiteral("ab"));
@@ -424,7 +427,7 @@ class PrintPagesTest : public QObject {
     QTemporaryDir directory;
     const QString file = directory.filePath(QStringLiteral("preview.pdf"));
     ApplicationState s = state(LanguageMode::german);
-    PrintPreviewDialog dialog(s);
+    PrintPreviewDialog dialog(s, lastreport(), startfont());
     bool result = false;
     dialog.setprinter([&](QWidget*, const PrintSource& source, const QString& documentname) {
       QPrinter printer(QPrinter::HighResolution);

@@ -13,6 +13,7 @@
 #include "reports/icalendar.h"
 #include "reports/main_report.h"
 #include "ui/calendar_window.h"
+#include "ui/desktop_state.h"
 #include "ui/icalendar_export.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
@@ -26,12 +27,13 @@ class MainDialogTest : public QObject {
  private:
   QTemporaryDir directory_;  // the working directory: no configuration file
 
-  static ApplicationState state(LanguageMode languagemode) {
-    ApplicationState s;
-    s.userlanguage = 1033;
-    s.languagemode = languagemode;
-    return s;
-  }
+  // English user, the language mode given.
+  struct State : DesktopState {
+    explicit State(LanguageMode languagemode) {
+      application.userlanguage = 1033;
+      application.languagemode = languagemode;
+    }
+  };
   static QString reporttext(int year, int page, Language language) {
     const MainReportInputs in{.year = year, .page = page, .todayyear = 2024, .todaymonth = 3, .todayday = 15};
     return QString::fromStdString(buildmainreport(in, language).text).remove(QLatin1Char('\r'));
@@ -54,7 +56,7 @@ class MainDialogTest : public QObject {
   // the year 200 once typing pauses; "2009" then one more report. In between
   // the report field is hidden.
   void typingIsDebounced() {
-    ApplicationState s = state(LanguageMode::german);
+    State s(LanguageMode::german);
     MainDialog dialog(s);
     dialog.show();
     field(dialog, "year")->setText(QString());
@@ -75,7 +77,7 @@ class MainDialogTest : public QObject {
 
   // One debounce timer, single-shot, 50 ms; every key restarts it.
   void debounceTimerRestartsAtEveryKey() {
-    ApplicationState s = state(LanguageMode::german);
+    State s(LanguageMode::german);
     MainDialog dialog(s);
     dialog.show();
     QList<QTimer*> timers;
@@ -107,7 +109,7 @@ class MainDialogTest : public QObject {
   void inputMessages() {
     for (const auto& [typed, message] :
          {std::pair{"099", " Jahr muß zwischen 1583 und 9999 liegen!"}, {"20x4", " Kein gültiges Datum!"}}) {
-      ApplicationState s = state(LanguageMode::english);
+      State s(LanguageMode::english);
       MainDialog dialog(s);
       dialog.show();
       field(dialog, "year")->setText(QString());
@@ -119,23 +121,23 @@ class MainDialogTest : public QObject {
 
   // The today button alternates between today's month and today's year.
   void todayButtonAlternates() {
-    ApplicationState s = state(LanguageMode::german);
+    State s(LanguageMode::german);
     MainDialog dialog(s);
     for (const char* expected : {"3", "0", "3"}) {
       dialog.findChild<QAbstractButton*>(QStringLiteral("today"))->click();
       QCOMPARE(field(dialog, "month")->text(), QString::fromLatin1(expected));
-      QCOMPARE(s.reportpage, field(dialog, "month")->text().toInt());
-      QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, s.reportpage, german));
+      QCOMPARE(s.position.reportpage(), field(dialog, "month")->text().toInt());
+      QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2024, s.position.reportpage(), german));
     }
   }
 
   // "English" relabels every control, the caption and the report.
   void languageSwitchRelabelsEveryControl() {
-    ApplicationState s = state(LanguageMode::german);
+    State s(LanguageMode::german);
     MainDialog dialog(s);
     dialog.show();
     dialog.findChild<QAbstractButton*>(QStringLiteral("language"))->click();
-    QCOMPARE(s.languagemode, LanguageMode::english);
+    QCOMPARE(s.application.languagemode, LanguageMode::english);
     QStringList english = {"Year:",       "Month:",      "Deutsch",     "Font <->",   "Linux Font", "Print...",
                            "Close",       "Days...",     "Date...",     "More...",    "Moon...",    "Rises...",
                            "Seasons...",  "Sidereal...", "Equation...", "Distrib...", "Month...",   "Calendar...",
@@ -155,28 +157,28 @@ class MainDialogTest : public QObject {
   // large view restores them when it closes, and a main dialog opened later
   // (after the calendar window) starts from them.
   void savedPositionComesBack() {
-    ApplicationState s = state(LanguageMode::german);
+    State s(LanguageMode::german);
+    CalendarPosition& p = s.position;
     {
       MainDialog dialog(s);
       dialog.show();
       field(dialog, "year")->setText(QString());
       QTest::keyClicks(field(dialog, "year"), QStringLiteral("2009"));
-      QTRY_COMPARE_WITH_TIMEOUT(s.currentyear, 2009, 1000);
+      QTRY_COMPARE_WITH_TIMEOUT(p.currentyear(), 2009, 1000);
       int steppedpage = -1;
       QTimer::singleShot(0, [&] {
         QWidget* tool = QApplication::activeModalWidget();
         QVERIFY(tool && tool != &dialog);
         for (int i = 0; i < 2; ++i) tool->findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
-        steppedpage = s.reportpage;
+        steppedpage = p.reportpage();
         qobject_cast<QDialog*>(tool)->accept();
       });
       dialog.findChild<QAbstractButton*>(QStringLiteral("largeview"))->click();
-      QCOMPARE((QList<int>{steppedpage, s.savedyear, s.savedmonth, s.currentyear, s.reportpage}),
+      QCOMPARE((QList<int>{steppedpage, p.savedyear(), p.savedmonth(), p.currentyear(), p.reportpage()}),
                (QList<int>{2, 2009, 0, 2009, 0}));
     }
-    s.savedmonth = 4;
-    s.currentyear = 2024;  // the calendar window's today
-    s.reportpage = 3;
+    p.setSavedPosition(p.savedyear(), 4);
+    p.setPosition(2024, 3);  // the calendar window's today
     MainDialog dialog(s);
     QCOMPARE((QStringList{field(dialog, "year")->text(), field(dialog, "month")->text()}), (QStringList{"2009", "4"}));
     QCOMPARE(dialog.reportfield()->toPlainText(), reporttext(2009, 4, german));
@@ -186,9 +188,7 @@ class MainDialogTest : public QObject {
   // entries in their context menus, a year written through the function
   // behind them (no dialog), and a file that cannot be written.
   void entriesInBothContextMenus() {
-    ApplicationState s;
-    s.userlanguage = 1033;
-    s.languagemode = LanguageMode::german;
+    State s(LanguageMode::german);
     MainDialog dialog(s);
     CalendarWindow window(s);
     for (QWidget* w : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {

@@ -30,6 +30,7 @@
 
 #include "calendar/text.h"
 #include "report_invariants.h"
+#include "ui/desktop_state.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/widgets.h"
 #include "ui/tool_dialogs.h"
@@ -216,13 +217,13 @@ class MonkeyTest : public QObject {
     checkreport();
   }
 
-  static ApplicationState freshstate() {
-    ApplicationState s;
-    s.userlanguage = 3079;
-    s.currentyear = 2024;
-    s.reportpage = 3;
-    return s;
-  }
+  // Austrian German, at March 2024.
+  struct FreshState : DesktopState {
+    FreshState() {
+      application.userlanguage = 3079;
+      position.setPosition(2024, 3);
+    }
+  };
 
  private slots:
   void initTestCase() {
@@ -258,7 +259,7 @@ class MonkeyTest : public QObject {
     for (const ControlSpec& c : table.controls)
       if (c.year) yearfields << QString::fromLatin1(c.key);
 
-    ApplicationState state = freshstate();
+    FreshState state;
     std::unique_ptr<ToolDialog> dialog;
     Watchdog watchdog([this] { return dialog_.data(); });
     const int addresses = addresses_.opened;
@@ -267,9 +268,9 @@ class MonkeyTest : public QObject {
     for (int i = 0; i < toolevents; ++i) {
       if (!dialog || !dialog->isVisible()) {  // closed by a key or a button: open it again
         dialog.reset();
-        state.graphWindowOpen = false;
-        state.savedyear = state.currentyear;  // as the main dialog saves them before the large
-        state.savedmonth = state.reportpage;  // view and the month overview, which restore them
+        state.session.setGraphWindowOpen(false);
+        state.position.saveposition();  // as the main dialog saves it before the large view
+                                        // and the month overview, which restore it
         dialog = std::make_unique<ToolDialog>(table, state);
         dialog->setObjectName(QString::fromLatin1(table.name));
         dialog_ = dialog.get();
@@ -286,7 +287,7 @@ class MonkeyTest : public QObject {
 
   void mainDialog() {
     random_.seed(seed);
-    ApplicationState state = freshstate();
+    FreshState state;
     std::unique_ptr<MainDialog> dialog;
     Watchdog watchdog([this] { return dialog_.data(); });
     for (int i = 0; i < mainevents; ++i) {

@@ -30,6 +30,7 @@
 #include "reports/rises_report.h"
 #include "reports/sidereal_report.h"
 #include "reports/weekday_distribution.h"
+#include "ui/desktop_state.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/widgets.h"
 #include "ui/tool_dialogs.h"
@@ -77,14 +78,14 @@ const ToolDialogTable* table(const char* name) {
   return nullptr;
 }
 
-ApplicationState germanstate() {
-  ApplicationState s;
-  s.userlanguage = 1033;
-  s.languagemode = LanguageMode::german;
-  s.currentyear = 2024;
-  s.reportpage = 3;
-  return s;
-}
+// German, at March 2024.
+struct GermanState : DesktopState {
+  GermanState() {
+    application.userlanguage = 1033;
+    application.languagemode = LanguageMode::german;
+    position.setPosition(2024, 3);
+  }
+};
 
 }  // namespace
 
@@ -110,7 +111,7 @@ class ToolDialogsTest : public QObject {
   }
   void opensWithItsReport() {
     QFETCH(QString, name);
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(*table(name.toLatin1().constData()), s);
     dialog.show();
     readConfiguration();
@@ -119,13 +120,12 @@ class ToolDialogsTest : public QObject {
     QVERIFY(dialog.reportfield()->isVisible());
     dialog.accept();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(s.locationindex, 0);
-    QCOMPARE(s.dialogselector, 0);
+    QCOMPARE(s.session.locationindex(), 0);
   }
 
   // "Tag +" on 31 December 2200 gives 1 January 1800 (zone 1 in winter) and "Tag -" back.
   void riseDayButtonsWrap() {
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(RisesDialog, s);
     dialog.date = {2200, 12, 31};
     auto fields = [&] {
@@ -142,7 +142,7 @@ class ToolDialogsTest : public QObject {
   // stored: "Tag +" on 4 October 1582 gives 15 October, "Tag -" 4 October
   // again; 31 December 3000 wraps to 1 January 1000 and back.
   void planetDayButtonsCrossTheReform() {
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(PlanetDialog, s);
     auto fields = [&] {
       return QStringList{number(dialog, "year"), number(dialog, "month"), number(dialog, "day"),
@@ -173,7 +173,7 @@ class ToolDialogsTest : public QObject {
   // One debounce timer, single-shot, 50 ms; every key restarts it, and the
   // report comes back when it fires.
   void typingIsDebounced() {
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(RisesDialog, s);
     dialog.show();
     QList<QTimer*> timers;
@@ -208,13 +208,13 @@ class ToolDialogsTest : public QObject {
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("10 N 01   010E 01 First\n20 N 02   020E 02 Second\n30 S 03   030W 03 Third\n");
     ini.close();
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(RisesDialog, s);
     QStringList visited;
     for (const char* button : {"nextplace", "nextplace", "nextplace", "previousplace"}) {
       click(dialog, button);
       visited << QStringLiteral("%1 %2%3")
-                     .arg(s.locationindex)
+                     .arg(s.session.locationindex())
                      .arg(number(dialog, "latitude"))
                      .arg(dialog.first("north") ? "N" : "S");
     }
@@ -223,7 +223,7 @@ class ToolDialogsTest : public QObject {
 
   // The step buttons of the day count stop at their limits.
   void dateShiftStepLimits() {
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(DateShiftDialog, s);
     const std::tuple<int, const char*, int> steps[] = {{999000, "plus1000", 999000}, {998999, "plus1000", 999999},
                                                        {999899, "plus100", 999899},  {999988, "plus10", 999998},
@@ -239,10 +239,10 @@ class ToolDialogsTest : public QObject {
 
   // Closing the planet dialog while a graph window is open is refused.
   void planetDialogStaysWhileGraphOpen() {
-    ApplicationState s = germanstate();
+    GermanState s;
     ToolDialog dialog(PlanetDialog, s);
     dialog.show();
-    s.graphWindowOpen = true;
+    s.session.setGraphWindowOpen(true);
     QString message;
     QTimer::singleShot(50, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -251,7 +251,7 @@ class ToolDialogsTest : public QObject {
     dialog.reject();
     QCOMPARE(message, QStringLiteral("\n Bitte zuerst das Fenster mit der Grafik schließen!     \n\n"));
     QVERIFY(dialog.isVisible());
-    s.graphWindowOpen = false;
+    s.session.setGraphWindowOpen(false);
     dialog.reject();
     QVERIFY(!dialog.isVisible());
   }
@@ -270,8 +270,8 @@ class ToolDialogsTest : public QObject {
   void everyControlIsNamed() {
     QFETCH(QString, name);
     QFETCH(int, languagemode);
-    ApplicationState s = germanstate();
-    s.languagemode = static_cast<LanguageMode>(languagemode);
+    GermanState s;
+    s.application.languagemode = static_cast<LanguageMode>(languagemode);
     std::unique_ptr<QDialog> dialog;
     if (name == QLatin1String("main"))
       dialog = std::make_unique<MainDialog>(s);

@@ -17,9 +17,9 @@
 #include <memory>
 #include <utility>
 
-#include "app/application_state.h"
 #include "calendar/calendar.h"
 #include "ui/calendar_window.h"
+#include "ui/desktop_state.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
 #include "ui/sky_chart_window.h"
@@ -30,14 +30,14 @@ using namespace quendal;
 
 namespace {
 
-ApplicationState englishstate(int year = 0, int page = 0) {
-  ApplicationState s;
-  s.userlanguage = 1033;
-  s.languagemode = LanguageMode::english;
-  s.currentyear = year;
-  s.reportpage = page;
-  return s;
-}
+// English, at a calendar position.
+struct EnglishState : DesktopState {
+  explicit EnglishState(int year = 0, int page = 0) {
+    application.userlanguage = 1033;
+    application.languagemode = LanguageMode::english;
+    position.setPosition(year, page);
+  }
+};
 
 void key(QWidget& w, Qt::Key k, int times = 1) {
   for (int i = 0; i < times; ++i) QTest::keyClick(&w, k);
@@ -111,21 +111,21 @@ class WindowsTest : public QObject {
   }
   void calendarKeys() {
     QFETCH(QList<int>, c);
-    ApplicationState s = englishstate(c[0], c[1]);
+    EnglishState s(c[0], c[1]);
     CalendarWindow window(s);
     ::key(window, Qt::Key_F12, c[2]);
     QCOMPARE(window.view(), c[2]);
-    s.tablesStale = 0;
-    s.holidayTable = {};  // filled again only if the tables are rebuilt
+    window.tables().tablesStale = 0;
+    window.tables().holidayTable = {};  // filled again only if the tables are rebuilt
     ::key(window, Qt::Key(c[3]));
-    QCOMPARE((QList<int>{s.currentyear, s.reportpage}), (QList<int>{c[4], c[5]}));
+    QCOMPARE((QList<int>{s.position.currentyear(), s.position.reportpage()}), (QList<int>{c[4], c[5]}));
     if (c[2] == 2) {
       for (const char* button : {"monthback", "monthon"}) window.findChild<QAbstractButton*>(button)->click();
-      QCOMPARE(s.reportpage, c[5]);
+      QCOMPARE(s.position.reportpage(), c[5]);
     }
     window.resize(900, 600);
     window.grab();
-    QCOMPARE(s.holidayTable[0].year != 0, c[4] != c[0]);
+    QCOMPARE(window.tables().holidayTable[0].year != 0, c[4] != c[0]);
     QCOMPARE(window.display().year, c[4]);
     QCOMPARE(window.windowTitle(), QString::fromStdString(window.display().caption));
   }
@@ -135,29 +135,33 @@ class WindowsTest : public QObject {
   // its font; painting, shown or not, changes neither the state nor the
   // caption nor the size.
   void calendarPaintingOnlyPaints() {
-    ApplicationState s = englishstate(2024, 3);
+    EnglishState s(2024, 3);
     CalendarWindow window(s);
     QCOMPARE(window.windowTitle(), QStringLiteral(" March 2024 "));
     key(window, Qt::Key_Right);
-    QCOMPARE((QList<int>{s.currentyear, s.reportpage, window.display().month}), (QList<int>{2024, 4, 4}));
+    QCOMPARE((QList<int>{s.position.currentyear(), s.position.reportpage(), window.display().month}),
+             (QList<int>{2024, 4, 4}));
     QCOMPARE(window.windowTitle(), QStringLiteral(" April 2024 "));
 
-    s.currentyear = 1000;  // out of range, as the window would never leave it
-    s.reportpage = 13;
+    // Behind the window's back (it would refresh when told of a change):
+    // out of range, as the window would never leave it.
+    QSignalBlocker unobserved(s.position);
+    s.position.setPosition(1000, 13);
     window.setWindowTitle(QStringLiteral("Calendar"));
     window.resize(900, 600);
     const QImage picture = window.grab().toImage();
     QImage again(picture.size(), picture.format());
     window.render(&again);
     QCOMPARE(again, picture);
-    QCOMPARE((QList<int>{s.currentyear, s.reportpage, window.display().year, window.display().month}),
-             (QList<int>{1000, 13, 2024, 4}));
+    QCOMPARE(
+        (QList<int>{s.position.currentyear(), s.position.reportpage(), window.display().year, window.display().month}),
+        (QList<int>{1000, 13, 2024, 4}));
     QCOMPARE(window.windowTitle(), QStringLiteral("Calendar"));
     QCOMPARE(window.size(), QSize(900, 600));
 
     // As the start-up loop opens it: its own caption and geometry until shown.
-    s.currentyear = 2024;
-    s.reportpage = 4;
+    s.position.setPosition(2024, 4);
+    unobserved.unblock();
     window.setGeometry(10, 10, 300, 200);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -176,7 +180,7 @@ class WindowsTest : public QObject {
   // texts. In the active window the keys are the actions' shortcuts; with a
   // modifier the window's key handling reaches the same command.
   void calendarCommands() {
-    ApplicationState s = englishstate(2024, 3);
+    EnglishState s(2024, 3);
     CalendarWindow window(s);
     const QList<std::pair<Qt::Key, QString>> keys = {
         {Qt::Key_Left, "monthback"}, {Qt::Key_Right, "monthon"}, {Qt::Key_Down, "yearback"},  {Qt::Key_Up, "yearon"},
@@ -216,29 +220,29 @@ class WindowsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     KeyPresses presses;
     window.installEventFilter(&presses);
-    const int year = s.currentyear;
+    const int year = s.position.currentyear();
     QTest::keyClick(&window, Qt::Key_F4);
-    QCOMPARE(s.currentyear, year - 10);
+    QCOMPARE(s.position.currentyear(), year - 10);
     QCOMPARE(presses.keys, QList<int>{});
     QTest::keyClick(&window, Qt::Key_F4, Qt::ShiftModifier);
-    QCOMPARE(s.currentyear, year - 20);
+    QCOMPARE(s.position.currentyear(), year - 20);
     QCOMPARE(presses.keys, (QList<int>{Qt::Key_Shift, Qt::Key_F4}));
   }
 
   // F11 in English shows German labels; closing the window restores English.
   void calendarLanguageLastsWhileOpen() {
-    ApplicationState s = englishstate(2024, 3);
+    EnglishState s(2024, 3);
     {
       CalendarWindow window(s);
       QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Month +"));
       key(window, Qt::Key_F11);
-      QCOMPARE(s.language(), german);
+      QCOMPARE(s.application.language(), german);
       QCOMPARE(window.findChild<QAbstractButton*>("monthon")->text(), QStringLiteral("Monat +"));
       window.grab();
       QCOMPARE(window.windowTitle(), QStringLiteral(" März 2024 "));
     }
-    QCOMPARE(s.languagemode, LanguageMode::english);
-    QCOMPARE(s.language(), english);
+    QCOMPARE(s.application.languagemode, LanguageMode::english);
+    QCOMPARE(s.application.language(), english);
   }
 
   // F6 and F7 step through the configured places, in view 0 only.
@@ -247,7 +251,7 @@ class WindowsTest : public QObject {
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("51 N 28   000W 00 Greenwich\r\n52 N 31   013E 24 Berlin\r\n");
     ini.close();
-    ApplicationState s = englishstate(2024, 3);
+    EnglishState s(2024, 3);
     CalendarWindow window(s);
     QList<int> places;
     for (Qt::Key k : {Qt::Key_F7, Qt::Key_F7, Qt::Key_F6, Qt::Key_F12, Qt::Key_F7}) {
@@ -261,10 +265,10 @@ class WindowsTest : public QObject {
   // Right and Left wrap over 1000..4000, F8 and F9 step a century within it;
   // the buttons come back 350 ms after the last key, F2 hides them.
   void eotWindow() {
-    ApplicationState s = englishstate();
+    EnglishState s;
     {
       EquationOfTimeWindow window(s, 4000);
-      QVERIFY(s.graphWindowOpen);
+      QVERIFY(s.session.graphWindowOpen());
       window.show();
       window.resize(400, 200);
       window.update();
@@ -287,26 +291,26 @@ class WindowsTest : public QObject {
       QVERIFY(!window.findChild<QAbstractButton*>("button3")->isVisible());
       QVERIFY(!window.image().isNull());
     }
-    QVERIFY(!s.graphWindowOpen);
+    QVERIFY(!s.session.graphWindowOpen());
   }
 
   // South of the equator the chart opens with north at the top; the zoom
   // stops at 4.0; the solar-system views have no orientation buttons and
   // ignore F6 and F7.
   void skyChart() {
-    ApplicationState s = englishstate();
-    s.chart = {datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
+    EnglishState s;
+    s.chart.setState({datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12});
     SkyChartWindow window(s);
     QCOMPARE(window.orientation(), 2);
     key(window, Qt::Key_Up, 40);
     QVERIFY(qAbs(window.zoom() - 4.0) < 1e-9);
     key(window, Qt::Key_Right);
-    QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0);
+    QCOMPARE(s.chart.chartInstant(), datetojd(2024, 5, 10) + 1 / 24.0);
     QVERIFY(window.findChild<QAbstractButton*>("button7"));
     for (Qt::Key k : {Qt::Key_F12, Qt::Key_F6, Qt::Key_F7, Qt::Key_Right}) key(window, k);
     QCOMPARE((QList<int>{window.view(), window.orientation(), window.fullcircle()}), (QList<int>{1, 2, 0}));
     QVERIFY(!window.findChild<QAbstractButton*>("button7") && !window.findChild<QAbstractButton*>("button8"));
-    QCOMPARE(s.chart.chartInstant, datetojd(2024, 5, 10) + 1 / 24.0 + 7);
+    QCOMPARE(s.chart.chartInstant(), datetojd(2024, 5, 10) + 1 / 24.0 + 7);
   }
 
   // The graph windows' commands are actions with their keys, one command
@@ -314,8 +318,8 @@ class WindowsTest : public QObject {
   // A button triggers its command and leaves the buttons where they are; the
   // key of the same command hides them a while.
   void graphCommands() {
-    ApplicationState s = englishstate();
-    s.chart = {datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
+    EnglishState s;
+    s.chart.setState({datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12});
     SkyChartWindow sky(s);
     EquationOfTimeWindow window(s, 2024);
     for (const QWidget* w : {static_cast<QWidget*>(&sky), static_cast<QWidget*>(&window)}) {
@@ -340,9 +344,9 @@ class WindowsTest : public QObject {
   // "Datum" takes only the instant, "Ort" only the place, "Abbruch" nothing;
   // 31 February 2009 becomes 28 February.
   void positionDialogEndings() {
-    ApplicationState s = englishstate();
+    EnglishState s;
     const ChartState start{datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
-    s.chart = start;
+    s.chart.setState(start);
     const double instant = datetojd(2009, 2, 28) + 0.25;
     {
       ToolDialog dialog(PositionDialog, s);
@@ -354,24 +358,24 @@ class WindowsTest : public QObject {
       dialog.findChild<QAbstractButton*>("date")->click();
       QCOMPARE(dialog.number("day"), 28);
     }
-    QCOMPARE(s.chart.chartInstant, instant);
-    QCOMPARE(s.chart.chartLatitude, start.chartLatitude);
-    QCOMPARE(s.chart.chartLongitude, start.chartLongitude);
+    QCOMPARE(s.chart.chartInstant(), instant);
+    QCOMPARE(s.chart.chartLatitude(), start.chartLatitude);
+    QCOMPARE(s.chart.chartLongitude(), start.chartLongitude);
     ToolDialog(PositionDialog, s).findChild<QAbstractButton*>("place")->click();
-    QCOMPARE(s.chart.chartLatitude, 48.2);
-    QCOMPARE(s.chart.chartInstant, instant);
+    QCOMPARE(s.chart.chartLatitude(), 48.2);
+    QCOMPARE(s.chart.chartInstant(), instant);
     {
       ToolDialog dialog(PositionDialog, s);
       dialog.setnumber("year", 2010);
       dialog.findChild<QAbstractButton*>("cancel")->click();
     }
-    QCOMPARE(s.chart.chartInstant, instant);
+    QCOMPARE(s.chart.chartInstant(), instant);
   }
 
   // "Grafik" opens the graph with a message loop of its own; the dialog's
   // year follows the window's, and the flag is cleared when it closes.
   void graphFromDialog() {
-    ApplicationState s = englishstate();
+    EnglishState s;
     ToolDialog dialog(EquationOfTimeDialog, s);
     dialog.setModal(true);  // as the main dialog runs it
     dialog.show();
@@ -379,7 +383,7 @@ class WindowsTest : public QObject {
     Script script({[&] {
       auto* window = visible<EquationOfTimeWindow>();
       if (!window) return false;
-      open = s.graphWindowOpen;
+      open = s.session.graphWindowOpen();
       // Through the window system, where the dialog's modality would block a
       // window that does not belong to it.
       QTest::keyClick(window->windowHandle(), Qt::Key_Right);
@@ -389,7 +393,7 @@ class WindowsTest : public QObject {
     dialog.findChild<QAbstractButton*>("graph")->click();
     QCOMPARE(script.done, 1);
     QVERIFY(open);
-    QVERIFY(!s.graphWindowOpen);
+    QVERIFY(!s.session.graphWindowOpen());
     QCOMPARE(dialog.number("year"), 2025);
   }
 
@@ -397,12 +401,12 @@ class WindowsTest : public QObject {
   // closing it brings the main dialog back. With CAL on the command line
   // (mode 2): the calendar window only.
   void startupLoop() {
-    ApplicationState s = englishstate();
+    EnglishState s;
     AppMode mode = AppMode::equationoftimeonly;
     bool dialogseen = false;
     const auto closecalendar = [&] {
       auto* window = visible<CalendarWindow>();
-      if (window) mode = s.appMode, window->close();
+      if (window) mode = s.application.appMode, window->close();
       return window != nullptr;
     };
     {
@@ -421,8 +425,8 @@ class WindowsTest : public QObject {
       QCOMPARE(script.done, 3);
     }
     QCOMPARE(mode, AppMode::calendarfrommain);
-    QCOMPARE(s.appMode, AppMode::maindialog);
-    s.appMode = AppMode::calendaronly;
+    QCOMPARE(s.application.appMode, AppMode::maindialog);
+    s.application.appMode = AppMode::calendaronly;
     Script script({[&] {
       dialogseen = dialogseen || visible<MainDialog>();
       return closecalendar();

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
@@ -58,20 +59,22 @@ int wrapped(int year) {
 
 }  // namespace
 
-CalendarWindow::CalendarWindow(ApplicationState& state, QWidget* owner)
-    : QWidget(owner, Qt::Window), state_(state), savedlanguagemode_(state.languagemode) {
+CalendarWindow::CalendarWindow(DesktopState& state, QWidget* owner)
+    : QWidget(owner, Qt::Window), state_(state), savedlanguagemode_(state.application.languagemode) {
   setObjectName(QStringLiteral("calendar_window"));
   setFocusPolicy(Qt::StrongFocus);
   setWindowIcon(programicon("calendar"));
   createcommands();
   createbuttons();
-  readconfiguration(state_);
-  state_.tablesStale = 1;
+  loadconfiguration(state_.application);
   relabel();
   refresh();
+  connect(&state_.position, &CalendarPosition::changed, this, [this] {
+    if (!writingback_) refresh();
+  });
 }
 
-CalendarWindow::~CalendarWindow() { state_.languagemode = savedlanguagemode_; }
+CalendarWindow::~CalendarWindow() { state_.application.languagemode = savedlanguagemode_; }
 
 // The commands of the keys and the buttons belong to the button row: their
 // keys work without their being entries of the context menu, which lists the
@@ -94,10 +97,11 @@ void CalendarWindow::createcommands() {
 
   setContextMenuPolicy(Qt::ActionsContextMenu);
   // Without printing F3 does nothing and the menu has no entry for it.
-  print_ = addcommand(state_.printingEnabled ? this : nullptr, "print", {Qt::Key_F3}, [this] { print(); });
+  print_ = addcommand(state_.application.printingEnabled ? this : nullptr, "print", {Qt::Key_F3}, [this] { print(); });
   font_ = addcommand(this, "font", {Qt::Key_F2, Qt::Key_Plus}, [this] { togglefont(); });
   help_ = addcommand(this, "help", {Qt::Key_F1}, [this] { help(); });
-  icalendar_ = addcommand(this, "icalendar", {}, [this] { exporticalendarcommand(this, state_, state_.currentyear); });
+  icalendar_ = addcommand(this, "icalendar", {},
+                          [this] { exporticalendarcommand(this, state_.application, state_.position.currentyear()); });
 }
 
 QAction* CalendarWindow::addcommand(QWidget* holder, const char* name, const QList<QKeySequence>& keys,
@@ -132,7 +136,7 @@ void CalendarWindow::createbuttons() {
 }
 
 void CalendarWindow::relabel() {
-  const Language lang = state_.language();
+  const Language lang = state_.application.language();
   int right = 0;
   for (int i = 0; i < buttons_.size(); ++i) {
     QPushButton* button = buttons_[i].button;
@@ -163,21 +167,24 @@ QFont CalendarWindow::linefont() const {
 int CalendarWindow::lineheight() const { return QFontMetrics(linefont().resolve(font()), this).height(); }
 
 // Rebuilds what the window shows from the state (the year's tables when they
-// are stale, the display list), writes the position as limited back, sets the
-// caption, fits the window to the font when that changed or at the first show,
-// and repaints.
+// are stale, the display list), writes the position as limited back (without
+// refreshing again), sets the caption, fits the window to the font when that
+// changed or at the first show, and repaints.
 void CalendarWindow::refresh() {
-  const Language lang = state_.language();
+  const Language lang = state_.application.language();
+  CalendarPosition& position = state_.position;
   CalendarDisplayInputs in;
-  in.year = std::clamp(state_.currentyear, firstgregorianyear, lastcalendaryear);
-  in.month = state_.reportpage;
+  in.year = std::clamp(position.currentyear(), firstgregorianyear, lastcalendaryear);
+  in.month = position.reportpage();
   in.view = view_;
   in.placeindex = placeindex_;
-  in.places = state_.configuration.locationTable;
-  refreshcalendartables(in.year, view_, lang, state_.holidayTable, state_.eventTable, state_.tablesStale);
-  display_ = buildcalendardisplay(in, state_.holidayTable, state_.eventTable, lang);
-  state_.currentyear = display_.year;
-  state_.reportpage = display_.month;
+  in.places = state_.application.configuration.locationTable;
+  refreshcalendartables(in.year, view_, lang, tables_.holidayTable, tables_.eventTable, tables_.tablesStale);
+  display_ = buildcalendardisplay(in, tables_.holidayTable, tables_.eventTable, lang);
+  {
+    const QScopedValueRollback<bool> writingback(writingback_, true);
+    position.setPosition(display_.year, display_.month);
+  }
   placeindex_ = display_.placeindex;
   setWindowTitle(text(display_.caption));
   if (resizeflag_ && isVisible()) {
@@ -199,15 +206,20 @@ void CalendarWindow::fittofont() {
               std::max(minimumheight, std::min(linesheight, screenheight)));
 }
 
-void CalendarWindow::setyear(int year) {
-  state_.currentyear = wrapped(year);
-  state_.tablesStale = 1;
+// Moves the position to a month of a year (wrapped around the calendar's
+// years); the year's tables go stale when the year changes. The position's
+// changed() refreshes the window (every step changes it).
+void CalendarWindow::moveto(int year, int month) {
+  year = wrapped(year);
+  if (year != state_.position.currentyear()) tables_.tablesStale = 1;
+  state_.position.setPosition(year, month);
 }
 
 void CalendarWindow::stepmonth(int step) {
   if (view_ == holidayview) return;
-  int month = std::clamp(state_.reportpage, 1, 12) + step;
-  int year = state_.currentyear;
+  const CalendarPosition& position = state_.position;
+  int month = std::clamp(position.reportpage(), 1, 12) + step;
+  int year = position.currentyear();
   if (month < 1) {
     month = 12;
     --year;
@@ -215,30 +227,25 @@ void CalendarWindow::stepmonth(int step) {
     month = 1;
     ++year;
   }
-  state_.reportpage = month;
-  if (year != state_.currentyear) setyear(year);
-  refresh();
+  moveto(year, month);
 }
 
-void CalendarWindow::stepyear(int step) {
-  setyear(state_.currentyear + step);
-  refresh();
-}
+void CalendarWindow::stepyear(int step) { moveto(state_.position.currentyear() + step, state_.position.reportpage()); }
 
 // The decade and century keys step only as far as the calendar's years go.
 void CalendarWindow::stepyearwithin(int step) {
-  if (yearstepfits(state_.currentyear, step)) stepyear(step);
+  if (yearstepfits(state_.position.currentyear(), step)) stepyear(step);
 }
 
 void CalendarWindow::stepplace(int step) {
   if (view_ != monthcalendarview) return;
-  placeindex_ = toolsteps::steppedplace(state_, placeindex_, step);
+  placeindex_ = toolsteps::steppedplace(state_.application, placeindex_, step);
   refresh();
 }
 
 void CalendarWindow::nextview() {
   view_ = (view_ + 1) % calendarviews;
-  state_.tablesStale = 1;  // the views keep their moon phases to the minute or to the second
+  tables_.tablesStale = 1;  // the views keep their moon phases to the minute or to the second
   refresh();
 }
 
@@ -249,19 +256,21 @@ void CalendarWindow::togglefont() {
 }
 
 void CalendarWindow::togglelanguage() {
-  state_.togglelanguage();
-  state_.tablesStale = 1;  // the moon phases in the other time zone
+  state_.application.togglelanguage();
+  tables_.tablesStale = 1;  // the moon phases in the other time zone
   relabel();
   refresh();
 }
 
 void CalendarWindow::help() {
-  showwindowhelp(this, calendarwindowhelp(state_.printingEnabled, aboutplatform(), state_.language()));
+  const ApplicationState& app = state_.application;
+  showwindowhelp(this, calendarwindowhelp(app.printingEnabled, aboutplatform(), app.language()));
 }
 
 void CalendarWindow::print() {
-  if (state_.printingEnabled)
-    printText(this, displaysource(display_), QStringLiteral("Calendar"), germansystem(state_.userlanguage));
+  const ApplicationState& app = state_.application;
+  if (app.printingEnabled)
+    printText(this, displaysource(display_), QStringLiteral("Calendar"), germansystem(app.userlanguage));
 }
 
 void CalendarWindow::showEvent(QShowEvent* event) {

@@ -5,14 +5,18 @@
 // keys; six buttons trigger the commands of months, years, the view and the
 // help, the context menu offers printing, the font, the help and the
 // iCalendar export. F11 switches the language while the window is open.
+// The window shows the calendar position (ui/desktop_state.h) and refreshes
+// when it changes; its commands move it.
 #pragma once
 
 #include <QList>
 #include <QWidget>
 #include <functional>
 
-#include "app/application_state.h"
+#include "almanac/events.h"
+#include "calendar/holidays.h"
 #include "reports/calendar_display.h"
+#include "ui/desktop_state.h"
 
 class QAction;
 class QKeySequence;
@@ -20,11 +24,20 @@ class QPushButton;
 
 namespace quendal {
 
+// The year's holiday and event tables the views share, and 1 when they must
+// be rebuilt before a view draws (the commands that may change the shown
+// year set it; rebuilding clears it).
+struct CalendarTables {
+  HolidayTable holidayTable{};
+  EventTable eventTable{};
+  int tablesStale = 1;
+};
+
 class CalendarWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CalendarWindow(ApplicationState& state, QWidget* owner = nullptr);
+  explicit CalendarWindow(DesktopState& state, QWidget* owner = nullptr);
   // Restores the language mode of the window's creation.
   ~CalendarWindow() override;
 
@@ -33,6 +46,8 @@ class CalendarWindow : public QWidget {
   int fonttoggle() const { return fonttoggle_; }
   // The display list shown (what printing prints).
   const CalendarDisplay& display() const { return display_; }
+  // The year's tables the display list was built from.
+  CalendarTables& tables() { return tables_; }
   // The font of the lines: 0 the system's fixed-pitch font, 1 a smaller one.
   QFont linefont() const;
 
@@ -53,7 +68,7 @@ class CalendarWindow : public QWidget {
   void fittofont();
   int lineheight() const;
 
-  void setyear(int year);
+  void moveto(int year, int month);
   void stepmonth(int step);
   void stepyear(int step);
   void stepyearwithin(int step);
@@ -69,12 +84,14 @@ class CalendarWindow : public QWidget {
     Bilingual label;
   };
 
-  ApplicationState& state_;
+  DesktopState& state_;
   int view_ = monthcalendarview;
   int placeindex_ = 0;
   int fonttoggle_ = 0;
-  bool resizeflag_ = true;  // fit the window to the font at its next refresh while shown
+  bool resizeflag_ = true;    // fit the window to the font at its next refresh while shown
+  bool writingback_ = false;  // refresh() is writing the position as limited back
   LanguageMode savedlanguagemode_ = LanguageMode::automatic;
+  CalendarTables tables_;
   CalendarDisplay display_;
 
   QList<QAction*> commands_;  // every command, with its keys

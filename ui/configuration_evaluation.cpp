@@ -12,7 +12,7 @@ namespace quendal {
 void showConfigurationEvaluation(QWidget* owner, ApplicationState& state) {
   const LocalDateTime today = localnow();
   ConfigurationReportInputs in;
-  in.result = readconfiguration(state);
+  in.result = loadconfiguration(state);
   in.file = state.configuration.path;
   in.todayyear = today.year;
   in.todaymonth = today.month;

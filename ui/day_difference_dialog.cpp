@@ -1,7 +1,6 @@
 // DayDifferenceDialog: the difference between two dates.
 #include "reports/day_difference.h"
 #include "ui/configuration_evaluation.h"
-#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/tool_controls.h"
 #include "ui/tool_dialogs.h"
@@ -19,7 +18,7 @@ void calculate(ToolDialog& d) {
   in.year2 = d.number("year2");
   in.month2 = d.number("month2");
   in.day2 = d.number("day2");
-  in.direction = d.state().differenceDirection;
+  in.direction = d.state().session.differenceDirection();
   in.todayyear = today.year;
   in.todaymonth = today.month;
   in.todayday = today.day;
@@ -34,13 +33,14 @@ void calculate(ToolDialog& d) {
 }
 
 void direction(ToolDialog& d) {
-  d.state().differenceDirection = d.state().differenceDirection ? 0 : 1;
+  ToolSession& session = d.state().session;
+  session.setDifferenceDirection(session.differenceDirection() ? 0 : 1);
   d.recalculate();
 }
 
-void details(ToolDialog& d) { showConfigurationEvaluation(&d, d.state()); }
+void details(ToolDialog& d) { showConfigurationEvaluation(&d, d.state().application); }
 
-void closing(ToolDialog& d) { d.state().differenceDirection = 0; }
+void closing(ToolDialog& d) { d.state().session.setDifferenceDirection(0); }
 
 using namespace controls;
 

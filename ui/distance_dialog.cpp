@@ -36,14 +36,14 @@ struct DistanceState {
 
 // A configured place into the fields of a point (seconds 0).
 void loadplace(ToolDialog& d, int point, int index) {
-  writeplace(d, configuredplace(d.state(), index), pointkeys[point]);
+  writeplace(d, d.state().application.configuredplace(index), pointkeys[point]);
 }
 
 void calculate(ToolDialog& d) {
   DistanceInputs in;
   in.first = readplace(d, pointkeys[0]);
   in.second = readplace(d, pointkeys[1]);
-  in.places = d.state().configuration.locationTable;
+  in.places = d.state().application.configuration.locationTable;
   const DistanceReport r = builddistancereport(in, d.language());
   writeplace(d, r.corrected.first, pointkeys[0]);
   writeplace(d, r.corrected.second, pointkeys[1]);
@@ -51,7 +51,7 @@ void calculate(ToolDialog& d) {
 }
 
 void opening(ToolDialog& d) {
-  readconfiguration(d.state());
+  loadconfiguration(d.state().application);
   loadplace(d, 0, 0);
   loadplace(d, 1, 0);
 }
@@ -60,8 +60,13 @@ void opening(ToolDialog& d) {
 // second (the dialog's own index).
 template <int point, int step>
 void stepplace(ToolDialog& d) {
-  int& index = point == 0 ? d.state().locationindex : d.own<DistanceState>().secondplace;
-  index = toolsteps::steppedplace(d.state(), index, step);
+  DesktopState& s = d.state();
+  int& second = d.own<DistanceState>().secondplace;
+  const int index = toolsteps::steppedplace(s.application, point == 0 ? s.session.locationindex() : second, step);
+  if (point == 0)
+    s.session.setLocationindex(index);
+  else
+    second = index;
   loadplace(d, point, index);
   d.recalculate();
 }

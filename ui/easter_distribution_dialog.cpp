@@ -27,9 +27,9 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-// The feast the dialog opens with: the dialog selector.
+// The feast the dialog opens with: its initial listing.
 void opening(ToolDialog& d) {
-  d.own<EasterDistributionState>().feast = static_cast<EasterDistributionFeast>(d.state().dialogselector);
+  d.own<EasterDistributionState>().feast = static_cast<EasterDistributionFeast>(d.initiallisting());
 }
 
 // "Feiertag -" / "Feiertag +": the four feasts in a cycle.

@@ -38,10 +38,10 @@ void calculate(ToolDialog& d) {
   d.showreport(r.text);
 }
 
-// The listing the dialog opens with: the dialog selector, 1 the statistics,
+// The listing the dialog opens with: its initial listing, 1 the statistics,
 // the list otherwise.
 void opening(ToolDialog& d) {
-  d.own<EquationOfTimeState>().listing = d.state().dialogselector == eotstatistics ? eotstatistics : eotlist;
+  d.own<EquationOfTimeState>().listing = d.initiallisting() == eotstatistics ? eotstatistics : eotlist;
 }
 
 void show(ToolDialog& d, EotReportMode listing) {

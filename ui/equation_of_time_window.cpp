@@ -73,7 +73,7 @@ QString caption(int year) { return QStringLiteral("Equation of Time %1").arg(yea
 
 }  // namespace
 
-EquationOfTimeWindow::EquationOfTimeWindow(ApplicationState& state, int year, QWidget* owner)
+EquationOfTimeWindow::EquationOfTimeWindow(DesktopState& state, int year, QWidget* owner)
     : GraphWindow(state, QStringLiteral("EquationofTime"), owner), year_(std::clamp(year, firstyear, lastyear)) {
   setObjectName(QStringLiteral("equation_of_time_window"));
   createcommands();
@@ -94,7 +94,7 @@ void EquationOfTimeWindow::setyear(int year) {
 }
 
 void EquationOfTimeWindow::help() {
-  showwindowhelp(this, eotwindowhelp(state_.printingEnabled, aboutplatform(), language()));
+  showwindowhelp(this, eotwindowhelp(state_.application.printingEnabled, aboutplatform(), language()));
 }
 
 bool EquationOfTimeWindow::needsresize(int w, int h) {

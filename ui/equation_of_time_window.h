@@ -12,7 +12,7 @@ class EquationOfTimeWindow : public GraphWindow {
   Q_OBJECT
 
  public:
-  EquationOfTimeWindow(ApplicationState& state, int year, QWidget* owner = nullptr);
+  EquationOfTimeWindow(DesktopState& state, int year, QWidget* owner = nullptr);
 
   int year() const { return year_; }
 

@@ -34,11 +34,14 @@ constexpr int imagemargin = 100;
 
 }  // namespace
 
-GraphWindow::GraphWindow(ApplicationState& state, const QString& documentname, QWidget* owner)
-    : QWidget(owner, Qt::Window), state_(state), documentname_(documentname), savedlanguagemode_(state.languagemode) {
+GraphWindow::GraphWindow(DesktopState& state, const QString& documentname, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      state_(state),
+      documentname_(documentname),
+      savedlanguagemode_(state.application.languagemode) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
-  state_.graphWindowOpen = true;
+  state_.session.setGraphWindowOpen(true);
   timer_ = new QTimer(this);
   timer_->setSingleShot(true);
   timer_->setInterval(buttonsmilliseconds);
@@ -54,7 +57,7 @@ GraphWindow::GraphWindow(ApplicationState& state, const QString& documentname, Q
   help_ = addcommand("help", {Qt::Key_F1}, ByKey::keepbuttons, [this] { help(); });
   addAction(help_);
   print_ = addcommand("print", {Qt::Key_F3}, ByKey::keepbuttons, [this] { print(); });
-  if (state_.printingEnabled) addAction(print_);
+  if (state_.application.printingEnabled) addAction(print_);
   addcommand("buttons", {Qt::Key_F2}, ByKey::keepbuttons, [this] { togglebuttons(); });
   addcommand("language", {Qt::Key_F11}, ByKey::keepbuttons, [this] { togglelanguage(); });
   addcommand("close", {Qt::Key_Escape}, ByKey::keepbuttons, [this] { close(); });
@@ -62,8 +65,8 @@ GraphWindow::GraphWindow(ApplicationState& state, const QString& documentname, Q
 }
 
 GraphWindow::~GraphWindow() {
-  state_.languagemode = savedlanguagemode_;
-  state_.graphWindowOpen = false;
+  state_.application.languagemode = savedlanguagemode_;
+  state_.session.setGraphWindowOpen(false);
 }
 
 QImage GraphWindow::image() const {
@@ -139,7 +142,7 @@ void GraphWindow::togglebuttons() {
 }
 
 void GraphWindow::togglelanguage() {
-  state_.togglelanguage();
+  state_.application.togglelanguage();
   const Language lang = language();
   for (Button& b : buttons_) b.button->setText(inlanguage(b.label, lang));
   relabelcommands();
@@ -154,7 +157,7 @@ void GraphWindow::relabelcommands() {
 }
 
 void GraphWindow::print() {
-  if (!state_.printingEnabled) return;
+  if (!state_.application.printingEnabled) return;
   printBitmap(this, image(), width(), height(), documentname_, language());
 }
 

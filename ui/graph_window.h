@@ -15,8 +15,8 @@
 #include <functional>
 #include <span>
 
-#include "app/application_state.h"
 #include "calendar/text.h"
+#include "ui/desktop_state.h"
 
 class QAction;
 class QKeySequence;
@@ -55,7 +55,7 @@ class GraphWindow : public QWidget {
 
  protected:
   // documentname: the print job's name.
-  GraphWindow(ApplicationState& state, const QString& documentname, QWidget* owner);
+  GraphWindow(DesktopState& state, const QString& documentname, QWidget* owner);
 
   // What a command triggered by a key does to the buttons: nothing, or hide
   // them until 350 ms after the last key (the commands that move through
@@ -68,7 +68,7 @@ class GraphWindow : public QWidget {
   // The buttons of the window as they are now (a view may have others).
   void setbuttons(const ButtonRow& row, std::span<const ButtonEntry> buttons);
 
-  Language language() const { return state_.language(); }
+  Language language() const { return state_.application.language(); }
 
   // The help box (F1).
   virtual void help() = 0;
@@ -84,7 +84,7 @@ class GraphWindow : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
-  ApplicationState& state_;
+  DesktopState& state_;
 
  private:
   struct Button {

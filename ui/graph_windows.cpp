@@ -27,7 +27,7 @@ namespace toolsteps {
 
 void opengraphwindow(ToolDialog& dialog, GraphWindowKind kind) {
   const bool skychart = kind == GraphWindowKind::skychart;
-  if (dialog.state().graphWindowOpen) {
+  if (dialog.state().session.graphWindowOpen()) {
     informationbox(&dialog, QStringLiteral(" Information"), inlanguage(graphwindowalreadyopen, dialog.language()));
     return;
   }

@@ -15,30 +15,29 @@ constexpr int january = 1;                  // the report pages of the months
 constexpr int december = 12;
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  const LargeView r = buildlargeview({s.currentyear, s.reportpage}, d.language());
+  const CalendarPosition& p = d.state().position;
+  const LargeView r = buildlargeview({p.currentyear(), p.reportpage()}, d.language());
   if (!r.built) return;
   d.showreport(r.text);
 }
 
 // "Feiertage": the holiday list.
 void holidays(ToolDialog& d) {
-  d.state().reportpage = holidaylist;
+  d.state().position.setReportpage(holidaylist);
   d.recalculate();
 }
 
 // "Minus": the month before (January goes to December of the year before,
 // never below 1583); the holiday list counts as January.
 void minus(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  const int month = std::max(s.reportpage, january) - 1;
+  CalendarPosition& p = d.state().position;
+  const int month = std::max(p.reportpage(), january) - 1;
   if (month >= january) {
-    s.reportpage = month;
-  } else if (s.currentyear > gregorian.first) {
-    --s.currentyear;
-    s.reportpage = december;
+    p.setReportpage(month);
+  } else if (p.currentyear() > gregorian.first) {
+    p.setPosition(p.currentyear() - 1, december);
   } else {
-    s.reportpage = january;
+    p.setReportpage(january);
   }
   d.recalculate();
 }
@@ -46,13 +45,12 @@ void minus(ToolDialog& d) {
 // "Plus": the month after (December goes to January of the year after,
 // never above 9999).
 void plus(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  const int month = std::clamp(s.reportpage, holidaylist, december) + 1;
+  CalendarPosition& p = d.state().position;
+  const int month = std::clamp(p.reportpage(), holidaylist, december) + 1;
   if (month <= december) {
-    s.reportpage = month;
-  } else if (s.currentyear < gregorian.last) {
-    ++s.currentyear;
-    s.reportpage = january;
+    p.setReportpage(month);
+  } else if (p.currentyear() < gregorian.last) {
+    p.setPosition(p.currentyear() + 1, january);
   }
   d.recalculate();
 }

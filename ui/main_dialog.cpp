@@ -69,19 +69,20 @@ constexpr Bilingual gregorianlimittext{"\n Nur für den Gregoranischen Kalender!
 
 // What a tool button opens.
 enum class Opens {
-  tool,            // the tool dialog, with the dialog selector
+  tool,            // the tool dialog, on its listing
   gregoriantool,   // the same for Gregorian years only, the year and month saved first
   calendarwindow,  // the calendar window in place of the main dialog
 };
 
-// A tool button: its object name, its label, what it opens; recomputes: the
-// report built again when the dialog returns.
+// A tool button: its object name, its label, what it opens (a tool dialog
+// on which listing); recomputes: the report built again when the dialog
+// returns.
 struct ToolButton {
   const char* key;
   Bilingual label;
   Opens opens;
   const ToolDialogTable* table = nullptr;
-  int selector = 0;
+  int listing = 0;
   bool recomputes = false;
 };
 
@@ -107,7 +108,7 @@ constexpr ToolButton toolbuttons[] = {
 
 }  // namespace
 
-MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner), state_(state) {
+MainDialog::MainDialog(DesktopState& state, QWidget* owner) : QDialog(owner), state_(state) {
   setObjectName(QStringLiteral("main"));
   timer_ = new QTimer(this);
   timer_->setSingleShot(true);
@@ -121,16 +122,16 @@ MainDialog::MainDialog(ApplicationState& state, QWidget* owner) : QDialog(owner)
   relabel();
   // Back from the calendar window: the position saved by the large view or
   // the month overview.
-  if (state_.savedyear != 0) {
-    state_.currentyear = state_.savedyear;
-    state_.reportpage = state_.savedmonth;
-    year_->setNumber(state_.currentyear);
-    month_->setNumber(state_.reportpage);
+  CalendarPosition& position = state_.position;
+  if (position.savedyear() != 0) {
+    position.restoresavedposition();
+    year_->setNumber(position.currentyear());
+    month_->setNumber(position.reportpage());
   }
   evaluate();
 }
 
-Language MainDialog::language() const { return state_.language(); }
+Language MainDialog::language() const { return state_.application.language(); }
 
 void MainDialog::build() {
   yearlabel_ = new QLabel(this);
@@ -184,7 +185,7 @@ void MainDialog::build() {
   const auto open = [this](const ToolButton& tool) {
     switch (tool.opens) {
       case Opens::tool:
-        runtool(*tool.table, tool.selector);
+        runtool(*tool.table, tool.listing);
         break;
       case Opens::gregoriantool:
         rungregoriantool(*tool.table);
@@ -226,7 +227,7 @@ void MainDialog::build() {
 
   WindowMenu::Commands commands;
   commands.wikipedia = true;
-  commands.print = state_.printingEnabled;
+  commands.print = state_.application.printingEnabled;
   commands.about = true;
   commands.icalendar = true;
   menu_ = new WindowMenu(this, commands);
@@ -234,7 +235,7 @@ void MainDialog::build() {
   connect(menu_, &WindowMenu::printRequested, this, &MainDialog::print);
   connect(menu_, &WindowMenu::aboutRequested, this, &MainDialog::about);
   connect(menu_, &WindowMenu::icalendarRequested, this,
-          [this] { exporticalendarcommand(this, state_, state_.currentyear); });
+          [this] { exporticalendarcommand(this, state_.application, state_.position.currentyear()); });
   report_->setWindowCommands(menu_->actions());
 
   resize(dialogunits(font(), widthunits, heightunits).expandedTo(minimumSizeHint()));
@@ -250,14 +251,14 @@ void MainDialog::relabel() {
   today_->setToolTip(todaytext);
   today_->setAccessibleName(todaytext);
   for (const Button& b : buttons_) b.button->setText(inlanguage(b.label, lang));
-  if (state_.linuxFontToggle) linuxfont_->setText(QStringLiteral("Normal Font"));
+  if (state_.fonts.linuxFontToggle()) linuxfont_->setText(QStringLiteral("Normal Font"));
   menu_->relabel(lang);
   report_->setAccessibleName(windowTitle() + inlanguage(reportname, lang));
   setmaincaption();
 }
 
 void MainDialog::setmaincaption() {
-  const CaptionIcon ci = mainreportcaption(state_.reportpage);
+  const CaptionIcon ci = mainreportcaption(state_.position.reportpage());
   setWindowTitle(inlanguage(ci.caption, language()));
   report_->setAccessibleName(windowTitle() + inlanguage(reportname, language()));
 }
@@ -278,7 +279,7 @@ void MainDialog::evaluate() {
     } else if (year < firstcalendaryear || year > lastcalendaryear) {
       showmessage(yearrangemessage);
     } else {
-      state_.currentyear = year;
+      state_.position.setCurrentyear(year);
       yearaccepted = true;
     }
   }
@@ -287,43 +288,43 @@ void MainDialog::evaluate() {
     if (!readunsigned(month_->text(), month)) {
       // The report of the year keeps the page it had; then the page is 0.
       if (yearaccepted) buildreport();
-      state_.reportpage = 0;
+      state_.position.setReportpage(0);
       return;
     }
-    state_.reportpage = month;
+    state_.position.setReportpage(month);
   }
   if (yearaccepted) buildreport();
 }
 
 void MainDialog::buildreport() {
   const LocalDateTime now = localnow();
+  ApplicationState& app = state_.application;
   MainReportInputs in;
-  in.year = state_.currentyear;
-  in.page = state_.reportpage;
+  in.year = state_.position.currentyear();
+  in.page = state_.position.reportpage();
   in.todayyear = now.year;
   in.todaymonth = now.month;
   in.todayday = now.day;
   in.system = systemversion();
-  in.languagemode = state_.languagemode;
-  in.languageoverride = state_.languageoverride;
-  in.userlanguage = state_.userlanguage;
-  const MainReport r = buildmainreport(in, state_.language());
+  in.languagemode = app.languagemode;
+  in.languageoverride = app.languageoverride;
+  in.userlanguage = app.userlanguage;
+  const MainReport r = buildmainreport(in, app.language());
   if (!r.built) return;
-  state_.currentyear = r.year;
-  state_.reportpage = r.page;
-  state_.languagemode = r.languagemode;
+  state_.position.setPosition(r.year, r.page);
+  app.languagemode = r.languagemode;
   if (in.page == languagepage) {
     month_->setNumber(0);
     relabel();
   }
-  report_->setReport(QString::fromStdString(r.text),
-                     reportfont(reportfontchoice(state_.fixedFontToggle, state_.linuxFontToggle, r.proportionalfont)));
+  const QString shown = QString::fromStdString(r.text);
+  report_->setReport(shown, state_.fonts.font(r.proportionalfont));
   report_->show();
   report_->widenwindowtofit();
   setWindowTitle(QString::fromUtf8(r.caption));
   setWindowIcon(programicon(r.icon));
   report_->setAccessibleName(windowTitle() + inlanguage(reportname, r.language));
-  state_.reportBuffer = r.text;
+  state_.lastreport.setReportBuffer(shown);
   emit reportUpdated();
 }
 
@@ -337,68 +338,67 @@ void MainDialog::showmessage(const char* text) {
 // today's month.
 void MainDialog::today() {
   const LocalDateTime now = localnow();
-  state_.reportpage = state_.reportpage >= 1 && state_.reportpage <= lastmonthpage ? 0 : now.month;
-  state_.currentyear = now.year;
-  year_->setNumber(state_.currentyear);
-  month_->setNumber(state_.reportpage);
+  CalendarPosition& position = state_.position;
+  const int page = position.reportpage();
+  position.setPosition(now.year, page >= 1 && page <= lastmonthpage ? 0 : now.month);
+  year_->setNumber(position.currentyear());
+  month_->setNumber(position.reportpage());
   buildreport();
 }
 
 void MainDialog::togglelanguage() {
-  state_.languagemode = language() != english ? LanguageMode::english : LanguageMode::german;
+  state_.application.languagemode = language() != english ? LanguageMode::english : LanguageMode::german;
   relabel();
   buildreport();
 }
 
 void MainDialog::togglelinuxfont() {
-  state_.linuxFontToggle = state_.linuxFontToggle ? 0 : 1;
-  state_.fixedFontToggle = 1;
+  state_.fonts.togglelinuxfont();
   relabel();
   buildreport();
 }
 
 void MainDialog::togglefont() {
-  if (!state_.linuxFontToggle) state_.fixedFontToggle = state_.fixedFontToggle ? 0 : 1;
+  state_.fonts.togglefont();
   buildreport();
 }
 
-void MainDialog::print() { showPrintPreview(this, state_); }
+void MainDialog::print() {
+  showPrintPreview(this, state_.application, state_.lastreport.reportBuffer(), state_.fonts.font());
+}
 
 void MainDialog::wikipedia() {
-  openwebaddress((state_.reportpage != 0 ? zellerarticle : computusarticle).in(language()));
+  openwebaddress((state_.position.reportpage() != 0 ? zellerarticle : computusarticle).in(language()));
 }
 
 void MainDialog::webpage() { openwebaddress(language() == english ? downloadpageenglish : downloadpagegerman); }
 
-void MainDialog::about() { showAboutBox(this, state_); }
+void MainDialog::about() { showAboutBox(this, state_.application); }
 
 void MainDialog::calendar() {
-  if (state_.currentyear < firstgregorianyear) {
+  if (state_.position.currentyear() < firstgregorianyear) {
     gregorianlimit();
     return;
   }
-  state_.appMode = AppMode::calendarfrommain;
+  state_.application.appMode = AppMode::calendarfrommain;
   accept();
 }
 
-void MainDialog::runtool(const ToolDialogTable& table, int selector) {
-  state_.dialogselector = selector;
+void MainDialog::runtool(const ToolDialogTable& table, int listing) {
   setWindowTitle(inlanguage(toolcaption, language()));
   {
-    ToolDialog dialog(table, state_, this);
+    ToolDialog dialog(table, state_, this, listing);
     dialog.exec();
   }
-  state_.locationindex = 0;
-  state_.dialogselector = 0;
+  state_.session.setLocationindex(0);
   setmaincaption();
 }
 
 // The large view and the month overview: the year and month saved first
 // (the dialogs restore them when they close); Gregorian years only.
 void MainDialog::rungregoriantool(const ToolDialogTable& table) {
-  state_.savedyear = state_.currentyear;
-  state_.savedmonth = state_.reportpage;
-  if (state_.currentyear < firstgregorianyear) {
+  state_.position.saveposition();
+  if (state_.position.currentyear() < firstgregorianyear) {
     gregorianlimit();
     return;
   }

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "app/application_state.h"
+#include "ui/desktop_state.h"
 
 class QAbstractButton;
 class QLabel;
@@ -26,7 +26,7 @@ class MainDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit MainDialog(ApplicationState& state, QWidget* owner = nullptr);
+  explicit MainDialog(DesktopState& state, QWidget* owner = nullptr);
 
   ReportField* reportfield() const { return report_; }
 
@@ -58,11 +58,11 @@ class MainDialog : public QDialog {
   void webpage();
   void about();
   void calendar();
-  void runtool(const ToolDialogTable& table, int selector = 0);
+  void runtool(const ToolDialogTable& table, int listing = 0);
   void rungregoriantool(const ToolDialogTable& table);
   void gregorianlimit();
 
-  ApplicationState& state_;
+  DesktopState& state_;
   NumberField* year_ = nullptr;
   NumberField* month_ = nullptr;
   QLabel* yearlabel_ = nullptr;

@@ -15,37 +15,36 @@ constexpr int january = 1;
 constexpr int december = 12;
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  readconfiguration(s);
-  const MonthOverview r =
-      buildmonthoverview({s.currentyear, s.reportpage, s.locationindex, s.configuration.locationTable}, d.language());
-  s.currentyear = r.year;
-  s.reportpage = r.month;
+  DesktopState& s = d.state();
+  loadconfiguration(s.application);
+  const MonthOverview r = buildmonthoverview({s.position.currentyear(), s.position.reportpage(),
+                                              s.session.locationindex(), s.application.configuration.locationTable},
+                                             d.language());
+  s.position.setPosition(r.year, r.month);
   d.setdialogicon(r.icon);
   d.showreport(r.text);
 }
 
-void opening(ToolDialog& d) { d.state().locationindex = 0; }
+void opening(ToolDialog& d) { d.state().session.setLocationindex(0); }
 
 // "Monat -" / "Monat +": the month with year carry, the position kept
 // within January 1583..January 9999.
 void stepmonth(ToolDialog& d, int months) {
-  ApplicationState& s = d.state();
-  int month = std::clamp(s.reportpage, january, december) + months;
-  int year = s.currentyear;
+  CalendarPosition& p = d.state().position;
+  int month = std::clamp(p.reportpage(), january, december) + months;
+  int year = p.currentyear();
   if (month > december) month = january, ++year;
   if (month < january) month = december, --year;
   if (year > gregorian.last || year < gregorian.first)
     year = std::clamp(year, gregorian.first, gregorian.last), month = january;
-  s.currentyear = year;
-  s.reportpage = month;
+  p.setPosition(year, month);
   d.recalculate();
 }
 
 // "Jahr -" / "Jahr +": the year within 1583..9999.
 void stepyear(ToolDialog& d, int years) {
-  ApplicationState& s = d.state();
-  s.currentyear = std::clamp(s.currentyear + years, gregorian.first, gregorian.last);
+  CalendarPosition& p = d.state().position;
+  p.setCurrentyear(std::clamp(p.currentyear() + years, gregorian.first, gregorian.last));
   d.recalculate();
 }
 
@@ -56,7 +55,8 @@ void nextyear(ToolDialog& d) { stepyear(d, 1); }
 
 // "Pos -" / "Pos +": the configured place of the location index.
 void stepplace(ToolDialog& d, int step) {
-  d.state().locationindex = toolsteps::steppedplace(d.state(), d.state().locationindex, step);
+  DesktopState& s = d.state();
+  s.session.setLocationindex(toolsteps::steppedplace(s.application, s.session.locationindex(), step));
   d.recalculate();
 }
 

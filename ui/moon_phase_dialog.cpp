@@ -90,15 +90,14 @@ void dayback(ToolDialog& d) { stepday(d, -1); }
 void dayon(ToolDialog& d) { stepday(d, 1); }
 
 void font(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  if (!s.linuxFontToggle) s.fixedFontToggle = s.fixedFontToggle ? 0 : 1;
+  d.state().fonts.togglefont();
   d.recalculate();
 }
 
-// The page the dialog opens on: the dialog selector ("Jahreszeit..." in the
+// The page the dialog opens on: its initial listing ("Jahreszeit..." in the
 // main dialog opens the seasons).
 void opening(ToolDialog& d) {
-  d.own<MoonPhaseState>().listing = static_cast<MoonReportPage>(d.state().dialogselector);
+  d.own<MoonPhaseState>().listing = static_cast<MoonReportPage>(d.initiallisting());
   d.setshown("utc", false);
   d.setshown("minutes", false);
 }

@@ -18,7 +18,7 @@ GeoPlace readplace(const ToolDialog& dialog, const PlaceKeys& keys) {
 
 bool positionmode(ToolDialog& dialog) { return dialog.own<PlaceState>().fromtable; }
 
-int placeindex(ToolDialog& dialog) { return positionmode(dialog) ? dialog.state().locationindex : -1; }
+int placeindex(ToolDialog& dialog) { return positionmode(dialog) ? dialog.state().session.locationindex() : -1; }
 
 void writeplace(ToolDialog& dialog, const GeoPlace& place, const PlaceKeys& keys) {
   dialog.setnumber(keys.latitude, place.latitudedegrees);
@@ -34,8 +34,8 @@ void writeplace(ToolDialog& dialog, const GeoPlace& place, const PlaceKeys& keys
 
 namespace {
 void stepplace(ToolDialog& dialog, int step) {
-  ApplicationState& state = dialog.state();
-  state.locationindex = toolsteps::steppedplace(state, state.locationindex, step);
+  DesktopState& state = dialog.state();
+  state.session.setLocationindex(toolsteps::steppedplace(state.application, state.session.locationindex(), step));
   dialog.own<PlaceState>().fromtable = true;
   dialog.recalculate();
 }

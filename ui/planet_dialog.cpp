@@ -18,6 +18,9 @@ constexpr YearRange years{1000, 3000};  // the years of the report
 struct PlanetState {
   bool ephemerides = false;  // "Liste <->": the ephemeris list instead of the positions
   bool allbodies = false;    // "Alle" last checked every body (and offers "Keine Plan." next)
+  // The delta T hand-shake: "DeltaT:" holds a value for the next report
+  // (typed by the user, or computed by the report and handed back).
+  bool deltaTPending = false;
 };
 
 // Check boxes of the bodies, index 1..11 of the report.
@@ -25,15 +28,17 @@ const char* const bodykeys[planetreportbodies + 1] = {"",       "mercury", "venu
                                                       "saturn", "uranus",  "neptune", "pluto", "sun",  "moon"};
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  readconfiguration(s);
+  DesktopState& s = d.state();
+  ApplicationState& app = s.application;
+  PlanetState& planet = d.own<PlanetState>();
+  loadconfiguration(app);
   PlanetInputs in;
   readdatetime(d, in, &PlanetInputs::halfzone);
   in.place = readplace(d);
   in.placeindex = placeindex(d);
-  in.places = s.configuration.locationTable;
+  in.places = app.configuration.locationTable;
   in.deltat = d.number("deltat");
-  in.deltaTPending = s.deltaTPending;
+  in.deltaTPending = planet.deltaTPending;
   in.temperature = d.number("temperature");
   in.pressure = d.number("pressure");
   in.step = d.number("step");
@@ -46,9 +51,9 @@ void calculate(ToolDialog& d) {
   in.sexagesimal = d.checked("sexagesimal");
   in.details = d.checked("details");
   for (int b = 1; b <= planetreportbodies; ++b) in.bodies[b] = d.checked(bodykeys[b]);
-  in.zodiacEnabled = s.zodiacEnabled;
+  in.zodiacEnabled = app.zodiacEnabled;
   const PlanetReport r =
-      d.own<PlanetState>().ephemerides ? buildephemerislist(in, d.language()) : buildplanetreport(in, d.language());
+      planet.ephemerides ? buildephemerislist(in, d.language()) : buildplanetreport(in, d.language());
   const PlanetInputs& c = r.corrected;
   writedatetime(d, c, &PlanetInputs::halfzone);
   writeplace(d, c.place);
@@ -57,7 +62,7 @@ void calculate(ToolDialog& d) {
   d.setnumber("step", c.step);
   d.setchecked("altaz", c.altaz);
   d.setnumber("deltat", c.deltat);
-  s.deltaTPending = c.deltaTPending;
+  planet.deltaTPending = c.deltaTPending;
   if (r.deltatcomputed) {
     // The first half of the delta T hand-shake: the field now holds the
     // computed value, and the report runs again with it at once (the
@@ -65,13 +70,13 @@ void calculate(ToolDialog& d) {
     if (c.deltaTPending) d.recalculate();
     return;
   }
-  s.chart = {r.jd, r.longitude, r.latitude, r.displayword};
+  s.chart.setState({r.jd, r.longitude, r.latitude, r.displayword});
   d.showreport(r.text);
 }
 
 // A change of "DeltaT:" typed by the user: the next report uses it.
 void deltatedited(ToolDialog& d) {
-  d.state().deltaTPending = true;
+  d.own<PlanetState>().deltaTPending = true;
   d.restarttimer();
 }
 
@@ -98,7 +103,7 @@ void dayon(ToolDialog& d) { toolsteps::stepdayinzone(d, 1, years); }
 
 void graph(ToolDialog& d) { toolsteps::opengraphwindow(d, GraphWindowKind::skychart); }
 
-void closing(ToolDialog& d) { d.state().deltaTPending = false; }
+void closing(ToolDialog& d) { d.own<PlanetState>().deltaTPending = false; }
 
 using namespace controls;
 

@@ -28,32 +28,30 @@ void writetime(ToolDialog& d, const ChartLocalTime& t) {
 }
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
+  DesktopState& s = d.state();
   if (d.length("year") < d.table().yearcharacters || !d.isnumber("year")) return;
-  if (!positionmode(d)) readconfiguration(s);
+  if (!positionmode(d)) loadconfiguration(s.application);
   ChartPositionInputs in;
   in.place = readplace(d, keys);
   in.placeindex = placeindex(d);
-  in.places = s.configuration.locationTable;
+  in.places = s.application.configuration.locationTable;
   readdatetime(d, in, &ChartPositionInputs::halfzone);
   const ChartPosition r = buildchartposition(in, d.language());
   const ChartPositionInputs& c = r.corrected;
   writeplace(d, c.place, keys);
   writedatetime(d, c, &ChartPositionInputs::halfzone);
-  s.chart.enteredInstant = r.instant;
-  s.chart.enteredLatitude = r.latitude;
-  s.chart.enteredLongitude = r.longitude;
+  s.chart.setEntered(r.instant, r.latitude, r.longitude);
   d.showreport(r.text);
 }
 
 // The fields at opening: the chart's instant in the dialog's zone, the first
 // configured place; "Pos. -" / "Pos. +" count from it.
 void opening(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  s.locationindex = 0;
-  readconfiguration(s);
-  writetime(d, chartlocaltime(s.chart.chartInstant, d.language()));
-  GeoPlace first = configuredplace(s, 0);
+  DesktopState& s = d.state();
+  s.session.setLocationindex(0);
+  loadconfiguration(s.application);
+  writetime(d, chartlocaltime(s.chart.chartInstant(), d.language()));
+  GeoPlace first = s.application.configuredplace(0);
   first.latitudeseconds = 0;
   first.longitudeseconds = 0;
   writeplace(d, first, keys);
@@ -65,26 +63,20 @@ void now(ToolDialog& d) {
   d.recalculate();
 }
 
-void takeinstant(ChartState& c) { c.chartInstant = c.enteredInstant; }
-void takeplace(ChartState& c) {
-  c.chartLatitude = c.enteredLatitude;
-  c.chartLongitude = c.enteredLongitude;
-}
-
 void ok(ToolDialog& d) {
   d.recalculate();
-  takeinstant(d.state().chart);
-  takeplace(d.state().chart);
+  d.state().chart.takeenteredinstant();
+  d.state().chart.takeenteredplace();
   d.accept();
 }
 void dateonly(ToolDialog& d) {
   d.recalculate();
-  takeinstant(d.state().chart);
+  d.state().chart.takeenteredinstant();
   d.accept();
 }
 void placeonly(ToolDialog& d) {
   d.recalculate();
-  takeplace(d.state().chart);
+  d.state().chart.takeenteredplace();
   d.accept();
 }
 void cancel(ToolDialog& d) { d.reject(); }

@@ -20,8 +20,8 @@ const char* const planetkeys[] = {"mercury", "venus", "mars", "jupiter", "saturn
 static_assert(std::size(planetkeys) == std::extent_v<decltype(RisesInputs::planets)>);
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  readconfiguration(s);
+  DesktopState& s = d.state();
+  loadconfiguration(s.application);
   RisesInputs in;
   in.year = d.number("year");
   in.month = d.number("month");
@@ -34,8 +34,8 @@ void calculate(ToolDialog& d) {
   in.seconds = d.checked("seconds") ? 1 : 0;
   for (std::size_t p = 0; p < std::size(planetkeys); ++p) in.planets[p] = d.checked(planetkeys[p]) ? 1 : 0;
   in.positionmode = positionmode(d) ? 1 : 0;
-  in.locationindex = s.locationindex;
-  in.places = s.configuration.locationTable;
+  in.locationindex = s.session.locationindex();
+  in.places = s.application.configuration.locationTable;
   const RisesReport r = buildrisesreport(in, d.language());
   const RisesInputs& c = r.corrected;
   d.date = {c.year, c.month, c.day};

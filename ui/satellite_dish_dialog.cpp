@@ -21,8 +21,8 @@ constexpr OrbitalPosition astra3{.degrees = 23, .tenths = 5};
 constexpr OrbitalPosition hotbird{.degrees = 13, .tenths = 0};
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  readconfiguration(s);
+  ApplicationState& s = d.state().application;
+  loadconfiguration(s);
   DishInputs in;
   in.satellitedegrees = d.number("satellite");
   in.satellitetenths = d.number("tenths");

@@ -13,8 +13,8 @@ namespace {
 constexpr YearRange years{1800, 2200};  // the years of the report
 
 void calculate(ToolDialog& d) {
-  ApplicationState& s = d.state();
-  readconfiguration(s);
+  ApplicationState& s = d.state().application;
+  loadconfiguration(s);
   SiderealInputs in;
   readdatetime(d, in, &SiderealInputs::halfzone);
   in.place = readplace(d);

@@ -126,22 +126,24 @@ QColor bodycolour(int body) {
 
 }  // namespace
 
-SkyChartWindow::SkyChartWindow(ApplicationState& state, QWidget* owner)
+SkyChartWindow::SkyChartWindow(DesktopState& state, QWidget* owner)
     : GraphWindow(state, QStringLiteral("PlanetPositions"), owner) {
   setObjectName(QStringLiteral("sky_chart_window"));
-  ChartState& c = state_.chart;
-  if (c.chartInstant < firstinstant || c.chartInstant > lastinstant) {
+  ChartModel& chart = state_.chart;
+  if (chart.chartInstant() < firstinstant || chart.chartInstant() > lastinstant) {
     // No planet report yet: now (the local clock read as UT) at the first
     // configured place.
-    readconfiguration(state_);
-    const LocationRecord& place = configuredplace(state_, 0);
+    loadconfiguration(state_.application);
+    const LocationRecord& place = state_.application.configuredplace(0);
     const LocalDateTime now = localnow();
+    ChartState c = chart.state();
     c.chartInstant = datetojd(now.year, now.month, now.day) + now.hour / hoursperday + now.minute / minutesperday;
     c.chartLatitude = latitudeof(place);
     c.chartLongitude = longitudeof(place);
     c.chartDisplayWord = SkyChartInputs{}.displayword;
+    chart.setState(c);
   }
-  orientation_ = initialorientation(c.chartLatitude);
+  orientation_ = initialorientation(chart.chartLatitude());
   createcommands();
   makebuttons();
   relabel();
@@ -172,7 +174,7 @@ void SkyChartWindow::makebuttons() {
 }
 
 void SkyChartWindow::stepinstant(double days, double lowest) {
-  state_.chart.chartInstant = steppedinstant(state_.chart.chartInstant, days, lowest);
+  state_.chart.setChartInstant(steppedinstant(state_.chart.chartInstant(), days, lowest));
   update();
 }
 
@@ -213,15 +215,18 @@ void SkyChartWindow::nextview() {
 }
 
 void SkyChartWindow::help() {
-  showwindowhelp(this, skychartwindowhelp(view_, state_.printingEnabled, aboutplatform(), language()));
+  showwindowhelp(this, skychartwindowhelp(view_, state_.application.printingEnabled, aboutplatform(), language()));
 }
 
+// The window repaints when the dialog has closed, whatever it took into the
+// chart: the dialog reads the configuration again, whose place names the
+// chart shows.
 void SkyChartWindow::changeposition() {
   {
     ToolDialog dialog(PositionDialog, state_, this);
     dialog.exec();
   }
-  state_.locationindex = 0;
+  state_.session.setLocationindex(0);
   update();
 }
 
@@ -236,7 +241,7 @@ void SkyChartWindow::draw(QPainter& p, int w, int h, bool direct) {
   const int centre = std::min(w, h) / 2;
   p.setPen(headingcolour);
   drawtextat(p, margin, margin,
-             text(skycharttitle(state_.chart.chartInstant, language())) + (direct ? QStringLiteral(".") : QString()));
+             text(skycharttitle(state_.chart.chartInstant(), language())) + (direct ? QStringLiteral(".") : QString()));
   if (view_ == skychartview)
     drawskychart(p, w, h, centre);
   else
@@ -246,7 +251,7 @@ void SkyChartWindow::draw(QPainter& p, int w, int h, bool direct) {
 void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
   const int lh = p.fontMetrics().height();
   SkyChartInputs in;
-  const ChartState& s = state_.chart;
+  const ChartState& s = state_.chart.state();
   in.instant = s.chartInstant;
   in.longitude = s.chartLongitude;
   in.latitude = s.chartLatitude;
@@ -254,7 +259,7 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
   in.orientation = orientation_;
   in.zoom = zoom_;
   in.fullcircle = fullcircle_;
-  in.places = state_.configuration.locationTable;
+  in.places = state_.application.configuration.locationTable;
   const SkyChart chart = buildskychart(in, c, language());
 
   const int side = 2 * c;                   // of the chart's square
@@ -295,7 +300,7 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
 }
 
 void SkyChartWindow::drawsolarsystem(QPainter& p, int c) {
-  const SolarSystem s = buildsolarsystem(state_.chart.chartInstant, view_, c);
+  const SolarSystem s = buildsolarsystem(state_.chart.chartInstant(), view_, c);
   p.setRenderHint(QPainter::Antialiasing, true);
   drawdisc(p, c, c, sunradius, suncolour);
   for (const SolarBody& b : s.planets) {

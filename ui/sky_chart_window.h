@@ -14,7 +14,7 @@ class SkyChartWindow : public GraphWindow {
   Q_OBJECT
 
  public:
-  explicit SkyChartWindow(ApplicationState& state, QWidget* owner = nullptr);
+  explicit SkyChartWindow(DesktopState& state, QWidget* owner = nullptr);
 
   int view() const { return view_; }
   int orientation() const { return orientation_; }

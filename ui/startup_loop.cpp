@@ -15,37 +15,36 @@
 
 namespace quendal {
 
-int runstartuploop(ApplicationState& state) {
+int runstartuploop(DesktopState& state) {
   // The windows come and go (the main dialog gives way to the calendar
   // window and comes back): closing the last one must not end the program;
   // the loop below does.
   QApplication::setQuitOnLastWindowClosed(false);
+  ApplicationState& app = state.application;
   state.yearEventCache = {};
   do {
-    readconfiguration(state);
-    if (state.appMode != AppMode::calendaronly && state.appMode != AppMode::equationoftimeonly) {
-      state.appMode = AppMode::maindialog;
-      state.fixedFontToggle = 1;
+    loadconfiguration(app);
+    if (app.appMode != AppMode::calendaronly && app.appMode != AppMode::equationoftimeonly) {
+      app.appMode = AppMode::maindialog;
+      state.fonts.setFixedFontToggle(true);
       MainDialog dialog(state);
       dialog.exec();
     }
-    if (state.appMode == AppMode::calendarfrommain || state.appMode == AppMode::calendaronly) {
+    if (app.appMode == AppMode::calendarfrommain || app.appMode == AppMode::calendaronly) {
       const LocalDateTime now = localnow();
-      state.currentyear = now.year;
-      state.reportpage = now.month;
-      state.tablesStale = 1;
+      state.position.setPosition(now.year, now.month);
       auto* window = new CalendarWindow(state);
-      window->setWindowTitle(inlanguage({"Monatskalender", "Calendar"}, state.language()));
+      window->setWindowTitle(inlanguage({"Monatskalender", "Calendar"}, app.language()));
       window->setGeometry(initialwindowgeometry(window));
       runwindow(window);
     }
-    if (state.appMode == AppMode::equationoftimeonly) {
+    if (app.appMode == AppMode::equationoftimeonly) {
       auto* window = new EquationOfTimeWindow(state, localnow().year);
       window->setGeometry(initialwindowgeometry(window));
       runwindow(window);
     }
-    if (state.languagemode == LanguageMode::german) state.languagemode = LanguageMode::automatic;
-  } while (state.appMode == AppMode::calendarfrommain);
+    if (app.languagemode == LanguageMode::german) app.languagemode = LanguageMode::automatic;
+  } while (app.appMode == AppMode::calendarfrommain);
   return 0;
 }
 

@@ -2,7 +2,7 @@
 // loop around the main dialog and the windows it hands over to.
 #pragma once
 
-#include "app/application_state.h"
+#include "ui/desktop_state.h"
 
 namespace quendal {
 
@@ -10,6 +10,6 @@ namespace quendal {
 // window was asked for on the command line), open the calendar or
 // equation-of-time window when asked for, and again while the main dialog
 // asked for the calendar window. Returns the program's exit status.
-int runstartuploop(ApplicationState& state);
+int runstartuploop(DesktopState& state);
 
 }  // namespace quendal

@@ -15,7 +15,6 @@
 
 #include "calendar/calendar.h"
 #include "calendar/text.h"
-#include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
 #include "ui/platform/window_menu.h"
@@ -44,8 +43,8 @@ QString nameoflabel(const QString& text) {
 
 }  // namespace
 
-ToolDialog::ToolDialog(const ToolDialogTable& table, ApplicationState& state, QWidget* owner)
-    : QDialog(owner), table_(table), state_(state) {
+ToolDialog::ToolDialog(const ToolDialogTable& table, DesktopState& state, QWidget* owner, int listing)
+    : QDialog(owner), table_(table), state_(state), listing_(listing) {
   setObjectName(QString::fromLatin1(table.name));
   setWindowIcon(programicon(table.icon));
   timer_ = new QTimer(this);
@@ -61,7 +60,7 @@ ToolDialog::ToolDialog(const ToolDialogTable& table, ApplicationState& state, QW
 
 ToolDialog::~ToolDialog() = default;
 
-Language ToolDialog::language() const { return state_.language(); }
+Language ToolDialog::language() const { return state_.application.language(); }
 
 void ToolDialog::build() {
   auto* top = new QGridLayout;
@@ -171,7 +170,7 @@ void ToolDialog::build() {
 
   WindowMenu::Commands commands;
   commands.wikipedia = hasarticle();
-  commands.print = state_.printingEnabled;
+  commands.print = state_.application.printingEnabled;
   menu_ = new WindowMenu(this, commands);
   connect(menu_, &WindowMenu::printRequested, this, &ToolDialog::printcommand);
   connect(menu_, &WindowMenu::wikipediaRequested, this, &ToolDialog::wikipediacommand);
@@ -326,11 +325,11 @@ void ToolDialog::setlabel(const char* key, const Bilingual& label) {
 void ToolDialog::setshown(const char* key, bool shown) { control(key)->setVisible(shown); }
 
 void ToolDialog::showreport(const std::string& text) {
-  report_->setReport(QString::fromStdString(text),
-                     reportfont(reportfontchoice(state_.fixedFontToggle, state_.linuxFontToggle)));
+  const QString shown = QString::fromStdString(text);
+  report_->setReport(shown, state_.fonts.font());
   report_->show();
   report_->widenwindowtofit();
-  state_.reportBuffer = text;
+  state_.lastreport.setReportBuffer(shown);
   emit reportUpdated();
 }
 
@@ -360,14 +359,13 @@ void ToolDialog::timeout() {
 }
 
 void ToolDialog::done(int result) {
-  if (table_.graphwindow && state_.graphWindowOpen) {
+  if (table_.graphwindow && state_.session.graphWindowOpen()) {
     informationbox(this, QStringLiteral(" Information"), inlanguage(graphwindowstillopen, language()));
     return;
   }
   timer_->stop();
   if (table_.closing) table_.closing(*this);
-  state_.locationindex = 0;
-  state_.dialogselector = 0;
+  state_.session.setLocationindex(0);
   QDialog::done(result);
 }
 
@@ -396,22 +394,21 @@ void stepdayinzone(ToolDialog& dialog, int days, YearRange years) {
 }
 
 int steppedplace(const ApplicationState& state, int index, int step) {
-  const int inuse = placesinuse(state);
+  const int inuse = state.placesinuse();
   index += step;
   if (index >= inuse || index >= locationtablesize) return 0;
   if (index < 0) return inuse - 1;
   return index;
 }
 
-void print(ToolDialog& dialog) { showPrintPreview(&dialog, dialog.state()); }
+void print(ToolDialog& dialog) {
+  const DesktopState& s = dialog.state();
+  showPrintPreview(&dialog, s.application, s.lastreport.reportBuffer(), s.fonts.font());
+}
 
 void close(ToolDialog& dialog) { dialog.accept(); }
 
-void restoresavedposition(ToolDialog& dialog) {
-  ApplicationState& s = dialog.state();
-  s.currentyear = s.savedyear;
-  s.reportpage = s.savedmonth;
-}
+void restoresavedposition(ToolDialog& dialog) { dialog.state().position.restoresavedposition(); }
 
 }  // namespace toolsteps
 

@@ -9,8 +9,8 @@
 // dialog units, hides the report field and restarts a 50 ms one-shot timer
 // on every change of a field (the calculation runs when typing pauses and a
 // year field is complete), recalculates at once for check boxes, pairs and
-// buttons, offers the window commands, and resets the shared selector and
-// place index when it closes.
+// buttons, offers the window commands, and resets the shared location
+// index when it closes.
 #pragma once
 
 #include <QDialog>
@@ -23,9 +23,9 @@
 #include <typeinfo>
 #include <unordered_map>
 
-#include "app/application_state.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
+#include "ui/desktop_state.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -139,12 +139,16 @@ class ToolDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ToolDialog(const ToolDialogTable& table, ApplicationState& state, QWidget* owner = nullptr);
+  // listing: the listing the dialog opens with, for the dialogs that have
+  // several ("Jahreszeit..." in the main dialog opens the moon dialog on the
+  // seasons); 0 the first.
+  ToolDialog(const ToolDialogTable& table, DesktopState& state, QWidget* owner = nullptr, int listing = 0);
   ~ToolDialog() override;
 
   const ToolDialogTable& table() const { return table_; }
-  ApplicationState& state() { return state_; }
-  const ApplicationState& state() const { return state_; }
+  DesktopState& state() { return state_; }
+  const DesktopState& state() const { return state_; }
+  int initiallisting() const { return listing_; }
   // The language of labels and reports.
   Language language() const;
 
@@ -216,7 +220,8 @@ class ToolDialog : public QDialog {
   Entry* find(const char* key);
 
   const ToolDialogTable& table_;
-  ApplicationState& state_;
+  DesktopState& state_;
+  int listing_ = 0;
   QList<Entry> entries_;
   ReportField* report_ = nullptr;
   QTimer* timer_ = nullptr;

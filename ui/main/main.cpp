@@ -1,8 +1,8 @@
 // quendal: the desktop program.
 #include <QApplication>
 
-#include "app/application_state.h"
 #include "app/startup.h"
+#include "ui/desktop_state.h"
 #include "ui/platform/platform.h"
 #include "ui/startup_loop.h"
 
@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("quendal"));
   QApplication::setWindowIcon(quendal::programicon("quendal"));
 
-  quendal::ApplicationState state;
-  state.userlanguage = quendal::userlanguageid();
-  quendal::applycommandkeyword(quendal::commandkeyword(quendal::commandlinetext(argc, argv)), state);
+  quendal::DesktopState state;
+  state.application.userlanguage = quendal::userlanguageid();
+  quendal::applycommandkeyword(quendal::commandkeyword(quendal::commandlinetext(argc, argv)), state.application);
   return quendal::runstartuploop(state);
 }

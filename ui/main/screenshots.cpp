@@ -14,9 +14,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/application_state.h"
 #include "calendar/calendar.h"
 #include "ui/calendar_window.h"
+#include "ui/desktop_state.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
@@ -84,11 +84,10 @@ void key(QWidget& window, int key) {
 }
 
 // The windows at a fixed size, whatever the offscreen screen's.
-bool savewindows(quendal::ApplicationState& state, const QDir& directory, const char* language) {
+bool savewindows(quendal::DesktopState& state, const QDir& directory, const char* language) {
   bool ok = true;
   {
-    state.currentyear = shownyear;
-    state.reportpage = shownmonth;
+    state.position.setPosition(shownyear, shownmonth);
     quendal::CalendarWindow window(state);
     static const char* const views[4] = {"calendar_month", "calendar_four_months", "calendar_holidays",
                                          "calendar_moon_phases"};
@@ -106,8 +105,8 @@ bool savewindows(quendal::ApplicationState& state, const QDir& directory, const 
     window.resize(eotwindowsize);
     ok = save(window, directory, "equation_of_time_graph", language) && ok;
   }
-  state.chart = {quendal::datetojd(chartyear, chartmonth, chartday) + charthour / hoursperday, chartlongitude,
-                 chartlatitude, chartdisplayword};
+  state.chart.setState({quendal::datetojd(chartyear, chartmonth, chartday) + charthour / hoursperday, chartlongitude,
+                        chartlatitude, chartdisplayword});
   {
     quendal::SkyChartWindow window(state);
     window.resize(skychartsize);
@@ -143,19 +142,19 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (const auto& [mode, language] :
        {std::pair{quendal::LanguageMode::german, "de"}, std::pair{quendal::LanguageMode::english, "en"}}) {
-    quendal::ApplicationState state;
-    state.userlanguage = englishuser;
-    state.languagemode = mode;
+    quendal::DesktopState state;
+    state.application.userlanguage = englishuser;
+    state.application.languagemode = mode;
     {
       quendal::MainDialog dialog(state);
       ok = save(dialog, directory, "main", language) && ok;
       // The print preview of the main report just shown.
-      quendal::PrintPreviewDialog preview(state, &dialog);
+      quendal::PrintPreviewDialog preview(state.application, state.lastreport.reportBuffer(), state.fonts.font(),
+                                          &dialog);
       ok = save(preview, directory, "print_preview", language) && ok;
     }
     for (const quendal::ToolDialogTable* table : quendal::tooldialogtables()) {
-      state.currentyear = shownyear;
-      state.reportpage = shownmonth;
+      state.position.setPosition(shownyear, shownmonth);
       quendal::ToolDialog dialog(*table, state);
       ok = save(dialog, directory, table->name, language) && ok;
     }

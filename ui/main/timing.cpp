@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/application_state.h"
+#include "ui/desktop_state.h"
 #include "ui/main_dialog.h"
 #include "ui/tool_dialogs.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   QElapsedTimer start;
   start.start();
   QApplication application(argc, argv);
-  quendal::ApplicationState state;
+  quendal::DesktopState state;
   {
     quendal::MainDialog dialog(state);
     dialog.show();

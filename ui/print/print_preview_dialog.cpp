@@ -72,7 +72,9 @@ void PreviewField::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
-PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) : QDialog(owner), state_(state) {
+PrintPreviewDialog::PrintPreviewDialog(const ApplicationState& state, const QString& report, const QFont& textfont,
+                                       QWidget* owner)
+    : QDialog(owner), state_(state) {
   setObjectName(QStringLiteral("print_preview"));
   const Language lang = state_.language();
   setWindowTitle(inlanguage(caption, lang));
@@ -81,9 +83,9 @@ PrintPreviewDialog::PrintPreviewDialog(ApplicationState& state, QWidget* owner) 
   field_ = new PreviewField(this);
   field_->setObjectName(QStringLiteral("preview"));
   field_->setAccessibleName(windowTitle());
-  field_->setFont(reportfont(reportfontchoice(state_.fixedFontToggle, state_.linuxFontToggle)));
-  QString report = QStringLiteral("\r\n") + QString::fromStdString(state_.reportBuffer);
-  field_->setPlainText(report.remove(QLatin1Char('\r')));
+  field_->setFont(textfont);
+  QString text = QStringLiteral("\r\n") + report;
+  field_->setPlainText(text.remove(QLatin1Char('\r')));
 
   auto button = [this, lang](const char* name, const Bilingual& label) {
     auto* b = new QPushButton(inlanguage(label, lang), this);
@@ -123,9 +125,9 @@ void PrintPreviewDialog::help() {
   informationbox(this, inlanguage(helptitle, lang), inlanguage(helptext, lang));
 }
 
-void showPrintPreview(QWidget* owner, ApplicationState& state) {
+void showPrintPreview(QWidget* owner, const ApplicationState& state, const QString& report, const QFont& textfont) {
   if (!state.printingEnabled) return;
-  PrintPreviewDialog dialog(state, owner);
+  PrintPreviewDialog dialog(state, report, textfont, owner);
   dialog.exec();
 }
 

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QPlainTextEdit>
+#include <QString>
 #include <functional>
 
 #include "app/application_state.h"
@@ -30,7 +32,10 @@ class PrintPreviewDialog : public QDialog {
   Q_OBJECT
 
  public:
-  PrintPreviewDialog(ApplicationState& state, QWidget* owner = nullptr);
+  // report: the text of the last report (lines may end in CR LF), shown in
+  // the report font; the state gives the language and the printer's.
+  PrintPreviewDialog(const ApplicationState& state, const QString& report, const QFont& textfont,
+                     QWidget* owner = nullptr);
 
   PreviewField* field() const { return field_; }
   // What "Drucken..." calls with the field's lines and the document name
@@ -42,13 +47,13 @@ class PrintPreviewDialog : public QDialog {
   void print();
   void help();
 
-  ApplicationState& state_;
+  const ApplicationState& state_;
   PreviewField* field_ = nullptr;
   Printer printer_;
 };
 
 // Opens the print preview of the last report modally over owner, when
 // printingEnabled is set.
-void showPrintPreview(QWidget* owner, ApplicationState& state);
+void showPrintPreview(QWidget* owner, const ApplicationState& state, const QString& report, const QFont& textfont);
 
 }  // namespace quendal
