@@ -97,11 +97,9 @@ void EquationOfTimeWindow::help() {
   showwindowhelp(this, eotwindowhelp(state_.application.printingEnabled, aboutplatform(), language()));
 }
 
-bool EquationOfTimeWindow::needsresize(int w, int h) {
-  const EotGraphSize s = eotgraphsize(w, h);
-  if (!s.enlarged) return false;
-  QTimer::singleShot(0, this, [this, s] { resize(s.width, s.height); });
-  return true;
+QSize EquationOfTimeWindow::grownsize(QSize size) const {
+  const EotGraphSize s = eotgraphsize(size.width(), size.height());
+  return s.enlarged ? QSize(s.width, s.height) : size;
 }
 
 void EquationOfTimeWindow::draw(QPainter& p, int w, int h, bool direct) {

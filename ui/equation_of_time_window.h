@@ -23,7 +23,7 @@ class EquationOfTimeWindow : public GraphWindow {
  protected:
   void help() override;
   void draw(QPainter& painter, int w, int h, bool direct) override;
-  bool needsresize(int w, int h) override;
+  QSize grownsize(QSize size) const override;
 
  private:
   void createcommands();

@@ -161,16 +161,9 @@ void GraphWindow::print() {
   printBitmap(this, image(), width(), height(), documentname_, language());
 }
 
-bool GraphWindow::needsresize(int, int) { return false; }
-
 void GraphWindow::paintEvent(QPaintEvent*) {
   const int w = width(), h = height();
-  if (needsresize(w, h)) return;
-  if (!offscreen_.isNull() && (w > offscreen_.width() || h > offscreen_.height())) {
-    // A window larger than the screen (several screens): a larger image.
-    offscreen_ = QImage(std::max(w, offscreen_.width()) + imagemargin, std::max(h, offscreen_.height()) + imagemargin,
-                        QImage::Format_RGB32);
-  }
+  if (grownsize(size()) != size()) return;  // it grows first
   QPainter window(this);
   if (offscreen_.isNull()) {
     window.fillRect(rect(), Qt::white);
@@ -189,6 +182,13 @@ void GraphWindow::paintEvent(QPaintEvent*) {
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  const QSize size = event->size();
+  if (const QSize grown = grownsize(size); grown != size) QTimer::singleShot(0, this, [this, grown] { resize(grown); });
+  if (!offscreen_.isNull() && (size.width() > offscreen_.width() || size.height() > offscreen_.height())) {
+    // A window larger than the screen (several screens): a larger image.
+    offscreen_ = QImage(std::max(size.width(), offscreen_.width()) + imagemargin,
+                        std::max(size.height(), offscreen_.height()) + imagemargin, QImage::Format_RGB32);
+  }
   hidebuttonsawhile();
 }
 

@@ -76,9 +76,10 @@ class GraphWindow : public QWidget {
   virtual void relabel() {}
   // Draws the whole view on a white w x h area. direct: no off-screen image.
   virtual void draw(QPainter& painter, int w, int h, bool direct) = 0;
-  // Called before drawing with the client size; true when the window must be
-  // resized first (nothing is drawn then).
-  virtual bool needsresize(int w, int h);
+  // The size a window of this client size must grow to before it is drawn
+  // (the size itself when it is large enough): a resize to a smaller size
+  // is followed by one to this, and nothing is drawn meanwhile.
+  virtual QSize grownsize(QSize size) const { return size; }
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

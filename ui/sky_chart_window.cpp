@@ -230,11 +230,9 @@ void SkyChartWindow::changeposition() {
   update();
 }
 
-bool SkyChartWindow::needsresize(int w, int h) {
-  if (w >= smallestside && h >= smallestside) return false;
-  const QSize grown(w < smallestside ? grownside : w, h < smallestside ? grownside : h);
-  QTimer::singleShot(0, this, [this, grown] { resize(grown); });
-  return true;
+QSize SkyChartWindow::grownsize(QSize size) const {
+  return {size.width() < smallestside ? grownside : size.width(),
+          size.height() < smallestside ? grownside : size.height()};
 }
 
 void SkyChartWindow::draw(QPainter& p, int w, int h, bool direct) {

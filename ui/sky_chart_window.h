@@ -28,7 +28,7 @@ class SkyChartWindow : public GraphWindow {
   void help() override;
   void relabel() override;
   void draw(QPainter& painter, int w, int h, bool direct) override;
-  bool needsresize(int w, int h) override;
+  QSize grownsize(QSize size) const override;
 
  private:
   void createcommands();
