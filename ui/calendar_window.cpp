@@ -50,6 +50,11 @@ constexpr int minimumheight = 100;
 constexpr int smallerby = 2;
 constexpr int smallestpointsize = 6;
 
+// The steps of F4/F5 and F8/F9 in years; the months of a year.
+constexpr int decade = 10;
+constexpr int century = 100;
+constexpr int december = 12;
+
 // The calendar wraps around: below 1583 comes 9999, above 9999 comes 1583.
 int wrapped(int year) {
   if (year < firstgregorianyear) return lastcalendaryear;
@@ -85,12 +90,12 @@ void CalendarWindow::createcommands() {
   monthon_ = addcommand(buttonrow_, "monthon", {Qt::Key_Right}, [this] { stepmonth(1); });
   yearback_ = addcommand(buttonrow_, "yearback", {Qt::Key_Down}, [this] { stepyear(-1); });
   yearon_ = addcommand(buttonrow_, "yearon", {Qt::Key_Up}, [this] { stepyear(1); });
-  addcommand(buttonrow_, "decadeback", {Qt::Key_F4}, [this] { stepyearwithin(-10); });
-  addcommand(buttonrow_, "decadeon", {Qt::Key_F5}, [this] { stepyearwithin(10); });
+  addcommand(buttonrow_, "decadeback", {Qt::Key_F4}, [this] { stepyearwithin(-decade); });
+  addcommand(buttonrow_, "decadeon", {Qt::Key_F5}, [this] { stepyearwithin(decade); });
   addcommand(buttonrow_, "placeback", {Qt::Key_F6}, [this] { stepplace(-1); });
   addcommand(buttonrow_, "placeon", {Qt::Key_F7}, [this] { stepplace(1); });
-  addcommand(buttonrow_, "centuryback", {Qt::Key_F8}, [this] { stepyearwithin(-100); });
-  addcommand(buttonrow_, "centuryon", {Qt::Key_F9}, [this] { stepyearwithin(100); });
+  addcommand(buttonrow_, "centuryback", {Qt::Key_F8}, [this] { stepyearwithin(-century); });
+  addcommand(buttonrow_, "centuryon", {Qt::Key_F9}, [this] { stepyearwithin(century); });
   addcommand(buttonrow_, "language", {Qt::Key_F11, Qt::Key_Minus}, [this] { togglelanguage(); });
   nextview_ = addcommand(buttonrow_, "view", {Qt::Key_F12}, [this] { nextview(); });
   addcommand(buttonrow_, "close", {Qt::Key_Escape}, [this] { close(); });
@@ -218,12 +223,12 @@ void CalendarWindow::moveto(int year, int month) {
 void CalendarWindow::stepmonth(int step) {
   if (view_ == holidayview) return;
   const CalendarPosition& position = state_.position;
-  int month = std::clamp(position.reportpage(), 1, 12) + step;
+  int month = std::clamp(position.reportpage(), 1, december) + step;
   int year = position.currentyear();
   if (month < 1) {
-    month = 12;
+    month = december;
     --year;
-  } else if (month > 12) {
+  } else if (month > december) {
     month = 1;
     ++year;
   }
