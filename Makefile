@@ -41,11 +41,22 @@ run: build
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# docs/screenshots/<dialog>-<de|en>.png, rendered off-screen with a fixed
-# clock and no configuration file (the default place).
+# docs/screenshots/<dialog>-<de|en>.png and <name>-dark-<de|en>.png, the same
+# on every machine: rendered off-screen with a fixed clock, in an empty
+# directory that is also the home (no configuration file, so the default
+# place; no desktop settings), with nothing of the caller's environment but
+# PATH, and with the fonts of tests/fonts/screenshots.conf (fonts-dejavu-core).
+SCREENSHOT_ENV = \
+  QT_QPA_PLATFORM=offscreen \
+  QUENDAL_NOW=$(SCREENSHOT_NOW) \
+  LANG=C.UTF-8 \
+  TZ=UTC \
+  FONTCONFIG_FILE=$(CURDIR)/tests/fonts/screenshots.conf
 screenshots: configure
+	@sh tools/install-deps.sh fonts-dejavu-core
 	@cmake --build $(BUILD) -j $(JOBS) --target quendal-screenshots
-	@dir=$$(mktemp -d) && cd $$dir && QT_QPA_PLATFORM=offscreen QUENDAL_NOW=$(SCREENSHOT_NOW) LC_ALL= LANG=C.UTF-8 \
+	@dir=$$(mktemp -d) && cd $$dir && env -i PATH="$$PATH" HOME=$$dir XDG_CONFIG_HOME=$$dir/.config \
+	  XDG_CACHE_HOME=$$dir/.cache XDG_RUNTIME_DIR=$$dir $(SCREENSHOT_ENV) \
 	  $(abspath $(BUILD))/quendal-screenshots $(CURDIR)/docs/screenshots >/dev/null; \
 	  status=$$?; rm -rf $$dir; exit $$status
 

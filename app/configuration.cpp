@@ -17,7 +17,7 @@ namespace quendal {
 
 namespace {
 
-// The file names, looked up in the working directory in this order.
+// The file names, looked up in this order in each directory.
 const char* const configurationfiles[] = {"QUENDAL6.INI", "QUENDAL5.INI"};
 
 // Examined characters of a date text (from column 12) and a place name (from
@@ -234,9 +234,7 @@ Configuration readConfiguration(const std::vector<std::string>& files) {
   return Configuration{};
 }
 
-Configuration readConfiguration() {
-  return readConfiguration({std::begin(configurationfiles), std::end(configurationfiles)});
-}
+Configuration readConfiguration() { return readConfiguration(configurationcandidates()); }
 
 std::vector<std::string> configurationcandidates() {
   std::vector<std::string> files(std::begin(configurationfiles), std::end(configurationfiles));

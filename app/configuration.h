@@ -69,16 +69,19 @@ struct Configuration {
   std::string path;                                     // the file read (result 1 or -1) as it was opened; "" for none
 };
 
-// Reads QUENDAL6.INI from the working directory, or QUENDAL5.INI when that
-// cannot be read. Only regular files are read: a FIFO or a device counts as
-// no file and is never opened.
+// Reads the first of configurationcandidates() that counts as a file:
+// QUENDAL6.INI from the working directory, or QUENDAL5.INI when that cannot
+// be read, else the same names in $XDG_CONFIG_HOME/quendal/. Both programs
+// look the file up this way. Only regular files are read: a FIFO or a device
+// counts as no file and is never opened.
 Configuration readConfiguration();
-// The same for the first of the files that counts as a file (result 0 when
-// none does).
+// The same for the first of the given files that counts as a file (result 0
+// when none does).
 Configuration readConfiguration(const std::vector<std::string>& files);
 // The files looked for, in order: QUENDAL6.INI and QUENDAL5.INI in the
-// working directory, then in $XDG_CONFIG_HOME/quendal/ (~/.config/quendal/
-// when XDG_CONFIG_HOME is unset or not absolute).
+// working directory (bare names), then in $XDG_CONFIG_HOME/quendal/
+// (~/.config/quendal/ when XDG_CONFIG_HOME is unset or not absolute; none
+// there when HOME is unset or empty too).
 std::vector<std::string> configurationcandidates();
 // The same for one given file (no fallback).
 Configuration readConfigurationFile(const std::string& path);

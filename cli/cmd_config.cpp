@@ -9,24 +9,16 @@
 namespace quendal::cli {
 namespace {
 
-// A file name as the user finds it ("./QUENDAL6.INI" in the working directory).
-std::string shown(const std::string& path) { return path.find('/') == std::string::npos ? "./" + path : path; }
-
 std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
   ConfigurationReportInputs in;
   in.result = loadconfiguration(state, g);
-  const std::string& path = state.configuration.path;
-  in.file = path;
+  in.file = state.configuration.path;
   in.todayyear = g.today.year;
   in.todaymonth = g.today.month;
   in.todayday = g.today.day;
   in.dates = state.configuration.personalDateTable;
-  const bool german = state.language() != english;
-  std::string text = buildconfigurationevaluation(in, state.language()).text + "\r\n\r\n";
-  if (!path.empty()) return text + (german ? " Datei: " : " File: ") + shown(path) + "\r\n";
-  text += german ? " Gesucht:" : " Looked for:";
-  for (const std::string& candidate : configurationcandidates(g)) text += " " + shown(candidate);
-  return text + "\r\n";
+  return buildconfigurationevaluation(in, state.language()).text +
+         configurationsource(in.file, configurationcandidates(g), state.language());
 }
 
 const SubcommandRegistration registration({

@@ -1,13 +1,12 @@
 // quendal-report ics: the holidays, lunar phases, season beginnings and
 // eclipses of a range of years as an iCalendar file.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "app/platform.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
+#include "cli/output_file.h"
 #include "reports/icalendar.h"
 
 namespace quendal::cli {
@@ -22,7 +21,8 @@ const char* const usage =
     "                 1800..2200; default: this year, and --to-year --from-year\n"
     "  --what LIST    any of holidays, phases, seasons, eclipses, separated by\n"
     "                 commas (default: all four)\n"
-    "  --output FILE  write the calendar to FILE instead of standard output\n"
+    "  --output FILE  write the calendar to FILE instead of standard output,\n"
+    "                 whole or not at all (a write that fails leaves FILE as it was)\n"
     "\n"
     "Writes an iCalendar file (RFC 5545) to import into a calendar program:\n"
     "holidays as all-day events, the other entries at their instant in UTC.\n"
@@ -77,11 +77,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
   if (output.empty()) return text;
 
-  std::FILE* f = std::fopen(output.c_str(), "wb");
-  if (f == nullptr) throw WriteError(output + ": " + std::strerror(errno));
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  const int error = errno;
-  if (std::fclose(f) != 0 || !written) throw WriteError(output + ": " + std::strerror(written ? errno : error));
+  writefilewhole(output, text);  // a failed write leaves a previous file as it was
   return "";
 }
 

@@ -159,11 +159,11 @@ void moonphases(DisplayBuilder& out, const CalendarDisplay& d, const EventTable&
 Rgb displayrgb(int colour) {
   switch (colour) {
     case titlecolour:
-      return {0, 180, 0};
+      return {0, 130, 0};
     case sundaycolour:
       return {180, 0, 0};
     case saturdaycolour:
-      return {128, 128, 128};
+      return {118, 118, 118};
     case regionalcolour:
       return {180, 96, 0};
     case nationalcolour:

@@ -40,7 +40,16 @@ enum DisplayColour {
 struct Rgb {
   int red = 0, green = 0, blue = 0;
 };
+
+// The canvas of the painted windows (the calendar window, the graph
+// windows), whatever the desktop's colour theme: white like the printed
+// page, so that every colour drawn on it reads the same on the screen and on
+// paper.
+inline constexpr Rgb canvasrgb{255, 255, 255};
+
 // The colour a code paints (black for every code without one of its own).
+// The codes are text on the canvas: each colour keeps a contrast of at least
+// 4.5:1 to it.
 Rgb displayrgb(int colour);
 
 // The colour code of a day: its weekday number; then for each holiday row of

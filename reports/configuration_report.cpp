@@ -87,4 +87,15 @@ ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs
   return report;
 }
 
+std::string configurationsource(const std::string& file, const std::vector<std::string>& lookedfor, Language language) {
+  const bool german = language != english;
+  // A file name as the user finds it ("./QUENDAL6.INI" in the working directory).
+  const auto shown = [](const std::string& path) { return path.find('/') == std::string::npos ? "./" + path : path; };
+  std::string text = "\r\n\r\n";
+  if (!file.empty()) return text + (german ? " Datei: " : " File: ") + shown(file) + "\r\n";
+  text += german ? " Gesucht:" : " Looked for:";
+  for (const std::string& candidate : lookedfor) text += " " + shown(candidate);
+  return text + "\r\n";
+}
+
 }  // namespace quendal

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "app/configuration.h"
 #include "calendar/text.h"
@@ -24,5 +25,12 @@ struct ConfigurationReport {
 };
 
 ConfigurationReport buildconfigurationevaluation(const ConfigurationReportInputs& in, Language language);
+
+// The lines that follow the box's text in both programs: an empty line, then
+// " Datei: PATH" / " File: PATH" naming the file read (Configuration::path),
+// or, when there is none, " Gesucht: ..." / " Looked for: ..." with the files
+// looked for (configurationcandidates()) separated by blanks; a bare file
+// name is shown as ./NAME. CR LF line ends.
+std::string configurationsource(const std::string& file, const std::vector<std::string>& lookedfor, Language language);
 
 }  // namespace quendal

@@ -60,6 +60,13 @@ std::string crossing(const EotTurningPoint& p, bool first, Language language) {
 // Indices of the events in the year cache.
 enum { greatminimum = 0, littlemaximum = 2, littleminimum = 4, greatmaximum = 6 };
 
+// The scale's labels begin scaleleft pixels from the window's edge; the grid
+// lines begin at gridleft, clear of a label as wide as "-12" in a text font
+// of up to 12 points, and end gridright pixels from the right edge.
+constexpr int scaleleft = 4;
+constexpr int gridleft = 36;
+constexpr int gridright = 20;
+
 }  // namespace
 
 EotGraphSize eotgraphsize(int width, int height) {
@@ -103,8 +110,8 @@ EotGraph buildeotgraph(int year, int width, int height, Language language) {
 
   // Zero line, then the grid every 4 minutes within the curve's extent.
   auto gridline = [&](int y, int minutes) {
-    g.grid.push_back({{20, y}, {width - 20, y}});
-    g.gridlabels.push_back({{0, y - 10}, strprintf("%2d", minutes)});
+    g.grid.push_back({{gridleft, y}, {width - gridright, y}});
+    g.gridlabels.push_back({{scaleleft, y - 10}, strprintf("%2d", minutes)});
   };
   gridline(y0, 0);
   if (g.largestvalue > 0) {

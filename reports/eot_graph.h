@@ -11,6 +11,7 @@
 
 #include "almanac/eot_year_cache.h"
 #include "calendar/text.h"
+#include "reports/calendar_display.h"
 
 namespace quendal {
 
@@ -41,14 +42,26 @@ struct GraphText {
 inline constexpr int eotgraphpointcount = 780;  // half days from 20 December of the year before
 inline constexpr int eotgraphmarkers = 7;       // 1 January, 1 March, ... 1 January of the next year
 
+// The colours of the graph on the canvas (canvasrgb). Each is drawn as
+// text or as lines and keeps a contrast of at least 3:1 to the canvas.
+struct EotGraphColours {
+  Rgb curve{0, 150, 35};          // green
+  Rgb grid{145, 145, 145};        // the zero line, the grid and the markers: grey
+  Rgb text{50, 50, 50};           // the scale and the size line
+  Rgb markerlabel{180, 0, 0};     // the month names: red
+  Rgb title{180, 50, 0};          // brown-red
+  Rgb turningpoint{150, 50, 50};  // the turning points below the graph
+};
+inline constexpr EotGraphColours eotgraphcolours{};
+
 struct EotGraph {
   int plotheight = 0;  // ph = h - 50, at least 50
   int zeroline = 0;    // y0 = ph / 2
   std::array<GraphPoint, eotgraphpointcount> curve{};
   int smallestrow = 0, largestrow = 0;         // from the second point on
   double largestvalue = 0, smallestvalue = 0;  // E, minutes
-  std::vector<GraphLine> grid;                 // the zero line first
-  std::vector<GraphText> gridlabels;           // "%2d" minutes
+  std::vector<GraphLine> grid;                 // the zero line first; from x = 36 to width - 20
+  std::vector<GraphText> gridlabels;           // "%2d" minutes, at x = 4 left of the grid
   std::array<GraphLine, eotgraphmarkers> markers{};
   std::array<GraphText, eotgraphmarkers> markerlabels{};  // "1. Jan." ...
   GraphText title;                                        // at (40, 15)

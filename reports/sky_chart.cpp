@@ -20,7 +20,6 @@ namespace quendal {
 
 namespace {
 
-constexpr int sun = 10;
 constexpr int moon = 11;
 constexpr int earth = 3;
 constexpr double halfsecond = 0.5 / 86400.0;  // dates and times of an instant are rounded by it

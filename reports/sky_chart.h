@@ -11,6 +11,7 @@
 
 #include "app/configuration.h"
 #include "calendar/text.h"
+#include "reports/calendar_display.h"
 
 namespace quendal {
 
@@ -39,6 +40,21 @@ struct ChartDisplayWord {
   bool sexagesimal = false;   // bit 28
 };
 ChartDisplayWord unpackdisplayword(int word);
+
+// The colours of the sky chart and the solar-system views on the canvas
+// (canvasrgb). Every colour drawn as text, as a line or as the edge of a disc
+// keeps a contrast of at least 3:1 to the canvas; the Sun of the
+// solar-system views is a yellow disc with a dark yellow edge.
+struct SkyChartColours {
+  Rgb inner{20, 20, 250};     // Mercury, Venus, Mars; the Earth: blue
+  Rgb outer{250, 20, 20};     // Jupiter .. Pluto, the planets of the solar-system views but the Earth, their Moon: red
+  Rgb luminary{20, 140, 20};  // the Sun and the Moon of the chart: green
+  Rgb sun{250, 250, 0};       // the Sun of the solar-system views: yellow ...
+  Rgb sunedge{120, 120, 0};   // ... edged with dark yellow
+  Rgb title{250, 50, 50};     // the title line
+  Rgb line{50, 50, 50};       // the horizon, the meridian, the compass, the time, the information lines, labels
+};
+inline constexpr SkyChartColours skychartcolours{};
 
 // A point of the sky chart for a body at azimuth A (degrees from north) and
 // apparent altitude a (degrees): drawn only for a > 0; with s = C zoom 0.9

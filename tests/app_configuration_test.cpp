@@ -1,6 +1,8 @@
 // The configuration file reader (sizes, line shapes, limits, encodings, the
-// file lookup in the working directory) and the start-up.
+// file lookup in the working directory and in $XDG_CONFIG_HOME/quendal/) and
+// the start-up.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <array>
 #include <filesystem>
@@ -8,6 +10,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "app/application_state.h"
 #include "app/configuration.h"
@@ -20,6 +23,40 @@ namespace quendal {
 namespace {
 
 namespace fs = std::filesystem;
+
+// An environment variable set to a value (unset for nullptr) while the
+// object lives.
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = getenv(name)) {
+      saved_ = old;
+      had_ = true;
+    }
+    set(value);
+  }
+  ~EnvironmentVariable() { set(had_ ? saved_.c_str() : nullptr); }
+  EnvironmentVariable(const EnvironmentVariable&) = delete;
+  EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+  void set(const char* value) const { value != nullptr ? setenv(name_, value, 1) : unsetenv(name_); }
+
+ private:
+  const char* name_;
+  std::string saved_;
+  bool had_ = false;
+};
+
+// The working directory changed while the object lives.
+class WorkingDirectory {
+ public:
+  explicit WorkingDirectory(const fs::path& directory) : saved_(fs::current_path()) { fs::current_path(directory); }
+  ~WorkingDirectory() { fs::current_path(saved_); }
+  WorkingDirectory(const WorkingDirectory&) = delete;
+  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+ private:
+  fs::path saved_;
+};
 
 // Configuration files in a fresh directory.
 class ConfigurationTest : public testsupport::TempDir {
@@ -78,6 +115,7 @@ TEST_F(ConfigurationTest, EmptyMissingAndTooLargeFiles) {
 }
 
 TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
+  const EnvironmentVariable config("XDG_CONFIG_HOME", dir.c_str());  // no quendal/ in it
   const fs::path saved = fs::current_path();
   fs::current_path(dir);
   EXPECT_EQ(keep(readConfiguration()), 0);
@@ -97,6 +135,50 @@ TEST_F(ConfigurationTest, Quendal6FirstThenQuendal5) {
   EXPECT_EQ(keep(readConfiguration()), 1);
   EXPECT_EQ(places(), "Madrid 40 25 N 3 42 W");
   fs::current_path(saved);
+}
+
+// The lookup both programs share: QUENDAL6.INI and QUENDAL5.INI in the
+// working directory, then in $XDG_CONFIG_HOME/quendal/, or in
+// ~/.config/quendal/ when XDG_CONFIG_HOME is unset, empty or relative.
+TEST_F(ConfigurationTest, WorkingDirectoryThenXdgConfigHome) {
+  const std::string config = (dir / "config").string(), home = (dir / "home").string();
+  const EnvironmentVariable xdg("XDG_CONFIG_HOME", config.c_str()), homevariable("HOME", home.c_str());
+  const std::vector<std::string> here = {"QUENDAL6.INI", "QUENDAL5.INI"};
+  auto with = [&](const std::string& folder) {
+    std::vector<std::string> files = here;
+    for (const char* name : {"QUENDAL6.INI", "QUENDAL5.INI"}) files.push_back(folder + "/quendal/" + name);
+    return files;
+  };
+  EXPECT_EQ(configurationcandidates(), with(config));
+  for (const char* unusable : {"", "config", static_cast<const char*>(nullptr)}) {
+    xdg.set(unusable);
+    EXPECT_EQ(configurationcandidates(), with(home + "/.config")) << (unusable ? unusable : "unset");
+  }
+  homevariable.set(nullptr);
+  EXPECT_EQ(configurationcandidates(), here);
+  homevariable.set(home.c_str());
+  xdg.set(config.c_str());
+
+  // From a working directory without a file, the one in config/quendal/.
+  fs::create_directories(dir / "config" / "quendal");
+  fs::create_directory(dir / "work");
+  const WorkingDirectory work(dir / "work");
+  EXPECT_EQ(keep(readConfiguration()), 0);
+  EXPECT_EQ(c.path, "");
+  write("config/quendal/QUENDAL5.INI", "40 N 25   003W 42 Madrid\n");
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(places(), "Madrid 40 25 N 3 42 W");
+  EXPECT_EQ(c.path, config + "/quendal/QUENDAL5.INI");
+  write("config/quendal/QUENDAL6.INI", "52 N 31   013E 24 Berlin\n2024-03-15 Day\nD \n");
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(places() + "|" + dates(), "Berlin 52 31 N 13 24 E|2024-3-15 Day");
+  EXPECT_EQ(c.languageoverride, 1031);
+  EXPECT_EQ(c.path, config + "/quendal/QUENDAL6.INI");
+  // The working directory's file wins, even under the older name.
+  write("work/QUENDAL5.INI", "51 N 30     0W 07 London\n");
+  EXPECT_EQ(keep(readConfiguration()), 1);
+  EXPECT_EQ(places(), "London 51 30 N 0 7 W");
+  EXPECT_EQ(c.path, "QUENDAL5.INI");
 }
 
 TEST_F(ConfigurationTest, DateWithoutTextAndAtMostTwelveDates) {

@@ -5,11 +5,15 @@
 // disk): every option reaches its report, every refusal names the option
 // with status 2 and empty output, the output contracts of the
 // script-oriented subcommands hold. Then the option parsers in process.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -19,6 +23,7 @@
 #include "astro/frame.h"
 #include "astro/timescales.h"
 #include "cli/cli.h"
+#include "cli/output_file.h"
 #include "cli/place_options.h"
 #include "cli/time_zone.h"
 #include "cli_run.h"
@@ -157,6 +162,75 @@ TEST(CliCommands, FailedWriteExitsWithOne) {
   }
 }
 
+// The names in a folder, sorted.
+std::vector<std::string> entries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// ics --output whole or not at all. A write that fails midway (the shell's
+// file-size limit, ulimit -f in blocks of 512 bytes, with SIGXFSZ ignored:
+// write(2) fails with EFBIG beyond it), a folder that does not exist, one
+// where not even root can make a file (/proc), one without write permission
+// (unless the test runs as root, whom permissions do not stop): exit status
+// 1, one line naming the file and the reason, the old file byte for byte and
+// no other file beside it. Then a file replaced keeps its mode, a new one
+// gets the umask's.
+TEST(CliCommands, OutputFileWholeOrNotAtAll) {
+  const std::string folder = clitest::directory() + "/output";
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  const std::string old = "BEGIN:VCALENDAR\r\nX-OLD:1\r\nEND:VCALENDAR\r\n";
+  const std::string oldfile = clitest::file("output/old.ics", old);
+  const std::string ics = "ics --from-year 2000 --to-year 2150 --what holidays --output ";
+  const std::string limited = "sh -c 'trap \"\" XFSZ; ulimit -f 16; exec \"$@\"' sh";
+  const std::pair<std::string, std::string> failures[] = {
+      {"output/old.ics", "output/old.ics: File too large"},
+      {"output/missing/old.ics",
+       "output/missing/old.ics: cannot create a new file in its folder: No such file or directory"},
+      // /proc takes no new file, not even root's; others may not write the file.
+      {"/proc/version", geteuid() == 0
+                            ? "/proc/version: cannot create a new file in its folder: No such file or directory"
+                            : "/proc/version: Permission denied"}};
+  for (const auto& [target, message] : failures) {
+    const std::string version = testsupport::readfile("/proc/version");
+    const Result r = run(ics + target, target == "output/old.ics" ? limited : "");
+    EXPECT_EQ(r.status, 1) << target;
+    EXPECT_EQ(r.out, "") << target;
+    EXPECT_EQ(r.err, "quendal-report: write error: " + message + "\n");
+    EXPECT_EQ(testsupport::readfile(oldfile), old) << target;
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"old.ics"}) << target;
+    EXPECT_EQ(testsupport::readfile("/proc/version"), version);
+  }
+  if (geteuid() != 0) {
+    ASSERT_EQ(chmod(folder.c_str(), 0500), 0);
+    const Result r = run(ics + "output/old.ics");
+    ASSERT_EQ(chmod(folder.c_str(), 0700), 0);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(
+        r.err,
+        "quendal-report: write error: output/old.ics: cannot create a new file in its folder: Permission denied\n");
+    EXPECT_EQ(testsupport::readfile(oldfile), old);
+  }
+  // Written: the text of standard output, the old file's mode, nothing else.
+  ASSERT_EQ(chmod(oldfile.c_str(), 0604), 0);
+  const std::string expected = run("ics --from-year 2025 --what holidays").out;
+  ASSERT_NE(expected.find("BEGIN:VCALENDAR"), std::string::npos);
+  EXPECT_EQ(run("ics --from-year 2025 --what holidays --output output/old.ics").status, 0);
+  EXPECT_EQ(testsupport::readfile(oldfile), expected);
+  struct stat st {};
+  ASSERT_EQ(stat(oldfile.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0604u);
+  EXPECT_EQ(
+      run("ics --from-year 2025 --what holidays --output output/new.ics", "sh -c 'umask 027; exec \"$@\"' sh").status,
+      0);
+  ASSERT_EQ(stat((folder + "/new.ics").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(entries(folder), (std::vector<std::string>{"new.ics", "old.ics"}));
+  std::filesystem::remove_all(folder);
+}
+
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;
   std::istringstream in(text);
@@ -267,6 +341,114 @@ TEST(CliOptions, ValuesFlagsAndLeftovers) {
   EXPECT_EQ(refusalof([&] { range.requiredinteger("year"); }), "--year: missing (see quendal-report test --help)");
   EXPECT_EQ(optionnames("x --date Y-M-D [--zone Z|auto] -- --- --half-zone, --a2"),
             (std::vector<std::string>{"date", "zone", "half-zone", "a2"}));
+}
+
+// The writer of --output through a stand-in for write(2) that takes
+// `accepted` more bytes, at most `piece` at a time, and then fails with a
+// full disk.
+std::size_t accepted = 0, piece = 0;
+ssize_t limitedwrite(int fd, const void* data, std::size_t size) {
+  if (accepted == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const std::size_t n = std::min({size, accepted, piece});
+  accepted -= n;
+  return ::write(fd, data, n);
+}
+
+class OutputFile : public testsupport::TempDir {
+ protected:
+  // The message of the WriteError writing text to the file throws, "" for none.
+  static std::string writing(const std::string& file, const std::string& text) {
+    try {
+      writefilewhole(file, text, limitedwrite);
+    } catch (const WriteError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  std::vector<std::string> names() const { return entries(dir.string()); }
+  static unsigned modeof(const std::string& file) {
+    struct stat st {};
+    return stat(file.c_str(), &st) == 0 ? st.st_mode & 0777 : 0;
+  }
+};
+
+// A write that fails midway (a full disk): the old file stays byte for byte
+// and keeps its mode, the new file is removed, the message names the file
+// and the reason; so also for a file that was not there.
+TEST_F(OutputFile, FailedWriteLeavesTheOldFile) {
+  const std::string old = "BEGIN:VCALENDAR\r\nX-OLD:1\r\nEND:VCALENDAR\r\n";
+  const std::string file = write("old.ics", old);
+  ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+  std::string text;
+  for (int i = 0; text.size() < 100000; ++i) text += "SUMMARY:" + std::to_string(i) + "\r\n";
+  for (const std::size_t bytes : {std::size_t{0}, std::size_t{1000}, text.size() - 1}) {
+    accepted = bytes, piece = 4096;
+    EXPECT_EQ(writing(file, text), file + ": No space left on device") << bytes;
+    EXPECT_EQ(testsupport::readfile(file), old) << bytes;
+    EXPECT_EQ(modeof(file), 0640u);
+    EXPECT_EQ(names(), std::vector<std::string>{"old.ics"}) << bytes;
+  }
+  accepted = 10, piece = 3;
+  const std::string fresh = (dir / "new.ics").string();
+  EXPECT_EQ(writing(fresh, text), fresh + ": No space left on device");
+  EXPECT_EQ(names(), std::vector<std::string>{"old.ics"});
+  // A file the user may not write (permissions do not stop root).
+  if (geteuid() != 0) {
+    ASSERT_EQ(chmod(file.c_str(), 0440), 0);
+    accepted = text.size(), piece = text.size();
+    EXPECT_EQ(writing(file, text), file + ": Permission denied");
+    EXPECT_EQ(testsupport::readfile(file), old);
+  }
+}
+
+// Writes that take a few bytes at a time still give the whole text; a
+// replaced file keeps its mode, a new file gets 0666 less the umask; a
+// symbolic link stays and the file it names gets the text; a device is
+// written as it is.
+TEST_F(OutputFile, WholeTextModesLinksAndDevices) {
+  std::string text;
+  for (int i = 0; i < 256 * 40; ++i) text += static_cast<char>(i * 7 % 256);
+  const std::string file = write("old.ics", "old");
+  ASSERT_EQ(chmod(file.c_str(), 0604), 0);
+  accepted = text.size(), piece = 7;
+  EXPECT_EQ(writing(file, text), "");
+  EXPECT_EQ(testsupport::readfile(file), text);
+  EXPECT_EQ(modeof(file), 0604u);
+  for (const auto& [mask, mode] : {std::pair{0022u, 0644u}, {0077u, 0600u}}) {
+    const mode_t saved = umask(mask);
+    const std::string fresh = (dir / (mode == 0644u ? "new644" : "new600")).string();
+    accepted = 5, piece = 5;
+    EXPECT_EQ(writing(fresh, "fresh"), "");
+    umask(saved);
+    EXPECT_EQ(testsupport::readfile(fresh), "fresh");
+    EXPECT_EQ(modeof(fresh), mode);
+  }
+  const std::string link = (dir / "link.ics").string();
+  ASSERT_EQ(symlink("old.ics", link.c_str()), 0);
+  accepted = 6, piece = 6;
+  EXPECT_EQ(writing(link, "linked"), "");
+  struct stat st {};
+  ASSERT_EQ(lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(testsupport::readfile(file), "linked");
+  EXPECT_EQ(names(), (std::vector<std::string>{"link.ics", "new600", "new644", "old.ics"}));
+
+  // A FIFO with a reader (a device such as /dev/full: FailedWriteExitsWithOne).
+  const std::string fifo = (dir / "fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  accepted = 4, piece = 4;
+  EXPECT_EQ(writing(fifo, "fifo"), "");
+  char got[8] = {};
+  EXPECT_EQ(read(reader, got, sizeof got), 4);
+  close(reader);
+  EXPECT_EQ(std::string(got), "fifo");
+  ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST(CliOptions, DatesAndTimes) {

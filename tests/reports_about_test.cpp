@@ -101,7 +101,8 @@ TEST(ReportsAbout, PerformanceTestWithAScriptedClock) {
 }
 
 // The configuration evaluation box: golden texts (tests/golden/), the
-// Austrian variant, and the day counts over the whole range.
+// Austrian variant, the day counts over the whole range, and the lines that
+// name the file read or looked for.
 namespace quendal {
 namespace {
 
@@ -156,6 +157,22 @@ TEST(ConfigurationReport, NamesTheFileRead) {
   in.file = "/tmp/big.ini";
   EXPECT_TRUE(startswith(buildconfigurationevaluation(in, english).text, "\n INI-File \"big.ini\" is too big! "));
   EXPECT_TRUE(startswith(buildconfigurationevaluation(in, german).text, "\n Die INI-Datei \"big.ini\" ist zu groß! "));
+}
+
+// The lines both programs print after the box's text: the file read, else
+// the files looked for; a bare name (the working directory's) as ./NAME.
+TEST(ConfigurationReport, FileReadOrLookedFor) {
+  const std::string xdg = "/home/anna/.config/quendal/";
+  const std::vector<std::string> lookedfor = {"QUENDAL6.INI", "QUENDAL5.INI", xdg + "QUENDAL6.INI",
+                                              xdg + "QUENDAL5.INI"};
+  EXPECT_EQ(configurationsource("QUENDAL6.INI", lookedfor, german), "\r\n\r\n Datei: ./QUENDAL6.INI\r\n");
+  EXPECT_EQ(configurationsource(xdg + "QUENDAL5.INI", lookedfor, english),
+            "\r\n\r\n File: " + xdg + "QUENDAL5.INI\r\n");
+  EXPECT_EQ(configurationsource("../q.ini", {}, austrian), "\r\n\r\n Datei: ../q.ini\r\n");
+  EXPECT_EQ(configurationsource("", lookedfor, austrian),
+            "\r\n\r\n Gesucht: ./QUENDAL6.INI ./QUENDAL5.INI " + xdg + "QUENDAL6.INI " + xdg + "QUENDAL5.INI\r\n");
+  EXPECT_EQ(configurationsource("", {"QUENDAL6.INI", "QUENDAL5.INI"}, english),
+            "\r\n\r\n Looked for: ./QUENDAL6.INI ./QUENDAL5.INI\r\n");
 }
 
 TEST(ConfigurationReport, EnglishDates) {

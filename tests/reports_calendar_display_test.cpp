@@ -67,7 +67,7 @@ TEST(ReportsCalendarDisplay, ColourTable) {
   EXPECT_EQ((std::array{int(blackcolour), int(sundaycolour), int(saturdaycolour), int(regionalcolour),
                         int(nationalcolour), int(titlecolour), int(celllinecolour)}),
             (std::array{0, 1, 7, 8, 9, 10, 12}));
-  const std::array<int, 4> table[] = {{10, 0, 180, 0}, {1, 180, 0, 0}, {7, 128, 128, 128}, {8, 180, 96, 0},
+  const std::array<int, 4> table[] = {{10, 0, 130, 0}, {1, 180, 0, 0}, {7, 118, 118, 118}, {8, 180, 96, 0},
                                       {9, 0, 0, 180},  {0, 0, 0, 0},   {2, 0, 0, 0},       {3, 0, 0, 0},
                                       {4, 0, 0, 0},    {5, 0, 0, 0},   {6, 0, 0, 0},       {11, 0, 0, 0},
                                       {12, 0, 0, 0},   {13, 0, 0, 0},  {-1, 0, 0, 0}};

@@ -1,10 +1,12 @@
 // The equation of time: its report (golden texts, value and step
 // formatting, the statistics interval, the year's turning points and their
-// cache) and its graph (size rule, month markers, extremes, footers); the sky
-// chart's projection, labels, zoom and instant bounds; the solar system; the
-// position dialog's report.
+// cache) and its graph (size rule, month markers, extremes, the scale's room,
+// footers); the sky chart's projection, labels, zoom and instant bounds; the
+// solar system; the position dialog's report; the contrast of the painted
+// windows' colours to their canvas.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -13,6 +15,7 @@
 #include "astro/sun.h"
 #include "calendar/calendar.h"
 #include "calendar/text.h"
+#include "reports/calendar_display.h"
 #include "reports/chart_position.h"
 #include "reports/eot_graph.h"
 #include "reports/eot_report.h"
@@ -61,6 +64,12 @@ TEST(ReportsEotGraph, CurveMeetsTurningPoints) {
   EXPECT_EQ(g.gridlabels[0].text, " 0");
   for (const GraphLine& l : g.grid) EXPECT_TRUE(l.from.y >= g.smallestrow && l.from.y <= g.largestrow) << l.from.y;
   EXPECT_EQ(g.grid.size(), 1u + 4u + 3u);  // +4 .. +16 and -4 .. -12 minutes
+  // Each label of the scale keeps off the window's edge and leaves 30 pixels
+  // (wider than "-12" in a 12-point font) before its grid line begins.
+  for (std::size_t i = 0; i < g.grid.size(); ++i) {
+    EXPECT_GE(g.gridlabels[i].at.x, 2) << g.gridlabels[i].text;
+    EXPECT_GE(g.grid[i].from.x - g.gridlabels[i].at.x, 30) << g.gridlabels[i].text;
+  }
 }
 
 TEST(ReportsEotGraph, FooterBySize) {
@@ -347,4 +356,61 @@ TEST(ReportsEotYearCache, TurningPointsAreExtremaAndZeros) {
     }
     EXPECT_LT(slot.events[0].jd, datetojd(year, 3, 1));
   }
+}
+
+namespace {
+
+// The contrast ratio of two colours after WCAG 2: (L1 + 0.05) / (L2 + 0.05)
+// with the relative luminances L1 of the lighter, L2 of the darker colour.
+double relativeluminance(const Rgb& c) {
+  auto linear = [](int channel) {
+    const double v = channel / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+double contrast(const Rgb& a, const Rgb& b) {
+  const double la = relativeluminance(a), lb = relativeluminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// Every colour a painted window draws text, lines or the edge of a disc in
+// stands out from the light canvas by at least 3:1, dark grey text by 4.5:1;
+// the calendar window's colours are all text, each at least 4.5:1. The ratio
+// itself against the published ones: black on white 21:1, #808080 3.95:1,
+// #767676 4.54:1.
+TEST(ReportsWindowColours, ContrastToTheCanvas) {
+  const Rgb white{255, 255, 255};
+  EXPECT_NEAR(contrast({0, 0, 0}, white), 21.0, 1e-9);
+  EXPECT_NEAR(contrast({128, 128, 128}, white), 3.95, 0.005);
+  EXPECT_NEAR(contrast(white, {118, 118, 118}), 4.54, 0.005);
+  EXPECT_GT(relativeluminance(canvasrgb), 0.9);
+
+  for (int code = blackcolour; code <= celllinecolour + 1; ++code)
+    EXPECT_GE(contrast(displayrgb(code), canvasrgb), 4.5) << "calendar code " << code;
+
+  const EotGraphColours& e = eotgraphcolours;
+  const SkyChartColours& k = skychartcolours;
+  const struct {
+    const char* what;
+    Rgb colour;
+    double least;
+  } drawn[] = {
+      {"graph curve", e.curve, 3.0},
+      {"graph grid", e.grid, 3.0},
+      {"graph text", e.text, 4.5},
+      {"graph month names", e.markerlabel, 3.0},
+      {"graph title", e.title, 3.0},
+      {"graph turning points", e.turningpoint, 3.0},
+      {"chart Mercury to Mars", k.inner, 3.0},
+      {"chart Jupiter to Pluto", k.outer, 3.0},
+      {"chart Sun and Moon", k.luminary, 3.0},
+      {"solar-system Sun's edge", k.sunedge, 3.0},
+      {"chart title", k.title, 3.0},
+      {"chart lines and text", k.line, 4.5},
+  };
+  for (const auto& d : drawn) EXPECT_GE(contrast(d.colour, canvasrgb), d.least) << d.what;
 }

@@ -1,14 +1,26 @@
 // The main dialog through its real widgets (offscreen, clock fixed by
 // QUENDAL_NOW): the typing debounce, the input messages, the today button,
 // the language switch, the saved year and month, the iCalendar export.
+#include <sys/resource.h>
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <functional>
+#include <utility>
 
 #include "reports/icalendar.h"
 #include "reports/main_report.h"
@@ -18,8 +30,29 @@
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/widgets.h"
+#include "ui/startup_loop.h"
 
 using namespace quendal;
+
+namespace {
+
+// Runs f with the process's file-size limit at `bytes` and SIGXFSZ ignored,
+// so that a write beyond the limit fails (EFBIG) as on a full disk. False
+// when the limit cannot be set.
+bool withfilesizelimit(rlim_t bytes, const std::function<void()>& f) {
+  rlimit saved{};
+  if (getrlimit(RLIMIT_FSIZE, &saved) != 0) return false;
+  rlimit limited = saved;
+  limited.rlim_cur = bytes;
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  const bool limitset = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+  if (limitset) f();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, handler);
+  return limitset;
+}
+
+}  // namespace
 
 class MainDialogTest : public QObject {
   Q_OBJECT
@@ -229,6 +262,221 @@ class MainDialogTest : public QObject {
     QString error;
     QVERIFY(!exporticalendar(s, 2024, directory_.filePath(QStringLiteral("missing/quendal.ics")), error));
     QVERIFY(!error.isEmpty());
+  }
+
+  // The configuration file of $XDG_CONFIG_HOME/quendal/, the working
+  // directory being another: read into the state, and named by the
+  // evaluation box ("Tage..." and its "Details..."); a file of the working
+  // directory wins; without either the box names the files looked for.
+  void configurationOfXdgConfigHome() {
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("quendal")));
+    const QString xdgfile = config.filePath(QStringLiteral("quendal/QUENDAL6.INI"));
+    const bool wasset = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const auto writefile = [](const QString& path, const QByteArray& bytes) {
+      QFile f(path);
+      return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    State s(LanguageMode::german);
+    MainDialog dialog(s);
+    dialog.show();
+    // The evaluation box's text, the box opened as the user opens it.
+    const auto evaluation = [&] {
+      QString text;
+      QTimer::singleShot(0, [&] {
+        QWidget* tool = QApplication::activeModalWidget();
+        QTimer::singleShot(0, [&] {
+          if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+          }
+        });
+        if (auto* details = tool ? tool->findChild<QAbstractButton*>(QStringLiteral("details")) : nullptr)
+          details->click();
+        if (auto* d = qobject_cast<QDialog*>(tool)) d->accept();
+      });
+      dialog.findChild<QAbstractButton*>(QStringLiteral("daydifference"))->click();
+      return text;
+    };
+    const Configuration& c = s.application.configuration;
+
+    QVERIFY(writefile(xdgfile, "52 N 31   013E 24 Berlin\r\n1970-05-17 Geburtstag\r\n"));
+    QString text = evaluation();
+    QCOMPARE(QString::fromStdString(c.path), xdgfile);
+    QCOMPARE(QString::fromStdString(c.locationTable[0].name), QStringLiteral("Berlin"));
+    QVERIFY2(text.contains(QStringLiteral(" - Geburtstag ")), qPrintable(text));
+    QVERIFY2(text.endsWith(QStringLiteral("\n\n Datei: ") + xdgfile + QStringLiteral("\n")), qPrintable(text));
+
+    QVERIFY(writefile(QStringLiteral("QUENDAL6.INI"), "48 N 12   016E 22 Wien\r\n"));
+    text = evaluation();
+    QCOMPARE(QString::fromStdString(c.locationTable[0].name), QStringLiteral("Wien"));
+    QVERIFY2(text.endsWith(QStringLiteral("\n\n Datei: ./QUENDAL6.INI\n")), qPrintable(text));
+
+    QVERIFY(QFile::remove(QStringLiteral("QUENDAL6.INI")));
+    QVERIFY(QFile::remove(xdgfile));
+    text = evaluation();
+    const QString looked = config.filePath(QStringLiteral("quendal/QUENDAL"));
+    QCOMPARE(text, QStringLiteral("\n INI-Datei \"QUENDAL6.INI\" nicht gefunden! \n\n Gesucht: ./QUENDAL6.INI "
+                                  "./QUENDAL5.INI ") +
+                       looked + QStringLiteral("6.INI ") + looked + QStringLiteral("5.INI\n"));
+    QCOMPARE(QString::fromStdString(c.locationTable[0].name), QStringLiteral("Sankt Pölten (Austria)"));
+    if (wasset)
+      qputenv("XDG_CONFIG_HOME", saved);
+    else
+      qunsetenv("XDG_CONFIG_HOME");
+  }
+
+  // The export written whole or not at all: a write that fails midway fails
+  // with the system's reason and leaves the old file byte for byte and
+  // nothing beside it; an export that succeeds replaces it.
+  void failedExportLeavesTheOldFile() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("quendal-2024.ics"));
+    const QByteArray old = "BEGIN:VCALENDAR\r\nX-OLD:1\r\nEND:VCALENDAR\r\n";
+    {
+      QFile f(file);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QCOMPARE(f.write(old), old.size());
+    }
+    const auto content = [&] {
+      QFile f(file);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QStringList alone{QStringLiteral("quendal-2024.ics")};
+    const auto entries = [&] {
+      return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    constexpr rlim_t limit = 4096;
+    ApplicationState s;
+    QString error;
+    bool written = true;
+    QVERIFY(withfilesizelimit(limit, [&] { written = exporticalendar(s, 2024, file, error); }));
+    QVERIFY(!written);
+    QVERIFY2(error.contains(QStringLiteral("File too large")), qPrintable(error));
+    QCOMPARE(content(), old);
+    QCOMPARE(entries(), alone);
+
+    QVERIFY(exporticalendar(s, 2024, file, error));
+    QVERIFY(content().startsWith("BEGIN:VCALENDAR\r\n"));
+    QVERIFY(content().size() > qint64(limit));
+    QCOMPARE(entries(), alone);
+  }
+
+  // The command through its dialogs: the file chosen in the save dialog, a
+  // write that fails midway, then a message box naming the file and the
+  // reason; nothing is left in the folder.
+  void failedExportCommandSaysWhy() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("quendal-2024.ics"));
+    State s(LanguageMode::german);
+    MainDialog dialog(s);
+    QAction* command = nullptr;
+    for (QAction* a : dialog.actions())
+      if (a->text() == QLatin1String("iCalendar exportieren...")) command = a;
+    QVERIFY(command);
+    QString message;
+    QTimer answer;  // answers each dialog once it is open
+    connect(&answer, &QTimer::timeout, this, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        files->selectFile(file);
+        static_cast<QDialog*>(files)->accept();  // QFileDialog's own, as its Save button
+      } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        message = box->text();
+        box->accept();
+      }
+    });
+    answer.start(10);
+    QVERIFY(withfilesizelimit(4096, [&] { command->trigger(); }));
+    QVERIFY2(message.contains(QStringLiteral("Die Datei konnte nicht geschrieben werden:\n ") +
+                              QDir::toNativeSeparators(file) + QStringLiteral("\n File too large")),
+             qPrintable(message));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+  }
+
+  // Qt's own texts (a standard Cancel button) in the program's language: at
+  // start-up the language of the configuration file's language line, else
+  // of the user's locale; then at each press of "English" or "Deutsch" and
+  // at page 66 of the month field.
+  void qtTextsFollowTheLanguage_data() {
+    QTest::addColumn<QByteArray>("configuration");
+    QTest::addColumn<int>("userlanguage");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("D line, English user") << QByteArray("D (Deutsch)\r\n") << 1033 << "Abbrechen";
+    QTest::newRow("A line, English user") << QByteArray("A (Österreich)\r\n") << 1033 << "Abbrechen";
+    QTest::newRow("E line, German user") << QByteArray("E (English)\r\n") << 1031 << "Cancel";
+    QTest::newRow("German user") << QByteArray() << 1031 << "Abbrechen";
+    QTest::newRow("Austrian user") << QByteArray() << 3079 << "Abbrechen";
+    QTest::newRow("English user") << QByteArray() << 1033 << "Cancel";
+  }
+  void qtTextsFollowTheLanguage() {
+    QFETCH(QByteArray, configuration);
+    QFETCH(int, userlanguage);
+    QFETCH(QString, first);
+    const QString german = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+    if (!QFile::exists(german))
+      QSKIP(qPrintable(german + QStringLiteral(" is missing: Qt's translations (Debian: qt6-translations-l10n) "
+                                               "are not installed")));
+    QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    QFile ini(QStringLiteral("QUENDAL6.INI"));
+    QVERIFY(configuration.isEmpty() || (ini.open(QIODevice::WriteOnly) && ini.write(configuration) > 0));
+    ini.close();
+    const QString other = first == QLatin1String("Cancel") ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel");
+    QVERIFY(useqttranslation(first == QLatin1String("Cancel") ? Language::german : Language::english));
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    const auto cancel = [&] {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);  // what the event loop does next
+      return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    DesktopState s;
+    s.application.userlanguage = userlanguage;
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<MainDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      shown << cancel();
+      for (int i = 0; i < 2; ++i) {
+        dialog->findChild<QAbstractButton*>(QStringLiteral("language"))->click();
+        shown << cancel();
+      }
+      NumberField* month = field(*dialog, "month");
+      month->setText(QString());
+      QTest::keyClicks(month, QStringLiteral("66"));
+      for (int i = 0; i < 250 && month->text() != QLatin1String("0"); ++i) QTest::qWait(20);
+      shown << cancel();
+      dialog->reject();
+    });
+    QCOMPARE(runstartuploop(s), 0);
+    QVERIFY(QDir::setCurrent(directory_.path()));
+    QVERIFY(useqttranslation(Language::english));
+    QCOMPARE(shown, (QStringList{first, other, first, other}));
+  }
+
+  // A year or a month set by assistive technology or on a field's line
+  // edit is an edit as a typed one: the report follows once typing pauses.
+  void fieldsSetByAssistiveTechnology() {
+    State s(LanguageMode::german);
+    MainDialog dialog(s);
+    dialog.show();
+    QSignalSpy reports(&dialog, &MainDialog::reportUpdated);
+    QAccessibleInterface* year = QAccessible::queryAccessibleInterface(field(dialog, "year"));
+    QVERIFY(year->editableTextInterface() && year->valueInterface());
+    const std::pair<std::function<void()>, QString> changes[] = {
+        {[&] { year->editableTextInterface()->replaceText(0, 4, QStringLiteral("2009")); },
+         reporttext(2009, 0, german)},
+        {[&] { year->valueInterface()->setCurrentValue(1999); }, reporttext(1999, 0, german)},
+        {[&] { field(dialog, "month")->findChild<QLineEdit*>()->setText(QStringLiteral("7")); },
+         reporttext(1999, 7, german)}};
+    for (const auto& [change, report] : changes) {
+      reports.clear();
+      change();
+      QVERIFY(!dialog.reportfield()->isVisible());
+      QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 5000);
+      QCOMPARE(dialog.reportfield()->toPlainText(), report);
+    }
   }
 };
 

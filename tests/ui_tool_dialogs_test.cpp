@@ -3,18 +3,25 @@
 // shows its report's text for its default inputs; the day and place
 // buttons; the typing debounce; the date-shift step limits; closing refused
 // while a graph window is open; every control named for screen readers in
-// both languages.
+// both languages; the number fields to assistive technology, and every
+// change of a field's text an edit.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 #include <tuple>
+#include <utility>
 
 #include "app/configuration.h"
 #include "reports/date_shift.h"
@@ -287,6 +294,99 @@ class ToolDialogsTest : public QObject {
       QVERIFY2(!names.contains(accessible), qPrintable(accessible + " named twice"));
       names << accessible;
     }
+  }
+
+  // The number fields to screen readers and voice control: the number a
+  // field's text holds (none for a text that holds none) and its spin range
+  // through the value interface, its text through the text interface.
+  void numberFieldsShowNumberAndRange_data() {
+    QTest::addColumn<QString>("name");
+    for (const ToolDialogTable* t : tooldialogtables())
+      if (std::any_of(t->controls.begin(), t->controls.end(),
+                      [](const ControlSpec& c) { return c.kind == Control::field || c.kind == Control::signedfield; }))
+        QTest::newRow(t->name) << QString::fromLatin1(t->name);
+  }
+  void numberFieldsShowNumberAndRange() {
+    QFETCH(QString, name);
+    GermanState s;
+    const ToolDialogTable& t = *table(name.toLatin1().constData());
+    ToolDialog dialog(t, s);
+    for (const ControlSpec& spec : t.controls) {
+      if (spec.kind != Control::field && spec.kind != Control::signedfield) continue;
+      auto* field = dialog.findChild<NumberField*>(QString::fromLatin1(spec.key));
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+      QAccessibleValueInterface* value = accessible->valueInterface();
+      QAccessibleTextInterface* text = accessible->textInterface();
+      QVERIFY(value && text);
+      for (const QString& typed : {field->text(), QStringLiteral("-"), QStringLiteral("7"), QStringLiteral(" 12 "),
+                                   QStringLiteral("1x"), QString()}) {
+        field->setText(typed);  // as far as the field's characters go
+        const QString shown = field->text();
+        bool number = false;
+        const int n = shown.trimmed().toInt(&number);
+        QCOMPARE(value->currentValue(), number ? QVariant(n) : QVariant());
+        QCOMPARE(text->text(0, text->characterCount()), shown);
+      }
+      QCOMPARE(value->minimumValue(), QVariant(spec.minimum));
+      QCOMPARE(value->maximumValue(), QVariant(spec.maximum));
+    }
+  }
+
+  // Every change of a field's text is an edit, as a typed key is: the
+  // debounce starts again and the report follows the new text, whatever
+  // made the change (a number or a text set by assistive technology, a
+  // paste, the spin button, a program setting the field's line edit). A
+  // press of the spin button at the end of the range is an edit too; the
+  // dialog's own write-back is none.
+  void everyTextChangeIsAnEdit() {
+    GermanState s;
+    ToolDialog dialog(RisesDialog, s);
+    dialog.show();
+    auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
+    auto* line = year->findChild<QLineEdit*>();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(year);
+    QTimer* timer = nullptr;
+    for (QTimer* t : dialog.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+      if (t->isSingleShot()) timer = t;
+    QVERIFY(timer && line && accessible->editableTextInterface());
+    QSignalSpy edits(year, &NumberField::edited);
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"value interface", [&] { accessible->valueInterface()->setCurrentValue(2025.0); }},
+        {"editable text interface",
+         [&] { accessible->editableTextInterface()->replaceText(0, 4, QStringLiteral("2026")); }},
+        {"line edit", [&] { line->setText(QStringLiteral("2027")); }},
+        {"paste",
+         [&] {
+           QGuiApplication::clipboard()->setText(QStringLiteral("2028"));
+           line->selectAll();
+           line->paste();
+         }},
+        {"spin button", [&] { year->stepUp(); }},
+    };
+    int expected = 2025;
+    for (const auto& [how, change] : changes) {
+      QTRY_VERIFY_WITH_TIMEOUT(dialog.reportfield()->isVisible(), 5000);
+      edits.clear();
+      change();
+      QCOMPARE(year->text(), QString::number(expected));
+      QVERIFY2(edits.count() == 1 && timer->isActive() && !dialog.reportfield()->isVisible(), how);
+      QTRY_VERIFY_WITH_TIMEOUT(dialog.reportfield()->isVisible(), 5000);
+      const QString report = plain(buildrisesreport({.year = expected, .month = 3, .day = 15, .zone = 1}, german).text);
+      QVERIFY2(dialog.reportfield()->toPlainText() == report, how);
+      ++expected;
+    }
+    accessible->valueInterface()->setCurrentValue(1e9);  // limited to the range
+    QCOMPARE(year->text(), QString::number(year->maximum()));
+    edits.clear();
+    year->stepUp();
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(year->text(), QString::number(year->maximum()));
+    QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 5000);
+    edits.clear();
+    year->setNumber(2030);
+    QCOMPARE(year->text(), QStringLiteral("2030"));
+    QCOMPARE(edits.count(), 0);
+    QVERIFY(!timer->isActive());
   }
 };
 

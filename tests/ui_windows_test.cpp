@@ -1,13 +1,20 @@
 // The calendar window, the equation-of-time graph, the sky chart and the
 // position dialog through their real widgets (offscreen, clock fixed by
-// QUENDAL_NOW), and the windows opened by the start-up loop and by the tool
-// dialogs with message loops of their own.
+// QUENDAL_NOW), the painted windows' canvas under a dark theme, and the
+// windows opened by the start-up loop and by the tool dialogs with message
+// loops of their own.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,10 +25,12 @@
 #include <utility>
 
 #include "calendar/calendar.h"
+#include "reports/calendar_display.h"
 #include "ui/calendar_window.h"
 #include "ui/desktop_state.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
+#include "ui/platform/platform.h"
 #include "ui/sky_chart_window.h"
 #include "ui/startup_loop.h"
 #include "ui/tool_dialogs.h"
@@ -173,6 +182,47 @@ class WindowsTest : public QObject {
     window.repaint();
     QCOMPARE(window.windowTitle(), QStringLiteral("Calendar"));
     QCOMPARE(window.size(), QSize(900, 600));
+  }
+
+  // Under a dark colour theme the painted windows keep the light canvas
+  // their colours are chosen for: the bottom right corner, where none of
+  // them draws.
+  void paintedWindowsKeepTheirCanvas() {
+    EnglishState s(2024, 3);
+    s.chart.setState({datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12});
+    CalendarWindow calendar(s);
+    EquationOfTimeWindow graph(s, 2024);
+    SkyChartWindow sky(s);
+    const QPalette dark(QColor(0x35, 0x35, 0x35));
+    for (QWidget* w : {static_cast<QWidget*>(&calendar), static_cast<QWidget*>(&graph), static_cast<QWidget*>(&sky)}) {
+      w->setPalette(dark);
+      w->resize(900, 600);
+      const QImage picture = w->grab().toImage();
+      QCOMPARE(picture.pixelColor(899, 599), QColor(canvasrgb.red, canvasrgb.green, canvasrgb.blue));
+    }
+  }
+
+  // The compass names at the ends of the horizon line stand above it: the
+  // rows of the (smoothed) line and the one over it are bare canvas beneath
+  // them, the rows above hold ink.
+  void skyChartCompassAboveHorizon() {
+    EnglishState s;
+    s.chart.setState({datetojd(2024, 5, 10), 15.6, 48.2, 1015 | 210 << 12});
+    SkyChartWindow sky(s);
+    sky.resize(900, 600);
+    const QImage picture = sky.grab().toImage();
+    const QColor canvas(canvasrgb.red, canvasrgb.green, canvasrgb.blue);
+    const int horizon = 300, side = 600;  // the chart's square: the window's height
+    const QFontMetrics metrics(sky.font());
+    const int width = metrics.horizontalAdvance(QStringLiteral("West")) + 10;
+    int ink = 0;
+    for (int x = 0; x < width; ++x) {
+      for (const int column : {x, side - 1 - x}) {
+        QCOMPARE(picture.pixelColor(column, horizon - 2), canvas);
+        for (int y = horizon - metrics.height(); y < horizon - 2; ++y) ink += picture.pixelColor(column, y) != canvas;
+      }
+    }
+    QVERIFY(ink > 0);
   }
 
   // Every command is an action with its keys: the buttons trigger theirs,
@@ -372,6 +422,21 @@ class WindowsTest : public QObject {
     QCOMPARE(s.chart.chartInstant(), instant);
   }
 
+  // The position dialog's degrees say which row is the latitude and which
+  // the longitude, on the screen and to a screen reader.
+  void positionDialogRows() {
+    EnglishState s;
+    ToolDialog dialog(PositionDialog, s);
+    QStringList rows;
+    for (const char* key : {"latitude", "longitude"}) {
+      const auto* field = dialog.findChild<QWidget*>(QLatin1String(key));
+      QVERIFY(field);
+      for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy() == field) rows << label->text() + QLatin1Char('|') + field->accessibleName();
+    }
+    QCOMPARE(rows, (QStringList{"Latitude Deg.:|Latitude Degrees", "Longitude Deg.:|Longitude Degrees"}));
+  }
+
   // "Grafik" opens the graph with a message loop of its own; the dialog's
   // year follows the window's, and the flag is cleared when it closes.
   void graphFromDialog() {
@@ -434,6 +499,118 @@ class WindowsTest : public QObject {
     QCOMPARE(runstartuploop(s), 0);
     QCOMPARE(script.done, 1);
     QVERIFY(!dialogseen);
+  }
+
+  // F11 switches Qt's own texts (a standard Cancel button) with the language
+  // while the calendar window or a graph window is open; closing the window
+  // brings back those of the language before.
+  void windowsSwitchQtTexts() {
+    const QString german = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+    if (!QFile::exists(german))
+      QSKIP(qPrintable(german + QStringLiteral(" is missing: Qt's translations (Debian: qt6-translations-l10n) "
+                                               "are not installed")));
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    const auto cancel = [&] {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);  // what the event loop does next
+      return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    EnglishState s(2024, 3);
+    s.chart.setState({datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12});
+    const std::function<std::unique_ptr<QWidget>()> windows[] = {
+        [&] { return std::make_unique<CalendarWindow>(s); },
+        [&] { return std::make_unique<EquationOfTimeWindow>(s, 2024); },
+        [&] { return std::make_unique<SkyChartWindow>(s); }};
+    for (const auto& make : windows) {
+      QVERIFY(useqttranslation(english));
+      std::unique_ptr<QWidget> window = make();
+      QStringList shown{cancel()};
+      for (int i = 0; i < 3; ++i) {
+        key(*window, Qt::Key_F11);
+        shown << cancel();
+      }
+      window.reset();
+      shown << cancel();
+      QCOMPARE(shown, (QStringList{"Cancel", "Abbrechen", "Cancel", "Abbrechen", "Cancel"}));
+    }
+  }
+
+  // The calendar window's lines to a screen reader: the window's text holds
+  // one line per line of the display list, in its order; each character is
+  // where the window paints it. Another view or month is new text, read
+  // from its beginning; a change of font only moves the characters.
+  void calendarLinesAreAccessible() {
+    EnglishState s(2024, 3);
+    CalendarWindow window(s);
+    window.show();
+    window.resize(900, 41 * QFontMetrics(window.linefont()).height());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
+    QAccessibleTextInterface* text = accessible ? accessible->textInterface() : nullptr;
+    QVERIFY(text);
+    const auto lines = [&] {
+      QStringList l;
+      for (const DisplayLine& line : window.display().lines) l << QString::fromStdString(line.text);
+      return l;
+    };
+    const auto alltext = [&] { return text->text(0, text->characterCount()); };
+    QCOMPARE(alltext().split(QLatin1Char('\n')), lines());
+    QVERIFY(alltext().contains(QStringLiteral("March")));
+
+    // The characters of the first body line with text: each one's place
+    // leads back to it; the place of a letter holds ink, that of a blank
+    // the canvas (the blank before the letter).
+    const QImage picture = window.grab().toImage();
+    const int h = QFontMetrics(window.linefont().resolve(window.font()), &window).height();
+    int offset = 0;
+    const DisplayLine* body = nullptr;
+    for (const DisplayLine& line : window.display().lines) {
+      if (line.place == DisplayLine::body && QString::fromStdString(line.text).trimmed().size() > 3) {
+        body = &line;
+        break;
+      }
+      offset += QString::fromStdString(line.text).size() + 1;
+    }
+    QVERIFY(body);
+    const QString bodytext = QString::fromStdString(body->text);
+    const auto place = [&](int column) {
+      const QRect r = text->characterRect(offset + column);
+      return QRect(window.mapFromGlobal(r.topLeft()), r.size());
+    };
+    const auto inked = [&](const QRect& r, const QColor& canvas) {
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+          if (picture.pixelColor(x, y) != canvas) return true;
+      return false;
+    };
+    int letter = 1;
+    while (letter < bodytext.size() &&
+           !(bodytext[letter].isLetterOrNumber() && bodytext[letter - 1] == QLatin1Char(' ')))
+      ++letter;
+    QVERIFY(letter < bodytext.size());
+    const QRect blank = place(letter - 1).adjusted(1, 0, -1, 0);  // a glyph's edge may reach beyond its cell
+    QCOMPARE(place(0).top(), displaylinetop(*body, h));
+    QCOMPARE(place(0).height(), h);
+    QVERIFY(place(letter).left() >= place(letter - 1).right());
+    QVERIFY(!inked(blank, picture.pixelColor(blank.center())));
+    QVERIFY(inked(place(letter), picture.pixelColor(blank.center())));
+    for (int column = 0; column < bodytext.size(); ++column)
+      QCOMPARE(text->offsetAtPoint(text->characterRect(offset + column).center()), offset + column);
+
+    // The caret where a screen reader left it, then each key.
+    const QString march = alltext();
+    QStringList texts;
+    QList<int> carets;
+    for (Qt::Key k : {Qt::Key_F2, Qt::Key_F12, Qt::Key_Right, Qt::Key_F11}) {
+      text->setCursorPosition(offset + letter);
+      key(window, k);
+      texts << alltext();
+      carets << text->cursorPosition();
+      QCOMPARE(alltext().split(QLatin1Char('\n')), lines());
+    }
+    QCOMPARE(carets, (QList<int>{offset + letter, 0, 0, 0}));  // the smaller font (F2): the same text
+    QCOMPARE(texts[0], march);
+    QVERIFY(texts[1].contains(QStringLiteral("March")) && texts[1] != march);
+    QVERIFY(texts[2].contains(QStringLiteral("April")) && !texts[2].contains(QStringLiteral("March")));
+    QVERIFY(texts[3].contains(QStringLiteral("April")) && texts[3] != texts[2]);  // F11: German
   }
 };
 

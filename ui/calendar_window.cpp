@@ -17,6 +17,7 @@
 #include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "ui/about_box.h"
+#include "ui/calendar_accessibility.h"
 #include "ui/configuration_reading.h"
 #include "ui/icalendar_export.h"
 #include "ui/platform/platform.h"
@@ -79,7 +80,12 @@ CalendarWindow::CalendarWindow(DesktopState& state, QWidget* owner)
   });
 }
 
-CalendarWindow::~CalendarWindow() { state_.application.languagemode = savedlanguagemode_; }
+CalendarWindow::~CalendarWindow() {
+  ApplicationState& app = state_.application;
+  if (app.languagemode == savedlanguagemode_) return;
+  app.languagemode = savedlanguagemode_;
+  useqttranslation(app.language());
+}
 
 // The commands of the keys and the buttons belong to the button row: their
 // keys work without their being entries of the context menu, which lists the
@@ -192,6 +198,7 @@ void CalendarWindow::refresh() {
   }
   placeindex_ = display_.placeindex;
   setWindowTitle(text(display_.caption));
+  calendarlineschanged(*this);
   if (resizeflag_ && isVisible()) {
     resizeflag_ = false;
     fittofont();
@@ -262,6 +269,7 @@ void CalendarWindow::togglefont() {
 
 void CalendarWindow::togglelanguage() {
   state_.application.togglelanguage();
+  useqttranslation(state_.application.language());
   tables_.tablesStale = 1;  // the moon phases in the other time zone
   relabel();
   refresh();
@@ -292,7 +300,7 @@ void CalendarWindow::keyPressEvent(QKeyEvent* event) {
 
 void CalendarWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), palette().window());
+  p.fillRect(rect(), colour(canvasrgb));  // the colours of the codes are for this canvas, whatever the theme
   p.setFont(linefont());
   const int h = p.fontMetrics().height();
   for (const DisplayLine& line : display_.lines) {

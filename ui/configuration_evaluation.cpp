@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "app/configuration.h"
 #include "reports/configuration_report.h"
 #include "ui/configuration_reading.h"
 #include "ui/platform/platform.h"
@@ -19,7 +20,8 @@ void showConfigurationEvaluation(QWidget* owner, ApplicationState& state) {
   in.todayday = today.day;
   in.dates = state.configuration.personalDateTable;
   const ConfigurationReport r = buildconfigurationevaluation(in, state.language());
-  informationbox(owner, QString::fromUtf8(r.title), QString::fromStdString(r.text));
+  const std::string source = configurationsource(in.file, configurationcandidates(), state.language());
+  informationbox(owner, QString::fromUtf8(r.title), QString::fromStdString(r.text + source));
 }
 
 }  // namespace quendal

@@ -1,5 +1,6 @@
 // The configuration evaluation box: the configuration file read afresh, its
-// personal dates with their distance from today, in a message box.
+// personal dates with their distance from today, and the file read (or the
+// files looked for), in a message box.
 #pragma once
 
 #include "app/application_state.h"

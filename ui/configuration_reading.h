@@ -6,9 +6,11 @@
 
 namespace quendal {
 
-// Reads QUENDAL6.INI (QUENDAL5.INI) from the working directory into the
-// state: the places, the personal dates and the language line (into
-// state.languageoverride). 1 read, 0 no file, -1 too large.
+// Reads the configuration file into the state as the command line does
+// (readConfiguration: QUENDAL6.INI or QUENDAL5.INI in the working directory,
+// else in $XDG_CONFIG_HOME/quendal/): the places, the personal dates, the
+// language line (into state.languageoverride) and the file read
+// (state.configuration.path). 1 read, 0 no file, -1 too large.
 int loadconfiguration(ApplicationState& state);
 
 }  // namespace quendal

@@ -62,13 +62,6 @@ constexpr GraphWindow::ButtonEntry buttons[] = {{"button3", {"Jahr -", "Year -"}
                                                 {"button4", {"Jahr +", "Year +"}, "yearon"},
                                                 {"button6", labels::helpbutton, "help"}};
 
-const QColor curvecolour(0, 255, 55);
-const QColor gridcolour(155, 155, 155);
-const QColor textcolour(50, 50, 50);
-const QColor markercolour(180, 0, 0);
-const QColor headingcolour(180, 50, 0);
-const QColor turningcolour(150, 50, 50);
-
 QString caption(int year) { return QStringLiteral("Equation of Time %1").arg(year); }
 
 }  // namespace
@@ -106,32 +99,33 @@ void EquationOfTimeWindow::draw(QPainter& p, int w, int h, bool direct) {
   const Language lang = language();
   const EotGraph g = buildeotgraph(year_, w, h, lang);
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(Qt::white, 2));
+  const EotGraphColours& c = eotgraphcolours;
+  p.setPen(QPen(colour(canvasrgb), 2));
   p.drawRect(0, 0, w, h);
 
-  p.setPen(QPen(gridcolour, 2));
+  p.setPen(QPen(colour(c.grid), 2));
   for (const GraphLine& l : g.grid) p.drawLine(l.from.x, l.from.y, l.to.x, l.to.y);
   for (const GraphLine& l : g.markers) p.drawLine(l.from.x, l.from.y, l.to.x, l.to.y);
-  p.setPen(textcolour);
+  p.setPen(colour(c.text));
   for (const GraphText& t : g.gridlabels) drawtextat(p, t.at.x, t.at.y, text(t.text));
-  p.setPen(markercolour);
+  p.setPen(colour(c.markerlabel));
   for (const GraphText& t : g.markerlabels) drawtextat(p, t.at.x, t.at.y, text(t.text));
 
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(curvecolour, 2));
+  p.setPen(QPen(colour(c.curve), 2));
   for (std::size_t i = 1; i < g.curve.size(); ++i)
     p.drawLine(g.curve[i - 1].x, g.curve[i - 1].y, g.curve[i].x, g.curve[i].y);
   p.setRenderHint(QPainter::Antialiasing, false);
 
-  p.setPen(headingcolour);
+  p.setPen(colour(c.title));
   drawtextat(p, g.title.at.x, g.title.at.y, text(g.title.text) + (direct ? QStringLiteral(".") : QString()));
   const int th = p.fontMetrics().height();
 
   const int slot = EotYearEvents(state_.yearEventCache, year_);
   const EotGraphFooter f = buildeotgraphfooter(eotyearslot(state_.yearEventCache, slot).events, w, h, th, lang);
-  p.setPen(turningcolour);
+  p.setPen(colour(c.turningpoint));
   for (const GraphText& t : f.turningpoints) drawtextat(p, t.at.x, t.at.y, text(t.text));
-  p.setPen(textcolour);
+  p.setPen(colour(c.text));
   drawtextat(p, f.size.at.x, f.size.at.y, text(f.size.text));
 }
 

@@ -65,7 +65,11 @@ GraphWindow::GraphWindow(DesktopState& state, const QString& documentname, QWidg
 }
 
 GraphWindow::~GraphWindow() {
-  state_.application.languagemode = savedlanguagemode_;
+  ApplicationState& app = state_.application;
+  if (app.languagemode != savedlanguagemode_) {
+    app.languagemode = savedlanguagemode_;
+    useqttranslation(app.language());
+  }
   state_.session.setGraphWindowOpen(false);
 }
 
@@ -144,6 +148,7 @@ void GraphWindow::togglebuttons() {
 void GraphWindow::togglelanguage() {
   state_.application.togglelanguage();
   const Language lang = language();
+  useqttranslation(lang);
   for (Button& b : buttons_) b.button->setText(inlanguage(b.label, lang));
   relabelcommands();
   relabel();
@@ -166,7 +171,7 @@ void GraphWindow::paintEvent(QPaintEvent*) {
   if (grownsize(size()) != size()) return;  // it grows first
   QPainter window(this);
   if (offscreen_.isNull()) {
-    window.fillRect(rect(), Qt::white);
+    window.fillRect(rect(), colour(canvasrgb));
     draw(window, w, h, true);
     return;
   }
@@ -174,7 +179,7 @@ void GraphWindow::paintEvent(QPaintEvent*) {
     QPainter image(&offscreen_);
     image.setFont(font());
     image.setRenderHint(QPainter::Antialiasing);
-    image.fillRect(0, 0, w, h, Qt::white);
+    image.fillRect(0, 0, w, h, colour(canvasrgb));
     draw(image, w, h, false);
   }
   window.drawImage(0, 0, offscreen_, 0, 0, w, h);

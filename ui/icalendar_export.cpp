@@ -2,8 +2,8 @@
 #include "ui/icalendar_export.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
+#include <QSaveFile>
 
 #include "calendar/text.h"
 #include "reports/icalendar.h"
@@ -32,18 +32,27 @@ bool exporticalendar(const ApplicationState& state, int year, const QString& fil
   in.stamp = {now.year, now.month, now.day, now.hour, now.minute, now.second};
   const std::string text = icalendar(calendarentries(in, state.language()), in.stamp);
 
-  QFile out(file);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      out.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !out.flush()) {
+  // Written whole or not at all: a file that is there stays as it was until
+  // everything is written and flushed (commit renames the new one over it).
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) {
     error = out.errorString();
     return false;
   }
-  out.close();
-  if (out.error() != QFileDevice::NoError) {
-    error = out.errorString();
-    return false;
+  // A write may take only part of the text (a full disk); the next one then
+  // fails and gives the reason, which a commit after it would not.
+  const char* data = text.data();
+  auto left = static_cast<qint64>(text.size());
+  while (left > 0) {
+    const qint64 n = out.write(data, left);
+    if (n <= 0) break;
+    data += n;
+    left -= n;
   }
-  return true;
+  if (left == 0 && out.flush() && out.commit()) return true;
+  error = out.errorString();
+  out.cancelWriting();
+  return false;
 }
 
 void exporticalendarcommand(QWidget* owner, const ApplicationState& state, int year) {

@@ -15,8 +15,10 @@ namespace quendal {
 QString icalendarcommandlabel(Language language);
 
 // Writes the year's calendar to file, in the language of the state, with
-// DTSTAMP from the program's clock in UTC. False with the system's reason
-// in error when the file could not be written.
+// DTSTAMP from the program's clock in UTC, whole or not at all (QSaveFile):
+// a file already there keeps its content until the new one is complete.
+// False with the system's reason in error when the file could not be
+// written; the old file is then left as it was.
 bool exporticalendar(const ApplicationState& state, int year, const QString& file, QString& error);
 
 // The command: the save-file dialog (proposing quendal-YEAR.ics), the

@@ -314,6 +314,7 @@ void MainDialog::buildreport() {
   state_.position.setPosition(r.year, r.page);
   app.languagemode = r.languagemode;
   if (in.page == languagepage) {
+    useqttranslation(app.language());
     month_->setNumber(0);
     relabel();
   }
@@ -348,6 +349,7 @@ void MainDialog::today() {
 
 void MainDialog::togglelanguage() {
   state_.application.languagemode = language() != english ? LanguageMode::english : LanguageMode::german;
+  useqttranslation(language());
   relabel();
   buildreport();
 }

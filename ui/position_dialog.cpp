@@ -83,12 +83,20 @@ void cancel(ToolDialog& d) { d.reject(); }
 
 using namespace controls;
 
+// The degrees' labels say which row is the latitude and which the longitude.
+constexpr ControlSpec labelled(ControlSpec control, Bilingual label) {
+  control.label = label;
+  return control;
+}
+
 const ControlSpec dialogcontrols[] = {
-    latitudedegrees("latitude", {"Breite Grad", "Latitude Degrees"}).at(0, 0),
+    labelled(latitudedegrees("latitude", {"Breite Grad", "Latitude Degrees"}), {"Breite Grad:", "Latitude Deg.:"})
+        .at(0, 0),
     arcminutes("latitudeminutes", {"Breite Minute", "Latitude Minute"}).at(0, 2),
     arcseconds("latitudeseconds", {"Breite Sekunde", "Latitude Second"}).at(0, 4),
     northsouth().named({"Breite", "Latitude"}).at(0, 6),
-    longitudedegrees("longitude", {"Länge Grad", "Longitude Degrees"}).at(1, 0),
+    labelled(longitudedegrees("longitude", {"Länge Grad", "Longitude Degrees"}), {"Länge Grad:", "Longitude Deg.:"})
+        .at(1, 0),
     arcminutes("longitudeminutes", {"Länge Minute", "Longitude Minute"}).at(1, 2),
     arcseconds("longitudeseconds", {"Länge Sekunde", "Longitude Second"}).at(1, 4),
     eastwest().named({"Länge", "Longitude"}).at(1, 6),

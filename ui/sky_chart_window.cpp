@@ -1,6 +1,8 @@
 // The sky chart window; see sky_chart_window.h.
 #include "ui/sky_chart_window.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTimer>
 #include <cstddef>
@@ -87,13 +89,11 @@ constexpr int horizoninset = 10;
 constexpr int meridianlines = 3;
 constexpr int meridianshift = 5;
 // The compass names: the top and bottom ones compassleft left of the
-// meridian, the left one leftcompassinset from the left edge, the right one
-// rightcompassinset from the right edge of the square, both compassabove
-// above the horizon line.
+// meridian; the left and right ones compassinset from the left and right
+// edges of the square, their text's box compassabove above the horizon line.
 constexpr int compassleft = 20;
-constexpr int leftcompassinset = 5;
-constexpr int rightcompassinset = 12;
-constexpr int compassabove = 8;
+constexpr int compassinset = 5;
+constexpr int compassabove = 2;
 // A body's label: drawn labelright right of and labelabove above its label
 // point, and only when that point lies inside the window at least labelroom
 // pixels from its right and bottom edges.
@@ -105,6 +105,7 @@ constexpr int luminaryradius = 5;  // the Sun and the Moon of the chart
 constexpr int planetradius = 3;
 constexpr int sunradius = 12;  // the solar-system views
 constexpr int moonradius = 2;
+constexpr qreal sunedgewidth = 2;  // the edge around the Sun's disc
 
 // Bodies by their name-table numbers (calendar/text.h bodynames): 1..9
 // Mercury to Pluto, 10 the Sun, 11 the Moon.
@@ -112,16 +113,10 @@ constexpr int earthbody = 3;
 constexpr int marsbody = 4;
 constexpr int sunbody = 10;
 
-const QColor innercolour(20, 20, 250);     // Mercury, Venus, Mars
-const QColor outercolour(250, 20, 20);     // Jupiter .. Pluto
-const QColor luminarycolour(20, 250, 20);  // the Sun and the Moon
-const QColor suncolour(250, 250, 0);       // the Sun of the solar-system views
-const QColor headingcolour(250, 50, 50);
-const QColor linecolour(50, 50, 50);
-
 QColor bodycolour(int body) {
-  if (body >= sunbody) return luminarycolour;
-  return body <= marsbody ? innercolour : outercolour;
+  const SkyChartColours& c = skychartcolours;
+  if (body >= sunbody) return colour(c.luminary);
+  return colour(body <= marsbody ? c.inner : c.outer);
 }
 
 }  // namespace
@@ -237,7 +232,7 @@ QSize SkyChartWindow::grownsize(QSize size) const {
 
 void SkyChartWindow::draw(QPainter& p, int w, int h, bool direct) {
   const int centre = std::min(w, h) / 2;
-  p.setPen(headingcolour);
+  p.setPen(colour(skychartcolours.title));
   drawtextat(p, margin, margin,
              text(skycharttitle(state_.chart.chartInstant(), language())) + (direct ? QStringLiteral(".") : QString()));
   if (view_ == skychartview)
@@ -264,12 +259,15 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
   const int timetop = 4 * lh / 3 + margin;  // the time and the top compass name, a line and a third below the title
   const int meridiantop = meridianlines * lh + meridianshift;
   const int meridianbottom = side - meridianlines * lh + meridianshift;
+  const QColor linecolour = colour(skychartcolours.line);
   p.setPen(QPen(linecolour, 1));
   p.drawLine(horizoninset, c, side - horizoninset, c);
   p.drawLine(c, meridiantop, c, fullcircle_ ? meridianbottom : c);
   drawtextat(p, c - compassleft, timetop, text(chart.compass[0]));
-  drawtextat(p, leftcompassinset, c - compassabove, text(chart.compass[1]));
-  drawtextat(p, side - rightcompassinset, c - compassabove, text(chart.compass[2]));
+  const int compasstop = c - compassabove - lh;
+  const QString right = text(chart.compass[2]);
+  drawtextat(p, compassinset, compasstop, text(chart.compass[1]));
+  drawtextat(p, side - compassinset - p.fontMetrics().horizontalAdvance(right), compasstop, right);
   if (fullcircle_) drawtextat(p, c - compassleft, meridianbottom, text(chart.compass[3]));
   drawtextat(p, margin, timetop, text(chart.time));
 
@@ -286,28 +284,38 @@ void SkyChartWindow::drawskychart(QPainter& p, int w, int h, int c) {
   }
   p.setRenderHint(QPainter::Antialiasing, false);
 
-  // The information lines at the foot of the window, below the horizon line.
+  // The information lines at the foot of the window, below the horizon
+  // line, in the fixed-pitch font their columns are padded for.
   if (chart.info.empty()) return;
+  p.save();
+  p.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  const int infolh = p.fontMetrics().height();
   const int lines = static_cast<int>(chart.info.size());
-  int y = std::max(c + lh, h - (lines + 1) * lh);
+  int y = std::max(c + lh, h - (lines + 1) * infolh);
   p.setPen(linecolour);
   for (const std::string& line : chart.info) {
     drawtextat(p, margin, y, text(line));
-    y += lh;
+    y += infolh;
   }
+  p.restore();
 }
 
 void SkyChartWindow::drawsolarsystem(QPainter& p, int c) {
+  const SkyChartColours& colours = skychartcolours;
   const SolarSystem s = buildsolarsystem(state_.chart.chartInstant(), view_, c);
   p.setRenderHint(QPainter::Antialiasing, true);
-  drawdisc(p, c, c, sunradius, suncolour);
+  p.save();
+  p.setPen(QPen(colour(colours.sunedge), sunedgewidth));
+  p.setBrush(colour(colours.sun));
+  p.drawEllipse(QPoint(c, c), sunradius, sunradius);
+  p.restore();
   for (const SolarBody& b : s.planets) {
     const bool earth = b.body == earthbody;
-    p.setPen(earth ? innercolour : linecolour);
+    p.setPen(colour(earth ? colours.inner : colours.line));
     drawtextat(p, b.labelx, b.labely, QString::fromLatin1(b.label.c_str()));
-    drawdisc(p, b.x, b.y, b.radius, earth ? innercolour : outercolour);
+    drawdisc(p, b.x, b.y, b.radius, colour(earth ? colours.inner : colours.outer));
   }
-  drawdisc(p, s.moonx, s.moony, moonradius, outercolour);
+  drawdisc(p, s.moonx, s.moony, moonradius, colour(colours.outer));
   p.setRenderHint(QPainter::Antialiasing, false);
 }
 

@@ -24,6 +24,7 @@ int runstartuploop(DesktopState& state) {
   state.yearEventCache = {};
   do {
     loadconfiguration(app);
+    useqttranslation(app.language());  // Qt's own dialogs and buttons in the program's language
     if (app.appMode != AppMode::calendaronly && app.appMode != AppMode::equationoftimeonly) {
       app.appMode = AppMode::maindialog;
       state.fonts.setFixedFontToggle(true);

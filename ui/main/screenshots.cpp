@@ -1,18 +1,24 @@
 // quendal-screenshots DIRECTORY: renders the main dialog, its print preview, every tool dialog,
 // the calendar window's four views, the equation-of-time graph, the sky chart
 // in two orientations, the two solar-system views and the position dialog in
-// German and English into DIRECTORY/<name>-<de|en>.png (make screenshots
-// runs it on the offscreen platform with the clock fixed).
+// German and English into DIRECTORY/<name>-<de|en>.png; then under a dark
+// colour theme the main dialog, the rises dialog and the calendar window
+// into DIRECTORY/<name>-dark-<de|en>.png (make screenshots runs it on the
+// offscreen platform with the clock fixed, the fonts of the project's own
+// font configuration and an empty home directory).
 #include <QApplication>
+#include <QColor>
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "calendar/calendar.h"
 #include "ui/calendar_window.h"
@@ -54,6 +60,22 @@ constexpr double chartlongitude = 15.0 + 37.0 / 60.0;
 constexpr double chartlatitude = 48.2;
 constexpr int chartdisplayword = 1015 | 210 << 12;
 
+// A dark colour theme as a desktop's dark scheme gives it: light text on
+// dark grey windows and near-black fields.
+constexpr QRgb darkwindow = 0x353535;
+constexpr QRgb darkbase = 0x2a2a2a;
+constexpr QRgb darkhighlight = 0x2a82da;
+
+QPalette darkpalette() {
+  QPalette palette{QColor(darkwindow)};  // light text, the other roles derived from the window colour
+  palette.setColor(QPalette::Base, QColor(darkbase));
+  palette.setColor(QPalette::AlternateBase, QColor(darkwindow));
+  palette.setColor(QPalette::Highlight, QColor(darkhighlight));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::Link, QColor(darkhighlight));
+  return palette;
+}
+
 void wait(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
@@ -83,6 +105,19 @@ void key(QWidget& window, int key) {
   QApplication::sendEvent(&window, &press);
 }
 
+// The program's state in a language, as the user's language is English.
+void setlanguage(quendal::DesktopState& state, quendal::LanguageMode mode) {
+  state.application.userlanguage = englishuser;
+  state.application.languagemode = mode;
+}
+
+// The calendar window shown at the year and month page, at a fixed size.
+void showcalendar(quendal::CalendarWindow& window) {
+  window.show();
+  wait(firstpaintmilliseconds);  // the first paint resizes the window to its lines
+  window.resize(calendarwidth, calendarlines * QFontMetrics(window.linefont()).height());
+}
+
 // The windows at a fixed size, whatever the offscreen screen's.
 bool savewindows(quendal::DesktopState& state, const QDir& directory, const char* language) {
   bool ok = true;
@@ -91,9 +126,7 @@ bool savewindows(quendal::DesktopState& state, const QDir& directory, const char
     quendal::CalendarWindow window(state);
     static const char* const views[4] = {"calendar_month", "calendar_four_months", "calendar_holidays",
                                          "calendar_moon_phases"};
-    window.show();
-    wait(firstpaintmilliseconds);  // the first paint resizes the window to its lines
-    window.resize(calendarwidth, calendarlines * QFontMetrics(window.linefont()).height());
+    showcalendar(window);
     for (const char* view : views) {
       ok = save(window, directory, view, language) && ok;
       window.show();
@@ -128,6 +161,27 @@ bool savewindows(quendal::DesktopState& state, const QDir& directory, const char
   return ok;
 }
 
+// Under the dark theme: the dialogs follow it, the calendar window keeps its
+// light canvas.
+bool savedark(quendal::LanguageMode mode, const QDir& directory, const char* language) {
+  quendal::DesktopState state;
+  setlanguage(state, mode);
+  bool ok = true;
+  {
+    quendal::MainDialog dialog(state);
+    ok = save(dialog, directory, "main-dark", language) && ok;
+  }
+  state.position.setPosition(shownyear, shownmonth);
+  {
+    quendal::ToolDialog dialog(quendal::RisesDialog, state);
+    ok = save(dialog, directory, "rises-dark", language) && ok;
+  }
+  state.position.setPosition(shownyear, shownmonth);
+  quendal::CalendarWindow window(state);
+  showcalendar(window);
+  return save(window, directory, "calendar_month-dark", language) && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,11 +194,11 @@ int main(int argc, char** argv) {
   const QDir directory(QString::fromLocal8Bit(argv[1]));
   QDir().mkpath(directory.path());
   bool ok = true;
-  for (const auto& [mode, language] :
-       {std::pair{quendal::LanguageMode::german, "de"}, std::pair{quendal::LanguageMode::english, "en"}}) {
+  const std::pair<quendal::LanguageMode, const char*> languages[] = {{quendal::LanguageMode::german, "de"},
+                                                                     {quendal::LanguageMode::english, "en"}};
+  for (const auto& [mode, language] : languages) {
     quendal::DesktopState state;
-    state.application.userlanguage = englishuser;
-    state.application.languagemode = mode;
+    setlanguage(state, mode);
     {
       quendal::MainDialog dialog(state);
       ok = save(dialog, directory, "main", language) && ok;
@@ -160,5 +214,7 @@ int main(int argc, char** argv) {
     }
     ok = savewindows(state, directory, language) && ok;
   }
+  QApplication::setPalette(darkpalette());
+  for (const auto& [mode, language] : languages) ok = savedark(mode, directory, language) && ok;
   return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QSysInfo>
+#include <QTranslator>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -44,6 +46,30 @@ LocalDateTime localnow() { return datetime(clock()); }
 LocalDateTime utcnow() { return datetime(clock().toUTC()); }
 
 int userlanguageid() { return languageidfromlocale(QLocale::system().name().toLatin1().constData()); }
+
+bool useqttranslation(Language language) {
+  QCoreApplication* application = QCoreApplication::instance();
+  if (!application) return false;
+  // The one translator installed, a child of the application named so.
+  const QString name = QStringLiteral("qttranslation");
+  auto* installed = application->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+  if (language == english) {
+    if (installed) {
+      QCoreApplication::removeTranslator(installed);
+      delete installed;
+    }
+    return true;
+  }
+  if (installed) return true;  // German: one translation for both German languages
+  auto* translator = new QTranslator(application);
+  translator->setObjectName(name);
+  if (!translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      !QCoreApplication::installTranslator(translator)) {
+    delete translator;
+    return false;
+  }
+  return true;
+}
 
 void openwebaddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); }
 

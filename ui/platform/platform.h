@@ -31,6 +31,14 @@ LocalDateTime utcnow();
 // 5127 de_LI, 4103 de_LU, otherwise 1033), from the system locale.
 int userlanguageid();
 
+// Qt's own texts (the standard buttons of dialogs and message boxes, the
+// file, print and font dialogs) in the language: Qt's German translation
+// (qtbase_de from Qt's translations directory) for German and Austrian
+// German, none for English. Called again whenever the language switches;
+// false when the translation the language needs is not installed (Debian:
+// qt6-translations-l10n), and Qt's texts stay English.
+bool useqttranslation(Language language);
+
 // Opens a web address in the default browser.
 void openwebaddress(const char* address);
 

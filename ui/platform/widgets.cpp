@@ -1,17 +1,20 @@
 // Controls of the dialogs; see widgets.h.
 #include "ui/platform/widgets.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 
 namespace quendal {
 
@@ -54,21 +57,58 @@ NumberField::NumberField(int maxlength, int minimum, int maximum, QWidget* paren
   setAlignment(Qt::AlignRight);
   setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   setAccelerated(false);
-  connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::edited);
+  connect(lineEdit(), &QLineEdit::textChanged, this, &NumberField::textchanged);
 }
 
 QString NumberField::text() const { return lineEdit()->text(); }
 
 void NumberField::setText(const QString& text) {
-  if (lineEdit()->text() != text) lineEdit()->setText(text);
+  if (lineEdit()->text() == text) return;
+  const QScopedValueRollback<bool> writingback(writingback_, true);
+  lineEdit()->setText(text);
 }
 
-void NumberField::stepBy(int steps) {
+bool NumberField::number(int& value) const {
   bool ok = false;
-  const int value = text().trimmed().toInt(&ok);
-  const int stepped = ok ? std::clamp(value + steps, minimum_, maximum_) : minimum_;
-  lineEdit()->setText(QString::number(stepped));
-  emit edited();
+  value = text().trimmed().toInt(&ok);
+  return ok;
+}
+
+QVariant NumberField::value() const {
+  int value = 0;
+  return number(value) ? QVariant(value) : QVariant();
+}
+
+void NumberField::setValue(const QVariant& value) {
+  bool ok = false;
+  const double wanted = value.toDouble(&ok);
+  if (!ok || !std::isfinite(wanted)) return;
+  const auto limited = static_cast<int>(std::lround(std::clamp<double>(wanted, minimum_, maximum_)));
+  lineEdit()->setText(QString::number(limited));
+}
+
+// Every change of the text but setText()'s tells the dialog (its debounce
+// starts again), and a changed number tells accessibility.
+void NumberField::textchanged() {
+  const QVariant now = value();
+  if (now != announced_) {
+    announced_ = now;
+    QAccessibleValueChangeEvent event(this, now);
+    QAccessible::updateAccessibility(&event);
+  }
+  if (!writingback_) emit edited();
+}
+
+// A press of the spin button is an edit even where the number stays (at the
+// ends of the range).
+void NumberField::stepBy(int steps) {
+  int value = 0;
+  const int stepped = number(value) ? std::clamp(value + steps, minimum_, maximum_) : minimum_;
+  const QString text = QString::number(stepped);
+  if (lineEdit()->text() != text)
+    lineEdit()->setText(text);
+  else
+    emit edited();
 }
 
 QSize NumberField::sizeHint() const {

@@ -16,8 +16,17 @@ namespace quendal {
 // A number field with a spin button. The text is what the dialog reads, as
 // the user typed it (no validation, so half-typed and invalid input stays
 // visible); the spin button steps the number within the range.
+//
+// Screen readers and voice control see the text through the field's line
+// edit, and the number through the properties below, which Qt's accessible
+// spin box reads and writes: value is the number the text holds (none while
+// it holds none); setting it writes the number's text as typing would.
 class NumberField : public QAbstractSpinBox {
   Q_OBJECT
+  Q_PROPERTY(QVariant value READ value WRITE setValue)
+  Q_PROPERTY(int minimum READ minimum CONSTANT)
+  Q_PROPERTY(int maximum READ maximum CONSTANT)
+  Q_PROPERTY(int stepSize READ stepSize CONSTANT)
 
  public:
   NumberField(int maxlength, int minimum, int maximum, QWidget* parent = nullptr);
@@ -27,21 +36,35 @@ class NumberField : public QAbstractSpinBox {
   void setText(const QString& text);
   void setNumber(int value) { setText(QString::number(value)); }
 
+  // The number the text holds (blanks around it allowed), or none.
+  QVariant value() const;
+  // The text of the number, limited to the spin range; edited() as for typing.
+  void setValue(const QVariant& value);
+  int minimum() const { return minimum_; }
+  int maximum() const { return maximum_; }
+  int stepSize() const { return 1; }
+
   void stepBy(int steps) override;
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
  signals:
-  // The user typed into the field or pressed its spin button.
+  // The text changed other than by setText(): typed, pasted, stepped by the
+  // spin button, set by assistive technology or on the line edit itself.
   void edited();
 
  protected:
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
 
  private:
+  bool number(int& value) const;
+  void textchanged();
+
   int maxlength_;
   int minimum_;
   int maximum_;
+  bool writingback_ = false;  // setText() is writing
+  QVariant announced_;        // the value accessibility was last told of
 };
 
 // The number in a field's text. Unsigned: digits only (blanks around them
