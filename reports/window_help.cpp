@@ -50,17 +50,18 @@ WindowHelp calendarwindowhelp(bool printing, const AboutPlatform& platform, Lang
   return h;
 }
 
+// The arrow keys up and down step ten years, as the window's keys do.
 WindowHelp eotwindowhelp(bool printing, const AboutPlatform& platform, Language language) {
   WindowHelp h = box(language);
   std::string& t = h.text;
   if (language != english) {
-    t = "\n Cursor down\t1 Jahr  zurück \n Cursor up\t1 Jahr  weiter "
+    t = "\n Cursor down\t10 Jahre zurück \n Cursor up\t10 Jahre weiter "
         "\n\n F1\tTastenbelegung anzeigen \n F2\tButtons anzeigen oder nicht anzeigen ";
     if (printing) t += "\n F3\tDrucken ";
     t += "\n F4\t10 Jahre zurück \n F5\t10 Jahre weiter \n F8\t100 Jahre zurück \n F9\t100 Jahre weiter "
          "\n F11\tSprache wechseln \n\n Zeitgleichung - Equation of Time ";
   } else {
-    t = "\n Cursor down\t1 Year  minus \n Cursor up\t1 Year  plus "
+    t = "\n Cursor down\t10 Years minus \n Cursor up\t10 Years plus "
         "\n\n F1\tShow Keyboard Configuration \n F2\tButtons are shown or not shown ";
     if (printing) t += "\n F3\tPrint ";
     t += "\n F4\t10 Years minus \n F5\t10 Years plus \n F8\t100 Years minus \n F9\t100 Years plus "

@@ -281,12 +281,14 @@ class PrintPagesTest : public QObject {
     QVERIFY(!copied);
   }
 
-  // The font dialog's preset.
+  // The font dialog's preset: 16 units high in the screen's logical units
+  // (96 to the inch), that is 12 points.
   void presetFont() {
     for (bool german : {true, false}) {
       const QFont f = presetprinterfont(german);
       QCOMPARE((QStringList{f.family(), QString::number(f.pointSize()), QString::number(f.weight()), f.styleName()}),
-               (QStringList{"Courier New", "16", QString::number(QFont::Normal), german ? "STANDARD" : "REGULAR"}));
+               (QStringList{"Courier New", "12", QString::number(QFont::Normal), german ? "STANDARD" : "REGULAR"}));
+      QCOMPARE(printerfont(f, 96).pixelSize(), 16);
     }
     // The dialog starts from an installed face: "Courier New", else the
     // family the system puts in its place when that is fixed pitch, else the
@@ -309,9 +311,9 @@ class PrintPagesTest : public QObject {
     }
     // Upright and of normal weight by the face and by the database (which
     // alone tells an oblique style from an upright one).
-    const QFont face = QFontDatabase::font(installed.family(), installed.styleName(), 16);
+    const QFont face = QFontDatabase::font(installed.family(), installed.styleName(), 12);
     QCOMPARE((QList<int>{installed.pointSize(), info.style(), info.weight(), face.style(), face.weight()}),
-             (QList<int>{16, QFont::StyleNormal, QFont::Normal, QFont::StyleNormal, QFont::Normal}));
+             (QList<int>{12, QFont::StyleNormal, QFont::Normal, QFont::StyleNormal, QFont::Normal}));
 
     // The font sets this test also runs under (CMakeLists.txt writes their
     // fonts.conf files, named by the set, and passes one as FONTCONFIG_FILE):

@@ -164,6 +164,16 @@ class MainDialogTest : public QObject {
     }
   }
 
+  // The today button shows the icon of the month pages, the calendar.
+  void todayButtonShowsTheCalendarIcon() {
+    State s(LanguageMode::german);
+    MainDialog dialog(s);
+    auto* today = dialog.findChild<QAbstractButton*>(QStringLiteral("today"));
+    today->click();
+    QCOMPARE(s.position.reportpage(), 3);
+    QCOMPARE(today->icon().pixmap(48).toImage(), dialog.windowIcon().pixmap(48).toImage());
+  }
+
   // "English" relabels every control, the caption and the report.
   void languageSwitchRelabelsEveryControl() {
     State s(LanguageMode::german);

@@ -388,6 +388,70 @@ class ToolDialogsTest : public QObject {
     QCOMPARE(edits.count(), 0);
     QVERIFY(!timer->isActive());
   }
+
+  // A half-typed year ("20") is neither read nor written back, whatever
+  // asks for the report: a check box ("VSOP87D"), a hemisphere pair ("Süd"),
+  // a button leaves the field as typed and the report hidden, also after
+  // the debounce; the report comes back when the year is complete. The
+  // day difference reads its years from 3 characters on.
+  void halfTypedYearIsKept_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("year");     // the year field typed into
+    QTest::addColumn<QString>("control");  // clicked while the year is "20"
+    const char* const rows[][3] = {
+        {"rises", "year", "precise"},
+        {"rises", "year", "nextplace"},
+        {"sidereal_time", "year", "northsecond"},
+        {"moon_phase", "year", "nextphase"},
+        {"planets", "year", "all"},
+        {"planets", "year", "list"},
+        {"day_difference", "year2", "direction"},
+        {"easter_distribution", "to", "next"},
+        {"equation_of_time", "year", "statistics"},
+    };
+    for (const auto& [name, year, control] : rows)
+      QTest::addRow("%s %s", name, control)
+          << QString::fromLatin1(name) << QString::fromLatin1(year) << QString::fromLatin1(control);
+  }
+  void halfTypedYearIsKept() {
+    QFETCH(QString, name);
+    QFETCH(QString, year);
+    QFETCH(QString, control);
+    GermanState s;
+    ToolDialog dialog(*table(name.toLatin1().constData()), s);
+    dialog.show();
+    auto* field = dialog.findChild<NumberField*>(year);
+    field->setText(QString());
+    QTest::keyClicks(field, QStringLiteral("20"));
+    dialog.findChild<QAbstractButton*>(control)->click();
+    QTest::qWait(100);  // twice the debounce
+    QCOMPARE(field->text(), QStringLiteral("20"));
+    QVERIFY(!dialog.reportfield()->isVisible());
+    QTest::keyClicks(field, QStringLiteral("24"));
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.reportfield()->isVisible(), 5000);
+    QCOMPARE(field->text(), QStringLiteral("2024"));
+  }
+
+  // "Minus" and "Plus" of the large view from (year, page) to (year, page):
+  // never below 1583 nor above 9999, the holiday list counting as January.
+  void largeViewSteps() {
+    const struct {
+      int year, page;
+      const char* button;
+      int newyear, newpage;
+    } steps[] = {{1583, 0, "minus", 1583, 0},  {1583, 1, "minus", 1583, 1}, {1584, 0, "minus", 1583, 12},
+                 {1584, 1, "minus", 1583, 12}, {2024, 3, "minus", 2024, 2}, {9999, 12, "plus", 9999, 12},
+                 {2024, 12, "plus", 2025, 1},  {2024, 0, "plus", 2024, 1}};
+    for (const auto& step : steps) {
+      GermanState s;
+      s.position.setPosition(step.year, step.page);
+      ToolDialog dialog(LargeViewDialog, s);
+      click(dialog, step.button);
+      QCOMPARE((QList<int>{s.position.currentyear(), s.position.reportpage()}),
+               (QList<int>{step.newyear, step.newpage}));
+      QCOMPARE(dialog.reportfield()->toPlainText(), plain(buildlargeview({step.newyear, step.newpage}, german).text));
+    }
+  }
 };
 
 QTEST_MAIN(ToolDialogsTest)

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -26,11 +27,15 @@
 
 #include "calendar/calendar.h"
 #include "reports/calendar_display.h"
+#include "reports/eot_report.h"
+#include "reports/window_help.h"
+#include "ui/about_box.h"
 #include "ui/calendar_window.h"
 #include "ui/desktop_state.h"
 #include "ui/equation_of_time_window.h"
 #include "ui/main_dialog.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/widgets.h"
 #include "ui/sky_chart_window.h"
 #include "ui/startup_loop.h"
 #include "ui/tool_dialogs.h"
@@ -364,19 +369,22 @@ class WindowsTest : public QObject {
   }
 
   // The graph windows' commands are actions with their keys, one command
-  // per key; the context menu lists the help and printing with their keys.
-  // A button triggers its command and leaves the buttons where they are; the
-  // key of the same command hides them a while.
+  // per key; the context menu lists the help and printing with their keys,
+  // the sky chart printing first. A button triggers its command and leaves
+  // the buttons where they are; the key of the same command hides them a
+  // while.
   void graphCommands() {
     EnglishState s;
     s.chart.setState({datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12});
     SkyChartWindow sky(s);
     EquationOfTimeWindow window(s, 2024);
-    for (const QWidget* w : {static_cast<QWidget*>(&sky), static_cast<QWidget*>(&window)}) {
+    const std::pair<const QWidget*, QStringList> menus[] = {{&sky, {"Print...|F3", "Help...|F1"}},
+                                                            {&window, {"Help...|F1", "Print...|F3"}}};
+    for (const auto& [w, expected] : menus) {
       QStringList menu;
       for (const QAction* action : w->actions())
         menu << action->text() + QLatin1Char('|') + action->shortcut().toString();
-      QCOMPARE(menu, (QStringList{"Help...|F1", "Print...|F3"}));
+      QCOMPARE(menu, expected);
       QList<QKeySequence> keys;
       for (const QAction* action : w->findChildren<QAction*>()) keys << action->shortcuts();
       QCOMPARE(QSet<QKeySequence>(keys.begin(), keys.end()).size(), keys.size());
@@ -611,6 +619,89 @@ class WindowsTest : public QObject {
     QVERIFY(texts[1].contains(QStringLiteral("March")) && texts[1] != march);
     QVERIFY(texts[2].contains(QStringLiteral("April")) && !texts[2].contains(QStringLiteral("March")));
     QVERIFY(texts[3].contains(QStringLiteral("April")) && texts[3] != texts[2]);  // F11: German
+  }
+
+  // The equation-of-time window's help box says what its keys do: every
+  // key line names a key of the window, and a line that steps the years
+  // says the step that key takes.
+  void eotHelpSaysWhatTheKeysDo() {
+    static const QRegularExpression step(QStringLiteral("^(\\d+) (?:Jahre?|Years?) +(zurück|weiter|minus|plus)$"));
+    const QMap<QString, Qt::Key> arrows{{"Cursor left", Qt::Key_Left},
+                                        {"Cursor right", Qt::Key_Right},
+                                        {"Cursor down", Qt::Key_Down},
+                                        {"Cursor up", Qt::Key_Up}};
+    for (const Language language : {german, Language::english}) {
+      EnglishState s;
+      EquationOfTimeWindow window(s, 2000);
+      QList<QKeySequence> windowkeys;
+      for (const QAction* action : window.findChildren<QAction*>()) windowkeys << action->shortcuts();
+      int steps = 0;
+      const QString help = QString::fromStdString(eotwindowhelp(true, aboutplatform(), language).text);
+      for (const QString& line : help.split(QLatin1Char('\n'))) {
+        if (!line.contains(QLatin1Char('\t'))) continue;
+        const QString name = line.section(QLatin1Char('\t'), 0, 0).trimmed();
+        const Qt::Key k = name.startsWith(QLatin1Char('F')) ? Qt::Key(Qt::Key_F1 + name.mid(1).toInt() - 1)
+                                                            : arrows.value(name, Qt::Key_unknown);
+        QVERIFY2(windowkeys.contains(QKeySequence(k)), qPrintable(line));
+        const QRegularExpressionMatch m = step.match(line.section(QLatin1Char('\t'), 1).trimmed());
+        if (!m.hasMatch()) continue;
+        const bool back = m.captured(2) == QStringLiteral("zurück") || m.captured(2) == QStringLiteral("minus");
+        const int before = window.year();
+        key(window, k);
+        QVERIFY2(window.year() - before == (back ? -1 : 1) * m.captured(1).toInt(), qPrintable(line));
+        ++steps;
+      }
+      QCOMPARE(steps, 6);  // up, down, F4, F5, F8, F9
+    }
+  }
+
+  // With a half-typed year the position dialog still takes the place, the
+  // zone and the time as entered, the date in the year of its last
+  // calculation; the field keeps what was typed, the report waits for it.
+  void positionDialogWithHalfTypedYear() {
+    const ChartState start{datetojd(2024, 5, 10), -70.0, -33.5, 1015 | 210 << 12};
+    const struct {
+      const char* button;
+      double instant;  // of the chart afterwards
+    } endings[] = {{"place", start.chartInstant}, {"ok", start.chartInstant + 0.25}};
+    for (const auto& ending : endings) {
+      EnglishState s;
+      s.chart.setState(start);
+      ToolDialog dialog(PositionDialog, s);
+      dialog.show();
+      auto* year = dialog.findChild<NumberField*>(QStringLiteral("year"));
+      year->setText(QString());
+      QTest::keyClicks(year, QStringLiteral("20"));
+      dialog.setnumber("hour", 6);
+      dialog.findChild<QAbstractButton*>(QStringLiteral("northsecond"))->click();  // "South"
+      QCOMPARE(year->text(), QStringLiteral("20"));
+      QVERIFY(!dialog.reportfield()->isVisible());
+      dialog.findChild<QAbstractButton*>(QLatin1String(ending.button))->click();
+      QCOMPARE(s.chart.chartLatitude(), -48.2);
+      QCOMPARE(s.chart.chartInstant(), ending.instant);
+    }
+  }
+
+  // When the graph closes, the equation-of-time dialog's year is the last
+  // one the window showed, and the report is that year's.
+  void eotDialogAgreesAfterGraph() {
+    EnglishState s;
+    ToolDialog dialog(EquationOfTimeDialog, s);
+    dialog.setModal(true);
+    dialog.show();
+    Script script({[&] {
+      auto* window = visible<EquationOfTimeWindow>();
+      if (!window) return false;
+      for (int i = 0; i < 10; ++i) QTest::keyClick(window->windowHandle(), Qt::Key_F8);  // 100 years back
+      window->close();
+      return true;
+    }});
+    dialog.findChild<QAbstractButton*>(QStringLiteral("graph"))->click();
+    QCOMPARE(script.done, 1);
+    QCOMPARE(dialog.number("year"), 1024);
+    const std::string report = buildequationoftimereport({1024, 3, 15, 12, 0, 12, eotlist}, Language::english).text;
+    QCOMPARE(dialog.reportfield()->toPlainText(), QString::fromStdString(report).remove(QLatin1Char('\r')));
+    QVERIFY(dialog.reportfield()->isVisible());
   }
 };
 

@@ -20,11 +20,12 @@ void readdatetime(const ToolDialog& dialog, Inputs& in, int Inputs::*half) {
 }
 
 // The report's corrected inputs back into the fields; the date becomes the
-// dialog date the day buttons step from.
+// dialog date the day buttons step from. A year field still being typed
+// keeps what was typed.
 template <class Inputs>
 void writedatetime(ToolDialog& dialog, const Inputs& c, int Inputs::*half) {
   dialog.date = {c.year, c.month, c.day};
-  dialog.setnumber("year", c.year);
+  if (dialog.yearcomplete("year")) dialog.setnumber("year", c.year);
   dialog.setnumber("month", c.month);
   dialog.setnumber("day", c.day);
   dialog.setnumber("hour", c.hour);

@@ -34,7 +34,7 @@ constexpr int imagemargin = 100;
 
 }  // namespace
 
-GraphWindow::GraphWindow(DesktopState& state, const QString& documentname, QWidget* owner)
+GraphWindow::GraphWindow(DesktopState& state, const QString& documentname, QWidget* owner, MenuOrder menuorder)
     : QWidget(owner, Qt::Window),
       state_(state),
       documentname_(documentname),
@@ -55,9 +55,10 @@ GraphWindow::GraphWindow(DesktopState& state, const QString& documentname, QWidg
   // printing (without it F3 does nothing and the menu has no entry for it).
   setContextMenuPolicy(Qt::ActionsContextMenu);
   help_ = addcommand("help", {Qt::Key_F1}, ByKey::keepbuttons, [this] { help(); });
-  addAction(help_);
   print_ = addcommand("print", {Qt::Key_F3}, ByKey::keepbuttons, [this] { print(); });
+  if (menuorder == MenuOrder::helpfirst) addAction(help_);
   if (state_.application.printingEnabled) addAction(print_);
+  if (menuorder == MenuOrder::printfirst) addAction(help_);
   addcommand("buttons", {Qt::Key_F2}, ByKey::keepbuttons, [this] { togglebuttons(); });
   addcommand("language", {Qt::Key_F11}, ByKey::keepbuttons, [this] { togglelanguage(); });
   addcommand("close", {Qt::Key_Escape}, ByKey::keepbuttons, [this] { close(); });

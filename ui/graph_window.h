@@ -4,8 +4,9 @@
 // triggers some of the commands; the buttons disappear while keys repeat or
 // the window is resized and come back 350 ms after the last one (timer 2),
 // F2 hides or shows them for good. The context menu offers the help (F1)
-// and printing (F3); F11 switches the language while the window is open;
-// the graph-window-open flag tells the tool dialogs that one is.
+// and printing (F3), in the order the window chooses; F11 switches the
+// language while the window is open; the graph-window-open flag tells the
+// tool dialogs that one is.
 #pragma once
 
 #include <QImage>
@@ -45,6 +46,9 @@ class GraphWindow : public QWidget {
     int width;
   };
 
+  // The order of the context menu's entries.
+  enum class MenuOrder { helpfirst, printfirst };
+
   ~GraphWindow() override;
 
   // The child buttons are wanted (F2) and present (not hidden by timer 2).
@@ -55,7 +59,8 @@ class GraphWindow : public QWidget {
 
  protected:
   // documentname: the print job's name.
-  GraphWindow(DesktopState& state, const QString& documentname, QWidget* owner);
+  GraphWindow(DesktopState& state, const QString& documentname, QWidget* owner,
+              MenuOrder menuorder = MenuOrder::helpfirst);
 
   // What a command triggered by a key does to the buttons: nothing, or hide
   // them until 350 ms after the last key (the commands that move through

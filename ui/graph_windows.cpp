@@ -18,9 +18,6 @@ namespace {
 constexpr Bilingual graphwindowalreadyopen{"\n Das Fenster mit der Grafik ist bereits geöffnet!     \n\n",
                                            "\n The Window with the Graphic ist already open!     \n\n"};
 
-// The field holds a complete year from four characters on.
-constexpr int yeardigits = 4;
-
 }  // namespace
 
 namespace toolsteps {
@@ -37,8 +34,7 @@ void opengraphwindow(ToolDialog& dialog, GraphWindowKind kind) {
   if (skychart) {
     window = new SkyChartWindow(dialog.state(), &dialog);
   } else {
-    const int year =
-        dialog.length("year") >= yeardigits && dialog.isnumber("year") ? dialog.number("year") : localnow().year;
+    const int year = dialog.yearcomplete("year") ? dialog.number("year") : localnow().year;
     auto* graph = new EquationOfTimeWindow(dialog.state(), year, &dialog);
     // The dialog's year follows the window's.
     QObject::connect(graph, &EquationOfTimeWindow::yearChanged, &dialog,
@@ -47,7 +43,9 @@ void opengraphwindow(ToolDialog& dialog, GraphWindowKind kind) {
   }
   window->setGeometry(initialwindowgeometry(window));
   runwindow(window);
-  if (skychart) dialog.recalculate();
+  // The report again, so that field and report agree: the equation-of-time
+  // window has written the years it showed into the field.
+  dialog.recalculate();
 }
 
 }  // namespace toolsteps

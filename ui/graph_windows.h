@@ -16,7 +16,7 @@ namespace toolsteps {
 // the window (equation of time or sky chart), run until it closes. The
 // equation-of-time window starts at the dialog's year (today's while the
 // field holds no complete year) and writes the year it shows back into the
-// field; after the sky chart the dialog's report is calculated again.
+// field; when the window has closed the dialog's report is calculated again.
 void opengraphwindow(ToolDialog& dialog, GraphWindowKind kind);
 
 }  // namespace toolsteps

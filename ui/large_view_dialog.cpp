@@ -28,7 +28,8 @@ void holidays(ToolDialog& d) {
 }
 
 // "Minus": the month before (January goes to December of the year before,
-// never below 1583); the holiday list counts as January.
+// never below 1583: in 1583 January and the holiday list stay); the holiday
+// list counts as January.
 void minus(ToolDialog& d) {
   CalendarPosition& p = d.state().position;
   const int month = std::max(p.reportpage(), january) - 1;
@@ -36,8 +37,6 @@ void minus(ToolDialog& d) {
     p.setReportpage(month);
   } else if (p.currentyear() > gregorian.first) {
     p.setPosition(p.currentyear() - 1, december);
-  } else {
-    p.setReportpage(january);
   }
   d.recalculate();
 }

@@ -140,7 +140,7 @@ void MainDialog::build() {
   yearlabel_->setBuddy(year_);
   today_ = new QToolButton(this);
   today_->setObjectName(QStringLiteral("today"));
-  today_->setIcon(programicon("today"));
+  today_->setIcon(programicon("calendar"));  // the icon of the month pages
   today_->setIconSize(todayiconsize);
   monthlabel_ = new QLabel(this);
   month_ = new NumberField(monthcharacters, 0, lastspunpage, this);

@@ -27,21 +27,29 @@ void writetime(ToolDialog& d, const ChartLocalTime& t) {
   d.setnumber("zone", t.zone);
 }
 
+// The entered place, zone and instant at every calculation, so that "Ort"
+// and "OK" take what the fields show. Only the year waits until its field
+// is complete: meanwhile the date keeps the year of the last calculation,
+// the field what was typed, and the report stays hidden.
 void calculate(ToolDialog& d) {
   DesktopState& s = d.state();
-  if (d.length("year") < d.table().yearcharacters || !d.isnumber("year")) return;
+  const bool yearread = d.yearcomplete("year");
   if (!positionmode(d)) loadconfiguration(s.application);
   ChartPositionInputs in;
   in.place = readplace(d, keys);
   in.placeindex = placeindex(d);
   in.places = s.application.configuration.locationTable;
   readdatetime(d, in, &ChartPositionInputs::halfzone);
+  if (!yearread) in.year = d.date.year;
   const ChartPosition r = buildchartposition(in, d.language());
   const ChartPositionInputs& c = r.corrected;
   writeplace(d, c.place, keys);
   writedatetime(d, c, &ChartPositionInputs::halfzone);
   s.chart.setEntered(r.instant, r.latitude, r.longitude);
-  d.showreport(r.text);
+  if (yearread)
+    d.showreport(r.text);
+  else
+    d.hidereport();
 }
 
 // The fields at opening: the chart's instant in the dialog's zone, the first
@@ -128,6 +136,7 @@ const ToolDialogTable PositionDialog = {
     .controls = dialogcontrols,
     .calculate = calculate,
     .opening = opening,
+    .withincompleteyear = true,
 };
 
 }  // namespace quendal

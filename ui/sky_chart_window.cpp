@@ -122,7 +122,7 @@ QColor bodycolour(int body) {
 }  // namespace
 
 SkyChartWindow::SkyChartWindow(DesktopState& state, QWidget* owner)
-    : GraphWindow(state, QStringLiteral("PlanetPositions"), owner) {
+    : GraphWindow(state, QStringLiteral("PlanetPositions"), owner, MenuOrder::printfirst) {
   setObjectName(QStringLiteral("sky_chart_window"));
   ChartModel& chart = state_.chart;
   if (chart.chartInstant() < firstinstant || chart.chartInstant() > lastinstant) {

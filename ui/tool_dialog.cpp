@@ -50,7 +50,7 @@ ToolDialog::ToolDialog(const ToolDialogTable& table, DesktopState& state, QWidge
   timer_ = new QTimer(this);
   timer_->setSingleShot(true);
   timer_->setInterval(debouncemilliseconds);
-  connect(timer_, &QTimer::timeout, this, &ToolDialog::timeout);
+  connect(timer_, &QTimer::timeout, this, &ToolDialog::recalculate);
   build();
   setinitialvalues();
   relabel();
@@ -335,8 +335,19 @@ void ToolDialog::showreport(const std::string& text) {
 
 void ToolDialog::hidereport() { report_->hide(); }
 
+bool ToolDialog::yearcomplete(const char* key) const { return length(key) >= table_.yearcharacters && isnumber(key); }
+
+bool ToolDialog::yearscomplete() const {
+  return std::all_of(entries_.begin(), entries_.end(),
+                     [this](const Entry& e) { return !e.field || !e.spec->year || yearcomplete(e.spec->key); });
+}
+
 void ToolDialog::recalculate() {
   timer_->stop();
+  if (!yearscomplete() && !table_.withincompleteyear) {
+    hidereport();
+    return;
+  }
   if (table_.calculate) table_.calculate(*this);
 }
 
@@ -350,12 +361,6 @@ void ToolDialog::fieldedited(const Entry& entry) {
     entry.spec->action(*this);
   else
     restarttimer();
-}
-
-void ToolDialog::timeout() {
-  for (const Entry& e : entries_)
-    if (e.field && e.spec->year && (length(e.spec->key) < table_.yearcharacters || !isnumber(e.spec->key))) return;
-  recalculate();
 }
 
 void ToolDialog::done(int result) {

@@ -7,10 +7,12 @@
 // The dialog does the rest the same way for every tool: it builds and labels
 // the controls in the current language, sizes itself from the template's
 // dialog units, hides the report field and restarts a 50 ms one-shot timer
-// on every change of a field (the calculation runs when typing pauses and a
-// year field is complete), recalculates at once for check boxes, pairs and
-// buttons, offers the window commands, and resets the shared location
-// index when it closes.
+// on every change of a field (the calculation runs when typing pauses),
+// recalculates at once for check boxes, pairs and buttons, offers the window
+// commands, and resets the shared location index when it closes. Whatever
+// asks for it, the calculation waits until every year field is complete: a
+// half-typed year is neither read nor written back, and the report stays
+// hidden meanwhile.
 #pragma once
 
 #include <QDialog>
@@ -126,6 +128,9 @@ struct ToolDialogTable {
   ToolAction calculate = nullptr;  // fill inputs, call the report, write back, show
   ToolAction opening = nullptr;    // before the first calculation
   ToolAction closing = nullptr;    // when the dialog ends
+  // The calculation runs also while a year field is incomplete: it reads
+  // the other fields, leaves the year as typed and shows no report.
+  bool withincompleteyear = false;
 };
 
 // A span of years, the first and the last included: a year field's spin
@@ -173,7 +178,13 @@ class ToolDialog : public QDialog {
   ReportField* reportfield() const { return report_; }
 
   // ---- Calculation
-  void recalculate();   // at once
+  // A year field holds a year: at least the table's yearcharacters
+  // characters that read as a number.
+  bool yearcomplete(const char* key) const;
+  bool yearscomplete() const;  // every year field of the dialog
+  // At once; with an incomplete year only when the table says so, the
+  // report hidden otherwise.
+  void recalculate();
   void restarttimer();  // the 50 ms debounce, the report field hidden meanwhile
   void hidereport();
 
@@ -211,7 +222,6 @@ class ToolDialog : public QDialog {
   void build();
   void relabel();
   void setinitialvalues();
-  void timeout();
   void fieldedited(const Entry& entry);
   void printcommand();
   void wikipediacommand();

@@ -22,7 +22,12 @@ bool chooseprinter(QWidget* owner, QPrinter& printer) {
 
 namespace {
 
-constexpr int presetpointsize = 16;  // of the font the font dialog starts from
+// The font the font dialog starts from is 16 units high, in the logical
+// units of the screen (96 to the inch): 12 points.
+constexpr int presetheight = 16;
+constexpr int logicalunitsperinch = 96;
+constexpr int pointsperinch = 72;
+constexpr int presetpointsize = presetheight * pointsperinch / logicalunitsperinch;
 
 constexpr Bilingual buffermessage{"\n Drucken mangels \n Pufferspeicher nicht möglich!     \n\n",
                                   "\n Printing not possible   \n due to insufficient Memory Puffer!     \n\n"};

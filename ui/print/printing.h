@@ -20,9 +20,10 @@ namespace quendal {
 // of its printers. False when it was cancelled.
 bool chooseprinter(QWidget* owner, QPrinter& printer);
 
-// The font the font dialog starts from: "Courier New", 16 points, normal
-// weight (400), style name "STANDARD" when the system's language is German
-// and "REGULAR" otherwise.
+// The font the font dialog starts from: "Courier New", 16 units high at
+// the screen's 96 units to the inch (12 points), normal weight (400),
+// style name "STANDARD" when the system's language is German and "REGULAR"
+// otherwise.
 QFont presetprinterfont(bool germansystem);
 // A font as the font dialog can show it: its family when installed, else
 // the family the system puts in its place. For a fixed-pitch font (the
