@@ -12,7 +12,7 @@ SCREENSHOT_NOW ?= 2024-03-15T10:30
 # for a build that should go on regardless.
 WERROR     ?= ON
 
-.PHONY: all deps test-deps configure build run install screenshots timing test sanitize-build coverage bench fuzz memcheck format lint clean
+.PHONY: all deps test-deps configure build run install package screenshots timing test sanitize-build coverage bench fuzz memcheck format lint clean
 
 all: build
 
@@ -20,8 +20,11 @@ deps:
 	@sh tools/install-deps.sh
 
 # What only the tests need: the font sets the print tests run under (their
-# fonts.conf files are written by CMakeLists.txt).
-TEST_PKGS = fonts-dejavu-core fonts-noto-mono fonts-urw-base35 fonts-liberation2
+# fonts.conf files are written by CMakeLists.txt); the package test's
+# dpkg-shlibdeps (CPack) and groff; Python with its JSON Schema validator for
+# the JSON examples, jq for the README's.
+TEST_PKGS = fonts-dejavu-core fonts-noto-mono fonts-urw-base35 fonts-liberation2 dpkg-dev groff-base \
+  python3 python3-jsonschema jq
 test-deps:
 	@sh tools/install-deps.sh $(TEST_PKGS)
 
@@ -37,9 +40,19 @@ run: build
 	else $(BUILD)/quendal-report main --year $$(date +%Y); echo; \
 	echo "No display (DISPLAY, WAYLAND_DISPLAY): on a desktop, 'make run' starts the program $(BUILD)/quendal."; fi
 
-# The programs, the desktop entry and the icon under PREFIX (DESTDIR honoured).
+# The programs, the desktop entry, the icons, the AppStream entry, the manual
+# pages and the bash completion under PREFIX (DESTDIR honoured).
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package build/package/quendal_<version>_<arch>.deb (CPack), checked
+# with lintian (no error, no warning), desktop-file-validate and appstreamcli.
+PACKAGE_TOOLS = dpkg-dev fakeroot lintian desktop-file-utils appstream
+package: build
+	@sh tools/install-deps.sh $(PACKAGE_TOOLS)
+	@rm -f $(BUILD)/package/*.deb
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@sh packaging/check.sh $(BUILD)/package/*.deb
 
 # docs/screenshots/<dialog>-<de|en>.png and <name>-dark-<de|en>.png, the same
 # on every machine: rendered off-screen with a fixed clock, in an empty

@@ -47,6 +47,7 @@ const ReportCase reportcases[] = {
     {"distance", {"--from", "48:12N,016:22E", "--to", "52:31N,013:24E"}},
     {"easter-distribution", {"--from-year", "1950", "--to-year", "2050"}},
     {"eot", {"--mode", "statistics", "--step", "1209"}},
+    {"holidays", {}},
     {"ephemeris", {}},
     {"events", {"--what", "apsides"}},
     {"ics", {}},

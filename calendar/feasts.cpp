@@ -32,12 +32,12 @@ const FixedFeast fixedfeasts[fixedfeastcount] = {
 };
 
 const FixedFeast nationaldays[nationaldaycount] = {
-    {26, 10, nationalday, {"Staatsfeiertag Österreich", "National Holiday Austria"}, listedinboth},
-    {3, 10, nationalday, {"Staatsfeiertag Deutschland", "National Holiday Germany"}, listedinboth},
-    {1, 8, nationalday, {"Staatsfeiertag Schweiz", "National Holiday Switzerland"}, listedinboth},
-    {23, 6, nationalday, {"Staatsfeiertag Luxemburg", "National Holiday Luxembourg"}, listedinboth},
-    {15, 8, nationalday, {"Staatsfeiertag Liechtenstein", "National Holiday Liechtenstein"}, listedingerman},
-    {4, 7, nationalday, {"Staatsfeiertag USA", "National Holiday USA"}, listedinenglish},
+    {26, 10, nationalday, {"Staatsfeiertag Österreich", "National Holiday Austria"}, listedinboth, "AT"},
+    {3, 10, nationalday, {"Staatsfeiertag Deutschland", "National Holiday Germany"}, listedinboth, "DE"},
+    {1, 8, nationalday, {"Staatsfeiertag Schweiz", "National Holiday Switzerland"}, listedinboth, "CH"},
+    {23, 6, nationalday, {"Staatsfeiertag Luxemburg", "National Holiday Luxembourg"}, listedinboth, "LU"},
+    {15, 8, nationalday, {"Staatsfeiertag Liechtenstein", "National Holiday Liechtenstein"}, listedingerman, "LI"},
+    {4, 7, nationalday, {"Staatsfeiertag USA", "National Holiday USA"}, listedinenglish, "US"},
 };
 
 const FeastName adventsundaynames[4] = {

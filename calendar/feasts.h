@@ -45,7 +45,8 @@ struct FixedFeast {
   int day, month;
   int kind;  // a HolidayKind
   FeastName name;
-  int listing;  // a FeastListing
+  int listing;               // a FeastListing
+  const char* country = "";  // a national day's country (ISO 3166 alpha-2), else ""
 };
 
 inline constexpr int movablefeastcount = 10;

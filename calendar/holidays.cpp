@@ -13,9 +13,13 @@ bool gregorianleap(int year) { return (year % 4 == 0 && year % 100 != 0) || year
 class Filler {
  public:
   explicit Filler(HolidayTable& table) : table_(table) {}
-  void add(int day, int month, int year, int kind, const FeastName& name) {
+  void add(int day, int month, int year, int kind, const FeastName& name, HolidaySource source,
+           const char* country = "") {
     if (next_ >= holidaytablesize) return;
-    table_[static_cast<std::size_t>(next_++)] = {day, month, year, kind, name.german, name.english};
+    table_[static_cast<std::size_t>(next_++)] = {day, month, year, kind, name.german, name.english, source, country};
+  }
+  void add(int year, const FixedFeast& f, HolidaySource source, int kind) {
+    add(f.day, f.month, year, kind, f.name, source, f.country);
   }
 
  private:
@@ -31,19 +35,20 @@ HolidayTable buildholidays(int year) {
   const int easter = eastersundaygregorian(year);
   for (const MovableFeast& f : movablefeasts) {
     const DayMonth d = feastdate(easter, f.offset, year);
-    table.add(d.day, d.month, year, f.kind, f.name);
+    table.add(d.day, d.month, year, f.kind, f.name, HolidaySource::movablefeast);
   }
-  for (const FixedFeast& f : fixedfeasts) table.add(f.day, f.month, year, f.kind, f.name);
-  for (const FixedFeast& f : nationaldays) table.add(f.day, f.month, year, f.kind, f.name);
+  for (const FixedFeast& f : fixedfeasts) table.add(year, f, HolidaySource::fixedfeast, f.kind);
+  for (const FixedFeast& f : nationaldays) table.add(year, f, HolidaySource::nationalday, f.kind);
   DayMonth advent[4];
   adventsundays(year, advent);
-  for (int i = 0; i < 4; ++i) table.add(advent[i].day, advent[i].month, year, publicholiday, adventsundaynames[i]);
+  for (int i = 0; i < 4; ++i)
+    table.add(advent[i].day, advent[i].month, year, publicholiday, adventsundaynames[i], HolidaySource::advent);
 
-  if (gregorianleap(year)) table.add(29, 2, year, namedday, leapdayname);
+  if (gregorianleap(year)) table.add(29, 2, year, namedday, leapdayname, HolidaySource::leapday);
 
   for (int d = 1; d <= 31; ++d)
     if (summertime(d, 3, year) == 1) {
-      table.add(d, 3, year, nationalday, summertimebeginname);
+      table.add(d, 3, year, nationalday, summertimebeginname, HolidaySource::summertime);
       break;
     }
   if (summertime(1, 9, year) == 1) {
@@ -51,7 +56,7 @@ HolidayTable buildholidays(int year) {
     for (int month = 9; month <= 10 && !found; ++month)
       for (int d = 1; d <= daysinmonth(month, year) && !found; ++d)
         if (summertime(d, month, year) == 0) {
-          table.add(d, month, year, nationalday, summertimeendname);
+          table.add(d, month, year, nationalday, summertimeendname, HolidaySource::summertime);
           found = true;
         }
   }
@@ -62,11 +67,10 @@ HolidayTable buildholidays(int year) {
   const int nexteaster = eastersundaygregorian(next);
   for (const MovableFeast& f : movablefeasts) {
     const DayMonth d = feastdate(nexteaster, f.offset, next);
-    table.add(d.day, d.month, next, f.kind, f.name);
+    table.add(d.day, d.month, next, f.kind, f.name, HolidaySource::movablefeast);
   }
-  table.add(1, 1, next, publicholiday, fixedfeasts[0].name);
-  table.add(6, 1, next, publicholiday, fixedfeasts[1].name);
-  table.add(1, 5, next, publicholiday, fixedfeasts[2].name);
+  // New Year's Day, Epiphany and First May, all three marked as public holidays.
+  for (int i = 0; i < 3; ++i) table.add(next, fixedfeasts[i], HolidaySource::fixedfeast, publicholiday);
   return holidays;
 }
 

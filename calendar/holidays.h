@@ -15,6 +15,18 @@
 
 namespace quendal {
 
+// Where a row of the holiday table comes from. The summer-time changes share
+// the national days' marking kind; the source tells them apart.
+enum class HolidaySource {
+  none,          // an empty row
+  movablefeast,  // the movable feasts: the date follows Easter
+  fixedfeast,
+  nationalday,  // the national days (with their country)
+  advent,
+  leapday,
+  summertime,  // a European summer-time change
+};
+
 // One row of the holiday table; day, month and year are 0 in an empty row.
 struct HolidayEntry {
   int day = 0;
@@ -23,6 +35,8 @@ struct HolidayEntry {
   int kind = 0;  // a HolidayKind
   const char* germanname = "";
   const char* englishname = "";
+  HolidaySource source = HolidaySource::none;
+  const char* country = "";  // a national day's country (ISO 3166 alpha-2), else ""
 };
 
 constexpr int holidaytablesize = 60;

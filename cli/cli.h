@@ -36,6 +36,10 @@ struct ClockTime {
   int hour = 0, minute = 0, second = 0;
 };
 
+// What a subcommand prints: its text report, one JSON document, or (events)
+// one JSON object per line as the results are found.
+enum class OutputFormat { text, json, jsonl };
+
 struct GlobalOptions {
   bool languagegiven = false;  // --lang: the user's language; the configuration's language line is ignored
   int languageid = 0;          // 1033 en, 1031 de, 3079 at
@@ -47,6 +51,7 @@ struct GlobalOptions {
   std::string ini;  // --ini PATH ("" = looked up, see read_configuration.h)
   bool crlf = false;
   bool cp1252 = false;
+  OutputFormat format = OutputFormat::text;  // --format, before or after the subcommand
 };
 
 // The options of one subcommand: "--name value", "--name=value" and flags.
@@ -130,6 +135,14 @@ void checkcalendardate(const std::string& option, const CivilDate& date, int fir
 // "2024-03-15"
 std::string datetext(const CivilDate& date);
 
+// The fixed values of an option (the shell's completion offers them): one
+// of them, or with list any of them separated by commas.
+struct OptionValues {
+  const char* option;  // the name without "--"
+  const char* values;  // separated by blanks
+  bool list = false;
+};
+
 struct Subcommand {
   const char* name;
   const char* summary;  // one line for the program's --help
@@ -142,6 +155,12 @@ struct Subcommand {
   std::string (*run)(ApplicationState& state, const GlobalOptions& global, Options& options);
   // The text is written as it is: no CR LF to LF, no Windows-1252.
   bool verbatim = false;
+  // The options whose values are words or codes from a fixed set.
+  std::vector<OptionValues> values = {};
+  // The forms run() prints besides text (global.format): a JSON document,
+  // and with stream also JSON lines.
+  enum class JsonForm { none, document, stream };
+  JsonForm json = JsonForm::none;
 };
 
 struct SubcommandRegistration {
@@ -149,6 +168,20 @@ struct SubcommandRegistration {
 };
 
 const std::vector<Subcommand>& subcommands();
+
+// The program's --help in its parts, from which the manual page is made too:
+// the global options, the options common to the subcommands (lines
+// "  --name VALUE   description"), and the note on refused values.
+struct ProgramHelp {
+  const char* globaloptions;
+  const char* commonoptions;
+  const char* refusals;
+};
+const ProgramHelp& programhelpparts();
+std::string programhelp();
+// The fixed values of the global options and of the options common to the
+// subcommands.
+const std::vector<OptionValues>& sharedoptionvalues();
 
 // The "--name" words of a usage text.
 std::vector<std::string> optionnames(const std::string& usage);

@@ -9,9 +9,17 @@
 namespace quendal::cli {
 namespace {
 
-std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
+std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   ConfigurationReportInputs in;
   in.result = loadconfiguration(state, g);
+  if (o.flag("places")) {
+    // The names --place takes, in the file's order (its number is the line's).
+    std::string names;
+    const int places = locationsinuse(state.configuration.locationTable);
+    for (int i = 0; i < places; ++i)
+      names += state.configuration.locationTable[static_cast<std::size_t>(i)].name + "\n";
+    return names;
+  }
   in.file = state.configuration.path;
   in.todayyear = g.today.year;
   in.todaymonth = g.today.month;
@@ -24,7 +32,11 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options&) {
 const SubcommandRegistration registration({
     "config",
     "the evaluation of the configuration file (personal dates and today)",
-    "usage: quendal-report [GLOBAL OPTIONS] config\n"
+    "usage: quendal-report [GLOBAL OPTIONS] config [--places]\n"
+    "\n"
+    "  --places   only the names of the configured places, one per line, in\n"
+    "             the order of their numbers (0 = the first); without a file\n"
+    "             the default place\n"
     "\n"
     "Reads the configuration file (--ini PATH; else QUENDAL6.INI or QUENDAL5.INI\n"
     "in the working directory, then in $XDG_CONFIG_HOME/quendal/ or\n"

@@ -1,11 +1,32 @@
 // quendal-report day-difference: the difference between two dates.
+#include <cstdlib>
+
 #include "calendar/text.h"
+#include "cli/calendar_json.h"
 #include "cli/cli.h"
+#include "cli/json_output.h"
 #include "cli/read_configuration.h"
 #include "reports/day_difference.h"
 
 namespace quendal::cli {
 namespace {
+
+// The JSON form: the two dates with weekday, calendar and Julian Day Number,
+// the difference, and the day of the year when the first date is the last
+// day of last year and the second today.
+std::string json(const DayDifferenceReport& r, bool reverse, const CivilDate& today, Language language) {
+  Json inputs;
+  inputs["from"] = isodate({r.year1, r.month1, r.day1});
+  inputs["to"] = isodate({r.year2, r.month2, r.day2});
+  inputs["reverse"] = reverse;
+  inputs["today"] = isodate(today);
+  Json document = jsondocument("day-difference", inputs);
+  document["from"] = jsoncalendardate({r.year1, r.month1, r.day1}, language);
+  document["to"] = jsoncalendardate({r.year2, r.month2, r.day2}, language);
+  document["difference"] = jsondaycount(r.days, r.weeks, r.months, r.years);
+  document["today_day_of_year"] = r.todaymark ? Json(std::abs(r.days)) : Json(nullptr);
+  return jsontext(document);
+}
 
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate from = o.calendardate("from", g.today, 100, 9999);
@@ -17,7 +38,9 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.year2 = to.year, in.month2 = to.month, in.day2 = to.day;
   in.direction = differenceDirection;
   in.todayyear = g.today.year, in.todaymonth = g.today.month, in.todayday = g.today.day;
-  return builddaydifference(in, state.language()).text;
+  const DayDifferenceReport report = builddaydifference(in, state.language());
+  return g.format == OutputFormat::json ? json(report, differenceDirection != 0, g.today, state.language())
+                                        : report.text;
 }
 
 const SubcommandRegistration registration({
@@ -30,6 +53,9 @@ const SubcommandRegistration registration({
     "  --to Y-M-D     second date; default: today\n"
     "  --reverse      first date minus second instead of second minus first\n",
     run,
+    false,
+    {},
+    Subcommand::JsonForm::document,
 });
 
 }  // namespace

@@ -2,6 +2,7 @@
 // planet or a twilight for one local day, for scripts.
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "app/place.h"
@@ -9,6 +10,7 @@
 #include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
+#include "cli/json_output.h"
 #include "cli/place_options.h"
 #include "cli/read_configuration.h"
 
@@ -57,9 +59,41 @@ std::string clock(bool found, double value) {
   return strprintf("%02d:%02d:%02d", h, m, s);
 }
 
+// The JSON form: the inputs, then each quantity; the local decimal hours as
+// instants of the local date in the zone and in UTC.
+std::string json(const CivilDate& date, const Json& place, const ZoneOption& zone, long long code, long long mode,
+                 const HorizonEvent& e, const DayEventsResult& day, bool culminates) {
+  Json inputs;
+  inputs["date"] = isodate(date);
+  inputs["place"] = place;
+  inputs["zone"] = jsonzone(zone.seconds, zone.name);
+  inputs["event"] = code;
+  inputs["mode"] = mode;
+  inputs["altitude_deg"] = code == -4 ? Json(e.altitude) : Json(nullptr);
+  Json document = jsondocument("dayevents", inputs);
+  const double midnight = datetojd(date.year, date.month, date.day) - zone.seconds / 86400.0;
+  const auto instant = [&](bool found, double hours) {
+    return found ? std::optional<double>(midnight + hours / 24.0) : std::nullopt;
+  };
+  const auto number = [](bool found, double value) { return found ? Json(value) : Json(nullptr); };
+  document["status"] = day.events;
+  document["rise_found"] = (day.events & RiseFound) != 0;
+  document["set_found"] = (day.events & SetFound) != 0;
+  document["above_at_midnight"] = (day.events & 4) != 0;
+  document["rise_hours"] = number(day.events & RiseFound, day.rise);
+  putinstant(document, "rise", instant(day.events & RiseFound, day.rise), zone.seconds);
+  document["set_hours"] = number(day.events & SetFound, day.set);
+  putinstant(document, "set", instant(day.events & SetFound, day.set), zone.seconds);
+  document["culmination_hours"] = number(culminates, day.culmination);
+  putinstant(document, "culmination", instant(culminates, day.culmination), zone.seconds);
+  document["max_altitude_deg"] = number(culminates, day.altitude);
+  return jsontext(document);
+}
+
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const CivilDate date = o.calendardate("date", g.today, 100, 9999);
   double latitude = 0.0, longitude = 0.0;
+  std::string placename;
   if (o.has("lat") && o.has("lon") && !o.has("place")) {
     latitude = coordinate("lat", o.requiredtext("lat"), true);
     longitude = coordinate("lon", o.requiredtext("lon"), false);
@@ -68,6 +102,7 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
     const PlaceOption place = placeoption(o, state.configuration.locationTable);
     latitude = latitudeof(place.place);
     longitude = longitudeof(place.place);
+    placename = place.place.name;
   }
   if (!o.has("zone") && !o.has("tz")) throw refusal("zone", "missing (give --zone Z or --tz NAME)");
   const ZoneOption zone = zoneoption(o, ZoneSupport::AnyOffset, date, {12, 0, 0}, 0);
@@ -99,6 +134,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   const DayEventsResult day = DayEvents(mjd, zone.seconds / 3600.0, longitude, latitude, body, e, options);
   const int status = day.events;
   const bool culminates = options.culmination != Culmination::None && day.culmination != NoCulmination;
+  if (g.format == OutputFormat::json)
+    return json(date, jsonplace(latitude, longitude, placename), zone, code, mode, e, day, culminates);
   std::string out = strprintf("status %d\n", status);
   out += "rise " + hours(status & RiseFound, day.rise) + "\n";
   out += "set " + hours(status & SetFound, day.set) + "\n";
@@ -124,11 +161,13 @@ const std::string usage = std::string(
     "                 east positive (48.2 16.37), or DD:MM[:SS] with N/S, E/W\n"
     "  --zone Z       the local time's offset from UT: 1, -5, 5.5, 5:45, or auto\n"
     "                 (UTC+1, in European summer time UTC+2), within -14..14 hours\n"
-    "  --tz NAME      an IANA time zone (Europe/Vienna): its offset at noon of the date\n"
+    "  --tz NAME      an IANA time zone (Europe/Vienna), or local (the system's):\n"
+    "                 its offset at noon of the date\n"
     "  --event CODE   -4 the Sun at the individual altitude --altitude A (degrees)\n"
     "                 -3 astronomical (-18), -2 nautical (-12), -1 civil (-6) twilight\n"
     "                  0 the Sun (-50'), 1 the Moon (+8')\n"
     "                 11..19 Mercury..Pluto (-34'; 13, the Earth, is not a body)\n"
+    "  --altitude A   with --event -4: the Sun's altitude, -90..90 degrees\n"
     "  --mode M       0 low-precision Sun and Moon (default), 1 full precision;\n"
     "                 plus 10 for the culmination, plus 20 for culmination and\n"
     "                 refined rise and set (0, 1, 10, 11, 20, 21)\n"
@@ -151,6 +190,9 @@ const SubcommandRegistration registration({
     "rise, set and culmination of a body or a twilight for one local day",
     usage.c_str(),
     run,
+    false,
+    {{"event", "-4 -3 -2 -1 0 1 11 12 14 15 16 17 18 19"}, {"mode", "0 1 10 11 20 21"}},
+    Subcommand::JsonForm::document,
 });
 
 }  // namespace

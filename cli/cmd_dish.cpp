@@ -1,7 +1,9 @@
 // quendal-report dish: the pointing of a satellite dish at a geostationary
 // satellite.
+#include "astro/geodesy.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
+#include "cli/json_output.h"
 #include "cli/place_options.h"
 #include "cli/read_configuration.h"
 #include "reports/dish_report.h"
@@ -31,6 +33,26 @@ void parsesatellite(const std::string& text, DishInputs& in) {
     throw refusal("satellite", text + " is out of range", valid);
 }
 
+// The JSON form: the satellite's position (east positive) and name, the
+// place, the azimuth (from south, or north) and elevation.
+std::string json(const DishReport& r) {
+  const DishInputs& c = r.corrected;
+  const double position = (c.satellitedegrees * 10 + c.satellitetenths) / 10.0;
+  Json satellite;
+  satellite["longitude_deg"] = c.satelliteeast ? position : -position;
+  satellite["name"] = *r.satellite != '\0' ? Json(r.satellite) : Json(nullptr);
+  Json inputs;
+  inputs["satellite"] = satellite;
+  inputs["place"] = jsonplace(latitudeof(c.place), longitudeof(c.place), r.placename);
+  inputs["azimuth_from"] = c.azimuthnorth ? "north" : "south";
+  Json document = jsondocument("dish", inputs);
+  document["azimuth_deg"] = r.azimuth;
+  document["elevation_deg"] = r.elevation;
+  document["elevation_limit_deg"] = DishElevationLimit;
+  document["out_of_range"] = r.outofrange;
+  return jsontext(document);
+}
+
 std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   DishInputs in;
   parsesatellite(o.requiredtext("satellite"), in);
@@ -41,7 +63,8 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
   in.placeindex = place.index;
   in.explicitplace = place.coordinates ? 1 : 0;
   in.places = state.configuration.locationTable;
-  return builddishreport(in, state.language()).text;
+  const DishReport report = builddishreport(in, state.language());
+  return g.format == OutputFormat::json ? json(report) : report.text;
 }
 
 const std::string usage = std::string(
@@ -57,6 +80,9 @@ const SubcommandRegistration registration({
     "the pointing of a satellite dish at a geostationary satellite",
     usage.c_str(),
     run,
+    false,
+    {},
+    Subcommand::JsonForm::document,
 });
 
 }  // namespace

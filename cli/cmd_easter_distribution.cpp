@@ -39,6 +39,8 @@ const SubcommandRegistration registration({
     "\n"
     "Ranges of fewer than 1002 years also list the years of each date.\n",
     run,
+    false,
+    {{"feast", "easter ascension pentecost corpus-christi"}},
 });
 
 }  // namespace

@@ -1,8 +1,11 @@
 // quendal-report events: instants of lunar phases, eclipses, seasons or
 // apsides in a range of dates, one per line, for scripts:
 //   YYYY-MM-DDTHH:MM:SSZ,KIND[,DISTANCE_KM]
+// or as JSON: one document with the array "events", or (jsonl) one object
+// per line.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "astro/eclipses.h"
 #include "astro/lunar_events.h"
@@ -10,6 +13,7 @@
 #include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "cli/cli.h"
+#include "cli/json_output.h"
 
 namespace quendal::cli {
 namespace {
@@ -24,13 +28,33 @@ struct Event {
 constexpr double SynodicMonth = 29.530588861;
 constexpr double LunationZero = 2451550.09766;
 
+// One event as JSON: its instant (UT; the zone is UTC), the Julian Day in
+// full precision, the kind and the distance for apsides, else null.
+Json jsonevent(const Event& e) {
+  Json object;
+  putinstant(object, "instant", e.jd, 0);
+  object["jd_ut"] = e.jd;
+  object["kind"] = e.kind;
+  object["distance_km"] = e.km >= 0.0 ? Json(e.km) : Json(nullptr);
+  return object;
+}
+
 // Writes the events of [from, to) as they are found; each kind yields them
-// in time order.
+// in time order. The JSON document collects them in events instead.
 class Printer {
  public:
-  Printer(double from, double to, const GlobalOptions& g) : from_(from), to_(to), g_(g) {}
+  Printer(double from, double to, const GlobalOptions& g, Json* events)
+      : from_(from), to_(to), g_(g), events_(events) {}
   void operator()(const Event& e) const {
     if (e.jd < from_ || e.jd >= to_) return;
+    if (events_ != nullptr) {
+      events_->push_back(jsonevent(e));
+      return;
+    }
+    if (g_.format == OutputFormat::jsonl) {
+      writeoutput(jsonline(jsonevent(e)), g_);
+      return;
+    }
     int y, m, d, h, mi, s;
     mjdtodatetime(e.jd - 2400000.5, y, m, d, h, mi, s);
     std::string line = strprintf("%04d-%02d-%02dT%02d:%02d:%02dZ,%s", y, m, d, h, mi, s, e.kind);
@@ -41,6 +65,7 @@ class Printer {
  private:
   double from_, to_;
   const GlobalOptions& g_;
+  Json* events_;  // the JSON document's array, or null to print
 };
 
 // Lunations whose new moon can begin an event of [from, to).
@@ -110,6 +135,18 @@ void apsides(double from, double to, const Printer& print) {
   }
 }
 
+// The JSON document: the inputs (the range's days, UT) and the events.
+std::string json(const std::string& what, const CivilDate& from, const CivilDate& to, Json events) {
+  Json inputs;
+  inputs["what"] = what;
+  inputs["from"] = isodate(from);
+  inputs["to"] = isodate(to);
+  inputs["zone"] = jsonzone(0, "UTC");
+  Json document = jsondocument("events", inputs);
+  document["events"] = std::move(events);
+  return jsontext(document);
+}
+
 std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
   const std::string what = o.requiredtext("what");
   const CivilDate fromdate = o.calendardate("from", g.today, 100, 9999);
@@ -119,7 +156,8 @@ std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
   const double to = datetojd(todate.year, todate.month, todate.day) + 1.0;  // the whole last day
   if (to <= from) throw refusal("to", datetext(todate) + " lies before --from " + datetext(fromdate));
 
-  const Printer print(from, to, g);
+  Json events = Json::array();
+  const Printer print(from, to, g, g.format == OutputFormat::json ? &events : nullptr);
   if (what == "phases")
     phases(from, to, print);
   else if (what == "eclipses")
@@ -130,7 +168,8 @@ std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
     apsides(from, to, print);
   else
     throw refusal("what", "'" + what + "' is not a kind of event", "phases, eclipses, seasons, apsides");
-  return "";
+  if (g.format != OutputFormat::json) return "";
+  return json(what, fromdate, todate, std::move(events));
 }
 
 const SubcommandRegistration registration({
@@ -154,8 +193,15 @@ const SubcommandRegistration registration({
     "YYYY-MM-DDTHH:MM:SSZ (seconds truncated), the kind, and for apsides the\n"
     "distance Earth - Moon in km with one decimal, e.g.\n"
     "  2024-01-11T11:57:03Z,new\n"
-    "  2024-01-13T10:35:37Z,perigee,362266.5\n",
+    "  2024-01-13T10:35:37Z,perigee,362266.5\n"
+    "With --format json one document whose array events holds the objects that\n"
+    "--format jsonl prints one per line as found: instant and instant_utc (ISO\n"
+    "8601, UT, to the nearest second), jd_ut, kind, distance_km (apsides, else\n"
+    "null).\n",
     run,
+    false,
+    {{"what", "phases eclipses seasons apsides"}},
+    Subcommand::JsonForm::stream,
 });
 
 }  // namespace

@@ -82,8 +82,12 @@ std::string run(ApplicationState& state, const GlobalOptions& g, Options& o) {
 }
 
 // iCalendar keeps its CR LF line ends and UTF-8 whatever --crlf and --cp1252 say.
-const SubcommandRegistration registration({"ics", "holidays, moon phases, seasons and eclipses as iCalendar (.ics)",
-                                           usage, run, true});
+const SubcommandRegistration registration({"ics",
+                                           "holidays, moon phases, seasons and eclipses as iCalendar (.ics)",
+                                           usage,
+                                           run,
+                                           true,
+                                           {{"what", "holidays phases seasons eclipses", true}}});
 
 }  // namespace
 }  // namespace quendal::cli

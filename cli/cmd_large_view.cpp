@@ -24,6 +24,8 @@ const SubcommandRegistration registration({
     "  --page P   0 the holidays of the year (default), 1..12 four months\n"
     "             from that month on\n",
     run,
+    false,
+    {{"page", "0 1 2 3 4 5 6 7 8 9 10 11 12"}},
 });
 
 }  // namespace

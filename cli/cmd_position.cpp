@@ -2,12 +2,15 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "astro/apparent.h"
 #include "astro/frame.h"
 #include "astro/timescales.h"
 #include "calendar/calendar.h"
+#include "calendar/text.h"
 #include "cli/cli.h"
+#include "cli/json_output.h"
 
 namespace quendal::cli {
 namespace {
@@ -22,6 +25,12 @@ constexpr BodyName bodynamelist[] = {
     {"neptune", BodyCode::Neptune}, {"pluto", BodyCode::Pluto},   {"sun", BodyCode::Sun},
     {"moon", BodyCode::Moon},
 };
+
+const char* bodyname(BodyCode body) {
+  for (const BodyName& b : bodynamelist)
+    if (body == b.body) return b.name;
+  return "";
+}
 
 BodyCode bodyfromname(const std::string& text) {
   std::string lower;
@@ -41,10 +50,42 @@ int monthlength(int year, int month) {
   return leap ? 29 : 28;
 }
 
-void line(std::string& out, const char* name, double value) {
+struct Quantity {
+  const char* name;
+  double value;
+};
+
+// The text: one line "name value" per quantity, full double precision.
+std::string text(const std::vector<Quantity>& quantities) {
+  std::string out;
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%s %.17g\n", name, value);
-  out += buffer;
+  for (const Quantity& q : quantities) {
+    std::snprintf(buffer, sizeof buffer, "%s %.17g\n", q.name, q.value);
+    out += buffer;
+  }
+  return out;
+}
+
+// The JSON form: the inputs (UT, or TT with --tt), the instant in UT and the
+// same quantities under the same names, with the right ascension also in
+// degrees; the heliocentric ones null for the Sun and the Moon.
+std::string json(const std::string& body, const CivilDate& date, const ClockTime& time, bool dynamical, double ut,
+                 const std::vector<Quantity>& quantities) {
+  Json inputs;
+  inputs["body"] = body;
+  inputs["date"] = isodate(date);
+  inputs["time"] = strprintf("%02d:%02d:%02d", time.hour, time.minute, time.second);
+  inputs["time_scale"] = dynamical ? "tt" : "ut";
+  inputs["zone"] = jsonzone(0, "UTC");
+  Json document = jsondocument("position", inputs);
+  putinstant(document, "instant", ut, 0);
+  for (const Quantity& q : quantities) {
+    document[q.name] = q.value;
+    if (std::string(q.name) == "ra_hours") document["ra_deg"] = q.value * 15.0;
+  }
+  for (const char* name : {"helio_l_deg", "helio_b_deg", "helio_r_au"})
+    if (!document.contains(name)) document[name] = nullptr;
+  return jsontext(document);
 }
 
 std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
@@ -71,24 +112,23 @@ std::string run(ApplicationState&, const GlobalOptions& g, Options& o) {
   // The direct evaluation: full digits of one place, whose cost does not matter.
   const ApparentPlace p = ReferenceBodyPosition(FrameAt(at), body);
 
-  std::string out;
-  line(out, "jd_ut", at.ut);
-  line(out, "jde", at.tt);
-  line(out, "ra_hours", p.ra);
-  line(out, "dec_deg", p.dec);
-  line(out, "distance_au", p.distance);
-  line(out, "lambda_deg", p.lambda);
-  line(out, "beta_deg", p.beta);
-  line(out, "elongation_deg", p.elongation);
-  line(out, "illuminated_percent", p.illuminated);
-  line(out, "magnitude", p.magnitude);
-  line(out, "diameter_arcsec", p.diameter);
-  if (IsPlanet(body)) {
-    line(out, "helio_l_deg", p.heliocentric.l);
-    line(out, "helio_b_deg", p.heliocentric.b);
-    line(out, "helio_r_au", p.heliocentric.r);
-  }
-  return out;
+  std::vector<Quantity> quantities = {{"jd_ut", at.ut},
+                                      {"jde", at.tt},
+                                      {"ra_hours", p.ra},
+                                      {"dec_deg", p.dec},
+                                      {"distance_au", p.distance},
+                                      {"lambda_deg", p.lambda},
+                                      {"beta_deg", p.beta},
+                                      {"elongation_deg", p.elongation},
+                                      {"illuminated_percent", p.illuminated},
+                                      {"magnitude", p.magnitude},
+                                      {"diameter_arcsec", p.diameter}};
+  if (IsPlanet(body))
+    quantities.insert(
+        quantities.end(),
+        {{"helio_l_deg", p.heliocentric.l}, {"helio_b_deg", p.heliocentric.b}, {"helio_r_au", p.heliocentric.r}});
+  if (g.format == OutputFormat::json) return json(bodyname(body), date, time, dynamical, at.ut, quantities);
+  return text(quantities);
 }
 
 const SubcommandRegistration registration({
@@ -107,8 +147,13 @@ const SubcommandRegistration registration({
     "  jd_ut, jde (dynamical), ra_hours, dec_deg (apparent, of date), distance_au,\n"
     "  lambda_deg, beta_deg (apparent ecliptic), elongation_deg, illuminated_percent,\n"
     "  magnitude, diameter_arcsec; for the planets and Pluto also helio_l_deg,\n"
-    "  helio_b_deg, helio_r_au (heliocentric, mean ecliptic and equinox of date).\n",
+    "  helio_b_deg, helio_r_au (heliocentric, mean ecliptic and equinox of date).\n"
+    "With --format json the same names in one document, with ra_deg and the\n"
+    "instant (ISO 8601, UT); the heliocentric ones null for the Sun and the Moon.\n",
     run,
+    false,
+    {{"body", "mercury venus mars jupiter saturn uranus neptune pluto sun moon"}},
+    Subcommand::JsonForm::document,
 });
 
 }  // namespace

@@ -24,7 +24,8 @@ const char* const zonehelp =
     "                    European summer time UTC+2); whole hours -12..12 and the\n"
     "                    half hours from 1:30 to 11:30 either way (default: 0 in\n"
     "                    English; in German 1, or 2 in European summer time)\n"
-    "  --tz NAME         an IANA time zone (Europe/Vienna): its offset at the date\n"
+    "  --tz NAME         an IANA time zone (Europe/Vienna), or local (the system's):\n"
+    "                    its offset at the date\n"
     "  --half-zone       half an hour more in the direction of --zone\n";
 
 namespace {
@@ -229,7 +230,7 @@ ZoneOption zoneoption(Options& options, ZoneSupport support, const CivilDate& da
   if (options.has("zone") && options.has("tz")) throw refusal("tz", "give either --zone or --tz, not both");
   if (options.has("tz")) {
     z.given = true;
-    z.name = options.requiredtext("tz");
+    z.name = zonename("tz", options.requiredtext("tz"));
     z.seconds = zoneoffset("tz", z.name, date, time);
     if (!representable(z.seconds, support, z.zone, z.half))
       throw refusal(

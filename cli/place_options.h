@@ -12,7 +12,8 @@
 //                      (1, -3.5, 5:30, +5:45), or auto: Central European
 //                      time with the European summer-time rule (UTC+1 or
 //                      UTC+2 by the date)
-//   --tz NAME          an IANA time zone (Europe/Vienna, America/New_York):
+//   --tz NAME          an IANA time zone (Europe/Vienna, America/New_York), or
+//                      local (the system's: TZ, else /etc/localtime):
 //                      its offset at the report's local date and time
 //   --half-zone        half an hour more in the direction of --zone (the
 //                      old form of 5:30)

@@ -1,6 +1,8 @@
 // The options of the planets and ephemeris subcommands; see planet_options.h.
 #include "cli/planet_options.h"
 
+#include <cmath>
+
 #include "calendar/text.h"
 #include "cli/place_options.h"
 #include "cli/read_configuration.h"
@@ -34,7 +36,83 @@ void parsebodies(const std::string& text, PlanetInputs& in) {
   }
 }
 
+constexpr double kmperau = 149597870.691;
+
+// The zodiac constellations by zodiacnames' index (1..13), IAU names.
+const char* const constellationkeys[14] = {"",       "aries",    "taurus",   "gemini",      "cancer",      "leo",
+                                           "virgo",  "libra",    "scorpius", "sagittarius", "capricornus", "aquarius",
+                                           "pisces", "ophiuchus"};
+
+// The apparent place's numbers: key and member, in the order written.
+struct PlaceNumber {
+  const char* key;
+  double PlanetPlace::*member;
+};
+const PlaceNumber placenumbers[] = {
+    {"dec_deg", &PlanetPlace::dec},
+    {"distance_au", &PlanetPlace::distance},
+    {"lambda_deg", &PlanetPlace::lambda},
+    {"beta_deg", &PlanetPlace::beta},
+    {"azimuth_deg", &PlanetPlace::azimuth},
+    {"altitude_deg", &PlanetPlace::altitude},
+    {"altitude_refracted_deg", &PlanetPlace::refracted},
+    {"elongation_deg", &PlanetPlace::elongation},
+    {"illuminated_percent", &PlanetPlace::illuminated},
+    {"magnitude", &PlanetPlace::magnitude},
+    {"diameter_arcsec", &PlanetPlace::diameter},
+};
+
+// The orbit data: heliocentric, geocentric for the Moon; null without.
+Json jsonorbit(const PlanetPlace& p) {
+  if (!HasValue(p.heliocentric.status)) return nullptr;
+  const HeliocentricState& s = p.heliocentric;
+  Json orbit;
+  orbit["frame"] = p.body == planetreportbodies ? "geocentric" : "heliocentric";
+  orbit["longitude_deg"] = s.l;
+  orbit["latitude_deg"] = s.b;
+  orbit["radius_au"] = s.r;
+  orbit["longitude_deg_per_day"] = s.dl;
+  orbit["latitude_deg_per_day"] = s.db;
+  orbit["radius_au_per_day"] = s.dr;
+  return orbit;
+}
+
 }  // namespace
+
+int planetzoneseconds(const PlanetReport& r) {
+  return static_cast<int>(std::lround(zonedays(r.corrected.zone, r.corrected.halfzone) * 86400.0));
+}
+
+Json planetjsoninputs(const PlanetReport& r, const std::string& zonename) {
+  const PlanetInputs& in = r.corrected;
+  Json inputs;
+  inputs["date"] = isodate({in.year, in.month, in.day});
+  inputs["time"] = strprintf("%02d:%02d", in.hour, in.minute);
+  inputs["place"] = jsonplace(r.latitude, r.longitude, r.placename);
+  inputs["zone"] = jsonzone(planetzoneseconds(r), zonename);
+  inputs["delta_t_s"] = in.deltat / 10.0;
+  inputs["temperature_c"] = in.temperature;
+  inputs["pressure_mbar"] = in.pressure;
+  inputs["bodies"] = Json::array();
+  for (int i = 1; i <= planetreportbodies; ++i)
+    if (in.bodies[i]) inputs["bodies"].push_back(bodyoptionnames[i]);
+  inputs["azimuth_from"] = in.azimuthnorth ? "north" : "south";
+  return inputs;
+}
+
+Json planetjsonplace(const PlanetPlace& p, bool details) {
+  const bool earth = p.body == 3;
+  Json place;
+  place["body"] = bodyoptionnames[p.body];
+  if (details) place["constellation"] = p.constellation > 0 ? Json(constellationkeys[p.constellation]) : Json(nullptr);
+  place["ra_hours"] = earth ? Json(nullptr) : Json(p.ra);
+  place["ra_deg"] = earth ? Json(nullptr) : Json(p.ra * 15.0);
+  for (const PlaceNumber& n : placenumbers) place[n.key] = earth ? Json(nullptr) : Json(p.*n.member);
+  place["distance_km"] = earth ? Json(nullptr) : Json(p.distance * kmperau);
+  place["above_horizon"] = earth ? Json(nullptr) : Json(p.refracted > 0.0);
+  if (details) place["orbit"] = jsonorbit(p);
+  return place;
+}
 
 std::string planetoptionshelp() {
   return std::string(
@@ -59,7 +137,7 @@ std::string planetoptionshelp() {
          "  --details            coordinates, sidereal time, obliquity, nutation, refraction\n";
 }
 
-PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Options& o) {
+PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Options& o, std::string& zonename) {
   PlanetInputs in;
   const auto [date, time] = datetimeoption(o, g, 1000, 3000, in);
   in.deltaTPending = o.has("delta-t");
@@ -80,6 +158,7 @@ PlanetInputs planetinputs(ApplicationState& state, const GlobalOptions& g, Optio
   const ZoneOption zone = zoneoption(o, ZoneSupport::HalfHours, date, time, dialogzone(state.language(), date));
   in.zone = zone.zone;
   in.halfzone = zone.half;
+  zonename = zone.name;
   const PlaceOption place = placeoption(o, state.configuration.locationTable);
   in.place = place.place;
   in.placeindex = place.index;

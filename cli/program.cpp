@@ -15,20 +15,17 @@
 #include "cli/cli.h"
 #include "cli/read_configuration.h"
 
-#ifndef QUENDAL_VERSION
-#define QUENDAL_VERSION "6.0"
-#endif
-
 namespace quendal::cli {
 
 namespace {
 
-const char* const programusage =
+const char* const programintro =
     "usage: quendal-report [GLOBAL OPTIONS] SUBCOMMAND [OPTIONS]\n"
     "\n"
     "Prints the reports of Quendal, the calendar and astronomy calculator.\n"
-    "\n"
-    "Global options (before the subcommand):\n"
+    "\n";
+
+const ProgramHelp programhelpparts_ = {
     "  --lang en|de|at      English, German or Austrian German\n"
     "                       (default: the configuration file's language line, else\n"
     "                       LC_ALL, LC_MESSAGES or LANG)\n"
@@ -37,12 +34,16 @@ const char* const programusage =
     "  --ini PATH           the configuration file (default: QUENDAL6.INI or\n"
     "                       QUENDAL5.INI in the working directory, else in\n"
     "                       $XDG_CONFIG_HOME/quendal/, i.e. ~/.config/quendal/)\n"
+    "  --format text|json|jsonl\n"
+    "                       text: the reports (default); json: one JSON document\n"
+    "                       (json.md of the documentation), for the subcommands\n"
+    "                       that have one; jsonl: events only, one JSON object per\n"
+    "                       line as found. May also follow the subcommand.\n"
     "  --crlf               keep the reports' CR LF line ends (default: LF)\n"
     "  --cp1252             write Windows-1252 bytes instead of UTF-8\n"
     "  --help               this text; SUBCOMMAND --help describes a subcommand\n"
-    "  --version            the program's name and version\n"
-    "\n"
-    "Options of the subcommands, the same wherever they are taken:\n"
+    "  --version            the program's name and version\n",
+
     "  --date Y-M-D         a date (Julian calendar before 15 October 1582);\n"
     "                       default: today\n"
     "  --time HH:MM[:SS]    a time of day; default: now\n"
@@ -56,21 +57,44 @@ const char* const programusage =
     "  --zone Z             hours east of UTC: 1, -3.5, 5:30, +5:45, or auto\n"
     "                       (UTC+1, in European summer time UTC+2); a report that\n"
     "                       shows only whole or half hours refuses others\n"
-    "  --tz NAME            an IANA time zone (Europe/Vienna, America/New_York):\n"
-    "                       its offset at the report's date and time\n"
+    "  --tz NAME            an IANA time zone (Europe/Vienna, America/New_York),\n"
+    "                       or local (the system's: TZ, else /etc/localtime):\n"
+    "                       its offset at the report's date and time\n",
+
     "A value outside an option's range is refused, never changed: the message\n"
     "names the option and the valid values, and the exit status is 2 (1 when\n"
-    "the output cannot be written).\n"
-    "\n"
-    "Subcommands:\n";
-
-std::string programhelp() {
-  std::string text = programusage;
-  for (const Subcommand& c : subcommands()) text += "  " + padright(c.name, 22) + c.summary + "\n";
-  return text;
-}
+    "the output cannot be written).\n",
+};
 
 bool ishelp(const std::string& a) { return a == "--help" || a == "-h"; }
+
+OutputFormat formatfromoption(const std::string& value) {
+  if (value == "text") return OutputFormat::text;
+  if (value == "json") return OutputFormat::json;
+  if (value == "jsonl") return OutputFormat::jsonl;
+  throw refusal("format", "'" + value + "' is not an output format", "text, json, jsonl");
+}
+
+// The subcommands with a JSON form of that kind, "a, b, c".
+std::string jsonsubcommands(Subcommand::JsonForm least) {
+  std::string names;
+  for (const Subcommand& c : subcommands())
+    if (c.json >= least) names += (names.empty() ? "" : ", ") + std::string(c.name);
+  return names;
+}
+
+// Refuses a format the subcommand cannot print, and the text-only global
+// options with JSON (always UTF-8 with LF line ends).
+void checkformat(const Subcommand& command, const GlobalOptions& g) {
+  if (g.format == OutputFormat::text) return;
+  const bool lines = g.format == OutputFormat::jsonl;
+  if (command.json == Subcommand::JsonForm::none || (lines && command.json != Subcommand::JsonForm::stream)) {
+    const std::string others = jsonsubcommands(lines ? Subcommand::JsonForm::stream : Subcommand::JsonForm::document);
+    throw refusal("format", std::string(lines ? "jsonl" : "json") + " is not available for " + command.name,
+                  others.empty() ? "text" : "text; " + std::string(lines ? "jsonl" : "json") + " for " + others);
+  }
+  if (g.crlf || g.cp1252) throw refusal(g.crlf ? "crlf" : "cp1252", "JSON is written as UTF-8 with LF line ends");
+}
 
 int languagefromoption(const std::string& value) {
   if (value == "en") return 1033;
@@ -116,11 +140,14 @@ void writeraw(const std::string& text) {
 }
 
 const char* const globalnames[] = {"lang", "today", "ini", "crlf", "cp1252", "version"};
+// A global option a subcommand takes too.
+const char* const formatname = "format";
 
 // Refuses options the subcommand does not know, before it runs.
 void refuseunknown(const Subcommand& command, const Options& options) {
   const std::vector<std::string> known = optionnames(command.usage);
   for (const std::string& name : options.names()) {
+    if (name == formatname) continue;
     for (const char* global : globalnames)
       if (name == global) throw refusal(name, "a global option: give it before the subcommand");
     bool found = false;
@@ -162,6 +189,8 @@ int run(const std::vector<std::string>& args, std::string& commandname) {
     } else if (is(a, "ini")) {
       g.ini = globalvalue("ini");
       checkinifile(g.ini);
+    } else if (is(a, "format")) {
+      g.format = formatfromoption(globalvalue("format"));
     } else if (is(a, "crlf") || is(a, "cp1252")) {
       const std::string name = a.substr(2, a.find('=') == std::string::npos ? std::string::npos : a.find('=') - 2);
       if (a.find('=') != std::string::npos) throw refusal(name, "takes no value");
@@ -169,7 +198,7 @@ int run(const std::vector<std::string>& args, std::string& commandname) {
     } else if (a.rfind('-', 0) == 0) {
       const std::size_t start = a.find_first_not_of('-');
       throw refusal(start == std::string::npos ? "" : a.substr(start, a.find('=') - start), "unknown global option",
-                    "--lang, --today, --ini, --crlf, --cp1252, --help, --version");
+                    "--lang, --today, --ini, --format, --crlf, --cp1252, --help, --version");
     } else {
       break;
     }
@@ -194,10 +223,12 @@ int run(const std::vector<std::string>& args, std::string& commandname) {
   ApplicationState state;
   state.userlanguage = g.languagegiven ? g.languageid : userdefaultlanguage();
   Options options(name, rest);
+  if (options.has(formatname)) g.format = formatfromoption(options.requiredtext(formatname));
+  checkformat(*command, g);
   refuseunknown(*command, options);
   const std::string text = withfinalnewline(command->run(state, g, options));
   options.finish();
-  if (command->verbatim)
+  if (command->verbatim || g.format != OutputFormat::text)
     writeraw(text);
   else
     writeoutput(text, g);
@@ -205,6 +236,23 @@ int run(const std::vector<std::string>& args, std::string& commandname) {
 }
 
 }  // namespace
+
+const ProgramHelp& programhelpparts() { return programhelpparts_; }
+
+std::string programhelp() {
+  const ProgramHelp& parts = programhelpparts_;
+  std::string text = std::string(programintro) + "Global options (before the subcommand):\n" + parts.globaloptions +
+                     "\nOptions of the subcommands, the same wherever they are taken:\n" + parts.commonoptions +
+                     parts.refusals + "\nSubcommands:\n";
+  for (const Subcommand& c : subcommands()) text += "  " + padright(c.name, 22) + c.summary + "\n";
+  return text;
+}
+
+const std::vector<OptionValues>& sharedoptionvalues() {
+  static const std::vector<OptionValues> values = {
+      {"lang", "en de at"}, {"format", "text json jsonl"}, {"zone", "auto"}};
+  return values;
+}
 
 void writeoutput(const std::string& text, const GlobalOptions& g) {
   std::string out;

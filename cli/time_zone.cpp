@@ -3,20 +3,61 @@
 
 #include <date/tz.h>
 
+#include <cstdlib>
+#include <exception>
+
 #include "calendar/calendar.h"
 #include "calendar/text.h"
 #include "cli/place_options.h"
 
 namespace quendal::cli {
+namespace {
 
-int zoneoffset(const std::string& option, const std::string& name, const CivilDate& date, const ClockTime& time) {
-  const date::time_zone* zone = nullptr;
+// The zone name of the TZ variable: without a leading ':' and without the
+// folders of a zone file's path ("/usr/share/zoneinfo/Europe/Vienna"); the
+// C library reads an empty TZ as UTC.
+std::string tzvariablezone(std::string tz) {
+  if (!tz.empty() && tz[0] == ':') tz.erase(0, 1);
+  const std::string folder = "zoneinfo/";
+  if (const std::size_t at = tz.rfind(folder); at != std::string::npos) tz.erase(0, at + folder.size());
+  return tz.empty() ? "UTC" : tz;
+}
+
+const date::time_zone* localzone(const std::string& option) {
+  if (const char* tz = std::getenv("TZ")) {
+    try {
+      return date::locate_zone(tzvariablezone(tz));
+    } catch (const std::exception&) {
+      throw refusal(option, std::string("local: TZ=") + tz + " names no time zone of the system's database",
+                    "TZ unset (the system's zone, /etc/localtime) or an IANA name such as Europe/Vienna");
+    }
+  }
   try {
-    zone = date::locate_zone(name);
+    return date::current_zone();
+  } catch (const std::exception&) {
+    throw refusal(option, "local: the system's time zone is unknown (no /etc/localtime)",
+                  "IANA names such as Europe/Vienna, or TZ set to one");
+  }
+}
+
+const date::time_zone* findzone(const std::string& option, const std::string& name) {
+  if (name == localzonename) return localzone(option);
+  try {
+    return date::locate_zone(name);
   } catch (const std::exception&) {
     throw refusal(option, "'" + name + "' is not a time zone of the system's database",
-                  "IANA names such as Europe/Vienna or America/New_York");
+                  "IANA names such as Europe/Vienna or America/New_York, or local");
   }
+}
+
+}  // namespace
+
+std::string zonename(const std::string& option, const std::string& name) {
+  return name == localzonename ? std::string(localzone(option)->name()) : name;
+}
+
+int zoneoffset(const std::string& option, const std::string& name, const CivilDate& date, const ClockTime& time) {
+  const date::time_zone* zone = findzone(option, name);
   // The library counts days from 1970-01-01 (MJD 40587) in the Gregorian
   // calendar; the day number carries the Julian dates before the reform.
   const date::local_seconds local{date::local_days{date::days{datetomjd(date.year, date.month, date.day) - 40587}} +

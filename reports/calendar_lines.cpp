@@ -29,10 +29,17 @@ std::string dayhead(int day, int month, int year, Language language) {
   return t;
 }
 
+double sunzone(int day, int month, int year, Language language) {
+  return language == english ? 0.0 : (summertime(day, month, year) == 1 ? 2.0 : 1.0);
+}
+
+DayEventsResult sunriseset(int day, int month, int year, const LocationRecord& place, Language language) {
+  return DayEvents(datetomjd(astronomicalyear(year), month, day), sunzone(day, month, year, language),
+                   longitudeof(place), latitudeof(place), BodyCode::Sun, {});
+}
+
 std::string suncolumn(int day, int month, int year, const LocationRecord& place, Language language) {
-  const double zone = language == english ? 0.0 : (summertime(day, month, year) == 1 ? 2.0 : 1.0);
-  const DayEventsResult sun = DayEvents(datetomjd(astronomicalyear(year), month, day), zone, longitudeof(place),
-                                        latitudeof(place), BodyCode::Sun, {});
+  const DayEventsResult sun = sunriseset(day, month, year, place, language);
   const bool risen = sun.events & RiseFound, gone = sun.events & SetFound;
   if (!risen && !gone) {
     if (sun.events & AboveAtMidnight) return language == english ? " alw. visib." : " im. sichtb.";

@@ -8,6 +8,7 @@
 
 #include "almanac/events.h"
 #include "app/configuration.h"
+#include "astro/riseset.h"
 #include "calendar/holidays.h"
 
 namespace quendal {
@@ -19,6 +20,13 @@ inline bool withastronomy(int year) { return year > 1799 && year < 2201; }
 // the week number), else " Di  5 ( 65)" with the day of the year. The date
 // must be valid.
 std::string dayhead(int day, int month, int year, Language language);
+
+// The zone of a day's sun times in hours east of UTC: 0 in English; in
+// German 1, or 2 on a day of European summer time.
+double sunzone(int day, int month, int year, Language language);
+// The Sun's rise and set on the day at the place, in local hours of sunzone
+// (what suncolumn shows).
+DayEventsResult sunriseset(int day, int month, int year, const LocationRecord& place, Language language);
 
 // " 06:12/18:01" (rise and set in zone time: CET or CEST in German, UTC in
 // English; "-----" for a missing one), or " im. sichtb." / " alw. visib."

@@ -41,6 +41,8 @@ DateShiftReport builddateshift(const DateShiftInputs& in, Language language) {
   const int n = std::clamp(in.days, 0, 999999);
   r.days = n;
   const int jdn = datetomjd(r.year, r.month, r.day) + 2400001;
+  r.jdn = jdn, r.pastjdn = jdn - n, r.futurejdn = jdn + n;
+  r.weeks = n / daysperweek, r.months = n / dayspermonth, r.years = n / daysperyear;
   const bool german = language != english;
 
   ReportBuffer b;
@@ -54,6 +56,7 @@ DateShiftReport builddateshift(const DateShiftInputs& in, Language language) {
   else
     b.printf(n == 1 ? "\r\n %d Day into the Past: " : "\r\n %d Days into the Past: ", n);
   jdntodate(jdn - n, year, month, day);
+  r.pastshown = year >= 100;
   if (year < 100)
     b.append(german ? "\r\n Ergebnis ist zu weit in der Vergangenheit!" : "\r\n Result is too far in the Past!");
   else
@@ -65,6 +68,7 @@ DateShiftReport builddateshift(const DateShiftInputs& in, Language language) {
   else
     b.printf(n == 1 ? "\r\n %d Day into the Future: " : "\r\n %d Days into the Future: ", n);
   jdntodate(jdn + n, year, month, day);
+  r.futureshown = year < 10000;
   if (year >= 10000)
     b.append(german ? "\r\n Ergebnis ist zu weit in der Zukunft!" : "\r\n Result is too far in the Future!");
   else
@@ -83,11 +87,11 @@ DateShiftReport builddateshift(const DateShiftInputs& in, Language language) {
     b.printf("     %9d Hours   Difference \r\n", 24 * n);
   }
   const int comma = german ? 1 : 0;
-  b.append(formatdecimalpadded(n / daysperweek, 14, comma, 2));
+  b.append(formatdecimalpadded(r.weeks, 14, comma, 2));
   b.append(german ? " Wochen  Differenz \r\n" : " Weeks   Difference \r\n");
-  b.append(formatdecimalpadded(n / dayspermonth, 13, comma, 1));
+  b.append(formatdecimalpadded(r.months, 13, comma, 1));
   b.append(german ? " Monate  Differenz \r\n" : " Months  Difference \r\n");
-  b.append(formatdecimalpadded(n / daysperyear, 14, comma, 2));
+  b.append(formatdecimalpadded(r.years, 14, comma, 2));
   b.append(german ? " Jahre   Differenz " : " Years   Difference ");
   r.text = b.text();
   return r;

@@ -47,6 +47,7 @@ DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, Language l
   if (in.direction == 1) d = -d;
   const int n = static_cast<int>(std::trunc(d));
   r.days = n;
+  r.weeks = n / daysperweek, r.months = n / dayspermonth, r.years = n / daysperyear;
   r.todaymark = r.year1 == in.todayyear - 1 && r.month1 == 12 && r.day1 == 31 && r.year2 == in.todayyear &&
                 r.month2 == in.todaymonth && r.day2 == in.todayday;
 
@@ -61,11 +62,11 @@ DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, Language l
     b.append(n == 1 ? "     Differenz " : "e    Differenz ");
     b.append(r.todaymark ? "(*) \r\n" : "\r\n");
     b.printf("     %9d Stunden Differenz \r\n", 24 * n);
-    b.append(formatdecimalpadded(n / daysperweek, 14, 1, 2));
+    b.append(formatdecimalpadded(r.weeks, 14, 1, 2));
     b.append(" Wochen  Differenz \r\n");
-    b.append(formatdecimalpadded(n / dayspermonth, 13, 1, 1));
+    b.append(formatdecimalpadded(r.months, 13, 1, 1));
     b.append(" Monate  Differenz \r\n");
-    b.append(formatdecimalpadded(n / daysperyear, 14, 1, 2));
+    b.append(formatdecimalpadded(r.years, 14, 1, 2));
     b.append(" Jahre   Differenz ");
     if (r.todaymark) b.printf("\r\n (*) Heute ist der %d. Tag des Jahres %d ", std::abs(n), r.year2);
   } else {
@@ -78,11 +79,11 @@ DayDifferenceReport builddaydifference(const DayDifferenceInputs& in, Language l
     b.append(n == 1 ? "    Difference " : "s   Difference ");
     b.append(r.todaymark ? "(*) \r\n" : "\r\n");
     b.printf("  %9d Hours  Difference \r\n", 24 * n);
-    b.append(formatdecimalpadded(n / daysperweek, 11, 0, 2));
+    b.append(formatdecimalpadded(r.weeks, 11, 0, 2));
     b.append(" Weeks  Difference \r\n");
-    b.append(formatdecimalpadded(n / dayspermonth, 10, 0, 1));
+    b.append(formatdecimalpadded(r.months, 10, 0, 1));
     b.append(" Months Difference \r\n");
-    b.append(formatdecimalpadded(n / daysperyear, 11, 0, 2));
+    b.append(formatdecimalpadded(r.years, 11, 0, 2));
     b.append(" Years  Difference ");
     if (r.todaymark)
       b.printf("\r\n  (*) Today is the %d%s Day of the Year %d ", std::abs(n), ordinal(std::abs(n)), r.year2);

@@ -22,7 +22,9 @@ struct DayDifferenceReport {
   std::string text;
   int year1 = 0, month1 = 0, day1 = 0;  // the dates as corrected
   int year2 = 0, month2 = 0, day2 = 0;
-  int days = 0;            // the signed difference in whole days
+  int days = 0;  // the signed difference in whole days
+  // The same in weeks, months of 30.436875 days and years of 365.2425 days.
+  double weeks = 0.0, months = 0.0, years = 0.0;
   bool todaymark = false;  // 31 December of last year to today
 };
 

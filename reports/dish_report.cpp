@@ -12,14 +12,13 @@ int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 struct KnownSatellite {
   int tenths;  // east position in tenths of a degree
-  const char* line;
+  const char* name;
 };
 
 // Known positions, matched exactly and only east of Greenwich.
 const KnownSatellite knownsatellites[] = {
-    {192, "\r\n\r\n = Astra 1 "},          {282, "\r\n\r\n = Astra 2 "}, {235, "\r\n\r\n = Astra 3 "},
-    {130, "\r\n\r\n = Eutelsat Hotbird "}, {70, "\r\n\r\n = Eutelsat "}, {100, "\r\n\r\n = Eutelsat "},
-    {160, "\r\n\r\n = Eutelsat "},
+    {192, "Astra 1"}, {282, "Astra 2"},  {235, "Astra 3"},  {130, "Eutelsat Hotbird"},
+    {70, "Eutelsat"}, {100, "Eutelsat"}, {160, "Eutelsat"},
 };
 
 }  // namespace
@@ -58,7 +57,10 @@ DishReport builddishreport(const DishInputs& inputs, Language language) {
   if (in.satelliteeast)
     for (const KnownSatellite& s : knownsatellites)
       if (s.tenths == tenths) {
-        b.append(s.line);
+        r.satellite = s.name;
+        b.append("\r\n\r\n = ");
+        b.append(s.name);
+        b.append(" ");
         break;
       }
 

@@ -23,11 +23,12 @@ struct DishInputs {
 
 struct DishReport {
   std::string text;
-  DishInputs corrected;     // clamped inputs, place as loaded
-  std::string placename;    // "" when the place matches no configured place
-  double azimuth = 0.0;     // degrees, from south (from north with azimuthnorth)
-  double elevation = 0.0;   // degrees
-  bool outofrange = false;  // elevation below 5 degrees
+  DishInputs corrected;        // clamped inputs, place as loaded
+  std::string placename;       // "" when the place matches no configured place
+  const char* satellite = "";  // the name of a known position east of Greenwich ("Astra 1"), else ""
+  double azimuth = 0.0;        // degrees, from south (from north with azimuthnorth)
+  double elevation = 0.0;      // degrees
+  bool outofrange = false;     // elevation below 5 degrees
 };
 
 DishReport builddishreport(const DishInputs& in, Language language);

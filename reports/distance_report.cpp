@@ -10,9 +10,6 @@ namespace quendal {
 
 namespace {
 
-constexpr double statutemilesperkm = 0.621371192237334;
-constexpr double nauticalmilesperkm = 0.5399568034557235;
-
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 void clamppoint(GeoPlace& p) {

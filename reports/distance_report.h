@@ -10,6 +10,10 @@
 
 namespace quendal {
 
+// The units of the report's miles.
+inline constexpr double statutemilesperkm = 0.621371192237334;
+inline constexpr double nauticalmilesperkm = 0.5399568034557235;
+
 // The two places as the distance dialog enters them: degrees, minutes and
 // seconds, each limited to its range (90 or 180 degrees, 59), and the signed
 // decimal degrees (latitudeof, longitudeof) limited to 90 and 180.

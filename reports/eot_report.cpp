@@ -38,7 +38,8 @@ int localday(double jd, int zone) {
   return d;
 }
 
-void listmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, Language language) {
+void listmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, std::vector<EotValue>& values,
+              Language language) {
   const bool german = language != english;
   t.append(german ? "\r\n Schrittweite: " : "\r\n Step Size: ");
   const int hours = in.step / 4;
@@ -52,13 +53,15 @@ void listmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, Lan
   t.append("\r\n");
   double jd = start;
   for (int i = 0; i < 30; ++i) {
+    values.push_back({jd, EquationOfTime(jd)});
     t.append(formateotinstant(jd, in.zone, language));
-    t.append(formateotvalue(EquationOfTime(jd), language));
+    t.append(formateotvalue(values.back().minutes, language));
     jd += in.step / 96.0;
   }
 }
 
-int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, Language language) {
+int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start, EquationOfTimeReport& r,
+                   Language language) {
   const bool german = language != english;
   double end = start + 29.0 * in.step / 96.0;
   if (in.step == tropicalyearstep) {
@@ -86,6 +89,11 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
     }
     jd += samplestep;
   }
+  r.start = start;
+  r.end = end;
+  r.minimum = {smallestjd, smallest};
+  r.maximum = {largestjd, largest};
+  r.mean = count > 0 ? sum / count : 0.0;
   t.append(german ? "\r\n\r\n Auswertung: " : "\r\n\r\n Analysis: ");
   t.append(german ? "\r\n\r\n Schrittweite: 5 Minuten " : "\r\n\r\n Step Size: 5 Minutes ");
   t.append(strprintf(german ? "\r\n\r\n Anzahl der Berechnungen: %d " : "\r\n\r\n Number of Calculations: %d ", count));
@@ -101,7 +109,7 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
   t.append(formateotvalue(largest, language));
   t.append(german ? "\r\n\r\n\r\n Durchschnittliche Abweichung: " : "\r\n\r\n\r\n Average Divergence: ");
   t.append("\r\n ");
-  t.append(formateotvalue(count > 0 ? sum / count : 0.0, language));
+  t.append(formateotvalue(r.mean, language));
   if (german)
     t.append(
         "\r\n\r\n\r\n Methode von W.M. Smart in allen Berechnungen verwendet "
@@ -115,7 +123,7 @@ int statisticsmode(ReportBuffer& t, const EquationOfTimeInputs& in, double start
   return count;
 }
 
-void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, Language language) {
+void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, std::vector<EotValue>& values, Language language) {
   const bool german = language != english;
   static const char* const headings[2][eotyeareventcount] = {
       {"\r\n\r\n Großes  Minimum: ", "\r\n\r\n Erster  Nulldurchgang: ", "\r\n\r\n Kleines Maximum: ",
@@ -131,6 +139,7 @@ void yearmode(ReportBuffer& t, const EquationOfTimeInputs& in, Language language
   const EotYearTurningPoints events = eotturningpoints(in.year, evaluations);
   for (int i = 0; i < eotyeareventcount; ++i) {
     const EotTurningPoint& e = events[static_cast<std::size_t>(i)];
+    values.push_back({e.jd, e.value});
     t.append(headings[namerow(language)][i]);
     t.append(formateotinstant(e.jd, in.zone, language));
     t.append(formateotvalue(e.value, language));
@@ -197,13 +206,13 @@ EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& input
   ReportBuffer b;
   switch (in.mode) {
     case eotstatistics:
-      r.evaluations = statisticsmode(b, in, start, language);
+      r.evaluations = statisticsmode(b, in, start, r, language);
       break;
     case eotyear:
-      yearmode(b, in, language);
+      yearmode(b, in, r.values, language);
       break;
     default:
-      listmode(b, in, start, language);
+      listmode(b, in, start, r.values, language);
       break;
   }
   r.text = b.text();

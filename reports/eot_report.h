@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "almanac/eot_year_cache.h"
 #include "calendar/text.h"
@@ -28,10 +29,23 @@ struct EquationOfTimeInputs {
   int mode = eotlist;
 };
 
+// An instant (JD UT) with the equation of time there (minutes).
+struct EotValue {
+  double jd = 0.0;
+  double minutes = 0.0;
+};
+
 struct EquationOfTimeReport {
   std::string text;
   EquationOfTimeInputs corrected;  // the inputs as clamped (write-back)
   int evaluations = 0;             // statistics: number of samples
+  // The numbers of the text: the list's 30 values or the year's eight
+  // turning points; the statistics' interval (JD UT), its least and
+  // greatest sample and the mean (minutes).
+  std::vector<EotValue> values;
+  double start = 0.0, end = 0.0;
+  EotValue minimum, maximum;
+  double mean = 0.0;
 };
 
 EquationOfTimeReport buildequationoftimereport(const EquationOfTimeInputs& in, Language language);

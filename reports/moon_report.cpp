@@ -189,7 +189,7 @@ void accuracyfooter(ReportBuffer& b, const Context& x, bool trailingblank) {
   }
 }
 
-void currentstate(ReportBuffer& b, const Context& x) {
+void currentstate(ReportBuffer& b, const Context& x, MoonReport& r) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
   const Language L = x.language;
@@ -197,6 +197,8 @@ void currentstate(ReportBuffer& b, const Context& x) {
 
   double phaseangle = 0;
   const double percent = 100.0 * MoonIllumination(x.jd, phaseangle);
+  MoonState& state = r.state;
+  state.illumination = percent;
   b.append(g ? "\r\n Mondbeleuchtung um " : "\r\n Moon's Illumination at ");
   b.printf("%2d:%02d ", c.hour, c.minute);
   b.append(fulllabel(x, summertime(c.day, c.month, c.year) == 1));
@@ -209,6 +211,8 @@ void currentstate(ReportBuffer& b, const Context& x) {
   phaseatorafter(k, 0.0, x.jd);
   const int lunation = k - 1;
   const double age = x.jd - LunarPhase(lunation, 0.0);
+  state.age = age;
+  state.lunation = lunation;
   b.append(g ? "\r\n Mondalter: " : "\r\n Moon's Age: ");
   b.append(formatdecimalpadded(age, 8, g, 4));
   b.append(g ? " Tage = " : " Days = ");
@@ -226,15 +230,19 @@ void currentstate(ReportBuffer& b, const Context& x) {
     b.printf(g ? "%2d Tage %2d Stunden %2d Minuten " : "%2d Days %2d Hours %2d Minutes ", days, h, mi);
   }
   b.append(g ? " \r\n Mondphase = " : " \r\n Moon's Phase = ");
-  b.append(moonphasenames[namerow(L)][MoonPhaseIndex(MoonAgeAngle(x.jd), percent)]);
+  state.phase = MoonPhaseIndex(MoonAgeAngle(x.jd), percent);
+  b.append(moonphasenames[namerow(L)][state.phase]);
 
   const InstantFrame frame = FrameAt(InstantFromUT(x.jd));
   const ApparentPlace moon = BodyPosition(frame, BodyCode::Moon);
   b.append(g ? "\r\n Entfernung Erde - Mond: " : "\r\n Distance Earth - Moon: ");
-  b.printf("%d km", roundnearest(moon.distance * 149597870.691));
+  state.kilometres = moon.distance * 149597870.691;
+  b.printf("%d km", roundnearest(state.kilometres));
 
   double librationlatitude = 0, librationlongitude = 0;
   MoonLibration(x.jd, librationlatitude, librationlongitude);
+  state.librationlongitude = librationlongitude;
+  state.librationlatitude = librationlatitude;
   auto libration = [&](double value) {
     if (c.seconds) {
       b.append(formatsexagesimal(value, 1) + " ");
@@ -252,6 +260,8 @@ void currentstate(ReportBuffer& b, const Context& x) {
   const double moonmagnitude = moon.magnitude, moondiameter = moon.diameter;
   const ApparentPlace sun = BodyPosition(frame, BodyCode::Sun);
   positionline(b, x, sun.ra, sun.dec, false);
+  state.moonra = moon.ra, state.moondec = moon.dec, state.sunra = sun.ra, state.sundec = sun.dec;
+  state.magnitude = moonmagnitude, state.diameter = moondiameter;
 
   if (L == english)
     b.printf("\r\n Rotation Period (k-Value) (0 = New Moon from Jan. 6th, 2000): %d ", lunation);
@@ -273,19 +283,23 @@ void currentstate(ReportBuffer& b, const Context& x) {
     const char* german;
     const char* english;
     bool fromprevious;  // search from the previous event instead of the instant
+    MoonEventKind kind;
   };
   static const Step steps[5] = {
-      {0.5, " Nächster Vollmond: JD ", " Next Full Moon: JD ", false},
-      {0.0, " Nächster Neumond: JD ", " Next New Moon: JD ", false},
-      {0.25, " Danach nächstes Erstes Viertel: JD ", " Afterwards next First Quarter: JD ", true},
-      {0.5, " Danach nächster Vollmond: JD ", " Afterwards next Full Moon: JD ", true},
-      {0.75, " Danach nächstes Letztes Viertel: JD ", " Afterwards next Last Quarter: JD ", true},
+      {0.5, " Nächster Vollmond: JD ", " Next Full Moon: JD ", false, MoonEventKind::fullmoon},
+      {0.0, " Nächster Neumond: JD ", " Next New Moon: JD ", false, MoonEventKind::newmoon},
+      {0.25, " Danach nächstes Erstes Viertel: JD ", " Afterwards next First Quarter: JD ", true,
+       MoonEventKind::firstquarter},
+      {0.5, " Danach nächster Vollmond: JD ", " Afterwards next Full Moon: JD ", true, MoonEventKind::fullmoon},
+      {0.75, " Danach nächstes Letztes Viertel: JD ", " Afterwards next Last Quarter: JD ", true,
+       MoonEventKind::lastquarter},
   };
   double previous = x.jd;
   for (const Step& s : steps) {
     int kk = k0;
     const double t = phaseatorafter(kk, s.q, s.fromprevious ? previous : x.jd);
     previous = t;
+    r.events.push_back({s.kind, t});
     b.append("\r\n\r\n");
     b.append(g ? s.german : s.english);
     b.append(jdtext(x, t));
@@ -297,6 +311,7 @@ void currentstate(ReportBuffer& b, const Context& x) {
     double kilometres = 0;
     int evaluations = 0;
     const double apsis = NextApsis(x.jd, kilometres, evaluations, mode);
+    r.events.push_back({mode > 0 ? MoonEventKind::apogee : MoonEventKind::perigee, apsis, kilometres});
     b.append("\r\n\r\n");
     if (mode > 0)
       b.append(g ? " Nächstes Apogäum (Erdferne): JD " : " Next Apogee (farest to Earth): JD ");
@@ -310,7 +325,7 @@ void currentstate(ReportBuffer& b, const Context& x) {
   accuracyfooter(b, x, true);
 }
 
-void yearphases(ReportBuffer& b, const Context& x, int page) {
+void yearphases(ReportBuffer& b, const Context& x, int page, MoonReport& r) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
   static const char* const headings[2][4] = {{" Vollmonde des Jahres %d", " Neumonde des Jahres %d",
@@ -318,6 +333,8 @@ void yearphases(ReportBuffer& b, const Context& x, int page) {
                                              {" Full Moons of the Year %d", " New Moons of the Year %d",
                                               " First Quarters of the Year %d", " Last Quarters of the Year %d"}};
   static const double fractions[4] = {0.5, 0.0, 0.25, 0.75};
+  static const MoonEventKind kinds[4] = {MoonEventKind::fullmoon, MoonEventKind::newmoon, MoonEventKind::firstquarter,
+                                         MoonEventKind::lastquarter};
   const double q = fractions[page - 1];
   b.printf(headings[g ? 0 : 1][page - 1], c.year);
   b.append(": ");
@@ -349,6 +366,7 @@ void yearphases(ReportBuffer& b, const Context& x, int page) {
       }
     }
     listline(b, x, t);
+    r.events.push_back({kinds[page - 1], t});
     previous = t;
     int hour = 0, minute = 0, second = 0;
     mjdtodatetime(t - mjdzero, year, month, day, hour, minute, second);
@@ -362,7 +380,8 @@ void yearphases(ReportBuffer& b, const Context& x, int page) {
     }
   }
 
-  const int deltat = roundnearest(DeltaTForJD(datetojd(c.year, 1, 1)));
+  r.deltat = DeltaTForJD(datetojd(c.year, 1, 1));
+  const int deltat = roundnearest(r.deltat);
   if (g) {
     b.append("\r\n\r\n Zeitdrift (deltaT) Dynamische Zeit (TD) <-> UTC");
     b.printf("\r\n von ca. %d Sekunden für Anfang %d berücksichtigt ", deltat, c.year);
@@ -373,7 +392,7 @@ void yearphases(ReportBuffer& b, const Context& x, int page) {
   accuracyfooter(b, x, false);
 }
 
-void eclipses(ReportBuffer& b, const Context& x) {
+void eclipses(ReportBuffer& b, const Context& x, MoonReport& r) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
   dateline(b, x);
@@ -383,37 +402,39 @@ void eclipses(ReportBuffer& b, const Context& x) {
     int kind, type;
     const char* germantype;
     const char* englishtype;
+    MoonEventKind event;
     double jd;
   };
   Request requests[5] = {
-      {SolarEclipse, PartialEclipse, " Nächste Partielle ", " Next Partial ", 0},
-      {SolarEclipse, TotalEclipse, " Nächste Totale ", " Next Total ", 0},
-      {SolarEclipse, AnnularEclipse, " Nächste Ringförmige ", " Next Circular ", 0},
-      {LunarEclipse, PartialEclipse, " Nächste Partielle ", " Next Partial ", 0},
-      {LunarEclipse, TotalEclipse, " Nächste Totale ", " Next Total ", 0},
+      {SolarEclipse, PartialEclipse, " Nächste Partielle ", " Next Partial ", MoonEventKind::partialsolareclipse, 0},
+      {SolarEclipse, TotalEclipse, " Nächste Totale ", " Next Total ", MoonEventKind::totalsolareclipse, 0},
+      {SolarEclipse, AnnularEclipse, " Nächste Ringförmige ", " Next Circular ", MoonEventKind::annularsolareclipse, 0},
+      {LunarEclipse, PartialEclipse, " Nächste Partielle ", " Next Partial ", MoonEventKind::partiallunareclipse, 0},
+      {LunarEclipse, TotalEclipse, " Nächste Totale ", " Next Total ", MoonEventKind::totallunareclipse, 0},
   };
   const int k0 = FirstLunationToTry(c.year, c.month, c.day);
-  for (Request& r : requests) {
+  for (Request& q : requests) {
     // Every kind recurs within a few decades; the bound only guards the loop.
     for (int k = k0; k < k0 + 5000; ++k) {
-      const double t = EclipseMaximum(k, r.kind, r.type);
+      const double t = EclipseMaximum(k, q.kind, q.type);
       if (t >= x.jd) {
-        r.jd = t;
+        q.jd = t;
         break;
       }
     }
   }
   std::stable_sort(std::begin(requests), std::end(requests),
                    [](const Request& first, const Request& second) { return first.jd < second.jd; });
-  for (const Request& r : requests) {
+  for (const Request& q : requests) {
+    r.events.push_back({q.event, q.jd});
     b.append("\r\n\r\n");
-    b.append(g ? r.germantype : r.englishtype);
-    if (r.kind == SolarEclipse)
+    b.append(g ? q.germantype : q.englishtype);
+    if (q.kind == SolarEclipse)
       b.append(g ? "Sonnenfinsternis: JD " : "Eclipse of the Sun: JD ");
     else
       b.append(g ? "Mondfinsternis: JD " : "Eclipse of the Moon: JD ");
-    b.append(jdtext(x, r.jd));
-    eventline(b, x, r.jd);
+    b.append(jdtext(x, q.jd));
+    eventline(b, x, q.jd);
   }
   if (g) {
     b.append("\r\n\r\n Zeitpunkt ist ca. Maximalwert der Finsternis ");
@@ -424,7 +445,7 @@ void eclipses(ReportBuffer& b, const Context& x) {
   }
 }
 
-void seasons(ReportBuffer& b, const Context& x) {
+void seasons(ReportBuffer& b, const Context& x, MoonReport& r) {
   const MoonReportInputs& c = x.c;
   const bool g = x.german;
   static const char* const names[2][4] = {{"Frühling (Nordhalbkugel) ", "Sommer   (Nordhalbkugel) ",
@@ -434,8 +455,11 @@ void seasons(ReportBuffer& b, const Context& x) {
   b.append(g ? "\r\n Beginn der Jahreszeiten " : "\r\n Begin of the Seasons ");
   b.printf(g ? "\r\n\r\n für das Jahr %d: " : "\r\n\r\n for the Year %d: ", c.year);
   b.append(x.c.zone == 0 && !x.automatic ? std::string("UTC ") : listlabel(x, summertime(c.day, c.month, c.year) == 1));
+  static const MoonEventKind kinds[4] = {MoonEventKind::spring, MoonEventKind::summer, MoonEventKind::autumn,
+                                         MoonEventKind::winter};
   for (int season = 1; season <= 4; ++season) {
-    listline(b, x, SeasonBegin(c.year, season));
+    r.events.push_back({kinds[season - 1], SeasonBegin(c.year, season)});
+    listline(b, x, r.events.back().jd);
     b.append(names[g ? 0 : 1][season - 1]);
   }
   accuracyfooter(b, x, false);
@@ -471,24 +495,25 @@ MoonReport buildmoonreport(const MoonReportInputs& in, Language language) {
 
   const double offset = x.automatic ? (summertime(c.day, c.month, c.year) == 1 ? 2.0 : 1.0) / 24.0 : fixedoffset(x);
   x.jd = datetojd(c.year, c.month, c.day) + c.hour / 24.0 + c.minute / 1440.0 - offset;
+  r.jd = x.jd;
 
   ReportBuffer b;
   switch (c.page) {
     case mooneclipses:
       r.caption = x.german ? "Sonnen- und Mondfinsternisse" : "Eclipses of the Sun and Moon";
-      eclipses(b, x);
+      eclipses(b, x, r);
       break;
     case moonseasons:
       r.caption = x.german ? "Beginn der Jahreszeiten" : "Begin of the Seasons";
-      seasons(b, x);
+      seasons(b, x, r);
       break;
     case moonnow:
       r.caption = x.german ? "Mondphasen berechnen" : "Moon Phase Calculation";
-      currentstate(b, x);
+      currentstate(b, x, r);
       break;
     default:
       r.caption = x.german ? "Mondphasen berechnen" : "Moon Phase Calculation";
-      yearphases(b, x, c.page);
+      yearphases(b, x, c.page, r);
       break;
   }
   r.text = b.text();

@@ -2,6 +2,7 @@
 #include "reports/planet_report.h"
 
 #include <cmath>
+#include <utility>
 
 #include "astro/apparent.h"
 #include "astro/frame.h"
@@ -30,20 +31,14 @@ constexpr std::size_t trailerroom = 200;  // characters kept free for the traile
 int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 // Where a body stands for the observer at one instant.
-struct Place {
-  double ra = 0, dec = 0, distance = 0, elongation = 0, illuminated = 0, magnitude = 0, diameter = 0;
-  double lambda = 0, beta = 0;
-  double azimuth = 0;              // as shown: from south, or from north with "Azim. NOrd"
-  double altitude = 0;             // after parallax, degrees
-  double refracted = 0;            // apparent altitude for the temperature and pressure, degrees
-  HeliocentricState heliocentric;  // of a planet, for the orbit data
-};
+using Place = PlanetPlace;
 
 // body: the name-table index.
 Place bodyplace(int body, const InstantFrame& frame, double siderealtime, double latitude, const PlanetInputs& in) {
   const BodyCode code = bodyofnameindex(body);
   const ApparentPlace a = BodyPosition(frame, code);
   Place p;
+  p.body = body;
   p.ra = a.ra, p.dec = a.dec, p.distance = a.distance, p.elongation = a.elongation;
   p.illuminated = a.illuminated, p.magnitude = a.magnitude, p.diameter = a.diameter;
   p.lambda = a.lambda, p.beta = a.beta;
@@ -151,12 +146,12 @@ void header(ReportBuffer& b, const PlanetReport& r, const InstantFrame& frame, L
 }
 
 // "\r\n\r\n Daten von Mars:    Widder     - eL:  45.12 Grad / eB:  -1.23 Grad "
-void bodyheading(ReportBuffer& b, int body, const Place& p, double tt, const PlanetInputs& in, Language language) {
+void bodyheading(ReportBuffer& b, int body, const Place& p, const PlanetInputs& in, Language language) {
   const bool german = language != english;
   b.append(german ? "\r\n\r\n Daten von " : "\r\n\r\n Data of ");
   b.append(padright(std::string(bodynames[namerow(language)][body]) + ": ", 9));
   if (!in.zodiacEnabled || body == earth) return;
-  b.append(padright(zodiacnames[namerow(language)][ZodiacConstellation(p.lambda, p.beta, tt)], 10));
+  b.append(padright(zodiacnames[namerow(language)][p.constellation], 10));
   b.append(german ? " - eL: " : " - eLo: ");
   b.append(angle(p.lambda, 6, in.sexagesimal));
   b.append(german ? " Grad " : " Degree ");
@@ -180,26 +175,31 @@ void orbitline(ReportBuffer& b, const char* label, double value1, double value2,
   b.append(unit2);
 }
 
-// The heliocentric orbit data of a planet's state (geocentric for the Moon,
-// at tt); false when the planetary theory gave no position.
-bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& state, double tt, Language language) {
+// The orbit data of a body at tt: a planet's heliocentric state, the
+// Moon's geocentric one (its longitude's rate within -180..180 degrees).
+HeliocentricState orbitstate(int body, const HeliocentricState& state, double tt) {
+  if (body != moon) return state;
+  const EclipticPosition now = MoonPosition(tt), next = MoonPosition(tt + 1.0);
+  HeliocentricState s = {AstroStatus::Ok,
+                         now.longitude,
+                         now.latitude,
+                         now.distance,
+                         next.longitude - now.longitude,
+                         next.latitude - now.latitude,
+                         next.distance - now.distance};
+  if (s.dl < -180.0) s.dl += 360.0;
+  if (s.dl > 180.0) s.dl -= 360.0;
+  return s;
+}
+
+// The orbit data of orbitstate; false when the planetary theory gave no
+// position.
+bool orbitblock(ReportBuffer& b, int body, const HeliocentricState& s, Language language) {
   const bool german = language != english;
-  HeliocentricState s = state;
-  if (body == moon) {
-    const EclipticPosition now = MoonPosition(tt), next = MoonPosition(tt + 1.0);
-    s = {AstroStatus::Ok,
-         now.longitude,
-         now.latitude,
-         now.distance,
-         next.longitude - now.longitude,
-         next.latitude - now.latitude,
-         next.distance - now.distance};
-    if (s.dl < -180.0) s.dl += 360.0;
-    if (s.dl > 180.0) s.dl -= 360.0;
+  if (body == moon)
     b.append(german ? "\r\n (Geozentrische Polarkoordinaten) " : "\r\n (Geocentric Polar Coordinates) ");
-  } else if (!HasValue(s.status)) {
+  else if (!HasValue(s.status))
     return false;
-  }
   const char* rate = german ? " Änd./Tag: " : " Vel./Day: ";
   const char* degrees = german ? " Grad   " : " Deg.   ";
   orbitline(b, german ? "\r\n Längengr.: " : "\r\n Longitude: ", s.l * RadiansPerDegree, s.l, s.dl * RadiansPerDegree,
@@ -310,6 +310,11 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, Language language) {
   const InstantFrame frame = FrameAt(InstantFromUT(r.jd, in.deltat / 10.0));
   ReportBuffer b;
   header(b, r, frame, language);
+  r.meansiderealtime = MeanSiderealTime(r.jd, r.longitude);
+  r.apparentsiderealtime = ApparentSiderealTime(frame, r.longitude);
+  r.obliquity = frame.trueObliquity;
+  r.nutationlongitude = frame.nutation.longitude;
+  r.nutationobliquity = frame.nutation.obliquity;
 
   const bool anyblock = in.orbit || in.radec || in.altaz || in.magnitude;
   const bool apparentdata = in.radec || in.altaz || in.magnitude;
@@ -317,16 +322,23 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, Language language) {
   for (int body = 1; body <= planetreportbodies; ++body) {
     if (!in.bodies[body]) continue;
     if (body == earth) {
+      Place p;
+      p.body = earth;
+      p.heliocentric = frame.earth;
+      r.places.push_back(p);
       if (!in.orbit) continue;
-      bodyheading(b, body, Place{}, r.jde, in, language);
-      orbitblock(b, body, frame.earth, r.jde, language);
+      bodyheading(b, body, p, in, language);
+      orbitblock(b, body, p.heliocentric, language);
       continue;
     }
-    const Place p = bodyplace(body, frame, siderealtime, r.latitude, in);
+    Place p = bodyplace(body, frame, siderealtime, r.latitude, in);
+    p.heliocentric = orbitstate(body, p.heliocentric, r.jde);
+    p.constellation = ZodiacConstellation(p.lambda, p.beta, r.jde);
+    r.places.push_back(p);
     bool failed = false;
     if (anyblock && (body != sun || apparentdata)) {
-      bodyheading(b, body, p, r.jde, in, language);
-      if (in.orbit && body != sun) failed = !orbitblock(b, body, p.heliocentric, r.jde, language);
+      bodyheading(b, body, p, in, language);
+      if (in.orbit && body != sun) failed = !orbitblock(b, body, p.heliocentric, language);
       if (!failed) {
         if (in.radec) equatorialline(b, body, p, in, language);
         if (in.altaz) horizonline(b, p, in, false, language);
@@ -334,7 +346,7 @@ PlanetReport buildplanetreport(const PlanetInputs& inputs, Language language) {
       }
     }
     if (!failed && in.visibleonly && p.refracted > 0.0) {
-      bodyheading(b, body, p, r.jde, in, language);
+      bodyheading(b, body, p, in, language);
       horizonline(b, p, in, true, language);
       appearanceline(b, body, p, language);
     }
@@ -388,10 +400,12 @@ PlanetReport buildephemerislist(const PlanetInputs& inputs, Language language) {
     int year, month, day, hour, minute, second;
     jdtodate(jd + zone + 1.16e-5, year, month, day, hour, minute, second);
     std::string lines;
+    PlanetStep shown{jd, jde, {}, sunplace.refracted};
     for (int body = 1; body <= planetreportbodies; ++body) {
       if (!in.bodies[body] || body == earth) continue;
       const Place p = body == sun ? sunplace : bodyplace(body, frame, siderealtime, r.latitude, in);
       if (in.visibleonly && !(p.refracted > 0.0)) continue;
+      shown.places.push_back(p);
       lines += "\r\n ";
       lines += shortbodynames[namerow(language)][body];
       if (german)
@@ -423,6 +437,7 @@ PlanetReport buildephemerislist(const PlanetInputs& inputs, Language language) {
     // the report buffer never cuts the text.
     if (b.characters() + utf8length(lines) + trailerroom > ReportBuffer::capacity) break;
     b.append(lines);
+    if (!shown.places.empty()) r.steps.push_back(std::move(shown));
     jd += step;
     jde += step;
     if (b.characters() > liststop) break;

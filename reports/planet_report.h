@@ -16,7 +16,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "astro/heliocentric.h"
 #include "calendar/text.h"
 #include "reports/position_text.h"
 
@@ -58,6 +60,31 @@ struct PlanetInputs {
   bool explicitplace = false;  // the place as given, 0° 0' too (the command line's coordinates)
 };
 
+// A body as the reports compute it: its name-table index (1..11); the
+// apparent place (right ascension in hours, angles in degrees, the distance
+// in AU, the diameter in arcseconds); the azimuth as shown (from south, or
+// from north with azimuthnorth), the altitude after the parallax and with
+// the refraction of the inputs; the orbit data (heliocentric, for the Moon
+// geocentric; status NoPosition for the Sun and where the theory gives none;
+// the Earth has nothing else); the zodiac constellation (zodiacnames' index).
+struct PlanetPlace {
+  int body = 0;
+  double ra = 0, dec = 0, distance = 0, elongation = 0, illuminated = 0, magnitude = 0, diameter = 0;
+  double lambda = 0, beta = 0;
+  double azimuth = 0;
+  double altitude = 0;
+  double refracted = 0;
+  HeliocentricState heliocentric{AstroStatus::NoPosition};
+  int constellation = 0;
+};
+
+// One step of the ephemeris list: its instant and the bodies of its lines.
+struct PlanetStep {
+  double jd = 0.0, jde = 0.0;  // UT and UT + delta T
+  std::vector<PlanetPlace> places;
+  double sunrefracted = 0.0;  // the Sun's refracted altitude, degrees
+};
+
 struct PlanetReport {
   std::string text;             // empty when only delta T was computed
   PlanetInputs corrected;       // clamped inputs; deltat and deltaTPending as handed back
@@ -68,6 +95,13 @@ struct PlanetReport {
   // For the sky chart: jd, the place and the display word.
   double latitude = 0.0, longitude = 0.0;  // degrees, north and east positive
   int displayword = 0;  // bits 0-11 pressure, 12-23 temperature + 200, 24 north-based azimuth, 28 sexagesimal
+  // The numbers of a finished text: the position report's selected bodies
+  // in order and its instant's sidereal times (hours), true obliquity and
+  // nutation (degrees); the ephemeris list's steps that have lines.
+  std::vector<PlanetPlace> places;
+  double meansiderealtime = 0.0, apparentsiderealtime = 0.0;
+  double obliquity = 0.0, nutationlongitude = 0.0, nutationobliquity = 0.0;
+  std::vector<PlanetStep> steps;
 };
 
 // The position report for one instant.

@@ -82,7 +82,7 @@ void headingrow(ReportBuffer& b, const std::vector<Column>& columns, int width, 
 }
 
 void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
-                double longitude, double latitude, SunTimes& sun, Language language) {
+                double longitude, double latitude, SunTimes& sun, std::vector<RisesBody>& bodies, Language language) {
   const bool seconds = c.seconds;
   const bool german = language != english;
   if (german)
@@ -95,6 +95,7 @@ void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const Rises
     DayEventsOptions options;
     options.fullPrecision = c.precise;
     const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, col.body, {}, options);
+    bodies.push_back({col.body, day, {}});
     const int status = day.events;
     int h = 0, m = 0, s = 0;
     const bool risen = (status & 1) && clockparts(day.rise, seconds, h, m, s);
@@ -128,7 +129,7 @@ void riseandset(ReportBuffer& b, const std::vector<Column>& columns, const Rises
 }
 
 void culminations(ReportBuffer& b, const std::vector<Column>& columns, const RisesInputs& c, int mjd, double zone,
-                  double longitude, double latitude, Language language) {
+                  double longitude, double latitude, std::vector<RisesBody>& bodies, Language language) {
   const bool seconds = c.seconds;
   b.append(language != english ? "\r\n\r\n Maximale Höhe über Horizont (ohne Refraktion): "
                                : "\r\n\r\n Maximum Height over Horizon (without Refraction): ");
@@ -137,8 +138,9 @@ void culminations(ReportBuffer& b, const std::vector<Column>& columns, const Ris
   DayEventsOptions options;
   options.fullPrecision = c.precise;
   options.culmination = seconds ? Culmination::Fine : Culmination::Coarse;
-  for (const Column& col : columns) {
-    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, col.body, {}, options);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, columns[i].body, {}, options);
+    bodies[i].culmination = day;
     const double culmination = day.culmination, altitude = day.altitude;
     int h = 0, m = 0, s = 0;
     if (culmination != NoCulmination && clockparts(culmination, seconds, h, m, s))
@@ -158,7 +160,7 @@ void culminations(ReportBuffer& b, const std::vector<Column>& columns, const Ris
 }
 
 void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, double longitude, double latitude,
-               Language language) {
+               DayEventsResult (&results)[4], Language language) {
   const bool german = language != english;
   if (german) {
     b.append("\r\n\r\n Morgen-Dämmerung     / Abend-Dämmerung ");
@@ -174,8 +176,9 @@ void twilights(ReportBuffer& b, const RisesInputs& c, int mjd, double zone, doub
                                   {HorizonEvent::IndividualTwilight, static_cast<double>(c.individual)}};
   DayEventsOptions options;
   options.fullPrecision = c.precise;
-  for (const HorizonEvent& event : events) {
-    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, BodyCode::Sun, event, options);
+  for (int i = 0; i < 4; ++i) {
+    const DayEventsResult day = DayEvents(mjd, zone, longitude, latitude, BodyCode::Sun, events[i], options);
+    results[i] = day;
     const int status = day.events;
     int h = 0, m = 0, s = 0;
     const bool first = (status & 1) && clockparts(day.rise, false, h, m, s);
@@ -241,9 +244,10 @@ RisesReport buildrisesreport(const RisesInputs& in, Language language) {
       if (c.planets[p]) columns.push_back(planetcolumns[p]);
 
   SunTimes sun;
-  riseandset(b, columns, c, mjd, zone, longitude, latitude, sun, language);
-  culminations(b, columns, c, mjd, zone, longitude, latitude, language);
-  twilights(b, c, mjd, zone, longitude, latitude, language);
+  r.zonehours = zone;
+  riseandset(b, columns, c, mjd, zone, longitude, latitude, sun, r.bodies, language);
+  culminations(b, columns, c, mjd, zone, longitude, latitude, r.bodies, language);
+  twilights(b, c, mjd, zone, longitude, latitude, r.twilights, language);
 
   if (sun.rise && sun.set) {
     int length = sun.setminutes - sun.riseminutes;

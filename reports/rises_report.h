@@ -5,9 +5,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/configuration.h"
 #include "app/place.h"
+#include "astro/riseset.h"
 #include "calendar/text.h"
 
 namespace quendal {
@@ -39,6 +41,14 @@ struct RisesInputs {
   int explicitplace = 0;                         // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
+// The numbers of one column of the text: a body's rise and set, and its
+// culmination with the greatest altitude.
+struct RisesBody {
+  BodyCode body = BodyCode::Sun;
+  DayEventsResult day;
+  DayEventsResult culmination;
+};
+
 struct RisesReport {
   std::string text;
   // The inputs as corrected, for the dialog to write back: limited values,
@@ -47,6 +57,12 @@ struct RisesReport {
   // and -12, the position mode cleared once the place is loaded.
   RisesInputs corrected;
   std::string placename;  // the configured place the coordinates match, or ""
+  // The numbers the text shows: the zone of its times (hours east of UTC),
+  // the columns (the Sun, the Moon, the planets chosen), and the dawn and
+  // dusk of the civil, nautical, astronomical and individual twilight.
+  double zonehours = 0.0;
+  std::vector<RisesBody> bodies;
+  DayEventsResult twilights[4];
 };
 
 // With all coordinates zero, the position mode off and no explicit place the

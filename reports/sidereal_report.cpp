@@ -33,17 +33,25 @@ void equatorialline(ReportBuffer& b, const char* heading, double ra, double dec,
 }
 
 // "\r\n\r\n Sonne: Azimuth 123.4 Grad - Höhe über Horizont  12.3 Grad (mit Refraktion  12.4 Grad) "
-void horizonline(ReportBuffer& b, const char* heading, double azimuth, double altitude, Language language) {
+void horizonline(ReportBuffer& b, const char* heading, const SiderealBody& body, Language language) {
   const bool german = language != english;
-  const double apparent = ApparentAltitude(reportpressure, reporttemperature, altitude);
   b.append(heading);
-  b.append(formatdecimalpadded(azimuth, 5, 0, 1));
+  b.append(formatdecimalpadded(body.azimuth, 5, 0, 1));
   b.append(german ? "Grad - Höhe über Horizont " : "Degree - Height over Horizon ");
-  b.append(formatdecimalpadded(altitude, 5, 0, 1));
+  b.append(formatdecimalpadded(body.altitude, 5, 0, 1));
   b.append(german ? "Grad " : "Deg. ");
   b.append(german ? "(mit Refraktion " : "(with Refraction ");
-  b.append(formatdecimalpadded(apparent, 5, 0, 1));
+  b.append(formatdecimalpadded(body.refracted, 5, 0, 1));
   b.append(german ? "Grad) " : "Deg.) ");
+}
+
+// The body's place for the observer; lowered: degrees taken off the altitude.
+SiderealBody skyplace(const ApparentPlace& place, double siderealtime, double latitude, int azimuthnorth,
+                      double lowered) {
+  const HorizontalPlace sky = HorizontalFromEquatorial(place.ra, place.dec, siderealtime, latitude);
+  SiderealBody body{place.ra, place.dec, shownazimuth(sky.azimuth, azimuthnorth), sky.altitude - lowered, 0.0};
+  body.refracted = ApparentAltitude(reportpressure, reporttemperature, body.altitude);
+  return body;
 }
 
 }  // namespace
@@ -103,22 +111,15 @@ SiderealReport buildsiderealreport(const SiderealInputs& inputs, Language langua
   b.append("\r\n");
   b.append(siderealtimeline(r.apparentsiderealtime, 1, language));
 
-  const ApparentPlace sunplace = BodyPosition(frame, BodyCode::Sun);
-  const ApparentPlace moonplace = BodyPosition(frame, BodyCode::Moon);
-  const double sunra = sunplace.ra, sundec = sunplace.dec, moonra = moonplace.ra, moondec = moonplace.dec;
+  r.sun = skyplace(BodyPosition(frame, BodyCode::Sun), r.apparentsiderealtime, latitude, in.azimuthnorth, 0.0);
+  r.moon = skyplace(BodyPosition(frame, BodyCode::Moon), r.apparentsiderealtime, latitude, in.azimuthnorth, 0.5);
   equatorialline(
-      b,
-      german ? "\r\n\r\n Sonne: Rektaszension (Std./Grad): " : "\r\n\r\n Sun:  Right Ascension (Hours/Deg.): ", sunra,
-      sundec, language);
+      b, german ? "\r\n\r\n Sonne: Rektaszension (Std./Grad): " : "\r\n\r\n Sun:  Right Ascension (Hours/Deg.): ",
+      r.sun.ra, r.sun.dec, language);
   equatorialline(b, german ? "\r\n Mond:  Rektaszension (Std./Grad): " : "\r\n Moon: Right Ascension (Hours/Deg.): ",
-                 moonra, moondec, language);
-
-  const HorizontalPlace sunsky = HorizontalFromEquatorial(sunra, sundec, r.apparentsiderealtime, latitude);
-  const HorizontalPlace moonsky = HorizontalFromEquatorial(moonra, moondec, r.apparentsiderealtime, latitude);
-  horizonline(b, german ? "\r\n\r\n Sonne: Azimuth " : "\r\n\r\n Sun:  Azimuth ",
-              shownazimuth(sunsky.azimuth, in.azimuthnorth), sunsky.altitude, language);
-  horizonline(b, german ? "\r\n Mond:  Azimuth " : "\r\n Moon: Azimuth ",
-              shownazimuth(moonsky.azimuth, in.azimuthnorth), moonsky.altitude - 0.5, language);
+                 r.moon.ra, r.moon.dec, language);
+  horizonline(b, german ? "\r\n\r\n Sonne: Azimuth " : "\r\n\r\n Sun:  Azimuth ", r.sun, language);
+  horizonline(b, german ? "\r\n Mond:  Azimuth " : "\r\n Moon: Azimuth ", r.moon, language);
   b.append(azimuthlegend(in.azimuthnorth, language));
   b.append(moonfooter(r.jd, in.hour, in.minute, in.zone, in.halfzone, language));
   r.text = b.text();

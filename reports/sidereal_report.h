@@ -27,6 +27,13 @@ struct SiderealInputs {
   int explicitplace = 0;                         // 1: the place as given, 0° 0' too (the command line's coordinates)
 };
 
+// The Sun or the Moon as the report shows it: apparent right ascension
+// (hours) and declination, the azimuth (from south or north as chosen) and
+// the altitude without and with refraction, degrees.
+struct SiderealBody {
+  double ra = 0.0, dec = 0.0, azimuth = 0.0, altitude = 0.0, refracted = 0.0;
+};
+
 struct SiderealReport {
   std::string text;
   SiderealInputs corrected;           // clamped date and zone flag, place as loaded
@@ -34,6 +41,7 @@ struct SiderealReport {
   double jd = 0.0;                    // the instant, JD (UT)
   double meansiderealtime = 0.0;      // hours
   double apparentsiderealtime = 0.0;  // hours
+  SiderealBody sun, moon;
 };
 
 SiderealReport buildsiderealreport(const SiderealInputs& in, Language language);

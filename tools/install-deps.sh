@@ -4,7 +4,7 @@
 # Arguments name further packages (make test: the fonts of the print tests;
 # make coverage: gcovr).
 set -e
-PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev clang libclang-rt-dev libical-dev libhowardhinnant-date-dev poppler-utils $*"
+PKGS="g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev clang libclang-rt-dev libical-dev libhowardhinnant-date-dev nlohmann-json3-dev poppler-utils $*"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

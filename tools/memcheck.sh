@@ -30,6 +30,7 @@ easter-distribution --from-year 1950 --to-year 2050 --feast pentecost
 eot --date 2024-03-15 --hour 12 --zone 1 --mode statistics
 ephemeris --date 2024-03-15 --time 10:30 --zone 1 --step 60 --bodies all
 events --what eclipses --from 2024-01-01 --to 2024-12-31
+holidays --year 2024
 ics --from-year 2024 --to-year 2024
 large-view --year 2024 --page 1
 main --year 2024 --page 0

@@ -9,8 +9,8 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quendal"));
-  QApplication::setApplicationVersion(QStringLiteral("6.0"));
-  QApplication::setDesktopFileName(QStringLiteral("quendal"));
+  QApplication::setApplicationVersion(QStringLiteral(QUENDAL_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral(QUENDAL_APP_ID));  // the desktop entry's name
   QApplication::setWindowIcon(quendal::programicon("quendal"));
 
   quendal::DesktopState state;
