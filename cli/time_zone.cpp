@@ -2,6 +2,7 @@
 #include "cli/time_zone.h"
 
 #include <date/tz.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <exception>
@@ -35,7 +36,9 @@ const date::time_zone* localzone(const std::string& option) {
   try {
     return date::current_zone();
   } catch (const std::exception&) {
-    throw refusal(option, "local: the system's time zone is unknown (no /etc/localtime)",
+    // Without /etc/localtime the C library keeps local time in UTC, and so do we.
+    if (access("/etc/localtime", F_OK) != 0) return date::locate_zone("UTC");
+    throw refusal(option, "local: the zone of /etc/localtime is not one of the system's database",
                   "IANA names such as Europe/Vienna, or TZ set to one");
   }
 }
