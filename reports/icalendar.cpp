@@ -2,7 +2,6 @@
 #include "reports/icalendar.h"
 
 #include <algorithm>
-#include <cstring>
 #include <tuple>
 
 #include "astro/eclipses.h"
@@ -130,8 +129,7 @@ std::string uid(int year, int month, int day, std::string_view what) {
 }
 
 const char* holidaycategory(const HolidayEntry& row, bool german) {
-  if (row.kind == nationalday && std::strstr(row.englishname, "Daylight") != nullptr)
-    return german ? "Sommerzeit" : "Daylight saving time";
+  if (row.source == HolidaySource::summertime) return german ? "Sommerzeit" : "Daylight saving time";
   switch (row.kind) {
     case publicholiday:
       return german ? "Gesetzlicher Feiertag" : "Public holiday";
